@@ -1,0 +1,19 @@
+#pragma once
+// Each subcommand of helion-cli registers itself on the application and records the
+// status the process exits with.
+
+namespace CLI {
+class App;
+}
+
+namespace helion::cli {
+
+// Exit statuses: 0 success, 1 a problem found in the data, 2 input that cannot be used.
+inline constexpr int kBadInput = 2;
+
+void addChartCommand(CLI::App& app);
+
+void setExitStatus(int status);
+int exitStatus();
+
+}  // namespace helion::cli

@@ -1,0 +1,12 @@
+// helion-cli: the command-line front end over the same core as the desktop program.
+#include <CLI/CLI.hpp>
+
+#include "cli/commands.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"Helion - Western tropical astrology from the command line"};
+    app.require_subcommand(1);
+    helion::cli::addChartCommand(app);
+    CLI11_PARSE(app, argc, argv);
+    return helion::cli::exitStatus();
+}

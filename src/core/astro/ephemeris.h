@@ -1,0 +1,29 @@
+#pragma once
+// Positions of the Sun, Moon and planets at a moment in Universal Time. The desktop
+// and the command line use the Swiss Ephemeris (src/swe); tests use fixed positions.
+
+namespace helion {
+
+// Body numbers as the ephemeris library counts them. The program's point index equals
+// the body number for Mercury..Pluto; the Sun is point 1 and the Moon point 10.
+namespace body {
+inline constexpr int Sun = 0;
+inline constexpr int Moon = 1;
+inline constexpr int Mercury = 2;
+inline constexpr int Pluto = 9;
+}  // namespace body
+
+struct LongitudeAndSpeed {
+    double longitudeDeg;   // geocentric tropical ecliptic longitude of date
+    double speedDegPerDay; // daily motion in longitude
+};
+
+class Ephemeris {
+public:
+    virtual ~Ephemeris() = default;
+    virtual LongitudeAndSpeed longitude(double jdUt, int body) const = 0;
+    // Declination in degrees, north positive.
+    virtual double declination(double jdUt, int body) const = 0;
+};
+
+}  // namespace helion

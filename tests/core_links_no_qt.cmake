@@ -1,0 +1,12 @@
+# Fails when a core source includes a Qt header or the core library links a Qt target.
+file(GLOB_RECURSE sources "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
+foreach(source IN LISTS sources)
+  file(STRINGS "${source}" qt_includes REGEX "#[ \t]*include[ \t]*<Q")
+  if(qt_includes)
+    message(FATAL_ERROR "${source} includes Qt: ${qt_includes}")
+  endif()
+endforeach()
+if(LINKED MATCHES "Qt")
+  message(FATAL_ERROR "helion_core links Qt: ${LINKED}")
+endif()
+message(STATUS "core is Qt-free (${CMAKE_MATCH_COUNT} checked)")
