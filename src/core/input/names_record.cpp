@@ -1,0 +1,140 @@
+#include "core/input/names_record.h"
+
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+namespace helion {
+namespace {
+
+// Beyond this a number cannot be split into whole part and hundredths; the validators
+// refuse values far below it.
+constexpr double kLargestField = 100000.0;
+
+constexpr std::array<std::string_view, 12> kMonths = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                                      "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+    return s;
+}
+
+std::vector<std::string_view> splitFields(std::string_view record) {
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (std::size_t comma = record.find(','); comma != std::string_view::npos; comma = record.find(',', start)) {
+        fields.push_back(record.substr(start, comma - start));
+        start = comma + 1;
+    }
+    fields.push_back(record.substr(start));
+    return fields;
+}
+
+// The whole field must be a decimal number.
+std::optional<double> wholeNumber(std::string_view text) {
+    text = trim(text);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+struct Split {
+    std::string whole;
+    std::string hundredths;
+};
+
+// 10.30 -> "10" and "30"; the sign is left to the caller.
+Split splitPacked(double magnitude) {
+    const long hundredthsTotal = std::lround(magnitude * 100.0);
+    return {std::to_string(hundredthsTotal / 100), std::to_string(hundredthsTotal % 100)};
+}
+
+}  // namespace
+
+std::optional<CalendarDate> parseNamesDate(std::string_view text) {
+    text = trim(text);
+    const std::size_t first = text.find(' ');
+    const std::size_t last = text.rfind(' ');
+    if (first == std::string_view::npos || first == last) return std::nullopt;
+    const auto day = wholeNumber(text.substr(0, first));
+    const auto year = wholeNumber(text.substr(last + 1));
+    std::string month(trim(text.substr(first + 1, last - first - 1)));
+    for (char& c : month) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    int monthNumber = 0;
+    for (std::size_t i = 0; i < kMonths.size(); ++i) {
+        if (month == kMonths[i]) monthNumber = static_cast<int>(i) + 1;
+    }
+    if (!day || !year || monthNumber == 0 || *day != std::floor(*day) || *year != std::floor(*year)) {
+        return std::nullopt;
+    }
+    if (*day < 1 || *day > 31 || std::fabs(*year) > 9999) return std::nullopt;
+    return CalendarDate{static_cast<int>(*year), monthNumber, static_cast<int>(*day)};
+}
+
+NamesRecordParse parseNamesRecord(std::string_view record) {
+    NamesRecordParse result;
+    while (!record.empty() && (record.back() == '\r' || record.back() == '\n')) record.remove_suffix(1);
+    const std::vector<std::string_view> fields = splitFields(record);
+    if (fields.size() != 7) {
+        result.error = "the record has " + std::to_string(fields.size()) + " fields; a record has 7: "
+                       "name,dd mmm yyyy,H.MM,A|P,zone,longitude,latitude";
+        return result;
+    }
+    InputWindowTexts w;
+    w.name = std::string(fields[0]);
+    if (trim(w.name).empty()) return {std::nullopt, "field 1 (name) is empty"};
+
+    const auto date = parseNamesDate(fields[1]);
+    if (!date) return {std::nullopt, "field 2 (date) is not a date of the form dd mmm yyyy: '" + std::string(fields[1]) + "'"};
+    w.day = std::to_string(date->day);
+    w.month = std::to_string(date->month);
+    w.year = std::to_string(date->year);
+
+    const auto time = wholeNumber(fields[2]);
+    if (!time || *time < 0.0 || *time > kLargestField) {
+        return {std::nullopt, "field 3 (time) is not a time H.MM: '" + std::string(fields[2]) + "'"};
+    }
+    const Split hm = splitPacked(*time);
+    w.hour = hm.whole;
+    w.minute = hm.hundredths;
+
+    const std::string_view half = trim(fields[3]);
+    if (half != "A" && half != "P" && half != "a" && half != "p") {
+        return {std::nullopt, "field 4 (A or P) is neither A nor P: '" + std::string(fields[3]) + "'"};
+    }
+    w.am = half == "A" || half == "a";
+
+    const auto zone = wholeNumber(fields[4]);
+    if (!zone) return {std::nullopt, "field 5 (time zone) is not a number: '" + std::string(fields[4]) + "'"};
+    w.zone = std::string(trim(fields[4]));
+
+    const auto longitude = wholeNumber(fields[5]);
+    if (!longitude || std::fabs(*longitude) > kLargestField) {
+        return {std::nullopt, "field 6 (longitude) is not a longitude D.MM: '" + std::string(fields[5]) + "'"};
+    }
+    const Split lon = splitPacked(std::fabs(*longitude));
+    w.longitudeDegrees = lon.whole;
+    w.longitudeMinutes = lon.hundredths;
+    w.east = *longitude < 0.0;
+
+    const auto latitude = wholeNumber(fields[6]);
+    if (!latitude || std::fabs(*latitude) > kLargestField) {
+        return {std::nullopt, "field 7 (latitude) is not a latitude D.MM: '" + std::string(fields[6]) + "'"};
+    }
+    const Split lat = splitPacked(std::fabs(*latitude));
+    w.latitudeDegrees = lat.whole;
+    w.latitudeMinutes = lat.hundredths;
+    w.south = *latitude < 0.0;
+
+    result.texts = w;
+    return result;
+}
+
+}  // namespace helion
