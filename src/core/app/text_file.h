@@ -1,0 +1,33 @@
+#pragma once
+// Reading and writing the program's plain-text data files. Files are written with
+// carriage return and line feed; readers accept CRLF, LF alone and CR alone.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace helion {
+
+inline constexpr std::string_view kLineBreak = "\r\n";
+
+// The whole file, or nothing when it cannot be opened or read.
+std::optional<std::string> readTextFile(const std::filesystem::path& path);
+
+// The lines of a text, without their line breaks. A final line break does not start
+// another line, so "a\r\nb\r\n" and "a\r\nb" both give two lines.
+std::vector<std::string_view> splitLines(std::string_view text);
+
+// False when the text holds control characters other than tab, CR, LF and form feed:
+// a binary file given where a text file was expected.
+bool looksLikeText(std::string_view text);
+
+// Replaces the file in one step: the content goes to a temporary file in the same
+// folder, which is then renamed over the target, so a failure leaves the old file whole.
+bool writeFileAtomically(const std::filesystem::path& path, std::string_view content);
+
+// The file name alone, as messages name a file.
+std::string fileNameOf(const std::filesystem::path& path);
+
+}  // namespace helion

@@ -1,0 +1,57 @@
+#pragma once
+// Names files (*.FIL): one person per line as name, birth date ("dd mmm yyyy"),
+// local time (H.MM on the 12-hour clock), "A" or "P", time zone (hours, west
+// positive), longitude (D.MM, west positive) and latitude (D.MM, north positive),
+// separated by commas. A line whose first field is empty ends the list.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/app/line_problem.h"
+#include "core/app/message.h"
+
+namespace helion {
+
+inline constexpr std::string_view kDefaultNamesFile = "NAMES.FIL";
+inline constexpr const char* kNamesFileErrorText =
+    "You have an error in the current names file. You need to check and see if "
+    "you have entered the data correctly and in the proper amount. Please correct the data by "
+    "clicking on the Edit this List command button in the Names window and edit the incorrect data.";
+
+struct NameRecord {
+    std::string name, date, time, halfDay, zone, longitude, latitude;
+    int line = 0;
+};
+
+struct NamesFile {
+    std::vector<NameRecord> names;  // the records before the first broken line
+    std::optional<Message> error;   // the names-file error when a line is broken
+    std::vector<LineProblem> problems;
+};
+
+NamesFile parseNamesFile(std::string_view text);
+NamesFile loadNamesFile(const std::filesystem::path& file);
+
+// A record as the input windows take it.
+struct NameEntry {
+    int day = 0, month = 0, year = 0;
+    int hour = 0, minute = 0;
+    bool am = true;
+    double zone = 0;
+    int longitudeDegrees = 0, longitudeMinutes = 0;
+    bool east = false;
+    int latitudeDegrees = 0, latitudeMinutes = 0;
+    bool south = false;
+};
+
+struct NameDecode {
+    std::optional<NameEntry> entry;   // nothing when a field cannot be converted
+    std::vector<std::string> faults;  // conversion faults and values out of range
+};
+
+NameDecode decodeName(const NameRecord& record);
+
+}  // namespace helion

@@ -1,0 +1,68 @@
+#include "core/input/time_zone_table.h"
+
+#include "core/app/text_file.h"
+#include "core/input/record_fields.h"
+
+namespace helion {
+
+namespace {
+
+struct Token {
+    std::string text;
+    int line;
+};
+
+// Fields separated by commas or line breaks, each with the line it stands on.
+std::vector<Token> tokens(std::string_view text) {
+    std::vector<Token> result;
+    const auto lines = splitLines(text);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        for (auto& field : splitFields(lines[i])) result.push_back({std::move(field), static_cast<int>(i) + 1});
+    return result;
+}
+
+std::string faultOf(const TimeZoneEntry& zone) {
+    if (zone.name.size() > kZoneNameWidth) return "the name is longer than 32 characters";
+    if (zone.code.size() > kZoneCodeWidth) return "the code \"" + zone.code + "\" is longer than 4 characters";
+    if (!exactNumber(zone.offset)) return "the offset \"" + zone.offset + "\" is not a number";
+    return {};
+}
+
+}  // namespace
+
+TimeZoneTable parseTimeZoneTable(std::string_view text) {
+    TimeZoneTable table;
+    const auto fields = tokens(text);
+    std::size_t next = 0;
+    while (next < fields.size() && !fields[next].text.empty()) {
+        if (next + 2 >= fields.size()) {
+            table.problems.push_back({fields[next].line, "the record lacks its code or offset"});
+            break;
+        }
+        TimeZoneEntry zone{fields[next].text, fields[next + 1].text, fields[next + 2].text, fields[next].line};
+        next += 3;
+        if (const auto fault = faultOf(zone); !fault.empty()) table.problems.push_back({zone.line, fault});
+        if (table.problems.empty()) table.zones.push_back(std::move(zone));
+    }
+    for (; next < fields.size(); ++next)
+        if (!fields[next].text.empty()) {
+            table.problems.push_back({fields[next].line, "this follows the empty name that ends the table and is never read"});
+            break;
+        }
+    if (table.zones.empty() && table.problems.empty()) table.problems.push_back({0, "the table holds no time zone"});
+    if (!table.problems.empty()) table.error = Message{kErrorCaption, kTimeZoneCorruptText};
+    return table;
+}
+
+TimeZoneTable loadTimeZoneTable(const std::filesystem::path& file) {
+    const auto text = readTextFile(file);
+    if (!text || !looksLikeText(*text)) {
+        TimeZoneTable table;
+        table.problems.push_back({0, text ? "not a text file" : "the file cannot be read"});
+        table.error = Message{kErrorCaption, kTimeZoneCorruptText};
+        return table;
+    }
+    return parseTimeZoneTable(*text);
+}
+
+}  // namespace helion

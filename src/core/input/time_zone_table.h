@@ -1,0 +1,39 @@
+#pragma once
+// TZ.DAT, the table of time zones the Time Zone window lists: records of a name (at
+// most 32 characters), an abbreviation (at most 4) and the offset in hours to add to
+// local time to get Universal Time (west positive), fields separated by commas or
+// line breaks. An empty name ends the table.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/app/line_problem.h"
+#include "core/app/message.h"
+
+namespace helion {
+
+inline constexpr std::string_view kTimeZoneFile = "TZ.DAT";
+inline constexpr const char* kTimeZoneCorruptText = "The file TZ.DAT is corrupt.";
+inline constexpr std::size_t kZoneNameWidth = 32;
+inline constexpr std::size_t kZoneCodeWidth = 4;
+
+struct TimeZoneEntry {
+    std::string name;
+    std::string code;
+    std::string offset;  // as written; a number text
+    int line = 0;
+};
+
+struct TimeZoneTable {
+    std::vector<TimeZoneEntry> zones;   // the zones before the first fault
+    std::optional<Message> error;       // "The file TZ.DAT is corrupt." on any fault
+    std::vector<LineProblem> problems;  // every fault, by line
+};
+
+TimeZoneTable parseTimeZoneTable(std::string_view text);
+TimeZoneTable loadTimeZoneTable(const std::filesystem::path& file);
+
+}  // namespace helion
