@@ -1,0 +1,49 @@
+#pragma once
+// The program's own approximate theory of the Sun, Moon and planets, computed from the
+// time alone. Its mean lunar node becomes every chart's north and south node, and its
+// Sun and Moon drive the new-moon search; the ephemeris library replaces the rest.
+//
+// Every function takes T, Julian centuries from JD 2415020 (T = (JD - 2415020) / 36525).
+// T is used as the theory's own time argument, without a Delta T correction.
+
+#include <array>
+
+#include "core/astro/chart_tables.h"
+
+namespace helion::theory {
+
+// Apparent geocentric longitude of the Sun in degrees, not reduced.
+double solarLongitude(double t);
+
+// Apparent geocentric longitude of the Moon in degrees, not reduced.
+double lunarLongitude(double t);
+
+// Geocentric ecliptic latitude of the Moon in degrees.
+double lunarLatitude(double t);
+
+// Longitude of the Moon's mean ascending node in degrees, not reduced.
+double meanLunarNode(double t);
+
+// Nutation in longitude (degrees) as the theory applies it to the Sun and the Moon alike,
+// so that their conjunction is found in one frame.
+double nutationInLongitude(double t);
+
+struct EclipticPosition {
+    double longitudeDeg;  // not reduced
+    double latitudeDeg;
+};
+
+// Geocentric positions of Mercury .. Pluto at entries 2..9 (point order; 0 and 1 unused).
+std::array<EclipticPosition, 10> planetPositions(double t);
+
+struct TheoryPositions {
+    PointTable longitude{};    // entries 1..12 in point order, reduced to [0, 360)
+    PointTable latitude{};     // ecliptic latitudes (Moon, planets; 0 for Sun and nodes)
+    PointTable declination{};  // entries 1..12
+};
+
+// Every body of the theory for one moment; obliquityDeg is the mean obliquity of that
+// moment.
+TheoryPositions fullRun(double t, double obliquityDeg);
+
+}  // namespace helion::theory
