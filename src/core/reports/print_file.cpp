@@ -1,0 +1,21 @@
+#include "core/reports/print_file.h"
+
+#include <string>
+
+#include "core/app/text_file.h"
+
+namespace helion {
+
+PrintFileOutcome writePrintFile(const DataBuffer& buffer, PrintScope scope,
+                                const std::filesystem::path& programFolder) {
+    const LineList& list = scope == PrintScope::AllData ? buffer.fullList() : buffer.displayList();
+    if (list.empty()) {
+        if (scope == PrintScope::CurrentReport) return {};
+        return {false, Message{"Information", "No data to print."}};
+    }
+    const std::filesystem::path file = programFolder / kPrintFileName;
+    if (writeFileAtomically(file, list.text())) return {true, std::nullopt};
+    return {false, Message{kErrorCaption, "The file " + file.string() + " cannot be written."}};
+}
+
+}  // namespace helion
