@@ -32,8 +32,9 @@ void addOppositeCusps(NaturalCusps& house) {
     for (int i = 1; i <= 6; ++i) house[i + 6] = house[i] + 180.0;
 }
 
-// Placidus: a cusp of the 11th or 12th house has passed a third or two thirds of its
-// diurnal semi-arc above the horizon; the 2nd and 3rd likewise of the nocturnal one below.
+// Placidus: the 11th and 12th cusps lie a third and two thirds of their diurnal semi-arc
+// east of the meridian, the 3rd and 2nd likewise of their nocturnal semi-arc east of the
+// lower meridian. The semi-arc depends on the cusp itself, hence the iteration.
 struct SemiArcDivision {
     double startOffsetDeg;
     double divisor;

@@ -34,8 +34,9 @@ TEST(HouseCusps, AnglesOppositesAndOrderHoldInEverySystem) {
             SCOPED_TRACE(::testing::Message() << static_cast<char>(system) << " RAMC " << sky.ramcDeg << " latitude "
                                               << sky.latitudeDeg);
             EXPECT_NEAR(wrap180(cusp[1] - sky.midheavenDeg), 0.0, 1e-6);
+            // At the equator the cusps use a stand-in latitude 0.00001 radian south.
             if (system != HouseSystem::Meridian) {
-                EXPECT_NEAR(wrap180(cusp[4] - sky.ascendantDeg), 0.0, 1e-3);
+                EXPECT_NEAR(wrap180(cusp[4] - sky.ascendantDeg), 0.0, 3e-4);
             }
             for (int entry = 1; entry <= 12; ++entry) {
                 EXPECT_GE(cusp[entry], 0.0);
@@ -67,7 +68,8 @@ TEST(HouseCusps, PorphyrySplitsEachQuadrantIntoEqualThirds) {
         const HouseAngles sky = anglesAt(ramc, 23.44, 45.0);
         const CuspTable cusp = computeCusps(HouseSystem::Porphyry, sky).cusp;
         for (int quadrantStart : {1, 4, 7, 10}) {
-            const double third = arcBetween(cusp[quadrantStart], cusp[quadrantStart + 3 > 12 ? 1 : quadrantStart + 3]) / 3.0;
+            const int nextQuadrant = quadrantStart == 10 ? 1 : quadrantStart + 3;
+            const double third = arcBetween(cusp[quadrantStart], cusp[nextQuadrant]) / 3.0;
             for (int k = 0; k < 3; ++k) {
                 const int from = quadrantStart + k;
                 EXPECT_NEAR(arcBetween(cusp[from], cusp[from % 12 + 1]), third, 1e-9) << ramc << " entry " << from;
@@ -113,23 +115,19 @@ TEST(HouseCusps, PlacidusCuspsTrisectTheirSemiArcsAtTheLatitudeLimit) {
     }
 }
 
-TEST(HouseCusps, MeridianCuspsIgnoreLatitudeUpToThePole) {
-    const CuspTable equator = computeCusps(HouseSystem::Meridian, anglesAt(100.0, 23.44, 0.0)).cusp;
-    for (double latitude : {45.0, 90.0, -90.0}) {
-        const HouseAngles sky = anglesAt(100.0, 23.44, latitude);
-        const CuspTable cusp = computeCusps(HouseSystem::Meridian, sky).cusp;
-        for (int entry = 1; entry <= 12; ++entry) EXPECT_DOUBLE_EQ(cusp[entry], equator[entry]) << entry;
-        EXPECT_TRUE(std::isfinite(sky.ascendantDeg));
-    }
-    // The 1st cusp is the east point, not the Ascendant.
-    EXPECT_GT(std::fabs(wrap180(equator[4] - anglesAt(100.0, 23.44, 45.0).ascendantDeg)), 1.0);
-}
-
-TEST(HouseCusps, PolarLatitudesGiveFiniteCuspsInEverySystem) {
+// Only Meridian houses are allowed beyond 66 degrees; every system stays finite there,
+// and Meridian cusps do not depend on the latitude at all.
+TEST(HouseCusps, PolarLatitudesGiveFiniteCusps) {
+    const CuspTable meridianAtEquator = computeCusps(HouseSystem::Meridian, anglesAt(100.0, 23.44, 0.0)).cusp;
     for (HouseSystem system : kAllSystems) {
-        for (double latitude : {70.0, 89.0, -80.0}) {
+        for (double latitude : {70.0, 89.0, 90.0, -80.0}) {
             const CuspTable cusp = computeCusps(system, anglesAt(100.0, 23.44, latitude)).cusp;
-            for (int entry = 1; entry <= 12; ++entry) EXPECT_TRUE(std::isfinite(cusp[entry])) << latitude;
+            for (int entry = 1; entry <= 12; ++entry) {
+                EXPECT_TRUE(std::isfinite(cusp[entry])) << static_cast<char>(system) << " " << latitude;
+                if (system == HouseSystem::Meridian) {
+                    EXPECT_DOUBLE_EQ(cusp[entry], meridianAtEquator[entry]);
+                }
+            }
         }
     }
 }
@@ -153,34 +151,17 @@ TEST(SiderealTime, SouthernChartsReadTwelveHoursLater) {
     }
 }
 
-TEST(ComputeAngles, ReadsMomentAndPlace) {
-    AngleMoment greenwich{{2000, 1, 1}, 0, 12.00, false, 0.0, 0.0, 51.29};
-    const HouseAngles angles = computeAngles(greenwich);
-    EXPECT_DOUBLE_EQ(angles.jd, 2451544.5);
-    EXPECT_NEAR(angles.ramcDeg, 99.967, 0.0005);
-    EXPECT_NEAR(angles.latitudeDeg, 51.0 + 29.0 / 60.0, 1e-12);
+TEST(ComputeAngles, CountsAddedDaysBeforeChoosingTheCalendar) {
+    const AngleMoment greenwich{{2000, 1, 1}, 0, 12.00, false, 0.0, 0.0, 51.29};
+    EXPECT_DOUBLE_EQ(computeAngles(greenwich).jd, 2451544.5);
+    EXPECT_NEAR(computeAngles(greenwich).ramcDeg, 99.967, 0.0005);
 
-    AngleMoment southWest = greenwich;
-    southWest.packedWestLongitude = 74.30;
-    southWest.packedNorthLatitude = -40.30;
-    const HouseAngles south = computeAngles(southWest);
-    EXPECT_NEAR(south.ramcDeg, angles.ramcDeg - 74.5, 1e-9);
-    EXPECT_NEAR(south.latitudeDeg, -40.5, 1e-12);
-    EXPECT_DOUBLE_EQ(south.ascendantDeg, ascendantFor(south.ramcDeg, south.obliquityDeg, -40.5));
-
-    // Added days are counted before the calendar is chosen: 12 days after 4 October 1582
-    // (Julian) is 16 October 1582 (Gregorian).
-    const AngleMoment reform{{1582, 10, 4}, 12, 3.00, true, 0.0, 0.0, 10.0};
-    AngleMoment nextDay = reform;
-    nextDay.date = {1582, 10, 16};
-    nextDay.extraDays = 0;
-    EXPECT_DOUBLE_EQ(computeAngles(reform).jd, computeAngles(nextDay).jd);
-}
-
-TEST(ComputeAngles, EquatorIsNudgedSouthForTheCusps) {
-    const HouseAngles equator = anglesAt(100.0, 23.44, 0.0);
-    EXPECT_EQ(equator.latitudeDeg, kEquatorLatitudeDeg);
-    EXPECT_DOUBLE_EQ(equator.ascendantDeg, ascendantFor(100.0, 23.44, 0.0));
+    // 12 days after 4 October 1582 (Julian) is 16 October 1582 (Gregorian).
+    const AngleMoment progressed{{1582, 10, 4}, 12, 3.00, true, 0.0, 74.30, -40.30};
+    AngleMoment sameDay = progressed;
+    sameDay.date = {1582, 10, 16};
+    sameDay.extraDays = 0;
+    EXPECT_DOUBLE_EQ(computeAngles(progressed).jd, computeAngles(sameDay).jd);
 }
 
 TEST(PlaceInHouses, PointOnACuspBelongsToTheHouseItOpens) {
@@ -191,7 +172,8 @@ TEST(PlaceInHouses, PointOnACuspBelongsToTheHouseItOpens) {
         const char* label;
     };
     const Row rows[] = {{5.0, " 1ST"}, {4.9999, "12TH"}, {355.0, "12TH"}, {0.0, "12TH"}, {359.99999, "12TH"},
-                        {275.0, "10TH"}, {274.99, " 9TH"}, {245.0, " 9TH"}, {125.0, " 5TH"}};
+                        {275.0, "10TH"}, {274.99, " 9TH"}, {245.0, " 9TH"}, {125.0, " 5TH"},
+                        {std::nan(""), "    "}};
     PointTable longitude{};
     for (std::size_t i = 0; i < std::size(rows); ++i) longitude[i + 1] = rows[i].longitude;
     const std::string text = placeInHouses(longitude, cusp);
@@ -199,27 +181,6 @@ TEST(PlaceInHouses, PointOnACuspBelongsToTheHouseItOpens) {
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         EXPECT_EQ(text.substr(i * 10, 10), std::string(rows[i].label) + " HOUSE") << rows[i].longitude;
     }
-}
-
-TEST(PlaceInHouses, AscendantAndMidheavenOpenTheirHouses) {
-    for (HouseSystem system : kAllSystems) {
-        const HouseAngles sky = anglesAt(215.5, 23.44, 45.0);
-        const CuspTable cusp = computeCusps(system, sky).cusp;
-        PointTable longitude{};
-        longitude[point::Midheaven] = cusp[1];
-        longitude[point::Ascendant] = cusp[4];
-        const std::string text = placeInHouses(longitude, cusp);
-        EXPECT_EQ(text.substr(130, 10), " 1ST HOUSE");
-        EXPECT_EQ(text.substr(140, 10), "10TH HOUSE");
-    }
-}
-
-TEST(HouseLabel, FollowsTheCuspTableOrder) {
-    EXPECT_EQ(houseLabel(1), "10TH");
-    EXPECT_EQ(houseLabel(4), " 1ST");
-    EXPECT_EQ(houseLabel(12), " 9TH");
-    EXPECT_EQ(houseLabel(0), "    ");
-    EXPECT_EQ(houseLabel(13), "    ");
 }
 
 }  // namespace
