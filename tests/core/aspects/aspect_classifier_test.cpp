@@ -4,6 +4,9 @@
 
 #include <array>
 
+#include "core/aspects/orb_file.h"
+#include "core/app/options.h"
+
 namespace helion {
 namespace {
 
@@ -78,6 +81,15 @@ TEST(ClassifyWithOrbs, OppositionHasNoUpperBoundAndShortOrbSetsCountAsZero) {
     const std::array<float, 2> onlyConjunction{0.0f, 3.0f};
     EXPECT_EQ(classifyWithOrbs(2.0, onlyConjunction, true).code, aspect::Conjunct);
     EXPECT_EQ(classifyWithOrbs(60.0, onlyConjunction, true).code, aspect::Sextile);  // exact
+}
+
+TEST(ClassifyWithOrbs, TakesReportOrbsAndOrbTablesAlike) {
+    OptionValues options;
+    options.value[4] = 5.0f;  // trine
+    OrbTable table;
+    table.orb[4] = 5.0f;
+    EXPECT_EQ(classifyWithOrbs(124.0, options.value, false).code, aspect::Trine);
+    EXPECT_EQ(classifyWithOrbs(124.0, table.orb, false).code, aspect::Trine);
 }
 
 TEST(Separation, FoldsIntoHalfACircle) {
