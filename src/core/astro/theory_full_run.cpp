@@ -44,12 +44,14 @@ TheoryPositions fullRun(double t, double obliquityDeg) {
     place(point::Moon, lunarLongitude(t), lunarLatitude(t));
 
     // The nodes lie on the ecliptic, exactly opposite each other.
+    auto placeNode = [&](int index, double longitudeDeg) {
+        const auto i = static_cast<std::size_t>(index);
+        out.longitude[i] = longitudeDeg;
+        out.declination[i] = eclipticDeclination(longitudeDeg, obliquityDeg);
+    };
     const double north = normalize360(meanLunarNode(t));
-    for (const int node : {point::NorthNode, point::SouthNode}) {
-        const auto i = static_cast<std::size_t>(node);
-        out.longitude[i] = node == point::NorthNode ? north : normalize360(north + 180.0);
-        out.declination[i] = eclipticDeclination(out.longitude[i], obliquityDeg);
-    }
+    placeNode(point::NorthNode, north);
+    placeNode(point::SouthNode, normalize360(north + 180.0));
     return out;
 }
 
