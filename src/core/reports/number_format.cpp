@@ -11,8 +11,10 @@
 namespace helion {
 namespace {
 
-// A double has at most 1074 fraction digits, so this many print it exactly.
+// A double has at most 309 integer and 1074 fraction digits; with this many fraction
+// digits the fixed form is the exact value, unrounded.
 constexpr int kExactFractionDigits = 1074;
+constexpr int kMostIntegerDigits = 309;
 
 struct PatternShape {
     std::size_t minIntegerDigits = 0;  // digits from the leftmost "0" of the integer part
@@ -38,7 +40,7 @@ PatternShape shapeOf(std::string_view pattern) {
 // The digits of a non-negative finite value rounded half away from zero to `decimals`
 // places, as one digit string whose last `decimals` digits are the fraction.
 std::string roundedDigits(double magnitude, std::size_t decimals) {
-    std::array<char, 310 + 1 + kExactFractionDigits> text{};
+    std::array<char, kMostIntegerDigits + 1 + kExactFractionDigits> text{};
     const auto result = std::to_chars(text.data(), text.data() + text.size(), magnitude,
                                       std::chars_format::fixed, kExactFractionDigits);
     const std::string_view exact(text.data(), static_cast<std::size_t>(result.ptr - text.data()));
