@@ -11,6 +11,7 @@
 #include "core/aspects/orb_file.h"
 #include "core/input/cities_file.h"
 #include "core/input/names_file.h"
+#include "core/input/names_record.h"
 #include "core/input/time_zone_table.h"
 
 namespace helion {
@@ -55,7 +56,8 @@ FileCheck checkNames(const std::filesystem::path& file) {
     const NamesFile names = loadNamesFile(file);
     FileCheck check{fileNameOf(file), counted(names.names.size(), "names"), names.problems};
     for (const auto& record : names.names)
-        for (const auto& fault : decodeName(record).faults) check.problems.push_back({record.line, fault});
+        if (const auto parse = parseNamesRecord(record.text); !parse.texts)
+            check.problems.push_back({record.line, parse.error});
     return check;
 }
 

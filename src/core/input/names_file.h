@@ -21,8 +21,11 @@ inline constexpr const char* kNamesFileErrorText =
     "you have entered the data correctly and in the proper amount. Please correct the data by "
     "clicking on the Edit this List command button in the Names window and edit the incorrect data.";
 
+// One person's line; parseNamesRecord (names_record.h) turns its text into the
+// input-window texts.
 struct NameRecord {
-    std::string name, date, time, halfDay, zone, longitude, latitude;
+    std::string name;
+    std::string text;  // the whole record
     int line = 0;
 };
 
@@ -34,24 +37,5 @@ struct NamesFile {
 
 NamesFile parseNamesFile(std::string_view text);
 NamesFile loadNamesFile(const std::filesystem::path& file);
-
-// A record as the input windows take it.
-struct NameEntry {
-    int day = 0, month = 0, year = 0;
-    int hour = 0, minute = 0;
-    bool am = true;
-    double zone = 0;
-    int longitudeDegrees = 0, longitudeMinutes = 0;
-    bool east = false;
-    int latitudeDegrees = 0, latitudeMinutes = 0;
-    bool south = false;
-};
-
-struct NameDecode {
-    std::optional<NameEntry> entry;   // nothing when a field cannot be converted
-    std::vector<std::string> faults;  // conversion faults and values out of range
-};
-
-NameDecode decodeName(const NameRecord& record);
 
 }  // namespace helion

@@ -37,6 +37,7 @@ TimeZoneTable parseTimeZoneTable(std::string_view text) {
     while (next < fields.size() && !fields[next].text.empty()) {
         if (next + 2 >= fields.size()) {
             table.problems.push_back({fields[next].line, "the record lacks its code or offset"});
+            next = fields.size();
             break;
         }
         TimeZoneEntry zone{fields[next].text, fields[next + 1].text, fields[next + 2].text, fields[next].line};

@@ -1,0 +1,144 @@
+#include "core/app/options.h"
+
+#include <gtest/gtest.h>
+
+#include "core/app/editor_text.h"
+#include "core/app/options_editor.h"
+#include "temp_folder.h"
+
+namespace helion {
+namespace {
+
+std::string valueLines(int count, const char* value = "3") {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += std::string(value) + "      entry\r\n";
+    return text;
+}
+
+OptionValues filled(float value) {
+    OptionValues v;
+    v.value.fill(value);
+    return v;
+}
+
+TEST(OptionsFile, ReadsOnlyTheFirstSevenCharactersByTheLeadingNumberRule) {
+    test::TempFolder folder;
+    const auto file = folder.write("OPTIONS.OPT", "  2.5  Conjunction orb\r\n12.345678\r\n   10\r\nabc 4\r\n-1.5xyz\r\n");
+    const OptionsLoad load = loadOptions(file, filled(9));
+    EXPECT_TRUE(load.messages.empty());
+    EXPECT_FLOAT_EQ(load.values[1], 2.5f);
+    EXPECT_FLOAT_EQ(load.values[2], 12.3456f);
+    EXPECT_FLOAT_EQ(load.values[3], 10.0f);
+    EXPECT_FLOAT_EQ(load.values[4], 0.0f);
+    EXPECT_FLOAT_EQ(load.values[5], -1.5f);
+    EXPECT_FLOAT_EQ(load.values[6], 9.0f) << "entries without a line keep their value";
+    ASSERT_EQ(load.problems.size(), 2u);
+    EXPECT_EQ(load.problems[0].line, 2);  // cut at the 7th character
+    EXPECT_EQ(load.problems[1].line, 4);  // no number
+}
+
+TEST(OptionsFile, TheFirstEmptyLineEndsTheList) {
+    test::TempFolder folder;
+    const auto file = folder.write("OPTIONS.OPT", valueLines(29, "4") + "\r\n" + valueLines(5, "8"));
+    const OptionsLoad load = loadOptions(file, filled(1));
+    EXPECT_FLOAT_EQ(load.values[29], 4.0f);
+    EXPECT_FLOAT_EQ(load.values[30], 1.0f);
+    ASSERT_EQ(load.problems.size(), 1u);
+    EXPECT_EQ(load.problems[0].line, 31);
+}
+
+TEST(OptionsFile, AcceptsLfAndCrOnlyLineEnds) {
+    test::TempFolder folder;
+    for (const char* text : {"5\n6\n7", "5\r6\r7\r"}) {
+        const OptionsLoad load = loadOptions(folder.write("OPTIONS.OPT", text), OptionValues{});
+        EXPECT_FLOAT_EQ(load.values[3], 7.0f) << text;
+    }
+}
+
+TEST(OptionsFile, UnusableFilesKeepThePreviousValuesAndSaySo) {
+    test::TempFolder folder;
+    struct Row {
+        const char* name;
+        std::string content;
+        const char* says;
+    };
+    const Row rows[] = {
+        {"missing", "", "cannot be read"},
+        {"OVER.OPT", valueLines(223), "more than the 222"},
+        {"EMPTY.OPT", "", "holds no values"},
+        {"BLANKFIRST.OPT", "\r\n5\r\n", "holds no values"},
+        {"BINARY.OPT", std::string("\x7f" "ELF\0\x02\x01", 7), "not a text file"},
+    };
+    for (const auto& row : rows) {
+        const auto file = std::string(row.name) == "missing" ? folder.path() / "NONE.OPT"
+                                                             : folder.write(row.name, row.content);
+        const OptionsLoad load = loadOptions(file, filled(7));
+        EXPECT_EQ(load.values.value, filled(7).value) << row.name;
+        ASSERT_EQ(load.messages.size(), 1u) << row.name;
+        EXPECT_EQ(load.messages[0].caption, "Error!");
+        EXPECT_NE(load.messages[0].text.find(file.string()), std::string::npos) << row.name;
+        EXPECT_NE(load.messages[0].text.find(row.says), std::string::npos) << load.messages[0].text;
+    }
+    EXPECT_FLOAT_EQ(loadOptions(folder.write("FULL.OPT", valueLines(222)), {}).values[222], 3.0f);
+}
+
+TEST(OptionsEditor, SaveWritesTheTextAndReloads) {
+    test::TempFolder folder;
+    folder.write("OPTIONS.OPT", "1\r\n2\r\n");
+    const OptionsLoad load = saveOptionsText(folder.path(), "6      first\r\n7\r\n", filled(0));
+    EXPECT_TRUE(load.messages.empty());
+    EXPECT_FLOAT_EQ(load.values[2], 7.0f);
+    EXPECT_EQ(folder.read("OPTIONS.OPT"), "6      first\r\n7\r\n");
+}
+
+TEST(OptionsEditor, RestoreCopiesTheMasterWithoutChangingTheValuesInUse) {
+    test::TempFolder folder;
+    folder.write("OPTIONS.MAS", "8\r\n");
+    folder.write("OPTIONS.OPT", "2\r\n");
+    EXPECT_FALSE(restoreDefaultOptions(folder.path()));
+    EXPECT_EQ(folder.read("OPTIONS.OPT"), "8\r\n");
+}
+
+TEST(OptionsEditor, RestoreWithoutMasterLeavesTheOptionsFileAlone) {
+    test::TempFolder folder;
+    folder.write("OPTIONS.OPT", "2\r\n");
+    const auto refusal = restoreDefaultOptions(folder.path());
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->caption, "Error!");
+    EXPECT_NE(refusal->text.find("OPTIONS.MAS"), std::string::npos);
+    EXPECT_EQ(folder.read("OPTIONS.OPT"), "2\r\n");
+}
+
+TEST(EditorText, LoadThenSaveKeepsEveryByte) {
+    test::TempFolder folder;
+    const std::string original = "8      Conjunction\r\n6      Sextile\r\n\r\n";
+    const auto file = folder.write("NATAL.ORB", original);
+    const EditorLoad load = loadEditorText(file);
+    ASSERT_FALSE(load.error);
+    ASSERT_FALSE(saveEditorText(file, load.text));
+    EXPECT_EQ(folder.read("NATAL.ORB"), original);
+}
+
+TEST(EditorText, SavingNormalisesLineBreaksAndNeverEatsText) {
+    struct Row {
+        const char* text;
+        const char* file;
+    };
+    const Row rows[] = {
+        {"8\r\n6\r\n", "8\r\n6\r\n"},
+        {"8\n6\n", "8\r\n6\r\n"},  // a text box that hands back LF alone
+        {"8\r\n6", "8\r\n6\r\n"},  // the final break was deleted while editing
+        {"8", "8\r\n"},
+        {"", ""},
+    };
+    for (const auto& row : rows) EXPECT_EQ(editorTextForFile(row.text), row.file) << row.text;
+}
+
+TEST(EditorText, LoadAddsCrLfToEveryLine) {
+    test::TempFolder folder;
+    EXPECT_EQ(loadEditorText(folder.write("A.FIL", "a\nb")).text, "a\r\nb\r\n");
+    EXPECT_TRUE(loadEditorText(folder.path() / "NONE.FIL").error);
+}
+
+}  // namespace
+}  // namespace helion

@@ -1,0 +1,49 @@
+#pragma once
+// A fresh folder under the system's temporary folder, removed with its files at the
+// end of the test.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include <unistd.h>
+
+#include "core/app/text_file.h"
+
+namespace helion::test {
+
+class TempFolder {
+public:
+    TempFolder() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = "helion-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
+                           std::to_string(::getpid());
+        for (char& c : name)
+            if (c == '/') c = '_';
+        path_ = std::filesystem::temp_directory_path() / name;
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path write(std::string_view name, std::string_view content) const {
+        const auto file = path_ / name;
+        std::ofstream(file, std::ios::binary) << content;
+        return file;
+    }
+    std::string read(std::string_view name) const { return readTextFile(path_ / name).value_or("<missing>"); }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace helion::test
