@@ -1,0 +1,172 @@
+#pragma once
+// The fixed tables of the Cosmodynes scoring: how strong each house makes a planet, the
+// orbs of the five aspect groups by house class, the rulers of the signs, the signs each
+// planet is at home in (mutual reception) and the sign dignities.
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+
+#include "core/astro/chart_tables.h"
+
+namespace helion::cosmo {
+
+namespace planet {
+inline constexpr int Venus = 3, Mars = 4, Jupiter = 5, Saturn = 6, Uranus = 7, Neptune = 8;
+inline constexpr int Count = 10;  // points 1..10: Sun .. Pluto and the Moon
+}  // namespace planet
+
+inline constexpr int kSignCount = 12;
+inline constexpr int kHouseCount = 12;
+
+// The scored points in the order every table lists them: the planets, then the
+// Ascendant and the Midheaven. The nodes and the Part of Fortune are never scored.
+inline constexpr std::array<int, 12> kScoredPoints{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, point::Ascendant,
+                                                   point::Midheaven};
+
+// Sign 1 Aries .. 12 Pisces of a longitude in [0, 360]; 360 itself is 0 Aries again.
+constexpr int signOf(double longitudeDeg) { return static_cast<int>(longitudeDeg / 30.0) % 12 + 1; }
+
+// A planet draws its full base power on the cusp of its house and loses the drop
+// steadily towards the next cusp, so each house ends where the next-weaker one begins.
+struct HouseStrength {
+    float base;
+    float drop;
+};
+inline constexpr std::array<HouseStrength, 13> kHouseStrength{{
+    {0.0f, 0.0f},
+    {15.0f, 2.0f}, {8.5f, 0.5f}, {8.0f, 0.5f},    // 1..3
+    {14.0f, 2.0f}, {7.5f, 0.5f}, {7.0f, 0.5f},    // 4..6
+    {14.5f, 2.0f}, {10.9f, 0.9f}, {10.0f, 0.7f},  // 7..9
+    {15.0f, 2.0f}, {11.9f, 1.0f}, {9.3f, 0.7f},   // 10..12
+}};
+
+enum class HouseClass { Cadent = 0, Succedent = 1, Angular = 2 };
+
+// Angular 1, 4, 7, 10; succedent 2, 5, 8, 11; cadent 3, 6, 9, 12.
+constexpr HouseClass houseClassOf(int house) {
+    switch (house % 3) {
+    case 1: return HouseClass::Angular;
+    case 2: return HouseClass::Succedent;
+    default: return HouseClass::Cadent;
+    }
+}
+
+// Aspect groups, each with one orb: 1 semi-sextile and quincunx, 2 semi-square and
+// sesquiquadrate, 3 sextile, 4 square and trine, 5 conjunction and opposition.
+inline constexpr int kAspectGroups = 5;
+template <typename T>
+using GroupValues = std::array<T, kAspectGroups>;  // index group - 1
+
+// Natal orbs by house class; the luminaries are allowed wider ones.
+struct ClassOrbs {
+    GroupValues<int> plain;
+    GroupValues<int> luminary;  // the Sun and the Moon (and Mercury's strength)
+    int parallel;
+    int luminaryParallel;  // the Sun, the Moon and Mercury
+};
+inline constexpr std::array<ClassOrbs, 3> kNatalOrbs{{
+    {{1, 3, 5, 6, 8}, {2, 4, 6, 8, 11}, 8, 11},     // cadent
+    {{2, 4, 6, 8, 10}, {3, 5, 7, 10, 13}, 10, 13},  // succedent
+    {{3, 5, 7, 10, 12}, {4, 6, 8, 12, 15}, 12, 15},  // angular
+}};
+
+// Factors of a progressed aspect's power by house class.
+struct ClassFactors {
+    GroupValues<double> plain;
+    GroupValues<double> personal;  // the progressed Sun, Mercury and Moon
+};
+inline constexpr std::array<ClassFactors, 3> kProgressedFactors{{
+    {{0.05, 0.15, 0.25, 0.3, 0.4}, {0.1, 0.2, 0.3, 0.4, 0.55}},       // cadent
+    {{0.1, 0.2, 0.3, 0.4, 0.5}, {0.15, 0.25, 0.35, 0.5, 0.65}},       // succedent
+    {{0.15, 0.25, 0.35, 0.5, 0.6}, {0.2, 0.3, 0.4, 0.6, 0.75}},       // angular
+}};
+
+// The benefics lend harmony and the malefics discord to every aspect they take part in.
+struct PlanetNature {
+    int planet;
+    double share;  // of the aspect's strength
+    bool harmony;  // otherwise discord
+};
+inline constexpr std::array<PlanetNature, 4> kPlanetNatures{{
+    {planet::Jupiter, 0.5, true},
+    {planet::Venus, 0.25, true},
+    {planet::Saturn, 0.5, false},
+    {planet::Mars, 0.25, false},
+}};
+
+// A sign's ruler value: one planet's, or the mean of two (the modern co-rulers).
+struct Rulership {
+    int first;
+    int second;  // 0 when the sign has one ruler
+};
+inline constexpr std::array<Rulership, 13> kRulers{{
+    {0, 0},
+    {planet::Mars, 0}, {planet::Venus, 0}, {point::Mercury, 0}, {point::Moon, 0},
+    {point::Sun, 0}, {point::Mercury, 0}, {planet::Venus, 0}, {point::Pluto, planet::Mars},
+    {planet::Jupiter, 0}, {planet::Saturn, 0}, {planet::Saturn, planet::Uranus},
+    {planet::Neptune, planet::Jupiter},
+}};
+
+// A set of signs, bit s for sign s.
+using SignSet = std::uint16_t;
+constexpr SignSet signs(std::initializer_list<int> list) {
+    SignSet set = 0;
+    for (const int sign : list) set = static_cast<SignSet>(set | (1u << sign));
+    return set;
+}
+constexpr bool contains(SignSet set, int sign) { return sign >= 1 && sign <= kSignCount && ((set >> sign) & 1u) != 0; }
+
+// Signs: 1 ARI 2 TAU 3 GEM 4 CAN 5 LEO 6 VIR 7 LIB 8 SCO 9 SAG 10 CAP 11 AQU 12 PIS.
+// The signs each planet is at home in; two planets each in a sign of the other are in
+// mutual reception.
+inline constexpr std::array<SignSet, 11> kReceptionSigns{
+    0,
+    signs({1, 5}),       // Sun
+    signs({3, 6, 11}),   // Mercury
+    signs({2, 7, 12}),   // Venus
+    signs({1, 8, 10}),   // Mars
+    signs({4, 9, 12}),   // Jupiter
+    signs({7, 10, 11}),  // Saturn
+    signs({3, 11}),      // Uranus
+    signs({9, 12}),      // Neptune
+    signs({5, 8}),       // Pluto
+    signs({2, 4}),       // Moon
+};
+
+constexpr bool inMutualReception(int planetA, int signA, int planetB, int signB) {
+    return contains(kReceptionSigns[planetB], signA) && contains(kReceptionSigns[planetA], signB);
+}
+
+// Rulership and detriment weigh 2, exaltation and fall 3, the lesser dignities 1.
+struct DignityRow {
+    SignSet harmony2, discord2, harmony3, discord3, harmony1, discord1;
+};
+inline constexpr std::array<DignityRow, 11> kDignities{{
+    {},
+    {signs({5}), signs({11}), signs({1}), signs({7}), signs({9}), signs({3})},                   // Sun
+    {signs({3, 6}), signs({9, 12}), signs({11}), signs({5}), signs({8}), signs({2})},            // Mercury
+    {signs({2, 7}), signs({1, 8}), signs({12}), signs({6}), signs({11}), signs({5})},            // Venus
+    {signs({1, 8}), signs({2, 7}), signs({10}), signs({4}), signs({5}), signs({11})},            // Mars
+    {signs({9, 12}), signs({3, 6}), signs({4}), signs({10}), signs({2}), signs({8})},            // Jupiter
+    {signs({10, 11}), signs({4, 5}), signs({7}), signs({1}), signs({6}), signs({12})},           // Saturn
+    {signs({11}), signs({5}), signs({3}), signs({9}), signs({7}), signs({1})},                   // Uranus
+    {signs({12}), signs({6}), signs({9}), signs({3}), signs({4}), signs({10})},                  // Neptune
+    {signs({8}), signs({2}), signs({5}), signs({11}), signs({1}), signs({7})},                   // Pluto
+    {signs({4}), signs({10}), signs({2}), signs({8}), signs({12}), signs({6})},                  // Moon
+}};
+
+struct Dignity {
+    double harmony = 0.0;
+    double discord = 0.0;
+};
+
+// The harmony and discord a planet (1..10) takes from standing in a sign.
+constexpr Dignity dignityOf(int planet, int sign) {
+    const DignityRow& row = kDignities[planet];
+    auto weigh = [sign](SignSet set, int amount) { return contains(set, sign) ? amount : 0; };
+    return {static_cast<double>(weigh(row.harmony2, 2) + weigh(row.harmony3, 3) + weigh(row.harmony1, 1)),
+            static_cast<double>(weigh(row.discord2, 2) + weigh(row.discord3, 3) + weigh(row.discord1, 1))};
+}
+
+}  // namespace helion::cosmo

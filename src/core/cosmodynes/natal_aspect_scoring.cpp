@@ -1,0 +1,113 @@
+#include "core/cosmodynes/natal_aspect_scoring.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/aspects/aspect_classifier.h"
+#include "core/cosmodynes/cosmo_aspects.h"
+
+namespace helion::cosmo {
+namespace {
+
+struct PointOrbs {
+    GroupValues<double> detection{};  // finds the aspect
+    GroupValues<double> strength{};   // measures it
+    double parallel = 0.0;
+};
+
+GroupValues<double> asDoubles(const GroupValues<int>& orbs) {
+    GroupValues<double> values{};
+    std::ranges::transform(orbs, values.begin(), [](int orb) { return static_cast<double>(orb); });
+    return values;
+}
+
+GroupValues<double> largerOfEach(const GroupValues<double>& a, const GroupValues<double>& b) {
+    GroupValues<double> values{};
+    std::ranges::transform(a, b, values.begin(), [](double x, double y) { return std::max(x, y); });
+    return values;
+}
+
+// The angles count as angular points; the luminaries see and weigh aspects widely, and
+// Mercury weighs them as widely as the luminaries.
+PointOrbs orbsOf(int point, const std::string& placement) {
+    const bool angle = point == point::Ascendant || point == point::Midheaven;
+    const HouseClass houseClass = angle ? HouseClass::Angular : houseClassOf(houseOfPoint(placement, point));
+    const ClassOrbs& orbs = kNatalOrbs[static_cast<int>(houseClass)];
+    const bool luminary = point == point::Sun || point == point::Moon;
+    const bool wideStrength = luminary || point == point::Mercury;
+    return {asDoubles(luminary ? orbs.luminary : orbs.plain), asDoubles(wideStrength ? orbs.luminary : orbs.plain),
+            static_cast<double>(wideStrength ? orbs.luminaryParallel : orbs.parallel)};
+}
+
+// One visit from point p to point q; the grid keeps power above its diagonal and net
+// harmony below it, each cell rounded to single precision as it is stored.
+class PairVisit {
+public:
+    PairVisit(NatalCosmodynes& cosmo, int p, int q) : cosmo_(cosmo), p_(p), q_(q) {}
+
+    void addPower(double s) {
+        cosmo_.aspectPower[p_] += s;
+        if (p_ < q_) addToGrid(s);
+    }
+    void addHarmony(double s) {
+        cosmo_.planetHarmony[p_] += s;
+        if (p_ > q_) addToGrid(s);
+    }
+    void addDiscord(double s) {
+        cosmo_.planetDiscord[p_] += s;
+        if (p_ > q_) addToGrid(-s);
+    }
+    void addNatures(double s) {
+        for (const PlanetNature& nature : kPlanetNatures) {
+            if (p_ != nature.planet && q_ != nature.planet) continue;
+            if (nature.harmony) addHarmony(s * nature.share);
+            else addDiscord(s * nature.share);
+        }
+    }
+
+private:
+    void addToGrid(double s) {
+        float& cell = cosmo_.aspectGrid[p_][q_];
+        cell = static_cast<float>(cell + s);
+    }
+
+    NatalCosmodynes& cosmo_;
+    int p_;
+    int q_;
+};
+
+void scoreVisit(const ChartPositions& natal, const std::array<PointOrbs, point::Count + 1>& orbs, int p, int q,
+                NatalCosmodynes& cosmo) {
+    PairVisit visit(cosmo, p, q);
+    const double separation = separationOf(natal.longitude[p], natal.longitude[q]);
+    if (const auto aspect = classifyCosmoAspect(separation, largerOfEach(orbs[p].detection, orbs[q].detection))) {
+        const int group = aspect->group - 1;
+        const double strengthOrb = std::max(orbs[p].strength[group], orbs[q].strength[group]);
+        const double s = strengthOrb - std::abs(separation - aspect->angle);
+        visit.addPower(s);
+        if (aspect->nature > 0) visit.addHarmony(s);
+        if (aspect->nature < 0) visit.addDiscord(s);
+        visit.addNatures(s);
+    }
+    // Parallels and contra-parallels alike: only the distance from the equator counts.
+    const double difference = std::abs(std::abs(natal.declination[p]) - std::abs(natal.declination[q]));
+    if (difference < 1.0) {
+        const double s = std::max(orbs[p].parallel, orbs[q].parallel) * (1.0 - difference);
+        visit.addPower(s);
+        visit.addNatures(s);
+    }
+}
+
+}  // namespace
+
+void scoreAspectsAndParallels(const ChartPositions& natal, NatalCosmodynes& cosmo) {
+    std::array<PointOrbs, point::Count + 1> orbs{};
+    for (const int p : kScoredPoints) orbs[p] = orbsOf(p, natal.placement);
+    for (const int p : kScoredPoints) {
+        for (const int q : kScoredPoints) {
+            if (p != q) scoreVisit(natal, orbs, p, q, cosmo);
+        }
+    }
+}
+
+}  // namespace helion::cosmo

@@ -1,0 +1,104 @@
+#include "core/cosmodynes/natal_cosmodynes.h"
+
+#include "core/cosmodynes/cosmodynes_tables.h"
+#include "core/cosmodynes/natal_aspect_scoring.h"
+#include "core/cosmodynes/ranking.h"
+#include "core/cosmodynes/sign_house_values.h"
+#include "core/input/numeric_text.h"
+
+namespace helion {
+
+using namespace cosmo;
+
+namespace {
+
+// House placement counts a point lying up to a tenth of an arc-second before a cusp as
+// already past it; such a point stands on the cusp, not nearly 360 degrees beyond it.
+constexpr double kOnCuspDeg = 2.0 / 36000.0;
+
+constexpr std::size_t kPlacementFieldWidth = 10;
+
+double degreesAfter(double fromDeg, double toDeg) {
+    const double difference = toDeg - fromDeg;
+    return difference < 0.0 ? difference + 360.0 : difference;
+}
+
+// The stored cusp table starts at the 10th house; entry k holds house ((k + 8) mod 12) + 1.
+CuspTable cuspsInHouseOrder(const CuspTable& stored) {
+    CuspTable byHouse{};
+    for (int house = 1; house <= kHouseCount; ++house) byHouse[house] = stored[(house + 2) % 12 + 1];
+    return byHouse;
+}
+
+void scoreHousePositions(const ChartPositions& natal, NatalCosmodynes& cosmo) {
+    for (int house = 1; house <= kHouseCount; ++house) {
+        cosmo.houseSpan[house] = degreesAfter(cosmo.cosmoCusp[house], cosmo.cosmoCusp[house == kHouseCount ? 1 : house + 1]);
+    }
+    for (int p = 1; p <= planet::Count; ++p) {
+        const int house = houseOfPoint(natal.placement, p);
+        if (house == 0) continue;
+        double distance = degreesAfter(cosmo.cosmoCusp[house], natal.longitude[p]);
+        if (distance > 360.0 - kOnCuspDeg) distance = 0.0;
+        cosmo.cuspDistance[p] = distance;
+        const HouseStrength strength = kHouseStrength[house];
+        cosmo.housePositionPower[p] = strength.base - strength.drop * distance / cosmo.houseSpan[house];
+    }
+}
+
+void scoreReceptionAndDignity(const ChartPositions& natal, NatalCosmodynes& cosmo) {
+    for (int x = 1; x <= planet::Count; ++x) {
+        for (int y = x + 1; y <= planet::Count; ++y) {
+            if (!inMutualReception(x, signOf(natal.longitude[x]), y, signOf(natal.longitude[y]))) continue;
+            cosmo.planetHarmony[x] += 5.0;
+            cosmo.planetHarmony[y] += 5.0;
+        }
+    }
+    for (int p = 1; p <= planet::Count; ++p) {
+        const Dignity dignity = dignityOf(p, signOf(natal.longitude[p]));
+        cosmo.planetHarmony[p] += dignity.harmony;
+        cosmo.planetDiscord[p] += dignity.discord;
+    }
+}
+
+void fillSummary(NatalCosmodynes& cosmo) {
+    for (int i = 1; i <= 12; ++i) {
+        const int p = kScoredPoints[i - 1];
+        cosmo.natalCosmoPower[i] = cosmo.planetPower[p];
+        cosmo.natalCosmoNet[i] = cosmo.planetHarmony[p] - cosmo.planetDiscord[p];
+        cosmo.natalCosmoPower[12 + i] = cosmo.signPower[i];
+        cosmo.natalCosmoNet[12 + i] = cosmo.signHarmony[i] - cosmo.signDiscord[i];
+        cosmo.natalCosmoPower[24 + i] = cosmo.housePower[i];
+        cosmo.natalCosmoNet[24 + i] = cosmo.houseHarmony[i] - cosmo.houseDiscord[i];
+    }
+}
+
+}  // namespace
+
+int houseOfPoint(std::string_view placement, int point) {
+    const std::size_t start = static_cast<std::size_t>(point - 1) * kPlacementFieldWidth;
+    if (point < 1 || start >= placement.size()) return 0;
+    const double house = numericValue(placement.substr(start, 2));
+    return house >= 1 && house <= kHouseCount ? static_cast<int>(house) : 0;
+}
+
+NatalCosmodynes computeNatalCosmodynes(const ChartPositions& natal) {
+    NatalCosmodynes cosmo;
+    cosmo.cosmoCusp = cuspsInHouseOrder(natal.cusp);
+    scoreHousePositions(natal, cosmo);
+
+    // The angles draw no power from a house; they start from a fixed power instead.
+    cosmo.aspectPower[point::Ascendant] = 15.0;
+    cosmo.aspectPower[point::Midheaven] = 15.0;
+    scoreAspectsAndParallels(natal, cosmo);
+    for (int p = 1; p <= point::Count; ++p) cosmo.planetPower[p] = cosmo.housePositionPower[p] + cosmo.aspectPower[p];
+
+    scoreReceptionAndDignity(natal, cosmo);
+    for (int house = 1; house <= kHouseCount; ++house) ++cosmo.cuspsInSign[signOf(cosmo.cosmoCusp[house])];
+    scoreSigns(natal, cosmo);
+    scoreHouses(natal, cosmo);
+    fillSummary(cosmo);
+    cosmo.rankedPoint = rankDescending(kScoredPoints, [&](int p) { return cosmo.planetPower[p]; });
+    return cosmo;
+}
+
+}  // namespace helion

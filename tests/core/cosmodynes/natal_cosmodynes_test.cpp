@@ -1,0 +1,173 @@
+#include "core/cosmodynes/natal_cosmodynes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/cosmodynes/cosmodynes_tables.h"
+#include "core/cosmodynes/ranking.h"
+#include "core/cosmodynes/sign_house_values.h"
+#include "test_charts.h"
+
+namespace helion {
+namespace {
+
+using testing::chartWith;
+using testing::kEqualHousesFromAries;
+using testing::PointSpec;
+
+constexpr double kTol = 1e-9;
+
+// Venus at 22 Taurus in the 2nd house of an equal-house chart (cusps every 30 degrees
+// from 0 Aries), followed by hand:
+//  House position: 22 degrees into a 30-degree succedent 2nd house, base 8.5, drop 0.5:
+//    8.5 - 0.5 * 22 / 30 = 8.1333.
+//  Orbs: Venus is succedent, {2, 4, 6, 8, 10} by group; no other point widens them into
+//  an aspect except these two:
+//    Jupiter 25 Virgo (cadent): separation 123, inside the square-trine orb 8, below 130:
+//      trine, strength 8 - 3 = 5. Power +5, harmony +5, Jupiter's nature +2.5,
+//      Venus's own nature +1.25.
+//    Saturn 24 Leo (succedent): separation 92: square, strength 8 - 2 = 6. Power +6,
+//      discord +6, Saturn's nature +3 discord, Venus's nature +1.5 harmony.
+//  Parallel: declinations +10.5 and -10.2 lie 0.3 apart from the equator (a
+//    contra-parallel counts): orb 10 (succedent) against Mars's 8 (cadent), strength
+//    10 * 0.7 = 7. Power +7, Venus's nature +1.75 harmony, Mars's nature +1.75 discord.
+//  Mutual reception: Venus in Taurus (a Moon sign), the Moon in Libra (a Venus sign): +5.
+//  Dignity: Venus rules Taurus: harmony +2.
+//  Power 8.1333 + 5 + 6 + 7 = 26.1333; harmony 5 + 2.5 + 1.25 + 1.5 + 1.75 + 5 + 2 = 19;
+//  discord 6 + 3 + 1.75 = 10.75.
+TEST(NatalCosmodynes, VenusScoredByHand) {
+    const NatalCosmodynes cosmo = computeNatalCosmodynes(testing::handCheckedChart());
+    EXPECT_NEAR(cosmo.housePositionPower[3], 8.5 - 0.5 * 22.0 / 30.0, kTol);
+    EXPECT_NEAR(cosmo.planetPower[3], 26.0 + 0.4 / 3.0, kTol);
+    EXPECT_NEAR(cosmo.planetHarmony[3], 19.0, kTol);
+    EXPECT_NEAR(cosmo.planetDiscord[3], 10.75, kTol);
+}
+
+// The Ascendant at 0 Aries, angular orbs {3, 5, 7, 10, 12}, starts at 15 and draws no
+// house power. Jupiter at 175: opposition, strength 12 - 5 = 7 (discord 7, Jupiter's
+// nature +3.5 harmony). Pluto at 312, 48 away: semi-square, 5 - 3 = 2 (discord 2). The
+// Moon at 207, 153 away: quincunx inside the Moon's wider orb 4, strength 4 - 3 = 1 (no
+// harmony or discord). The Midheaven 90 away: exact square, 10 (discord 10). Neptune at
+// declination 0.5 against 0: parallel, 12 * 0.5 = 6. Power 15 + 7 + 2 + 1 + 10 + 6 = 41.
+TEST(NatalCosmodynes, AscendantScoredByHand) {
+    const NatalCosmodynes cosmo = computeNatalCosmodynes(testing::handCheckedChart());
+    EXPECT_EQ(cosmo.housePositionPower[point::Ascendant], 0.0);
+    EXPECT_NEAR(cosmo.planetPower[point::Ascendant], 41.0, kTol);
+    EXPECT_NEAR(cosmo.planetHarmony[point::Ascendant], 3.5, kTol);
+    EXPECT_NEAR(cosmo.planetDiscord[point::Ascendant], 19.0, kTol);
+    EXPECT_NEAR(cosmo.natalCosmoPower[11], 41.0, kTol);
+    EXPECT_NEAR(cosmo.natalCosmoNet[11], -15.5, kTol);
+    EXPECT_NEAR(cosmo.natalCosmoPower[3], cosmo.planetPower[3], kTol);
+}
+
+TEST(NatalCosmodynes, GridHoldsPowerAboveAndNetHarmonyBelowTheDiagonal) {
+    const NatalCosmodynes cosmo = computeNatalCosmodynes(testing::handCheckedChart());
+    EXPECT_FLOAT_EQ(cosmo.aspectGrid[3][5], 5.0f);   // Venus trine Jupiter: power
+    EXPECT_FLOAT_EQ(cosmo.aspectGrid[5][3], 8.75f);  // trine 5 + Jupiter 2.5 + Venus 1.25
+    EXPECT_FLOAT_EQ(cosmo.aspectGrid[3][4], 7.0f);   // Venus parallel Mars: power
+    EXPECT_NEAR(cosmo.aspectGrid[4][3], 0.0f, 1e-6f);  // Venus's +1.75 and Mars's -1.75 cancel
+    EXPECT_EQ(cosmo.aspectGrid[2][3], 0.0f);         // Mercury and Venus: nothing
+}
+
+// Planet positions within the equal houses, the Sun standing in for any planet.
+struct HousePositionCase {
+    double sunLongitude;
+    double power;
+    const char* what;
+};
+
+class HousePosition : public ::testing::TestWithParam<HousePositionCase> {};
+
+TEST_P(HousePosition, FallsFromTheCuspToTheNextHouse) {
+    const auto& c = GetParam();
+    std::array<PointSpec, 15> points{};
+    for (int p = 0; p < 15; ++p) points[p] = {100.0 + 7.0 * p, 3.0 * p};
+    points[0] = {c.sunLongitude, -40.0};
+    const NatalCosmodynes cosmo = computeNatalCosmodynes(chartWith(points, kEqualHousesFromAries));
+    EXPECT_NEAR(cosmo.housePositionPower[point::Sun], c.power, 1e-5) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EqualHouses, HousePosition,
+    ::testing::Values(HousePositionCase{0.0, 15.0, "on the Ascendant"},
+                      HousePositionCase{210.0, 10.9, "on the 8th cusp"},
+                      HousePositionCase{300.0, 11.9, "on the 11th cusp"},
+                      HousePositionCase{329.9999, 10.9, "end of the 11th = base of the 8th"},
+                      HousePositionCase{29.9999, 13.0, "end of the 1st"},
+                      HousePositionCase{315.0, 11.4, "middle of the 11th"},
+                      HousePositionCase{330.0 - 1.0 / 72000.0, 9.3, "a hair before the 12th cusp counts as on it"},
+                      HousePositionCase{360.0 - 1.0 / 72000.0, 15.0, "a hair before the Ascendant"}));
+
+TEST(NatalCosmodynes, SignsAndHousesTakeRulerSharesByTheirCusps) {
+    // Four cusps in Aries, three in Libra, two in Aquarius, one in Gemini, Cancer,
+    // Scorpio and Sagittarius; none in Taurus, Leo, Virgo, Capricorn or Pisces. Every
+    // point stands in Cancer or Leo, so the signs tested hold no point.
+    std::array<PointSpec, 15> points{};
+    for (int p = 0; p < 15; ++p) points[p] = {92.0 + 3.7 * p, 1.5 * p};
+    const std::array<double, 12> cusps{5, 15, 25, 28, 60, 100, 182, 195, 205, 260, 300, 320};
+    const NatalCosmodynes c = computeNatalCosmodynes(chartWith(points, cusps));
+    const auto ruler = [&](int sign) { return cosmo::rulerValue(c.planetPower, sign); };
+
+    struct Row {
+        int sign;
+        double power;
+    };
+    for (const Row& row : {Row{1, 0.0}, Row{2, ruler(2) / 4}, Row{3, ruler(3) / 2}, Row{7, ruler(7) * 2},
+                           Row{8, (c.planetPower[9] + c.planetPower[4]) / 2 / 4}, Row{11, ruler(11)},
+                           Row{12, (c.planetPower[8] + c.planetPower[5]) / 2 / 4}}) {
+        EXPECT_NEAR(c.signPower[row.sign], row.power, kTol) << "sign " << row.sign;
+    }
+    EXPECT_EQ(c.cuspsInSign[1], 4);
+
+    // House 9 (Libra) intercepts Scorpio, house 10 (Sagittarius) Capricorn, house 12
+    // (Aquarius) Pisces; the 1st adds the Ascendant and the 10th the Midheaven.
+    struct HouseRow {
+        int house;
+        double power;
+    };
+    for (const HouseRow& row :
+         {HouseRow{9, ruler(7) / 2 + ruler(8) / 4}, HouseRow{12, ruler(11) / 2 + ruler(12) / 4},
+          HouseRow{1, ruler(1) / 2 + c.planetPower[point::Ascendant]},
+          HouseRow{10, ruler(9) / 2 + ruler(10) / 4 + c.planetPower[point::Midheaven]}}) {
+        EXPECT_NEAR(c.housePower[row.house], row.power, kTol) << "house " << row.house;
+    }
+}
+
+struct ReceptionCase {
+    int planetA, signA, planetB, signB;
+    bool mutual;
+};
+
+TEST(MutualReception, EachInASignOfTheOther) {
+    for (const ReceptionCase& c : {ReceptionCase{3, 2, 10, 7, true},   // Venus in Taurus, Moon in Libra
+                                   ReceptionCase{2, 3, 7, 3, true},    // Mercury and Uranus share Gemini
+                                   ReceptionCase{4, 10, 6, 10, true},  // Mars and Saturn share Capricorn
+                                   ReceptionCase{1, 5, 10, 4, false},  // Sun in Leo, Moon in Cancer
+                                   ReceptionCase{5, 12, 8, 1, false}}) {
+        EXPECT_EQ(cosmo::inMutualReception(c.planetA, c.signA, c.planetB, c.signB), c.mutual)
+            << c.planetA << " in " << c.signA << ", " << c.planetB << " in " << c.signB;
+    }
+}
+
+TEST(Ranking, LargestFirstAndEqualValuesKeepTheirOrder) {
+    const std::array<double, 4> values{0, 1, 1, 2};
+    EXPECT_EQ(rankDescending(std::array<int, 3>{1, 2, 3}, [&](int i) { return values[i]; }),
+              (std::array<int, 3>{3, 1, 2}));
+}
+
+TEST(NatalCosmodynes, EqualPowersKeepPointOrder) {
+    // Uranus and Neptune side by side in one place: equal power, Uranus listed first.
+    ChartPositions chart = testing::handCheckedChart();
+    chart.longitude[8] = chart.longitude[7];
+    chart.declination[8] = chart.declination[7];
+    chart.placement = placeInHouses(chart.longitude, chart.cusp);
+    const NatalCosmodynes c = computeNatalCosmodynes(chart);
+    ASSERT_EQ(c.planetPower[7], c.planetPower[8]);
+    const auto uranus = std::ranges::find(c.rankedPoint, 7);
+    ASSERT_NE(uranus + 1, c.rankedPoint.end());
+    EXPECT_EQ(uranus[1], 8);
+}
+
+}  // namespace
+}  // namespace helion
