@@ -7,8 +7,9 @@
 namespace helion {
 namespace {
 
-// Last Julian-calendar day number still counted in the Julian calendar.
-constexpr long kLastJulianCalendarNumber = 2299171;
+// Julian-calendar count of 15 October 1582, the first day of the Gregorian calendar:
+// dates from it on are Gregorian.
+constexpr long kFirstGregorianJulianCount = 2299171;
 // First day number of the Gregorian calendar (15 October 1582).
 constexpr long kFirstGregorianDay = 2299161;
 
@@ -25,7 +26,7 @@ long dayNumber(CalendarDate date, long extraDays) {
     const long a = 12L * (date.year + 4800L) + date.month - 3L;
     const long m = a - 12L * floorDiv(a, 12);
     long n = floorDiv(365L * a + 2L * m + 7L, 12) + date.day + floorDiv(a, 48) - 32083L + extraDays;
-    if (n > kLastJulianCalendarNumber) n += floorDiv(a, 4800) - floorDiv(a, 1200) + 38;
+    if (n >= kFirstGregorianJulianCount) n += floorDiv(a, 4800) - floorDiv(a, 1200) + 38;
     return n;
 }
 

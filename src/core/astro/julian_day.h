@@ -12,8 +12,7 @@ struct CalendarDate {
 };
 
 // Day number of a calendar date, counted in the Julian calendar and switched to the
-// Gregorian calendar when that Julian-calendar number exceeds 2299171 (the calendar
-// reform of October 1582). extraDays is added before the calendar is chosen: the
+// Gregorian calendar from 15 October 1582 on (the calendar reform). extraDays is added before the calendar is chosen: the
 // progressed houses add the native's age in years as days.
 long dayNumber(CalendarDate date, long extraDays = 0);
 

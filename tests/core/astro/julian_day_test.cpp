@@ -15,6 +15,7 @@ TEST(JulianDay, Epoch2000) {
 TEST(JulianDay, CalendarReformSwitchesToGregorian) {
     // 4 October 1582 (Julian) was followed by 15 October 1582 (Gregorian).
     EXPECT_EQ(dayNumber({1582, 10, 4}), 2299160);
+    EXPECT_EQ(dayNumber({1582, 10, 15}), 2299161);
     EXPECT_EQ(dayNumber({1582, 11, 1}), 2299178);
     EXPECT_EQ(dayNumber({1000, 1, 1}), 2086308);  // Julian calendar
 }
