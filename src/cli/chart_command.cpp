@@ -1,11 +1,20 @@
 #include <CLI/CLI.hpp>
+#include <iostream>
+#include <memory>
 
+#include "cli/chart_json.h"
+#include "cli/chart_options.h"
 #include "cli/commands.h"
 
 namespace helion::cli {
 
 void addChartCommand(CLI::App& app) {
-    app.add_subcommand("chart", "Compute the four chart sets and print them as JSON");
+    auto options = std::make_shared<ChartOptions>();
+    CLI::App* command = app.add_subcommand("chart", "Compute the four chart sets and print them as JSON");
+    addChartOptions(*command, *options);
+    command->callback([options] {
+        if (const auto tables = runCharts(*options)) std::cout << chartTablesJson(*tables);
+    });
 }
 
 }  // namespace helion::cli

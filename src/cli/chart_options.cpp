@@ -1,0 +1,67 @@
+#include "cli/chart_options.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "cli/commands.h"
+#include "core/input/names_record.h"
+#include "swe/swiss_ephemeris.h"
+
+namespace helion::cli {
+namespace {
+
+std::optional<InputWindowTexts> readRecord(const std::string& option, const std::string& record) {
+    const NamesRecordParse parse = parseNamesRecord(record);
+    if (!parse.texts) std::cerr << "helion-cli: " << option << ": " << parse.error << "\n";
+    return parse.texts;
+}
+
+}  // namespace
+
+void addChartOptions(CLI::App& command, ChartOptions& options) {
+    command.add_option("--natal", options.natal, "Natal record: name,dd mmm yyyy,H.MM,A|P,zone,longitude,latitude")
+        ->required();
+    command.add_option("--diurnal", options.diurnal, "Diurnal record (transit date or second person), same form")
+        ->required();
+    command.add_option("--house", options.house, "House system: P Placidus, R Regiomontanus, K Koch, O Porphyry, M Meridian")
+        ->check(CLI::IsMember({'P', 'R', 'K', 'O', 'M'}));
+    command.add_flag("--second-person", options.secondPerson, "The diurnal record is a second person's birth data");
+    command.add_option("--date-order", options.dateOrder, "Regional date order: 0 m/d/y, 1 d/m/y, 2 y/m/d")
+        ->check(CLI::Range(0, 2));
+    command.add_option("--folder", options.folder, "Program folder (default: the program's own)");
+}
+
+std::filesystem::path programFolder(const ChartOptions& options) {
+    if (!options.folder.empty()) return options.folder;
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::current_path() : self.parent_path();
+}
+
+std::optional<ChartRequest> chartRequest(const ChartOptions& options) {
+    const auto natal = readRecord("--natal", options.natal);
+    const auto diurnal = readRecord("--diurnal", options.diurnal);
+    if (!natal || !diurnal) {
+        setExitStatus(kBadInput);
+        return std::nullopt;
+    }
+    ChartRequest request;
+    request.natal = *natal;
+    request.diurnal = *diurnal;
+    request.houseSystem = houseSystemFromCode(options.house).value_or(HouseSystem::Placidus);
+    request.secondPerson = options.secondPerson;
+    request.dateOrder = dateOrderFromCode(options.dateOrder);
+    return request;
+}
+
+std::optional<ChartTables> runCharts(const ChartOptions& options) {
+    const auto request = chartRequest(options);
+    if (!request) return std::nullopt;
+    const SwissEphemeris ephemeris(ephemerisPath(programFolder(options)));
+    ChartRun run = computeCharts(*request, ephemeris, ChartTables{});
+    for (const Message& m : run.messages) std::cerr << m.caption << " " << m.text << "\n";
+    if (!run.tables) setExitStatus(kBadInput);
+    return run.tables;
+}
+
+}  // namespace helion::cli

@@ -1,0 +1,39 @@
+#pragma once
+// The input options shared by the commands that compute charts: the two records, the
+// house system, the second-person box, the regional date order and the program folder.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "core/astro/pipeline.h"
+
+namespace CLI {
+class App;
+}
+
+namespace helion::cli {
+
+struct ChartOptions {
+    std::string natal;
+    std::string diurnal;
+    char house = 'P';
+    bool secondPerson = false;
+    int dateOrder = 0;
+    std::string folder;
+};
+
+void addChartOptions(CLI::App& command, ChartOptions& options);
+
+// The program folder: --folder, or the folder of the running program.
+std::filesystem::path programFolder(const ChartOptions& options);
+
+// Reads both records into a chart request; on failure prints what is wrong on standard
+// error, sets the bad-input exit status and returns nothing.
+std::optional<ChartRequest> chartRequest(const ChartOptions& options);
+
+// Runs the computation; validation messages and notices go to standard error. Returns
+// the tables, or nothing (with the bad-input exit status) when the input was refused.
+std::optional<ChartTables> runCharts(const ChartOptions& options);
+
+}  // namespace helion::cli

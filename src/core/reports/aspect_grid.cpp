@@ -1,0 +1,85 @@
+#include "core/reports/aspect_grid.h"
+
+#include <array>
+#include <cmath>
+
+#include "core/aspects/aspect_classifier.h"
+#include "core/reports/aspect_sections.h"
+#include "core/reports/column_align.h"
+#include "core/reports/name_tables.h"
+#include "core/reports/number_format.h"
+#include "core/reports/point_names.h"
+
+namespace helion {
+namespace {
+
+// Columns from the Midheaven down to the Sun, so that the aspects fill the upper left.
+constexpr std::array<int, 12> kGridColumns{15, 14, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
+constexpr const char* kLineBreak = "\r\n";
+
+std::string minutesText(const DegreesAndMinutes& angle) { return formatNumber(angle.minutes, "00") + "m"; }
+
+std::string aspectCell(int code) {
+    return alignThreePlaces(std::to_string(aspectAngle(code))) + "  ";
+}
+
+std::string parallelCell(double declinationA, double declinationB, float orb) {
+    const std::optional<ParallelFinding> parallel = findParallel(declinationA, declinationB, orb);
+    if (!parallel) return "---  ";
+    return parallel->contra ? " CP  " : " P   ";
+}
+
+}  // namespace
+
+DegreesAndMinutes toWholeMinutes(double degrees) {
+    const double whole = std::floor(degrees);
+    const double minutes = std::round((degrees - whole) * 60.0);
+    if (minutes >= 60.0) return {static_cast<int>(whole) + 1, 0};
+    return {static_cast<int>(whole), static_cast<int>(minutes)};
+}
+
+std::string aspectListLine(int first, int second, double separation, double distance) {
+    const DegreesAndMinutes s = toWholeMinutes(separation);
+    const DegreesAndMinutes d = toWholeMinutes(std::fabs(distance));
+    return "  " + std::string(planetName(first)) + std::string(planetName(second)) + " " +
+           alignThreePlaces(formatNumber(s.degrees, "##0")) + "d " + minutesText(s) + "       " +
+           alignSignedFourPlaces(formatNumber(d.degrees, "#0")) + "d " + minutesText(d);
+}
+
+void appendNatalAspectGrid(ReportLines& lines, const ChartPositions& natal, const OptionValues& options) {
+    const OrbSet orbs(options.value);
+    const bool minorAspects = options[option::MinorAspects] == 1.0f;
+    const float parallelOrb = reportParallelOrb(options);
+
+    std::string aspectList = std::string("  Planet    Planet    Separation   Degrees from exact") + kLineBreak;
+    lines.emplace_back();
+    lines.push_back(std::string(17, ' ') + "NATAL PLANET ASPECTS TO NATAL PLANETS");
+    lines.emplace_back();
+    lines.push_back(std::string(8, ' ') + "MC  Asc  Moo  Plu  Nep  Ura  Sat  Jup  Mar  Ven  Mer  Sun");
+    for (const int row : kAspectBodies) {
+        const auto i = static_cast<std::size_t>(row);
+        std::string line = "  " + pointNameInWidth(row, 3) + "  ";
+        for (const int column : kGridColumns) {
+            const auto j = static_cast<std::size_t>(column);
+            if (column == row) {
+                line += "***  ";
+            } else if (row > column) {
+                line += parallelCell(natal.declination[i], natal.declination[j], parallelOrb);
+            } else {
+                const double separation = separationOf(natal.longitude[i], natal.longitude[j]);
+                const AspectFinding aspect = classifyWithOrbs(separation, orbs, minorAspects);
+                if (aspect.code == aspect::None) {
+                    line += "---  ";
+                } else {
+                    line += aspectCell(aspect.code);
+                    aspectList += aspectListLine(row, column, separation, aspect.distance) + kLineBreak;
+                }
+            }
+        }
+        lines.push_back(std::move(line));
+    }
+    lines.emplace_back();
+    lines.push_back(std::move(aspectList));
+}
+
+}  // namespace helion

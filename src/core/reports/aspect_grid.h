@@ -1,0 +1,28 @@
+#pragma once
+// The natal aspect grid: aspects (by the report orbs of the options) above the diagonal,
+// parallels and contraparallels below it, and the list of the grid's aspects with their
+// separations, which follows the grid as one element holding its own line breaks.
+
+#include <string>
+
+#include "core/app/options.h"
+#include "core/astro/chart_tables.h"
+#include "core/reports/report.h"
+
+namespace helion {
+
+struct DegreesAndMinutes {
+    int degrees = 0;
+    int minutes = 0;
+};
+
+// An angle (0 or more) to whole minutes, carrying 60 minutes into the next degree.
+DegreesAndMinutes toWholeMinutes(double degrees);
+
+// One line of the aspect list, without its line break: the two bodies, the separation
+// and the distance from exact (printed without its sign).
+std::string aspectListLine(int first, int second, double separation, double distance);
+
+void appendNatalAspectGrid(ReportLines& lines, const ChartPositions& natal, const OptionValues& options);
+
+}  // namespace helion

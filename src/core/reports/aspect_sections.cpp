@@ -1,0 +1,58 @@
+#include "core/reports/aspect_sections.h"
+
+#include "core/aspects/aspect_catalogue.h"
+#include "core/aspects/aspect_lines.h"
+
+namespace helion {
+namespace {
+
+void keep(ReportLines& lines, std::optional<std::string> line) {
+    if (line) lines.push_back(std::move(*line));
+}
+
+double at(const PointTable& table, int point) { return table[static_cast<std::size_t>(point)]; }
+
+// Calls pair(first, second) for every pair of the cross loop or of the within loop.
+template <typename Pair>
+void forEachPair(bool crossLoop, Pair pair) {
+    for (std::size_t i = 0; i < kAspectBodies.size(); ++i) {
+        for (std::size_t j = crossLoop ? 0 : i + 1; j < kAspectBodies.size(); ++j) pair(kAspectBodies[i], kAspectBodies[j]);
+    }
+}
+
+void appendAspects(ReportLines& lines, bool crossLoop, const PointTable& first, const PointTable& second) {
+    forEachPair(crossLoop, [&](int a, int b) { keep(lines, aspectLine(a, b, at(first, a) - at(second, b))); });
+}
+
+void appendParallels(ReportLines& lines, bool crossLoop, const PointTable& first, const PointTable& second,
+                     float orb) {
+    forEachPair(crossLoop, [&](int a, int b) { keep(lines, parallelLine(a, b, at(first, a), at(second, b), orb)); });
+}
+
+}  // namespace
+
+float reportParallelOrb(const OptionValues& options) { return options[orbEntry(aspect::Parallel)]; }
+
+void appendSectionHeading(ReportLines& lines, int indent, std::string_view heading) {
+    lines.push_back(std::string(static_cast<std::size_t>(indent), ' ') + std::string(heading));
+    lines.emplace_back();
+}
+
+void appendCrossAspects(ReportLines& lines, const PointTable& moving, const PointTable& fixed) {
+    appendAspects(lines, true, moving, fixed);
+}
+
+void appendCrossParallels(ReportLines& lines, const PointTable& movingDeclination,
+                          const PointTable& fixedDeclination, float parallelOrb) {
+    appendParallels(lines, true, movingDeclination, fixedDeclination, parallelOrb);
+}
+
+void appendWithinAspects(ReportLines& lines, const PointTable& longitude) {
+    appendAspects(lines, false, longitude, longitude);
+}
+
+void appendWithinParallels(ReportLines& lines, const PointTable& declination, float parallelOrb) {
+    appendParallels(lines, false, declination, declination, parallelOrb);
+}
+
+}  // namespace helion

@@ -1,0 +1,34 @@
+#pragma once
+// The pair loops of the progression and transit reports: the fixed-orb aspect lines and
+// the parallel lines between the bodies of two charts, or within one chart.
+
+#include <array>
+#include <string_view>
+
+#include "core/app/options.h"
+#include "core/astro/chart_tables.h"
+#include "core/reports/report.h"
+
+namespace helion {
+
+// The bodies that take part in aspects and parallels: Sun .. Moon, Ascendant, Midheaven
+// (never the nodes nor the Part of Fortune), in index order.
+inline constexpr std::array<int, 12> kAspectBodies{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 14, 15};
+
+// The parallel orb of the options, which all reports share.
+float reportParallelOrb(const OptionValues& options);
+
+// A heading indented by `indent` blanks, then an empty line.
+void appendSectionHeading(ReportLines& lines, int indent, std::string_view heading);
+
+// Every ordered pair, moving body first, a body with its own place in the other chart
+// included.
+void appendCrossAspects(ReportLines& lines, const PointTable& moving, const PointTable& fixed);
+void appendCrossParallels(ReportLines& lines, const PointTable& movingDeclination,
+                          const PointTable& fixedDeclination, float parallelOrb);
+
+// Every unordered pair of one chart once, the body of lower index first.
+void appendWithinAspects(ReportLines& lines, const PointTable& longitude);
+void appendWithinParallels(ReportLines& lines, const PointTable& declination, float parallelOrb);
+
+}  // namespace helion

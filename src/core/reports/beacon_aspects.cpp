@@ -1,0 +1,95 @@
+#include "core/reports/beacon_aspects.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/input/numeric_text.h"
+#include "core/reports/name_tables.h"
+#include "core/reports/number_format.h"
+#include "core/reports/aspect_sections.h"
+#include "core/reports/planet_table.h"
+
+namespace helion {
+namespace {
+
+// Rows by house strength: cadent (3, 6, 9, 12), succedent (2, 5, 8, 11), angular (1, 4, 7, 10).
+constexpr std::array<BeaconOrbs, 3> kPlanetOrbs{{{1, 3, 5, 6, 8}, {2, 4, 6, 8, 10}, {3, 5, 7, 10, 12}}};
+constexpr std::array<BeaconOrbs, 3> kLuminaryOrbs{{{2, 4, 6, 8, 11}, {3, 5, 7, 10, 13}, {4, 6, 8, 12, 15}}};
+constexpr int kCadent = 0, kAngular = 2;
+
+int houseStrength(const ChartPositions& natal, int point) {
+    if (point == point::Ascendant || point == point::Midheaven) return kAngular;
+    const double house = numericValue(houseField(natal, point));
+    if (house < 1 || house > 12 || house != std::floor(house)) return kCadent;
+    switch (static_cast<int>(house) % 3) {
+        case 1: return kAngular;
+        case 2: return 1;
+        default: return kCadent;
+    }
+}
+
+bool within(double separation, double angle, int orb) { return angle - orb < separation && separation < angle + orb; }
+
+// Positive while the first body, moving forward, has yet to reach the exact angle.
+bool firstBodyIsAhead(double longitudeDifference) {
+    return longitudeDifference <= -180.0 || (longitudeDifference >= 0.0 && longitudeDifference < 180.0);
+}
+
+std::string degreesColumn(double value) {
+    const std::string digits = formatNumber(value, "0.0");
+    return std::string(digits.front() == '-' ? 4 : 5, ' ') + digits + " degrees";
+}
+
+void appendPair(ReportLines& lines, const ChartPositions& natal, int first, int second) {
+    const auto a = static_cast<std::size_t>(first), b = static_cast<std::size_t>(second);
+    BeaconOrbs orbs = beaconOrbs(natal, first);
+    const BeaconOrbs other = beaconOrbs(natal, second);
+    std::ranges::transform(orbs, other, orbs.begin(), [](int x, int y) { return std::max(x, y); });
+
+    const double difference = natal.longitude[a] - natal.longitude[b];
+    const AspectFinding aspect = classifyBeaconAspect(separationOf(natal.longitude[a], natal.longitude[b]), orbs);
+    if (aspect.code != aspect::None) {
+        const double distance = firstBodyIsAhead(difference) ? -aspect.distance : aspect.distance;
+        lines.push_back("  " + std::string(planetName(first)) + "    " + std::string(aspectName(aspect.code)) + "    " +
+                        std::string(planetName(second)) + degreesColumn(distance));
+    }
+    const double parallel = std::fabs(std::fabs(natal.declination[a]) - std::fabs(natal.declination[b]));
+    if (parallel < 1.0) {
+        lines.push_back("  " + std::string(planetName(first)) + "    Parallel      " + std::string(planetName(second)) +
+                        degreesColumn(parallel));
+    }
+}
+
+}  // namespace
+
+BeaconOrbs beaconOrbs(const ChartPositions& natal, int point) {
+    const bool luminary = point == point::Sun || point == point::Moon;
+    return (luminary ? kLuminaryOrbs : kPlanetOrbs)[static_cast<std::size_t>(houseStrength(natal, point))];
+}
+
+AspectFinding classifyBeaconAspect(double s, const BeaconOrbs& g) {
+    const auto [g1, g2, g3, g4, g5] = g;
+    if (s < g5) return {aspect::Conjunct, s};
+    if (within(s, 30, g1)) return {aspect::SemiSextile, s - 30};
+    if (within(s, 45, g2)) return {aspect::SemiSquare, s - 45};
+    if (within(s, 60, g3)) return {aspect::Sextile, s - 60};
+    if (within(s, 90, g4)) return {aspect::Square, s - 90};
+    if (s <= 130 && within(s, 120, g4)) return {aspect::Trine, s - 120};
+    if (s > 130 && within(s, 135, g2)) return {aspect::Sesquisquare, s - 135};
+    if (within(s, 150, g1)) return {aspect::Quincunx, s - 150};
+    if (s > 180 - g5) return {aspect::Opposite, s - 180};
+    return {aspect::None, s};
+}
+
+void appendBeaconSocietyAspects(ReportLines& lines, const ChartPositions& natal) {
+    lines.push_back(std::string(14, ' ') + "Beacon Society Aspects");
+    lines.emplace_back();
+    for (const int first : kAspectBodies) {
+        for (const int second : kAspectBodies) {
+            if (second != first) appendPair(lines, natal, first, second);
+        }
+        lines.emplace_back();
+    }
+}
+
+}  // namespace helion

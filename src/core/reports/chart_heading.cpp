@@ -1,0 +1,26 @@
+#include "core/reports/chart_heading.h"
+
+#include <cmath>
+
+#include "core/reports/number_format.h"
+
+namespace helion {
+namespace {
+
+std::string dateOf(const ChartInput& input) { return formatDate({input.year, input.month, input.day}); }
+
+}  // namespace
+
+void appendChartHeader(ReportLines& lines, const ChartTables& charts) {
+    const ChartInput& natal = charts.natalInput;
+    lines.emplace_back();
+    lines.push_back("  " + charts.chartName);
+    lines.push_back("  " + dateOf(natal) + "    TZ = " + formatNumber(natal.zone, "##0.0") + "      " +
+                    formatNumber(natal.time, "#0.00") + " " + natal.halfDay + "   " +
+                    formatNumber(std::fabs(natal.latitude), "##0.00") + (natal.latitude >= 0 ? " NORTH" : " SOUTH") +
+                    "    " + formatNumber(std::fabs(natal.longitude), "##0.00") +
+                    (natal.longitude >= 0 ? " WEST" : " EAST"));
+    lines.push_back("  Diurnal date = " + dateOf(charts.diurnalInput));
+}
+
+}  // namespace helion

@@ -1,0 +1,73 @@
+#include "core/reports/lunation_section.h"
+
+#include <cmath>
+#include <string>
+
+#include "core/astro/julian_day.h"
+#include "core/reports/angle_text.h"
+#include "core/reports/column_align.h"
+#include "core/reports/lunation_search.h"
+#include "core/reports/name_tables.h"
+#include "core/reports/number_format.h"
+
+namespace helion {
+namespace {
+
+constexpr double kDaysPerCentury = 36525.0;
+constexpr double kEpochJd = 2415020.0;
+constexpr double kDaysBeforeDiurnalDate = 31.0;
+const std::string kAspectIndent(16, ' ');
+
+CalendarDate utDateOf(double t) {
+    const double jd = t * kDaysPerCentury + kEpochJd;
+    return calendarDate(static_cast<long>(std::floor(jd + 0.5)));
+}
+
+void appendAspectsOf(ReportLines& lines, double lunationPoint, const ChartPositions& natal, float orb) {
+    bool any = false;
+    for (int body = 1; body <= point::Count; ++body) {
+        const AspectFinding aspect =
+            classifyLunationAspect(separationOf(lunationPoint, natal.longitude[static_cast<std::size_t>(body)]), orb);
+        if (aspect.code == aspect::None) continue;
+        any = true;
+        lines.push_back(kAspectIndent + std::string(aspectName(aspect.code)) + "      " + std::string(planetName(body)) +
+                        alignTwoPlaces(formatNumber(std::fabs(aspect.distance), "#0.0")) + " degrees");
+    }
+    if (!any) lines.push_back(kAspectIndent + "No aspects");
+}
+
+}  // namespace
+
+AspectFinding classifyLunationAspect(double separation, float orb) {
+    const auto s = static_cast<float>(separation);
+    const auto inRange = [&](float angle) { return angle - orb <= s && s <= angle + orb; };
+    AspectFinding found{aspect::None, separation};
+    if (inRange(60.0f)) found = {aspect::Sextile, separation - 60.0};
+    if (inRange(90.0f)) found = {aspect::Square, separation - 90.0};
+    if (inRange(120.0f)) found = {aspect::Trine, separation - 120.0};
+    if (s >= 180.0f - orb) found = {aspect::Opposite, separation - 180.0};
+    if (s <= orb) found = {aspect::Conjunct, separation};
+    if (found.code != aspect::None) found.distance = std::floor((found.distance + 0.05) * 10.0) / 10.0;
+    return found;
+}
+
+void appendLunations(Report& report, const ChartTables& charts, float lunationOrb) {
+    ReportLines& lines = report.lines;
+    lines.emplace_back();
+    lines.push_back(std::string(14, ' ') + "LUNATIONS AND LUNATION ASPECTS");
+    lines.emplace_back();
+
+    const double start = charts.diurnalMoment.t - kDaysBeforeDiurnalDate / kDaysPerCentury;
+    const NewMoonSearch search = findNewMoons(start, kLunationCount);
+    for (const NewMoon& moon : search.newMoons) {
+        lines.push_back("  " + formatDate(utDateOf(moon.t)) + " - " + positionText(moon.sunLongitude));
+        appendAspectsOf(lines, moon.sunLongitude, charts.natal, lunationOrb);
+    }
+    if (!search.complete) {
+        report.messages.push_back({kWarningCaption, "The new-moon search gave up after " +
+                                                        std::to_string(search.newMoons.size()) +
+                                                        " new moons: the lunar theory did not converge."});
+    }
+}
+
+}  // namespace helion

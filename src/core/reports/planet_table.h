@@ -1,0 +1,31 @@
+#pragma once
+// The blocks that print one chart's positions: the house-cusp block and the planet table
+// (position with seconds, name, retrograde mark, house, declination per body).
+
+#include <array>
+#include <string>
+
+#include "core/astro/chart_tables.h"
+#include "core/astro/house_system.h"
+#include "core/reports/report.h"
+
+namespace helion {
+
+// The bodies with a row, in row order: Sun, Moon, Mercury .. Pluto, Ascendant, Midheaven.
+inline constexpr std::array<int, 12> kTableRows{1, 10, 2, 3, 4, 5, 6, 7, 8, 9, 14, 15};
+
+// "R" for a planet that moved backwards at the chart's moment, otherwise a blank.
+char retrogradeMark(const ChartPositions& chart, int point);
+
+// The point's 10-character house field ("10TH HOUSE"); blanks when the chart has none.
+std::string houseField(const ChartPositions& chart, int point);
+
+// An empty line, "  HOUSE CUSPS - " and the system's name, then the twelve cusps three
+// to a line, from the 10th house on.
+void appendHouseCuspBlock(ReportLines& lines, const CuspTable& cusp, HouseSystem system);
+
+// An empty line, one row per body and a closing "Decl." line under the declination
+// column. Without houses, sixteen blanks stand where the house column would be.
+void appendPlanetTable(ReportLines& lines, const ChartPositions& chart, bool withHouses);
+
+}  // namespace helion
