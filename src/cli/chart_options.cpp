@@ -4,7 +4,9 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "core/app/program_folder.h"
 #include "core/input/names_record.h"
+#include "core/reports/transit_report.h"
 #include "swe/swiss_ephemeris.h"
 
 namespace helion::cli {
@@ -25,17 +27,24 @@ void addChartOptions(CLI::App& command, ChartOptions& options) {
         ->required();
     command.add_option("--house", options.house, "House system: P Placidus, R Regiomontanus, K Koch, O Porphyry, M Meridian")
         ->check(CLI::IsMember({'P', 'R', 'K', 'O', 'M'}));
-    command.add_flag("--second-person", options.secondPerson, "The diurnal record is a second person's birth data");
+    command.add_option("--second-person", options.secondPerson,
+                       "The diurnal record is a second person's birth data; CAPTION names the box (\"2nd Person\")")
+        ->expected(0, 1)
+        ->type_name("[CAPTION]");
     command.add_option("--date-order", options.dateOrder, "Regional date order: 0 m/d/y, 1 d/m/y, 2 y/m/d")
         ->check(CLI::Range(0, 2));
     command.add_option("--folder", options.folder, "Program folder (default: the program's own)");
 }
 
+std::string secondPersonCaption(const ChartOptions& options) {
+    return options.secondPerson.value_or("").empty() ? std::string(kSecondPersonCaption) : *options.secondPerson;
+}
+
 std::filesystem::path programFolder(const ChartOptions& options) {
     if (!options.folder.empty()) return options.folder;
-    std::error_code ec;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::current_path() : self.parent_path();
+    const ProgramFolder resolved = programFolderOfThisProcess();
+    for (const Message& m : resolved.messages) std::cerr << m.caption << " " << m.text << "\n";
+    return resolved.folder;
 }
 
 std::optional<ChartRequest> chartRequest(const ChartOptions& options) {
@@ -49,7 +58,7 @@ std::optional<ChartRequest> chartRequest(const ChartOptions& options) {
     request.natal = *natal;
     request.diurnal = *diurnal;
     request.houseSystem = houseSystemFromCode(options.house).value_or(HouseSystem::Placidus);
-    request.secondPerson = options.secondPerson;
+    request.secondPerson = options.secondPerson.has_value();
     request.dateOrder = dateOrderFromCode(options.dateOrder);
     return request;
 }

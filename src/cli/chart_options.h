@@ -18,14 +18,20 @@ struct ChartOptions {
     std::string natal;
     std::string diurnal;
     char house = 'P';
-    bool secondPerson = false;
+    // Given when the diurnal record is a second person: the caption of the diurnal
+    // window's second-person box, empty for its own caption.
+    std::optional<std::string> secondPerson;
     int dateOrder = 0;
     std::string folder;
 };
 
 void addChartOptions(CLI::App& command, ChartOptions& options);
 
-// The program folder: --folder, or the folder of the running program.
+// The caption of the second-person box: the one given, or "2nd Person".
+std::string secondPersonCaption(const ChartOptions& options);
+
+// The program folder: --folder, or the one the running program resolves (its own
+// folder, or the per-user folder filled from the shipped data).
 std::filesystem::path programFolder(const ChartOptions& options);
 
 // Reads both records into a chart request; on failure prints what is wrong on standard

@@ -12,6 +12,7 @@ namespace helion::cli {
 inline constexpr int kBadInput = 2;
 
 void addChartCommand(CLI::App& app);
+void addReportCommand(CLI::App& app);
 void addCheckDataCommand(CLI::App& app);
 
 void setExitStatus(int status);

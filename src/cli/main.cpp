@@ -7,6 +7,7 @@ int main(int argc, char** argv) {
     CLI::App app{"Helion - Western tropical astrology from the command line"};
     app.require_subcommand(1);
     helion::cli::addChartCommand(app);
+    helion::cli::addReportCommand(app);
     helion::cli::addCheckDataCommand(app);
     CLI11_PARSE(app, argc, argv);
     return helion::cli::exitStatus();

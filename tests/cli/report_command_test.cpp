@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <tuple>
+
+#include "cli_run.h"
+
+namespace helion::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kGolden = fs::path(HELION_SOURCE_DIR) / "tests" / "golden";
+
+std::string folderOption(const char* folder) { return " --folder '" + (kGolden / "folders" / folder).string() + "'"; }
+
+struct GoldenCase {
+    const char* name;
+    std::string arguments;
+};
+
+const std::string kSampleNatal = "--natal 'Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43'";
+
+// North-west; south-east with Koch houses and the minor aspects in the grid; a Moon at
+// 29 PIS 59.8 with Venus and Pluto at 29.7 degrees of their signs; a second person.
+const GoldenCase kCases[] = {
+    {"north_west", kSampleNatal + " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'" + folderOption("standard")},
+    {"south_east",
+     "--natal 'Southern Chart,15 Jul 1988,8.45,P,-10,-151.12,-33.52' --diurnal 'Sydney,01 Feb 2026,9.00,A,-11,-151.12,-33.52'"
+     " --house K" + folderOption("minor")},
+    {"sign_edges",
+     "--natal 'Edge Case,07 Jan 1995,4.56,A,0,0.07,51.30' --diurnal 'Later,07 Jan 2025,4.56,A,0,0.07,51.30' --house R" +
+         folderOption("standard")},
+    {"second_person",
+     kSampleNatal + " --diurnal 'Partner,21 Jun 1955,11.15,P,6,87.39,41.51' --second-person" + folderOption("standard")},
+};
+
+const char* const kReports[] = {"natal", "progressions", "minor", "summary", "transits"};
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void expectMatchesGolden(const std::string& actual, const fs::path& golden) {
+    if (std::getenv("UPDATE_GOLDEN")) {
+        fs::create_directories(golden.parent_path());
+        std::ofstream(golden, std::ios::binary) << actual;
+        return;
+    }
+    if (actual == readFile(golden)) return;
+    fs::path out = golden;
+    out += ".actual";
+    std::ofstream(out, std::ios::binary) << actual;
+    ADD_FAILURE() << "report differs; run: diff -u " << golden << " " << out;
+}
+
+class ReportGolden : public ::testing::TestWithParam<std::tuple<const char*, GoldenCase>> {};
+
+TEST_P(ReportGolden, MatchesTheReviewedText) {
+    const auto& [report, c] = GetParam();
+    const CliResult r = runCli(std::string("report ") + report + " " + c.arguments);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);
+    expectMatchesGolden(r.out, kGolden / report / (std::string(c.name) + ".txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(AllReports, ReportGolden, ::testing::Combine(::testing::ValuesIn(kReports), ::testing::ValuesIn(kCases)),
+                         [](const auto& test) {
+                             return std::string(std::get<0>(test.param)) + "_" + std::get<1>(test.param).name;
+                         });
+
+// Removes the form-feed lines and turns CR LF into LF.
+std::string withoutPageBreaks(const std::string& document) {
+    std::string text;
+    std::istringstream lines(document);
+    for (std::string line; std::getline(lines, line);) {
+        if (line == "\f\r") continue;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        text += line + "\n";
+    }
+    return text;
+}
+
+TEST(ReportCommand, SaveWritesTheDocumentOfThePrintedText) {
+    const fs::path file = fs::temp_directory_path() / ("helion-report-" + std::to_string(::getpid()) + ".DOC");
+    const std::string arguments = std::string("report natal ") + kCases[1].arguments;
+    const CliResult saved = runCli(arguments + " --save '" + file.string() + "'");
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.out, "");
+    const std::string document = readFile(file);
+    fs::remove(file);
+
+    EXPECT_EQ(withoutPageBreaks(document), runCli(arguments).out);
+    EXPECT_TRUE(document.ends_with("\r\n\f\r\n"));
+    // A page length of 20: the first break follows element 19, the twentieth line.
+    std::size_t at = 0;
+    for (int line = 0; line < 20; ++line) at = document.find("\r\n", at) + 2;
+    EXPECT_EQ(document.substr(at, 3), "\f\r\n");
+}
+
+TEST(ReportCommand, SecondPersonTransitsEndAfterTheParallelsToNatal) {
+    const CliResult r = runCli("report transits " + kSampleNatal +
+                               " --diurnal 'Partner,21 Jun 1955,11.15,P,6,87.39,41.51' --second-person 'Jane Doe'" +
+                               folderOption("standard"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\n  Jane Doe\n"), std::string::npos);
+    EXPECT_NE(r.out.find("(10TH HOUSE)"), std::string::npos);  // a second person's houses are shown
+    EXPECT_EQ(r.out.find("PROGRESSED"), std::string::npos);
+    EXPECT_EQ(r.out.find("LUNATIONS"), std::string::npos);
+    // The last section's lines, its closing empty line, Show report's and the spare one.
+    const std::size_t last = r.out.rfind("PARALLELS TO NATAL PLANETS\n\n");
+    ASSERT_NE(last, std::string::npos);
+    EXPECT_TRUE(r.out.ends_with(" degrees\n\n\n\n")) << r.out;
+    EXPECT_EQ(r.out.find("Conjunct", last), std::string::npos);
+}
+
+TEST(ReportCommand, RefusesWhatItCannotUse) {
+    const std::string records = kSampleNatal + " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'";
+    const CliResult badRecord = runCli("report summary --natal 'X,07 Mar 1952,10.30,Q,5,74.00,40.43' "
+                                       "--diurnal 'Y,06 Dec 2026,12.00,P,5,74.00,40.43'");
+    EXPECT_EQ(badRecord.status, 2);
+    EXPECT_EQ(badRecord.out, "");
+    EXPECT_NE(badRecord.err.find("--natal: field 4"), std::string::npos) << badRecord.err;
+
+    const fs::path empty = fs::temp_directory_path() / ("helion-no-options-" + std::to_string(::getpid()));
+    fs::create_directories(empty);
+    const CliResult noOptions = runCli("report natal " + records + " --folder '" + empty.string() + "'");
+    fs::remove_all(empty);
+    EXPECT_EQ(noOptions.status, 1);
+    EXPECT_EQ(noOptions.out, "");
+    EXPECT_NE(noOptions.err.find("Error!"), std::string::npos) << noOptions.err;
+
+    const CliResult unwritable =
+        runCli("report natal " + records + folderOption("standard") + " --save /nonexistent-dir/REPORT.DOC");
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_FALSE(unwritable.err.empty());
+
+    EXPECT_NE(runCli("report " + records).status, 0);  // no report named
+}
+
+}  // namespace
+}  // namespace helion::test

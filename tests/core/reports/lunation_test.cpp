@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/astro/julian_day.h"
+#include "core/reports/lunation_search.h"
+#include "core/reports/lunation_section.h"
+#include "core/reports/number_format.h"
+
+namespace helion {
+namespace {
+
+double centuriesAt(CalendarDate date) { return julianCenturies(julianDay(dayNumber(date), 0.0)); }
+
+std::string utDate(double t) {
+    return formatDate(calendarDate(static_cast<long>(std::floor(t * 36525.0 + 2415020.0 + 0.5))));
+}
+
+TEST(NewMoonSearch, FindsTheThirteenNewMoonsFromAMonthBeforeTheDiurnalDate) {
+    // A diurnal date of 1 February 2026: the search starts on 1 January.
+    const double start = centuriesAt({2026, 2, 1}) - 31.0 / 36525.0;
+    const NewMoonSearch search = findNewMoons(start, 13);
+    ASSERT_TRUE(search.complete);
+    ASSERT_EQ(search.newMoons.size(), 13u);
+    // Published new moons of 2026 (UT dates).
+    const char* const expected[] = {"18 Jan 2026", "17 Feb 2026", "19 Mar 2026", "17 Apr 2026", "16 May 2026",
+                                    "15 Jun 2026", "14 Jul 2026", "12 Aug 2026", "11 Sep 2026", "10 Oct 2026",
+                                    "09 Nov 2026", "09 Dec 2026", "07 Jan 2027"};
+    for (std::size_t i = 0; i < 13; ++i) {
+        EXPECT_EQ(utDate(search.newMoons[i].t), expected[i]) << i;
+        EXPECT_GE(search.newMoons[i].sunLongitude, 0.0);
+        EXPECT_LT(search.newMoons[i].sunLongitude, 360.0);
+    }
+}
+
+TEST(NewMoonSearch, GivesUpAtItsStepLimitKeepingTheMoonsFound) {
+    const NewMoonSearch search = findNewMoons(centuriesAt({2026, 1, 1}), 13, 1);
+    EXPECT_FALSE(search.complete);
+    EXPECT_LT(search.newMoons.size(), 13u);
+}
+
+TEST(Lunations, PrintsAPointPastZeroAriesFromItsReducedValue) {
+    // The new moon of 21 March 2023 fell at 0 Aries 50: the search meets it from the
+    // Pisces side, with the Sun counted past 360 degrees.
+    ChartTables charts;
+    charts.diurnalMoment.t = centuriesAt({2023, 4, 10});
+    charts.natal.longitude.fill(200.0);  // in aspect with none of the lunation points
+    charts.natal.longitude[point::Sun] = 0.5;      // conjunct the lunation point
+    charts.natal.longitude[point::NorthNode] = 90.5;  // the nodes take part here
+    Report report;
+    appendLunations(report, charts, 2.0f);
+    const ReportLines& lines = report.lines;
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(lines[1], "              LUNATIONS AND LUNATION ASPECTS");
+    EXPECT_EQ(lines[3], "  21 Mar 2023 - 00 ARI 50");
+    EXPECT_EQ(lines[4], "                Conjunct          SUN        0.3 degrees");
+    EXPECT_EQ(lines[5], "                Square            N. NODE    0.3 degrees");
+    EXPECT_TRUE(report.messages.empty());
+}
+
+struct LunationAspectCase {
+    double separation;
+    float orb;
+    int code;
+    double distance;
+};
+
+class LunationAspect : public ::testing::TestWithParam<LunationAspectCase> {};
+
+TEST_P(LunationAspect, KeepsTheLastInclusiveMatch) {
+    const LunationAspectCase& c = GetParam();
+    const AspectFinding found = classifyLunationAspect(c.separation, c.orb);
+    EXPECT_EQ(found.code, c.code);
+    if (c.code != aspect::None) {
+        EXPECT_DOUBLE_EQ(found.distance, c.distance);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, LunationAspect,
+                         ::testing::Values(LunationAspectCase{62.0, 2, aspect::Sextile, 2.0},
+                                           LunationAspectCase{62.01, 2, aspect::None, 0},
+                                           LunationAspectCase{178.0, 2, aspect::Opposite, -2.0},
+                                           LunationAspectCase{0.96, 2, aspect::Conjunct, 1.0},
+                                           LunationAspectCase{30.0, 2, aspect::None, 0},  // no minor kinds here
+                                           LunationAspectCase{100.0, 40, aspect::Trine, -20.0},
+                                           LunationAspectCase{30.0, 40, aspect::Conjunct, 30.0}));
+
+}  // namespace
+}  // namespace helion

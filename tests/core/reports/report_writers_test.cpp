@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/reports/data_window_report.h"
+#include "core/reports/progression_report.h"
+#include "core/reports/transit_report.h"
+
+namespace helion {
+namespace {
+
+ChartTables sampleCharts() {
+    ChartTables charts;
+    charts.chartName = "Test";
+    charts.natalInput.day = 7;
+    charts.natalInput.month = 3;
+    charts.natalInput.year = 1952;
+    charts.natalInput.time = 10.3f;
+    charts.natalInput.halfDay = "A.M.";
+    charts.natalInput.zone = 5;
+    charts.diurnalInput.day = 6;
+    charts.diurnalInput.month = 12;
+    charts.diurnalInput.year = 2026;
+    charts.diurnalMoment.t = 1.27;
+    for (ChartPositions* chart : {&charts.natal, &charts.diurnal, &charts.progressed, &charts.minorProgressed})
+        chart->placement = std::string(150, ' ');
+    charts.natal.longitude[point::Sun] = 350.0;
+    charts.natal.longitude[point::Midheaven] = 350.0;
+    charts.progressed.longitude[point::Sun] = 5.0;
+    charts.progressed.longitude[point::Midheaven] = 5.0;
+    return charts;
+}
+
+OptionValues options() {
+    OptionValues values;
+    values.value[6] = 1.0f;   // parallel orb
+    values.value[25] = 2.0f;  // lunation orb
+    return values;
+}
+
+bool contains(const ReportLines& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+TEST(ProgressionsReport, MeasuresTravelAndSolarArcAcrossZeroAries) {
+    const ChartTables charts = sampleCharts();
+    EXPECT_FLOAT_EQ(solarArc(charts.progressed, charts.natal), 15.0f);
+    const ReportLines lines = majorProgressionsReport(charts, options()).lines;
+    EXPECT_TRUE(contains(lines, "  PROGRESSED POSITIONS -  Solar constant is 15 degrees, 00 minutes "));
+    EXPECT_TRUE(contains(lines, "  Progressed  MC has traveled 15.00 degrees."));
+    // Cross loops pair a body with its own natal place: progressed Sun to natal Sun.
+    EXPECT_TRUE(contains(lines, "  PLUTO         Conjunct        PLUTO          0.0 degrees"));
+}
+
+TEST(TransitsReport, ASecondPersonEndsAfterTheParallelsToNatal) {
+    ChartTables charts = sampleCharts();
+    charts.secondPerson = true;
+    const Report report = transitsReport(charts, options(), "Partner");
+    const ReportLines& lines = report.lines;
+    EXPECT_EQ(lines[5], "  Partner");
+    EXPECT_EQ(lines[7].substr(34, 12), "(          )");  // a second person's house column
+    const auto heading = std::find(lines.begin(), lines.end(), "     TRANSITING PLANET PARALLELS TO NATAL PLANETS");
+    ASSERT_NE(heading, lines.end());
+    EXPECT_EQ(lines.back(), "");
+    EXPECT_TRUE(std::all_of(heading + 2, lines.end() - 1,
+                            [](const std::string& l) { return l.find("Parallel") != std::string::npos; }));
+
+    charts.secondPerson = false;
+    const ReportLines transits = transitsReport(charts, options()).lines;
+    EXPECT_EQ(transits[5], "  TRANSITS - ");
+    EXPECT_EQ(transits[7].substr(34, 16), std::string(16, ' '));
+    EXPECT_TRUE(contains(transits, "              LUNATIONS AND LUNATION ASPECTS"));
+}
+
+TEST(DataWindowReport, OptionTwoElevenEmptiesTheFullListAfterTheNatalReport) {
+    for (const float clear : {0.0f, 1.0f}) {
+        OptionValues values = options();
+        values.value[211] = clear;
+        DataBuffer buffer;
+        const std::optional<std::string> text = presentComputedChart(buffer, sampleCharts(), values);
+        ASSERT_TRUE(text.has_value());
+        EXPECT_TRUE(text->starts_with("\r\n  Test\r\n  07 Mar 1952    TZ = 5.0      10.30 A.M."));
+        EXPECT_TRUE(text->ends_with("\r\n\r\n\r\n"));  // Show report's empty line and the spare element
+        EXPECT_EQ(buffer.fullList().empty(), clear != 0.0f);
+        EXPECT_FALSE(buffer.displayList().empty());
+        EXPECT_TRUE(buffer.takeMessages().empty());
+    }
+}
+
+}  // namespace
+}  // namespace helion
