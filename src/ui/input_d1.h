@@ -1,0 +1,33 @@
+#pragma once
+// The diurnal input window: the date and place of progressions and transits, or with
+// "2nd Person" checked another person's birth data. "Use natal data" copies the natal
+// window; clearing it fills in the present moment again.
+
+#include "ui/input_window.h"
+
+class QCheckBox;
+
+namespace helion::ui {
+
+class InputD1 final : public InputWindow {
+    Q_OBJECT
+public:
+    explicit InputD1(Session& session, QWidget* parent = nullptr);
+
+    bool secondPerson() const;
+    // The present date and time with the default place.
+    void fillPresentMoment();
+    // Every box and button as the natal window has it.
+    void copyNatal();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void secondPersonClicked(bool checked);
+
+    QCheckBox* secondPerson_ = nullptr;
+    QCheckBox* natalData_ = nullptr;
+};
+
+}  // namespace helion::ui

@@ -1,0 +1,66 @@
+#pragma once
+// The Data window: the text of the reports in a fixed-pitch box, saved as a document,
+// printed through the print window, cleared, and its font and geometry remembered in
+// the settings.
+
+#include <QWidget>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QAction;
+class QPlainTextEdit;
+
+namespace helion::ui {
+
+struct Session;
+
+class OutputD1 final : public QWidget {
+    Q_OBJECT
+public:
+    explicit OutputD1(Session& session, QWidget* parent = nullptr);
+
+    // Shows the window with a report's whole text; nothing to show leaves it as it is.
+    void showReportText(const std::optional<std::string>& text);
+    // Shows the warnings the report buffer queued (a full buffer), oldest first.
+    void showQueuedMessages();
+
+    // The save dialog: given the proposed file and the folder to start in, the chosen
+    // file or nothing when cancelled. Replaced by tests.
+    std::function<std::optional<std::filesystem::path>(const std::filesystem::path& proposed)> chooseSaveFile;
+    // Prints the hand-over file just written (the print window). Replaced by tests.
+    std::function<void(const std::filesystem::path& printFile)> printFile;
+
+    void save();
+    void saveAs();
+    void changeFontSize(int steps);
+    void toggleBold();
+    void toggleItalic();
+    void clearAllData();
+    void printPage();
+    void printData();
+    void showHelp();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void applyFont();
+    void storeGeometry();
+    void print(bool allData);
+
+    Session& session_;
+    bool loading_ = true;
+    QPlainTextEdit* text_ = nullptr;
+    QAction* increase_ = nullptr;
+    QAction* decrease_ = nullptr;
+    QAction* bold_ = nullptr;
+    QAction* italic_ = nullptr;
+};
+
+}  // namespace helion::ui
