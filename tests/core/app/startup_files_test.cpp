@@ -1,0 +1,74 @@
+// The small pieces start-up and the main window read: wheel tables, help texts, the
+// caption clock and window geometry in twips.
+#include <gtest/gtest.h>
+
+#include "core/app/help_text.h"
+#include "core/app/program_title.h"
+#include "core/app/twips.h"
+#include "core/app/wheel_data_tables.h"
+#include "temp_folder.h"
+
+namespace helion {
+namespace {
+
+TEST(WheelDataTables, ReadsCommaAndLineSeparatedValuesAndPadsWithZero) {
+    const auto read = parseIntegerTable("1, -2,3\r\n4\r\n\r\n5,", "HCDATA.DAT", 7);
+    ASSERT_TRUE(read.values);
+    EXPECT_EQ(*read.values, (std::vector<std::int16_t>{1, -2, 3, 4, 5, 0, 0}));
+    EXPECT_FALSE(read.warning);
+}
+
+TEST(WheelDataTables, RefusesTooManyOrBadValuesWithAWarning) {
+    const struct {
+        const char* text;
+        const char* warning;
+    } rows[] = {
+        {"1,2,3,4", "The file RADIUS.DAT holds more than 3 values. The wheels are drawn without it."},
+        {"1,x,3", "The file RADIUS.DAT holds \"x\", which is not a whole number from -32768 to 32767. "
+                  "The wheels are drawn without it."},
+        {"40000", "The file RADIUS.DAT holds \"40000\", which is not a whole number from -32768 to 32767. "
+                  "The wheels are drawn without it."},
+    };
+    for (const auto& row : rows) {
+        const auto read = parseIntegerTable(row.text, "RADIUS.DAT", 3);
+        EXPECT_FALSE(read.values) << row.text;
+        ASSERT_TRUE(read.warning) << row.text;
+        EXPECT_EQ(*read.warning, (Message{kWarningCaption, row.warning}));
+    }
+}
+
+TEST(WheelDataTables, AMissingFileIsSkippedQuietly) {
+    test::TempFolder folder;
+    const auto read = readIntegerTable(folder.path(), kCuspLabelFile, kCuspLabelEntries);
+    EXPECT_FALSE(read.values);
+    EXPECT_FALSE(read.warning);
+    folder.write("HCDATA.DAT", "7\r\n");
+    EXPECT_EQ(readIntegerTable(folder.path(), kCuspLabelFile, kCuspLabelEntries).values->at(0), 7);
+}
+
+TEST(HelpText, ShowsEveryLineOrWarnsWhenTheFileIsMissing) {
+    test::TempFolder folder;
+    folder.write("HINTS.HLP", "First line\r\n\r\nThird line\r\n");
+    EXPECT_EQ(helpTextReport(folder.path(), "HINTS.HLP").lines,
+              (ReportLines{"First line", "", "Third line"}));
+
+    const Report missing = helpTextReport(folder.path(), "PHILO.HLP");
+    EXPECT_TRUE(missing.lines.empty());
+    ASSERT_EQ(missing.messages.size(), 1u);
+    EXPECT_EQ(missing.messages[0].caption, kWarningCaption);
+}
+
+TEST(ProgramTitle, ClockCaptionIsTitleDateFiveBlanksAndTime) {
+    EXPECT_EQ(clockCaption({1952, 3, 7}, "10:30:05"), "Helion (Tropical zodiac) - 07 Mar 1952     10:30:05");
+}
+
+TEST(Twips, FifteenPerPixelAt96DpiAndScaledWithTheDpi) {
+    EXPECT_EQ(twipsToPixels(10860, 96), 724);
+    EXPECT_EQ(twipsToPixels(675, 96), 45);
+    EXPECT_EQ(twipsToPixels(675, 144), 68);  // 67.5 rounds away from zero
+    EXPECT_EQ(pixelsToTwips(724, 96), 10860);
+    EXPECT_EQ(twipsToPixels(pixelsToTwips(333, 120), 120), 333);
+}
+
+}  // namespace
+}  // namespace helion
