@@ -78,15 +78,25 @@ struct RunContext {
     ChartTables& tables;
 };
 
+// Angles, cusps and sidereal time of one moment and place; the set takes that moment's
+// own Ascendant, Midheaven and Part of Fortune.
+HouseAngles houseSet(const RunContext& run, ChartPositions& set, const AngleMoment& moment) {
+    const HouseAngles angles = computeAngles(moment);
+    setAngles(set, angles.ascendantDeg, angles.midheavenDeg);
+    setCusps(set, computeCusps(run.request.houseSystem, angles));
+    return angles;
+}
+
+void placeAndDeclinate(ChartPositions& set, double obliquityDeg) {
+    set.placement = placeInHouses(set.longitude, set.cusp);
+    setAngleDeclinations(set, obliquityDeg);
+}
+
 void computeNatal(RunContext& run, const ChartInput& natal) {
     ChartTables& t = run.tables;
     t.natal = bodiesAt(run.ephemeris, t.natalMoment);
-    const HouseAngles angles = computeAngles(angleMoment(natal, natal, 0));
-    t.natalObliquity = angles.obliquityDeg;
-    setAngles(t.natal, angles.ascendantDeg, angles.midheavenDeg);
-    setCusps(t.natal, computeCusps(run.request.houseSystem, angles));
-    t.natal.placement = placeInHouses(t.natal.longitude, t.natal.cusp);
-    setAngleDeclinations(t.natal, t.natalObliquity);
+    t.natalObliquity = houseSet(run, t.natal, angleMoment(natal, natal, 0)).obliquityDeg;
+    placeAndDeclinate(t.natal, t.natalObliquity);
 }
 
 void computeProgressed(RunContext& run, const ChartInput& natal, const ChartInput& diurnal) {
@@ -94,21 +104,18 @@ void computeProgressed(RunContext& run, const ChartInput& natal, const ChartInpu
     t.progressed = bodiesAt(run.ephemeris, t.progressedMoment);
     // The progressed houses: the birth time on the birth date moved on by one day for
     // each completed year of life, at the diurnal place.
-    const HouseAngles angles = computeAngles(angleMoment(natal, diurnal, diurnal.age));
-    setCusps(t.progressed, computeCusps(run.request.houseSystem, angles));
+    const HouseAngles angles = houseSet(run, t.progressed, angleMoment(natal, diurnal, diurnal.age));
     directAngles(t.progressed, t.natal, t.natalObliquity, angles.latitudeDeg);
-    t.progressed.placement = placeInHouses(t.progressed.longitude, t.progressed.cusp);
-    setAngleDeclinations(t.progressed, t.natalObliquity);
+    placeAndDeclinate(t.progressed, t.natalObliquity);
 }
 
 // Returns the diurnal angles, whose time and place the minor-progressed houses share.
 HouseAngles computeDiurnal(RunContext& run, const ChartInput& diurnal) {
     ChartTables& t = run.tables;
     t.diurnal = bodiesAt(run.ephemeris, t.diurnalMoment);
-    const HouseAngles angles = computeAngles(angleMoment(diurnal, diurnal, 0));
+    const HouseAngles angles = houseSet(run, t.diurnal, angleMoment(diurnal, diurnal, 0));
     t.diurnalObliquity = angles.obliquityDeg;
-    setAngles(t.diurnal, angles.ascendantDeg, angles.midheavenDeg);
-    setCusps(t.diurnal, computeCusps(run.request.houseSystem, angles));
+    // The diurnal points are placed among the diurnal cusps with the moment's own angles.
     t.diurnal.placement = placeInHouses(t.diurnal.longitude, t.diurnal.cusp);
     if (run.request.secondPerson) {
         // Another person's chart keeps the angles of that person's own birth moment.
@@ -136,8 +143,7 @@ void computeMinor(RunContext& run, const HouseAngles& diurnalAngles, const Chart
     t.minorProgressed = bodiesAt(run.ephemeris, t.minorMoment);
     setCusps(t.minorProgressed, computeCusps(run.request.houseSystem, diurnalAngles));
     directAngles(t.minorProgressed, t.natal, t.natalObliquity, diurnalAngles.latitudeDeg);
-    t.minorProgressed.placement = placeInHouses(t.minorProgressed.longitude, t.minorProgressed.cusp);
-    setAngleDeclinations(t.minorProgressed, t.natalObliquity);
+    placeAndDeclinate(t.minorProgressed, t.natalObliquity);
 }
 
 double chartJulianDay(const ChartInput& input) {

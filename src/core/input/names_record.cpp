@@ -56,6 +56,21 @@ Split splitPacked(double magnitude) {
     return {std::to_string(hundredthsTotal / 100), std::to_string(hundredthsTotal % 100)};
 }
 
+// A signed D.MM field into its degree and minute texts; negative means east or south.
+bool readCoordinate(std::string_view field, const std::string& complaint, std::string& degrees, std::string& minutes,
+                    bool& negative, std::string& error) {
+    const auto value = wholeNumber(field);
+    if (!value || std::fabs(*value) > kLargestField) {
+        error = complaint + std::string(field) + "'";
+        return false;
+    }
+    const Split split = splitPacked(std::fabs(*value));
+    degrees = split.whole;
+    minutes = split.hundredths;
+    negative = *value < 0.0;
+    return true;
+}
+
 }  // namespace
 
 std::optional<CalendarDate> parseNamesDate(std::string_view text) {
@@ -115,23 +130,13 @@ NamesRecordParse parseNamesRecord(std::string_view record) {
     if (!zone) return {std::nullopt, "field 5 (time zone) is not a number: '" + std::string(fields[4]) + "'"};
     w.zone = std::string(trim(fields[4]));
 
-    const auto longitude = wholeNumber(fields[5]);
-    if (!longitude || std::fabs(*longitude) > kLargestField) {
-        return {std::nullopt, "field 6 (longitude) is not a longitude D.MM: '" + std::string(fields[5]) + "'"};
+    std::string error;
+    if (!readCoordinate(fields[5], "field 6 (longitude) is not a longitude D.MM: '", w.longitudeDegrees,
+                        w.longitudeMinutes, w.east, error) ||
+        !readCoordinate(fields[6], "field 7 (latitude) is not a latitude D.MM: '", w.latitudeDegrees,
+                        w.latitudeMinutes, w.south, error)) {
+        return {std::nullopt, error};
     }
-    const Split lon = splitPacked(std::fabs(*longitude));
-    w.longitudeDegrees = lon.whole;
-    w.longitudeMinutes = lon.hundredths;
-    w.east = *longitude < 0.0;
-
-    const auto latitude = wholeNumber(fields[6]);
-    if (!latitude || std::fabs(*latitude) > kLargestField) {
-        return {std::nullopt, "field 7 (latitude) is not a latitude D.MM: '" + std::string(fields[6]) + "'"};
-    }
-    const Split lat = splitPacked(std::fabs(*latitude));
-    w.latitudeDegrees = lat.whole;
-    w.latitudeMinutes = lat.hundredths;
-    w.south = *latitude < 0.0;
 
     result.texts = w;
     return result;
