@@ -1,4 +1,4 @@
-// helion-cli report natal|progressions|minor|summary|transits: the text that the Data
+// helion-cli report natal|progressions|minor|summary|transits|cosmodynes: the text that the Data
 // window shows for one report, or its saved document.
 #include <CLI/CLI.hpp>
 #include <functional>
@@ -7,7 +7,9 @@
 
 #include "cli/chart_options.h"
 #include "cli/commands.h"
+#include "cli/cosmodynes_clipboard.h"
 #include "core/app/options.h"
+#include "core/cosmodynes/cosmodynes_report.h"
 #include "core/reports/data_window_report.h"
 #include "core/reports/document_file.h"
 #include "core/reports/natal_report.h"
@@ -24,6 +26,7 @@ constexpr int kDataProblem = 1;
 struct ReportOptions {
     ChartOptions chart;
     std::string saveFile;
+    std::string clipboardFile;  // cosmodynes only
 };
 
 using ReportWriter = std::function<Report(const ChartTables&, const OptionValues&, const ChartOptions&)>;
@@ -48,6 +51,8 @@ const std::vector<ReportKind>& reportKinds() {
          [](const ChartTables& c, const OptionValues& o, const ChartOptions& chart) {
              return transitsReport(c, o, secondPersonCaption(chart));
          }},
+        {"cosmodynes", "Cosmodynes: power and harmony of the natal and progressed points, signs and houses",
+         [](const ChartTables& c, const OptionValues&, const ChartOptions&) { return cosmodynesReport(c).report; }},
     };
     return kinds;
 }
@@ -88,6 +93,7 @@ void runReport(const ReportKind& kind, const ReportOptions& options) {
     const std::optional<std::string> text = presentReport(buffer, report);
     printMessages(report.messages);
     printMessages(buffer.takeMessages());
+    if (!options.clipboardFile.empty()) writeClipboardFile(*charts, options.clipboardFile);
     if (options.saveFile.empty()) {
         if (text) std::cout << withLineFeeds(*text);
         return;
@@ -107,6 +113,7 @@ void addReportCommand(CLI::App& app) {
         auto options = std::make_shared<ReportOptions>();
         CLI::App* command = report->add_subcommand(kind.name, kind.description);
         addChartOptions(*command, options->chart);
+        if (std::string_view(kind.name) == "cosmodynes") addClipboardOption(*command, options->clipboardFile);
         command->add_option("--save", options->saveFile,
                             "Write the saved-document form (CR LF, form feeds) to FILE instead of printing");
         command->callback([&kind, options] { runReport(kind, *options); });

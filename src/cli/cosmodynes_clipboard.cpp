@@ -1,0 +1,24 @@
+#include "cli/cosmodynes_clipboard.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "cli/commands.h"
+#include "core/app/message.h"
+#include "core/app/text_file.h"
+#include "core/cosmodynes/cosmodynes_report.h"
+
+namespace helion::cli {
+
+void addClipboardOption(CLI::App& command, std::string& clipboardFile) {
+    command.add_option("--clipboard", clipboardFile, "Also write the compact text the program copies to the clipboard")
+        ->type_name("FILE");
+}
+
+void writeClipboardFile(const ChartTables& charts, const std::string& clipboardFile) {
+    if (writeFileAtomically(clipboardFile, cosmodynesReport(charts).clipboardText)) return;
+    std::cerr << kErrorCaption << " The file " << clipboardFile << " cannot be written.\n";
+    setExitStatus(kBadInput);
+}
+
+}  // namespace helion::cli
