@@ -1,0 +1,99 @@
+#include "core/input/input_window_logic.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/input/numeric_text.h"
+
+namespace helion {
+namespace {
+
+bool isDigit(char32_t key) { return key >= U'0' && key <= U'9'; }
+
+// The whole text reads as one decimal number: digits with at most one point, an
+// optional leading sign.
+std::optional<double> wholeNumber(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    const std::string copy(text);
+    char* end = nullptr;
+    const double value = std::strtod(copy.c_str(), &end);
+    if (end != copy.c_str() + copy.size()) return std::nullopt;
+    for (char c : copy)
+        if (!(isDigit(static_cast<char32_t>(c)) || c == '.' || c == '-' || c == '+')) return std::nullopt;
+    return value;
+}
+
+HourCorrection refused(const char* text) { return {std::nullopt, false, Message{kWarningCaption, text}}; }
+
+}  // namespace
+
+bool keyAccepted(KeyFilter filter, char32_t key) {
+    if (filter == KeyFilter::AnyText || key == static_cast<char32_t>(kBackspace) || isDigit(key)) return true;
+    return filter == KeyFilter::ZoneDigits && (key == U'.' || key == U'-');
+}
+
+std::string numberText(double value) {
+    const float single = static_cast<float>(value);
+    if (single == 0.0f || !std::isfinite(single)) return "0";
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, single, std::chars_format::general);
+    return std::string(buffer, result.ptr);
+}
+
+HourCorrection correctHour(std::string_view text, HourBox box) {
+    if (text.empty()) return refused(box == HourBox::Natal ? kNatalHourMissingText : kDiurnalHourMissingText);
+    double value = numericValue(text);
+    if (box == HourBox::Diurnal) {
+        const std::optional<double> number = wholeNumber(text);
+        if (!number || !std::isfinite(*number)) return refused(kTypingTooFastText);
+        value = *number;
+    }
+    if (!std::isfinite(value)) return {};
+    if (value == 0.0) return {std::string("12"), false, std::nullopt};
+    if (value <= 12.0) return {};
+    // Each change of the box takes twelve off, until the hour lies on the 12-hour clock.
+    const double twelves = std::ceil((value - 12.0) / 12.0);
+    return {numberText(value - 12.0 * twelves), true, std::nullopt};
+}
+
+std::string zoneTextForDirection(std::string_view zone, bool east) {
+    if (zone.empty()) return {};
+    const double magnitude = std::fabs(numericValue(zone));
+    return numberText(east ? -magnitude : magnitude);
+}
+
+void fillDateAndTime(InputWindowTexts& texts, const LocalMoment& moment) {
+    texts.month = std::to_string(moment.month);
+    texts.day = std::to_string(moment.day);
+    texts.year = std::to_string(moment.year);
+    texts.minute = std::to_string(moment.minute);
+    const int clockHour = moment.hour % 12;
+    texts.hour = std::to_string(clockHour == 0 ? 12 : clockHour);
+    texts.am = moment.hour < 12;
+}
+
+void fillDefaultPlace(InputWindowTexts& texts, const OptionValues& options) {
+    texts.east = options[option::DefaultLongitudeEast] != 0.0f;
+    texts.south = options[option::DefaultLatitudeSouth] != 0.0f;
+    texts.zone = zoneTextForDirection(numberText(options[option::DefaultZone]), texts.east);
+    texts.longitudeDegrees = numberText(options[option::DefaultLongitudeDegrees]);
+    texts.longitudeMinutes = numberText(options[option::DefaultLongitudeMinutes]);
+    texts.latitudeDegrees = numberText(options[option::DefaultLatitudeDegrees]);
+    texts.latitudeMinutes = numberText(options[option::DefaultLatitudeMinutes]);
+}
+
+std::array<MenuItemSwitch, kSecondPersonMenuItems> secondPersonMenuSwitches(bool secondPerson) {
+    const bool transits = !secondPerson;
+    return {{
+        {"mnuDataSummary", true, std::nullopt},
+        {"mnuDataProgressions", transits, std::nullopt},
+        {"mnuDataSolarArc", transits, std::nullopt},
+        {"mnuDataTransits", true, transits ? "&Transits" : "2nd &Person"},
+        {"mnuWheelsDualNatProg", transits, std::nullopt},
+        {"mnuWheelsDualNatSA", transits, std::nullopt},
+        {"mnuWheelsDualNatTran", std::nullopt, transits ? "&Transits vs Natal" : "2nd &Person Natal vs Natal"},
+    }};
+}
+
+}  // namespace helion
