@@ -115,7 +115,8 @@ void addReportCommand(CLI::App& app) {
         addChartOptions(*command, options->chart);
         if (std::string_view(kind.name) == "cosmodynes") addClipboardOption(*command, options->clipboardFile);
         command->add_option("--save", options->saveFile,
-                            "Write the saved-document form (CR LF, form feeds) to FILE instead of printing");
+                            "Write the saved-document form (CR LF, form feeds) to FILE instead of printing")
+            ->type_name("FILE");
         command->callback([&kind, options] { runReport(kind, *options); });
     }
 }
