@@ -27,6 +27,8 @@ struct InputFieldSpec {
     const char* caption;
     KeyFilter filter;
     std::string InputWindowTexts::*field;
+    int row;     // grid position of the label/box pair
+    int column;
 };
 
 // Object names of the three direction frames' buttons.
@@ -48,7 +50,8 @@ public:
 
 protected:
     InputWindow(Session& session, HourBox hourBox, QWidget* parent);
-    // Builds the boxes in a grid of label/box pairs and the three frames beside them.
+    // Builds the boxes in a grid of label/box pairs, and beside the hour, longitude and
+    // latitude rows their frames of option buttons.
     void buildFields(const std::vector<InputFieldSpec>& fields, const DirectionButtonNames& buttons);
     QGridLayout* fieldGrid() const { return grid_; }
 
@@ -59,11 +62,16 @@ protected:
     Session& session_;
 
 private:
+    QLineEdit* addBox(const InputFieldSpec& spec);
+    void addFrame(const char* frameName, const char* caption, QRadioButton*& first, const char* firstName,
+                  const char* firstCaption, QRadioButton*& second, const char* secondName,
+                  const char* secondCaption, int row);
     void correctHourText();
     void applyZoneSign(bool east);
 
     HourBox hourBox_;
     QGridLayout* grid_ = nullptr;
+    int frameColumn_ = 0;
     struct Box {
         InputFieldSpec spec;
         QLineEdit* edit;

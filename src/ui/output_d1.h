@@ -10,7 +10,10 @@
 #include <optional>
 #include <string>
 
+#include "core/reports/print_file.h"
+
 class QAction;
+class QMenuBar;
 class QPlainTextEdit;
 
 namespace helion::ui {
@@ -27,8 +30,8 @@ public:
     // Shows the warnings the report buffer queued (a full buffer), oldest first.
     void showQueuedMessages();
 
-    // The save dialog: given the proposed file and the folder to start in, the chosen
-    // file or nothing when cancelled. Replaced by tests.
+    // The save dialog, opened on the proposed file in the program folder: the chosen
+    // file, or nothing when cancelled. Replaced by tests.
     std::function<std::optional<std::filesystem::path>(const std::filesystem::path& proposed)> chooseSaveFile;
     // Prints the hand-over file just written (the print window). Replaced by tests.
     std::function<void(const std::filesystem::path& printFile)> printFile;
@@ -52,10 +55,14 @@ private:
     void buildMenus();
     void applyFont();
     void storeGeometry();
-    void print(bool allData);
+    void print(PrintScope scope);
 
     Session& session_;
     bool loading_ = true;
+    // The document Save writes to, once Save As has named it. Kept apart from the
+    // settings' DataFile, which names the names file.
+    std::filesystem::path documentFile_;
+    QMenuBar* menuBar_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
     QAction* increase_ = nullptr;
     QAction* decrease_ = nullptr;

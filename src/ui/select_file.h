@@ -28,10 +28,11 @@ public:
     // The chosen path: the current file until a file is selected, empty after Cancel.
     const std::filesystem::path& chosenPath() const { return chosen_; }
     void openFolder(const std::filesystem::path& folder);
+    // Cancel, Escape or closing the window: no file chosen.
+    void reject() override;
 
 private:
     void select();
-    void cancel();
     void fillFiles();
 
     QString pattern_;

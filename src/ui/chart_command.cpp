@@ -1,0 +1,71 @@
+#include "ui/chart_command.h"
+
+#include <QApplication>
+
+#include "core/astro/pipeline.h"
+#include "core/reports/data_window_report.h"
+#include "ui/input_d.h"
+#include "ui/input_d1.h"
+#include "ui/output_d1.h"
+#include "ui/session.h"
+
+namespace helion::ui {
+namespace {
+
+// The hourglass while the charts are computed and the report written.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+ChartRequest requestFromWindows(const Session& session) {
+    ChartRequest request;
+    if (session.natalInput) request.natal = session.natalInput->texts();
+    if (session.diurnalInput) {
+        request.diurnal = session.diurnalInput->texts();
+        request.secondPerson = session.diurnalInput->secondPerson();
+    }
+    request.houseSystem = session.state.houseSystem;
+    request.dateOrder = session.state.dateOrder;
+    return request;
+}
+
+void hideInputWindows(const Session& session) {
+    if (session.natalInput) session.natalInput->hide();
+    if (session.diurnalInput) session.diurnalInput->hide();
+}
+
+void storeAndReport(Session& session, ChartTables tables, ReportData data) {
+    hideInputWindows(session);
+    if (data == ReportData::StartNew)
+        session.state.data.clearForNewChart();
+    else
+        session.state.data.startReport();
+    session.state.charts = std::move(tables);
+    session.state.chartsComputed = true;
+    if (session.onChartsComputed) session.onChartsComputed();
+    const std::optional<std::string> text =
+        presentComputedChart(session.state.data, session.state.charts, session.state.options);
+    if (session.dataWindow) {
+        session.dataWindow->showReportText(text);
+        session.dataWindow->showQueuedMessages();
+    }
+}
+
+}  // namespace
+
+void computeCharts(Session& session, ReportData data) {
+    ChartRun run;
+    {
+        const WaitCursor hourglass;
+        run = helion::computeCharts(requestFromWindows(session), *session.ephemeris, session.state.charts);
+        if (run.tables) storeAndReport(session, std::move(*run.tables), data);
+    }
+    if (!session.messages) return;
+    for (const Message& message : run.messages) session.messages->show(message);
+}
+
+}  // namespace helion::ui

@@ -1,0 +1,20 @@
+#include "ui/font_steps.h"
+
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+namespace helion::ui {
+
+double fontStep(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    const int width = screen ? screen->size().width() : 1024;
+    const long twipsPerPixel = std::lround(1440.0 / window.logicalDpiX());
+    double factor = 1.5;
+    if (width == 800 && twipsPerPixel == 12) factor = 1.2;
+    if (width != 640 && width != 800 && twipsPerPixel != 15) factor = 1.2;
+    return factor / 2.0;
+}
+
+}  // namespace helion::ui

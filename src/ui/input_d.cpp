@@ -1,0 +1,74 @@
+#include "ui/input_d.h"
+
+#include <QDateTime>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+#include "ui/chart_command.h"
+#include "ui/present_moment.h"
+#include "ui/session.h"
+
+namespace helion::ui {
+namespace {
+
+using T = InputWindowTexts;
+constexpr KeyFilter kDigits = KeyFilter::Digits;
+
+const std::vector<InputFieldSpec>& natalFields() {
+    static const std::vector<InputFieldSpec> fields{
+        {"txtName", "lblName", "Name", KeyFilter::AnyText, &T::name, 0, 0},
+        {"txtMonth", "lblMonth", "Birth Month", kDigits, &T::month, 1, 0},
+        {"txtDay", "lblDay", "Birth Day", kDigits, &T::day, 1, 1},
+        {"txtYear", "lblYear", "Birth Year", kDigits, &T::year, 1, 2},
+        {"txtBirthHour", "lblBirthHour", "Birth Hour", kDigits, &T::hour, 2, 0},
+        {"txtBirthMinute", "lblBirthMinute", "Birth Minute", kDigits, &T::minute, 2, 1},
+        {"txtTZ", "lblBirthTZ", "Time Zone . . .", KeyFilter::ZoneDigits, &T::zone, 3, 0},
+        {"txtLongDeg", "lblLongDeg", "Long Degrees", kDigits, &T::longitudeDegrees, 4, 0},
+        {"txtLongMin", "lblLongMin", "Long Minutes", kDigits, &T::longitudeMinutes, 4, 1},
+        {"txtLatDeg", "lblLatDeg", "Lat Degrees", kDigits, &T::latitudeDegrees, 5, 0},
+        {"txtLatMin", "lblLatMin", "Lat Minutes", kDigits, &T::latitudeMinutes, 5, 1},
+    };
+    return fields;
+}
+
+}  // namespace
+
+InputD::InputD(Session& session, QWidget* parent) : InputWindow(session, HourBox::Natal, parent) {
+    setObjectName("InputD");
+    setWindowTitle("Natal Input Data");
+    buildFields(natalFields(), {"optAM", "optPM", "optWest", "optEast", "optNorth", "optSouth"});
+
+    auto* now = new QPushButton("&Now", this);
+    now->setObjectName("cmdNow");
+    auto* ok = new QPushButton("&OK", this);
+    ok->setObjectName("cmdOK");
+    ok->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(now);
+    buttons->addWidget(ok);
+    fieldGrid()->addLayout(buttons, fieldGrid()->rowCount(), 0, 1, -1);
+    connect(now, &QPushButton::clicked, this, &InputD::fillPresentMoment);
+    connect(ok, &QPushButton::clicked, this, &InputD::pressOk);
+
+    fillPresentMoment();
+}
+
+void InputD::fillPresentMoment() {
+    InputWindowTexts now = texts();
+    now.name = "Now";
+    fillDateAndTime(now, presentMoment());
+    fillDefaultPlace(now, session_.state.options);
+    setTexts(now);
+}
+
+void InputD::refreshDateAndTime() {
+    InputWindowTexts now = texts();
+    fillDateAndTime(now, presentMoment());
+    setTexts(now);
+}
+
+void InputD::pressOk() { computeCharts(session_, ReportData::StartNew); }
+
+}  // namespace helion::ui

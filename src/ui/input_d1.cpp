@@ -1,0 +1,88 @@
+#include "ui/input_d1.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QMouseEvent>
+
+#include "core/input/input_window_logic.h"
+#include "ui/input_d.h"
+#include "ui/main_window_link.h"
+#include "ui/present_moment.h"
+#include "ui/session.h"
+
+namespace helion::ui {
+namespace {
+
+using T = InputWindowTexts;
+constexpr KeyFilter kDigits = KeyFilter::Digits;
+
+const std::vector<InputFieldSpec>& diurnalFields() {
+    static const std::vector<InputFieldSpec> fields{
+        {"txtDiurnalMonth", "lblDiurnalMonth", "Diurnal Month", kDigits, &T::month, 1, 0},
+        {"txtDiurnalDay", "lblDiurnalDay", "Diurnal Day", kDigits, &T::day, 1, 1},
+        {"txtDiurnalYear", "lblDiurnalYear", "Diurnal Year", kDigits, &T::year, 1, 2},
+        {"txtDiurnalHour", "lblDiurnalHour", "Diurnal Hour", kDigits, &T::hour, 2, 0},
+        {"txtDiurnalMinute", "lblDiurnalMinute", "Diurnal Min.", kDigits, &T::minute, 2, 1},
+        {"txtDiurnalTZ", "lblDiurnalTZ", "D. Time Zone . . .", KeyFilter::ZoneDigits, &T::zone, 3, 0},
+        {"txtDiurnalLongDeg", "lblDiurnalLongDeg", "D. Long Deg.", kDigits, &T::longitudeDegrees, 4, 0},
+        {"txtDiurnalLongMin", "lblDiurnalLongMin", "D. Long Min.", kDigits, &T::longitudeMinutes, 4, 1},
+        {"txtDiurnalLatDeg", "lblDiurnalLatDeg", "D. Lat Deg.", kDigits, &T::latitudeDegrees, 5, 0},
+        {"txtDiurnalLatMin", "lblDiurnalLatMin", "D. Lat Min.", kDigits, &T::latitudeMinutes, 5, 1},
+    };
+    return fields;
+}
+
+constexpr const char* kSecondPersonCaption = "2nd Person";
+
+}  // namespace
+
+InputD1::InputD1(Session& session, QWidget* parent) : InputWindow(session, HourBox::Diurnal, parent) {
+    setObjectName("InputD1");
+    setWindowTitle("Diurnal Input Data");
+    secondPerson_ = new QCheckBox(kSecondPersonCaption, this);
+    secondPerson_->setObjectName("chk2ndPerson");
+    natalData_ = new QCheckBox("Use natal data", this);
+    natalData_->setObjectName("chkNatOrNow");
+    fieldGrid()->addWidget(secondPerson_, 0, 0, 1, 2);
+    fieldGrid()->addWidget(natalData_, 0, 2, 1, 2);
+    buildFields(diurnalFields(),
+                {"optDiurnalAM", "optDiurnalPM", "optDiurnalWest", "optDiurnalEast", "optDiurnalNorth", "optDiurnalSouth"});
+
+    connect(secondPerson_, &QCheckBox::clicked, this, &InputD1::secondPersonClicked);
+    connect(natalData_, &QCheckBox::clicked, this, [this](bool checked) {
+        if (checked)
+            copyNatal();
+        else
+            fillPresentMoment();
+    });
+
+    fillPresentMoment();
+}
+
+bool InputD1::secondPerson() const { return secondPerson_->isChecked(); }
+
+void InputD1::fillPresentMoment() {
+    InputWindowTexts now = texts();
+    fillDateAndTime(now, presentMoment());
+    fillDefaultPlace(now, session_.state.options);
+    setTexts(now);
+}
+
+void InputD1::copyNatal() {
+    if (session_.natalInput) setTexts(session_.natalInput->texts());
+}
+
+void InputD1::secondPersonClicked(bool checked) {
+    applyMenuSwitches(secondPersonMenuSwitches(checked));
+    if (checked) return;
+    secondPerson_->setText(kSecondPersonCaption);
+    session_.state.data.startReport();
+}
+
+void InputD1::mouseReleaseEvent(QMouseEvent* event) {
+    // A left click on the window's own surface computes the chart, as the natal OK does.
+    if (event->button() == Qt::LeftButton && session_.natalInput) session_.natalInput->pressOk();
+    InputWindow::mouseReleaseEvent(event);
+}
+
+}  // namespace helion::ui

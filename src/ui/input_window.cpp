@@ -1,0 +1,183 @@
+#include "ui/input_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/main_window_link.h"
+#include "ui/session.h"
+
+namespace helion::ui {
+namespace {
+
+constexpr const char* kFilterProperty = "helionKeyFilter";
+constexpr double kLabelFrameTwips = 15.0;
+constexpr double kTwipsPerInch = 1440.0;
+
+QString toQt(const std::string& text) { return QString::fromStdString(text); }
+
+// A key that types characters into the box; navigation and shortcut keys pass.
+bool typesText(const QKeyEvent& key) {
+    return !key.text().isEmpty() && !(key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier));
+}
+
+bool keyPassesFilter(const QKeyEvent& key, KeyFilter filter) {
+    if (!typesText(key)) return true;
+    const QList<uint> characters = key.text().toUcs4();
+    return std::ranges::all_of(characters, [filter](uint c) { return keyAccepted(filter, static_cast<char32_t>(c)); });
+}
+
+// A sunken frame around a label: grey above and left, white below and right, as many
+// pixels deep as the frame width takes.
+void drawLabelFrame(QPainter& painter, const QRect& label, int depthX, int depthY) {
+    const int left = label.x();
+    const int top = label.y();
+    const int right = label.x() + label.width();
+    const int bottom = label.y() + label.height();
+    const QColor grey(0x80, 0x80, 0x80);
+    for (int d = 1; d <= depthX; ++d) {
+        painter.setPen(grey);
+        painter.drawLine(left - d, top - d, left - d, bottom + d);
+        painter.setPen(Qt::white);
+        painter.drawLine(right + d, top - d, right + d, bottom + d);
+    }
+    for (int d = 1; d <= depthY; ++d) {
+        painter.setPen(grey);
+        painter.drawLine(left - d, top - d, right + d, top - d);
+        painter.setPen(Qt::white);
+        painter.drawLine(left - d, bottom + d, right + d, bottom + d);
+    }
+}
+
+int frameDepth(double logicalDpi) {
+    return std::max(1, static_cast<int>(std::floor(kLabelFrameTwips * logicalDpi / kTwipsPerInch)));
+}
+
+}  // namespace
+
+InputWindow::InputWindow(Session& session, HourBox hourBox, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session), hourBox_(hourBox) {
+    grid_ = new QGridLayout(this);
+    grid_->setHorizontalSpacing(10);
+    grid_->setVerticalSpacing(8);
+}
+
+void InputWindow::buildFields(const std::vector<InputFieldSpec>& fields, const DirectionButtonNames& buttons) {
+    int hourRow = 0, longitudeRow = 0, latitudeRow = 0, lastColumn = 0;
+    for (const InputFieldSpec& spec : fields) {
+        QLineEdit* edit = addBox(spec);
+        lastColumn = std::max(lastColumn, spec.column);
+        if (spec.field == &InputWindowTexts::hour) {
+            hourEdit_ = edit;
+            hourRow = spec.row;
+        }
+        if (spec.field == &InputWindowTexts::zone) zoneBox_ = edit;
+        if (spec.field == &InputWindowTexts::longitudeDegrees) longitudeRow = spec.row;
+        if (spec.field == &InputWindowTexts::latitudeDegrees) latitudeRow = spec.row;
+    }
+    frameColumn_ = 2 * (lastColumn + 1);
+    addFrame("Frame1", "Am/Pm", am_, buttons.am, "AM", pm_, buttons.pm, "PM", hourRow);
+    addFrame("Frame2", "Ea/We", west_, buttons.west, "West", east_, buttons.east, "East", longitudeRow);
+    addFrame("Frame3", "No/So", north_, buttons.north, "North", south_, buttons.south, "South", latitudeRow);
+
+    connect(hourEdit_, &QLineEdit::textChanged, this, &InputWindow::correctHourText);
+    connect(east_, &QRadioButton::clicked, this, [this] { applyZoneSign(true); });
+    connect(west_, &QRadioButton::clicked, this, [this] { applyZoneSign(false); });
+}
+
+QLineEdit* InputWindow::addBox(const InputFieldSpec& spec) {
+    auto* label = new QLabel(QString::fromUtf8(spec.caption), this);
+    label->setObjectName(spec.labelName);
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(spec.boxName);
+    edit->setProperty(kFilterProperty, static_cast<int>(spec.filter));
+    edit->installEventFilter(this);
+    label->setBuddy(edit);
+    grid_->addWidget(label, spec.row, 2 * spec.column);
+    grid_->addWidget(edit, spec.row, 2 * spec.column + 1);
+    labels_.push_back(label);
+    boxes_.push_back({spec, edit});
+    return edit;
+}
+
+void InputWindow::addFrame(const char* frameName, const char* caption, QRadioButton*& first, const char* firstName,
+                           const char* firstCaption, QRadioButton*& second, const char* secondName,
+                           const char* secondCaption, int row) {
+    auto* frame = new QGroupBox(QString::fromUtf8(caption), this);
+    frame->setObjectName(frameName);
+    auto* layout = new QHBoxLayout(frame);
+    first = new QRadioButton(QString::fromUtf8(firstCaption), frame);
+    first->setObjectName(firstName);
+    second = new QRadioButton(QString::fromUtf8(secondCaption), frame);
+    second->setObjectName(secondName);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    first->setChecked(true);
+    grid_->addWidget(frame, row, frameColumn_);
+}
+
+InputWindowTexts InputWindow::texts() const {
+    InputWindowTexts texts;
+    for (const Box& box : boxes_) texts.*box.spec.field = box.edit->text().toStdString();
+    texts.am = am_->isChecked();
+    texts.east = east_->isChecked();
+    texts.south = south_->isChecked();
+    return texts;
+}
+
+void InputWindow::setTexts(const InputWindowTexts& texts) {
+    for (const Box& box : boxes_) box.edit->setText(toQt(texts.*box.spec.field));
+    (texts.am ? am_ : pm_)->setChecked(true);
+    (texts.east ? east_ : west_)->setChecked(true);
+    (texts.south ? south_ : north_)->setChecked(true);
+}
+
+void InputWindow::correctHourText() {
+    const HourCorrection correction = correctHour(hourEdit_->text().toStdString(), hourBox_);
+    if (correction.message) {
+        if (session_.messages) session_.messages->show(*correction.message);
+        return;
+    }
+    if (correction.selectPm) pm_->setChecked(true);
+    if (correction.text) hourEdit_->setText(toQt(*correction.text));
+}
+
+void InputWindow::applyZoneSign(bool east) {
+    zoneBox_->setText(toQt(zoneTextForDirection(zoneBox_->text().toStdString(), east)));
+}
+
+bool InputWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (edit && event->type() == QEvent::KeyPress) {
+        const auto filter = static_cast<KeyFilter>(edit->property(kFilterProperty).toInt());
+        if (!keyPassesFilter(*static_cast<QKeyEvent*>(event), filter)) return true;
+    }
+    // Selected after the click that gave the focus has placed the cursor.
+    if (edit && event->type() == QEvent::FocusIn) QTimer::singleShot(0, edit, &QLineEdit::selectAll);
+    return QWidget::eventFilter(watched, event);
+}
+
+void InputWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    const int depthX = frameDepth(logicalDpiX());
+    const int depthY = frameDepth(logicalDpiY());
+    for (const QLabel* label : labels_) drawLabelFrame(painter, label->geometry(), depthX, depthY);
+}
+
+void InputWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) activateMainWindow();
+    QWidget::mouseReleaseEvent(event);
+}
+
+}  // namespace helion::ui

@@ -1,0 +1,239 @@
+#include "ui/output_d1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
+
+#include "core/app/help_text.h"
+#include "core/app/twips.h"
+#include "core/reports/data_window_report.h"
+#include "core/reports/document_file.h"
+#include "core/reports/print_file.h"
+#include "ui/font_steps.h"
+#include "ui/main_window_link.h"
+#include "ui/prnt_file.h"
+#include "ui/report_font.h"
+#include "ui/session.h"
+
+namespace helion::ui {
+namespace {
+
+constexpr const char* kHelpFile = "OUTPUTD1.HLP";
+
+QAction* addItem(QWidget* menu, const char* name, const char* caption) {
+    auto* action = new QAction(QString::fromUtf8(caption), menu);
+    action->setObjectName(name);
+    menu->addAction(action);
+    return action;
+}
+
+QString displayText(const std::string& text) {
+    QString shown = QString::fromStdString(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return shown;
+}
+
+// Twips kept in 16-bit settings entries.
+std::int16_t settingTwips(double twips) {
+    constexpr double low = std::numeric_limits<std::int16_t>::min();
+    constexpr double high = std::numeric_limits<std::int16_t>::max();
+    return static_cast<std::int16_t>(std::clamp(twips, low, high));
+}
+
+}  // namespace
+
+OutputD1::OutputD1(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
+    setObjectName("OutputD1");
+    setWindowTitle(kDataWindowCaption);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    text_ = new QPlainTextEdit(this);
+    text_->setObjectName("RichText1");
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_->installEventFilter(this);
+    text_->viewport()->installEventFilter(this);
+    buildMenus();
+    layout->setMenuBar(menuBar_);
+    layout->addWidget(text_);
+
+    const Settings& settings = session_.state.settings;
+    move(twipsToPixels(settings.dataLeft, logicalDpiX()), twipsToPixels(settings.dataTop, logicalDpiY()));
+    resize(twipsToPixels(settings.dataWidth, logicalDpiX()), twipsToPixels(settings.dataHeight, logicalDpiY()));
+    applyFont();
+    bold_->setChecked(settings.fontBold != 0);
+    italic_->setChecked(settings.fontItalic != 0);
+    loading_ = false;
+
+    chooseSaveFile = [this](const std::filesystem::path& proposed) -> std::optional<std::filesystem::path> {
+        QFileDialog dialog(this, "Save As", QString::fromStdString(proposed.string()),
+                           "Data Files (*.DOC)");
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix("doc");
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+    };
+    printFile = [this](const std::filesystem::path& file) {
+        PrntFile window(session_, file, this);
+        window.exec();
+    };
+}
+
+void OutputD1::buildMenus() {
+    menuBar_ = new QMenuBar(this);
+    QMenu* file = menuBar_->addMenu("&File");
+    file->setObjectName("mnuFile");
+    connect(addItem(file, "mnuFileSave", "&Save"), &QAction::triggered, this, &OutputD1::save);
+    connect(addItem(file, "mnuFileSaveAs", "Save &As"), &QAction::triggered, this, &OutputD1::saveAs);
+    QMenu* font = menuBar_->addMenu("F&ont");
+    font->setObjectName("mnuFonts");
+    increase_ = addItem(font, "mnuFontsIncrease", "&Increase");
+    decrease_ = addItem(font, "mnuFontsDecrease", "&Decrease");
+    bold_ = addItem(font, "mnuFontsBold", "&Bold");
+    italic_ = addItem(font, "mnuFontsItalic", "I&talic");
+    bold_->setCheckable(true);
+    italic_->setCheckable(true);
+    connect(increase_, &QAction::triggered, this, [this] { changeFontSize(+1); });
+    connect(decrease_, &QAction::triggered, this, [this] { changeFontSize(-1); });
+    connect(bold_, &QAction::triggered, this, &OutputD1::toggleBold);
+    connect(italic_, &QAction::triggered, this, &OutputD1::toggleItalic);
+    connect(addItem(menuBar_, "mnuClearBuffer", "&Clear all data"), &QAction::triggered, this,
+            &OutputD1::clearAllData);
+    connect(addItem(menuBar_, "mnuPrint", "&Print page"), &QAction::triggered, this, &OutputD1::printPage);
+    connect(addItem(menuBar_, "mnuPrintData", "Print &data"), &QAction::triggered, this, &OutputD1::printData);
+    connect(addItem(menuBar_, "mnuHelp", "&Help"), &QAction::triggered, this, &OutputD1::showHelp);
+}
+
+void OutputD1::showReportText(const std::optional<std::string>& text) {
+    if (!text) return;
+    text_->setPlainText(displayText(*text));
+    setWindowTitle(kDataWindowCaption);
+    show();
+    raise();
+}
+
+void OutputD1::showQueuedMessages() {
+    for (const Message& message : session_.state.data.takeMessages())
+        if (session_.messages) session_.messages->show(message, MessageIcon::Stop);
+}
+
+void OutputD1::save() {
+    if (documentFile_.empty()) {
+        saveAs();
+        return;
+    }
+    const std::optional<Message> problem =
+        saveDocument(session_.state.data, documentFile_, session_.state.options[option::SavedPageLength]);
+    if (problem && session_.messages) session_.messages->show(*problem, MessageIcon::Exclamation);
+}
+
+void OutputD1::saveAs() {
+    if (const std::optional<Message> nothing = nothingToSave(session_.state.data)) {
+        if (session_.messages) session_.messages->show(*nothing, MessageIcon::Exclamation);
+        return;
+    }
+    const std::filesystem::path proposed =
+        session_.state.programFolder / proposedDocumentName(session_.state.charts.natalInput.name);
+    const std::optional<std::filesystem::path> chosen = chooseSaveFile(proposed);
+    if (!chosen) return;
+    const std::optional<Message> problem =
+        saveDocument(session_.state.data, *chosen, session_.state.options[option::SavedPageLength]);
+    if (problem) {
+        if (session_.messages) session_.messages->show(*problem, MessageIcon::Exclamation);
+        return;
+    }
+    documentFile_ = *chosen;
+}
+
+void OutputD1::changeFontSize(int steps) {
+    double& size = session_.state.settings.fontSize;
+    const double step = fontStep(*this);
+    if (steps > 0 && size < kLargestReportFont) size += step;
+    if (steps < 0 && size > kSmallestReportFont) size -= step;
+    applyFont();
+}
+
+void OutputD1::toggleBold() {
+    double& bold = session_.state.settings.fontBold;
+    bold = bold != 0 ? 0 : 1;
+    bold_->setChecked(bold != 0);
+    applyFont();
+}
+
+void OutputD1::toggleItalic() {
+    double& italic = session_.state.settings.fontItalic;
+    italic = italic != 0 ? 0 : 1;
+    italic_->setChecked(italic != 0);
+    applyFont();
+}
+
+void OutputD1::applyFont() {
+    const Settings& settings = session_.state.settings;
+    text_->setFont(reportFont(settings.fontSize, settings.fontBold != 0, settings.fontItalic != 0));
+    increase_->setEnabled(settings.fontSize < kLargestReportFont);
+    decrease_->setEnabled(settings.fontSize > kSmallestReportFont);
+}
+
+void OutputD1::clearAllData() {
+    const Message notice = session_.state.data.clearAllData();
+    if (session_.messages) session_.messages->show(notice, MessageIcon::Exclamation);
+}
+
+void OutputD1::printPage() { print(PrintScope::CurrentReport); }
+void OutputD1::printData() { print(PrintScope::AllData); }
+
+void OutputD1::print(PrintScope scope) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PrintFileOutcome outcome = writePrintFile(session_.state.data, scope, session_.state.programFolder);
+    QApplication::restoreOverrideCursor();
+    if (outcome.message && session_.messages) session_.messages->show(*outcome.message, MessageIcon::Exclamation);
+    if (outcome.written) printFile(session_.state.programFolder / kPrintFileName);
+}
+
+void OutputD1::showHelp() {
+    const Report help = helpTextReport(session_.state.programFolder, kHelpFile);
+    showQueuedMessages();
+    showReportText(presentReport(session_.state.data, help));
+    for (const Message& message : help.messages)
+        if (session_.messages) session_.messages->show(message);
+}
+
+void OutputD1::storeGeometry() {
+    if (loading_) return;
+    Settings& settings = session_.state.settings;
+    settings.dataTop = settingTwips(pixelsToTwips(pos().y(), logicalDpiY()));
+    settings.dataLeft = settingTwips(pixelsToTwips(pos().x(), logicalDpiX()));
+    settings.dataHeight = settingTwips(pixelsToTwips(height(), logicalDpiY()));
+    settings.dataWidth = settingTwips(pixelsToTwips(width(), logicalDpiX()));
+}
+
+void OutputD1::resizeEvent(QResizeEvent* event) {
+    storeGeometry();
+    QWidget::resizeEvent(event);
+}
+
+void OutputD1::moveEvent(QMoveEvent* event) {
+    storeGeometry();
+    QWidget::moveEvent(event);
+}
+
+bool OutputD1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        activateMainWindow();
+        return true;
+    }
+    if (watched == text_->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+        activateMainWindow();
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace helion::ui

@@ -1,0 +1,96 @@
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "core/app/text_file.h"
+#include "ui/prnt_file.h"
+#include "ui/select_file.h"
+#include "window_fixture.h"
+
+namespace helion::test {
+namespace {
+
+std::string numberedText(int lines) {
+    std::string text;
+    for (int i = 1; i <= lines; ++i) text += "line " + std::to_string(i) + "\r\n";
+    return text;
+}
+
+int pdfPages(const std::filesystem::path& pdf) {
+    const QString content = QString::fromLatin1(QByteArray::fromStdString(*readTextFile(pdf)));
+    return static_cast<int>(content.count(QRegularExpression("/Type\\s*/Page\\b")));
+}
+
+TEST_F(WindowTest, PrintWindowPrintsItsTextInPagesOfTheOptionLength) {
+    session.state.options.value[option::PrintPageLength] = 50;
+    const auto file = folder.write("PRNTFILE.XXX", numberedText(120));
+    ui::PrntFile window(session, file);
+    auto* content = control<QPlainTextEdit>(window, "txtContent");
+    EXPECT_TRUE(content->toPlainText().startsWith("line 1\nline 2\n"));
+    content->appendPlainText("edited");
+
+    const auto pdf = folder.path() / "out.pdf";
+    window.choosePrinter = [&pdf](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf.string()));
+        return true;
+    };
+    control<QPushButton>(window, "btnPrint")->click();
+    EXPECT_EQ(pdfPages(pdf), 3);
+    EXPECT_EQ(readTextFile(file), numberedText(120) + "edited\r\n");
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+}
+
+TEST_F(WindowTest, PrintWindowReportsAFileItCannotRead) {
+    ui::PrntFile window(session, folder.path() / "PRNTFILE.XXX");
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"The file PRNTFILE.XXX cannot be read."});
+}
+
+class SelectFileTest : public WindowTest {
+protected:
+    SelectFileTest() {
+        for (const char* name : {"MINE.FIL", "NAMES.FIL", "S.FIL", "NOTES.TXT"}) folder.write(name, "x");
+        std::filesystem::create_directory(folder.path() / "sub");
+        folder.write("sub/OTHER.FIL", "x");
+    }
+    static QStringList entries(QListWidget* list) {
+        QStringList names;
+        for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
+        return names;
+    }
+};
+
+TEST_F(SelectFileTest, ListsThePatternAndSelectsTheCurrentFile) {
+    ui::SelectFIle window(folder.path(), "*.FIL", "/elsewhere/names.fil");
+    auto* files = control<QListWidget>(window, "filList");
+    EXPECT_EQ(entries(files), (QStringList{"MINE.FIL", "NAMES.FIL", "S.FIL"}));
+    EXPECT_EQ(files->currentItem()->text(), "NAMES.FIL");
+    EXPECT_EQ(entries(control<QListWidget>(window, "dirList")), (QStringList{"..", "sub"}));
+    control<QPushButton>(window, "cmdSelect")->click();
+    EXPECT_EQ(window.chosenPath(), std::filesystem::canonical(folder.path()) / "NAMES.FIL");
+}
+
+TEST_F(SelectFileTest, FoldersAndRootsAndCancel) {
+    ui::SelectFIle window(folder.path(), "*.FIL", "");
+    auto* folders = control<QListWidget>(window, "dirList");
+    emit folders->itemActivated(folders->findItems("sub", Qt::MatchExactly).front());
+    EXPECT_EQ(entries(control<QListWidget>(window, "filList")), QStringList{"OTHER.FIL"});
+    window.openFolder("/");
+    EXPECT_FALSE(entries(folders).contains(".."));
+    control<QPushButton>(window, "cmdCancel")->click();
+    EXPECT_TRUE(window.chosenPath().empty());
+}
+
+TEST_F(SelectFileTest, AFileInTheRootGetsOneSeparator) {
+    ui::SelectFIle window("/", "*", "");
+    auto* files = control<QListWidget>(window, "filList");
+    if (files->count() == 0) GTEST_SKIP() << "no file in the root folder";
+    files->setCurrentRow(0);
+    control<QPushButton>(window, "cmdSelect")->click();
+    EXPECT_EQ(window.chosenPath().string(), "/" + files->item(0)->text().toStdString());
+}
+
+}  // namespace
+}  // namespace helion::test
