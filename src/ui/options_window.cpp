@@ -1,0 +1,74 @@
+#include "ui/options_window.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/app/editor_text.h"
+#include "core/app/options_editor.h"
+#include "ui/session.h"
+
+namespace helion::ui {
+namespace {
+
+QPushButton* addButton(QWidget* parent, QHBoxLayout* row, const char* name, const char* caption) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(name);
+    row->addWidget(button);
+    return button;
+}
+
+}  // namespace
+
+OptionsWindow::OptionsWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
+    setObjectName("Options");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString("Edit: ") + QString::fromUtf8(kOptionsFile.data(), static_cast<int>(kOptionsFile.size())));
+    content_ = new QPlainTextEdit(this);
+    content_->setObjectName("txtContent");
+    content_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    content_->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    auto* buttons = new QHBoxLayout;
+    save_ = addButton(this, buttons, "btnSave", "&Save");
+    QPushButton* restore = addButton(this, buttons, "cmdRestoreDefault", "&Restore Defaults");
+    QPushButton* quit = addButton(this, buttons, "btnQuit", "&Quit");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(content_);
+    layout->addLayout(buttons);
+    resize(640, 480);
+
+    connect(save_, &QPushButton::clicked, this, &OptionsWindow::save);
+    connect(restore, &QPushButton::clicked, this, &OptionsWindow::restoreDefault);
+    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+    loadFile();
+}
+
+void OptionsWindow::loadFile() {
+    const EditorLoad load = loadEditorText(session_.state.programFolder / kOptionsFile);
+    // A file that could not be loaded is never overwritten with the empty box.
+    save_->setEnabled(!load.error);
+    if (load.error) session_.messages->show(*load.error, MessageIcon::Stop);
+    QString text = QString::fromStdString(load.text);
+    text.replace("\r\n", "\n");
+    content_->setPlainText(text);
+}
+
+void OptionsWindow::save() {
+    const OptionsLoad load =
+        saveOptionsText(session_.state.programFolder, content_->toPlainText().toStdString(), session_.state.options);
+    session_.state.options = load.values;
+    for (const Message& message : load.messages) session_.messages->show(message, MessageIcon::Stop);
+}
+
+void OptionsWindow::restoreDefault() {
+    if (const auto failure = restoreDefaultOptions(session_.state.programFolder)) {
+        session_.messages->show(*failure, MessageIcon::Stop);
+        return;
+    }
+    loadFile();
+}
+
+}  // namespace helion::ui
