@@ -23,6 +23,7 @@ namespace {
 constexpr const char* kFilterProperty = "helionKeyFilter";
 constexpr double kLabelFrameTwips = 15.0;
 constexpr double kTwipsPerInch = 1440.0;
+constexpr int kNameBoxColumns = 5;
 
 QString toQt(const std::string& text) { return QString::fromStdString(text); }
 
@@ -103,8 +104,12 @@ QLineEdit* InputWindow::addBox(const InputFieldSpec& spec) {
     edit->setProperty(kFilterProperty, static_cast<int>(spec.filter));
     edit->installEventFilter(this);
     label->setBuddy(edit);
-    grid_->addWidget(label, spec.row, 2 * spec.column);
-    grid_->addWidget(edit, spec.row, 2 * spec.column + 1);
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    grid_->addWidget(label, spec.row, 2 * spec.column, Qt::AlignVCenter);
+    // A number box is as wide as a year; the name box takes the rest of its row.
+    const bool nameBox = spec.filter == KeyFilter::AnyText;
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-00.00")) + 12);
+    grid_->addWidget(edit, spec.row, 2 * spec.column + 1, 1, nameBox ? kNameBoxColumns : 1, Qt::AlignVCenter);
     labels_.push_back(label);
     boxes_.push_back({spec, edit});
     return edit;
