@@ -27,9 +27,12 @@ constexpr int kNameBoxColumns = 5;
 
 QString toQt(const std::string& text) { return QString::fromStdString(text); }
 
-// A key that types characters into the box; navigation and shortcut keys pass.
+// A key that types printable characters into the box; navigation, editing (Delete,
+// Backspace) and shortcut keys pass.
 bool typesText(const QKeyEvent& key) {
-    return !key.text().isEmpty() && !(key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier));
+    const QString text = key.text();
+    if (text.isEmpty() || (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier))) return false;
+    return std::ranges::all_of(text, [](QChar c) { return c.isPrint(); });
 }
 
 bool keyPassesFilter(const QKeyEvent& key, KeyFilter filter) {

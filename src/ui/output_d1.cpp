@@ -200,8 +200,9 @@ void OutputD1::print(PrintScope scope) {
 
 void OutputD1::showHelp() {
     const Report help = helpTextReport(session_.state.programFolder, kHelpFile);
+    const std::optional<std::string> text = presentReport(session_.state.data, help);
     showQueuedMessages();
-    showReportText(presentReport(session_.state.data, help));
+    showReportText(text);
     for (const Message& message : help.messages)
         if (session_.messages) session_.messages->show(message);
 }

@@ -62,6 +62,14 @@ TEST_F(WindowTest, KeystrokeFiltersLetOnlyTheirCharactersIn) {
         QTest::keyClicks(box, row.typed);
         EXPECT_EQ(box->text(), row.kept) << row.box;
     }
+    // Editing keys still work in a number box.
+    QLineEdit* day = control(*natal, "txtDay");
+    day->setText("17");
+    day->setCursorPosition(0);
+    QTest::keyClick(day, Qt::Key_Delete);
+    QTest::keyClick(day, Qt::Key_End);
+    QTest::keyClick(day, Qt::Key_Backspace);
+    EXPECT_EQ(day->text(), "");
 }
 
 TEST_F(WindowTest, HourBoxesFoldOntoTheTwelveHourClock) {
