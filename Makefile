@@ -16,10 +16,9 @@ $(BUILD)/build.ninja: | deps
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	$(BUILD)/src/cli/helion-cli chart \
-	  --natal "Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43" \
-	  --diurnal "Today,06 Dec 2026,12.00,P,5,74.00,40.43"
+run: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target helion
+	$(BUILD)/src/ui/helion
 
 test-normal: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -1,0 +1,167 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFontDatabase>
+#include <QLocale>
+#include <QMenu>
+
+#include "core/app/help_text.h"
+#include "core/app/program_title.h"
+#include "core/cosmodynes/cosmodynes_report.h"
+#include "core/reports/data_window_report.h"
+#include "core/reports/natal_report.h"
+#include "core/reports/progression_report.h"
+#include "core/reports/summary_report.h"
+#include "core/reports/transit_report.h"
+#include "ui/about_window.h"
+#include "ui/chart_command.h"
+#include "ui/input_d.h"
+#include "ui/input_d1.h"
+#include "ui/options_window.h"
+#include "ui/output_d1.h"
+#include "ui/session.h"
+#include "ui/twips_geometry.h"
+
+namespace helion::ui {
+namespace {
+
+constexpr int kClockIntervalMs = 1000;
+constexpr std::string_view kNowChartName = "Now";
+
+void showAll(MessageBoxes& boxes, const std::vector<Message>& messages, MessageIcon icon) {
+    for (const Message& message : messages) boxes.show(message, icon);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Session& session, int glyphFontId, QWidget* parent)
+    : QMainWindow(parent), session_(session), glyphFontId_(glyphFontId) {
+    setObjectName("Helion");
+    menus_ = buildMainMenus(*this);
+    connectMenus();
+    session_.onChartsComputed = [this] { showDataMenus(); };
+    session_.onHouseSystemChanged = [this] { selectHouseSystem(session_.state.houseSystem, false); };
+    selectHouseSystem(session_.state.houseSystem, false);
+    if (session_.state.chartsComputed) showDataMenus();
+
+    updateClock();
+    connect(&clock_, &QTimer::timeout, this, &MainWindow::updateClock);
+    clock_.start(kClockIntervalMs);
+}
+
+void MainWindow::connectMenus() {
+    connect(menus_.exit, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(menus_.inputData, &QAction::triggered, this, &MainWindow::showInputWindows);
+    for (const HouseItem& item : menus_.houses)
+        connect(item.action, &QAction::triggered, this, [this, system = item.system] { selectHouseSystem(system, true); });
+
+    const auto report = [this](QAction* action, auto write) {
+        connect(action, &QAction::triggered, this, [this, write] { presentInDataWindow(write(session_.state)); });
+    };
+    report(menus_.summary, [](const AppState& s) { return summaryReport(s.charts); });
+    report(menus_.natalData, [](const AppState& s) { return natalDataReport(s.charts, s.options); });
+    report(menus_.progressions, [](const AppState& s) { return majorProgressionsReport(s.charts, s.options); });
+    report(menus_.minorProgressions, [](const AppState& s) { return minorProgressionsReport(s.charts, s.options); });
+    report(menus_.transits, [](const AppState& s) { return transitsReport(s.charts, s.options); });
+    connect(menus_.cosmodynes, &QAction::triggered, this, &MainWindow::showCosmodynes);
+
+    connect(menus_.options, &QAction::triggered, this, &MainWindow::openOptions);
+    for (const HelpItem& item : menus_.help)
+        connect(item.action, &QAction::triggered, this, [this, file = item.fileName] { showHelpText(file); });
+    connect(menus_.about, &QAction::triggered, this, [this] {
+        auto* about = new AboutWindow(this);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->open();
+    });
+}
+
+void MainWindow::updateClock() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate today = now.date();
+    const QString time = session_.state.timeFormat == TimeFormat::TwentyFourHour
+                             ? now.toString("HH:mm:ss")
+                             : QLocale::c().toString(now.time(), "h:mm:ss AP");
+    setWindowTitle(QString::fromStdString(
+        clockCaption({today.year(), today.month(), today.day()}, time.toStdString())));
+}
+
+void MainWindow::selectHouseSystem(HouseSystem system, bool recomputeCharts) {
+    session_.state.houseSystem = system;
+    for (const HouseItem& item : menus_.houses) item.action->setChecked(item.system == system);
+    if (recomputeCharts) recompute();
+}
+
+void MainWindow::recompute() {
+    showInputWindows();
+    computeCharts(session_, ReportData::StartNew);
+}
+
+void MainWindow::showInputWindows() {
+    if (session_.state.chartsComputed && session_.state.charts.chartName == kNowChartName)
+        session_.natalInput->refreshDateAndTime();
+    session_.natalInput->show();
+    session_.diurnalInput->show();
+}
+
+void MainWindow::showDataMenus() {
+    menus_.data->menuAction()->setVisible(true);
+    menus_.inputData->setVisible(true);
+}
+
+void MainWindow::presentInDataWindow(const Report& report) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto text = presentReport(session_.state.data, report);
+    QApplication::restoreOverrideCursor();
+    showAll(*session_.messages, report.messages, MessageIcon::Exclamation);
+    session_.dataWindow->showQueuedMessages();
+    session_.dataWindow->showReportText(text);
+}
+
+void MainWindow::showCosmodynes() {
+    const CosmodynesReport cosmodynes = cosmodynesReport(session_.state.charts);
+    QApplication::clipboard()->setText(QString::fromStdString(cosmodynes.clipboardText));
+    presentInDataWindow(cosmodynes.report);
+}
+
+void MainWindow::showHelpText(std::string_view fileName) {
+    const Report help = helpTextReport(session_.state.programFolder, fileName);
+    if (help.lines.empty() && !help.messages.empty()) {
+        showAll(*session_.messages, help.messages, MessageIcon::Exclamation);
+        return;
+    }
+    presentInDataWindow(help);
+}
+
+void MainWindow::openOptions() {
+    if (!options_) options_ = new OptionsWindow(session_, this);
+    options_->show();
+    options_->raise();
+}
+
+void MainWindow::exitProgram() {
+    if (exited_) return;
+    exited_ = true;
+    clock_.stop();
+    if (glyphFontId_ >= 0) QFontDatabase::removeApplicationFont(glyphFontId_);
+    Settings& settings = session_.state.settings;
+    const TwipsRect geometry = geometryInTwips(*this);
+    settings.helionTop = geometry.top;
+    settings.helionLeft = geometry.left;
+    settings.helionHeight = geometry.height;
+    settings.helionWidth = geometry.width;
+    if (const auto failure = writeSettings(session_.state.programFolder, settings))
+        session_.messages->show(*failure, MessageIcon::Stop);
+    close();
+    QApplication::closeAllWindows();
+    QApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    exitProgram();
+    event->accept();
+}
+
+}  // namespace helion::ui

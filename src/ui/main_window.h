@@ -1,0 +1,55 @@
+#pragma once
+// The main window: a menu bar under a caption with a running clock. Its menus recompute
+// the charts in another house system, show the input windows, run the reports into the
+// Data window, open the Options window and the help texts; Exit (or closing the window)
+// writes the settings and ends the program.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <string_view>
+
+#include "core/astro/house_system.h"
+#include "core/reports/report.h"
+#include "ui/main_menus.h"
+
+namespace helion::ui {
+
+struct Session;
+class OptionsWindow;
+
+class MainWindow final : public QMainWindow {
+public:
+    // glyphFontId: the application font registered at start-up, removed at exit (-1: none).
+    MainWindow(Session& session, int glyphFontId, QWidget* parent = nullptr);
+
+    // Checks the house system's item; with `recompute`, also recomputes the charts.
+    void selectHouseSystem(HouseSystem system, bool recompute);
+    void recompute();
+    // Refreshes a chart named "Now" to the present date and time, then shows both input windows.
+    void showInputWindows();
+    void showHelpText(std::string_view fileName);
+    void openOptions();
+    void exitProgram();
+
+    void updateClock();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void connectMenus();
+    void showDataMenus();
+    void presentInDataWindow(const Report& report);
+    void showCosmodynes();
+
+    Session& session_;
+    int glyphFontId_;
+    MainMenus menus_;
+    QTimer clock_;
+    QPointer<OptionsWindow> options_;
+    bool exited_ = false;
+};
+
+}  // namespace helion::ui

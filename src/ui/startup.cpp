@@ -1,0 +1,100 @@
+#include "ui/startup.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLocale>
+
+#include "core/app/regional_formats.h"
+#include "swe/swiss_ephemeris.h"
+#include "ui/input_d.h"
+#include "ui/input_d1.h"
+#include "ui/main_window.h"
+#include "ui/output_d1.h"
+#include "ui/title_window.h"
+#include "ui/twips_geometry.h"
+
+namespace helion::ui {
+namespace {
+
+constexpr const char* kGlyphFontFile = "horary.ttf";
+constexpr const char* kNatalOrbFile = "NATAL.ORB";
+
+void showAll(MessageBoxes& boxes, const std::vector<Message>& messages) {
+    for (const Message& message : messages) boxes.show(message, MessageIcon::Stop);
+}
+
+// The wheel glyph font; until one is shipped the wheels go without it.
+int registerGlyphFont(const std::filesystem::path& folder) {
+    const auto file = folder / kGlyphFontFile;
+    std::error_code error;
+    if (!std::filesystem::exists(file, error)) return -1;
+    return QFontDatabase::addApplicationFont(QString::fromStdString(file.string()));
+}
+
+WheelDataTables readWheelTables(const std::filesystem::path& folder, MessageBoxes& messages) {
+    IntegerTableRead cuspLabels = readIntegerTable(folder, kCuspLabelFile, kCuspLabelEntries);
+    IntegerTableRead glyphRadii = readIntegerTable(folder, kGlyphRadiusFile, kGlyphRadiusEntries);
+    for (const auto& warning : {cuspLabels.warning, glyphRadii.warning})
+        if (warning) messages.show(*warning, MessageIcon::Exclamation);
+    return {std::move(cuspLabels.values), std::move(glyphRadii.values)};
+}
+
+void readRegionalFormats(AppState& state) {
+    const QLocale locale = QLocale::system();
+    state.dateOrder = dateOrderFromPattern(locale.dateFormat(QLocale::ShortFormat).toStdString());
+    state.timeFormat = timeFormatFromPattern(locale.timeFormat(QLocale::ShortFormat).toStdString());
+}
+
+}  // namespace
+
+Program::Program() = default;
+Program::~Program() = default;
+
+std::unique_ptr<Program> startHelion(const ProgramFolder& folder, MessageBoxes& messages,
+                                     const SplashWait& waitForSplash) {
+    auto program = std::make_unique<Program>();
+    Session& session = program->session;
+    AppState& state = session.state;
+    session.messages = &messages;
+    state.programFolder = folder.folder;
+    showAll(messages, folder.messages);
+
+    program->glyphFontId = registerGlyphFont(folder.folder);
+    session.ephemeris = std::make_unique<SwissEphemeris>(ephemerisPath(folder.folder));
+    const OptionsLoad options = loadOptions(folder.folder / kOptionsFile, state.options);
+    state.options = options.values;
+    showAll(messages, options.messages);
+
+    {
+        TitleWindow splash;
+        splash.show();
+        program->wheelTables = readWheelTables(folder.folder, messages);
+        waitForSplash(splash);
+    }
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SettingsRead settings = readSettings(folder.folder);
+    state.settings = std::move(settings.settings);
+    if (settings.error) messages.show(*settings.error, MessageIcon::Stop);
+    readRegionalFormats(state);
+    state.currentOrbFile = folder.folder / kNatalOrbFile;
+    state.houseSystem = houseSystemFromOption(state.options[option::HouseSystem]);
+
+    program->dataWindow = std::make_unique<OutputD1>(session);
+    session.dataWindow = program->dataWindow.get();
+    program->diurnalInput = std::make_unique<InputD1>(session);
+    session.diurnalInput = program->diurnalInput.get();
+    program->natalInput = std::make_unique<InputD>(session);
+    session.natalInput = program->natalInput.get();
+    program->mainWindow = std::make_unique<MainWindow>(session, program->glyphFontId);
+    placeInTwips(*program->mainWindow, {state.settings.helionTop, state.settings.helionLeft,
+                                        state.settings.helionHeight, state.settings.helionWidth});
+
+    program->mainWindow->show();
+    program->natalInput->show();
+    program->diurnalInput->show();
+    QApplication::restoreOverrideCursor();
+    return program;
+}
+
+}  // namespace helion::ui

@@ -1,0 +1,136 @@
+#include "ui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTest>
+
+#include "core/app/settings.h"
+#include "program_folder_copy.h"
+#include "recording_message_boxes.h"
+#include "ui/input_d.h"
+#include "ui/output_d1.h"
+#include "ui/startup.h"
+#include "ui/title_window.h"
+
+namespace helion::test {
+namespace {
+
+void pressSplashOk(ui::TitleWindow& splash) {
+    QTest::mouseClick(splash.findChild<QWidget*>("cmdOK"), Qt::LeftButton);
+    splash.waitForOk();
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    std::unique_ptr<ui::Program> start() {
+        return ui::startHelion({folder.path(), false, {}}, boxes, pressSplashOk);
+    }
+    static QAction* item(ui::Program& program, const char* name) {
+        return program.mainWindow->findChild<QAction*>(name);
+    }
+    static QString dataText(ui::Program& program) {
+        return program.dataWindow->findChild<QPlainTextEdit*>("RichText1")->toPlainText();
+    }
+
+    ProgramFolderCopy folder;
+    RecordingMessageBoxes boxes;
+};
+
+TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
+    std::string options = folder.read("OPTIONS.OPT");
+    folder.write("Helion.INI", "HelionLeft= 1500\r\nHelionWidth= 9000\r\nHelionHeight= 1200\r\n");
+    folder.write("RADIUS.DAT", "1,2,x\r\n");
+    auto program = start();
+
+    ui::MainWindow& main = *program->mainWindow;
+    EXPECT_EQ(main.objectName(), "Helion");
+    EXPECT_TRUE(main.windowTitle().startsWith("Helion (Tropical zodiac) - "));
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_TRUE(program->natalInput->isVisible());
+    EXPECT_EQ(main.pos().x(), 1500 * main.logicalDpiX() / 1440);
+    EXPECT_EQ(main.width(), 9000 * main.logicalDpiX() / 1440);
+    EXPECT_EQ(program->session.state.houseSystem, houseSystemFromOption(program->session.state.options[27]));
+    EXPECT_FALSE(item(*program, "mnuData")->isVisible());
+    EXPECT_FALSE(item(*program, "mnuInputData")->isVisible());
+
+    // The broken table is reported and start-up goes on without it.
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, kWarningCaption);
+    EXPECT_FALSE(program->wheelTables.glyphRadii);
+}
+
+TEST_F(MainWindowTest, ExitAndClosingTheWindowBothWriteTheSettings) {
+    for (const bool byMenu : {true, false}) {
+        std::filesystem::remove(folder.path() / "Helion.INI");
+        auto program = start();
+        program->mainWindow->move(30, 40);
+        if (byMenu)
+            item(*program, "mnuFileExit")->trigger();
+        else
+            program->mainWindow->close();
+        const SettingsRead written = readSettings(folder.path());
+        EXPECT_FALSE(written.error);
+        EXPECT_EQ(written.settings.helionLeft, 30 * 1440 / program->mainWindow->logicalDpiX()) << byMenu;
+        EXPECT_EQ(written.settings.helionTop, 40 * 1440 / program->mainWindow->logicalDpiY()) << byMenu;
+    }
+}
+
+TEST_F(MainWindowTest, AComputedChartOpensTheDataMenuWhoseReportsFillTheDataWindow) {
+    auto program = start();
+    program->natalInput->pressOk();
+    ASSERT_TRUE(program->session.state.chartsComputed) << (boxes.shown.empty() ? "" : boxes.shown[0].text);
+    EXPECT_TRUE(item(*program, "mnuData")->isVisible());
+    EXPECT_TRUE(item(*program, "mnuInputData")->isVisible());
+
+    const struct {
+        const char* item;
+        const char* expected;
+    } rows[] = {
+        {"mnuDataProgressions", "PROGRESSED PLANET ASPECTS TO NATAL PLANETS"},
+        {"mnuDataTransits", "TRANSITING PLANET ASPECTS TO NATAL PLANETS"},
+        {"mnuCosmodynes", "TOTALS"},
+    };
+    for (const auto& row : rows) {
+        item(*program, row.item)->trigger();
+        EXPECT_TRUE(dataText(*program).contains(row.expected)) << row.item;
+    }
+}
+
+TEST_F(MainWindowTest, ChangingTheHouseSystemRecomputesTheCharts) {
+    auto program = start();
+    program->natalInput->pressOk();
+    item(*program, "mnuHouseKoch")->trigger();
+    EXPECT_TRUE(item(*program, "mnuHouseKoch")->isChecked());
+    EXPECT_EQ(program->session.state.charts.houseSystem, HouseSystem::Koch);
+    EXPECT_TRUE(program->natalInput->isHidden());  // shown for the run, hidden by it
+}
+
+TEST_F(MainWindowTest, HelpItemsShowTheirTextOrWarnWhenItIsMissing) {
+    auto program = start();
+    folder.write("HINTS.HLP", "Hint one\r\nHint two\r\n");
+    item(*program, "mnuHelpHints")->trigger();
+    EXPECT_TRUE(dataText(*program).startsWith("Hint one\nHint two\n"));
+
+    std::filesystem::remove(folder.path() / "PHILO.HLP");
+    item(*program, "mnuPhilosophyHelp")->trigger();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, kWarningCaption);
+}
+
+TEST_F(MainWindowTest, OptionsAndAboutOpenTheirWindows) {
+    auto program = start();
+    item(*program, "mnuOptions")->trigger();
+    item(*program, "mnuHelpAbout")->trigger();
+    EXPECT_TRUE(program->mainWindow->findChild<QWidget*>("Options")->isVisible());
+    QPointer<QWidget> about = program->mainWindow->findChild<QWidget*>("About");
+    ASSERT_TRUE(about && about->isVisible());
+    QTest::mouseClick(about, Qt::LeftButton);
+    EXPECT_TRUE(!about || !about->isVisible());
+}
+
+}  // namespace
+}  // namespace helion::test
