@@ -8,58 +8,14 @@
 #include <tuple>
 
 #include "cli_run.h"
+#include "golden.h"
 
 namespace helion::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kGolden = fs::path(HELION_SOURCE_DIR) / "tests" / "golden";
-
-std::string folderOption(const char* folder) { return " --folder '" + (kGolden / "folders" / folder).string() + "'"; }
-
-struct GoldenCase {
-    const char* name;
-    std::string arguments;
-};
-
-const std::string kSampleNatal = "--natal 'Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43'";
-
-// North-west; south-east with Koch houses and the minor aspects in the grid; a Moon at
-// 29 PIS 59.8 with Venus and Pluto at 29.7 degrees of their signs; a second person.
-const GoldenCase kCases[] = {
-    {"north_west", kSampleNatal + " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'" + folderOption("standard")},
-    {"south_east",
-     "--natal 'Southern Chart,15 Jul 1988,8.45,P,-10,-151.12,-33.52' --diurnal 'Sydney,01 Feb 2026,9.00,A,-11,-151.12,-33.52'"
-     " --house K" + folderOption("minor")},
-    {"sign_edges",
-     "--natal 'Edge Case,07 Jan 1995,4.56,A,0,0.07,51.30' --diurnal 'Later,07 Jan 2025,4.56,A,0,0.07,51.30' --house R" +
-         folderOption("standard")},
-    {"second_person",
-     kSampleNatal + " --diurnal 'Partner,21 Jun 1955,11.15,P,6,87.39,41.51' --second-person" + folderOption("standard")},
-};
-
 const char* const kReports[] = {"natal", "progressions", "minor", "summary", "transits"};
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void expectMatchesGolden(const std::string& actual, const fs::path& golden) {
-    if (std::getenv("UPDATE_GOLDEN")) {
-        fs::create_directories(golden.parent_path());
-        std::ofstream(golden, std::ios::binary) << actual;
-        return;
-    }
-    if (actual == readFile(golden)) return;
-    fs::path out = golden;
-    out += ".actual";
-    std::ofstream(out, std::ios::binary) << actual;
-    ADD_FAILURE() << "report differs; run: diff -u " << golden << " " << out;
-}
 
 class ReportGolden : public ::testing::TestWithParam<std::tuple<const char*, GoldenCase>> {};
 
@@ -69,10 +25,11 @@ TEST_P(ReportGolden, MatchesTheReviewedText) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out.find('\r'), std::string::npos);
-    expectMatchesGolden(r.out, kGolden / report / (std::string(c.name) + ".txt"));
+    expectMatchesGolden(r.out, goldenRoot() / report / (std::string(c.name) + ".txt"));
 }
 
-INSTANTIATE_TEST_SUITE_P(AllReports, ReportGolden, ::testing::Combine(::testing::ValuesIn(kReports), ::testing::ValuesIn(kCases)),
+INSTANTIATE_TEST_SUITE_P(AllReports, ReportGolden,
+                         ::testing::Combine(::testing::ValuesIn(kReports), ::testing::ValuesIn(goldenCases())),
                          [](const auto& test) {
                              return std::string(std::get<0>(test.param)) + "_" + std::get<1>(test.param).name;
                          });
@@ -91,7 +48,7 @@ std::string withoutPageBreaks(const std::string& document) {
 
 TEST(ReportCommand, SaveWritesTheDocumentOfThePrintedText) {
     const fs::path file = fs::temp_directory_path() / ("helion-report-" + std::to_string(::getpid()) + ".DOC");
-    const std::string arguments = std::string("report natal ") + kCases[1].arguments;
+    const std::string arguments = std::string("report natal ") + goldenCases()[1].arguments;
     const CliResult saved = runCli(arguments + " --save '" + file.string() + "'");
     ASSERT_EQ(saved.status, 0) << saved.err;
     EXPECT_EQ(saved.out, "");
@@ -107,7 +64,7 @@ TEST(ReportCommand, SaveWritesTheDocumentOfThePrintedText) {
 }
 
 TEST(ReportCommand, SecondPersonTransitsEndAfterTheParallelsToNatal) {
-    const CliResult r = runCli("report transits " + kSampleNatal +
+    const CliResult r = runCli("report transits " + sampleNatal() +
                                " --diurnal 'Partner,21 Jun 1955,11.15,P,6,87.39,41.51' --second-person 'Jane Doe'" +
                                folderOption("standard"));
     ASSERT_EQ(r.status, 0) << r.err;
@@ -123,7 +80,7 @@ TEST(ReportCommand, SecondPersonTransitsEndAfterTheParallelsToNatal) {
 }
 
 TEST(ReportCommand, RefusesWhatItCannotUse) {
-    const std::string records = kSampleNatal + " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'";
+    const std::string records = sampleNatal() + " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'";
     const CliResult badRecord = runCli("report summary --natal 'X,07 Mar 1952,10.30,Q,5,74.00,40.43' "
                                        "--diurnal 'Y,06 Dec 2026,12.00,P,5,74.00,40.43'");
     EXPECT_EQ(badRecord.status, 2);
