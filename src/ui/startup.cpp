@@ -39,8 +39,10 @@ WheelDataTables readWheelTables(const std::filesystem::path& folder, MessageBoxe
     return {std::move(cuspLabels.values), std::move(glyphRadii.values)};
 }
 
+// The C locale stands for "no regional settings": month/day/year and the 12-hour clock.
 void readRegionalFormats(AppState& state) {
     const QLocale locale = QLocale::system();
+    if (locale.language() == QLocale::C) return;
     state.dateOrder = dateOrderFromPattern(locale.dateFormat(QLocale::ShortFormat).toStdString());
     state.timeFormat = timeFormatFromPattern(locale.timeFormat(QLocale::ShortFormat).toStdString());
 }
