@@ -13,7 +13,6 @@
 #include <limits>
 
 #include "core/app/help_text.h"
-#include "core/app/twips.h"
 #include "core/reports/data_window_report.h"
 #include "core/reports/document_file.h"
 #include "core/reports/print_file.h"
@@ -22,6 +21,7 @@
 #include "ui/prnt_file.h"
 #include "ui/report_font.h"
 #include "ui/session.h"
+#include "ui/twips_geometry.h"
 
 namespace helion::ui {
 namespace {
@@ -66,8 +66,8 @@ OutputD1::OutputD1(Session& session, QWidget* parent) : QWidget(parent, Qt::Wind
     layout->addWidget(text_);
 
     const Settings& settings = session_.state.settings;
-    move(twipsToPixels(settings.dataLeft, logicalDpiX()), twipsToPixels(settings.dataTop, logicalDpiY()));
-    resize(twipsToPixels(settings.dataWidth, logicalDpiX()), twipsToPixels(settings.dataHeight, logicalDpiY()));
+    placeInTwips(*this, {double(settings.dataTop), double(settings.dataLeft), double(settings.dataHeight),
+                         double(settings.dataWidth)});
     applyFont();
     bold_->setChecked(settings.fontBold != 0);
     italic_->setChecked(settings.fontItalic != 0);
@@ -209,11 +209,12 @@ void OutputD1::showHelp() {
 
 void OutputD1::storeGeometry() {
     if (loading_) return;
+    const TwipsRect rect = geometryInTwips(*this);
     Settings& settings = session_.state.settings;
-    settings.dataTop = settingTwips(pixelsToTwips(pos().y(), logicalDpiY()));
-    settings.dataLeft = settingTwips(pixelsToTwips(pos().x(), logicalDpiX()));
-    settings.dataHeight = settingTwips(pixelsToTwips(height(), logicalDpiY()));
-    settings.dataWidth = settingTwips(pixelsToTwips(width(), logicalDpiX()));
+    settings.dataTop = settingTwips(rect.top);
+    settings.dataLeft = settingTwips(rect.left);
+    settings.dataHeight = settingTwips(rect.height);
+    settings.dataWidth = settingTwips(rect.width);
 }
 
 void OutputD1::resizeEvent(QResizeEvent* event) {
