@@ -7,7 +7,7 @@ namespace helion::ui {
 struct Session;
 
 enum class ReportData {
-    Keep,      // the house system changed: the Data window's buffer carries on
+    Keep,      // a name picked in the Names window: the reports asked for so far carry on
     StartNew,  // new chart data entered: both report lists start afresh once the input is accepted
 };
 

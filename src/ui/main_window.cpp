@@ -43,7 +43,6 @@ MainWindow::MainWindow(Session& session, int glyphFontId, QWidget* parent)
     menus_ = buildMainMenus(*this);
     connectMenus();
     session_.onChartsComputed = [this] { showDataMenus(); };
-    session_.onHouseSystemChanged = [this] { selectHouseSystem(session_.state.houseSystem, false); };
     selectHouseSystem(session_.state.houseSystem, false);
     if (session_.state.chartsComputed) showDataMenus();
 

@@ -28,8 +28,6 @@ struct Session {
     // Set by the main window: called after every successful chart computation (the Data,
     // Wheels and Input menus become visible).
     std::function<void()> onChartsComputed;
-    // Set by the main window: the house system its menu has checked changed.
-    std::function<void()> onHouseSystemChanged;
 };
 
 }  // namespace helion::ui
