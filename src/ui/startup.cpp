@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLocale>
+#include <QScreen>
 
 #include "core/app/regional_formats.h"
 #include "swe/swiss_ephemeris.h"
@@ -40,6 +41,21 @@ WheelDataTables readWheelTables(const std::filesystem::path& folder, MessageBoxe
 }
 
 // The C locale stands for "no regional settings": month/day/year and the 12-hour clock.
+// The natal input window opens under the main window, the diurnal one beside it (or under
+// it when the screen is too narrow), so neither hides the other.
+void arrangeInputWindows(const QWidget& mainWindow, QWidget& natal, QWidget& diurnal) {
+    const QRect main = mainWindow.frameGeometry();
+    natal.move(main.left(), main.bottom() + 1);
+    const QRect natalFrame = natal.frameGeometry();
+    const QScreen* screen = mainWindow.screen();
+    const int screenRight = screen ? screen->availableGeometry().right() : natalFrame.right();
+    if (natalFrame.right() + 1 + diurnal.frameGeometry().width() <= screenRight) {
+        diurnal.move(natalFrame.right() + 1, natalFrame.top());
+    } else {
+        diurnal.move(natalFrame.left(), natalFrame.bottom() + 1);
+    }
+}
+
 void readRegionalFormats(AppState& state) {
     const QLocale locale = QLocale::system();
     if (locale.language() == QLocale::C) return;
@@ -95,6 +111,7 @@ std::unique_ptr<Program> startHelion(const ProgramFolder& folder, MessageBoxes& 
     program->mainWindow->show();
     program->natalInput->show();
     program->diurnalInput->show();
+    arrangeInputWindows(*program->mainWindow, *program->natalInput, *program->diurnalInput);
     QApplication::restoreOverrideCursor();
     return program;
 }

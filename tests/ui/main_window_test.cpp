@@ -12,6 +12,7 @@
 #include "program_folder_copy.h"
 #include "recording_message_boxes.h"
 #include "ui/input_d.h"
+#include "ui/input_d1.h"
 #include "ui/output_d1.h"
 #include "ui/startup.h"
 #include "ui/title_window.h"
@@ -51,6 +52,9 @@ TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
     EXPECT_TRUE(main.windowTitle().startsWith("Helion (Tropical zodiac) - "));
     EXPECT_TRUE(main.isVisible());
     EXPECT_TRUE(program->natalInput->isVisible());
+    // The input windows open below the main window and do not cover each other.
+    EXPECT_GT(program->natalInput->frameGeometry().top(), main.frameGeometry().bottom());
+    EXPECT_FALSE(program->natalInput->frameGeometry().intersects(program->diurnalInput->frameGeometry()));
     EXPECT_EQ(main.pos().x(), 1500 * main.logicalDpiX() / 1440);
     EXPECT_EQ(main.width(), 9000 * main.logicalDpiX() / 1440);
     EXPECT_EQ(program->session.state.houseSystem, houseSystemFromOption(program->session.state.options[27]));
