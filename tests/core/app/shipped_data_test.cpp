@@ -1,0 +1,75 @@
+// The data files shipped in data/: line breaks, the options master copy, the size of
+// the tables. Whether every line reads cleanly is the data checker's test.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "core/app/options.h"
+#include "core/app/text_file.h"
+#include "core/input/cities_file.h"
+#include "core/input/time_zone_table.h"
+
+namespace helion {
+namespace {
+
+const std::filesystem::path kData = std::filesystem::path(HELION_SOURCE_DIR) / "data";
+
+std::string shipped(std::string_view name) { return readTextFile(kData / name).value_or(""); }
+
+TEST(ShippedData, EveryFileEndsEachLineWithCrLf) {
+    for (const auto& entry : std::filesystem::directory_iterator(kData)) {
+        const auto text = readTextFile(entry.path()).value_or("");
+        const auto name = entry.path().filename().string();
+        ASSERT_FALSE(text.empty()) << name;
+        EXPECT_TRUE(text.ends_with("\r\n")) << name;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const bool bareCr = text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n');
+            const bool bareLf = text[i] == '\n' && (i == 0 || text[i - 1] != '\r');
+            ASSERT_FALSE(bareCr || bareLf) << name << " at byte " << i;
+        }
+    }
+}
+
+TEST(ShippedData, OptionsFileIsTheMasterCopyWithADescribedLinePerEntry) {
+    const std::string options = shipped(kOptionsFile);
+    EXPECT_EQ(options, shipped(kOptionsMasterFile));
+    const auto lines = splitLines(options);
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(kOptionEntries));
+
+    // Entries some part of the program reads must not be labelled spare.
+    std::set<int> read;
+    const std::pair<int, int> readRanges[] = {{1, 16},    {18, 25},   {27, 28},   {30, 30},   {45, 45},
+                                              {47, 47},   {60, 75},   {79, 85},   {88, 95},   {97, 103},
+                                              {105, 105}, {112, 117}, {178, 178}, {181, 189}, {191, 191},
+                                              {193, 196}, {198, 200}, {203, 203}, {211, 211}, {216, 216}};
+    for (const auto& [first, last] : readRanges)
+        for (int entry = first; entry <= last; ++entry) read.insert(entry);
+
+    const OptionsLoad load = loadOptions(kData / kOptionsFile, OptionValues{});
+    ASSERT_TRUE(load.messages.empty());
+    for (int entry = 1; entry <= kOptionEntries; ++entry) {
+        const std::string_view description = lines[static_cast<std::size_t>(entry - 1)].substr(7);
+        EXPECT_FALSE(description.find_first_not_of(' ') == std::string_view::npos) << "entry " << entry;
+        const bool spare = description == "spare";
+        EXPECT_EQ(spare, !read.contains(entry)) << "entry " << entry << ": " << description;
+        if (spare) {
+            EXPECT_EQ(load.values[entry], 0.0f) << "entry " << entry;
+        }
+    }
+    EXPECT_GE(load.values[option::SavedPageLength], 2.0f);
+}
+
+TEST(ShippedData, TablesHoldEnoughRecords) {
+    const TimeZoneTable zones = loadTimeZoneTable(kData / kTimeZoneFile);
+    EXPECT_GE(zones.zones.size(), 60u);
+    // The Time Zone window finds the chosen zone by the text before the first "-" of its list line.
+    for (const auto& zone : zones.zones) EXPECT_EQ(zone.name.find('-'), std::string::npos) << zone.name;
+    EXPECT_GE(loadCitiesFile(kData / kDefaultCitiesFile).cities.size(), 300u);
+}
+
+}  // namespace
+}  // namespace helion
