@@ -24,12 +24,15 @@ TEST(CheckData, NamesTheFileAndLineOfEveryMistake) {
     std::filesystem::remove_all(folder);
     std::filesystem::copy(kShipped, folder);
     std::ofstream(folder / "NATAL.ORB", std::ios::binary) << "8\r\nsix\r\n7\r\n";
+    std::ofstream(folder / "OPTIONS.OPT", std::ios::binary) << "8\r\n6\r\n\r\n";
     std::ofstream(folder / "MY.LL", std::ios::binary) << "Here,There,84W23,33N45,5\r\nBad,Place,84W23,99N99,x\r\n";
     std::filesystem::remove(folder / "TZ.DAT");
     const CliResult r = runCli("check-data --folder " + folder.string());
     std::filesystem::remove_all(folder);
     EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("NATAL.ORB: 3 orbs read, 1 problem(s)"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("NATAL.ORB:2: no number"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("OPTIONS.OPT: 2 entries read\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("MY.LL:2: the time zone \"x\" is not a number"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("MY.LL:2: the latitude minutes"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("TZ.DAT: the file cannot be read"), std::string::npos) << r.out;

@@ -28,13 +28,13 @@ FileCheck checkOptions(const std::filesystem::path& file) {
     const OptionsLoad load = loadOptions(file, OptionValues{});
     FileCheck check{fileNameOf(file), {}, load.problems};
     addMessages(load.messages, check);
-    if (load.messages.empty()) check.loaded = counted(static_cast<std::size_t>(kOptionEntries), "entries read");
+    if (load.messages.empty()) check.loaded = counted(load.entriesRead, "entries read");
     return check;
 }
 
 FileCheck checkOrbs(const std::filesystem::path& file) {
     const OrbTableLoad load = loadOrbTable(file, OrbTable{});
-    FileCheck check{fileNameOf(file), load.messages.empty() ? "orb table read" : "", load.problems};
+    FileCheck check{fileNameOf(file), load.messages.empty() ? counted(load.orbsRead, "orbs read") : "", load.problems};
     addMessages(load.messages, check);
     return check;
 }

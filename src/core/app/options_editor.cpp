@@ -10,7 +10,7 @@ namespace helion {
 OptionsLoad saveOptionsText(const std::filesystem::path& programFolder, std::string_view editorText,
                             const OptionValues& previous) {
     const auto file = programFolder / kOptionsFile;
-    if (auto failure = saveEditorText(file, editorText)) return OptionsLoad{previous, {*failure}, {}};
+    if (auto failure = saveEditorText(file, editorText)) return OptionsLoad{previous, {*failure}, {}, 0};
     return loadOptions(file, previous);
 }
 

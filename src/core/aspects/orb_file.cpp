@@ -5,7 +5,7 @@
 namespace helion {
 
 OrbTableLoad loadOrbTable(const std::filesystem::path& file, const OrbTable& previous) {
-    OrbTableLoad load{previous, {}, {}};
+    OrbTableLoad load{previous, {}, {}, 0};
     ValueFile read = readValueFile(file, kOrbLines, "orb file");
     load.problems = std::move(read.lines.problems);
     if (read.error) {
@@ -13,6 +13,7 @@ OrbTableLoad loadOrbTable(const std::filesystem::path& file, const OrbTable& pre
         return load;
     }
     for (std::size_t i = 0; i < read.lines.values.size(); ++i) load.table.orb[i + 1] = read.lines.values[i];
+    load.orbsRead = read.lines.values.size();
     return load;
 }
 

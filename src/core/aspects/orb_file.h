@@ -5,6 +5,7 @@
 // The wheels and the aspect grid read the current orb file before every drawing.
 
 #include <array>
+#include <cstddef>
 #include <filesystem>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,7 @@ struct OrbTableLoad {
     OrbTable table;                 // the previous table where the file gave no line or failed
     std::vector<Message> messages;  // "Error!" naming the file when it could not be used
     std::vector<LineProblem> problems;
+    std::size_t orbsRead = 0;       // the orb lines taken from the file
 };
 
 // Reads an orb file over the previous table. A file that cannot be opened, is not
