@@ -35,9 +35,11 @@ struct Totals {
     double negativeNet = 0.0;  // sum of the magnitudes of the nets < 0
 };
 
-Totals totalsOf(const std::array<ScoreRow, 12>& rows) {
+// Summed in power order, the order the rows are printed in.
+Totals totalsOf(const std::array<ScoreRow, 12>& rows, const std::array<int, 12>& powerOrder) {
     Totals totals;
-    for (const ScoreRow& row : rows) {
+    for (const int i : powerOrder) {
+        const ScoreRow& row = rows[i];
         totals.power += row.power;
         totals.net += row.net();
         totals.harmony += row.harmony;
@@ -105,11 +107,12 @@ ScoreTable houseTable(const NatalCosmodynes& cosmo) {
 
 void appendScoreTable(const ScoreTable& table, ReportLines& lines, CosmoClipboard& clipboard) {
     const auto& rows = table.rows;
-    const Totals totals = totalsOf(rows);
+    const std::array<int, 12> powerOrder = orderBy([&](int r) { return rows[r].power; });
+    const Totals totals = totalsOf(rows, powerOrder);
     lines.push_back(table.header);
     clipboard.put(table.clipboardHeader);
 
-    for (const int i : orderBy([&](int r) { return rows[r].power; })) {
+    for (const int i : powerOrder) {
         lines.push_back(powerOrderRow(rows[i], totals));
         clipboard.put(lines.back().substr(0, kClipboardColumns));
     }
