@@ -99,6 +99,36 @@ INSTANTIATE_TEST_SUITE_P(
                       HousePositionCase{330.0 - 1.0 / 72000.0, 9.3, "a hair before the 12th cusp counts as on it"},
                       HousePositionCase{360.0 - 1.0 / 72000.0, 15.0, "a hair before the Ascendant"}));
 
+// A parallel's orb follows the house class of the wider point; the Sun and Mercury
+// (like the Moon) widen it in every class. Uranus in the cadent 3rd keeps to 8.
+struct ParallelCase {
+    int point;
+    double longitude;
+    float orb;
+    const char* what;
+};
+
+class ParallelOrb : public ::testing::TestWithParam<ParallelCase> {};
+
+TEST_P(ParallelOrb, FollowsTheHouseClass) {
+    const auto& c = GetParam();
+    std::array<PointSpec, 15> points{};
+    for (int p = 0; p < 15; ++p) points[p] = {100.0 + 7.0 * p, 3.0 * p};
+    points[6] = {65.0, 50.0};  // Uranus, no aspect to the point tested
+    points[c.point - 1] = {c.longitude, -50.0};
+    const NatalCosmodynes score = computeNatalCosmodynes(chartWith(points, kEqualHousesFromAries));
+    EXPECT_FLOAT_EQ(score.aspectGrid[c.point][cosmo::planet::Uranus], c.orb) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SunAndMercury, ParallelOrb,
+    ::testing::Values(ParallelCase{point::Sun, 170.0, 11.0f, "Sun in the cadent 6th"},
+                      ParallelCase{point::Sun, 140.0, 13.0f, "Sun in the succedent 5th"},
+                      ParallelCase{point::Sun, 100.0, 15.0f, "Sun in the angular 4th"},
+                      ParallelCase{point::Mercury, 170.0, 11.0f, "Mercury in the cadent 6th"},
+                      ParallelCase{point::Mercury, 140.0, 13.0f, "Mercury in the succedent 5th"},
+                      ParallelCase{point::Mercury, 100.0, 15.0f, "Mercury in the angular 4th"}));
+
 TEST(NatalCosmodynes, SignsAndHousesTakeRulerSharesByTheirCusps) {
     // Four cusps in Aries, three in Libra, two in Aquarius, one in Gemini, Cancer,
     // Scorpio and Sagittarius; none in Taurus, Leo, Virgo, Capricorn or Pisces. Every
