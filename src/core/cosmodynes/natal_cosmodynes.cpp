@@ -14,6 +14,7 @@ namespace {
 
 // House placement counts a point lying up to a tenth of an arc-second before a cusp as
 // already past it; such a point stands on the cusp, not nearly 360 degrees beyond it.
+// The margin is twice that nudge so that rounding at its very edge cannot slip through.
 constexpr double kOnCuspDeg = 2.0 / 36000.0;
 
 constexpr std::size_t kPlacementFieldWidth = 10;
