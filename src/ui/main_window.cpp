@@ -8,10 +8,8 @@
 #include <QLocale>
 #include <QMenu>
 
-#include "core/app/help_text.h"
 #include "core/app/program_title.h"
 #include "core/cosmodynes/cosmodynes_report.h"
-#include "core/reports/data_window_report.h"
 #include "core/reports/natal_report.h"
 #include "core/reports/progression_report.h"
 #include "core/reports/summary_report.h"
@@ -30,10 +28,6 @@ namespace {
 
 constexpr int kClockIntervalMs = 1000;
 constexpr std::string_view kNowChartName = "Now";
-
-void showAll(MessageBoxes& boxes, const std::vector<Message>& messages, MessageIcon icon) {
-    for (const Message& message : messages) boxes.show(message, icon);
-}
 
 }  // namespace
 
@@ -110,14 +104,7 @@ void MainWindow::showDataMenus() {
     menus_.inputData->setVisible(true);
 }
 
-void MainWindow::presentInDataWindow(const Report& report) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto text = presentReport(session_.state.data, report);
-    QApplication::restoreOverrideCursor();
-    showAll(*session_.messages, report.messages, MessageIcon::Exclamation);
-    session_.dataWindow->showQueuedMessages();
-    session_.dataWindow->showReportText(text);
-}
+void MainWindow::presentInDataWindow(const Report& report) { session_.dataWindow->present(report); }
 
 void MainWindow::showCosmodynes() {
     const CosmodynesReport cosmodynes = cosmodynesReport(session_.state.charts);
@@ -125,14 +112,7 @@ void MainWindow::showCosmodynes() {
     presentInDataWindow(cosmodynes.report);
 }
 
-void MainWindow::showHelpText(std::string_view fileName) {
-    const Report help = helpTextReport(session_.state.programFolder, fileName);
-    if (help.lines.empty() && !help.messages.empty()) {
-        showAll(*session_.messages, help.messages, MessageIcon::Exclamation);
-        return;
-    }
-    presentInDataWindow(help);
-}
+void MainWindow::showHelpText(std::string_view fileName) { session_.dataWindow->showHelpText(fileName); }
 
 void MainWindow::openOptions() {
     if (!options_) options_ = new OptionsWindow(session_, this);

@@ -109,7 +109,7 @@ void OutputD1::buildMenus() {
             &OutputD1::clearAllData);
     connect(addItem(menuBar_, "mnuPrint", "&Print page"), &QAction::triggered, this, &OutputD1::printPage);
     connect(addItem(menuBar_, "mnuPrintData", "Print &data"), &QAction::triggered, this, &OutputD1::printData);
-    connect(addItem(menuBar_, "mnuHelp", "&Help"), &QAction::triggered, this, &OutputD1::showHelp);
+    connect(addItem(menuBar_, "mnuHelp", "&Help"), &QAction::triggered, this, [this] { showHelpText(kHelpFile); });
 }
 
 void OutputD1::showReportText(const std::optional<std::string>& text) {
@@ -120,9 +120,11 @@ void OutputD1::showReportText(const std::optional<std::string>& text) {
     raise();
 }
 
-void OutputD1::showQueuedMessages() {
-    for (const Message& message : session_.state.data.takeMessages())
-        if (session_.messages) session_.messages->show(message, MessageIcon::Stop);
+void OutputD1::showQueuedMessages() { showMessages(session_.state.data.takeMessages(), MessageIcon::Stop); }
+
+void OutputD1::showMessages(const std::vector<Message>& messages, MessageIcon icon) {
+    if (!session_.messages) return;
+    for (const Message& message : messages) session_.messages->show(message, icon);
 }
 
 void OutputD1::save() {
@@ -198,13 +200,22 @@ void OutputD1::print(PrintScope scope) {
     if (outcome.written) printFile(session_.state.programFolder / kPrintFileName);
 }
 
-void OutputD1::showHelp() {
-    const Report help = helpTextReport(session_.state.programFolder, kHelpFile);
-    const std::optional<std::string> text = presentReport(session_.state.data, help);
+void OutputD1::present(const Report& report) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::optional<std::string> text = presentReport(session_.state.data, report);
+    QApplication::restoreOverrideCursor();
+    showMessages(report.messages, MessageIcon::Exclamation);
     showQueuedMessages();
     showReportText(text);
-    for (const Message& message : help.messages)
-        if (session_.messages) session_.messages->show(message);
+}
+
+void OutputD1::showHelpText(std::string_view fileName) {
+    const Report help = helpTextReport(session_.state.programFolder, fileName);
+    if (help.lines.empty() && !help.messages.empty()) {
+        showMessages(help.messages, MessageIcon::Exclamation);
+        return;
+    }
+    present(help);
 }
 
 void OutputD1::storeGeometry() {

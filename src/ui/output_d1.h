@@ -9,8 +9,12 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/reports/print_file.h"
+#include "core/reports/report.h"
+#include "ui/message_boxes.h"
 
 class QAction;
 class QMenuBar;
@@ -29,6 +33,11 @@ public:
     void showReportText(const std::optional<std::string>& text);
     // Shows the warnings the report buffer queued (a full buffer), oldest first.
     void showQueuedMessages();
+    // Runs a report into the buffer under the hourglass and shows it with its messages.
+    void present(const Report& report);
+    // A help file of the program folder shown as a report. A missing one is only
+    // reported: the report on screen, and the one Print page prints, stay.
+    void showHelpText(std::string_view fileName);
 
     // The save dialog, opened on the proposed file in the program folder: the chosen
     // file, or nothing when cancelled. Replaced by tests.
@@ -44,7 +53,6 @@ public:
     void clearAllData();
     void printPage();
     void printData();
-    void showHelp();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -53,6 +61,7 @@ protected:
 
 private:
     void buildMenus();
+    void showMessages(const std::vector<Message>& messages, MessageIcon icon);
     void applyFont();
     void storeGeometry();
     void print(PrintScope scope);

@@ -93,6 +93,22 @@ TEST_F(DataWindowTest, ClearingKeepsTheTextAndPrintingGoesThroughThePrintFile) {
     EXPECT_EQ(printed, std::vector<std::string>{"X\r\n\r\n\r\n"});
 }
 
+TEST_F(DataWindowTest, HelpShowsItsTextAndAMissingOneLeavesTheReportOnScreen) {
+    std::vector<std::string> printed;
+    data->printFile = [&](const std::filesystem::path& file) { printed.push_back(*readTextFile(file)); };
+    report({"KEPT"});
+    item("mnuHelp")->trigger();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, kWarningCaption);
+    EXPECT_EQ(control<QPlainTextEdit>(*data, "RichText1")->toPlainText(), "KEPT\n\n\n");
+    item("mnuPrint")->trigger();
+    EXPECT_EQ(printed, std::vector<std::string>{"KEPT\r\n\r\n\r\n"});
+
+    folder.write("OUTPUTD1.HLP", "How the Data window works\r\n");
+    item("mnuHelp")->trigger();
+    EXPECT_EQ(control<QPlainTextEdit>(*data, "RichText1")->toPlainText(), "How the Data window works\n\n\n");
+}
+
 TEST_F(DataWindowTest, GeometryGoesToTheSettingsAfterLoading) {
     const auto& settings = session.state.settings;
     EXPECT_EQ(data->width(), 9600 * data->logicalDpiX() / 1440);
