@@ -81,7 +81,8 @@ void InputD1::secondPersonClicked(bool checked) {
 
 void InputD1::mouseReleaseEvent(QMouseEvent* event) {
     // A left click on the window's own surface computes the chart, as the natal OK does.
-    if (event->button() == Qt::LeftButton && session_.natalInput) session_.natalInput->pressOk();
+    if (event->button() == Qt::LeftButton && onBareSurface(*event) && session_.natalInput)
+        session_.natalInput->pressOk();
     InputWindow::mouseReleaseEvent(event);
 }
 

@@ -183,8 +183,12 @@ void InputWindow::paintEvent(QPaintEvent* event) {
     for (const QLabel* label : labels_) drawLabelFrame(painter, label->geometry(), depthX, depthY);
 }
 
+bool InputWindow::onBareSurface(const QMouseEvent& event) const {
+    return childAt(event.position().toPoint()) == nullptr;
+}
+
 void InputWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) activateMainWindow();
+    if (event->button() == Qt::RightButton && onBareSurface(*event)) activateMainWindow();
     QWidget::mouseReleaseEvent(event);
 }
 

@@ -57,6 +57,9 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Labels and frames pass their clicks on to the window; only a release on the
+    // window's bare surface counts as one of its own.
+    bool onBareSurface(const QMouseEvent& event) const;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     Session& session_;
