@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDate>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -102,6 +104,22 @@ TEST_F(MainWindowTest, AComputedChartOpensTheDataMenuWhoseReportsFillTheDataWind
         item(*program, row.item)->trigger();
         EXPECT_TRUE(dataText(*program).contains(row.expected)) << row.item;
     }
+}
+
+TEST_F(MainWindowTest, TheInputMenuRefreshesOnlyAChartNamedNow) {
+    auto program = start();
+    auto* year = program->natalInput->findChild<QLineEdit*>("txtYear");
+    program->natalInput->pressOk();  // the window opens on a chart named "Now"
+    year->setText("1999");
+    item(*program, "mnuInputData")->trigger();
+    EXPECT_EQ(year->text(), QString::number(QDate::currentDate().year()));
+    EXPECT_TRUE(program->natalInput->isVisible());
+    EXPECT_TRUE(program->diurnalInput->isVisible());
+
+    program->natalInput->setTexts({"Sample", "3", "7", "1952", "10", "30", "5", "74", "0", "40", "43"});
+    program->natalInput->pressOk();
+    item(*program, "mnuInputData")->trigger();
+    EXPECT_EQ(year->text(), "1952");
 }
 
 TEST_F(MainWindowTest, ChangingTheHouseSystemRecomputesTheCharts) {
