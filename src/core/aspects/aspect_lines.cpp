@@ -1,6 +1,7 @@
 #include "core/aspects/aspect_lines.h"
 
 #include <cmath>
+#include <string_view>
 
 #include "core/aspects/aspect_catalogue.h"
 #include "core/aspects/aspect_classifier.h"
@@ -10,50 +11,49 @@
 namespace helion {
 namespace {
 
-// The classifier's distance (separation minus angle) grows as the first body moves on
-// when it lies less than half a circle ahead of the second; negating it there makes
-// "not yet reached" positive and "passed" negative in both halves.
-bool firstBodyIsAhead(double longitudeDifference) {
-    return longitudeDifference <= -180.0 || (longitudeDifference >= 0.0 && longitudeDifference < 180.0);
-}
-
-// The distance in "0.0", after enough blanks that the digits line up with or without a
-// minus sign.
 std::string distanceColumn(double distance) {
     const std::string digits = formatNumber(distance, "0.0");
     return std::string(digits.front() == '-' ? 4 : 5, ' ') + digits + " degrees";
 }
 
-}  // namespace
-
-std::optional<std::string> aspectLine(int first, int second, double longitudeDifference) {
-    const AspectFinding finding = classifyReportAspect(foldSeparation(std::fabs(longitudeDifference)));
-    if (finding.code == aspect::None) return std::nullopt;
-    const double distance = firstBodyIsAhead(longitudeDifference) ? -finding.distance : finding.distance;
-
+std::string pairLine(int first, std::string_view verdict, int second, double distance) {
     std::string line = "  ";
     line += planetName(first);
     line += "    ";
-    line += aspectName(finding.code);
+    line += verdict;
     line += "    ";
     line += planetName(second);
     line += distanceColumn(distance);
     return line;
 }
 
+}  // namespace
+
+bool firstBodyIsAhead(double longitudeDifference) {
+    return longitudeDifference <= -180.0 || (longitudeDifference >= 0.0 && longitudeDifference < 180.0);
+}
+
+std::string aspectLineText(int first, int code, int second, double distance) {
+    return pairLine(first, aspectName(code), second, distance);
+}
+
+std::string parallelLineText(int first, int second, bool contra, double difference) {
+    // Ten characters: the parallel column is two narrower than the aspect names.
+    return pairLine(first, contra ? "C.Parallel" : "Parallel  ", second, difference);
+}
+
+std::optional<std::string> aspectLine(int first, int second, double longitudeDifference) {
+    const AspectFinding finding = classifyReportAspect(foldSeparation(std::fabs(longitudeDifference)));
+    if (finding.code == aspect::None) return std::nullopt;
+    const double distance = firstBodyIsAhead(longitudeDifference) ? -finding.distance : finding.distance;
+    return aspectLineText(first, finding.code, second, distance);
+}
+
 std::optional<std::string> parallelLine(int first, int second, double declinationFirst,
                                         double declinationSecond, float parallelOrb) {
     const std::optional<ParallelFinding> parallel = findParallel(declinationFirst, declinationSecond, parallelOrb);
     if (!parallel) return std::nullopt;
-
-    std::string line = "  ";
-    line += planetName(first);
-    line += "    ";
-    line += parallel->contra ? "C.Parallel" : "Parallel  ";
-    line += "    ";
-    line += planetName(second);
-    line += distanceColumn(parallel->difference);
-    return line;
+    return parallelLineText(first, second, parallel->contra, parallel->difference);
 }
 
 }  // namespace helion

@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/aspects/aspect_lines.h"
 #include "core/input/numeric_text.h"
-#include "core/reports/name_tables.h"
-#include "core/reports/number_format.h"
 #include "core/reports/aspect_sections.h"
 #include "core/reports/planet_table.h"
 
@@ -30,16 +29,6 @@ int houseStrength(const ChartPositions& natal, int point) {
 
 bool within(double separation, double angle, int orb) { return angle - orb < separation && separation < angle + orb; }
 
-// Positive while the first body, moving forward, has yet to reach the exact angle.
-bool firstBodyIsAhead(double longitudeDifference) {
-    return longitudeDifference <= -180.0 || (longitudeDifference >= 0.0 && longitudeDifference < 180.0);
-}
-
-std::string degreesColumn(double value) {
-    const std::string digits = formatNumber(value, "0.0");
-    return std::string(digits.front() == '-' ? 4 : 5, ' ') + digits + " degrees";
-}
-
 void appendPair(ReportLines& lines, const ChartPositions& natal, int first, int second) {
     const auto a = static_cast<std::size_t>(first), b = static_cast<std::size_t>(second);
     BeaconOrbs orbs = beaconOrbs(natal, first);
@@ -50,13 +39,12 @@ void appendPair(ReportLines& lines, const ChartPositions& natal, int first, int 
     const AspectFinding aspect = classifyBeaconAspect(separationOf(natal.longitude[a], natal.longitude[b]), orbs);
     if (aspect.code != aspect::None) {
         const double distance = firstBodyIsAhead(difference) ? -aspect.distance : aspect.distance;
-        lines.push_back("  " + std::string(planetName(first)) + "    " + std::string(aspectName(aspect.code)) + "    " +
-                        std::string(planetName(second)) + degreesColumn(distance));
+        lines.push_back(aspectLineText(first, aspect.code, second, distance));
     }
     const double parallel = std::fabs(std::fabs(natal.declination[a]) - std::fabs(natal.declination[b]));
     if (parallel < 1.0) {
-        lines.push_back("  " + std::string(planetName(first)) + "    Parallel      " + std::string(planetName(second)) +
-                        degreesColumn(parallel));
+        // This list does not tell contraparallels from parallels.
+        lines.push_back(parallelLineText(first, second, false, parallel));
     }
 }
 
