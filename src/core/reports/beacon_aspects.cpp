@@ -14,7 +14,7 @@ namespace {
 // Rows by house strength: cadent (3, 6, 9, 12), succedent (2, 5, 8, 11), angular (1, 4, 7, 10).
 constexpr std::array<BeaconOrbs, 3> kPlanetOrbs{{{1, 3, 5, 6, 8}, {2, 4, 6, 8, 10}, {3, 5, 7, 10, 12}}};
 constexpr std::array<BeaconOrbs, 3> kLuminaryOrbs{{{2, 4, 6, 8, 11}, {3, 5, 7, 10, 13}, {4, 6, 8, 12, 15}}};
-constexpr int kCadent = 0, kAngular = 2;
+constexpr int kCadent = 0, kSuccedent = 1, kAngular = 2;
 
 int houseStrength(const ChartPositions& natal, int point) {
     if (point == point::Ascendant || point == point::Midheaven) return kAngular;
@@ -22,7 +22,7 @@ int houseStrength(const ChartPositions& natal, int point) {
     if (house < 1 || house > 12 || house != std::floor(house)) return kCadent;
     switch (static_cast<int>(house) % 3) {
         case 1: return kAngular;
-        case 2: return 1;
+        case 2: return kSuccedent;
         default: return kCadent;
     }
 }
