@@ -14,7 +14,14 @@ namespace {
 
 bool isWritableFolder(const std::filesystem::path& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
 
-// Copies every shipped file the folder lacks; returns the files that failed.
+// A program file (helion, helion-cli) beside the data in an unpacked copy is not data.
+bool isProgramFile(const std::filesystem::directory_entry& entry) {
+    std::error_code error;
+    const auto permissions = entry.status(error).permissions();
+    return !error && (permissions & std::filesystem::perms::owner_exec) != std::filesystem::perms::none;
+}
+
+// Copies every shipped data file the folder lacks; returns the files that failed.
 std::vector<Message> fillFrom(const std::filesystem::path& shipped, const std::filesystem::path& folder) {
     std::vector<Message> messages;
     std::error_code error;
@@ -25,7 +32,7 @@ std::vector<Message> fillFrom(const std::filesystem::path& shipped, const std::f
     }
     for (std::filesystem::directory_iterator entry(shipped, error), end; !error && entry != end;
          entry.increment(error)) {
-        if (!entry->is_regular_file(error)) continue;
+        if (!entry->is_regular_file(error) || isProgramFile(*entry)) continue;
         const auto target = folder / entry->path().filename();
         if (std::filesystem::exists(target, error)) continue;
         const auto content = readTextFile(entry->path());

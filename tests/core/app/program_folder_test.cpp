@@ -39,6 +39,14 @@ TEST_F(ProgramFolderTest, OtherwiseThePerUserFolderIsFilledFromTheShippedData) {
     EXPECT_EQ(readTextFile(folder.folder / "NATAL.ORB"), "8\r\n");
 }
 
+TEST_F(ProgramFolderTest, ProgramFilesBesideTheDataAreNotCopied) {
+    std::ofstream(shipped() / "helion", std::ios::binary) << "\x7f" "ELF";
+    std::filesystem::permissions(shipped() / "helion", std::filesystem::perms::owner_all);
+    const ProgramFolder folder = resolveProgramFolder(bin(), shipped(), home());
+    EXPECT_TRUE(std::filesystem::exists(folder.folder / "NATAL.ORB"));
+    EXPECT_FALSE(std::filesystem::exists(folder.folder / "helion"));
+}
+
 TEST_F(ProgramFolderTest, FillingNeverOverwritesTheUsersFiles) {
     std::filesystem::create_directories(home() / "helion");
     std::ofstream(home() / "helion" / "NATAL.ORB", std::ios::binary) << "10\r\n";
