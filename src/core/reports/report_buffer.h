@@ -59,7 +59,7 @@ public:
     // New chart data entered or a name chosen: both lists start afresh.
     void clearForNewChart();
 
-    // The last step of every report command (the window skips it while minimised):
+    // The last step of every report command:
     // nothing when the full list is empty; otherwise closes the report with an empty
     // line and returns the window's whole new text, every display element followed by
     // carriage return and line feed.
