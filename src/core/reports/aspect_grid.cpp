@@ -17,7 +17,12 @@ namespace {
 constexpr std::array<int, 12> kGridColumns{15, 14, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
 constexpr const char* kLineBreak = "\r\n";
 
-std::string minutesText(const DegreesAndMinutes& angle) { return formatNumber(angle.minutes, "00") + "m"; }
+// Whole degrees and the unrounded minutes formatted "00": minutes of 59.5 or more print
+// as 60, the way the list has always shown them, with the degree not carried.
+std::string degreesAndMinutes(double degrees, const char* degreePattern, std::string (*align)(const std::string&)) {
+    const double whole = std::floor(degrees);
+    return align(formatNumber(whole, degreePattern)) + "d " + formatNumber((degrees - whole) * 60.0, "00") + "m";
+}
 
 std::string aspectCell(int code) {
     return alignThreePlaces(std::to_string(aspectAngle(code))) + "  ";
@@ -31,19 +36,10 @@ std::string parallelCell(double declinationA, double declinationB, float orb) {
 
 }  // namespace
 
-DegreesAndMinutes toWholeMinutes(double degrees) {
-    const double whole = std::floor(degrees);
-    const double minutes = std::round((degrees - whole) * 60.0);
-    if (minutes >= 60.0) return {static_cast<int>(whole) + 1, 0};
-    return {static_cast<int>(whole), static_cast<int>(minutes)};
-}
-
 std::string aspectListLine(int first, int second, double separation, double distance) {
-    const DegreesAndMinutes s = toWholeMinutes(separation);
-    const DegreesAndMinutes d = toWholeMinutes(std::fabs(distance));
     return "  " + std::string(planetName(first)) + std::string(planetName(second)) + " " +
-           alignThreePlaces(formatNumber(s.degrees, "##0")) + "d " + minutesText(s) + "       " +
-           alignSignedFourPlaces(formatNumber(d.degrees, "#0")) + "d " + minutesText(d);
+           degreesAndMinutes(separation, "##0", alignThreePlaces) + "       " +
+           degreesAndMinutes(std::fabs(distance), "#0", alignSignedFourPlaces);
 }
 
 void appendNatalAspectGrid(ReportLines& lines, const ChartPositions& natal, const OptionValues& options) {

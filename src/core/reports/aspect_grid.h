@@ -11,14 +11,6 @@
 
 namespace helion {
 
-struct DegreesAndMinutes {
-    int degrees = 0;
-    int minutes = 0;
-};
-
-// An angle (0 or more) to whole minutes, carrying 60 minutes into the next degree.
-DegreesAndMinutes toWholeMinutes(double degrees);
-
 // One line of the aspect list, without its line break: the two bodies, the separation
 // and the distance from exact (printed without its sign).
 std::string aspectListLine(int first, int second, double separation, double distance);

