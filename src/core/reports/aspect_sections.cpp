@@ -38,21 +38,22 @@ void appendSectionHeading(ReportLines& lines, int indent, std::string_view headi
     lines.emplace_back();
 }
 
-void appendCrossAspects(ReportLines& lines, const PointTable& moving, const PointTable& fixed) {
-    appendAspects(lines, true, moving, fixed);
-}
-
-void appendCrossParallels(ReportLines& lines, const PointTable& movingDeclination,
-                          const PointTable& fixedDeclination, float parallelOrb) {
-    appendParallels(lines, true, movingDeclination, fixedDeclination, parallelOrb);
-}
-
 void appendWithinAspects(ReportLines& lines, const PointTable& longitude) {
     appendAspects(lines, false, longitude, longitude);
 }
 
 void appendWithinParallels(ReportLines& lines, const PointTable& declination, float parallelOrb) {
     appendParallels(lines, false, declination, declination, parallelOrb);
+}
+
+void appendCrossSections(ReportLines& lines, const CrossSectionHeadings& headings, const ChartPositions& moving,
+                         const ChartPositions& fixed, float parallelOrb) {
+    appendSectionHeading(lines, headings.aspectIndent, headings.aspects);
+    appendAspects(lines, true, moving.longitude, fixed.longitude);
+    lines.emplace_back();
+    appendSectionHeading(lines, headings.parallelIndent, headings.parallels);
+    appendParallels(lines, true, moving.declination, fixed.declination, parallelOrb);
+    lines.emplace_back();
 }
 
 }  // namespace helion

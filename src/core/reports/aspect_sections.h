@@ -21,11 +21,17 @@ float reportParallelOrb(const OptionValues& options);
 // A heading indented by `indent` blanks, then an empty line.
 void appendSectionHeading(ReportLines& lines, int indent, std::string_view heading);
 
-// Every ordered pair, moving body first, a body with its own place in the other chart
-// included.
-void appendCrossAspects(ReportLines& lines, const PointTable& moving, const PointTable& fixed);
-void appendCrossParallels(ReportLines& lines, const PointTable& movingDeclination,
-                          const PointTable& fixedDeclination, float parallelOrb);
+// The aspect section, then the parallel section, of a moving chart's bodies to a fixed
+// chart's, every ordered pair with the moving body first (a body with its own place in
+// the other chart included): each under its indented heading and closed by an empty line.
+struct CrossSectionHeadings {
+    int aspectIndent;
+    std::string_view aspects;
+    int parallelIndent;
+    std::string_view parallels;
+};
+void appendCrossSections(ReportLines& lines, const CrossSectionHeadings& headings, const ChartPositions& moving,
+                         const ChartPositions& fixed, float parallelOrb);
 
 // Every unordered pair of one chart once, the body of lower index first.
 void appendWithinAspects(ReportLines& lines, const PointTable& longitude);

@@ -36,12 +36,10 @@ Report majorProgressionsReport(const ChartTables& charts, const OptionValues& op
     lines.push_back(travelLine("ASC", progressed.longitude[point::Ascendant], natal.longitude[point::Ascendant]));
 
     lines.emplace_back();
-    appendSectionHeading(lines, 6, "PROGRESSED PLANET ASPECTS TO NATAL PLANETS");
-    appendCrossAspects(lines, progressed.longitude, natal.longitude);
-    lines.emplace_back();
-    appendSectionHeading(lines, 5, "PROGRESSED PLANET PARALLELS TO NATAL PLANETS");
-    appendCrossParallels(lines, progressed.declination, natal.declination, orb);
-    lines.emplace_back();
+    appendCrossSections(lines,
+                        {6, "PROGRESSED PLANET ASPECTS TO NATAL PLANETS", 5,
+                         "PROGRESSED PLANET PARALLELS TO NATAL PLANETS"},
+                        progressed, natal, orb);
 
     appendSectionHeading(lines, 3, "PROGRESSED PLANET ASPECTS TO PROGRESSED PLANETS");
     appendWithinAspects(lines, progressed.longitude);
@@ -63,20 +61,15 @@ Report minorProgressionsReport(const ChartTables& charts, const OptionValues& op
     appendPlanetTable(lines, minor, false);
 
     lines.emplace_back();
-    appendSectionHeading(lines, 3, "MINOR PROGRESSED PLANET ASPECTS TO NATAL PLANETS");
-    appendCrossAspects(lines, minor.longitude, charts.natal.longitude);
+    appendCrossSections(lines,
+                        {3, "MINOR PROGRESSED PLANET ASPECTS TO NATAL PLANETS", 2,
+                         "MINOR PROGRESSED PLANET PARALLELS TO NATAL PLANETS"},
+                        minor, charts.natal, orb);
     lines.emplace_back();
-    appendSectionHeading(lines, 2, "MINOR PROGRESSED PLANET PARALLELS TO NATAL PLANETS");
-    appendCrossParallels(lines, minor.declination, charts.natal.declination, orb);
-
-    lines.emplace_back();
-    lines.emplace_back();
-    appendSectionHeading(lines, 2, "MINOR PROGRESSED PLANET ASPECTS TO PROGRESSED PLANETS");
-    appendCrossAspects(lines, minor.longitude, charts.progressed.longitude);
-    lines.emplace_back();
-    appendSectionHeading(lines, 2, "MINOR PROGRESSED PLANET PARALLELS TO PROGRESSED PLANETS");
-    appendCrossParallels(lines, minor.declination, charts.progressed.declination, orb);
-    lines.emplace_back();
+    appendCrossSections(lines,
+                        {2, "MINOR PROGRESSED PLANET ASPECTS TO PROGRESSED PLANETS", 2,
+                         "MINOR PROGRESSED PLANET PARALLELS TO PROGRESSED PLANETS"},
+                        minor, charts.progressed, orb);
     return report;
 }
 

@@ -18,21 +18,17 @@ Report transitsReport(const ChartTables& charts, const OptionValues& options, st
     lines.push_back("  " + std::string(charts.secondPerson ? secondPersonCaption : "TRANSITS - "));
     appendPlanetTable(lines, diurnal, charts.secondPerson);
 
-    appendSectionHeading(lines, 6, "TRANSITING PLANET ASPECTS TO NATAL PLANETS");
-    appendCrossAspects(lines, diurnal.longitude, charts.natal.longitude);
-    lines.emplace_back();
-    appendSectionHeading(lines, 5, "TRANSITING PLANET PARALLELS TO NATAL PLANETS");
-    appendCrossParallels(lines, diurnal.declination, charts.natal.declination, orb);
-    lines.emplace_back();
+    appendCrossSections(lines,
+                        {6, "TRANSITING PLANET ASPECTS TO NATAL PLANETS", 5,
+                         "TRANSITING PLANET PARALLELS TO NATAL PLANETS"},
+                        diurnal, charts.natal, orb);
     if (charts.secondPerson) return report;
 
     lines.emplace_back();
-    appendSectionHeading(lines, 3, "TRANSITING PLANET ASPECTS TO PROGRESSED PLANETS");
-    appendCrossAspects(lines, diurnal.longitude, charts.progressed.longitude);
-    lines.emplace_back();
-    appendSectionHeading(lines, 2, "TRANSITING PLANET PARALLELS TO PROGRESSED PLANETS");
-    appendCrossParallels(lines, diurnal.declination, charts.progressed.declination, orb);
-    lines.emplace_back();
+    appendCrossSections(lines,
+                        {3, "TRANSITING PLANET ASPECTS TO PROGRESSED PLANETS", 2,
+                         "TRANSITING PLANET PARALLELS TO PROGRESSED PLANETS"},
+                        diurnal, charts.progressed, orb);
     appendLunations(report, charts, options[option::LunationOrb]);
     return report;
 }
