@@ -34,6 +34,12 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 bool looksLikeText(std::string_view text) {
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);

@@ -19,6 +19,9 @@ std::optional<std::string> readTextFile(const std::filesystem::path& path);
 // another line, so "a\r\nb\r\n" and "a\r\nb" both give two lines.
 std::vector<std::string_view> splitLines(std::string_view text);
 
+// The text without the blanks and tabs around it.
+std::string_view trimmed(std::string_view text);
+
 // False when the text holds control characters other than tab, CR, LF and form feed:
 // a binary file given where a text file was expected.
 bool looksLikeText(std::string_view text);

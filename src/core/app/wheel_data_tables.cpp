@@ -8,12 +8,6 @@
 namespace helion {
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::optional<std::int16_t> wholeNumber(std::string_view field) {
     std::int16_t value = 0;
     const auto* end = field.data() + field.size();

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <vector>
 
+#include "core/app/text_file.h"
+
 namespace helion {
 namespace {
 
@@ -15,12 +17,6 @@ constexpr double kLargestField = 100000.0;
 
 constexpr std::array<std::string_view, 12> kMonths = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                                       "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-    return s;
-}
 
 std::vector<std::string_view> splitFields(std::string_view record) {
     std::vector<std::string_view> fields;
@@ -35,7 +31,7 @@ std::vector<std::string_view> splitFields(std::string_view record) {
 
 // The whole field must be a decimal number.
 std::optional<double> wholeNumber(std::string_view text) {
-    text = trim(text);
+    text = trimmed(text);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     double value = 0.0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -74,13 +70,13 @@ bool readCoordinate(std::string_view field, const std::string& complaint, std::s
 }  // namespace
 
 std::optional<CalendarDate> parseNamesDate(std::string_view text) {
-    text = trim(text);
+    text = trimmed(text);
     const std::size_t first = text.find(' ');
     const std::size_t last = text.rfind(' ');
     if (first == std::string_view::npos || first == last) return std::nullopt;
     const auto day = wholeNumber(text.substr(0, first));
     const auto year = wholeNumber(text.substr(last + 1));
-    std::string month(trim(text.substr(first + 1, last - first - 1)));
+    std::string month(trimmed(text.substr(first + 1, last - first - 1)));
     for (char& c : month) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     int monthNumber = 0;
     for (std::size_t i = 0; i < kMonths.size(); ++i) {
@@ -104,7 +100,7 @@ NamesRecordParse parseNamesRecord(std::string_view record) {
     }
     InputWindowTexts w;
     w.name = std::string(fields[0]);
-    if (trim(w.name).empty()) return {std::nullopt, "field 1 (name) is empty"};
+    if (trimmed(w.name).empty()) return {std::nullopt, "field 1 (name) is empty"};
 
     const auto date = parseNamesDate(fields[1]);
     if (!date) return {std::nullopt, "field 2 (date) is not a date of the form dd mmm yyyy: '" + std::string(fields[1]) + "'"};
@@ -120,7 +116,7 @@ NamesRecordParse parseNamesRecord(std::string_view record) {
     w.hour = hm.whole;
     w.minute = hm.hundredths;
 
-    const std::string_view half = trim(fields[3]);
+    const std::string_view half = trimmed(fields[3]);
     if (half != "A" && half != "P" && half != "a" && half != "p") {
         return {std::nullopt, "field 4 (A or P) is neither A nor P: '" + std::string(fields[3]) + "'"};
     }
@@ -128,7 +124,7 @@ NamesRecordParse parseNamesRecord(std::string_view record) {
 
     const auto zone = wholeNumber(fields[4]);
     if (!zone) return {std::nullopt, "field 5 (time zone) is not a number: '" + std::string(fields[4]) + "'"};
-    w.zone = std::string(trim(fields[4]));
+    w.zone = std::string(trimmed(fields[4]));
 
     std::string error;
     if (!readCoordinate(fields[5], "field 6 (longitude) is not a longitude D.MM: '", w.longitudeDegrees,

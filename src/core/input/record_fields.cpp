@@ -7,16 +7,6 @@
 
 namespace helion {
 
-namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-}  // namespace
-
 std::vector<std::string> splitFields(std::string_view line) {
     std::vector<std::string> fields;
     std::size_t start = 0;
