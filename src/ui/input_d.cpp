@@ -15,8 +15,8 @@ namespace {
 using T = InputWindowTexts;
 constexpr KeyFilter kDigits = KeyFilter::Digits;
 
-const std::vector<InputFieldSpec>& natalFields() {
-    static const std::vector<InputFieldSpec> fields{
+const std::vector<InputFieldPlace>& natalFields() {
+    static const std::vector<InputFieldPlace> fields{
         {"txtName", "lblName", "Name", KeyFilter::AnyText, &T::name, 0, 0},
         {"txtMonth", "lblMonth", "Birth Month", kDigits, &T::month, 1, 0},
         {"txtDay", "lblDay", "Birth Day", kDigits, &T::day, 1, 1},

@@ -16,8 +16,8 @@ namespace {
 using T = InputWindowTexts;
 constexpr KeyFilter kDigits = KeyFilter::Digits;
 
-const std::vector<InputFieldSpec>& diurnalFields() {
-    static const std::vector<InputFieldSpec> fields{
+const std::vector<InputFieldPlace>& diurnalFields() {
+    static const std::vector<InputFieldPlace> fields{
         {"txtDiurnalMonth", "lblDiurnalMonth", "Diurnal Month", kDigits, &T::month, 1, 0},
         {"txtDiurnalDay", "lblDiurnalDay", "Diurnal Day", kDigits, &T::day, 1, 1},
         {"txtDiurnalYear", "lblDiurnalYear", "Diurnal Year", kDigits, &T::year, 1, 2},

@@ -76,18 +76,18 @@ InputWindow::InputWindow(Session& session, HourBox hourBox, QWidget* parent)
     grid_->setVerticalSpacing(8);
 }
 
-void InputWindow::buildFields(const std::vector<InputFieldSpec>& fields, const DirectionButtonNames& buttons) {
+void InputWindow::buildFields(const std::vector<InputFieldPlace>& fields, const DirectionButtonNames& buttons) {
     int hourRow = 0, longitudeRow = 0, latitudeRow = 0, lastColumn = 0;
-    for (const InputFieldSpec& spec : fields) {
-        QLineEdit* edit = addBox(spec);
-        lastColumn = std::max(lastColumn, spec.column);
-        if (spec.field == &InputWindowTexts::hour) {
+    for (const InputFieldPlace& place : fields) {
+        QLineEdit* edit = addBox(place);
+        lastColumn = std::max(lastColumn, place.column);
+        if (place.field == &InputWindowTexts::hour) {
             hourEdit_ = edit;
-            hourRow = spec.row;
+            hourRow = place.row;
         }
-        if (spec.field == &InputWindowTexts::zone) zoneBox_ = edit;
-        if (spec.field == &InputWindowTexts::longitudeDegrees) longitudeRow = spec.row;
-        if (spec.field == &InputWindowTexts::latitudeDegrees) latitudeRow = spec.row;
+        if (place.field == &InputWindowTexts::zone) zoneBox_ = edit;
+        if (place.field == &InputWindowTexts::longitudeDegrees) longitudeRow = place.row;
+        if (place.field == &InputWindowTexts::latitudeDegrees) latitudeRow = place.row;
     }
     frameColumn_ = 2 * (lastColumn + 1);
     addFrame("Frame1", "Am/Pm", am_, buttons.am, "AM", pm_, buttons.pm, "PM", hourRow);
@@ -99,22 +99,22 @@ void InputWindow::buildFields(const std::vector<InputFieldSpec>& fields, const D
     connect(west_, &QRadioButton::clicked, this, [this] { applyZoneSign(false); });
 }
 
-QLineEdit* InputWindow::addBox(const InputFieldSpec& spec) {
-    auto* label = new QLabel(QString::fromUtf8(spec.caption), this);
-    label->setObjectName(spec.labelName);
+QLineEdit* InputWindow::addBox(const InputFieldPlace& place) {
+    auto* label = new QLabel(QString::fromUtf8(place.caption), this);
+    label->setObjectName(place.labelName);
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(spec.boxName);
-    edit->setProperty(kFilterProperty, static_cast<int>(spec.filter));
+    edit->setObjectName(place.boxName);
+    edit->setProperty(kFilterProperty, static_cast<int>(place.filter));
     edit->installEventFilter(this);
     label->setBuddy(edit);
     label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    grid_->addWidget(label, spec.row, 2 * spec.column, Qt::AlignVCenter);
+    grid_->addWidget(label, place.row, 2 * place.column, Qt::AlignVCenter);
     // A number box is as wide as a year; the name box takes the rest of its row.
-    const bool nameBox = spec.filter == KeyFilter::AnyText;
+    const bool nameBox = place.filter == KeyFilter::AnyText;
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-00.00")) + 12);
-    grid_->addWidget(edit, spec.row, 2 * spec.column + 1, 1, nameBox ? kNameBoxColumns : 1, Qt::AlignVCenter);
+    grid_->addWidget(edit, place.row, 2 * place.column + 1, 1, nameBox ? kNameBoxColumns : 1, Qt::AlignVCenter);
     labels_.push_back(label);
-    boxes_.push_back({spec, edit});
+    boxes_.push_back({place, edit});
     return edit;
 }
 
@@ -136,7 +136,7 @@ void InputWindow::addFrame(const char* frameName, const char* caption, QRadioBut
 
 InputWindowTexts InputWindow::texts() const {
     InputWindowTexts texts;
-    for (const Box& box : boxes_) texts.*box.spec.field = box.edit->text().toStdString();
+    for (const Box& box : boxes_) texts.*box.place.field = box.edit->text().toStdString();
     texts.am = am_->isChecked();
     texts.east = east_->isChecked();
     texts.south = south_->isChecked();
@@ -144,7 +144,7 @@ InputWindowTexts InputWindow::texts() const {
 }
 
 void InputWindow::setTexts(const InputWindowTexts& texts) {
-    for (const Box& box : boxes_) box.edit->setText(toQt(texts.*box.spec.field));
+    for (const Box& box : boxes_) box.edit->setText(toQt(texts.*box.place.field));
     (texts.am ? am_ : pm_)->setChecked(true);
     (texts.east ? east_ : west_)->setChecked(true);
     (texts.south ? south_ : north_)->setChecked(true);

@@ -21,7 +21,7 @@ namespace helion::ui {
 struct Session;
 
 // One text box of an input window and the field of InputWindowTexts it holds.
-struct InputFieldSpec {
+struct InputFieldPlace {
     const char* boxName;
     const char* labelName;
     const char* caption;
@@ -52,7 +52,7 @@ protected:
     InputWindow(Session& session, HourBox hourBox, QWidget* parent);
     // Builds the boxes in a grid of label/box pairs, and beside the hour, longitude and
     // latitude rows their frames of option buttons.
-    void buildFields(const std::vector<InputFieldSpec>& fields, const DirectionButtonNames& buttons);
+    void buildFields(const std::vector<InputFieldPlace>& fields, const DirectionButtonNames& buttons);
     QGridLayout* fieldGrid() const { return grid_; }
 
     void paintEvent(QPaintEvent* event) override;
@@ -65,7 +65,7 @@ protected:
     Session& session_;
 
 private:
-    QLineEdit* addBox(const InputFieldSpec& spec);
+    QLineEdit* addBox(const InputFieldPlace& place);
     void addFrame(const char* frameName, const char* caption, QRadioButton*& first, const char* firstName,
                   const char* firstCaption, QRadioButton*& second, const char* secondName,
                   const char* secondCaption, int row);
@@ -76,7 +76,7 @@ private:
     QGridLayout* grid_ = nullptr;
     int frameColumn_ = 0;
     struct Box {
-        InputFieldSpec spec;
+        InputFieldPlace place;
         QLineEdit* edit;
     };
     std::vector<Box> boxes_;
