@@ -13,7 +13,7 @@ struct AspectDef {
 };
 
 // Indexed by aspect code; slot 0 is unused.
-inline constexpr std::array<AspectDef, aspect::kLastCode + 1> kAspects{{
+inline constexpr std::array<AspectDef, code::kLastCode + 1> kAspects{{
     {"            ", 0},
     {"            ", 0},
     {"Conjunct    ", 0},
@@ -35,24 +35,24 @@ inline constexpr std::array<AspectDef, aspect::kLastCode + 1> kAspects{{
 
 static_assert(std::ranges::all_of(kAspects, [](const AspectDef& a) { return a.name.size() == 12; }));
 
-constexpr bool isCatalogued(int code) { return code >= aspect::kFirstCode && code <= aspect::kLastCode; }
+constexpr bool isCatalogued(int code) { return code >= code::kFirstCode && code <= code::kLastCode; }
 
 constexpr int kGlyphBase = 159;
 
 }  // namespace
 
-std::string_view aspectName(int code) { return kAspects[isCatalogued(code) ? code : aspect::None].name; }
+std::string_view aspectName(int code) { return kAspects[isCatalogued(code) ? code : code::None].name; }
 
 int aspectAngle(int code) { return isCatalogued(code) ? kAspects[code].angle : 0; }
 
 int aspectGlyph(int code) {
-    return code >= aspect::Conjunct && code <= aspect::kLastGlyphCode ? kGlyphBase + code : 0;
+    return code >= code::Conjunct && code <= code::kLastGlyphCode ? kGlyphBase + code : 0;
 }
 
 int orbEntry(int code) { return code - 1; }
 
-bool isDeclinationAspect(int code) { return code == aspect::Parallel; }
+bool isDeclinationAspect(int code) { return code == code::Parallel; }
 
-bool isMinorAspect(int code) { return code >= aspect::kFirstMinor && code <= aspect::kLastCode; }
+bool isMinorAspect(int code) { return code >= code::kFirstMinor && code <= code::kLastCode; }
 
 }  // namespace helion

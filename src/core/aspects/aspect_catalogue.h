@@ -6,7 +6,7 @@
 
 namespace helion {
 
-namespace aspect {
+namespace code {
 inline constexpr int None = 1, Conjunct = 2, Sextile = 3, Square = 4, Trine = 5, Opposite = 6,
                      Parallel = 7, SemiSextile = 8, SemiSquare = 9, Sesquisquare = 10,
                      Quincunx = 11, SemiQuintile = 12, Nonagen = 13, Quintile = 14, Trecile = 15,
@@ -16,7 +16,7 @@ inline constexpr int kLastCode = BiQuintile;
 // Codes 12..16 (quintile family and nonagen) are the minor aspects.
 inline constexpr int kFirstMinor = SemiQuintile;
 inline constexpr int kLastGlyphCode = 18;
-}  // namespace aspect
+}  // namespace code
 
 // The 12-character printed name of an aspect code, trailing blanks included; code 1
 // and codes outside 1..16 give twelve blanks.

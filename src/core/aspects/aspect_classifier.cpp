@@ -16,23 +16,23 @@ struct FixedRange {
 };
 
 constexpr std::array<FixedRange, 9> kFixedRanges{{
-    {aspect::Sextile, 59, 61},
-    {aspect::Square, 89, 91},
-    {aspect::Trine, 119, 121},
-    {aspect::Opposite, 179, kUnbounded},
-    {aspect::SemiSextile, 29, 31},
-    {aspect::SemiSquare, 44, 46},
-    {aspect::Sesquisquare, 134, 136},
-    {aspect::Quincunx, 149, 151},
-    {aspect::Conjunct, -kUnbounded, 1},
+    {code::Sextile, 59, 61},
+    {code::Square, 89, 91},
+    {code::Trine, 119, 121},
+    {code::Opposite, 179, kUnbounded},
+    {code::SemiSextile, 29, 31},
+    {code::SemiSquare, 44, 46},
+    {code::Sesquisquare, 134, 136},
+    {code::Quincunx, 149, 151},
+    {code::Conjunct, -kUnbounded, 1},
 }};
 
 // Later kinds overwrite earlier ones; the conjunction comes last.
 constexpr std::array<int, 14> kOrbSetOrder{
-    aspect::Sextile,    aspect::Square,      aspect::Trine,        aspect::Opposite,
-    aspect::SemiSextile, aspect::SemiSquare, aspect::Sesquisquare, aspect::Quincunx,
-    aspect::SemiQuintile, aspect::Nonagen,   aspect::Quintile,     aspect::Trecile,
-    aspect::BiQuintile, aspect::Conjunct,
+    code::Sextile,    code::Square,      code::Trine,        code::Opposite,
+    code::SemiSextile, code::SemiSquare, code::Sesquisquare, code::Quincunx,
+    code::SemiQuintile, code::Nonagen,   code::Quintile,     code::Trecile,
+    code::BiQuintile, code::Conjunct,
 };
 
 float orbOf(OrbSet orbs, int code) {
@@ -42,8 +42,8 @@ float orbOf(OrbSet orbs, int code) {
 
 bool withinOrb(float separation, int code, float orb) {
     const auto angle = static_cast<float>(aspectAngle(code));
-    if (code == aspect::Conjunct) return separation <= orb;
-    if (code == aspect::Opposite) return separation >= angle - orb;
+    if (code == code::Conjunct) return separation <= orb;
+    if (code == code::Opposite) return separation >= angle - orb;
     return angle - orb <= separation && separation <= angle + orb;
 }
 
@@ -63,7 +63,7 @@ AspectFinding classifyReportAspect(double separation) {
         const double distance = separation - aspectAngle(range.code);
         return {range.code, std::floor((distance + 0.05) * 10.0) / 10.0};
     }
-    return {aspect::None, separation};
+    return {code::None, separation};
 }
 
 AspectFinding classifyWithOrbs(double separation, OrbSet orbs, bool minorAspects) {

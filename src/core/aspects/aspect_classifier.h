@@ -18,13 +18,13 @@ double foldSeparation(double absoluteDifference);
 double separationOf(double longitudeA, double longitudeB);
 
 struct AspectFinding {
-    int code = aspect::None;
+    int code = code::None;
     double distance = 0.0;  // separation minus the exact angle; negative when inside it
 };
 
 // One degree either side of the eight major and semi-major aspects, bounds included.
 // The distance is rounded down to tenths after adding 0.05: floor((d + 0.05) * 10) / 10.
-// With no aspect the code is aspect::None and the distance is the separation itself.
+// With no aspect the code is code::None and the distance is the separation itself.
 AspectFinding classifyReportAspect(double separation);
 
 // Orbs indexed by orb entry (aspect code - 1): entry 1 conjunction .. 15 biquintile,

@@ -44,7 +44,7 @@ std::string parallelLineText(int first, int second, bool contra, double differen
 
 std::optional<std::string> aspectLine(int first, int second, double longitudeDifference) {
     const AspectFinding finding = classifyReportAspect(foldSeparation(std::fabs(longitudeDifference)));
-    if (finding.code == aspect::None) return std::nullopt;
+    if (finding.code == code::None) return std::nullopt;
     const double distance = firstBodyIsAhead(longitudeDifference) ? -finding.distance : finding.distance;
     return aspectLineText(first, finding.code, second, distance);
 }

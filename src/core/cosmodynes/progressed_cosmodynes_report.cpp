@@ -53,11 +53,11 @@ void appendAspects(const ProgressedCosmodynes& score, ReportLines& lines) {
     lines.emplace_back();
     lines.emplace_back("         Progressed Planet Aspects");
     lines.push_back(std::string(28, ' ') + "Power Harmony");
-    for (const ProgressedAspect& aspect : score.aspects) {
-        const bool natalSecond = aspect.second > 12;
-        const std::string second = natalSecond ? " n. " + shortNameAt(aspect.second - 12) : " p. " + shortNameAt(aspect.second);
-        lines.push_back("  p. " + shortNameAt(aspect.first) + " " + std::string(aspectName(aspect.code).substr(0, 10)) +
-                        second + pad7(aspect.power) + " " + pad7(aspect.harmony));
+    for (const ProgressedAspect& found : score.aspects) {
+        const bool natalSecond = found.second > 12;
+        const std::string second = natalSecond ? " n. " + shortNameAt(found.second - 12) : " p. " + shortNameAt(found.second);
+        lines.push_back("  p. " + shortNameAt(found.first) + " " + std::string(aspectName(found.code).substr(0, 10)) +
+                        second + pad7(found.power) + " " + pad7(found.harmony));
     }
     lines.emplace_back();
     lines.emplace_back("  Added Power and Harmony Due to Progressed Aspects");

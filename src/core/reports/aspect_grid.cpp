@@ -64,7 +64,7 @@ void appendNatalAspectGrid(ReportLines& lines, const ChartPositions& natal, cons
             } else {
                 const double separation = separationOf(natal.longitude[i], natal.longitude[j]);
                 const AspectFinding aspect = classifyWithOrbs(separation, orbs, minorAspects);
-                if (aspect.code == aspect::None) {
+                if (aspect.code == code::None) {
                     line += "---  ";
                 } else {
                     line += aspectCell(aspect.code);

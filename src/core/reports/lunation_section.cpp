@@ -28,7 +28,7 @@ void appendAspectsOf(ReportLines& lines, double lunationPoint, const ChartPositi
     for (int body = 1; body <= point::Count; ++body) {
         const AspectFinding aspect =
             classifyLunationAspect(separationOf(lunationPoint, natal.longitude[static_cast<std::size_t>(body)]), orb);
-        if (aspect.code == aspect::None) continue;
+        if (aspect.code == code::None) continue;
         any = true;
         lines.push_back(kAspectIndent + std::string(aspectName(aspect.code)) + "      " + std::string(planetName(body)) +
                         alignTwoPlaces(formatNumber(std::fabs(aspect.distance), "#0.0")) + " degrees");
@@ -41,13 +41,13 @@ void appendAspectsOf(ReportLines& lines, double lunationPoint, const ChartPositi
 AspectFinding classifyLunationAspect(double separation, float orb) {
     const auto s = static_cast<float>(separation);
     const auto inRange = [&](float angle) { return angle - orb <= s && s <= angle + orb; };
-    AspectFinding found{aspect::None, separation};
-    if (inRange(60.0f)) found = {aspect::Sextile, separation - 60.0};
-    if (inRange(90.0f)) found = {aspect::Square, separation - 90.0};
-    if (inRange(120.0f)) found = {aspect::Trine, separation - 120.0};
-    if (s >= 180.0f - orb) found = {aspect::Opposite, separation - 180.0};
-    if (s <= orb) found = {aspect::Conjunct, separation};
-    if (found.code != aspect::None) found.distance = std::floor((found.distance + 0.05) * 10.0) / 10.0;
+    AspectFinding found{code::None, separation};
+    if (inRange(60.0f)) found = {code::Sextile, separation - 60.0};
+    if (inRange(90.0f)) found = {code::Square, separation - 90.0};
+    if (inRange(120.0f)) found = {code::Trine, separation - 120.0};
+    if (s >= 180.0f - orb) found = {code::Opposite, separation - 180.0};
+    if (s <= orb) found = {code::Conjunct, separation};
+    if (found.code != code::None) found.distance = std::floor((found.distance + 0.05) * 10.0) / 10.0;
     return found;
 }
 

@@ -12,9 +12,9 @@ struct CatalogueRow {
     int glyph;
 };
 
-class AspectCatalogue : public ::testing::TestWithParam<CatalogueRow> {};
+class CatalogueRows : public ::testing::TestWithParam<CatalogueRow> {};
 
-TEST_P(AspectCatalogue, GivesNameAngleGlyphAndOrbEntry) {
+TEST_P(CatalogueRows, GivesNameAngleGlyphAndOrbEntry) {
     const auto& row = GetParam();
     EXPECT_EQ(aspectName(row.code), row.name);
     EXPECT_EQ(aspectAngle(row.code), row.angle);
@@ -23,23 +23,23 @@ TEST_P(AspectCatalogue, GivesNameAngleGlyphAndOrbEntry) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    EveryCode, AspectCatalogue,
-    ::testing::Values(CatalogueRow{aspect::None, "            ", 0, 0},
-                      CatalogueRow{aspect::Conjunct, "Conjunct    ", 0, 161},
-                      CatalogueRow{aspect::Sextile, "Sextile     ", 60, 162},
-                      CatalogueRow{aspect::Square, "Square      ", 90, 163},
-                      CatalogueRow{aspect::Trine, "Trine       ", 120, 164},
-                      CatalogueRow{aspect::Opposite, "Opposite    ", 180, 165},
-                      CatalogueRow{aspect::Parallel, "PARALLEL    ", 0, 166},
-                      CatalogueRow{aspect::SemiSextile, "S.Sextile   ", 30, 167},
-                      CatalogueRow{aspect::SemiSquare, "S.Square    ", 45, 168},
-                      CatalogueRow{aspect::Sesquisquare, "Ses.Square  ", 135, 169},
-                      CatalogueRow{aspect::Quincunx, "Quincunx    ", 150, 170},
-                      CatalogueRow{aspect::SemiQuintile, "S.Quintile  ", 36, 171},
-                      CatalogueRow{aspect::Nonagen, "Nonagen     ", 40, 172},
-                      CatalogueRow{aspect::Quintile, "Quintile    ", 72, 173},
-                      CatalogueRow{aspect::Trecile, "Trecile     ", 108, 174},
-                      CatalogueRow{aspect::BiQuintile, "BiQuintile  ", 144, 175}));
+    EveryCode, CatalogueRows,
+    ::testing::Values(CatalogueRow{code::None, "            ", 0, 0},
+                      CatalogueRow{code::Conjunct, "Conjunct    ", 0, 161},
+                      CatalogueRow{code::Sextile, "Sextile     ", 60, 162},
+                      CatalogueRow{code::Square, "Square      ", 90, 163},
+                      CatalogueRow{code::Trine, "Trine       ", 120, 164},
+                      CatalogueRow{code::Opposite, "Opposite    ", 180, 165},
+                      CatalogueRow{code::Parallel, "PARALLEL    ", 0, 166},
+                      CatalogueRow{code::SemiSextile, "S.Sextile   ", 30, 167},
+                      CatalogueRow{code::SemiSquare, "S.Square    ", 45, 168},
+                      CatalogueRow{code::Sesquisquare, "Ses.Square  ", 135, 169},
+                      CatalogueRow{code::Quincunx, "Quincunx    ", 150, 170},
+                      CatalogueRow{code::SemiQuintile, "S.Quintile  ", 36, 171},
+                      CatalogueRow{code::Nonagen, "Nonagen     ", 40, 172},
+                      CatalogueRow{code::Quintile, "Quintile    ", 72, 173},
+                      CatalogueRow{code::Trecile, "Trecile     ", 108, 174},
+                      CatalogueRow{code::BiQuintile, "BiQuintile  ", 144, 175}));
 
 TEST(AspectCatalogueBounds, CodesOutsideTheCatalogueAreSafe) {
     EXPECT_EQ(aspectName(0), "            ");
@@ -51,10 +51,10 @@ TEST(AspectCatalogueBounds, CodesOutsideTheCatalogueAreSafe) {
 }
 
 TEST(AspectCatalogueBounds, MinorAspectsAreTheQuintileFamilyAndNonagen) {
-    for (int code = aspect::None; code <= aspect::BiQuintile; ++code)
-        EXPECT_EQ(isMinorAspect(code), code >= aspect::SemiQuintile) << code;
-    EXPECT_TRUE(isDeclinationAspect(aspect::Parallel));
-    EXPECT_FALSE(isDeclinationAspect(aspect::Conjunct));
+    for (int code = code::None; code <= code::BiQuintile; ++code)
+        EXPECT_EQ(isMinorAspect(code), code >= code::SemiQuintile) << code;
+    EXPECT_TRUE(isDeclinationAspect(code::Parallel));
+    EXPECT_FALSE(isDeclinationAspect(code::Conjunct));
 }
 
 }  // namespace

@@ -16,9 +16,9 @@ struct LineCase {
     const char* expected;  // nullptr: no line
 };
 
-class AspectLine : public ::testing::TestWithParam<LineCase> {};
+class PairLineCase : public ::testing::TestWithParam<LineCase> {};
 
-TEST_P(AspectLine, SignTellsApplyingFromSeparating) {
+TEST_P(PairLineCase, SignTellsApplyingFromSeparating) {
     const LineCase& c = GetParam();
     const auto line = aspectLine(point::Sun, point::Moon, c.firstLongitude - c.secondLongitude);
     if (c.expected == nullptr) {
@@ -30,7 +30,7 @@ TEST_P(AspectLine, SignTellsApplyingFromSeparating) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Conjunctions, AspectLine,
+    Conjunctions, PairLineCase,
     ::testing::Values(LineCase{10.0, 9.5, "    -0.5 degrees"},    // passed exact
                       LineCase{9.5, 10.0, "     0.5 degrees"},    // not yet reached
                       LineCase{359.8, 0.2, "     0.4 degrees"},   // D = 359.6 folds to 0.4
@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{10.04, 10.0, "     0.0 degrees"},  // rounds to zero: no minus sign
                       LineCase{10.0, 11.5, nullptr}));
 
-TEST(AspectLine, OtherKindsUseTheirNameField) {
+TEST(PairLineCase, OtherKindsUseTheirNameField) {
     EXPECT_EQ(aspectLine(kMars, point::Ascendant, 179.0),
               "  MARS          Opposite        ASC            1.0 degrees");
     EXPECT_EQ(aspectLine(kMars, point::Ascendant, -181.0),

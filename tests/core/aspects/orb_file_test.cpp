@@ -19,11 +19,11 @@ TEST(OrbFile, LinesGiveTheOrbsOfCodesInCatalogueOrder) {
     const auto file = folder.write("NATAL.ORB", "8.5 Conjunction\r\n   10\r\nSquare\r\n12.34567\r\n");
     const OrbTableLoad load = loadOrbTable(file, filled(3));
     EXPECT_TRUE(load.messages.empty());
-    EXPECT_FLOAT_EQ(load.table.orb[orbEntry(aspect::Conjunct)], 8.5f);
-    EXPECT_FLOAT_EQ(load.table.orb[orbEntry(aspect::Sextile)], 10.0f);
-    EXPECT_FLOAT_EQ(load.table.orb[orbEntry(aspect::Square)], 0.0f);
-    EXPECT_FLOAT_EQ(load.table.orb[orbEntry(aspect::Trine)], 12.3456f);
-    EXPECT_FLOAT_EQ(load.table.orb[orbEntry(aspect::Opposite)], 3.0f);
+    EXPECT_FLOAT_EQ(load.table.orb[orbEntry(code::Conjunct)], 8.5f);
+    EXPECT_FLOAT_EQ(load.table.orb[orbEntry(code::Sextile)], 10.0f);
+    EXPECT_FLOAT_EQ(load.table.orb[orbEntry(code::Square)], 0.0f);
+    EXPECT_FLOAT_EQ(load.table.orb[orbEntry(code::Trine)], 12.3456f);
+    EXPECT_FLOAT_EQ(load.table.orb[orbEntry(code::Opposite)], 3.0f);
 }
 
 TEST(OrbFile, AnEmptyThirdLineLoadsOnlyTheFirstTwo) {
@@ -55,7 +55,7 @@ TEST(OrbFile, EveryShippedOrbFileHoldsSeventeenLabelledOrbs) {
         EXPECT_TRUE(load.messages.empty()) << name;
         EXPECT_TRUE(load.problems.empty()) << name;
         for (int entry = 1; entry <= kOrbLines; ++entry) EXPECT_GE(load.table.orb[entry], 0.0f) << name << entry;
-        EXPECT_GT(load.table.orb[orbEntry(aspect::Conjunct)], 0.0f) << name;
+        EXPECT_GT(load.table.orb[orbEntry(code::Conjunct)], 0.0f) << name;
     }
 }
 

@@ -43,22 +43,22 @@ TEST_P(BeaconClassifier, TakesTheFirstOpenRange) {
     const BeaconCase& c = GetParam();
     const AspectFinding found = classifyBeaconAspect(c.separation, c.orbs);
     EXPECT_EQ(found.code, c.code);
-    if (c.code != aspect::None) {
+    if (c.code != code::None) {
         EXPECT_DOUBLE_EQ(found.distance, c.distance);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ranges, BeaconClassifier,
-    ::testing::Values(BeaconCase{14.9, {4, 6, 8, 12, 15}, aspect::Conjunct, 14.9},  // luminary 10th with Mars 6th
-                      BeaconCase{15.0, {4, 6, 8, 12, 15}, aspect::None, 0},
-                      BeaconCase{125, {1, 3, 5, 6, 8}, aspect::Trine, 5},
-                      BeaconCase{131, {1, 5, 5, 6, 8}, aspect::Sesquisquare, -4},
-                      BeaconCase{31, {1, 3, 5, 6, 8}, aspect::None, 0},  // exactly 30 + g1: open bound
-                      BeaconCase{30.5, {1, 3, 5, 6, 8}, aspect::SemiSextile, 0.5},
+    ::testing::Values(BeaconCase{14.9, {4, 6, 8, 12, 15}, code::Conjunct, 14.9},  // luminary 10th with Mars 6th
+                      BeaconCase{15.0, {4, 6, 8, 12, 15}, code::None, 0},
+                      BeaconCase{125, {1, 3, 5, 6, 8}, code::Trine, 5},
+                      BeaconCase{131, {1, 5, 5, 6, 8}, code::Sesquisquare, -4},
+                      BeaconCase{31, {1, 3, 5, 6, 8}, code::None, 0},  // exactly 30 + g1: open bound
+                      BeaconCase{30.5, {1, 3, 5, 6, 8}, code::SemiSextile, 0.5},
                       // The conjunction is tested first and wins an overlap.
-                      BeaconCase{28, {3, 5, 7, 10, 30}, aspect::Conjunct, 28},
-                      BeaconCase{172.5, {1, 3, 5, 6, 8}, aspect::Opposite, -7.5}));
+                      BeaconCase{28, {3, 5, 7, 10, 30}, code::Conjunct, 28},
+                      BeaconCase{172.5, {1, 3, 5, 6, 8}, code::Opposite, -7.5}));
 
 TEST(BeaconSocietyAspects, ListsEachPairUnderBothBodiesAndParallelsAcrossTheEquator) {
     ChartPositions chart = chartInHouses(kHouses);

@@ -65,25 +65,25 @@ struct LunationAspectCase {
     double distance;
 };
 
-class LunationAspect : public ::testing::TestWithParam<LunationAspectCase> {};
+class NewMoonContact : public ::testing::TestWithParam<LunationAspectCase> {};
 
-TEST_P(LunationAspect, KeepsTheLastInclusiveMatch) {
+TEST_P(NewMoonContact, KeepsTheLastInclusiveMatch) {
     const LunationAspectCase& c = GetParam();
     const AspectFinding found = classifyLunationAspect(c.separation, c.orb);
     EXPECT_EQ(found.code, c.code);
-    if (c.code != aspect::None) {
+    if (c.code != code::None) {
         EXPECT_DOUBLE_EQ(found.distance, c.distance);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, LunationAspect,
-                         ::testing::Values(LunationAspectCase{62.0, 2, aspect::Sextile, 2.0},
-                                           LunationAspectCase{62.01, 2, aspect::None, 0},
-                                           LunationAspectCase{178.0, 2, aspect::Opposite, -2.0},
-                                           LunationAspectCase{0.96, 2, aspect::Conjunct, 1.0},
-                                           LunationAspectCase{30.0, 2, aspect::None, 0},  // no minor kinds here
-                                           LunationAspectCase{100.0, 40, aspect::Trine, -20.0},
-                                           LunationAspectCase{30.0, 40, aspect::Conjunct, 30.0}));
+INSTANTIATE_TEST_SUITE_P(Rows, NewMoonContact,
+                         ::testing::Values(LunationAspectCase{62.0, 2, code::Sextile, 2.0},
+                                           LunationAspectCase{62.01, 2, code::None, 0},
+                                           LunationAspectCase{178.0, 2, code::Opposite, -2.0},
+                                           LunationAspectCase{0.96, 2, code::Conjunct, 1.0},
+                                           LunationAspectCase{30.0, 2, code::None, 0},  // no minor kinds here
+                                           LunationAspectCase{100.0, 40, code::Trine, -20.0},
+                                           LunationAspectCase{30.0, 40, code::Conjunct, 30.0}));
 
 }  // namespace
 }  // namespace helion
