@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "../app/temp_folder.h"
+
 namespace helion {
 namespace {
 
@@ -55,9 +57,8 @@ TEST(DocumentText, AnElementHoldingSeveralLinesCountsOnce) {
 
 class SaveDocument : public ::testing::Test {
 protected:
-    std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "helion_save_document";
-    void SetUp() override { std::filesystem::create_directories(folder); }
-    void TearDown() override { std::filesystem::remove_all(folder); }
+    test::TempFolder temp;
+    const std::filesystem::path& folder = temp.path();
 };
 
 TEST_F(SaveDocument, WritesTheDocumentReplacingTheFile) {

@@ -4,14 +4,15 @@
 
 #include <fstream>
 
+#include "../app/temp_folder.h"
+
 namespace helion {
 namespace {
 
 class PrintFile : public ::testing::Test {
 protected:
-    std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "helion_print_file";
-    void SetUp() override { std::filesystem::create_directories(folder); }
-    void TearDown() override { std::filesystem::remove_all(folder); }
+    test::TempFolder temp;
+    const std::filesystem::path& folder = temp.path();
 
     std::string printed() const {
         std::ifstream in(folder / kPrintFileName, std::ios::binary);
