@@ -1,10 +1,12 @@
 // The report writers on one computed chart: the natal data report (Beacon Society pairs
-// and the aspect grid) and the transits report, whose new-moon search runs the internal
-// lunar theory about 150 times.
+// and the aspect grid), the transits report, whose new-moon search runs the internal
+// lunar theory about 150 times, and the whole Cosmodynes command (natal and progressed
+// scoring, both reports and the clipboard text).
 #include <benchmark/benchmark.h>
 
 #include "core/app/options.h"
 #include "core/astro/pipeline.h"
+#include "core/cosmodynes/cosmodynes_report.h"
 #include "core/input/names_record.h"
 #include "core/reports/lunation_search.h"
 #include "core/reports/natal_report.h"
@@ -45,6 +47,11 @@ void ThirteenNewMoons(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(findNewMoons(start, 13));
 }
 BENCHMARK(ThirteenNewMoons);
+
+void CosmodynesCommand(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(cosmodynesReport(sampleCharts()));
+}
+BENCHMARK(CosmodynesCommand);
 
 }  // namespace
 }  // namespace helion

@@ -1,0 +1,19 @@
+// Helion's own start-up, exactly as the desktop program runs it, up to its splash window
+// on screen.
+#include <QApplication>
+
+#include "core/app/program_folder.h"
+#include "ui/message_boxes.h"
+#include "ui/startup.h"
+#include "ui/title_window.h"
+#include "window_shown.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Helion");
+    QApplication::setDesktopFileName("helion");
+    helion::ui::QtMessageBoxes messages;
+    helion::ui::startHelion(helion::programFolderOfThisProcess(), messages,
+                            [](helion::ui::TitleWindow& splash) { helion::bench::exitOnceShown(splash); });
+    return 1;  // not reached: the splash ends the run
+}
