@@ -11,37 +11,15 @@
 #include <QTest>
 
 #include "core/app/settings.h"
-#include "program_folder_copy.h"
-#include "recording_message_boxes.h"
+#include "started_program.h"
 #include "ui/input_d.h"
 #include "ui/input_d1.h"
 #include "ui/output_d1.h"
-#include "ui/startup.h"
-#include "ui/title_window.h"
 
 namespace helion::test {
 namespace {
 
-void pressSplashOk(ui::TitleWindow& splash) {
-    QTest::mouseClick(splash.findChild<QWidget*>("cmdOK"), Qt::LeftButton);
-    splash.waitForOk();
-}
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    std::unique_ptr<ui::Program> start() {
-        return ui::startHelion({folder.path(), false, {}}, boxes, pressSplashOk);
-    }
-    static QAction* item(ui::Program& program, const char* name) {
-        return program.mainWindow->findChild<QAction*>(name);
-    }
-    static QString dataText(ui::Program& program) {
-        return program.dataWindow->findChild<QPlainTextEdit*>("RichText1")->toPlainText();
-    }
-
-    ProgramFolderCopy folder;
-    RecordingMessageBoxes boxes;
-};
+using MainWindowTest = StartedProgramTest;
 
 TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
     std::string options = folder.read("OPTIONS.OPT");

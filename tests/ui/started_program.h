@@ -1,0 +1,44 @@
+#pragma once
+// Helion started as its desktop program starts, in a temporary program folder holding
+// the shipped data, with the splash window's OK pressed and message boxes recorded.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <memory>
+
+#include "program_folder_copy.h"
+#include "recording_message_boxes.h"
+#include "ui/main_window.h"
+#include "ui/output_d1.h"
+#include "ui/startup.h"
+#include "ui/title_window.h"
+
+namespace helion::test {
+
+inline void pressSplashOk(ui::TitleWindow& splash) {
+    QTest::mouseClick(splash.findChild<QWidget*>("cmdOK"), Qt::LeftButton);
+    splash.waitForOk();
+}
+
+inline QAction* item(ui::Program& program, const char* name) {
+    return program.mainWindow->findChild<QAction*>(name);
+}
+
+inline QString dataText(ui::Program& program) {
+    return program.dataWindow->findChild<QPlainTextEdit*>("RichText1")->toPlainText();
+}
+
+class StartedProgramTest : public ::testing::Test {
+protected:
+    std::unique_ptr<ui::Program> start() {
+        return ui::startHelion({folder.path(), false, {}}, boxes, pressSplashOk);
+    }
+    ProgramFolderCopy folder;
+    RecordingMessageBoxes boxes;
+};
+
+}  // namespace helion::test
