@@ -6,7 +6,6 @@
 #include "cli/commands.h"
 #include "core/app/message.h"
 #include "core/app/text_file.h"
-#include "core/cosmodynes/cosmodynes_report.h"
 
 namespace helion::cli {
 
@@ -15,8 +14,8 @@ void addClipboardOption(CLI::App& command, std::string& clipboardFile) {
         ->type_name("FILE");
 }
 
-void writeClipboardFile(const ChartTables& charts, const std::string& clipboardFile) {
-    if (writeFileAtomically(clipboardFile, cosmodynesReport(charts).clipboardText)) return;
+void writeClipboardFile(const std::string& clipboardText, const std::string& clipboardFile) {
+    if (writeFileAtomically(clipboardFile, clipboardText)) return;
     std::cerr << kErrorCaption << " The file " << clipboardFile << " cannot be written.\n";
     setExitStatus(kBadInput);
 }

@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "core/astro/chart_tables.h"
-
 namespace CLI {
 class App;
 }
@@ -16,6 +14,6 @@ void addClipboardOption(CLI::App& command, std::string& clipboardFile);
 
 // Replaces the file with the clipboard text (CR LF after every entry); a file that
 // cannot be written is reported on standard error with the bad-input exit status.
-void writeClipboardFile(const ChartTables& charts, const std::string& clipboardFile);
+void writeClipboardFile(const std::string& clipboardText, const std::string& clipboardFile);
 
 }  // namespace helion::cli

@@ -4,6 +4,7 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <utility>
 
 #include "cli/chart_options.h"
 #include "cli/commands.h"
@@ -29,7 +30,7 @@ struct ReportOptions {
     std::string clipboardFile;  // cosmodynes only
 };
 
-using ReportWriter = std::function<Report(const ChartTables&, const OptionValues&, const ChartOptions&)>;
+using ReportWriter = std::function<Report(const ChartTables&, const OptionValues&, const ReportOptions&)>;
 
 struct ReportKind {
     const char* name;
@@ -40,19 +41,23 @@ struct ReportKind {
 const std::vector<ReportKind>& reportKinds() {
     static const std::vector<ReportKind> kinds{
         {"natal", "Natal data: cusps, planets, Beacon Society aspects, aspect grid",
-         [](const ChartTables& c, const OptionValues& o, const ChartOptions&) { return natalDataReport(c, o); }},
+         [](const ChartTables& c, const OptionValues& o, const ReportOptions&) { return natalDataReport(c, o); }},
         {"progressions", "Major progressions and their aspects",
-         [](const ChartTables& c, const OptionValues& o, const ChartOptions&) { return majorProgressionsReport(c, o); }},
+         [](const ChartTables& c, const OptionValues& o, const ReportOptions&) { return majorProgressionsReport(c, o); }},
         {"minor", "Minor progressions and their aspects",
-         [](const ChartTables& c, const OptionValues& o, const ChartOptions&) { return minorProgressionsReport(c, o); }},
+         [](const ChartTables& c, const OptionValues& o, const ReportOptions&) { return minorProgressionsReport(c, o); }},
         {"summary", "Summary table of natal, progressed and transiting positions",
-         [](const ChartTables& c, const OptionValues&, const ChartOptions&) { return summaryReport(c); }},
+         [](const ChartTables& c, const OptionValues&, const ReportOptions&) { return summaryReport(c); }},
         {"transits", "Transits, their aspects and the year's lunations",
-         [](const ChartTables& c, const OptionValues& o, const ChartOptions& chart) {
-             return transitsReport(c, o, secondPersonCaption(chart));
+         [](const ChartTables& c, const OptionValues& o, const ReportOptions& r) {
+             return transitsReport(c, o, secondPersonCaption(r.chart));
          }},
         {"cosmodynes", "Cosmodynes: power and harmony of the natal and progressed points, signs and houses",
-         [](const ChartTables& c, const OptionValues&, const ChartOptions&) { return cosmodynesReport(c).report; }},
+         [](const ChartTables& c, const OptionValues&, const ReportOptions& r) {
+             CosmodynesReport cosmodynes = cosmodynesReport(c);
+             if (!r.clipboardFile.empty()) writeClipboardFile(cosmodynes.clipboardText, r.clipboardFile);
+             return std::move(cosmodynes.report);
+         }},
     };
     return kinds;
 }
@@ -88,12 +93,11 @@ void runReport(const ReportKind& kind, const ReportOptions& options) {
     const std::optional<OptionValues> values = loadProgramOptions(options.chart);
     if (!values) return;
 
-    const Report report = kind.write(*charts, *values, options.chart);
+    const Report report = kind.write(*charts, *values, options);
     DataBuffer buffer;
     const std::optional<std::string> text = presentReport(buffer, report);
     printMessages(report.messages);
     printMessages(buffer.takeMessages());
-    if (!options.clipboardFile.empty()) writeClipboardFile(*charts, options.clipboardFile);
     if (options.saveFile.empty()) {
         if (text) std::cout << withLineFeeds(*text);
         return;
