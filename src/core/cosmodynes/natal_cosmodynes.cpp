@@ -1,7 +1,7 @@
 #include "core/cosmodynes/natal_cosmodynes.h"
 
 #include "core/cosmodynes/cosmodynes_tables.h"
-#include "core/cosmodynes/natal_aspect_scoring.h"
+#include "core/cosmodynes/natal_pair_scoring.h"
 #include "core/cosmodynes/ranking.h"
 #include "core/cosmodynes/sign_house_values.h"
 #include "core/input/numeric_text.h"

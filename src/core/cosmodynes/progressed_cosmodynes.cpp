@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/aspects/aspect_classifier.h"
+#include "core/aspects/classifier.h"
 #include "core/astro/houses.h"
-#include "core/cosmodynes/cosmo_aspects.h"
+#include "core/cosmodynes/cosmo_classifier.h"
 #include "core/cosmodynes/cosmodynes_tables.h"
 
 namespace helion {

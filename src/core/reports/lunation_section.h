@@ -2,7 +2,7 @@
 // The lunations section of the transits report: the thirteen new moons from 31 days
 // before the diurnal date on, each with its aspects to the natal chart under one orb.
 
-#include "core/aspects/aspect_classifier.h"
+#include "core/aspects/classifier.h"
 #include "core/astro/chart_tables.h"
 #include "core/reports/report.h"
 

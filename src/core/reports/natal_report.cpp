@@ -1,7 +1,7 @@
 #include "core/reports/natal_report.h"
 
-#include "core/reports/aspect_grid.h"
-#include "core/reports/beacon_aspects.h"
+#include "core/reports/natal_grid.h"
+#include "core/reports/beacon_society.h"
 #include "core/reports/chart_heading.h"
 #include "core/reports/planet_table.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/astro/angles.h"
 #include "core/reports/angle_text.h"
-#include "core/reports/aspect_sections.h"
+#include "core/reports/pair_sections.h"
 #include "core/reports/chart_heading.h"
 #include "core/reports/number_format.h"
 #include "core/reports/planet_table.h"

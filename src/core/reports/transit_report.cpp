@@ -1,6 +1,6 @@
 #include "core/reports/transit_report.h"
 
-#include "core/reports/aspect_sections.h"
+#include "core/reports/pair_sections.h"
 #include "core/reports/chart_heading.h"
 #include "core/reports/lunation_section.h"
 #include "core/reports/planet_table.h"

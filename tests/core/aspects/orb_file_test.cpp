@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/aspects/aspect_catalogue.h"
+#include "core/aspects/catalogue.h"
 #include "../app/temp_folder.h"
 
 namespace helion {

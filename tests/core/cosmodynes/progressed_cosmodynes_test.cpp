@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "core/aspects/aspect_catalogue.h"
+#include "core/aspects/catalogue.h"
 #include "test_charts.h"
 
 namespace helion {

@@ -1,4 +1,4 @@
-#include "core/reports/beacon_aspects.h"
+#include "core/reports/beacon_society.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/aspects/aspect_catalogue.h"
+#include "core/aspects/catalogue.h"
 
 #include <algorithm>
 #include <array>

@@ -1,11 +1,11 @@
-#include "core/reports/beacon_aspects.h"
+#include "core/reports/beacon_society.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "core/aspects/aspect_lines.h"
+#include "core/aspects/pair_lines.h"
 #include "core/input/numeric_text.h"
-#include "core/reports/aspect_sections.h"
+#include "core/reports/pair_sections.h"
 #include "core/reports/planet_table.h"
 
 namespace helion {

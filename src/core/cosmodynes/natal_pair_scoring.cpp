@@ -1,10 +1,10 @@
-#include "core/cosmodynes/natal_aspect_scoring.h"
+#include "core/cosmodynes/natal_pair_scoring.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "core/aspects/aspect_classifier.h"
-#include "core/cosmodynes/cosmo_aspects.h"
+#include "core/aspects/classifier.h"
+#include "core/cosmodynes/cosmo_classifier.h"
 
 namespace helion::cosmo {
 namespace {

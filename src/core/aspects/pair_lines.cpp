@@ -1,10 +1,10 @@
-#include "core/aspects/aspect_lines.h"
+#include "core/aspects/pair_lines.h"
 
 #include <cmath>
 #include <string_view>
 
-#include "core/aspects/aspect_catalogue.h"
-#include "core/aspects/aspect_classifier.h"
+#include "core/aspects/catalogue.h"
+#include "core/aspects/classifier.h"
 #include "core/reports/name_tables.h"
 #include "core/reports/number_format.h"
 

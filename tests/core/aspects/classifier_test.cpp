@@ -1,4 +1,4 @@
-#include "core/aspects/aspect_classifier.h"
+#include "core/aspects/classifier.h"
 
 #include <gtest/gtest.h>
 

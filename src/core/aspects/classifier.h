@@ -7,7 +7,7 @@
 #include <optional>
 #include <span>
 
-#include "core/aspects/aspect_catalogue.h"
+#include "core/aspects/catalogue.h"
 
 namespace helion {
 

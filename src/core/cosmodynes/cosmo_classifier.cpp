@@ -1,9 +1,9 @@
-#include "core/cosmodynes/cosmo_aspects.h"
+#include "core/cosmodynes/cosmo_classifier.h"
 
 #include <array>
 #include <cmath>
 
-#include "core/aspects/aspect_catalogue.h"
+#include "core/aspects/catalogue.h"
 
 namespace helion::cosmo {
 namespace {

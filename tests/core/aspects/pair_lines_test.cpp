@@ -1,4 +1,4 @@
-#include "core/aspects/aspect_lines.h"
+#include "core/aspects/pair_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "core/cosmodynes/cosmo_aspects.h"
+#include "core/cosmodynes/cosmo_classifier.h"
 
 #include <gtest/gtest.h>
 
-#include "core/aspects/aspect_catalogue.h"
+#include "core/aspects/catalogue.h"
 
 namespace helion::cosmo {
 namespace {

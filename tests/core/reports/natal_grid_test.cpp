@@ -1,4 +1,4 @@
-#include "core/reports/aspect_grid.h"
+#include "core/reports/natal_grid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "core/reports/aspect_grid.h"
+#include "core/reports/natal_grid.h"
 
 #include <array>
 #include <cmath>
 
-#include "core/aspects/aspect_classifier.h"
-#include "core/reports/aspect_sections.h"
+#include "core/aspects/classifier.h"
+#include "core/reports/pair_sections.h"
 #include "core/reports/column_align.h"
 #include "core/reports/name_tables.h"
 #include "core/reports/number_format.h"

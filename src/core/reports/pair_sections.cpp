@@ -1,7 +1,7 @@
-#include "core/reports/aspect_sections.h"
+#include "core/reports/pair_sections.h"
 
-#include "core/aspects/aspect_catalogue.h"
-#include "core/aspects/aspect_lines.h"
+#include "core/aspects/catalogue.h"
+#include "core/aspects/pair_lines.h"
 
 namespace helion {
 namespace {

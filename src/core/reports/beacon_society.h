@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "core/aspects/aspect_classifier.h"
+#include "core/aspects/classifier.h"
 #include "core/astro/chart_tables.h"
 #include "core/reports/report.h"
 
