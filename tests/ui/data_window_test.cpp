@@ -1,9 +1,7 @@
 #include <QAction>
 #include <QPlainTextEdit>
-#include <QTest>
 
 #include "core/app/text_file.h"
-#include "core/reports/document_file.h"
 #include "window_fixture.h"
 
 namespace helion::test {
@@ -11,57 +9,49 @@ namespace {
 
 class DataWindowTest : public WindowTest {
 protected:
+    DataWindowTest() {
+        data->printFile = [this](const std::filesystem::path& file) { printed.push_back(*readTextFile(file)); };
+    }
     void report(std::initializer_list<const char*> lines) {
         session.state.data.startReport();
         for (const char* line : lines) session.state.data.appendReportLine(line);
         data->showReportText(session.state.data.showReport());
     }
     QAction* item(const char* name) { return control<QAction>(*data, name); }
+    QString shown() { return control<QPlainTextEdit>(*data, "RichText1")->toPlainText(); }
+    std::vector<std::string> printed;
 };
 
-TEST_F(DataWindowTest, ShowsReportsInAFixedPitchFontAndKeepsItWhenThereIsNothing) {
-    auto* box = control<QPlainTextEdit>(*data, "RichText1");
-    EXPECT_TRUE(box->font().fixedPitch());
-    EXPECT_TRUE(QFontInfo(box->font()).fixedPitch());
-    report({"LINE ONE", "LINE TWO"});
-    EXPECT_EQ(box->toPlainText(), "LINE ONE\nLINE TWO\n\n\n");
-    EXPECT_EQ(data->windowTitle(), "Helion (Tropical zodiac) - Data");
-    EXPECT_TRUE(data->isVisible());
-    data->showReportText(std::nullopt);
-    EXPECT_EQ(box->toPlainText(), "LINE ONE\nLINE TWO\n\n\n");
-    EXPECT_EQ(item("mnuClearBuffer")->text(), "&Clear all data");
-    EXPECT_EQ(item("mnuPrintData")->text(), "Print &data");
-}
-
-TEST_F(DataWindowTest, FontSizeStaysBetweenEightAndTwelveBoldAndItalicToggle) {
-    double& size = session.state.settings.fontSize;
+TEST_F(DataWindowTest, FontSizeStaysBetweenEightAndTwelveAndBoldToggles) {
+    const double& size = session.state.settings.fontSize;
     for (int i = 0; i < 10; ++i) item("mnuFontsIncrease")->trigger();
-    EXPECT_GE(size, 12.0);
-    EXPECT_LT(size, 13.0);
+    EXPECT_TRUE(size >= 12.0 && size < 13.0) << size;
     EXPECT_FALSE(item("mnuFontsIncrease")->isEnabled());
     EXPECT_DOUBLE_EQ(control<QPlainTextEdit>(*data, "RichText1")->font().pointSizeF(), size);
     for (int i = 0; i < 10; ++i) item("mnuFontsDecrease")->trigger();
     EXPECT_LE(size, 8.0);
     EXPECT_FALSE(item("mnuFontsDecrease")->isEnabled());
-    item("mnuFontsBold")->trigger();
-    EXPECT_NE(session.state.settings.fontBold, 0);
-    EXPECT_TRUE(control<QPlainTextEdit>(*data, "RichText1")->font().bold());
-    item("mnuFontsBold")->trigger();
-    EXPECT_EQ(session.state.settings.fontBold, 0);
-    EXPECT_FALSE(item("mnuFontsBold")->isChecked());
+    for (const bool bold : {true, false}) {
+        item("mnuFontsBold")->trigger();
+        EXPECT_EQ(session.state.settings.fontBold != 0, bold);
+        EXPECT_EQ(control<QPlainTextEdit>(*data, "RichText1")->font().bold(), bold);
+    }
 }
 
-TEST_F(DataWindowTest, SaveAsProposesTheChartNameAndSaveReusesTheFile) {
+TEST_F(DataWindowTest, SaveAsProposesTheChartNameAndSaveReusesTheFileWithPageBreaks) {
     item("mnuFileSave")->trigger();
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"No data to write to file."});
 
-    session.state.charts.natalInput.name = "Anna Maria";
+    session.state.options.value[option::SavedPageLength] = 3;  // a form feed after every second line
     report({"A", "B"});
     std::filesystem::path proposed;
     std::optional<std::filesystem::path> answer;  // cancelled first
     data->chooseSaveFile = [&](const std::filesystem::path& p) { proposed = p; return answer; };
-    item("mnuFileSave")->trigger();
-    EXPECT_EQ(proposed, folder.path() / "Anna.DOC");
+    for (auto [name, file] : {std::pair{"Anna Maria", "Anna.DOC"}, {"Bartholomew Smith", "Bartholo.DOC"}}) {
+        session.state.charts.natalInput.name = name;
+        item("mnuFileSave")->trigger();
+        EXPECT_EQ(proposed, folder.path() / file);
+    }
 
     // The names file the settings name is never the document.
     const std::string namesFile = session.state.settings.dataFile;
@@ -72,21 +62,19 @@ TEST_F(DataWindowTest, SaveAsProposesTheChartNameAndSaveReusesTheFile) {
     proposed.clear();
     item("mnuFileSave")->trigger();
     EXPECT_TRUE(proposed.empty());  // saved without asking
-    EXPECT_EQ(readTextFile(*answer),
-              documentText(session.state.data.fullList(), session.state.options[option::SavedPageLength]));
+    EXPECT_EQ(readTextFile(*answer), "A\r\nB\r\n\r\n\f\r\nC\r\n\r\n\f\r\n\r\n\f\r\n");
 }
 
 TEST_F(DataWindowTest, ClearingKeepsTheTextAndPrintingGoesThroughThePrintFile) {
-    std::vector<std::string> printed;
-    data->printFile = [&](const std::filesystem::path& file) { printed.push_back(*readTextFile(file)); };
+    EXPECT_TRUE(QFontInfo(control<QPlainTextEdit>(*data, "RichText1")->font()).fixedPitch());
     item("mnuPrint")->trigger();
-    EXPECT_TRUE(printed.empty());
-    EXPECT_TRUE(boxes.shown.empty());
-
+    EXPECT_TRUE(printed.empty() && boxes.shown.empty());
     report({"X"});
+    EXPECT_TRUE(data->isVisible());
+    data->showReportText(std::nullopt);  // nothing to show keeps the text
     item("mnuClearBuffer")->trigger();
     EXPECT_EQ(boxes.shown.back(), (Message{"Information!", "All data cleared from buffer."}));
-    EXPECT_EQ(control<QPlainTextEdit>(*data, "RichText1")->toPlainText(), "X\n\n\n");
+    EXPECT_EQ(shown(), "X\n\n\n");
     item("mnuPrintData")->trigger();
     EXPECT_EQ(boxes.shown.back().text, "No data to print.");
     item("mnuPrint")->trigger();
@@ -94,19 +82,16 @@ TEST_F(DataWindowTest, ClearingKeepsTheTextAndPrintingGoesThroughThePrintFile) {
 }
 
 TEST_F(DataWindowTest, HelpShowsItsTextAndAMissingOneLeavesTheReportOnScreen) {
-    std::vector<std::string> printed;
-    data->printFile = [&](const std::filesystem::path& file) { printed.push_back(*readTextFile(file)); };
     report({"KEPT"});
     item("mnuHelp")->trigger();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, kWarningCaption);
-    EXPECT_EQ(control<QPlainTextEdit>(*data, "RichText1")->toPlainText(), "KEPT\n\n\n");
+    EXPECT_EQ(shown(), "KEPT\n\n\n");
     item("mnuPrint")->trigger();
     EXPECT_EQ(printed, std::vector<std::string>{"KEPT\r\n\r\n\r\n"});
-
     folder.write("OUTPUTD1.HLP", "How the Data window works\r\n");
     item("mnuHelp")->trigger();
-    EXPECT_EQ(control<QPlainTextEdit>(*data, "RichText1")->toPlainText(), "How the Data window works\n\n\n");
+    EXPECT_EQ(shown(), "How the Data window works\n\n\n");
 }
 
 TEST_F(DataWindowTest, GeometryGoesToTheSettingsAfterLoading) {

@@ -1,7 +1,6 @@
 #include <QAction>
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,58 +11,34 @@
 namespace helion::test {
 namespace {
 
-bool checked(QWidget& window, const char* name) { return WindowTest::control<QRadioButton>(window, name)->isChecked(); }
-
-TEST_F(WindowTest, ControlsCarryTheirNamesAndCaptions) {
-    EXPECT_EQ(natal->objectName(), "InputD");
-    EXPECT_EQ(natal->windowTitle(), "Natal Input Data");
-    EXPECT_EQ(diurnal->windowTitle(), "Diurnal Input Data");
-    EXPECT_EQ(control<QLabel>(*natal, "lblBirthTZ")->text(), "Time Zone . . .");
-    EXPECT_EQ(control<QLabel>(*diurnal, "lblDiurnalTZ")->text(), "D. Time Zone . . .");
-    EXPECT_EQ(control<QGroupBox>(*natal, "Frame2")->title(), "Ea/We");
-    EXPECT_EQ(control<QCheckBox>(*diurnal, "chk2ndPerson")->text(), "2nd Person");
-    EXPECT_EQ(control<QCheckBox>(*diurnal, "chkNatOrNow")->text(), "Use natal data");
-    for (const char* name : {"txtName", "txtMonth", "txtDay", "txtYear", "txtBirthHour", "txtBirthMinute", "txtTZ",
-                             "txtLongDeg", "txtLongMin", "txtLatDeg", "txtLatMin"})
-        control(*natal, name);
-    control<QPushButton>(*natal, "cmdOK");
-    control<QPushButton>(*natal, "cmdNow");
-}
-
-TEST_F(WindowTest, NowFillsThePresentMomentAndTheDefaultPlace) {
-    for (auto [window, zone, longitude, latitudeMinutes, hour] :
-         {std::tuple<QWidget*, const char*, const char*, const char*, const char*>{
-              natal.get(), "txtTZ", "txtLongDeg", "txtLatMin", "txtBirthHour"},
-          {diurnal.get(), "txtDiurnalTZ", "txtDiurnalLongDeg", "txtDiurnalLatMin", "txtDiurnalHour"}}) {
-        EXPECT_EQ(text(*window, zone), "5");
-        EXPECT_EQ(text(*window, longitude), "84");
-        EXPECT_EQ(text(*window, latitudeMinutes), "45");
-        const int clockHour = std::stoi(text(*window, hour));
-        EXPECT_TRUE(clockHour >= 1 && clockHour <= 12) << clockHour;
+class InputWindowTest : public WindowTest {
+protected:
+    ui::InputWindow& window(bool inDiurnal) { return inDiurnal ? static_cast<ui::InputWindow&>(*diurnal) : *natal; }
+    // The diurnal window's controls carry "Diurnal" after their type prefix: txtTZ, txtDiurnalTZ.
+    template <typename W = QLineEdit>
+    W* in(bool inDiurnal, std::string name) {
+        if (inDiurnal) name.insert(3, "Diurnal");
+        return control<W>(window(inDiurnal), name.c_str());
     }
-    EXPECT_EQ(text(*natal, "txtName"), "Now");
-    EXPECT_TRUE(checked(*natal, "optWest"));
-    EXPECT_TRUE(checked(*diurnal, "optDiurnalNorth"));
-}
+    QLineEdit* hour(bool inDiurnal) { return in(inDiurnal, inDiurnal ? "txtHour" : "txtBirthHour"); }
+};
 
-TEST_F(WindowTest, KeystrokeFiltersLetOnlyTheirCharactersIn) {
-    struct Row {
-        QWidget* window;
-        const char* box;
-        const char* typed;
-        const char* kept;
-    };
-    for (const Row& row : {Row{natal.get(), "txtMonth", "1-2.a", "12"}, Row{natal.get(), "txtTZ", "-5.5a", "-5.5"},
-                           Row{natal.get(), "txtName", "Ann-Marie 2.", "Ann-Marie 2."},
-                           Row{diurnal.get(), "txtDiurnalLatMin", "4x5", "45"},
-                           Row{diurnal.get(), "txtDiurnalTZ", "+3.", "3."}}) {
-        QLineEdit* box = control(*row.window, row.box);
+TEST_F(InputWindowTest, KeystrokeFiltersLetOnlyTheirCharactersIn) {
+    const struct {
+        bool inDiurnal;
+        const char *box, *typed, *kept;
+    } rows[] = {{false, "txtMonth", "1-2.a", "12"},  // sign and point only in the zone box
+                {false, "txtTZ", "-5.5a", "-5.5"},
+                {false, "txtName", "Ann-Marie 2.", "Ann-Marie 2."},
+                {true, "txtLatMin", "4x5", "45"},
+                {true, "txtTZ", "+3.", "3."}};
+    for (const auto& row : rows) {
+        QLineEdit* box = in(row.inDiurnal, row.box);
         box->clear();
         QTest::keyClicks(box, row.typed);
         EXPECT_EQ(box->text(), row.kept) << row.box;
     }
-    // Editing keys still work in a number box.
-    QLineEdit* day = control(*natal, "txtDay");
+    QLineEdit* day = in(false, "txtDay");  // editing keys still work in a number box
     day->setText("17");
     day->setCursorPosition(0);
     QTest::keyClick(day, Qt::Key_Delete);
@@ -72,42 +47,46 @@ TEST_F(WindowTest, KeystrokeFiltersLetOnlyTheirCharactersIn) {
     EXPECT_EQ(day->text(), "");
 }
 
-TEST_F(WindowTest, HourBoxesFoldOntoTheTwelveHourClock) {
-    QLineEdit* hour = control(*natal, "txtBirthHour");
-    control<QRadioButton>(*natal, "optAM")->setChecked(true);
-    hour->setText("0");
-    EXPECT_EQ(hour->text(), "12");
-    EXPECT_TRUE(checked(*natal, "optAM"));
-    hour->setText("17");
-    EXPECT_EQ(hour->text(), "5");
-    EXPECT_TRUE(checked(*natal, "optPM"));
-    hour->clear();
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Please fill in a value for birth hour."});
-
-    boxes.shown.clear();
-    QLineEdit* diurnalHour = control(*diurnal, "txtDiurnalHour");
-    diurnalHour->setText("13");
-    EXPECT_EQ(diurnalHour->text(), "1");
-    EXPECT_TRUE(checked(*diurnal, "optDiurnalPM"));
-    diurnalHour->setText("1x");
-    diurnalHour->clear();
-    EXPECT_EQ(shownTexts(), (std::vector<std::string>{"You are typing too fast. Please slow down.",
-                                                      "Please fill in a value for diurnal hour."}));
+TEST_F(InputWindowTest, HourBoxesFoldOntoTheTwelveHourClock) {
+    const struct {
+        bool inDiurnal;
+        const char *typed, *shown;
+        bool pm;
+        const char* message;
+    } rows[] = {
+        {false, "0", "12", false, nullptr},  // midnight keeps the A.M./P.M. choice
+        {false, "12", "12", false, nullptr},
+        {false, "17", "5", true, nullptr},
+        {false, "", "", false, "Please fill in a value for birth hour."},
+        {true, "13", "1", true, nullptr},
+        {true, "12", "12", false, nullptr},
+        {true, "1x", "1x", false, "You are typing too fast. Please slow down."},
+        {true, "", "", false, "Please fill in a value for diurnal hour."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.inDiurnal ? "diurnal '" : "natal '") + row.typed + "'");
+        in<QRadioButton>(row.inDiurnal, "optAM")->setChecked(true);
+        hour(row.inDiurnal)->setText("5");
+        boxes.shown.clear();
+        hour(row.inDiurnal)->setText(row.typed);
+        EXPECT_EQ(hour(row.inDiurnal)->text(), row.shown);
+        EXPECT_EQ(in<QRadioButton>(row.inDiurnal, "optPM")->isChecked(), row.pm);
+        EXPECT_EQ(shownTexts(), row.message ? std::vector<std::string>{row.message} : std::vector<std::string>{});
+    }
 }
 
-TEST_F(WindowTest, DirectionButtonsSetTheZoneSign) {
-    QLineEdit* zone = control(*natal, "txtTZ");
-    zone->setText("5");
-    control<QRadioButton>(*natal, "optEast")->click();
-    EXPECT_EQ(zone->text(), "-5");
-    control<QRadioButton>(*natal, "optWest")->click();
-    EXPECT_EQ(zone->text(), "5");
-    control<QRadioButton>(*diurnal, "optDiurnalEast")->click();
-    EXPECT_EQ(text(*diurnal, "txtDiurnalTZ"), "-5");
+TEST_F(InputWindowTest, EastAndWestSetTheZoneSign) {
+    for (const bool inDiurnal : {false, true}) {
+        in(inDiurnal, "txtTZ")->setText("5");
+        in<QRadioButton>(inDiurnal, "optEast")->click();
+        EXPECT_EQ(in(inDiurnal, "txtTZ")->text(), "-5");
+        in<QRadioButton>(inDiurnal, "optWest")->click();
+        EXPECT_EQ(in(inDiurnal, "txtTZ")->text(), "5");
+    }
 }
 
-TEST_F(WindowTest, FocusSelectsTheWholeText) {
-    QLineEdit* year = control(*natal, "txtYear");
+TEST_F(InputWindowTest, FocusSelectsTheWholeText) {
+    QLineEdit* year = in(false, "txtYear");
     year->setText("1952");
     year->deselect();
     QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
@@ -116,64 +95,65 @@ TEST_F(WindowTest, FocusSelectsTheWholeText) {
     EXPECT_EQ(year->selectedText(), "1952");
 }
 
-TEST_F(WindowTest, SecondPersonSwitchesTheMainMenus) {
-    auto main = fakeMainWindow({"mnuDataSummary", "mnuDataProgressions", "mnuDataSolarArc", "mnuDataTransits"});
+TEST_F(InputWindowTest, SecondPersonSwitchesTheMainMenus) {
+    QMainWindow main;
+    main.setObjectName("Helion");
+    for (const char* name : {"mnuDataSummary", "mnuDataProgressions", "mnuDataSolarArc", "mnuDataTransits"})
+        main.addAction(name)->setObjectName(name);
     auto* box = control<QCheckBox>(*diurnal, "chk2ndPerson");
     box->click();
-    EXPECT_FALSE(main->findChild<QAction*>("mnuDataProgressions")->isEnabled());
-    EXPECT_EQ(main->findChild<QAction*>("mnuDataTransits")->text(), "2nd &Person");
     EXPECT_TRUE(diurnal->secondPerson());
+    EXPECT_FALSE(main.findChild<QAction*>("mnuDataProgressions")->isEnabled());
+    EXPECT_EQ(main.findChild<QAction*>("mnuDataTransits")->text(), "2nd &Person");
     box->click();
-    EXPECT_TRUE(main->findChild<QAction*>("mnuDataSolarArc")->isEnabled());
-    EXPECT_EQ(main->findChild<QAction*>("mnuDataTransits")->text(), "&Transits");
+    EXPECT_TRUE(main.findChild<QAction*>("mnuDataSolarArc")->isEnabled());
+    EXPECT_EQ(main.findChild<QAction*>("mnuDataTransits")->text(), "&Transits");
 }
 
-TEST_F(WindowTest, UseNatalDataCopiesTheNatalWindowAndClearingFillsNow) {
-    control(*natal, "txtYear")->setText("1952");
-    control(*natal, "txtLongDeg")->setText("74");
-    control<QRadioButton>(*natal, "optSouth")->setChecked(true);
+TEST_F(InputWindowTest, BothOpenOnNowAndUseNatalDataCopiesTheNatalWindowUntilCleared) {
+    for (const bool inDiurnal : {false, true}) {  // the present moment at the default place
+        const InputWindowTexts texts = window(inDiurnal).texts();
+        EXPECT_EQ(texts.zone + " " + texts.longitudeDegrees + " " + texts.latitudeMinutes, "5 84 45");
+        EXPECT_FALSE(texts.east || texts.south);
+        EXPECT_TRUE(std::stoi(texts.hour) >= 1 && std::stoi(texts.hour) <= 12) << texts.hour;
+    }
+    EXPECT_EQ(natal->texts().name, "Now");
+    natal->setTexts({"Sample", "3", "7", "1952", "10", "30", "5", "74", "0", "40", "43", true, false, true});
     auto* box = control<QCheckBox>(*diurnal, "chkNatOrNow");
     box->click();
-    EXPECT_EQ(diurnal->texts().year, "1952");
-    EXPECT_EQ(diurnal->texts().longitudeDegrees, "74");
+    EXPECT_EQ(diurnal->texts().year + " " + diurnal->texts().longitudeDegrees, "1952 74");
     EXPECT_TRUE(diurnal->texts().south);
-    box->click();
+    box->click();  // cleared: Now again
     EXPECT_EQ(diurnal->texts().longitudeDegrees, "84");
     EXPECT_FALSE(diurnal->texts().south);
 }
 
-TEST_F(WindowTest, RejectedInputChangesNothing) {
-    session.state.data.appendReportLine("kept");
-    control(*natal, "txtMonth")->setText("13");
-    natal->show();
-    control<QPushButton>(*natal, "cmdOK")->click();
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Error in natal input data section. Please correct."});
-    EXPECT_FALSE(session.state.chartsComputed);
-    EXPECT_EQ(session.state.data.fullList().count(), 1);
-    EXPECT_TRUE(natal->isVisible());
-}
-
-TEST_F(WindowTest, OkComputesTheChartsAndShowsTheNatalReport) {
+TEST_F(InputWindowTest, OkRefusesBadInputUntouchedElseShowsOnlyTheNewNatalReport) {
     int computed = 0;
     session.onChartsComputed = [&computed] { ++computed; };
     session.state.data.appendReportLine("an older report");
-    natal->setTexts({"Sample", "3", "7", "1952", "10", "30", "5", "74", "0", "40", "43"});
+    natal->setTexts({"Sample", "13", "7", "1952", "10", "30", "5", "74", "0", "40", "43"});
     natal->show();
     diurnal->show();
     control<QPushButton>(*natal, "cmdOK")->click();
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"Error in natal input data section. Please correct."});
+    EXPECT_EQ(computed, 0);
+    EXPECT_EQ(session.state.data.fullList().count(), 1);
+    EXPECT_TRUE(natal->isVisible());
+
+    boxes.shown.clear();
+    in(false, "txtMonth")->setText("3");
+    control<QPushButton>(*natal, "cmdOK")->click();
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(computed, 1);
-    EXPECT_TRUE(session.state.chartsComputed);
-    EXPECT_EQ(session.state.charts.chartName, "Sample");
-    EXPECT_FALSE(natal->isVisible());
-    EXPECT_FALSE(diurnal->isVisible());
+    EXPECT_FALSE(natal->isVisible() || diurnal->isVisible());
     EXPECT_TRUE(data->isVisible());
     const QString shown = control<QPlainTextEdit>(*data, "RichText1")->toPlainText();
     EXPECT_TRUE(shown.contains("Sample"));
     EXPECT_FALSE(shown.contains("an older report"));
 }
 
-TEST_F(WindowTest, LeftClickOnTheBareDiurnalWindowComputesTheChart) {
+TEST_F(InputWindowTest, LeftClickOnTheBareDiurnalWindowComputesTheChart) {
     diurnal->show();
     // Labels and frames hand their clicks on to the window; they are not its surface.
     QWidget* label = control<QWidget>(*diurnal, "lblDiurnalMonth");

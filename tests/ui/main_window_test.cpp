@@ -1,20 +1,11 @@
-#include "ui/main_window.h"
-
-#include <gtest/gtest.h>
-
-#include <QAction>
 #include <QDate>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QPointer>
-#include <QTest>
 
 #include "core/app/settings.h"
 #include "started_program.h"
 #include "ui/input_d.h"
 #include "ui/input_d1.h"
-#include "ui/output_d1.h"
 
 namespace helion::test {
 namespace {
@@ -22,13 +13,11 @@ namespace {
 using MainWindowTest = StartedProgramTest;
 
 TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
-    std::string options = folder.read("OPTIONS.OPT");
     folder.write("Helion.INI", "HelionLeft= 1500\r\nHelionWidth= 9000\r\nHelionHeight= 1200\r\n");
     folder.write("RADIUS.DAT", "1,2,x\r\n");
     auto program = start();
 
     ui::MainWindow& main = *program->mainWindow;
-    EXPECT_EQ(main.objectName(), "Helion");
     EXPECT_TRUE(main.windowTitle().startsWith("Helion (Tropical zodiac) - "));
     EXPECT_TRUE(main.isVisible());
     EXPECT_TRUE(program->natalInput->isVisible());
@@ -37,7 +26,7 @@ TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
     EXPECT_FALSE(program->natalInput->frameGeometry().intersects(program->diurnalInput->frameGeometry()));
     EXPECT_EQ(main.pos().x(), 1500 * main.logicalDpiX() / 1440);
     EXPECT_EQ(main.width(), 9000 * main.logicalDpiX() / 1440);
-    EXPECT_EQ(program->session.state.houseSystem, houseSystemFromOption(program->session.state.options[27]));
+    EXPECT_EQ(program->session.state.houseSystem, houseSystemFromOption(program->session.state.options[option::HouseSystem]));
     EXPECT_FALSE(item(*program, "mnuData")->isVisible());
     EXPECT_FALSE(item(*program, "mnuInputData")->isVisible());
 
@@ -63,25 +52,26 @@ TEST_F(MainWindowTest, ExitAndClosingTheWindowBothWriteTheSettings) {
     }
 }
 
-TEST_F(MainWindowTest, AComputedChartOpensTheDataMenuWhoseReportsFillTheDataWindow) {
+TEST_F(MainWindowTest, AComputedChartOpensTheDataMenuAndAnotherHouseSystemRecomputesIt) {
     auto program = start();
     program->natalInput->pressOk();
     ASSERT_TRUE(program->session.state.chartsComputed) << (boxes.shown.empty() ? "" : boxes.shown[0].text);
     EXPECT_TRUE(item(*program, "mnuData")->isVisible());
     EXPECT_TRUE(item(*program, "mnuInputData")->isVisible());
 
-    const struct {
-        const char* item;
-        const char* expected;
-    } rows[] = {
-        {"mnuDataProgressions", "PROGRESSED PLANET ASPECTS TO NATAL PLANETS"},
-        {"mnuDataTransits", "TRANSITING PLANET ASPECTS TO NATAL PLANETS"},
-        {"mnuCosmodynes", "TOTALS"},
-    };
-    for (const auto& row : rows) {
-        item(*program, row.item)->trigger();
-        EXPECT_TRUE(dataText(*program).contains(row.expected)) << row.item;
+    for (auto [name, heading] : {std::pair{"mnuDataProgressions", "PROGRESSED PLANET ASPECTS TO NATAL PLANETS"},
+                                 {"mnuDataTransits", "TRANSITING PLANET ASPECTS TO NATAL PLANETS"},
+                                 {"mnuCosmodynes", "TOTALS"}}) {
+        item(*program, name)->trigger();
+        EXPECT_TRUE(dataText(*program).contains(heading)) << name;
     }
+
+    item(*program, "mnuHouseMeridian")->trigger();
+    item(*program, "mnuHouseKoch")->trigger();
+    EXPECT_TRUE(item(*program, "mnuHouseKoch")->isChecked());
+    EXPECT_FALSE(item(*program, "mnuHouseMeridian")->isChecked());  // one system at a time
+    EXPECT_EQ(program->session.state.charts.houseSystem, HouseSystem::Koch);
+    EXPECT_TRUE(program->natalInput->isHidden());  // shown for the run, hidden by it
 }
 
 TEST_F(MainWindowTest, TheInputMenuRefreshesOnlyAChartNamedNow) {
@@ -100,35 +90,22 @@ TEST_F(MainWindowTest, TheInputMenuRefreshesOnlyAChartNamedNow) {
     EXPECT_EQ(year->text(), "1952");
 }
 
-TEST_F(MainWindowTest, ChangingTheHouseSystemRecomputesTheCharts) {
-    auto program = start();
-    program->natalInput->pressOk();
-    item(*program, "mnuHouseKoch")->trigger();
-    EXPECT_TRUE(item(*program, "mnuHouseKoch")->isChecked());
-    EXPECT_EQ(program->session.state.charts.houseSystem, HouseSystem::Koch);
-    EXPECT_TRUE(program->natalInput->isHidden());  // shown for the run, hidden by it
-}
-
-TEST_F(MainWindowTest, HelpItemsShowTheirTextOrWarnWhenItIsMissing) {
+TEST_F(MainWindowTest, HelpOptionsAndAboutItems) {
     auto program = start();
     folder.write("HINTS.HLP", "Hint one\r\nHint two\r\n");
     item(*program, "mnuHelpHints")->trigger();
     EXPECT_TRUE(dataText(*program).startsWith("Hint one\nHint two\n"));
-
     std::filesystem::remove(folder.path() / "PHILO.HLP");
     item(*program, "mnuPhilosophyHelp")->trigger();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, kWarningCaption);
-}
 
-TEST_F(MainWindowTest, OptionsAndAboutOpenTheirWindows) {
-    auto program = start();
     item(*program, "mnuOptions")->trigger();
     item(*program, "mnuHelpAbout")->trigger();
     EXPECT_TRUE(program->mainWindow->findChild<QWidget*>("Options")->isVisible());
     QPointer<QWidget> about = program->mainWindow->findChild<QWidget*>("About");
     ASSERT_TRUE(about && about->isVisible());
-    QTest::mouseClick(about, Qt::LeftButton);
+    QTest::mouseClick(about, Qt::LeftButton);  // a click anywhere closes it
     EXPECT_TRUE(!about || !about->isVisible());
 }
 

@@ -1,43 +1,31 @@
 #include "ui/options_window.h"
 
-#include <gtest/gtest.h>
-
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
-#include "../core/app/temp_folder.h"
-#include "recording_message_boxes.h"
-#include "ui/session.h"
+#include "window_fixture.h"
 
 namespace helion::test {
 namespace {
 
 constexpr const char* kMaster = "  8.0  conjunction orb\r\n  6.0  sextile orb\r\n";
 
-class OptionsWindowTest : public ::testing::Test {
+class OptionsWindowTest : public WindowTest {
 protected:
     OptionsWindowTest() {
-        session.messages = &boxes;
-        session.state.programFolder = folder.path();
         folder.write("OPTIONS.MAS", kMaster);
         folder.write("OPTIONS.OPT", "  7.0  conjunction orb\r\n  6.0  sextile orb\r\n");
         session.state.options.value[1] = 7.0f;
     }
-    QPlainTextEdit* content(QWidget& w) { return w.findChild<QPlainTextEdit*>("txtContent"); }
-    void click(QWidget& w, const char* name) { QTest::mouseClick(w.findChild<QPushButton*>(name), Qt::LeftButton); }
-
-    TempFolder folder;
-    RecordingMessageBoxes boxes;
-    ui::Session session;
+    static QPlainTextEdit* content(QWidget& w) { return control<QPlainTextEdit>(w, "txtContent"); }
+    static void click(QWidget& w, const char* name) { QTest::mouseClick(control<QPushButton>(w, name), Qt::LeftButton); }
 };
 
 TEST_F(OptionsWindowTest, SaveWritesTheFileAndReloadsTheOptions) {
     ui::OptionsWindow window(session);
-    EXPECT_EQ(window.objectName(), "Options");
     EXPECT_EQ(window.windowTitle(), "Edit: OPTIONS.OPT");
     EXPECT_EQ(content(window)->toPlainText(), "  7.0  conjunction orb\n  6.0  sextile orb\n");
-
     content(window)->setPlainText("  2.5  conjunction orb\n  6.0  sextile orb\n");
     click(window, "btnSave");
     EXPECT_FLOAT_EQ(session.state.options[1], 2.5f);
@@ -61,8 +49,7 @@ TEST_F(OptionsWindowTest, AnUnreadableFileIsReportedAndNeverOverwritten) {
     ui::OptionsWindow window(session);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, kErrorCaption);
-    EXPECT_FALSE(window.findChild<QPushButton*>("btnSave")->isEnabled());
-
+    EXPECT_FALSE(control<QPushButton>(window, "btnSave")->isEnabled());
     click(window, "cmdRestoreDefault");  // no master copy either
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "OPTIONS.OPT"));

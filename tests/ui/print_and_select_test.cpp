@@ -24,13 +24,15 @@ int pdfPages(const std::filesystem::path& pdf) {
 }
 
 TEST_F(WindowTest, PrintWindowPrintsItsTextInPagesOfTheOptionLength) {
+    ui::PrntFile missing(session, folder.path() / "PRNTFILE.XXX");
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"The file PRNTFILE.XXX cannot be read."});
+
     session.state.options.value[option::PrintPageLength] = 50;
     const auto file = folder.write("PRNTFILE.XXX", numberedText(120));
     ui::PrntFile window(session, file);
     auto* content = control<QPlainTextEdit>(window, "txtContent");
     EXPECT_TRUE(content->toPlainText().startsWith("line 1\nline 2\n"));
     content->appendPlainText("edited");
-
     const auto pdf = folder.path() / "out.pdf";
     window.choosePrinter = [&pdf](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -38,22 +40,16 @@ TEST_F(WindowTest, PrintWindowPrintsItsTextInPagesOfTheOptionLength) {
         return true;
     };
     control<QPushButton>(window, "btnPrint")->click();
-    EXPECT_EQ(pdfPages(pdf), 3);
+    EXPECT_EQ(pdfPages(pdf), 3);  // 121 lines in pages of 50
     EXPECT_EQ(readTextFile(file), numberedText(120) + "edited\r\n");
     EXPECT_EQ(window.result(), QDialog::Accepted);
-}
-
-TEST_F(WindowTest, PrintWindowReportsAFileItCannotRead) {
-    ui::PrntFile window(session, folder.path() / "PRNTFILE.XXX");
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{"The file PRNTFILE.XXX cannot be read."});
 }
 
 class SelectFileTest : public WindowTest {
 protected:
     SelectFileTest() {
-        for (const char* name : {"MINE.FIL", "NAMES.FIL", "S.FIL", "NOTES.TXT"}) folder.write(name, "x");
         std::filesystem::create_directory(folder.path() / "sub");
-        folder.write("sub/OTHER.FIL", "x");
+        for (const char* name : {"MINE.FIL", "NAMES.FIL", "S.FIL", "NOTES.TXT", "sub/OTHER.FIL"}) folder.write(name, "x");
     }
     static QStringList entries(QListWidget* list) {
         QStringList names;
@@ -62,25 +58,24 @@ protected:
     }
 };
 
-TEST_F(SelectFileTest, ListsThePatternAndSelectsTheCurrentFile) {
+TEST_F(SelectFileTest, ListsThePatternSelectsTheCurrentFileAndWalksFolders) {
     ui::SelectFIle window(folder.path(), "*.FIL", "/elsewhere/names.fil");
     auto* files = control<QListWidget>(window, "filList");
+    auto* folders = control<QListWidget>(window, "dirList");
     EXPECT_EQ(entries(files), (QStringList{"MINE.FIL", "NAMES.FIL", "S.FIL"}));
     EXPECT_EQ(files->currentItem()->text(), "NAMES.FIL");
-    EXPECT_EQ(entries(control<QListWidget>(window, "dirList")), (QStringList{"..", "sub"}));
+    EXPECT_EQ(entries(folders), (QStringList{"..", "sub"}));
     control<QPushButton>(window, "cmdSelect")->click();
     EXPECT_EQ(window.chosenPath(), std::filesystem::canonical(folder.path()) / "NAMES.FIL");
-}
 
-TEST_F(SelectFileTest, FoldersAndRootsAndCancel) {
-    ui::SelectFIle window(folder.path(), "*.FIL", "");
-    auto* folders = control<QListWidget>(window, "dirList");
+    ui::SelectFIle walked(folder.path(), "*.FIL", "");
+    folders = control<QListWidget>(walked, "dirList");
     emit folders->itemActivated(folders->findItems("sub", Qt::MatchExactly).front());
-    EXPECT_EQ(entries(control<QListWidget>(window, "filList")), QStringList{"OTHER.FIL"});
-    window.openFolder("/");
+    EXPECT_EQ(entries(control<QListWidget>(walked, "filList")), QStringList{"OTHER.FIL"});
+    walked.openFolder("/");
     EXPECT_FALSE(entries(folders).contains(".."));
-    control<QPushButton>(window, "cmdCancel")->click();
-    EXPECT_TRUE(window.chosenPath().empty());
+    control<QPushButton>(walked, "cmdCancel")->click();
+    EXPECT_TRUE(walked.chosenPath().empty());
 }
 
 TEST_F(SelectFileTest, AFileInTheRootGetsOneSeparator) {

@@ -1,7 +1,6 @@
 #pragma once
-// Records every message box a window would show, and answers questions from a queue.
+// Records every message box a window would show; every question is answered No.
 
-#include <deque>
 #include <vector>
 
 #include "ui/message_boxes.h"
@@ -13,13 +12,9 @@ public:
     void show(const Message& message, ui::MessageIcon) override { shown.push_back(message); }
     bool askYesNo(const Message& question) override {
         shown.push_back(question);
-        if (answers.empty()) return false;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return false;
     }
     std::vector<Message> shown;
-    std::deque<bool> answers;
 };
 
 }  // namespace helion::test

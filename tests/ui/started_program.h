@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "program_folder_copy.h"
+#include "../core/app/temp_folder.h"
 #include "recording_message_boxes.h"
 #include "ui/main_window.h"
 #include "ui/output_d1.h"
@@ -31,6 +31,15 @@ inline QAction* item(ui::Program& program, const char* name) {
 inline QString dataText(ui::Program& program) {
     return program.dataWindow->findChild<QPlainTextEdit*>("RichText1")->toPlainText();
 }
+
+// A temporary program folder holding a copy of the shipped data files.
+class ProgramFolderCopy : public TempFolder {
+public:
+    ProgramFolderCopy() {
+        for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(HELION_SOURCE_DIR) / "data"))
+            std::filesystem::copy_file(entry.path(), path() / entry.path().filename());
+    }
+};
 
 class StartedProgramTest : public ::testing::Test {
 protected:

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QMainWindow>
 
 #include <memory>
 
@@ -42,9 +41,6 @@ public:
         EXPECT_TRUE(found) << name;
         return found;
     }
-    static std::string text(QWidget& window, const char* name) {
-        return control(window, name)->text().toStdString();
-    }
 
 protected:
     std::vector<std::string> shownTexts() const {
@@ -60,13 +56,5 @@ protected:
     std::unique_ptr<ui::InputD> natal;
     std::unique_ptr<ui::InputD1> diurnal;
 };
-
-// A main window with the menu items the input windows switch.
-inline std::unique_ptr<QMainWindow> fakeMainWindow(std::initializer_list<const char*> items) {
-    auto window = std::make_unique<QMainWindow>();
-    window->setObjectName("Helion");
-    for (const char* name : items) window->addAction(name)->setObjectName(name);
-    return window;
-}
 
 }  // namespace helion::test
