@@ -95,10 +95,6 @@ TEST_F(MainWindowTest, HelpOptionsAndAboutItems) {
     folder.write("HINTS.HLP", "Hint one\r\nHint two\r\n");
     item(*program, "mnuHelpHints")->trigger();
     EXPECT_TRUE(dataText(*program).startsWith("Hint one\nHint two\n"));
-    std::filesystem::remove(folder.path() / "PHILO.HLP");
-    item(*program, "mnuPhilosophyHelp")->trigger();
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, kWarningCaption);
 
     item(*program, "mnuOptions")->trigger();
     item(*program, "mnuHelpAbout")->trigger();
