@@ -21,48 +21,39 @@ OptionValues filled(float value) {
     return v;
 }
 
-TEST(OptionsFile, ReadsOnlyTheFirstSevenCharactersByTheLeadingNumberRule) {
+TEST(OptionsFile, ReadsTheFirstSevenCharactersOfEachLineUpToTheFirstEmptyLine) {
+    const struct {
+        const char* what;
+        std::string text;
+        std::vector<float> values;  // entries from 1 on; entries without a line keep the previous 9
+        std::vector<int> problemLines;
+    } rows[] = {
+        {"leading number rule", "  2.5  Conjunction orb\r\n12.345678\r\n   10\r\nabc 4\r\n-1.5xyz\r\n",
+         {2.5f, 12.3456f, 10.0f, 0.0f, -1.5f, 9.0f}, {2, 4}},  // cut at the 7th character; no number
+        {"empty line", valueLines(2, "4") + "\r\n" + valueLines(5, "8"), {4.0f, 4.0f, 9.0f}, {4}},
+        {"LF", "5\n6\n7", {5.0f, 6.0f, 7.0f, 9.0f}, {}},
+        {"CR", "5\r6\r7\r", {5.0f, 6.0f, 7.0f, 9.0f}, {}},
+    };
     test::TempFolder folder;
-    const auto file = folder.write("OPTIONS.OPT", "  2.5  Conjunction orb\r\n12.345678\r\n   10\r\nabc 4\r\n-1.5xyz\r\n");
-    const OptionsLoad load = loadOptions(file, filled(9));
-    EXPECT_TRUE(load.messages.empty());
-    EXPECT_FLOAT_EQ(load.values[1], 2.5f);
-    EXPECT_FLOAT_EQ(load.values[2], 12.3456f);
-    EXPECT_FLOAT_EQ(load.values[3], 10.0f);
-    EXPECT_FLOAT_EQ(load.values[4], 0.0f);
-    EXPECT_FLOAT_EQ(load.values[5], -1.5f);
-    EXPECT_FLOAT_EQ(load.values[6], 9.0f) << "entries without a line keep their value";
-    ASSERT_EQ(load.problems.size(), 2u);
-    EXPECT_EQ(load.problems[0].line, 2);  // cut at the 7th character
-    EXPECT_EQ(load.problems[1].line, 4);  // no number
-}
-
-TEST(OptionsFile, TheFirstEmptyLineEndsTheList) {
-    test::TempFolder folder;
-    const auto file = folder.write("OPTIONS.OPT", valueLines(29, "4") + "\r\n" + valueLines(5, "8"));
-    const OptionsLoad load = loadOptions(file, filled(1));
-    EXPECT_FLOAT_EQ(load.values[29], 4.0f);
-    EXPECT_FLOAT_EQ(load.values[30], 1.0f);
-    ASSERT_EQ(load.problems.size(), 1u);
-    EXPECT_EQ(load.problems[0].line, 31);
-}
-
-TEST(OptionsFile, AcceptsLfAndCrOnlyLineEnds) {
-    test::TempFolder folder;
-    for (const char* text : {"5\n6\n7", "5\r6\r7\r"}) {
-        const OptionsLoad load = loadOptions(folder.write("OPTIONS.OPT", text), OptionValues{});
-        EXPECT_FLOAT_EQ(load.values[3], 7.0f) << text;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const OptionsLoad load = loadOptions(folder.write("OPTIONS.OPT", row.text), filled(9));
+        EXPECT_TRUE(load.messages.empty());
+        for (std::size_t i = 0; i < row.values.size(); ++i)
+            EXPECT_FLOAT_EQ(load.values[static_cast<int>(i) + 1], row.values[i]) << "entry " << i + 1;
+        std::vector<int> lines;
+        for (const auto& problem : load.problems) lines.push_back(problem.line);
+        EXPECT_EQ(lines, row.problemLines);
     }
 }
 
 TEST(OptionsFile, UnusableFilesKeepThePreviousValuesAndSaySo) {
     test::TempFolder folder;
-    struct Row {
+    const struct {
         const char* name;
         std::string content;
         const char* says;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"missing", "", "cannot be read"},
         {"OVER.OPT", valueLines(223), "more than the 222"},
         {"EMPTY.OPT", "", "holds no values"},
@@ -91,15 +82,7 @@ TEST(OptionsEditor, SaveWritesTheTextAndReloads) {
     EXPECT_EQ(folder.read("OPTIONS.OPT"), "6      first\r\n7\r\n");
 }
 
-TEST(OptionsEditor, RestoreCopiesTheMasterWithoutChangingTheValuesInUse) {
-    test::TempFolder folder;
-    folder.write("OPTIONS.MAS", "8\r\n");
-    folder.write("OPTIONS.OPT", "2\r\n");
-    EXPECT_FALSE(restoreDefaultOptions(folder.path()));
-    EXPECT_EQ(folder.read("OPTIONS.OPT"), "8\r\n");
-}
-
-TEST(OptionsEditor, RestoreWithoutMasterLeavesTheOptionsFileAlone) {
+TEST(OptionsEditor, RestoreCopiesTheMasterOrLeavesTheOptionsFileAlone) {
     test::TempFolder folder;
     folder.write("OPTIONS.OPT", "2\r\n");
     const auto refusal = restoreDefaultOptions(folder.path());
@@ -107,10 +90,17 @@ TEST(OptionsEditor, RestoreWithoutMasterLeavesTheOptionsFileAlone) {
     EXPECT_EQ(refusal->caption, "Error!");
     EXPECT_NE(refusal->text.find("OPTIONS.MAS"), std::string::npos);
     EXPECT_EQ(folder.read("OPTIONS.OPT"), "2\r\n");
+
+    folder.write("OPTIONS.MAS", "8\r\n");
+    EXPECT_FALSE(restoreDefaultOptions(folder.path()));
+    EXPECT_EQ(folder.read("OPTIONS.OPT"), "8\r\n");
 }
 
-TEST(EditorText, LoadThenSaveKeepsEveryByte) {
+TEST(EditorText, LoadAddsCrLfToEveryLineAndLoadThenSaveKeepsEveryByte) {
     test::TempFolder folder;
+    EXPECT_EQ(loadEditorText(folder.write("A.FIL", "a\nb")).text, "a\r\nb\r\n");
+    EXPECT_TRUE(loadEditorText(folder.path() / "NONE.FIL").error);
+
     const std::string original = "8      Conjunction\r\n6      Sextile\r\n\r\n";
     const auto file = folder.write("NATAL.ORB", original);
     const EditorLoad load = loadEditorText(file);
@@ -120,24 +110,14 @@ TEST(EditorText, LoadThenSaveKeepsEveryByte) {
 }
 
 TEST(EditorText, SavingNormalisesLineBreaksAndNeverEatsText) {
-    struct Row {
-        const char* text;
-        const char* file;
-    };
-    const Row rows[] = {
+    const std::pair<const char*, const char*> rows[] = {
         {"8\r\n6\r\n", "8\r\n6\r\n"},
         {"8\n6\n", "8\r\n6\r\n"},  // a text box that hands back LF alone
         {"8\r\n6", "8\r\n6\r\n"},  // the final break was deleted while editing
         {"8", "8\r\n"},
         {"", ""},
     };
-    for (const auto& row : rows) EXPECT_EQ(editorTextForFile(row.text), row.file) << row.text;
-}
-
-TEST(EditorText, LoadAddsCrLfToEveryLine) {
-    test::TempFolder folder;
-    EXPECT_EQ(loadEditorText(folder.write("A.FIL", "a\nb")).text, "a\r\nb\r\n");
-    EXPECT_TRUE(loadEditorText(folder.path() / "NONE.FIL").error);
+    for (const auto& [text, file] : rows) EXPECT_EQ(editorTextForFile(text), file) << text;
 }
 
 }  // namespace

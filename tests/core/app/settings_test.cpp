@@ -9,20 +9,6 @@ namespace {
 
 const std::filesystem::path kFolder = "/prog";
 
-TEST(SettingsFile, MissingFileKeepsTheDefaults) {
-    test::TempFolder folder;
-    const SettingsRead read = readSettings(folder.path());
-    EXPECT_EQ(read.settings, defaultSettings(folder.path()));
-    EXPECT_FALSE(read.error);
-    EXPECT_EQ(read.settings.dataFile, (folder.path() / "NAMES.FIL").string());
-    EXPECT_EQ(read.settings.geoDataFile, (folder.path() / "GA_MA.LL").string());
-}
-
-struct AcceptanceRow {
-    const char* line;
-    Settings expected;
-};
-
 Settings with(void (*change)(Settings&)) {
     Settings s = defaultSettings(kFolder);
     change(s);
@@ -30,33 +16,38 @@ Settings with(void (*change)(Settings&)) {
 }
 
 TEST(SettingsFile, EachKeyKeepsItsAcceptanceRule) {
-    const AcceptanceRow rows[] = {
-        {"FontSize= 6", with([](Settings&) {})},
+    const auto unchanged = [](Settings&) {};
+    const std::pair<const char*, Settings> rows[] = {
+        {"FontSize= 6", with(unchanged)},
         {"FontSize=7.75", with([](Settings& s) { s.fontSize = 7.75; })},
-        {"FontSize=abc", with([](Settings&) {})},
-        {"HelionHeight= 0", with([](Settings&) {})},
+        {"FontSize=abc", with(unchanged)},
+        {"HelionHeight= 0", with(unchanged)},
         {"HelionHeight= 5000", with([](Settings& s) { s.helionHeight = 5000; })},
         {"HelionTop=-120", with([](Settings& s) { s.helionTop = -120; })},
-        {"DataTop= 0", with([](Settings&) {})},
+        {"DataTop= 0", with(unchanged)},
         {"DataLeft=xyz", with([](Settings& s) { s.dataLeft = 0; })},
         {"DataLeft= 100", with([](Settings& s) { s.dataLeft = 100; })},
         {"DataWidth= 1234.6", with([](Settings& s) { s.dataWidth = 1235; })},
-        {"DataWidth= 99999", with([](Settings&) {})},
-        {"DataFile=", with([](Settings&) {})},
+        {"DataWidth= 99999", with(unchanged)},
+        {"DataFile=", with(unchanged)},
         {"GeoDataFile=/home/me/towns.LL", with([](Settings& s) { s.geoDataFile = "/home/me/towns.LL"; })},
         {"AtlasDir=/opt/atlas", with([](Settings& s) { s.atlasDir = "/opt/atlas"; })},
         {"TypeChart= 1", with([](Settings& s) { s.typeChart = 1; })},
         {"StartScale", with([](Settings& s) { s.startScale = 0; })},  // no "=": the whole line is the value
-        {"Unrelated=5", with([](Settings&) {})},
+        {"Unrelated=5", with(unchanged)},
+        // The last of repeated keys wins.
+        {"TypeChart= 1\r\nFontBold= 1\r\nTypeChart= 0", with([](Settings& s) { s.fontBold = 1; })},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(parseSettings(row.line, defaultSettings(kFolder)).settings, row.expected) << row.line;
+    for (const auto& [line, expected] : rows)
+        EXPECT_EQ(parseSettings(line, defaultSettings(kFolder)).settings, expected) << line;
 }
 
-TEST(SettingsFile, LastOfRepeatedKeysWinsAndOrderDoesNotMatter) {
-    const auto read = parseSettings("TypeChart= 1\r\nFontBold= 1\r\nTypeChart= 0\r\n", defaultSettings(kFolder));
-    EXPECT_EQ(read.settings.typeChart, 0);
-    EXPECT_EQ(read.settings.fontBold, 1);
+TEST(SettingsFile, ReportsWhatItIgnores) {
+    const auto read = parseSettings("[Helion] - Do NOT change the order of these variables.\nFontSize= 6\nColour=red\n",
+                                    defaultSettings(kFolder));
+    ASSERT_EQ(read.problems.size(), 2u);
+    EXPECT_EQ(read.problems[0].line, 2);
+    EXPECT_EQ(read.problems[1], (LineProblem{3, "not a setting; the line is ignored"}));
 }
 
 TEST(SettingsFile, WritesTheFixedOrderWithLeadingBlanks) {
@@ -85,16 +76,11 @@ TEST(SettingsFile, RoundTripsThroughTheFile) {
     EXPECT_TRUE(read.problems.empty());
 }
 
-TEST(SettingsFile, ReportsWhatItIgnores) {
-    const auto read = parseSettings("[Helion] - Do NOT change the order of these variables.\nFontSize= 6\nColour=red\n",
-                                    defaultSettings(kFolder));
-    ASSERT_EQ(read.problems.size(), 2u);
-    EXPECT_EQ(read.problems[0].line, 2);
-    EXPECT_EQ(read.problems[1], (LineProblem{3, "not a setting; the line is ignored"}));
-}
-
-TEST(SettingsFile, BinaryFileKeepsTheDefaultsWithAMessage) {
+TEST(SettingsFile, MissingFileKeepsTheDefaultsQuietlyABinaryOneWithAMessage) {
     test::TempFolder folder;
+    const SettingsRead missing = readSettings(folder.path());
+    EXPECT_EQ(missing.settings, defaultSettings(folder.path()));
+    EXPECT_FALSE(missing.error);
     folder.write("Helion.INI", std::string("FontSize= 12\0\x01\x02", 15));
     const SettingsRead read = readSettings(folder.path());
     EXPECT_EQ(read.settings, defaultSettings(folder.path()));

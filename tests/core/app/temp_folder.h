@@ -1,13 +1,13 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with its files at the
-// end of the test.
+// A fresh folder under the system's temporary folder, named after the running test and
+// removed with its files at the end of it.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <string_view>
 
 #include <unistd.h>
 
@@ -19,12 +19,10 @@ class TempFolder {
 public:
     TempFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = "helion-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
+        std::string name = std::string("helion-") + info->test_suite_name() + "-" + info->name() + "-" +
                            std::to_string(::getpid());
-        for (char& c : name)
-            if (c == '/') c = '_';
-        path_ = std::filesystem::temp_directory_path() / name;
-        std::filesystem::remove_all(path_);
+        std::ranges::replace(name, '/', '_');  // parameterised test names hold slashes
+        std::filesystem::remove_all(path_ = std::filesystem::temp_directory_path() / name);
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {
@@ -36,9 +34,8 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path write(std::string_view name, std::string_view content) const {
-        const auto file = path_ / name;
-        std::ofstream(file, std::ios::binary) << content;
-        return file;
+        std::ofstream(path_ / name, std::ios::binary) << content;
+        return path_ / name;
     }
     std::string read(std::string_view name) const { return readTextFile(path_ / name).value_or("<missing>"); }
 

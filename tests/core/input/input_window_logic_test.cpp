@@ -8,14 +8,14 @@ namespace {
 TEST(KeyAccepted, DigitsEverywhereSignAndPointOnlyInTheZone) {
     struct Row {
         char32_t key;
-        bool digits, zone, name;
+        bool digits, zone;
     };
-    for (const Row& row : {Row{U'7', true, true, true}, Row{U'\b', true, true, true}, Row{U'-', false, true, true},
-                           Row{U'.', false, true, true}, Row{U'a', false, false, true}, Row{U' ', false, false, true},
-                           Row{U'+', false, false, true}, Row{U'\u00e9', false, false, true}}) {
+    for (const Row& row : {Row{U'7', true, true}, Row{U'\b', true, true}, Row{U'-', false, true}, Row{U'.', false, true},
+                           Row{U'a', false, false}, Row{U' ', false, false}, Row{U'+', false, false},
+                           Row{U'\u00e9', false, false}}) {
         EXPECT_EQ(keyAccepted(KeyFilter::Digits, row.key), row.digits) << static_cast<int>(row.key);
         EXPECT_EQ(keyAccepted(KeyFilter::ZoneDigits, row.key), row.zone) << static_cast<int>(row.key);
-        EXPECT_EQ(keyAccepted(KeyFilter::AnyText, row.key), row.name) << static_cast<int>(row.key);
+        EXPECT_TRUE(keyAccepted(KeyFilter::AnyText, row.key)) << static_cast<int>(row.key);
     }
 }
 
@@ -26,13 +26,11 @@ TEST(CorrectHour, FoldsOntoTheTwelveHourClock) {
         bool pm;
     };
     for (const Row& row : {Row{"0", "12", false}, Row{"00", "12", false}, Row{"12", std::nullopt, false},
-                           Row{"07", std::nullopt, false}, Row{"13", "1", true}, Row{"17", "5", true},
-                           Row{"24", "12", true}, Row{"25", "1", true}, Row{"123", "3", true},
-                           Row{"99999999999999", "3", true}}) {
+                           Row{"07", std::nullopt, false}, Row{"13", "1", true}, Row{"24", "12", true},
+                           Row{"25", "1", true}, Row{"123", "3", true}, Row{"99999999999999", "3", true}}) {
         for (HourBox box : {HourBox::Natal, HourBox::Diurnal}) {
             const HourCorrection c = correctHour(row.typed, box);
-            EXPECT_EQ(c.text, row.text) << row.typed;
-            EXPECT_EQ(c.selectPm, row.pm) << row.typed;
+            EXPECT_EQ(std::tie(c.text, c.selectPm), std::tie(row.text, row.pm)) << row.typed;
             EXPECT_FALSE(c.message) << row.typed;
         }
     }
@@ -56,58 +54,37 @@ TEST(CorrectHour, EmptyBoxAndTextThatIsNoNumber) {
 }
 
 TEST(ZoneTextForDirection, EastNegativeWestPositiveEmptyStays) {
-    EXPECT_EQ(zoneTextForDirection("5", true), "-5");
-    EXPECT_EQ(zoneTextForDirection("-5", false), "5");
-    EXPECT_EQ(zoneTextForDirection("-5.5", true), "-5.5");
-    EXPECT_EQ(zoneTextForDirection("0", true), "0");
-    EXPECT_EQ(zoneTextForDirection("", true), "");
+    for (const auto& [zone, east, text] : {std::tuple{"5", true, "-5"}, std::tuple{"-5", false, "5"},
+                                           std::tuple{"-5.5", true, "-5.5"}, std::tuple{"0", true, "0"},
+                                           std::tuple{"", true, ""}})
+        EXPECT_EQ(zoneTextForDirection(zone, east), text) << zone << " east " << east;
 }
 
-TEST(FillDateAndTime, HourOnTheTwelveHourClockWithItsHalfDay) {
-    struct Row {
-        int hour;
-        const char* text;
-        bool am;
-    };
-    for (const Row& row : {Row{0, "12", true}, Row{9, "9", true}, Row{12, "12", false}, Row{23, "11", false}}) {
+TEST(FillInputWindow, HourOnTheTwelveHourClockWithItsHalfDay) {
+    for (const auto& [hour, text, am] : {std::tuple{0, "12", true}, std::tuple{9, "9", true},
+                                         std::tuple{12, "12", false}, std::tuple{23, "11", false}}) {
         InputWindowTexts texts;
-        fillDateAndTime(texts, {2024, 3, 5, row.hour, 7});
-        EXPECT_EQ(texts.hour, row.text);
-        EXPECT_EQ(texts.am, row.am);
+        fillDateAndTime(texts, {2024, 3, 5, hour, 7});
+        EXPECT_EQ(std::tie(texts.hour, texts.am), std::tuple(text, am)) << hour;
         EXPECT_EQ(texts.month + "/" + texts.day + "/" + texts.year + " " + texts.minute, "3/5/2024 7");
     }
 }
 
-TEST(FillDefaultPlace, OptionsGiveZonePlaceAndDirections) {
+TEST(FillInputWindow, DefaultPlaceCarriesTheSignOfItsDirection) {
     OptionValues options;
     options.value[option::DefaultZone] = 5.5f;
     options.value[option::DefaultLongitudeDegrees] = 74;
-    options.value[option::DefaultLongitudeMinutes] = 0;
     options.value[option::DefaultLongitudeEast] = 1;
     options.value[option::DefaultLatitudeDegrees] = 40;
     options.value[option::DefaultLatitudeMinutes] = 43;
-    options.value[option::DefaultLatitudeSouth] = 0;
     InputWindowTexts texts;
     fillDefaultPlace(texts, options);
     EXPECT_EQ(texts.zone, "-5.5");
     EXPECT_TRUE(texts.east);
     EXPECT_FALSE(texts.south);
-    EXPECT_EQ(texts.longitudeDegrees + " " + texts.longitudeMinutes, "74 0");
-    EXPECT_EQ(texts.latitudeDegrees + " " + texts.latitudeMinutes, "40 43");
-}
-
-TEST(SecondPersonMenuSwitches, SwitchesBetweenTransitsAndSecondPerson) {
-    const auto person = secondPersonMenuSwitches(true);
-    const auto transits = secondPersonMenuSwitches(false);
-    EXPECT_EQ(person[1].objectName, "mnuDataProgressions");
-    EXPECT_EQ(person[1].enabled, false);
-    EXPECT_EQ(transits[1].enabled, true);
-    EXPECT_EQ(person[3].caption, "2nd &Person");
-    EXPECT_EQ(transits[3].caption, "&Transits");
-    EXPECT_EQ(person[6].caption, "2nd &Person Natal vs Natal");
-    EXPECT_EQ(transits[6].caption, "&Transits vs Natal");
-    EXPECT_FALSE(person[6].enabled);
-    EXPECT_EQ(person[0].enabled, true);
+    EXPECT_EQ(texts.longitudeDegrees + " " + texts.longitudeMinutes + " " + texts.latitudeDegrees + " " +
+                  texts.latitudeMinutes,
+              "74 0 40 43");
 }
 
 }  // namespace
