@@ -13,14 +13,11 @@ namespace {
 // from day to day. Measured: the library and ours agree to the last bit; one unit in the
 // last place of a Julian day near 2.4 million (4.7e-10 day) is allowed.
 TEST(JulianDayCrossCheck, EveryDayFrom1600To2100) {
-    const long first = dayNumber({1600, 1, 1});
-    const long last = dayNumber({2100, 12, 31});
     double largest = 0.0;
-    for (long n = first; n <= last; ++n) {
+    for (long n = dayNumber({1600, 1, 1}); n <= dayNumber({2100, 12, 31}); ++n) {
         const CalendarDate date = calendarDate(n);
         ASSERT_EQ(dayNumber(date), n);
-        const int hour = 1 + static_cast<int>(n % 12);
-        const int minute = static_cast<int>(n % 60);
+        const int hour = 1 + static_cast<int>(n % 12), minute = static_cast<int>(n % 60);
         const bool pm = n % 2 == 0;
         const double zone = static_cast<double>(n % 25 - 12);
         // 12:mm opens its half-day.
