@@ -2,16 +2,17 @@
 
 #include <nlohmann/json.hpp>
 
+#include <string>
+#include <vector>
+
 #include "cli_run.h"
 
 namespace helion::test {
 namespace {
 
-const std::string kRecords =
-    "--natal 'Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43' --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'";
-
 TEST(ChartCommand, PrintsFourChartSetsAsJson) {
-    const CliResult r = runCli("chart " + kRecords + " --house K");
+    const CliResult r = runCli("chart --natal 'Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43' "
+                               "--diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43' --house K");
     ASSERT_EQ(r.status, 0) << r.err;
     const auto json = nlohmann::json::parse(r.out);
     EXPECT_EQ(json["house_system"], "K");
@@ -21,9 +22,6 @@ TEST(ChartCommand, PrintsFourChartSetsAsJson) {
         EXPECT_EQ(s["longitude"].size(), 16u) << set;
         EXPECT_EQ(s["declination"].size(), 16u) << set;
         EXPECT_EQ(s["cusp"].size(), 14u) << set;
-        EXPECT_EQ(s["cusp"][0], 0.0) << set;
-        EXPECT_EQ(s["cusp"][13], 0.0) << set;
-        EXPECT_EQ(s["longitude"][0], 0.0) << set;
         EXPECT_EQ(s["placement"].get<std::string>().size(), 150u) << set;
         EXPECT_EQ(s["retrograde"].get<std::string>().size(), 15u) << set;
         EXPECT_FALSE(s["sidereal_time"].get<std::string>().empty()) << set;
@@ -37,27 +35,28 @@ TEST(ChartCommand, PrintsFourChartSetsAsJson) {
     EXPECT_EQ(digits.size(), 18u) << digits;  // 17 digits and the point
 }
 
-TEST(ChartCommand, UnreadableRecordNamesItsField) {
-    const CliResult r = runCli("chart --natal 'X,07 Mar 1952,10.30,Q,5,74.00,40.43' --diurnal 'Y,06 Dec 2026,12.00,P,5,74.00,40.43'");
-    EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(r.out.empty());
-    EXPECT_NE(r.err.find("--natal: field 4"), std::string::npos) << r.err;
-}
-
-TEST(ChartCommand, RefusedInputPrintsTheWindowsMessages) {
-    const CliResult r = runCli(
-        "chart --natal 'X,07 Mar 1952,10.30,A,5,74.00,70.00' --diurnal 'Y,06 Dec 2026,13.00,P,5,74.00,40.43'");
-    EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(r.out.empty());
-    EXPECT_NE(r.err.find("Warning! Your latitude is too high."), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("Warning! Error in diurnal input data section. Please correct."), std::string::npos) << r.err;
+TEST(ChartCommand, RefusedInputPrintsWhyAndNothingElse) {
+    struct Row {
+        const char* natal;
+        const char* diurnalTime;
+        std::vector<const char*> errors;
+    };
+    for (const Row& row : {Row{"X,07 Mar 1952,10.30,Q,5,74.00,40.43", "12.00", {"--natal: field 4"}},
+                           Row{"X,07 Mar 1952,10.30,A,5,74.00,70.00", "13.00",
+                               {"Warning! Your latitude is too high.",
+                                "Warning! Error in diurnal input data section. Please correct."}}}) {
+        const CliResult r = runCli(std::string("chart --natal '") + row.natal + "' --diurnal 'Y,06 Dec 2026," +
+                                   row.diurnalTime + ",P,5,74.00,40.43'");
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.out.empty());
+        for (const char* error : row.errors) EXPECT_NE(r.err.find(error), std::string::npos) << r.err;
+    }
     // Meridian houses lift the latitude limit.
     const CliResult meridian = runCli(
         "chart --house M --natal 'X,07 Mar 1952,10.30,A,5,74.00,70.00' --diurnal 'Y,06 Dec 2026,12.00,P,5,74.00,40.43'");
     EXPECT_EQ(meridian.status, 0) << meridian.err;
+    EXPECT_NE(runCli("").status, 0);  // no subcommand
 }
-
-TEST(ChartCommand, RefusesAMissingSubcommand) { EXPECT_NE(runCli("").status, 0); }
 
 }  // namespace
 }  // namespace helion::test

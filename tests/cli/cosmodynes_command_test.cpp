@@ -2,10 +2,7 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "cli_run.h"
@@ -26,10 +23,6 @@ TEST_P(CosmodynesGolden, ReportAndClipboardMatchTheReviewedText) {
     fs::remove(clipboard);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out.find('\r'), std::string::npos);
-    // Show report's empty line and the spare empty element close the text.
-    EXPECT_TRUE(r.out.ends_with("\n\n\n"));
-    EXPECT_TRUE(clipboardText.ends_with("\r\n"));
     expectMatchesGolden(r.out, goldenRoot() / "cosmodynes" / (std::string(c.name) + ".txt"));
     expectMatchesGolden(clipboardText, goldenRoot() / "cosmodynes" / (std::string(c.name) + ".clipboard.txt"));
 }
