@@ -73,15 +73,6 @@ TEST(OptionsFile, UnusableFilesKeepThePreviousValuesAndSaySo) {
     EXPECT_FLOAT_EQ(loadOptions(folder.write("FULL.OPT", valueLines(222)), {}).values[222], 3.0f);
 }
 
-TEST(OptionsEditor, SaveWritesTheTextAndReloads) {
-    test::TempFolder folder;
-    folder.write("OPTIONS.OPT", "1\r\n2\r\n");
-    const OptionsLoad load = saveOptionsText(folder.path(), "6      first\r\n7\r\n", filled(0));
-    EXPECT_TRUE(load.messages.empty());
-    EXPECT_FLOAT_EQ(load.values[2], 7.0f);
-    EXPECT_EQ(folder.read("OPTIONS.OPT"), "6      first\r\n7\r\n");
-}
-
 TEST(OptionsEditor, RestoreCopiesTheMasterOrLeavesTheOptionsFileAlone) {
     test::TempFolder folder;
     folder.write("OPTIONS.OPT", "2\r\n");
