@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "core/cosmodynes/cosmodynes_tables.h"
-#include "core/cosmodynes/ranking.h"
 #include "core/cosmodynes/sign_house_values.h"
 #include "test_charts.h"
 
@@ -70,64 +69,51 @@ TEST(NatalCosmodynes, GridHoldsPowerAboveAndNetHarmonyBelowTheDiagonal) {
     EXPECT_EQ(cosmo.aspectGrid[2][3], 0.0f);         // Mercury and Venus: nothing
 }
 
-// Planet positions within the equal houses, the Sun standing in for any planet.
-struct HousePositionCase {
-    double sunLongitude;
-    double power;
-    const char* what;
-};
-
-class HousePosition : public ::testing::TestWithParam<HousePositionCase> {};
-
-TEST_P(HousePosition, FallsFromTheCuspToTheNextHouse) {
-    const auto& c = GetParam();
+// Points spread out from 100 degrees on; each test moves one of them.
+std::array<PointSpec, 15> spreadPoints() {
     std::array<PointSpec, 15> points{};
     for (int p = 0; p < 15; ++p) points[p] = {100.0 + 7.0 * p, 3.0 * p};
-    points[0] = {c.sunLongitude, -40.0};
-    const NatalCosmodynes cosmo = computeNatalCosmodynes(chartWith(points, kEqualHousesFromAries));
-    EXPECT_NEAR(cosmo.housePositionPower[point::Sun], c.power, 1e-5) << c.what;
+    return points;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EqualHouses, HousePosition,
-    ::testing::Values(HousePositionCase{0.0, 15.0, "on the Ascendant"},
-                      HousePositionCase{210.0, 10.9, "on the 8th cusp"},
-                      HousePositionCase{300.0, 11.9, "on the 11th cusp"},
-                      HousePositionCase{329.9999, 10.9, "end of the 11th = base of the 8th"},
-                      HousePositionCase{29.9999, 13.0, "end of the 1st"},
-                      HousePositionCase{315.0, 11.4, "middle of the 11th"},
-                      HousePositionCase{330.0 - 1.0 / 72000.0, 9.3, "a hair before the 12th cusp counts as on it"},
-                      HousePositionCase{360.0 - 1.0 / 72000.0, 15.0, "a hair before the Ascendant"}));
+TEST(NatalCosmodynes, HousePositionFallsFromTheCuspToTheNextHouse) {
+    struct Row {
+        double sunLongitude;
+        double power;
+        const char* what;
+    };
+    for (const Row& row : {Row{0.0, 15.0, "on the Ascendant"}, Row{210.0, 10.9, "on the 8th cusp"},
+                           Row{300.0, 11.9, "on the 11th cusp"},
+                           Row{329.9999, 10.9, "end of the 11th = base of the 8th"},
+                           Row{29.9999, 13.0, "end of the 1st"}, Row{315.0, 11.4, "middle of the 11th"},
+                           Row{330.0 - 1.0 / 72000.0, 9.3, "a hair before the 12th cusp counts as on it"},
+                           Row{360.0 - 1.0 / 72000.0, 15.0, "a hair before the Ascendant"}}) {
+        std::array<PointSpec, 15> points = spreadPoints();
+        points[0] = {row.sunLongitude, -40.0};
+        const NatalCosmodynes cosmo = computeNatalCosmodynes(chartWith(points, kEqualHousesFromAries));
+        EXPECT_NEAR(cosmo.housePositionPower[point::Sun], row.power, 1e-5) << row.what;
+    }
+}
 
 // A parallel's orb follows the house class of the wider point; the Sun and Mercury
 // (like the Moon) widen it in every class. Uranus in the cadent 3rd keeps to 8.
-struct ParallelCase {
-    int point;
-    double longitude;
-    float orb;
-    const char* what;
-};
-
-class ParallelOrb : public ::testing::TestWithParam<ParallelCase> {};
-
-TEST_P(ParallelOrb, FollowsTheHouseClass) {
-    const auto& c = GetParam();
-    std::array<PointSpec, 15> points{};
-    for (int p = 0; p < 15; ++p) points[p] = {100.0 + 7.0 * p, 3.0 * p};
-    points[6] = {65.0, 50.0};  // Uranus, no aspect to the point tested
-    points[c.point - 1] = {c.longitude, -50.0};
-    const NatalCosmodynes score = computeNatalCosmodynes(chartWith(points, kEqualHousesFromAries));
-    EXPECT_FLOAT_EQ(score.aspectGrid[c.point][cosmo::planet::Uranus], c.orb) << c.what;
+TEST(NatalCosmodynes, ParallelOrbOfSunAndMercuryFollowsTheHouseClass) {
+    struct Row {
+        double longitude;
+        float orb;
+    };
+    for (const int tested : {point::Sun, point::Mercury}) {
+        for (const Row& row : {Row{170.0, 11.0f} /* cadent 6th */, Row{140.0, 13.0f} /* succedent 5th */,
+                               Row{100.0, 15.0f} /* angular 4th */}) {
+            std::array<PointSpec, 15> points = spreadPoints();
+            points[6] = {65.0, 50.0};  // Uranus, no aspect to the point tested
+            points[tested - 1] = {row.longitude, -50.0};
+            const NatalCosmodynes score = computeNatalCosmodynes(chartWith(points, kEqualHousesFromAries));
+            EXPECT_FLOAT_EQ(score.aspectGrid[tested][cosmo::planet::Uranus], row.orb)
+                << "point " << tested << " at " << row.longitude;
+        }
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    SunAndMercury, ParallelOrb,
-    ::testing::Values(ParallelCase{point::Sun, 170.0, 11.0f, "Sun in the cadent 6th"},
-                      ParallelCase{point::Sun, 140.0, 13.0f, "Sun in the succedent 5th"},
-                      ParallelCase{point::Sun, 100.0, 15.0f, "Sun in the angular 4th"},
-                      ParallelCase{point::Mercury, 170.0, 11.0f, "Mercury in the cadent 6th"},
-                      ParallelCase{point::Mercury, 140.0, 13.0f, "Mercury in the succedent 5th"},
-                      ParallelCase{point::Mercury, 100.0, 15.0f, "Mercury in the angular 4th"}));
 
 TEST(NatalCosmodynes, SignsAndHousesTakeRulerSharesByTheirCusps) {
     // Four cusps in Aries, three in Libra, two in Aquarius, one in Gemini, Cancer,
@@ -139,37 +125,26 @@ TEST(NatalCosmodynes, SignsAndHousesTakeRulerSharesByTheirCusps) {
     const NatalCosmodynes c = computeNatalCosmodynes(chartWith(points, cusps));
     const auto ruler = [&](int sign) { return cosmo::rulerValue(c.planetPower, sign); };
 
-    struct Row {
-        int sign;
-        double power;
-    };
-    for (const Row& row : {Row{1, 0.0}, Row{2, ruler(2) / 4}, Row{3, ruler(3) / 2}, Row{7, ruler(7) * 2},
-                           Row{8, (c.planetPower[9] + c.planetPower[4]) / 2 / 4}, Row{11, ruler(11)},
-                           Row{12, (c.planetPower[8] + c.planetPower[5]) / 2 / 4}}) {
-        EXPECT_NEAR(c.signPower[row.sign], row.power, kTol) << "sign " << row.sign;
-    }
+    const std::pair<int, double> signs[] = {
+        {1, 0.0}, {2, ruler(2) / 4}, {3, ruler(3) / 2}, {7, ruler(7) * 2}, {11, ruler(11)},
+        {8, (c.planetPower[9] + c.planetPower[4]) / 2 / 4}, {12, (c.planetPower[8] + c.planetPower[5]) / 2 / 4}};
+    for (const auto& [sign, power] : signs) EXPECT_NEAR(c.signPower[sign], power, kTol) << "sign " << sign;
     EXPECT_EQ(c.cuspsInSign[1], 4);
 
     // House 9 (Libra) intercepts Scorpio, house 10 (Sagittarius) Capricorn, house 12
     // (Aquarius) Pisces; the 1st adds the Ascendant and the 10th the Midheaven.
-    struct HouseRow {
-        int house;
-        double power;
-    };
-    for (const HouseRow& row :
-         {HouseRow{9, ruler(7) / 2 + ruler(8) / 4}, HouseRow{12, ruler(11) / 2 + ruler(12) / 4},
-          HouseRow{1, ruler(1) / 2 + c.planetPower[point::Ascendant]},
-          HouseRow{10, ruler(9) / 2 + ruler(10) / 4 + c.planetPower[point::Midheaven]}}) {
-        EXPECT_NEAR(c.housePower[row.house], row.power, kTol) << "house " << row.house;
-    }
+    const std::pair<int, double> houses[] = {{9, ruler(7) / 2 + ruler(8) / 4},
+                                             {12, ruler(11) / 2 + ruler(12) / 4},
+                                             {1, ruler(1) / 2 + c.planetPower[point::Ascendant]},
+                                             {10, ruler(9) / 2 + ruler(10) / 4 + c.planetPower[point::Midheaven]}};
+    for (const auto& [house, power] : houses) EXPECT_NEAR(c.housePower[house], power, kTol) << "house " << house;
 }
 
-struct ReceptionCase {
-    int planetA, signA, planetB, signB;
-    bool mutual;
-};
-
 TEST(MutualReception, EachInASignOfTheOther) {
+    struct ReceptionCase {
+        int planetA, signA, planetB, signB;
+        bool mutual;
+    };
     for (const ReceptionCase& c : {ReceptionCase{3, 2, 10, 7, true},   // Venus in Taurus, Moon in Libra
                                    ReceptionCase{2, 3, 7, 3, true},    // Mercury and Uranus share Gemini
                                    ReceptionCase{4, 10, 6, 10, true},  // Mars and Saturn share Capricorn
@@ -178,12 +153,6 @@ TEST(MutualReception, EachInASignOfTheOther) {
         EXPECT_EQ(cosmo::inMutualReception(c.planetA, c.signA, c.planetB, c.signB), c.mutual)
             << c.planetA << " in " << c.signA << ", " << c.planetB << " in " << c.signB;
     }
-}
-
-TEST(Ranking, LargestFirstAndEqualValuesKeepTheirOrder) {
-    const std::array<double, 4> values{0, 1, 1, 2};
-    EXPECT_EQ(rankDescending(std::array<int, 3>{1, 2, 3}, [&](int i) { return values[i]; }),
-              (std::array<int, 3>{3, 1, 2}));
 }
 
 TEST(NatalCosmodynes, EqualPowersKeepPointOrder) {

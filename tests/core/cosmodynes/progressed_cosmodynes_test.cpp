@@ -55,17 +55,15 @@ TEST_F(ProgressedOnTheBirthDate, SignsAndHousesChangeOnlyByTheShares) {
     EXPECT_EQ(progressed.placement, natal.placement);
 }
 
-TEST(ProgressedCosmodynes, OneDegreeFromExactCountsHalf) {
-    const ChartPositions natal = testing::handCheckedChart();
+TEST_F(ProgressedOnTheBirthDate, OneDegreeFromExactCountsHalf) {
     ChartPositions moved = natal;
     moved.longitude[1] += 1.0;
-    const NatalCosmodynes score = computeNatalCosmodynes(natal);
-    const ProgressedCosmodynes progressed = computeProgressedCosmodynes(score, natal, moved);
-    const ProgressedAspect* conjunction = findAspect(progressed, 1, 13);
+    const ProgressedCosmodynes later = computeProgressedCosmodynes(score, natal, moved);
+    const ProgressedAspect* conjunction = findAspect(later, 1, 13);
     ASSERT_NE(conjunction, nullptr);
-    EXPECT_NEAR(conjunction->power, score.natalCosmoPower[1] * 0.55 / 2.0, 1e-9);
+    EXPECT_NEAR(conjunction->power, score.natalCosmoPower[1] * 0.55 / 2.0, kTol);
     // The Sun's own conjunction counts for it on both sides.
-    EXPECT_GE(progressed.addedPower[1], 2.0 * conjunction->power);
+    EXPECT_GE(later.addedPower[1], 2.0 * conjunction->power);
 }
 
 }  // namespace
