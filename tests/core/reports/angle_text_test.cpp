@@ -7,69 +7,48 @@
 namespace helion {
 namespace {
 
-struct PositionCase {
-    double degrees;
-    const char* rounded;
-    const char* withSeconds;
-};
-
-class PositionText : public ::testing::TestWithParam<PositionCase> {};
-
-TEST_P(PositionText, SplitsIntoSignDegreesAndMinutes) {
-    const PositionCase& c = GetParam();
-    EXPECT_EQ(positionText(c.degrees), c.rounded);
-    EXPECT_EQ(positionWithSeconds(c.degrees), c.withSeconds);
+TEST(AngleText, SignDegreesAndMinutesWithoutCarryingIntoTheNextSign) {
+    struct Row {
+        double degrees;
+        const char* rounded;
+        const char* withSeconds;
+    };
+    // 59.94 minutes round to 60, held at 59: no carry into Taurus.
+    for (const Row& row : {Row{29.999, "29 ARI 59", "29 ARI 59m 56s"}, Row{359.99999, "29 PIS 59", "29 PIS 59m 59s"},
+                           Row{30.0, "00 TAU 00", "00 TAU 00m 00s"},
+                           Row{5.375, "05 ARI 23", "05 ARI 22m 30s"}, Row{347.0166, "17 PIS 01", "17 PIS 00m 59s"}}) {
+        EXPECT_EQ(positionText(row.degrees), row.rounded);
+        EXPECT_EQ(positionWithSeconds(row.degrees), row.withSeconds);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edges, PositionText,
-    ::testing::Values(PositionCase{0.0, "00 ARI 00", "00 ARI 00m 00s"},
-                      // 59.94 minutes round to 60, held at 59: no carry into Taurus.
-                      PositionCase{29.999, "29 ARI 59", "29 ARI 59m 56s"},
-                      PositionCase{359.5, "29 PIS 30", "29 PIS 30m 00s"},
-                      PositionCase{359.99999, "29 PIS 59", "29 PIS 59m 59s"},
-                      PositionCase{30.0, "00 TAU 00", "00 TAU 00m 00s"},
-                      PositionCase{5.375, "05 ARI 23", "05 ARI 22m 30s"},
-                      PositionCase{347.0166, "17 PIS 01", "17 PIS 00m 59s"}));
-
-TEST(DeclinationText, PrintsHemisphereAndRoundedMinutes) {
-    EXPECT_EQ(declinationText(-0.2), "00 S 12");
-    EXPECT_EQ(declinationText(0.0), "00 N 00");
-    EXPECT_EQ(declinationText(23.4333), "23 N 26");
-    EXPECT_EQ(declinationText(-23.9999), "23 S 59");
-    // Whole degrees, not degrees within a sign, beyond 30.
-    EXPECT_EQ(declinationText(31.5), "31 N 30");
+TEST(AngleText, DeclinationAndSolarArc) {
+    const std::pair<std::string, const char*> rows[] = {
+        {declinationText(-0.2), "00 S 12"},
+        {declinationText(0.0), "00 N 00"},
+        {declinationText(-23.9999), "23 S 59"},
+        {declinationText(31.5), "31 N 30"},  // whole degrees, not degrees within a sign
+        {solarConstantText(0.0f), "Solar constant is 0 degrees, 00 minutes "},
+        {solarConstantText(293.999f), "Solar constant is 293 degrees, 59 minutes "}};
+    for (const auto& [actual, expected] : rows) EXPECT_EQ(actual, expected);
 }
 
-TEST(SolarConstantText, PrintsDegreesAndMinutesOfTheArc) {
-    EXPECT_EQ(solarConstantText(0.0f), "Solar constant is 0 degrees, 00 minutes ");
-    EXPECT_EQ(solarConstantText(73.24f), "Solar constant is 73 degrees, 14 minutes ");
-    EXPECT_EQ(solarConstantText(293.999f), "Solar constant is 293 degrees, 59 minutes ");
+TEST(ColumnAlign, PadsByValue) {
+    struct Row {
+        const char* number;
+        const char* two;
+        const char* three;
+        const char* signedFour;
+    };
+    for (const Row& row : {Row{"5", " 5", "  5", "   5"}, Row{"5.3", " 5.3", "  5.3", "   5.3"},
+                           Row{"45", "45", " 45", "  45"}, Row{"123", "123", "123", " 123"},
+                           Row{"-5", " -5", "  -5", "  -5"}, Row{"-45", " -45", "  -45", " -45"},
+                           Row{"-123", " -123", "  -123", "-123"}, Row{"-0,5", " -0,5", "  -0,5", "  -0,5"}}) {
+        EXPECT_EQ(alignTwoPlaces(row.number), row.two) << row.number;
+        EXPECT_EQ(alignThreePlaces(row.number), row.three) << row.number;
+        EXPECT_EQ(alignSignedFourPlaces(row.number), row.signedFour) << row.number;
+    }
 }
-
-struct AlignCase {
-    const char* number;
-    const char* two;
-    const char* three;
-    const char* signedFour;
-};
-
-class ColumnAlign : public ::testing::TestWithParam<AlignCase> {};
-
-TEST_P(ColumnAlign, PadsByValue) {
-    const AlignCase& c = GetParam();
-    EXPECT_EQ(alignTwoPlaces(c.number), c.two);
-    EXPECT_EQ(alignThreePlaces(c.number), c.three);
-    EXPECT_EQ(alignSignedFourPlaces(c.number), c.signedFour);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, ColumnAlign,
-                         ::testing::Values(AlignCase{"5", " 5", "  5", "   5"}, AlignCase{"5.3", " 5.3", "  5.3", "   5.3"},
-                                           AlignCase{"45", "45", " 45", "  45"}, AlignCase{"123", "123", "123", " 123"},
-                                           AlignCase{"-5", " -5", "  -5", "  -5"},
-                                           AlignCase{"-45", " -45", "  -45", " -45"},
-                                           AlignCase{"-123", " -123", "  -123", "-123"},
-                                           AlignCase{"-0,5", " -0,5", "  -0,5", "  -0,5"}));
 
 }  // namespace
 }  // namespace helion

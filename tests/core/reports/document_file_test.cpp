@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <sstream>
 
 #include "../app/temp_folder.h"
@@ -21,9 +20,8 @@ DataBuffer bufferWith(int lines) {
 std::vector<int> breaksAfter(const std::string& text) {
     std::vector<int> breaks;
     std::istringstream in(text);
-    std::string line;
     std::string previous;
-    while (std::getline(in, line)) {
+    for (std::string line; std::getline(in, line);) {
         if (line == "\f\r") breaks.push_back(previous.empty() ? -1 : std::stoi(previous));
         previous = line == "\f\r" ? "" : line.substr(0, line.size() - 1);
     }
@@ -31,20 +29,16 @@ std::vector<int> breaksAfter(const std::string& text) {
 }
 
 TEST(DocumentText, FormFeedAfterEveryPageLengthMinusOneElements) {
-    const DataBuffer buffer = bufferWith(130);
-    EXPECT_EQ(breaksAfter(documentText(buffer.fullList(), 61.0f)), (std::vector<int>{60, 120, -1}));
+    EXPECT_EQ(breaksAfter(documentText(bufferWith(130).fullList(), 61.0f)), (std::vector<int>{60, 120, -1}));
+    // Page lengths below two give only the closing form feed.
+    for (float pageLength : {1.9f, 1.0f, 0.0f, -3.0f, std::nanf("")})
+        EXPECT_EQ(breaksAfter(documentText(bufferWith(5).fullList(), pageLength)), std::vector<int>{-1}) << pageLength;
 }
 
 TEST(DocumentText, SpareElementAndClosingFormFeed) {
     const DataBuffer buffer = bufferWith(2);
     EXPECT_EQ(documentText(buffer.fullList(), 61.0f), "0\r\n1\r\n\r\n\f\r\n");
     EXPECT_EQ(documentText(buffer.fullList(), 2.0f), "0\r\n1\r\n\f\r\n\r\n\f\r\n\f\r\n");
-}
-
-TEST(DocumentText, PageLengthsBelowTwoGiveOnlyTheClosingFormFeed) {
-    const DataBuffer buffer = bufferWith(5);
-    for (float pageLength : {1.9f, 1.0f, 0.0f, -3.0f, std::nanf("")})
-        EXPECT_EQ(breaksAfter(documentText(buffer.fullList(), pageLength)), std::vector<int>{-1}) << pageLength;
 }
 
 TEST(DocumentText, AnElementHoldingSeveralLinesCountsOnce) {
@@ -55,37 +49,25 @@ TEST(DocumentText, AnElementHoldingSeveralLinesCountsOnce) {
               "grid aspect list\r\nsecond row\r\nthird row\r\nafter\r\n\r\n\f\r\n\f\r\n");
 }
 
-class SaveDocument : public ::testing::Test {
-protected:
-    test::TempFolder temp;
-    const std::filesystem::path& folder = temp.path();
-};
-
-TEST_F(SaveDocument, WritesTheDocumentReplacingTheFile) {
-    const auto file = folder / "JOHN.DOC";
-    std::ofstream(file) << "old contents that are longer than the new ones";
+TEST(SaveDocument, ReplacesTheFileOrWritesNothing) {
+    const test::TempFolder temp;
     const DataBuffer buffer = bufferWith(3);
+    const auto file = temp.write("JOHN.DOC", "old contents that are longer than the new ones");
     EXPECT_EQ(saveDocument(buffer, file, 61.0f), std::nullopt);
-    std::ifstream in(file, std::ios::binary);
-    const std::string written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(written, documentText(buffer.fullList(), 61.0f));
-}
+    EXPECT_EQ(temp.read("JOHN.DOC"), documentText(buffer.fullList(), 61.0f));
 
-TEST_F(SaveDocument, EmptyBufferOrUnwritableFolderWritesNothing) {
-    const auto file = folder / "EMPTY.DOC";
-    EXPECT_EQ(saveDocument(DataBuffer{}, file, 61.0f), (Message{"Information", "No data to write to file."}));
-    EXPECT_FALSE(std::filesystem::exists(file));
-
-    const auto unwritable = folder / "missing" / "X.DOC";
-    EXPECT_EQ(saveDocument(bufferWith(1), unwritable, 61.0f),
+    const auto empty = temp.path() / "EMPTY.DOC";
+    EXPECT_EQ(saveDocument(DataBuffer{}, empty, 61.0f), (Message{"Information", "No data to write to file."}));
+    EXPECT_FALSE(std::filesystem::exists(empty));
+    const auto unwritable = temp.path() / "missing" / "X.DOC";
+    EXPECT_EQ(saveDocument(buffer, unwritable, 61.0f),
               (Message{"Error!", "The file " + unwritable.string() + " cannot be written."}));
 }
 
 TEST(ProposedDocumentName, FirstWordOrFirstEightCharacters) {
     const std::pair<const char*, const char*> cases[] = {
-        {"John Smith", "John.DOC"},           {"Maximilian Smith", "Maximili.DOC"},
-        {"Alice", "Alice.DOC"},               {"Abcdefg Hij", "Abcdefg.DOC"},
-        {"Abcdefghi J", "Abcdefgh.DOC"},      {"", ".DOC"},
+        {"John Smith", "John.DOC"},      {"Maximilian Smith", "Maximili.DOC"}, {"Alice", "Alice.DOC"},
+        {"Abcdefg Hij", "Abcdefg.DOC"}, {"Abcdefghi J", "Abcdefgh.DOC"},      {"", ".DOC"},
     };
     for (const auto& [name, proposed] : cases) EXPECT_EQ(proposedDocumentName(name), proposed) << name;
 }

@@ -4,7 +4,6 @@
 
 #include "core/reports/data_window_report.h"
 #include "core/reports/progression_report.h"
-#include "core/reports/transit_report.h"
 
 namespace helion {
 namespace {
@@ -12,15 +11,9 @@ namespace {
 ChartTables sampleCharts() {
     ChartTables charts;
     charts.chartName = "Test";
-    charts.natalInput.day = 7;
-    charts.natalInput.month = 3;
-    charts.natalInput.year = 1952;
-    charts.natalInput.time = 10.3f;
-    charts.natalInput.halfDay = "A.M.";
-    charts.natalInput.zone = 5;
-    charts.diurnalInput.day = 6;
-    charts.diurnalInput.month = 12;
-    charts.diurnalInput.year = 2026;
+    ChartInput& natal = charts.natalInput;
+    natal.day = 7, natal.month = 3, natal.year = 1952, natal.time = 10.3f, natal.halfDay = "A.M.", natal.zone = 5;
+    charts.diurnalInput.day = 6, charts.diurnalInput.month = 12, charts.diurnalInput.year = 2026;
     charts.diurnalMoment.t = 1.27;
     for (ChartPositions* chart : {&charts.natal, &charts.diurnal, &charts.progressed, &charts.minorProgressed})
         chart->placement = std::string(150, ' ');
@@ -50,26 +43,6 @@ TEST(ProgressionsReport, MeasuresTravelAndSolarArcAcrossZeroAries) {
     EXPECT_TRUE(contains(lines, "  Progressed  MC has traveled 15.00 degrees."));
     // Cross loops pair a body with its own natal place: progressed Sun to natal Sun.
     EXPECT_TRUE(contains(lines, "  PLUTO         Conjunct        PLUTO          0.0 degrees"));
-}
-
-TEST(TransitsReport, ASecondPersonEndsAfterTheParallelsToNatal) {
-    ChartTables charts = sampleCharts();
-    charts.secondPerson = true;
-    const Report report = transitsReport(charts, options(), "Partner");
-    const ReportLines& lines = report.lines;
-    EXPECT_EQ(lines[5], "  Partner");
-    EXPECT_EQ(lines[7].substr(34, 12), "(          )");  // a second person's house column
-    const auto heading = std::find(lines.begin(), lines.end(), "     TRANSITING PLANET PARALLELS TO NATAL PLANETS");
-    ASSERT_NE(heading, lines.end());
-    EXPECT_EQ(lines.back(), "");
-    EXPECT_TRUE(std::all_of(heading + 2, lines.end() - 1,
-                            [](const std::string& l) { return l.find("Parallel") != std::string::npos; }));
-
-    charts.secondPerson = false;
-    const ReportLines transits = transitsReport(charts, options()).lines;
-    EXPECT_EQ(transits[5], "  TRANSITS - ");
-    EXPECT_EQ(transits[7].substr(34, 16), std::string(16, ' '));
-    EXPECT_TRUE(contains(transits, "              LUNATIONS AND LUNATION ASPECTS"));
 }
 
 TEST(DataWindowReport, OptionTwoElevenEmptiesTheFullListAfterTheNatalReport) {
