@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/reports/column_align.h"
-
 namespace helion {
 namespace {
 
@@ -31,23 +29,6 @@ TEST(AngleText, DeclinationAndSolarArc) {
         {solarConstantText(0.0f), "Solar constant is 0 degrees, 00 minutes "},
         {solarConstantText(293.999f), "Solar constant is 293 degrees, 59 minutes "}};
     for (const auto& [actual, expected] : rows) EXPECT_EQ(actual, expected);
-}
-
-TEST(ColumnAlign, PadsByValue) {
-    struct Row {
-        const char* number;
-        const char* two;
-        const char* three;
-        const char* signedFour;
-    };
-    for (const Row& row : {Row{"5", " 5", "  5", "   5"}, Row{"5.3", " 5.3", "  5.3", "   5.3"},
-                           Row{"45", "45", " 45", "  45"}, Row{"123", "123", "123", " 123"},
-                           Row{"-5", " -5", "  -5", "  -5"}, Row{"-45", " -45", "  -45", " -45"},
-                           Row{"-123", " -123", "  -123", "-123"}, Row{"-0,5", " -0,5", "  -0,5", "  -0,5"}}) {
-        EXPECT_EQ(alignTwoPlaces(row.number), row.two) << row.number;
-        EXPECT_EQ(alignThreePlaces(row.number), row.three) << row.number;
-        EXPECT_EQ(alignSignedFourPlaces(row.number), row.signedFour) << row.number;
-    }
 }
 
 }  // namespace
