@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/astro/pipeline.h"
+#include "core/chart/pipeline.h"
 #include "core/input/names_record.h"
 #include "swe/swiss_ephemeris.h"
 

@@ -2,7 +2,7 @@
 // on screen.
 #include <QApplication>
 
-#include "core/app/program_folder.h"
+#include "core/config/program_folder.h"
 #include "ui/message_boxes.h"
 #include "ui/startup.h"
 #include "ui/title_window.h"

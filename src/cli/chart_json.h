@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/astro/chart_tables.h"
+#include "core/chart/chart_tables.h"
 
 namespace helion::cli {
 

@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
-#include "core/app/program_folder.h"
+#include "core/config/program_folder.h"
 #include "core/input/names_record.h"
 #include "core/reports/transit_report.h"
 #include "swe/swiss_ephemeris.h"

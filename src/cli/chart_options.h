@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/astro/pipeline.h"
+#include "core/chart/pipeline.h"
 
 namespace CLI {
 class App;

@@ -6,7 +6,7 @@
 
 #include "cli/commands.h"
 #include "core/app/data_check.h"
-#include "core/app/program_folder.h"
+#include "core/config/program_folder.h"
 
 namespace helion::cli {
 

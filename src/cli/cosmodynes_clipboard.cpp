@@ -4,8 +4,8 @@
 #include <iostream>
 
 #include "cli/commands.h"
-#include "core/app/message.h"
-#include "core/app/text_file.h"
+#include "core/base/message.h"
+#include "core/base/text_file.h"
 
 namespace helion::cli {
 

@@ -9,7 +9,7 @@
 #include "cli/chart_options.h"
 #include "cli/commands.h"
 #include "cli/cosmodynes_clipboard.h"
-#include "core/app/options.h"
+#include "core/config/options.h"
 #include "core/cosmodynes/cosmodynes_report.h"
 #include "core/reports/data_window_report.h"
 #include "core/reports/document_file.h"

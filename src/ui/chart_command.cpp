@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "core/astro/pipeline.h"
+#include "core/chart/pipeline.h"
 #include "core/reports/data_window_report.h"
 #include "ui/input_d.h"
 #include "ui/input_d1.h"

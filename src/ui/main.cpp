@@ -1,7 +1,7 @@
 // helion: the desktop program.
 #include <QApplication>
 
-#include "core/app/program_folder.h"
+#include "core/config/program_folder.h"
 #include "ui/main_window.h"
 #include "ui/startup.h"
 #include "ui/title_window.h"

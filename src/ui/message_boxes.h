@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/app/message.h"
+#include "core/base/message.h"
 
 class QWidget;
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/app/editor_text.h"
-#include "core/app/options_editor.h"
+#include "core/config/editor_text.h"
+#include "core/config/options_editor.h"
 #include "ui/session.h"
 
 namespace helion::ui {

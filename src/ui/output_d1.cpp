@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "core/app/help_text.h"
+#include "core/reports/help_text.h"
 #include "core/reports/data_window_report.h"
 #include "core/reports/document_file.h"
 #include "core/reports/print_file.h"

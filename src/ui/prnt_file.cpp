@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/app/text_file.h"
+#include "core/base/text_file.h"
 #include "core/reports/print_layout.h"
 #include "ui/report_font.h"
 #include "ui/session.h"

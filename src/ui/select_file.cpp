@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/reports/file_choice.h"
+#include "core/config/file_choice.h"
 
 namespace helion::ui {
 namespace {

@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QScreen>
 
-#include "core/app/regional_formats.h"
+#include "core/config/regional_formats.h"
 #include "swe/swiss_ephemeris.h"
 #include "ui/input_d.h"
 #include "ui/input_d1.h"

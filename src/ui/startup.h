@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
-#include "core/app/program_folder.h"
-#include "core/app/wheel_data_tables.h"
+#include "core/config/program_folder.h"
+#include "core/config/wheel_data_tables.h"
 #include "ui/session.h"
 
 namespace helion::ui {

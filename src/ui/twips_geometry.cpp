@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "core/app/twips.h"
+#include "core/config/twips.h"
 
 namespace helion::ui {
 

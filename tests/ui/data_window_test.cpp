@@ -1,7 +1,7 @@
 #include <QAction>
 #include <QPlainTextEdit>
 
-#include "core/app/text_file.h"
+#include "core/base/text_file.h"
 #include "window_fixture.h"
 
 namespace helion::test {

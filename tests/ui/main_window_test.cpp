@@ -2,7 +2,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
-#include "core/app/settings.h"
+#include "core/config/settings.h"
 #include "started_program.h"
 #include "ui/input_d.h"
 #include "ui/input_d1.h"

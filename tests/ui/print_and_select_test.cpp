@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
-#include "core/app/text_file.h"
+#include "core/base/text_file.h"
 #include "ui/prnt_file.h"
 #include "ui/select_file.h"
 #include "window_fixture.h"

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "../core/app/temp_folder.h"
+#include "../core/base/temp_folder.h"
 #include "recording_message_boxes.h"
 #include "ui/main_window.h"
 #include "ui/output_d1.h"

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "../core/app/temp_folder.h"
+#include "../core/base/temp_folder.h"
 #include "../core/astro/fake_ephemeris.h"
 #include "recording_message_boxes.h"
 #include "ui/input_d.h"

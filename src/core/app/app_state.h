@@ -6,18 +6,16 @@
 
 #include <filesystem>
 
-#include "core/app/options.h"
-#include "core/app/settings.h"
-#include "core/aspects/orb_file.h"
-#include "core/astro/chart_tables.h"
+#include "core/config/options.h"
+#include "core/config/regional_formats.h"
+#include "core/config/settings.h"
+#include "core/config/orb_file.h"
+#include "core/chart/chart_tables.h"
 #include "core/astro/house_system.h"
 #include "core/input/chart_input.h"
 #include "core/reports/report_buffer.h"
 
 namespace helion {
-
-// How the user's system writes dates and times.
-enum class TimeFormat { TwelveHour = 0, TwentyFourHour = 1 };
 
 struct AppState {
     std::filesystem::path programFolder;

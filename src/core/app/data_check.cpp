@@ -4,11 +4,11 @@
 #include <cctype>
 #include <set>
 
-#include "core/app/help_files.h"
-#include "core/app/options.h"
-#include "core/app/settings.h"
-#include "core/app/text_file.h"
-#include "core/aspects/orb_file.h"
+#include "core/config/help_files.h"
+#include "core/config/options.h"
+#include "core/config/settings.h"
+#include "core/base/text_file.h"
+#include "core/config/orb_file.h"
 #include "core/input/cities_file.h"
 #include "core/input/names_file.h"
 #include "core/input/names_record.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/line_problem.h"
+#include "core/base/line_problem.h"
 
 namespace helion {
 

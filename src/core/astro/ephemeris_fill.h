@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/astro/chart_tables.h"
+#include "core/astro/points.h"
 #include "core/astro/ephemeris.h"
 
 namespace helion {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/astro/angles.h"
-#include "core/astro/chart_tables.h"
+#include "core/astro/points.h"
 #include "core/astro/house_system.h"
 #include "core/astro/julian_day.h"
 

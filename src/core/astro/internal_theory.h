@@ -8,7 +8,7 @@
 
 #include <array>
 
-#include "core/astro/chart_tables.h"
+#include "core/astro/points.h"
 
 namespace helion::theory {
 

@@ -4,7 +4,7 @@
 
 #include "core/cosmodynes/cosmo_number_fill.h"
 #include "core/cosmodynes/cosmodynes_tables.h"
-#include "core/input/numeric_text.h"
+#include "core/base/numeric_text.h"
 #include "core/reports/point_names.h"
 
 namespace helion {

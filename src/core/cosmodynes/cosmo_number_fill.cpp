@@ -1,6 +1,6 @@
 #include "core/cosmodynes/cosmo_number_fill.h"
 
-#include "core/input/numeric_text.h"
+#include "core/base/numeric_text.h"
 #include "core/reports/column_align.h"
 #include "core/reports/number_format.h"
 

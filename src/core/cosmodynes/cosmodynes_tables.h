@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "core/astro/chart_tables.h"
+#include "core/chart/chart_tables.h"
 
 namespace helion::cosmo {
 

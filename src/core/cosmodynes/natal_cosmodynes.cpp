@@ -4,7 +4,7 @@
 #include "core/cosmodynes/natal_pair_scoring.h"
 #include "core/cosmodynes/ranking.h"
 #include "core/cosmodynes/sign_house_values.h"
-#include "core/input/numeric_text.h"
+#include "core/base/numeric_text.h"
 
 namespace helion {
 

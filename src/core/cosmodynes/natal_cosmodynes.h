@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "core/astro/chart_tables.h"
+#include "core/chart/chart_tables.h"
 
 namespace helion {
 

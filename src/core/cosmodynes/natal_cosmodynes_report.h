@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/astro/chart_tables.h"
+#include "core/chart/chart_tables.h"
 #include "core/cosmodynes/cosmo_clipboard.h"
 #include "core/cosmodynes/natal_cosmodynes.h"
 #include "core/reports/report.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/astro/chart_tables.h"
+#include "core/chart/chart_tables.h"
 #include "core/cosmodynes/natal_cosmodynes.h"
 
 namespace helion {

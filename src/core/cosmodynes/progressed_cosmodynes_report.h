@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/astro/chart_tables.h"
+#include "core/chart/chart_tables.h"
 #include "core/cosmodynes/natal_cosmodynes.h"
 #include "core/cosmodynes/progressed_cosmodynes.h"
 #include "core/reports/report.h"

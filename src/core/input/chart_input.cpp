@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/astro/julian_day.h"
-#include "core/input/numeric_text.h"
+#include "core/base/numeric_text.h"
 
 namespace helion {
 namespace {
@@ -98,12 +98,6 @@ ChartInput readWindow(const InputWindowTexts& w, DateOrder order) {
 }
 
 }  // namespace
-
-DateOrder dateOrderFromCode(int code) {
-    if (code == 1) return DateOrder::DayMonthYear;
-    if (code == 2) return DateOrder::YearMonthDay;
-    return DateOrder::MonthDayYear;
-}
 
 std::vector<Message> validateChartInput(const InputWindowTexts& natal, const InputWindowTexts& diurnal,
                                         bool meridianHouses) {

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/message.h"
+#include "core/base/message.h"
+#include "core/config/regional_formats.h"
 
 namespace helion {
 
@@ -25,10 +26,6 @@ struct InputWindowTexts {
     bool east = false;   // optEast selected, otherwise optWest
     bool south = false;  // optSouth selected, otherwise optNorth
 };
-
-// Regional order of the date text: 0 month/day/year, 1 day/month/year, 2 year/month/day.
-enum class DateOrder { MonthDayYear = 0, DayMonthYear = 1, YearMonthDay = 2 };
-DateOrder dateOrderFromCode(int code);
 
 struct ChartInput {
     std::string name;

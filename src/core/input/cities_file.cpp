@@ -2,9 +2,9 @@
 
 #include <cctype>
 
-#include "core/app/text_file.h"
-#include "core/input/numeric_text.h"
-#include "core/input/record_fields.h"
+#include "core/base/text_file.h"
+#include "core/base/numeric_text.h"
+#include "core/base/record_fields.h"
 
 namespace helion {
 

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/line_problem.h"
-#include "core/app/message.h"
+#include "core/base/line_problem.h"
+#include "core/base/message.h"
 
 namespace helion {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/input/numeric_text.h"
+#include "core/base/numeric_text.h"
 
 namespace helion {
 namespace {

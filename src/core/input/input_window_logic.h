@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/message.h"
-#include "core/app/options.h"
+#include "core/base/message.h"
+#include "core/config/options.h"
 #include "core/input/chart_input.h"
 
 namespace helion {

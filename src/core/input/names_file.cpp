@@ -1,7 +1,7 @@
 #include "core/input/names_file.h"
 
-#include "core/app/text_file.h"
-#include "core/input/record_fields.h"
+#include "core/base/text_file.h"
+#include "core/base/record_fields.h"
 
 namespace helion {
 

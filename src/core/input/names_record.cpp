@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "core/app/text_file.h"
+#include "core/base/text_file.h"
 
 namespace helion {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/aspects/pair_lines.h"
-#include "core/input/numeric_text.h"
+#include "core/reports/pair_lines.h"
+#include "core/base/numeric_text.h"
 #include "core/reports/pair_sections.h"
 #include "core/reports/planet_table.h"
 

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "core/aspects/classifier.h"
-#include "core/astro/chart_tables.h"
+#include "core/chart/chart_tables.h"
 #include "core/reports/report.h"
 
 namespace helion {

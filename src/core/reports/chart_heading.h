@@ -2,7 +2,7 @@
 // The heading that opens every report: the chart's name, its birth data and the diurnal
 // date.
 
-#include "core/astro/chart_tables.h"
+#include "core/chart/chart_tables.h"
 #include "core/reports/report.h"
 
 namespace helion {

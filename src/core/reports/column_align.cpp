@@ -1,6 +1,6 @@
 #include "core/reports/column_align.h"
 
-#include "core/input/numeric_text.h"
+#include "core/base/numeric_text.h"
 
 namespace helion {
 namespace {

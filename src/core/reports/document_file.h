@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/message.h"
+#include "core/base/message.h"
 #include "core/reports/report_buffer.h"
 
 namespace helion {

@@ -6,7 +6,7 @@
 #include "core/astro/julian_day.h"
 #include "core/reports/angle_text.h"
 #include "core/reports/column_align.h"
-#include "core/reports/lunation_search.h"
+#include "core/astro/lunation_search.h"
 #include "core/reports/name_tables.h"
 #include "core/reports/number_format.h"
 

@@ -3,7 +3,7 @@
 // before the diurnal date on, each with its aspects to the natal chart under one orb.
 
 #include "core/aspects/classifier.h"
-#include "core/astro/chart_tables.h"
+#include "core/chart/chart_tables.h"
 #include "core/reports/report.h"
 
 namespace helion {

@@ -1,7 +1,7 @@
 #include "core/reports/pair_sections.h"
 
 #include "core/aspects/catalogue.h"
-#include "core/aspects/pair_lines.h"
+#include "core/reports/pair_lines.h"
 
 namespace helion {
 namespace {

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "core/astro/chart_tables.h"
+#include "core/chart/chart_tables.h"
 #include "core/astro/house_system.h"
 #include "core/reports/report.h"
 

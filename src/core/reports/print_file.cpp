@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/app/text_file.h"
+#include "core/base/text_file.h"
 
 namespace helion {
 

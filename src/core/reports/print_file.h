@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "core/app/message.h"
+#include "core/base/message.h"
 #include "core/reports/report_buffer.h"
 
 namespace helion {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/app/text_file.h"
+#include "core/base/text_file.h"
 
 namespace helion {
 

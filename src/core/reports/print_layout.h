@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/options.h"
+#include "core/config/options.h"
 
 namespace helion {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/message.h"
+#include "core/base/message.h"
 
 namespace helion {
 

@@ -3,7 +3,7 @@
 // and transiting position and declination side by side. When the diurnal chart is a
 // second person, who has no progressions, only the natal and that person's columns.
 
-#include "core/astro/chart_tables.h"
+#include "core/chart/chart_tables.h"
 #include "core/reports/report.h"
 
 namespace helion {

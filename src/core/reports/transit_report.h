@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "core/app/options.h"
-#include "core/astro/chart_tables.h"
+#include "core/config/options.h"
+#include "core/chart/chart_tables.h"
 #include "core/reports/report.h"
 
 namespace helion {

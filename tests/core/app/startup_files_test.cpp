@@ -2,11 +2,11 @@
 // caption clock and window geometry in twips.
 #include <gtest/gtest.h>
 
-#include "core/app/help_text.h"
+#include "core/reports/help_text.h"
 #include "core/app/program_title.h"
-#include "core/app/twips.h"
-#include "core/app/wheel_data_tables.h"
-#include "temp_folder.h"
+#include "core/config/twips.h"
+#include "core/config/wheel_data_tables.h"
+#include "../base/temp_folder.h"
 
 namespace helion {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "core/astro/chart_tables.h"
+#include "core/chart/chart_tables.h"
 #include "core/astro/houses.h"
 
 namespace helion::testing {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "../app/temp_folder.h"
+#include "../base/temp_folder.h"
 
 namespace helion {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/astro/julian_day.h"
-#include "core/reports/lunation_search.h"
+#include "core/astro/lunation_search.h"
 #include "core/reports/lunation_section.h"
 #include "core/reports/number_format.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../app/temp_folder.h"
+#include "../base/temp_folder.h"
 
 namespace helion {
 namespace {

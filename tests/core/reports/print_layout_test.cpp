@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/reports/file_choice.h"
+#include "core/config/file_choice.h"
 
 namespace helion {
 namespace {

@@ -1,0 +1,78 @@
+#include "core/base/text_file.h"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include <unistd.h>
+
+namespace helion {
+
+std::optional<std::string> readTextFile(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) return std::nullopt;
+    return content;
+}
+
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        start = end + (crlf ? 2 : 1);
+    }
+    return lines;
+}
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool looksLikeText(std::string_view text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f') return false;
+        if (byte == 0x7f) return false;
+    }
+    return true;
+}
+
+bool writeFileAtomically(const std::filesystem::path& path, std::string_view content) {
+    auto temporary = path;
+    temporary += ".tmp" + std::to_string(::getpid());
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+std::string fileNameOf(const std::filesystem::path& path) { return path.filename().string(); }
+
+}  // namespace helion

@@ -1,0 +1,182 @@
+#include "core/chart/pipeline.h"
+
+#include "core/astro/angles.h"
+#include "core/astro/ephemeris_fill.h"
+#include "core/astro/houses.h"
+#include "core/astro/internal_theory.h"
+#include "core/astro/julian_day.h"
+#include "core/astro/progressions.h"
+
+namespace helion {
+namespace {
+
+
+inline constexpr const char* kNoMinorMomentText =
+    "No minor-progressed moment was found: the Moon does not reach its natal distance from the Sun "
+    "within two days of the expected date. The minor progressions keep their previous values.";
+
+ChartMoment momentAt(double jd) { return {jd, julianCenturies(jd)}; }
+
+// Sun, Moon and planets from the ephemeris; the nodes from the lunar theory.
+ChartPositions bodiesAt(const Ephemeris& ephemeris, const ChartMoment& moment) {
+    const theory::TheoryPositions theoryPositions = theory::fullRun(moment.t, meanObliquity(moment.t));
+    const BodyPositions bodies = fillEphemeris(ephemeris, moment.jd);
+    ChartPositions set;
+    set.longitude = bodies.longitude;
+    set.declination = bodies.declination;
+    for (int node : {point::NorthNode, point::SouthNode}) {
+        set.longitude[node] = theoryPositions.longitude[node];
+        set.declination[node] = theoryPositions.declination[node];
+    }
+    set.retrograde = bodies.retrograde;
+    return set;
+}
+
+AngleMoment angleMoment(const ChartInput& time, const ChartInput& place, long extraDays) {
+    AngleMoment m;
+    m.date = {time.year, time.month, time.day};
+    m.extraDays = extraDays;
+    m.packedTime = time.time;
+    m.pm = time.pm();
+    m.zoneHours = time.zone;
+    m.packedWestLongitude = place.longitude;
+    m.packedNorthLatitude = place.latitude;
+    return m;
+}
+
+double partOfFortune(const ChartPositions& set) {
+    return normalize360(set.longitude[point::Ascendant] + set.longitude[point::Moon] - set.longitude[point::Sun]);
+}
+
+void setAngles(ChartPositions& set, double ascendant, double midheaven) {
+    set.longitude[point::Ascendant] = ascendant;
+    set.longitude[point::Midheaven] = midheaven;
+    set.longitude[point::PartOfFortune] = partOfFortune(set);
+}
+
+void setCusps(ChartPositions& set, const HouseCusps& cusps) {
+    set.cusp = cusps.cusp;
+    set.siderealTime = cusps.siderealTime;
+}
+
+void setAngleDeclinations(ChartPositions& set, double obliquityDeg) {
+    for (int p : {point::PartOfFortune, point::Ascendant, point::Midheaven}) {
+        set.declination[p] = eclipticDeclination(set.longitude[p], obliquityDeg);
+    }
+}
+
+// Replaces the set's angles by the natal angles directed by the set's own solar arc.
+void directAngles(ChartPositions& set, const ChartPositions& natal, double natalObliquity, double latitudeDeg) {
+    const DirectedAngles d = solarArcAngles(set.longitude[point::Sun], natal.longitude[point::Sun],
+                                            natal.longitude[point::Midheaven], natalObliquity, latitudeDeg);
+    setAngles(set, d.ascendantDeg, d.midheavenDeg);
+}
+
+struct RunContext {
+    const ChartRequest& request;
+    const Ephemeris& ephemeris;
+    ChartTables& tables;
+};
+
+// Angles, cusps and sidereal time of one moment and place; the set takes that moment's
+// own Ascendant, Midheaven and Part of Fortune.
+HouseAngles houseSet(const RunContext& run, ChartPositions& set, const AngleMoment& moment) {
+    const HouseAngles angles = computeAngles(moment);
+    setAngles(set, angles.ascendantDeg, angles.midheavenDeg);
+    setCusps(set, computeCusps(run.request.houseSystem, angles));
+    return angles;
+}
+
+void placeAndDeclinate(ChartPositions& set, double obliquityDeg) {
+    set.placement = placeInHouses(set.longitude, set.cusp);
+    setAngleDeclinations(set, obliquityDeg);
+}
+
+void computeNatal(RunContext& run, const ChartInput& natal) {
+    ChartTables& t = run.tables;
+    t.natal = bodiesAt(run.ephemeris, t.natalMoment);
+    t.natalObliquity = houseSet(run, t.natal, angleMoment(natal, natal, 0)).obliquityDeg;
+    placeAndDeclinate(t.natal, t.natalObliquity);
+}
+
+void computeProgressed(RunContext& run, const ChartInput& natal, const ChartInput& diurnal) {
+    ChartTables& t = run.tables;
+    t.progressed = bodiesAt(run.ephemeris, t.progressedMoment);
+    // The progressed houses: the birth time on the birth date moved on by one day for
+    // each completed year of life, at the diurnal place.
+    const HouseAngles angles = houseSet(run, t.progressed, angleMoment(natal, diurnal, diurnal.age));
+    directAngles(t.progressed, t.natal, t.natalObliquity, angles.latitudeDeg);
+    placeAndDeclinate(t.progressed, t.natalObliquity);
+}
+
+// Returns the diurnal angles, whose time and place the minor-progressed houses share.
+HouseAngles computeDiurnal(RunContext& run, const ChartInput& diurnal) {
+    ChartTables& t = run.tables;
+    t.diurnal = bodiesAt(run.ephemeris, t.diurnalMoment);
+    const HouseAngles angles = houseSet(run, t.diurnal, angleMoment(diurnal, diurnal, 0));
+    t.diurnalObliquity = angles.obliquityDeg;
+    // The diurnal points are placed among the diurnal cusps with the moment's own angles.
+    t.diurnal.placement = placeInHouses(t.diurnal.longitude, t.diurnal.cusp);
+    if (run.request.secondPerson) {
+        // Another person's chart keeps the angles of that person's own birth moment.
+        setAngleDeclinations(t.diurnal, t.diurnalObliquity);
+    } else {
+        directAngles(t.diurnal, t.natal, t.natalObliquity, angles.latitudeDeg);
+        setAngleDeclinations(t.diurnal, t.natalObliquity);
+    }
+    return angles;
+}
+
+void computeMinor(RunContext& run, const HouseAngles& diurnalAngles, const ChartTables& previous,
+                  std::vector<Message>& messages) {
+    ChartTables& t = run.tables;
+    const std::optional<double> jdMinor =
+        minorMoment(run.ephemeris, t.natal.longitude[point::Sun], t.natal.longitude[point::Moon],
+                    t.diurnal.longitude[point::Sun], t.natalMoment.jd, t.diurnalMoment.jd);
+    if (!jdMinor) {
+        t.minorProgressed = previous.minorProgressed;
+        t.minorMoment = previous.minorMoment;
+        messages.push_back({kWarningCaption, kNoMinorMomentText});
+        return;
+    }
+    t.minorMoment = momentAt(*jdMinor);
+    t.minorProgressed = bodiesAt(run.ephemeris, t.minorMoment);
+    setCusps(t.minorProgressed, computeCusps(run.request.houseSystem, diurnalAngles));
+    directAngles(t.minorProgressed, t.natal, t.natalObliquity, diurnalAngles.latitudeDeg);
+    placeAndDeclinate(t.minorProgressed, t.natalObliquity);
+}
+
+double chartJulianDay(const ChartInput& input) {
+    return julianDay(dayNumber({input.year, input.month, input.day}), dayFraction(input.time, input.pm(), input.zone));
+}
+
+}  // namespace
+
+ChartRun computeCharts(const ChartRequest& request, const Ephemeris& ephemeris, const ChartTables& previous) {
+    ChartRun result;
+    result.messages =
+        validateChartInput(request.natal, request.diurnal, request.houseSystem == HouseSystem::Meridian);
+    if (!result.messages.empty()) return result;
+
+    ChartTables t;
+    t.chartName = request.natal.name;
+    t.houseSystem = request.houseSystem;
+    t.secondPerson = request.secondPerson;
+    t.natalInput = readNatalInput(request.natal, request.dateOrder);
+    t.diurnalInput = readDiurnalInput(request.diurnal, t.natalInput, request.dateOrder);
+
+    t.natalMoment = momentAt(chartJulianDay(t.natalInput));
+    t.diurnalMoment = momentAt(chartJulianDay(t.diurnalInput));
+    t.progressedMoment = momentAt(progressedMoment(t.natalMoment.jd, t.diurnalMoment.jd));
+
+    RunContext run{request, ephemeris, t};
+    computeNatal(run, t.natalInput);
+    computeProgressed(run, t.natalInput, t.diurnalInput);
+    const HouseAngles diurnalAngles = computeDiurnal(run, t.diurnalInput);
+    computeMinor(run, diurnalAngles, previous, result.messages);
+
+    result.tables = std::move(t);
+    return result;
+}
+
+}  // namespace helion

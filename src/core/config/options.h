@@ -1,0 +1,56 @@
+#pragma once
+// The numeric options of OPTIONS.OPT: report orbs, switches, the default place,
+// page lengths and the drawing settings of the wheels. Line k of the file gives
+// entry k; entry 0 is never used.
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+#include "core/base/line_problem.h"
+#include "core/base/message.h"
+
+namespace helion {
+
+inline constexpr int kOptionEntries = 222;
+inline constexpr std::string_view kOptionsFile = "OPTIONS.OPT";
+inline constexpr std::string_view kOptionsMasterFile = "OPTIONS.MAS";
+
+// Entries with a fixed meaning outside the wheel drawing.
+namespace option {
+inline constexpr int MinorAspects = 16;  // 1 = the natal grid also tests codes 12..16
+inline constexpr int DefaultZone = 18;
+inline constexpr int DefaultLongitudeDegrees = 19;
+inline constexpr int DefaultLongitudeMinutes = 20;
+inline constexpr int DefaultLongitudeEast = 21;  // 0 = west
+inline constexpr int DefaultLatitudeDegrees = 22;
+inline constexpr int DefaultLatitudeMinutes = 23;
+inline constexpr int DefaultLatitudeSouth = 24;  // 0 = north
+inline constexpr int LunationOrb = 25;
+inline constexpr int HouseSystem = 27;
+inline constexpr int PrintPageLength = 30;
+inline constexpr int SavedPageLength = 45;
+inline constexpr int PrintLineWidth = 117;
+inline constexpr int ClearAfterNatalReport = 211;
+inline constexpr int SecondChartOutside = 216;
+}  // namespace option
+
+struct OptionValues {
+    std::array<float, kOptionEntries + 1> value{};
+    float operator[](int entry) const { return value[entry]; }
+};
+
+struct OptionsLoad {
+    OptionValues values;             // the previous values where the file gave none or failed
+    std::vector<Message> messages;   // "Error!" naming the file when it could not be used
+    std::vector<LineProblem> problems;
+    std::size_t entriesRead = 0;     // the value lines taken from the file
+};
+
+// Reads an options file over the previous values: entries for which the file has no
+// line keep theirs, and a file that cannot be used changes nothing.
+OptionsLoad loadOptions(const std::filesystem::path& file, const OptionValues& previous);
+
+}  // namespace helion

@@ -1,0 +1,30 @@
+#include "core/config/options_editor.h"
+
+#include <string>
+
+#include "core/config/editor_text.h"
+#include "core/base/text_file.h"
+
+namespace helion {
+
+OptionsLoad saveOptionsText(const std::filesystem::path& programFolder, std::string_view editorText,
+                            const OptionValues& previous) {
+    const auto file = programFolder / kOptionsFile;
+    if (auto failure = saveEditorText(file, editorText)) return OptionsLoad{previous, {*failure}, {}, 0};
+    return loadOptions(file, previous);
+}
+
+std::optional<Message> restoreDefaultOptions(const std::filesystem::path& programFolder) {
+    const auto master = programFolder / kOptionsMasterFile;
+    const auto content = readTextFile(master);
+    if (!content || !looksLikeText(*content))
+        return Message{kErrorCaption, "The master options file " + master.string() +
+                                          " cannot be read, so the default options cannot be restored. " +
+                                          std::string(kOptionsFile) + " is left as it was."};
+    if (!writeFileAtomically(programFolder / kOptionsFile, *content))
+        return Message{kErrorCaption, "The file " + (programFolder / kOptionsFile).string() +
+                                          " cannot be written. It is left as it was."};
+    return std::nullopt;
+}
+
+}  // namespace helion

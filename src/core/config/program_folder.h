@@ -1,0 +1,51 @@
+#pragma once
+// The program folder: every data file (options, settings, orb files, names, cities,
+// time zones, help texts) is this folder joined with the file's name.
+//
+// It is the executable's own folder when that folder holds the shipped data files and
+// is writable (a copy unpacked in one folder of its own). Otherwise it is the per-user
+// folder <XDG data home>/helion, which is filled from the shipped data on first start
+// and on every later start with whatever file it lacks; a user's file is never
+// overwritten. The shipped data is looked for beside the executable, then in the
+// installed data folder (<prefix>/share/helion beside <prefix>/bin), then in the
+// source tree's data/ when the executable runs from its build tree.
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/base/message.h"
+
+namespace helion {
+
+inline constexpr std::string_view kUserFolderName = "helion";
+
+struct ProgramFolder {
+    std::filesystem::path folder;
+    bool perUser = false;
+    std::vector<Message> messages;  // the per-user folder could not be made or filled
+};
+
+// A folder holds the shipped data when it holds the master options file.
+bool holdsShippedData(const std::filesystem::path& folder);
+
+// Decides the program folder as described above, and fills the per-user folder from
+// `shippedDataDir` when that is the one chosen.
+ProgramFolder resolveProgramFolder(const std::filesystem::path& executableDir,
+                                   const std::filesystem::path& shippedDataDir,
+                                   const std::filesystem::path& userDataHome);
+
+// The first of the executable's folder, the installed data folder and the build
+// tree's data folder that holds the shipped data.
+std::optional<std::filesystem::path> findShippedData(const std::filesystem::path& executableDir);
+
+// $XDG_DATA_HOME when it is an absolute path, otherwise $HOME/.local/share.
+std::filesystem::path xdgDataHome(const char* xdgDataHomeVariable, const char* homeVariable);
+
+std::filesystem::path executableDirectory();
+
+// All of the above for the running program, from its environment.
+ProgramFolder programFolderOfThisProcess();
+
+}  // namespace helion

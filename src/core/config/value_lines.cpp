@@ -1,0 +1,77 @@
+#include "core/config/value_lines.h"
+
+#include <cctype>
+#include <string>
+
+#include "core/base/text_file.h"
+#include "core/base/numeric_text.h"
+
+namespace helion {
+
+namespace {
+
+bool isDigit(std::string_view text, std::size_t i) {
+    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+}
+
+bool isNumberCharacter(char c) { return std::isdigit(static_cast<unsigned char>(c)) || c == '.'; }
+
+}  // namespace
+
+bool startsWithNumber(std::string_view text) {
+    std::size_t i = text.find_first_not_of(" \t");
+    if (i == std::string_view::npos) return false;
+    if (text[i] == '+' || text[i] == '-') ++i;
+    if (i < text.size() && text[i] == '.') ++i;
+    return isDigit(text, i);
+}
+
+ValueLines parseValueLines(std::string_view text) {
+    ValueLines result;
+    const auto lines = splitLines(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
+        const int lineNumber = static_cast<int>(i) + 1;
+        if (line.empty()) {
+            for (std::size_t k = i + 1; k < lines.size(); ++k)
+                if (!lines[k].empty()) {
+                    result.problems.push_back({static_cast<int>(k) + 1,
+                                               "this line follows the empty line " + std::to_string(lineNumber) +
+                                                   ", which ends the list, and is never read"});
+                    break;
+                }
+            break;
+        }
+        const std::string_view field = line.substr(0, kValueWidth);
+        const double value = numericValue(field);
+        result.values.push_back(static_cast<float>(value));
+        if (!startsWithNumber(field))
+            result.problems.push_back({lineNumber, "no number in the first 7 characters; the value is read as 0"});
+        else if (line.size() > kValueWidth && isNumberCharacter(line[kValueWidth - 1]) &&
+                 isNumberCharacter(line[kValueWidth]))
+            result.problems.push_back({lineNumber, "the number runs past the 7th character and is cut to " +
+                                                       std::string(field)});
+    }
+    return result;
+}
+
+ValueFile readValueFile(const std::filesystem::path& path, std::size_t maxLines, std::string_view kind) {
+    ValueFile file;
+    const std::string named = std::string("The ") + std::string(kind) + " " + path.string();
+    const std::string kept = " The values in use are kept.";
+    const auto fail = [&](const std::string& what) {
+        file.error = Message{kErrorCaption, named + what + kept};
+        return file;
+    };
+    const auto text = readTextFile(path);
+    if (!text) return fail(" cannot be read.");
+    if (!looksLikeText(*text)) return fail(" is not a text file.");
+    file.lines = parseValueLines(*text);
+    if (file.lines.values.empty()) return fail(" holds no values.");
+    if (file.lines.values.size() > maxLines)
+        return fail(" holds " + std::to_string(file.lines.values.size()) + " value lines, more than the " +
+                    std::to_string(maxLines) + " it may have.");
+    return file;
+}
+
+}  // namespace helion

@@ -1,0 +1,61 @@
+// The data files shipped in data/: line breaks, the options master copy, the size of
+// the tables. Whether every line reads cleanly is the data checker's test.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/config/options.h"
+#include "core/base/text_file.h"
+#include "core/input/cities_file.h"
+#include "core/input/time_zone_table.h"
+
+namespace helion {
+namespace {
+
+const std::filesystem::path kData = std::filesystem::path(HELION_SOURCE_DIR) / "data";
+
+std::string shipped(std::string_view name) { return readTextFile(kData / name).value_or(""); }
+
+TEST(ShippedData, EveryFileEndsEachLineWithCrLf) {
+    for (const auto& entry : std::filesystem::directory_iterator(kData)) {
+        const auto text = readTextFile(entry.path()).value_or("");
+        const auto name = entry.path().filename().string();
+        ASSERT_FALSE(text.empty()) << name;
+        EXPECT_TRUE(text.ends_with("\r\n")) << name;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const bool bareCr = text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n');
+            const bool bareLf = text[i] == '\n' && (i == 0 || text[i - 1] != '\r');
+            ASSERT_FALSE(bareCr || bareLf) << name << " at byte " << i;
+        }
+    }
+}
+
+TEST(ShippedData, OptionsFileIsTheMasterCopyWithADescribedLinePerEntryAndZeroSpares) {
+    const std::string options = shipped(kOptionsFile);
+    EXPECT_EQ(options, shipped(kOptionsMasterFile));
+    const auto lines = splitLines(options);
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(kOptionEntries));
+    const OptionsLoad load = loadOptions(kData / kOptionsFile, OptionValues{});
+    ASSERT_TRUE(load.messages.empty());
+    for (int entry = 1; entry <= kOptionEntries; ++entry) {
+        const std::string_view description = lines[static_cast<std::size_t>(entry - 1)].substr(7);
+        EXPECT_NE(description.find_first_not_of(' '), std::string_view::npos) << "entry " << entry;
+        if (description == "spare") {
+            EXPECT_EQ(load.values[entry], 0.0f) << "entry " << entry;
+        }
+    }
+    EXPECT_GE(load.values[option::SavedPageLength], 2.0f);
+}
+
+TEST(ShippedData, TablesHoldEnoughRecords) {
+    const TimeZoneTable zones = loadTimeZoneTable(kData / kTimeZoneFile);
+    EXPECT_GE(zones.zones.size(), 60u);
+    // The Time Zone window finds the chosen zone by the text before the first "-" of its list line.
+    for (const auto& zone : zones.zones) EXPECT_EQ(zone.name.find('-'), std::string::npos) << zone.name;
+    EXPECT_GE(loadCitiesFile(kData / kDefaultCitiesFile).cities.size(), 300u);
+}
+
+}  // namespace
+}  // namespace helion
