@@ -13,7 +13,9 @@ void addChartCommand(CLI::App& app) {
     CLI::App* command = app.add_subcommand("chart", "Compute the four chart sets and print them as JSON");
     addChartOptions(*command, *options);
     command->callback([options] {
-        if (const auto tables = runCharts(*options)) std::cout << chartTablesJson(*tables);
+        const auto programOptions = loadProgramOptions(*options);
+        if (!programOptions) return;
+        if (const auto tables = runCharts(*options, *programOptions)) std::cout << chartTablesJson(*tables);
     });
 }
 

@@ -25,7 +25,9 @@ void addChartOptions(CLI::App& command, ChartOptions& options) {
         ->required();
     command.add_option("--diurnal", options.diurnal, "Diurnal record (transit date or second person), same form")
         ->required();
-    command.add_option("--house", options.house, "House system: P Placidus, R Regiomontanus, K Koch, O Porphyry, M Meridian")
+    command.add_option("--house", options.house,
+                       "House system: P Placidus, R Regiomontanus, K Koch, O Porphyry, M Meridian "
+                       "(default: the program folder's options)")
         ->check(CLI::IsMember({'P', 'R', 'K', 'O', 'M'}));
     command.add_option("--second-person", options.secondPerson,
                        "The diurnal record is a second person's birth data; CAPTION names the box (\"2nd Person\")")
@@ -43,11 +45,25 @@ std::string secondPersonCaption(const ChartOptions& options) {
 std::filesystem::path programFolder(const ChartOptions& options) {
     if (!options.folder.empty()) return options.folder;
     const ProgramFolder resolved = programFolderOfThisProcess();
-    for (const Message& m : resolved.messages) std::cerr << m.caption << " " << m.text << "\n";
+    printMessages(resolved.messages);
     return resolved.folder;
 }
 
-std::optional<ChartRequest> chartRequest(const ChartOptions& options) {
+void printMessages(const std::vector<Message>& messages) {
+    for (const Message& m : messages) std::cerr << m.caption << " " << m.text << "\n";
+}
+
+std::optional<OptionValues> loadProgramOptions(const ChartOptions& options) {
+    const OptionsLoad load = loadOptions(programFolder(options) / kOptionsFile, OptionValues{});
+    printMessages(load.messages);
+    if (!load.messages.empty()) {
+        setExitStatus(kDataProblem);
+        return std::nullopt;
+    }
+    return load.values;
+}
+
+std::optional<ChartRequest> chartRequest(const ChartOptions& options, const OptionValues& programOptions) {
     const auto natal = readRecord("--natal", options.natal);
     const auto diurnal = readRecord("--diurnal", options.diurnal);
     if (!natal || !diurnal) {
@@ -57,18 +73,19 @@ std::optional<ChartRequest> chartRequest(const ChartOptions& options) {
     ChartRequest request;
     request.natal = *natal;
     request.diurnal = *diurnal;
-    request.houseSystem = houseSystemFromCode(options.house).value_or(HouseSystem::Placidus);
+    request.houseSystem = options.house ? houseSystemFromCode(*options.house).value_or(HouseSystem::Placidus)
+                                        : houseSystemFromOption(programOptions[option::HouseSystem]);
     request.secondPerson = options.secondPerson.has_value();
     request.dateOrder = dateOrderFromCode(options.dateOrder);
     return request;
 }
 
-std::optional<ChartTables> runCharts(const ChartOptions& options) {
-    const auto request = chartRequest(options);
+std::optional<ChartTables> runCharts(const ChartOptions& options, const OptionValues& programOptions) {
+    const auto request = chartRequest(options, programOptions);
     if (!request) return std::nullopt;
     const SwissEphemeris ephemeris(ephemerisPath(programFolder(options)));
     ChartRun run = computeCharts(*request, ephemeris, ChartTables{});
-    for (const Message& m : run.messages) std::cerr << m.caption << " " << m.text << "\n";
+    printMessages(run.messages);
     if (!run.tables) setExitStatus(kBadInput);
     return run.tables;
 }

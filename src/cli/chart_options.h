@@ -6,7 +6,11 @@
 #include <optional>
 #include <string>
 
+#include <vector>
+
+#include "core/base/message.h"
 #include "core/chart/pipeline.h"
+#include "core/config/options.h"
 
 namespace CLI {
 class App;
@@ -17,7 +21,8 @@ namespace helion::cli {
 struct ChartOptions {
     std::string natal;
     std::string diurnal;
-    char house = 'P';
+    // Nothing: the house system of the program folder's options.
+    std::optional<char> house;
     // Given when the diurnal record is a second person: the caption of the diurnal
     // window's second-person box, empty for its own caption.
     std::optional<std::string> secondPerson;
@@ -34,12 +39,20 @@ std::string secondPersonCaption(const ChartOptions& options);
 // folder, or the per-user folder filled from the shipped data).
 std::filesystem::path programFolder(const ChartOptions& options);
 
-// Reads both records into a chart request; on failure prints what is wrong on standard
-// error, sets the bad-input exit status and returns nothing.
-std::optional<ChartRequest> chartRequest(const ChartOptions& options);
+// Each message on a line of standard error, caption first.
+void printMessages(const std::vector<Message>& messages);
+
+// The options file of the program folder; on a problem prints it, sets the data-problem
+// exit status and returns nothing.
+std::optional<OptionValues> loadProgramOptions(const ChartOptions& options);
+
+// Reads both records into a chart request, with the house system of --house or else the
+// one the program options choose; on failure prints what is wrong on standard error,
+// sets the bad-input exit status and returns nothing.
+std::optional<ChartRequest> chartRequest(const ChartOptions& options, const OptionValues& programOptions);
 
 // Runs the computation; validation messages and notices go to standard error. Returns
 // the tables, or nothing (with the bad-input exit status) when the input was refused.
-std::optional<ChartTables> runCharts(const ChartOptions& options);
+std::optional<ChartTables> runCharts(const ChartOptions& options, const OptionValues& programOptions);
 
 }  // namespace helion::cli

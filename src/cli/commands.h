@@ -9,6 +9,7 @@ class App;
 namespace helion::cli {
 
 // Exit statuses: 0 success, 1 a problem found in the data, 2 input that cannot be used.
+inline constexpr int kDataProblem = 1;
 inline constexpr int kBadInput = 2;
 
 void addChartCommand(CLI::App& app);

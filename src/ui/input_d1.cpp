@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "core/input/input_window_logic.h"
+#include "core/reports/transit_report.h"
 #include "ui/input_d.h"
 #include "ui/main_window_link.h"
 #include "ui/present_moment.h"
@@ -32,14 +33,16 @@ const std::vector<InputFieldPlace>& diurnalFields() {
     return fields;
 }
 
-constexpr const char* kSecondPersonCaption = "2nd Person";
+QString secondPersonCaption() {
+    return QString::fromUtf8(kSecondPersonCaption.data(), static_cast<qsizetype>(kSecondPersonCaption.size()));
+}
 
 }  // namespace
 
 InputD1::InputD1(Session& session, QWidget* parent) : InputWindow(session, HourBox::Diurnal, parent) {
     setObjectName("InputD1");
     setWindowTitle("Diurnal Input Data");
-    secondPerson_ = new QCheckBox(kSecondPersonCaption, this);
+    secondPerson_ = new QCheckBox(secondPersonCaption(), this);
     secondPerson_->setObjectName("chk2ndPerson");
     natalData_ = new QCheckBox("Use natal data", this);
     natalData_->setObjectName("chkNatOrNow");
@@ -75,7 +78,7 @@ void InputD1::copyNatal() {
 void InputD1::secondPersonClicked(bool checked) {
     applyMenuSwitches(secondPersonMenuSwitches(checked));
     if (checked) return;
-    secondPerson_->setText(kSecondPersonCaption);
+    secondPerson_->setText(secondPersonCaption());
     session_.state.data.startReport();
 }
 

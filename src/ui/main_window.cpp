@@ -8,12 +8,9 @@
 #include <QLocale>
 #include <QMenu>
 
+#include <utility>
+
 #include "core/app/program_title.h"
-#include "core/cosmodynes/cosmodynes_report.h"
-#include "core/reports/natal_report.h"
-#include "core/reports/progression_report.h"
-#include "core/reports/summary_report.h"
-#include "core/reports/transit_report.h"
 #include "ui/about_window.h"
 #include "ui/chart_command.h"
 #include "ui/input_d.h"
@@ -51,15 +48,13 @@ void MainWindow::connectMenus() {
     for (const HouseItem& item : menus_.houses)
         connect(item.action, &QAction::triggered, this, [this, system = item.system] { selectHouseSystem(system, true); });
 
-    const auto report = [this](QAction* action, auto write) {
-        connect(action, &QAction::triggered, this, [this, write] { presentInDataWindow(write(session_.state)); });
+    const std::pair<QAction*, ReportKind> reports[] = {
+        {menus_.summary, ReportKind::Summary},         {menus_.natalData, ReportKind::Natal},
+        {menus_.progressions, ReportKind::Progressions}, {menus_.minorProgressions, ReportKind::Minor},
+        {menus_.transits, ReportKind::Transits},       {menus_.cosmodynes, ReportKind::Cosmodynes},
     };
-    report(menus_.summary, [](const AppState& s) { return summaryReport(s.charts); });
-    report(menus_.natalData, [](const AppState& s) { return natalDataReport(s.charts, s.options); });
-    report(menus_.progressions, [](const AppState& s) { return majorProgressionsReport(s.charts, s.options); });
-    report(menus_.minorProgressions, [](const AppState& s) { return minorProgressionsReport(s.charts, s.options); });
-    report(menus_.transits, [](const AppState& s) { return transitsReport(s.charts, s.options); });
-    connect(menus_.cosmodynes, &QAction::triggered, this, &MainWindow::showCosmodynes);
+    for (const auto& [action, kind] : reports)
+        connect(action, &QAction::triggered, this, [this, kind = kind] { showReport(kind); });
 
     connect(menus_.options, &QAction::triggered, this, &MainWindow::openOptions);
     for (const HelpItem& item : menus_.help)
@@ -106,10 +101,10 @@ void MainWindow::showDataMenus() {
 
 void MainWindow::presentInDataWindow(const Report& report) { session_.dataWindow->present(report); }
 
-void MainWindow::showCosmodynes() {
-    const CosmodynesReport cosmodynes = cosmodynesReport(session_.state.charts);
-    QApplication::clipboard()->setText(QString::fromStdString(cosmodynes.clipboardText));
-    presentInDataWindow(cosmodynes.report);
+void MainWindow::showReport(ReportKind kind) {
+    const WrittenReport written = writeReport(kind, session_.state.charts, session_.state.options);
+    if (written.clipboardText) QApplication::clipboard()->setText(QString::fromStdString(*written.clipboardText));
+    presentInDataWindow(written.report);
 }
 
 void MainWindow::showHelpText(std::string_view fileName) { session_.dataWindow->showHelpText(fileName); }

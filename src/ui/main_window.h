@@ -10,6 +10,7 @@
 
 #include <string_view>
 
+#include "core/app/report_list.h"
 #include "core/astro/house_system.h"
 #include "core/reports/report.h"
 #include "ui/main_menus.h"
@@ -42,7 +43,8 @@ private:
     void connectMenus();
     void showDataMenus();
     void presentInDataWindow(const Report& report);
-    void showCosmodynes();
+    // Writes the report into the Data window; the Cosmodynes text also goes to the clipboard.
+    void showReport(ReportKind kind);
 
     Session& session_;
     int glyphFontId_;

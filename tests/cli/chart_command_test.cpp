@@ -2,10 +2,13 @@
 
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "../core/base/temp_folder.h"
 #include "cli_run.h"
+#include "golden.h"
 
 namespace helion::test {
 namespace {
@@ -56,6 +59,30 @@ TEST(ChartCommand, RefusedInputPrintsWhyAndNothingElse) {
         "chart --house M --natal 'X,07 Mar 1952,10.30,A,5,74.00,70.00' --diurnal 'Y,06 Dec 2026,12.00,P,5,74.00,40.43'");
     EXPECT_EQ(meridian.status, 0) << meridian.err;
     EXPECT_NE(runCli("").status, 0);  // no subcommand
+}
+
+TEST(ChartCommand, HouseSystemComesFromTheProgramOptionsUnlessGiven) {
+    const TempFolder folder;
+    std::string options = readFile(goldenRoot() / "folders" / "standard" / "OPTIONS.OPT");
+    const std::size_t entry27 = options.find("1      House system");
+    ASSERT_NE(entry27, std::string::npos);
+    options[entry27] = '3';  // Koch
+    folder.write("OPTIONS.OPT", options);
+    const std::string chart = "chart " + sampleNatal() + " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'" +
+                              " --folder '" + folder.path().string() + "'";
+    struct Row {
+        const char* house;
+        const char* expected;
+    };
+    for (const Row& row : {Row{"", "K"}, Row{" --house R", "R"}, Row{" --house P", "P"}}) {
+        const CliResult r = runCli(chart + row.house);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(nlohmann::json::parse(r.out)["house_system"], row.expected) << row.house;
+    }
+    std::filesystem::remove(folder.path() / "OPTIONS.OPT");
+    const CliResult broken = runCli(chart);
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_TRUE(broken.out.empty());
 }
 
 }  // namespace
