@@ -66,7 +66,6 @@ std::optional<std::filesystem::path> findShippedData(const std::filesystem::path
     const std::filesystem::path candidates[] = {
         executableDir,
         executableDir.parent_path() / HELION_INSTALLED_DATA_DIR,
-        HELION_BUILD_TREE_DATA_DIR,
     };
     for (const auto& candidate : candidates)
         if (holdsShippedData(candidate)) return candidate.lexically_normal();

@@ -7,8 +7,8 @@
 // folder <XDG data home>/helion, which is filled from the shipped data on first start
 // and on every later start with whatever file it lacks; a user's file is never
 // overwritten. The shipped data is looked for beside the executable, then in the
-// installed data folder (<prefix>/share/helion beside <prefix>/bin), then in the
-// source tree's data/ when the executable runs from its build tree.
+// installed data folder (<prefix>/share/helion beside <prefix>/bin; the build tree has
+// the same layout, linked to the source tree's data/).
 
 #include <filesystem>
 #include <optional>
@@ -36,8 +36,8 @@ ProgramFolder resolveProgramFolder(const std::filesystem::path& executableDir,
                                    const std::filesystem::path& shippedDataDir,
                                    const std::filesystem::path& userDataHome);
 
-// The first of the executable's folder, the installed data folder and the build
-// tree's data folder that holds the shipped data.
+// The executable's folder or the data folder installed beside it, whichever holds the
+// shipped data first.
 std::optional<std::filesystem::path> findShippedData(const std::filesystem::path& executableDir);
 
 // $XDG_DATA_HOME when it is an absolute path, otherwise $HOME/.local/share.
