@@ -3,6 +3,9 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "core/reports/angle_text.h"
+#include "core/reports/planet_table.h"
+
 namespace helion::cli {
 namespace {
 
@@ -21,11 +24,25 @@ std::string numbers(const std::array<double, N>& values) {
     return out + "]";
 }
 
+// The 15 house fields of 10 characters, "10TH HOUSE" for a point in the 10th house.
+std::string placementText(const PointHouses& houses) {
+    std::string out;
+    for (int p = 1; p <= point::Count; ++p) out += houseField(houses[static_cast<std::size_t>(p)]);
+    return out;
+}
+
+// Character p - 1 is "R" when point p moved backwards.
+std::string retrogradeText(const PointFlags& retrograde) {
+    std::string out;
+    for (int p = 1; p <= point::Count; ++p) out += retrogradeMark(retrograde, p);
+    return out;
+}
+
 std::string chartSet(const ChartPositions& set, const ChartMoment& moment) {
     return "{\n    \"jd\": " + number(moment.jd) + ",\n    \"t\": " + number(moment.t) +
            ",\n    \"longitude\": " + numbers(set.longitude) + ",\n    \"declination\": " + numbers(set.declination) +
-           ",\n    \"cusp\": " + numbers(set.cusp) + ",\n    \"placement\": " + text(set.placement) +
-           ",\n    \"sidereal_time\": " + text(set.siderealTime) + ",\n    \"retrograde\": " + text(set.retrograde) +
+           ",\n    \"cusp\": " + numbers(set.cusp) + ",\n    \"placement\": " + text(placementText(set.house)) +
+           ",\n    \"sidereal_time\": " + text(siderealTimeText(set.siderealSeconds)) + ",\n    \"retrograde\": " + text(retrogradeText(set.retrograde)) +
            "\n  }";
 }
 

@@ -9,7 +9,7 @@ BodyPositions fillEphemeris(const Ephemeris& ephemeris, double jdUt) {
     for (int planet = point::Mercury; planet <= point::Pluto; ++planet) {
         const LongitudeAndSpeed l = ephemeris.longitude(jdUt, planet);
         p.longitude[planet] = l.longitudeDeg;
-        if (l.speedDegPerDay < 0.0) p.retrograde[static_cast<std::size_t>(planet - 1)] = 'R';
+        if (l.speedDegPerDay < 0.0) p.retrograde[planet] = true;
         p.declination[planet] = ephemeris.declination(jdUt, planet);
     }
     p.longitude[point::Moon] = ephemeris.longitude(jdUt, body::Moon).longitudeDeg;

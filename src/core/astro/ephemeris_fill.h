@@ -1,19 +1,17 @@
 #pragma once
 
-#include <string>
-
 #include "core/astro/points.h"
 #include "core/astro/ephemeris.h"
 
 namespace helion {
 
 // Sun, planets and Moon of one moment: longitude and declination of points 1..10 and
-// the retrograde flags ("R" at the position of each planet 2..9 moving backwards; the
-// Sun and the Moon never are, and a planet standing still is not).
+// the retrograde flags (set for each planet 2..9 moving backwards; the Sun and the Moon
+// never are, and a planet standing still is not).
 struct BodyPositions {
     PointTable longitude{};
     PointTable declination{};
-    std::string retrograde = std::string(15, ' ');
+    PointFlags retrograde{};
 };
 
 BodyPositions fillEphemeris(const Ephemeris& ephemeris, double jdUt);

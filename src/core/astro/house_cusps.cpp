@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 #include "core/astro/angles.h"
 
@@ -142,13 +141,6 @@ NaturalCusps naturalCusps(HouseSystem system, const HouseAngles& angles) {
     return regiomontanusCusps(angles);
 }
 
-std::string siderealTimeText(const HouseAngles& angles) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%02dH  %02dM  %02dS ", angles.siderealHours, angles.siderealMinutes,
-                  angles.siderealSeconds);
-    return text;
-}
-
 }  // namespace
 
 HouseCusps computeCusps(HouseSystem system, const HouseAngles& angles) {
@@ -158,7 +150,7 @@ HouseCusps computeCusps(HouseSystem system, const HouseAngles& angles) {
     for (int entry = 1; entry <= 12; ++entry) {
         result.cusp[entry] = normalize360(house[(entry + 8) % 12 + 1]);
     }
-    result.siderealTime = siderealTimeText(angles);
+    result.siderealSeconds = angles.siderealHours * 3600 + angles.siderealMinutes * 60 + angles.siderealSeconds;
     return result;
 }
 

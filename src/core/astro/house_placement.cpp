@@ -7,7 +7,6 @@ namespace {
 
 constexpr std::string_view kHouseLabels = "10TH11TH12TH 1ST 2ND 3RD 4TH 5TH 6TH 7TH 8TH 9TH";
 constexpr std::string_view kNoLabel = "    ";
-constexpr std::size_t kFieldWidth = 10;
 
 // Points are nudged forward by a tenth of an arc-second so that one lying on a cusp,
 // as the Ascendant and Midheaven do, counts in the house that cusp opens.
@@ -25,19 +24,20 @@ std::string_view houseLabel(int cuspEntry) {
     return kHouseLabels.substr(static_cast<std::size_t>(cuspEntry - 1) * 4, 4);
 }
 
-std::string placeInHouses(const PointTable& longitude, const CuspTable& cusp) {
-    std::string text;
-    text.reserve(point::Count * kFieldWidth);
+std::string_view labelOfHouse(int house) {
+    // Cusp entry k holds house ((k + 8) mod 12) + 1.
+    return house >= 1 && house <= 12 ? houseLabel((house + 2) % 12 + 1) : kNoLabel;
+}
+
+PointHouses placeInHouses(const PointTable& longitude, const CuspTable& cusp) {
+    PointHouses house{};
     for (int p = 1; p <= point::Count; ++p) {
         const double nudged = normalize360(longitude[p] + kCuspNudgeDeg);
-        std::string_view label = kNoLabel;
         for (int entry = 1; entry <= 12; ++entry) {
-            if (liesBetween(nudged, cusp[entry], cusp[entry == 12 ? 1 : entry + 1])) label = houseLabel(entry);
+            if (liesBetween(nudged, cusp[entry], cusp[entry == 12 ? 1 : entry + 1])) house[p] = (entry + 8) % 12 + 1;
         }
-        text.append(label);
-        text.append(" HOUSE");
     }
-    return text;
+    return house;
 }
 
 }  // namespace helion

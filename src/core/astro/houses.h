@@ -56,16 +56,19 @@ double ascendantFor(double ramcDeg, double obliquityDeg, double latitudeDeg);
 struct HouseCusps {
     // Entry 1 = 10th house (Midheaven), 4 = 1st (Ascendant) ... 12 = 9th; 0 and 13 stay 0.
     CuspTable cusp{};
-    std::string siderealTime;  // "06H  39M  52S "
+    // The sidereal time of the angles in whole seconds (truncated), 0 .. 24 hours.
+    int siderealSeconds = 0;
 };
 
 HouseCusps computeCusps(HouseSystem system, const HouseAngles& angles);
 
-// 15 fields of 10 characters: field p holds the label of the house of point p followed
-// by " HOUSE". A point exactly on a cusp belongs to the house that cusp opens.
-std::string placeInHouses(const PointTable& longitude, const CuspTable& cusp);
+// The house of every point. A point exactly on a cusp belongs to the house that cusp opens.
+PointHouses placeInHouses(const PointTable& longitude, const CuspTable& cusp);
 
 // "10TH", "11TH", "12TH", " 1ST" ... " 9TH" for cusp entries 1..12; four blanks otherwise.
 std::string_view houseLabel(int cuspEntry);
+
+// The label of house 1..12 ("10TH" for the 10th house); four blanks otherwise.
+std::string_view labelOfHouse(int house);
 
 }  // namespace helion

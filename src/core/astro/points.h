@@ -21,6 +21,12 @@ inline constexpr int Count = 15;
 
 using PointTable = std::array<double, point::Count + 1>;
 
+// The house (1..12) of each point; 0 where a point falls in no house.
+using PointHouses = std::array<int, point::Count + 1>;
+
+// A yes or no for each point, such as whether it moves backwards.
+using PointFlags = std::array<bool, point::Count + 1>;
+
 // Cusp entry k (1..12) holds the cusp of house ((k + 8) mod 12) + 1: entry 1 is the
 // 10th house (Midheaven), 4 the 1st (Ascendant). Entry 13 holds no cusp.
 using CuspTable = std::array<double, 14>;

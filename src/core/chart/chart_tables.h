@@ -13,11 +13,11 @@ struct ChartPositions {
     PointTable longitude{};
     PointTable declination{};
     CuspTable cusp{};
-    // 15 fields of 10 characters: field p is the house label of point p + " HOUSE".
-    std::string placement;
-    std::string siderealTime;
-    // Character i (1-based, 2..9) is "R" when planet i moved backwards in longitude.
-    std::string retrograde = std::string(15, ' ');
+    PointHouses house{};
+    // The sidereal time shown with the chart, whole seconds; southern charts 12 hours later.
+    int siderealSeconds = 0;
+    // Set for the planets 2..9 that moved backwards in longitude.
+    PointFlags retrograde{};
 };
 
 struct ChartMoment {

@@ -56,7 +56,7 @@ void setAngles(ChartPositions& set, double ascendant, double midheaven) {
 
 void setCusps(ChartPositions& set, const HouseCusps& cusps) {
     set.cusp = cusps.cusp;
-    set.siderealTime = cusps.siderealTime;
+    set.siderealSeconds = cusps.siderealSeconds;
 }
 
 void setAngleDeclinations(ChartPositions& set, double obliquityDeg) {
@@ -88,7 +88,7 @@ HouseAngles houseSet(const RunContext& run, ChartPositions& set, const AngleMome
 }
 
 void placeAndDeclinate(ChartPositions& set, double obliquityDeg) {
-    set.placement = placeInHouses(set.longitude, set.cusp);
+    set.house = placeInHouses(set.longitude, set.cusp);
     setAngleDeclinations(set, obliquityDeg);
 }
 
@@ -116,7 +116,7 @@ HouseAngles computeDiurnal(RunContext& run, const ChartInput& diurnal) {
     const HouseAngles angles = houseSet(run, t.diurnal, angleMoment(diurnal, diurnal, 0));
     t.diurnalObliquity = angles.obliquityDeg;
     // The diurnal points are placed among the diurnal cusps with the moment's own angles.
-    t.diurnal.placement = placeInHouses(t.diurnal.longitude, t.diurnal.cusp);
+    t.diurnal.house = placeInHouses(t.diurnal.longitude, t.diurnal.cusp);
     if (run.request.secondPerson) {
         // Another person's chart keeps the angles of that person's own birth moment.
         setAngleDeclinations(t.diurnal, t.diurnalObliquity);

@@ -4,7 +4,6 @@
 #include "core/cosmodynes/natal_pair_scoring.h"
 #include "core/cosmodynes/ranking.h"
 #include "core/cosmodynes/sign_house_values.h"
-#include "core/base/numeric_text.h"
 
 namespace helion {
 
@@ -16,8 +15,6 @@ namespace {
 // already past it; such a point stands on the cusp, not nearly 360 degrees beyond it.
 // The margin is twice that nudge so that rounding at its very edge cannot slip through.
 constexpr double kOnCuspDeg = 2.0 / 36000.0;
-
-constexpr std::size_t kPlacementFieldWidth = 10;
 
 double degreesAfter(double fromDeg, double toDeg) {
     const double difference = toDeg - fromDeg;
@@ -36,7 +33,7 @@ void scoreHousePositions(const ChartPositions& natal, NatalCosmodynes& cosmo) {
         cosmo.houseSpan[house] = degreesAfter(cosmo.cosmoCusp[house], cosmo.cosmoCusp[house == kHouseCount ? 1 : house + 1]);
     }
     for (int p = 1; p <= planet::Count; ++p) {
-        const int house = houseOfPoint(natal.placement, p);
+        const int house = natal.house[p];
         if (house == 0) continue;
         double distance = degreesAfter(cosmo.cosmoCusp[house], natal.longitude[p]);
         if (distance > 360.0 - kOnCuspDeg) distance = 0.0;
@@ -74,13 +71,6 @@ void fillSummary(NatalCosmodynes& cosmo) {
 }
 
 }  // namespace
-
-int houseOfPoint(std::string_view placement, int point) {
-    const std::size_t start = static_cast<std::size_t>(point - 1) * kPlacementFieldWidth;
-    if (point < 1 || start >= placement.size()) return 0;
-    const double house = numericValue(placement.substr(start, 2));
-    return house >= 1 && house <= kHouseCount ? static_cast<int>(house) : 0;
-}
 
 NatalCosmodynes computeNatalCosmodynes(const ChartPositions& natal) {
     NatalCosmodynes cosmo;

@@ -39,7 +39,4 @@ struct NatalCosmodynes {
 
 NatalCosmodynes computeNatalCosmodynes(const ChartPositions& natal);
 
-// The house (1..12) that a placement text gives point p, or 0 when the field names none.
-int houseOfPoint(std::string_view placement, int point);
-
 }  // namespace helion

@@ -29,9 +29,9 @@ GroupValues<double> largerOfEach(const GroupValues<double>& a, const GroupValues
 
 // The angles count as angular points; the luminaries see and weigh aspects widely, and
 // Mercury weighs them as widely as the luminaries.
-PointOrbs orbsOf(int point, const std::string& placement) {
+PointOrbs orbsOf(int point, const PointHouses& houses) {
     const bool angle = point == point::Ascendant || point == point::Midheaven;
-    const HouseClass houseClass = angle ? HouseClass::Angular : houseClassOf(houseOfPoint(placement, point));
+    const HouseClass houseClass = angle ? HouseClass::Angular : houseClassOf(houses[point]);
     const ClassOrbs& orbs = kNatalOrbs[static_cast<int>(houseClass)];
     const bool luminary = point == point::Sun || point == point::Moon;
     const bool wideStrength = luminary || point == point::Mercury;
@@ -102,7 +102,7 @@ void scoreVisit(const ChartPositions& natal, const std::array<PointOrbs, point::
 
 void scoreAspectsAndParallels(const ChartPositions& natal, NatalCosmodynes& cosmo) {
     std::array<PointOrbs, point::Count + 1> orbs{};
-    for (const int p : kScoredPoints) orbs[p] = orbsOf(p, natal.placement);
+    for (const int p : kScoredPoints) orbs[p] = orbsOf(p, natal.house);
     for (const int p : kScoredPoints) {
         for (const int q : kScoredPoints) {
             if (p != q) scoreVisit(natal, orbs, p, q, cosmo);

@@ -39,9 +39,9 @@ Share progressedShare(const CosmoSummary& power, const CosmoSummary& net, const 
 
 // An aspect point's house class: the stronger of the natal and the progressed house of
 // its point.
-HouseClass memberClass(int member, const std::string& natalPlacement, const std::string& progressedPlacement) {
+HouseClass memberClass(int member, const PointHouses& natalHouses, const PointHouses& progressedHouses) {
     const int p = pointAt(member > kTablePoints ? member - kTablePoints : member);
-    return std::max(houseClassOf(houseOfPoint(natalPlacement, p)), houseClassOf(houseOfPoint(progressedPlacement, p)));
+    return std::max(houseClassOf(natalHouses[p]), houseClassOf(progressedHouses[p]));
 }
 
 // The progressed Sun, Mercury and Moon weigh their aspects more.
@@ -72,8 +72,8 @@ void scoreAspects(const NatalCosmodynes& score, const ChartPositions& natal, con
             if (!aspect) continue;
             const int group = aspect->group - 1;
             const double factor =
-                std::max(factorsOf(i, memberClass(i, natal.placement, result.placement))[group],
-                         factorsOf(j, memberClass(j, natal.placement, result.placement))[group]);
+                std::max(factorsOf(i, memberClass(i, natal.house, result.house))[group],
+                         factorsOf(j, memberClass(j, natal.house, result.house))[group]);
             const int a = i;
             const int b = j > kTablePoints ? j - kTablePoints : j;
             double full = (score.natalCosmoPower[a] + score.natalCosmoPower[b]) / 2.0 * factor;
@@ -102,7 +102,7 @@ ProgressedCosmodynes computeProgressedCosmodynes(const NatalCosmodynes& natalSco
     ProgressedCosmodynes result;
     const CosmoSummary& power = natalScore.natalCosmoPower;
     const CosmoSummary& net = natalScore.natalCosmoNet;
-    result.placement = placeInHouses(progressed.longitude, natal.cusp);
+    result.house = placeInHouses(progressed.longitude, natal.cusp);
 
     for (int p = 1; p <= planet::Count; ++p) {
         const Dignity dignity = dignityOf(p, signOf(progressed.longitude[p]));
@@ -122,7 +122,7 @@ ProgressedCosmodynes computeProgressedCosmodynes(const NatalCosmodynes& natalSco
         const int sign = signOf(progressed.longitude[p]);
         result.signPower[sign] += share.power;
         result.signNet[sign] += share.net;
-        if (const int house = houseOfPoint(result.placement, p); house != 0) {
+        if (const int house = result.house[p]; house != 0) {
             result.housePower[house] += share.power;
             result.houseNet[house] += share.net;
         }

@@ -24,7 +24,7 @@ struct ProgressedAspect {
 };
 
 struct ProgressedCosmodynes {
-    std::string placement;  // the progressed points in the natal houses
+    PointHouses house{};  // the progressed points in the natal houses
     PointTable dignityHarmony{};
     PointTable dignityDiscord{};
     SignTable signPower{}, signNet{};

@@ -8,12 +8,12 @@
 #include "core/reports/angle_text.h"
 #include "core/reports/name_tables.h"
 #include "core/reports/number_format.h"
+#include "core/reports/planet_table.h"
 
 namespace helion {
 namespace {
 
 constexpr std::string_view kChangeHeading = "       Power   Inc/Dec Harmony   Inc/Dec";
-constexpr std::size_t kPlacementFieldWidth = 10;
 
 std::string shortName(int point) { return std::string(planetName(point).substr(0, 3)); }
 
@@ -42,10 +42,8 @@ void appendPositions(const ProgressedCosmodynes& score, const ChartTables& chart
     lines.push_back("     Diurnal date = " + formatDate({diurnal.year, diurnal.month, diurnal.day}));
     constexpr std::array kPositionOrder{1, 10, 2, 3, 4, 5, 6, 7, 8, 9, 14, 15};
     for (const int p : kPositionOrder) {
-        const std::size_t field = static_cast<std::size_t>(p - 1) * kPlacementFieldWidth;
-        const char mark = static_cast<std::size_t>(p) <= progressed.retrograde.size() ? progressed.retrograde[p - 1] : ' ';
-        lines.push_back("  " + shortName(p) + " " + positionText(progressed.longitude[p]) + " " + mark + "   (" +
-                        score.placement.substr(field, kPlacementFieldWidth) + ")");
+        lines.push_back("  " + shortName(p) + " " + positionText(progressed.longitude[p]) + " " +
+                        retrogradeMark(progressed.retrograde, p) + "   (" + houseField(score.house[p]) + ")");
     }
 }
 

@@ -67,7 +67,7 @@ void scoreHouses(const ChartPositions& natal, NatalCosmodynes& cosmo) {
         }
     }
     for (int p = 1; p <= planet::Count; ++p) {
-        const int house = houseOfPoint(natal.placement, p);
+        const int house = natal.house[p];
         if (house != 0) addPointValues(cosmo, p, houseCell(cosmo, house));
     }
     addPointValues(cosmo, point::Ascendant, houseCell(cosmo, 1));

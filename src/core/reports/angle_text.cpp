@@ -1,6 +1,7 @@
 #include "core/reports/angle_text.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "core/reports/name_tables.h"
 #include "core/reports/number_format.h"
@@ -61,6 +62,12 @@ std::string solarConstantText(float arc) {
     const AngleSplit s = splitRounded(arc);
     return "Solar constant is " + formatNumber(std::floor(arc), "##0") + " degrees, " + twoDigits(s.minutes) +
            " minutes ";
+}
+
+std::string siderealTimeText(int seconds) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%02dH  %02dM  %02dS ", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return text;
 }
 
 }  // namespace helion

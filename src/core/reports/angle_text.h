@@ -33,4 +33,7 @@ std::string declinationText(double declination);
 // "Solar constant is 12 degrees, 34 minutes " for an arc in degrees.
 std::string solarConstantText(float arc);
 
+// "06H  39M  52S " for a sidereal time in whole seconds.
+std::string siderealTimeText(int seconds);
+
 }  // namespace helion

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "core/reports/pair_lines.h"
-#include "core/base/numeric_text.h"
 #include "core/reports/pair_sections.h"
 #include "core/reports/planet_table.h"
 
@@ -18,9 +17,9 @@ constexpr int kCadent = 0, kSuccedent = 1, kAngular = 2;
 
 int houseStrength(const ChartPositions& natal, int point) {
     if (point == point::Ascendant || point == point::Midheaven) return kAngular;
-    const double house = numericValue(houseField(natal, point));
-    if (house < 1 || house > 12 || house != std::floor(house)) return kCadent;
-    switch (static_cast<int>(house) % 3) {
+    const int house = point >= 1 && point <= point::Count ? natal.house[static_cast<std::size_t>(point)] : 0;
+    if (house < 1 || house > 12) return kCadent;
+    switch (house % 3) {
         case 1: return kAngular;
         case 2: return kSuccedent;
         default: return kCadent;

@@ -7,24 +7,12 @@
 #include "core/reports/name_tables.h"
 
 namespace helion {
-namespace {
 
-constexpr std::size_t kHouseFieldWidth = 10;
-
-}  // namespace
-
-char retrogradeMark(const ChartPositions& chart, int point) {
-    const auto index = static_cast<std::size_t>(point - 1);
-    return point >= 1 && index < chart.retrograde.size() ? chart.retrograde[index] : ' ';
+char retrogradeMark(const PointFlags& retrograde, int point) {
+    return point >= 1 && point <= point::Count && retrograde[static_cast<std::size_t>(point)] ? 'R' : ' ';
 }
 
-std::string houseField(const ChartPositions& chart, int point) {
-    std::string field;
-    const auto start = static_cast<std::size_t>(point - 1) * kHouseFieldWidth;
-    if (point >= 1 && start < chart.placement.size()) field = chart.placement.substr(start, kHouseFieldWidth);
-    field.resize(kHouseFieldWidth, ' ');
-    return field;
-}
+std::string houseField(int house) { return std::string(labelOfHouse(house)) + " HOUSE"; }
 
 void appendHouseCuspBlock(ReportLines& lines, const CuspTable& cusp, HouseSystem system) {
     lines.emplace_back();
@@ -42,8 +30,8 @@ void appendPlanetTable(ReportLines& lines, const ChartPositions& chart, bool wit
     for (const int body : kTableRows) {
         const auto i = static_cast<std::size_t>(body);
         std::string row = "  " + positionWithSeconds(chart.longitude[i]) + "   " + std::string(planetName(body)) +
-                          retrogradeMark(chart, body) + "    ";
-        row += withHouses ? "(" + houseField(chart, body) + ")    " : std::string(16, ' ');
+                          retrogradeMark(chart.retrograde, body) + "    ";
+        row += withHouses ? "(" + houseField(chart.house[i]) + ")    " : std::string(16, ' ');
         row += declinationText(chart.declination[i]);
         lines.push_back(std::move(row));
     }

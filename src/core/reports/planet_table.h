@@ -15,10 +15,10 @@ namespace helion {
 inline constexpr std::array<int, 12> kTableRows{1, 10, 2, 3, 4, 5, 6, 7, 8, 9, 14, 15};
 
 // "R" for a planet that moved backwards at the chart's moment, otherwise a blank.
-char retrogradeMark(const ChartPositions& chart, int point);
+char retrogradeMark(const PointFlags& retrograde, int point);
 
-// The point's 10-character house field ("10TH HOUSE"); blanks when the chart has none.
-std::string houseField(const ChartPositions& chart, int point);
+// The 10-character house field of house 1..12 ("10TH HOUSE"); "     HOUSE" for none.
+std::string houseField(int house);
 
 // An empty line, "  HOUSE CUSPS - " and the system's name, then the twelve cusps three
 // to a line, from the 10th house on.

@@ -12,7 +12,7 @@ namespace {
 // Position with its retrograde mark, then the declination: 22 characters.
 std::string columnsOf(const ChartPositions& chart, int body) {
     const auto i = static_cast<std::size_t>(body);
-    return positionText(chart.longitude[i]) + " " + retrogradeMark(chart, body) + " " +
+    return positionText(chart.longitude[i]) + " " + retrogradeMark(chart.retrograde, body) + " " +
            declinationText(chart.declination[i]) + "   ";
 }
 

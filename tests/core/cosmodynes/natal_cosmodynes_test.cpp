@@ -160,7 +160,7 @@ TEST(NatalCosmodynes, EqualPowersKeepPointOrder) {
     ChartPositions chart = testing::handCheckedChart();
     chart.longitude[8] = chart.longitude[7];
     chart.declination[8] = chart.declination[7];
-    chart.placement = placeInHouses(chart.longitude, chart.cusp);
+    chart.house = placeInHouses(chart.longitude, chart.cusp);
     const NatalCosmodynes c = computeNatalCosmodynes(chart);
     ASSERT_EQ(c.planetPower[7], c.planetPower[8]);
     const auto uranus = std::ranges::find(c.rankedPoint, 7);

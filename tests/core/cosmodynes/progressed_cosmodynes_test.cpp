@@ -52,7 +52,7 @@ TEST_F(ProgressedOnTheBirthDate, SignsAndHousesChangeOnlyByTheShares) {
                 score.natalCosmoPower[7] / 2.0 + score.natalCosmoPower[10] / 14.0, kTol);
     EXPECT_NEAR(progressed.housePower[7] - score.natalCosmoPower[31],
                 score.natalCosmoPower[7] / 2.0 + score.natalCosmoPower[10] / 14.0, kTol);
-    EXPECT_EQ(progressed.placement, natal.placement);
+    EXPECT_EQ(progressed.house, natal.house);
 }
 
 TEST_F(ProgressedOnTheBirthDate, OneDegreeFromExactCountsHalf) {

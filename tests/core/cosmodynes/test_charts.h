@@ -24,7 +24,7 @@ inline ChartPositions chartWith(const std::array<PointSpec, 15>& points, const s
         chart.declination[p] = points[p - 1].declination;
     }
     for (int entry = 1; entry <= 12; ++entry) chart.cusp[entry] = cuspOfHouse[(entry + 8) % 12];
-    chart.placement = placeInHouses(chart.longitude, chart.cusp);
+    chart.house = placeInHouses(chart.longitude, chart.cusp);
     return chart;
 }
 

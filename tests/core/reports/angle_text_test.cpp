@@ -20,14 +20,17 @@ TEST(AngleText, SignDegreesAndMinutesWithoutCarryingIntoTheNextSign) {
     }
 }
 
-TEST(AngleText, DeclinationAndSolarArc) {
+TEST(AngleText, DeclinationSolarArcAndSiderealTime) {
     const std::pair<std::string, const char*> rows[] = {
         {declinationText(-0.2), "00 S 12"},
         {declinationText(0.0), "00 N 00"},
         {declinationText(-23.9999), "23 S 59"},
         {declinationText(31.5), "31 N 30"},  // whole degrees, not degrees within a sign
         {solarConstantText(0.0f), "Solar constant is 0 degrees, 00 minutes "},
-        {solarConstantText(293.999f), "Solar constant is 293 degrees, 59 minutes "}};
+        {solarConstantText(293.999f), "Solar constant is 293 degrees, 59 minutes "},
+        {siderealTimeText(0), "00H  00M  00S "},
+        {siderealTimeText(6 * 3600 + 39 * 60 + 52), "06H  39M  52S "},
+        {siderealTimeText(24 * 3600 - 1), "23H  59M  59S "}};
     for (const auto& [actual, expected] : rows) EXPECT_EQ(actual, expected);
 }
 

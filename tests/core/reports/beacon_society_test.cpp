@@ -9,9 +9,7 @@ namespace {
 
 TEST(BeaconOrbs, GrowWithTheHouseAndTheLuminaries) {
     ChartPositions chart;  // points 1..15 in these houses
-    chart.placement =
-        "10TH HOUSE 1ST HOUSE 3RD HOUSE 6TH HOUSE 2ND HOUSE 5TH HOUSE 9TH HOUSE12TH HOUSE 8TH HOUSE"
-        " 4TH HOUSE 4TH HOUSE10TH HOUSE 1ST HOUSE 1ST HOUSE10TH HOUSE";
+    chart.house = {0, 10, 1, 3, 6, 2, 5, 9, 12, 8, 4, 4, 10, 1, 1, 10};
     const std::pair<int, BeaconOrbs> rows[] = {
         {1, {4, 6, 8, 12, 15}},  // Sun, angular
         {4, {1, 3, 5, 6, 8}},    // Mars, cadent

@@ -15,8 +15,6 @@ ChartTables sampleCharts() {
     natal.day = 7, natal.month = 3, natal.year = 1952, natal.time = 10.3f, natal.halfDay = "A.M.", natal.zone = 5;
     charts.diurnalInput.day = 6, charts.diurnalInput.month = 12, charts.diurnalInput.year = 2026;
     charts.diurnalMoment.t = 1.27;
-    for (ChartPositions* chart : {&charts.natal, &charts.diurnal, &charts.progressed, &charts.minorProgressed})
-        chart->placement = std::string(150, ' ');
     charts.natal.longitude[point::Sun] = 350.0;
     charts.natal.longitude[point::Midheaven] = 350.0;
     charts.progressed.longitude[point::Sun] = 5.0;
