@@ -1,7 +1,6 @@
 #pragma once
 // Helpers for the comma-separated data files (names, cities, time zones).
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,12 +9,11 @@
 
 namespace helion {
 
-// The comma-separated fields of one line, each without surrounding blanks.
-std::vector<std::string> splitFields(std::string_view line);
+// The comma-separated fields of one line, as they stand (blanks kept).
+std::vector<std::string_view> splitFields(std::string_view line);
 
-// The number a whole field spells (blanks around it allowed), or nothing when any
-// part of it is not a decimal number: "5", "-3.5", "+.5" read, "5h" and "" do not.
-std::optional<double> exactNumber(std::string_view field);
+// The same fields, each without the blanks and tabs around it.
+std::vector<std::string> trimmedFields(std::string_view line);
 
 struct FieldRecord {
     std::vector<std::string> fields;
@@ -27,8 +25,8 @@ struct FieldRecords {
     std::vector<LineProblem> problems;  // every line with the wrong number of fields
 };
 
-// Reads one record of `fieldCount` fields per line until the end of the text or a
-// line whose first field is empty.
+// Reads one record of `fieldCount` fields per line, each without surrounding blanks,
+// until the end of the text or a line whose first field is empty.
 FieldRecords readFieldRecords(std::string_view text, std::size_t fieldCount);
 
 }  // namespace helion

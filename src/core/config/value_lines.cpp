@@ -10,21 +10,9 @@ namespace helion {
 
 namespace {
 
-bool isDigit(std::string_view text, std::size_t i) {
-    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
-}
-
 bool isNumberCharacter(char c) { return std::isdigit(static_cast<unsigned char>(c)) || c == '.'; }
 
 }  // namespace
-
-bool startsWithNumber(std::string_view text) {
-    std::size_t i = text.find_first_not_of(" \t");
-    if (i == std::string_view::npos) return false;
-    if (text[i] == '+' || text[i] == '-') ++i;
-    if (i < text.size() && text[i] == '.') ++i;
-    return isDigit(text, i);
-}
 
 ValueLines parseValueLines(std::string_view text) {
     ValueLines result;

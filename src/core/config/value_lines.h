@@ -16,9 +16,6 @@ namespace helion {
 
 inline constexpr std::size_t kValueWidth = 7;
 
-// Whether the leading-number rule finds a number in the text rather than reading 0.
-bool startsWithNumber(std::string_view text);
-
 struct ValueLines {
     std::vector<float> values;          // one per line before the first empty line
     std::vector<LineProblem> problems;  // lines a hand editor most likely got wrong

@@ -1,20 +1,12 @@
 #include "core/config/wheel_data_tables.h"
 
-#include <charconv>
 #include <string>
 
+#include "core/base/numeric_text.h"
 #include "core/base/text_file.h"
 
 namespace helion {
 namespace {
-
-std::optional<std::int16_t> wholeNumber(std::string_view field) {
-    std::int16_t value = 0;
-    const auto* end = field.data() + field.size();
-    const auto result = std::from_chars(field.data(), end, value);
-    if (result.ec != std::errc{} || result.ptr != end) return std::nullopt;
-    return value;
-}
 
 IntegerTableRead refused(std::string_view fileName, const std::string& why) {
     return {std::nullopt, Message{kWarningCaption, "The file " + std::string(fileName) + " " + why +
@@ -32,7 +24,7 @@ IntegerTableRead parseIntegerTable(std::string_view text, std::string_view fileN
             const std::string_view field = trimmed(line.substr(0, comma));
             line = comma == std::string_view::npos ? std::string_view{} : line.substr(comma + 1);
             if (field.empty()) continue;
-            const auto value = wholeNumber(field);
+            const auto value = exactShortInteger(field);
             if (!value)
                 return refused(fileName, "holds \"" + std::string(field) +
                                              "\", which is not a whole number from -32768 to 32767.");

@@ -52,7 +52,7 @@ bool outOfRange(const InputWindowTexts& w) {
 
 Message warning(const char* text) { return {kWarningCaption, text}; }
 
-int wholeNumber(const std::string& text) { return static_cast<int>(std::lround(valueOf(text))); }
+int roundedValue(const std::string& text) { return static_cast<int>(std::lround(valueOf(text))); }
 
 float packed(const std::string& whole, const std::string& hundredths) {
     return static_cast<float>(valueOf(whole) + valueOf(hundredths) / 100.0);
@@ -69,9 +69,9 @@ std::string joinDate(DateOrder order, const std::string& month, const std::strin
 
 ChartInput readWindow(const InputWindowTexts& w, DateOrder order) {
     ChartInput input;
-    input.day = wholeNumber(w.day);
-    input.month = wholeNumber(w.month);
-    input.year = wholeNumber(w.year);
+    input.day = roundedValue(w.day);
+    input.month = roundedValue(w.month);
+    input.year = roundedValue(w.year);
     input.time = packed(w.hour, w.minute);
     input.halfDay = w.am ? "A.M." : "P.M.";
     input.zone = static_cast<float>(valueOf(w.zone));

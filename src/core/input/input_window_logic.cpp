@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 #include "core/base/numeric_text.h"
 
@@ -10,19 +9,6 @@ namespace helion {
 namespace {
 
 bool isDigit(char32_t key) { return key >= U'0' && key <= U'9'; }
-
-// The whole text reads as one decimal number: digits with at most one point, an
-// optional leading sign.
-std::optional<double> wholeNumber(std::string_view text) {
-    if (text.empty()) return std::nullopt;
-    const std::string copy(text);
-    char* end = nullptr;
-    const double value = std::strtod(copy.c_str(), &end);
-    if (end != copy.c_str() + copy.size()) return std::nullopt;
-    for (char c : copy)
-        if (!(isDigit(static_cast<char32_t>(c)) || c == '.' || c == '-' || c == '+')) return std::nullopt;
-    return value;
-}
 
 HourCorrection refused(const char* text) { return {std::nullopt, false, Message{kWarningCaption, text}}; }
 
@@ -45,7 +31,7 @@ HourCorrection correctHour(std::string_view text, HourBox box) {
     if (text.empty()) return refused(box == HourBox::Natal ? kNatalHourMissingText : kDiurnalHourMissingText);
     double value = numericValue(text);
     if (box == HourBox::Diurnal) {
-        const std::optional<double> number = wholeNumber(text);
+        const std::optional<double> number = exactNumber(text);
         if (!number || !std::isfinite(*number)) return refused(kTypingTooFastText);
         value = *number;
     }

@@ -2,10 +2,11 @@
 
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <vector>
 
+#include "core/base/numeric_text.h"
+#include "core/base/record_fields.h"
 #include "core/base/text_file.h"
 
 namespace helion {
@@ -18,28 +19,8 @@ constexpr double kLargestField = 100000.0;
 constexpr std::array<std::string_view, 12> kMonths = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                                       "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
-std::vector<std::string_view> splitFields(std::string_view record) {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    for (std::size_t comma = record.find(','); comma != std::string_view::npos; comma = record.find(',', start)) {
-        fields.push_back(record.substr(start, comma - start));
-        start = comma + 1;
-    }
-    fields.push_back(record.substr(start));
-    return fields;
-}
-
-// The whole field must be a decimal number.
-std::optional<double> wholeNumber(std::string_view text) {
-    text = trimmed(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
+// A field that holds one decimal number, blanks around it allowed.
+std::optional<double> fieldNumber(std::string_view field) { return exactNumber(trimmed(field)); }
 
 struct Split {
     std::string whole;
@@ -55,7 +36,7 @@ Split splitPacked(double magnitude) {
 // A signed D.MM field into its degree and minute texts; negative means east or south.
 bool readCoordinate(std::string_view field, const std::string& complaint, std::string& degrees, std::string& minutes,
                     bool& negative, std::string& error) {
-    const auto value = wholeNumber(field);
+    const auto value = fieldNumber(field);
     if (!value || std::fabs(*value) > kLargestField) {
         error = complaint + std::string(field) + "'";
         return false;
@@ -74,8 +55,8 @@ std::optional<CalendarDate> parseNamesDate(std::string_view text) {
     const std::size_t first = text.find(' ');
     const std::size_t last = text.rfind(' ');
     if (first == std::string_view::npos || first == last) return std::nullopt;
-    const auto day = wholeNumber(text.substr(0, first));
-    const auto year = wholeNumber(text.substr(last + 1));
+    const auto day = fieldNumber(text.substr(0, first));
+    const auto year = fieldNumber(text.substr(last + 1));
     std::string month(trimmed(text.substr(first + 1, last - first - 1)));
     for (char& c : month) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     int monthNumber = 0;
@@ -108,7 +89,7 @@ NamesRecordParse parseNamesRecord(std::string_view record) {
     w.month = std::to_string(date->month);
     w.year = std::to_string(date->year);
 
-    const auto time = wholeNumber(fields[2]);
+    const auto time = fieldNumber(fields[2]);
     if (!time || *time < 0.0 || *time > kLargestField) {
         return {std::nullopt, "field 3 (time) is not a time H.MM: '" + std::string(fields[2]) + "'"};
     }
@@ -122,7 +103,7 @@ NamesRecordParse parseNamesRecord(std::string_view record) {
     }
     w.am = half == "A" || half == "a";
 
-    const auto zone = wholeNumber(fields[4]);
+    const auto zone = fieldNumber(fields[4]);
     if (!zone) return {std::nullopt, "field 5 (time zone) is not a number: '" + std::string(fields[4]) + "'"};
     w.zone = std::string(trimmed(fields[4]));
 

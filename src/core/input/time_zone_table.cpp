@@ -1,6 +1,7 @@
 #include "core/input/time_zone_table.h"
 
 #include "core/base/text_file.h"
+#include "core/base/numeric_text.h"
 #include "core/base/record_fields.h"
 
 namespace helion {
@@ -17,7 +18,7 @@ std::vector<Token> tokens(std::string_view text) {
     std::vector<Token> result;
     const auto lines = splitLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i)
-        for (auto& field : splitFields(lines[i])) result.push_back({std::move(field), static_cast<int>(i) + 1});
+        for (auto& field : trimmedFields(lines[i])) result.push_back({std::move(field), static_cast<int>(i) + 1});
     return result;
 }
 
