@@ -5,7 +5,7 @@
 #include "core/config/program_folder.h"
 #include "ui/message_boxes.h"
 #include "ui/startup.h"
-#include "ui/title_window.h"
+#include "ui/splash_window.h"
 #include "window_shown.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +14,6 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("helion");
     helion::ui::QtMessageBoxes messages;
     helion::ui::startHelion(helion::programFolderOfThisProcess(), messages,
-                            [](helion::ui::TitleWindow& splash) { helion::bench::exitOnceShown(splash); });
+                            [](helion::ui::SplashWindow& splash) { helion::bench::exitOnceShown(splash); });
     return 1;  // not reached: the splash ends the run
 }

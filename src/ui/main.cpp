@@ -4,7 +4,7 @@
 #include "core/config/program_folder.h"
 #include "ui/main_window.h"
 #include "ui/startup.h"
-#include "ui/title_window.h"
+#include "ui/splash_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -15,6 +15,6 @@ int main(int argc, char** argv) {
 
     helion::ui::QtMessageBoxes messages;
     const auto program = helion::ui::startHelion(helion::programFolderOfThisProcess(), messages,
-                                                 [](helion::ui::TitleWindow& splash) { splash.waitForOk(); });
+                                                 [](helion::ui::SplashWindow& splash) { splash.waitForOk(); });
     return QApplication::exec();
 }

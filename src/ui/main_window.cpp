@@ -13,10 +13,10 @@
 #include "core/app/program_title.h"
 #include "ui/about_window.h"
 #include "ui/chart_command.h"
-#include "ui/input_d.h"
-#include "ui/input_d1.h"
+#include "ui/natal_input_window.h"
+#include "ui/diurnal_input_window.h"
 #include "ui/options_window.h"
-#include "ui/output_d1.h"
+#include "ui/data_window.h"
 #include "ui/session.h"
 #include "ui/twips_geometry.h"
 

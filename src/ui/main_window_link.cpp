@@ -19,12 +19,29 @@ void activateMainWindow() {
     window->activateWindow();
 }
 
+namespace {
+
+// The object name of the main window's item for a menu command.
+QString objectNameOf(MenuCommand command) {
+    switch (command) {
+        case MenuCommand::DataSummary: return "mnuDataSummary";
+        case MenuCommand::DataProgressions: return "mnuDataProgressions";
+        case MenuCommand::DataSolarArc: return "mnuDataSolarArc";
+        case MenuCommand::DataTransits: return "mnuDataTransits";
+        case MenuCommand::WheelsNatalAndProgressed: return "mnuWheelsDualNatProg";
+        case MenuCommand::WheelsNatalAndSolarArc: return "mnuWheelsDualNatSA";
+        case MenuCommand::WheelsNatalAndTransits: return "mnuWheelsDualNatTran";
+    }
+    return {};
+}
+
+}  // namespace
+
 void applyMenuSwitches(std::span<const MenuItemSwitch> switches) {
     QWidget* window = mainWindow();
     if (!window) return;
     for (const MenuItemSwitch& item : switches) {
-        QAction* action = window->findChild<QAction*>(QString::fromUtf8(item.objectName.data(),
-                                                                    static_cast<qsizetype>(item.objectName.size())));
+        QAction* action = window->findChild<QAction*>(objectNameOf(item.command));
         if (!action) continue;
         if (item.enabled) action->setEnabled(*item.enabled);
         if (item.caption)

@@ -12,18 +12,18 @@
 
 namespace helion::ui {
 
-class InputD;
-class InputD1;
-class OutputD1;
+class NatalInputWindow;
+class DiurnalInputWindow;
+class DataWindow;
 
 struct Session {
     AppState state;
     std::unique_ptr<Ephemeris> ephemeris;
     MessageBoxes* messages = nullptr;
 
-    InputD* natalInput = nullptr;
-    InputD1* diurnalInput = nullptr;
-    OutputD1* dataWindow = nullptr;
+    NatalInputWindow* natalInput = nullptr;
+    DiurnalInputWindow* diurnalInput = nullptr;
+    DataWindow* dataWindow = nullptr;
 
     // Set by the main window: called after every successful chart computation (the Data,
     // Wheels and Input menus become visible).

@@ -7,11 +7,11 @@
 
 #include "core/config/regional_formats.h"
 #include "swe/swiss_ephemeris.h"
-#include "ui/input_d.h"
-#include "ui/input_d1.h"
+#include "ui/natal_input_window.h"
+#include "ui/diurnal_input_window.h"
 #include "ui/main_window.h"
-#include "ui/output_d1.h"
-#include "ui/title_window.h"
+#include "ui/data_window.h"
+#include "ui/splash_window.h"
 #include "ui/twips_geometry.h"
 
 namespace helion::ui {
@@ -84,7 +84,7 @@ std::unique_ptr<Program> startHelion(const ProgramFolder& folder, MessageBoxes& 
     showAll(messages, options.messages);
 
     {
-        TitleWindow splash;
+        SplashWindow splash;
         splash.show();
         program->wheelTables = readWheelTables(folder.folder, messages);
         waitForSplash(splash);
@@ -98,11 +98,11 @@ std::unique_ptr<Program> startHelion(const ProgramFolder& folder, MessageBoxes& 
     state.currentOrbFile = folder.folder / kNatalOrbFile;
     state.houseSystem = houseSystemFromOption(state.options[option::HouseSystem]);
 
-    program->dataWindow = std::make_unique<OutputD1>(session);
+    program->dataWindow = std::make_unique<DataWindow>(session);
     session.dataWindow = program->dataWindow.get();
-    program->diurnalInput = std::make_unique<InputD1>(session);
+    program->diurnalInput = std::make_unique<DiurnalInputWindow>(session);
     session.diurnalInput = program->diurnalInput.get();
-    program->natalInput = std::make_unique<InputD>(session);
+    program->natalInput = std::make_unique<NatalInputWindow>(session);
     session.natalInput = program->natalInput.get();
     program->mainWindow = std::make_unique<MainWindow>(session, program->glyphFontId);
     placeInTwips(*program->mainWindow, {state.settings.helionTop, state.settings.helionLeft,

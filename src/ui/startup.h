@@ -13,20 +13,20 @@
 
 namespace helion::ui {
 
-class InputD;
-class InputD1;
+class NatalInputWindow;
+class DiurnalInputWindow;
 class MainWindow;
-class OutputD1;
-class TitleWindow;
+class DataWindow;
+class SplashWindow;
 
 // Everything one run owns. The windows go before the session they refer to.
 struct Program {
     Session session;
     int glyphFontId = -1;
     WheelDataTables wheelTables;
-    std::unique_ptr<OutputD1> dataWindow;
-    std::unique_ptr<InputD1> diurnalInput;
-    std::unique_ptr<InputD> natalInput;
+    std::unique_ptr<DataWindow> dataWindow;
+    std::unique_ptr<DiurnalInputWindow> diurnalInput;
+    std::unique_ptr<NatalInputWindow> natalInput;
     std::unique_ptr<MainWindow> mainWindow;
 
     Program();
@@ -36,7 +36,7 @@ struct Program {
 };
 
 // Waits until the splash window is dismissed (tests press its OK at once).
-using SplashWait = std::function<void(TitleWindow&)>;
+using SplashWait = std::function<void(SplashWindow&)>;
 
 std::unique_ptr<Program> startHelion(const ProgramFolder& folder, MessageBoxes& messages,
                                      const SplashWait& waitForSplash);

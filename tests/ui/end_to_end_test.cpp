@@ -9,8 +9,8 @@
 
 #include "../cli/cli_run.h"
 #include "started_program.h"
-#include "ui/input_d.h"
-#include "ui/input_d1.h"
+#include "ui/natal_input_window.h"
+#include "ui/diurnal_input_window.h"
 
 namespace helion::test {
 namespace {

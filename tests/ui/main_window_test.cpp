@@ -4,8 +4,8 @@
 
 #include "core/config/settings.h"
 #include "started_program.h"
-#include "ui/input_d.h"
-#include "ui/input_d1.h"
+#include "ui/natal_input_window.h"
+#include "ui/diurnal_input_window.h"
 
 namespace helion::test {
 namespace {

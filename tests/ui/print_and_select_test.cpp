@@ -5,8 +5,8 @@
 #include <QRegularExpression>
 
 #include "core/base/text_file.h"
-#include "ui/prnt_file.h"
-#include "ui/select_file.h"
+#include "ui/print_file_window.h"
+#include "ui/select_file_window.h"
 #include "window_fixture.h"
 
 namespace helion::test {
@@ -24,12 +24,12 @@ int pdfPages(const std::filesystem::path& pdf) {
 }
 
 TEST_F(WindowTest, PrintWindowPrintsItsTextInPagesOfTheOptionLength) {
-    ui::PrntFile missing(session, folder.path() / "PRNTFILE.XXX");
+    ui::PrintFileWindow missing(session, folder.path() / "PRNTFILE.XXX");
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"The file PRNTFILE.XXX cannot be read."});
 
     session.state.options.value[option::PrintPageLength] = 50;
     const auto file = folder.write("PRNTFILE.XXX", numberedText(120));
-    ui::PrntFile window(session, file);
+    ui::PrintFileWindow window(session, file);
     auto* content = control<QPlainTextEdit>(window, "txtContent");
     EXPECT_TRUE(content->toPlainText().startsWith("line 1\nline 2\n"));
     content->appendPlainText("edited");
@@ -59,7 +59,7 @@ protected:
 };
 
 TEST_F(SelectFileTest, ListsThePatternSelectsTheCurrentFileAndWalksFolders) {
-    ui::SelectFIle window(folder.path(), "*.FIL", "/elsewhere/names.fil");
+    ui::SelectFileWindow window(folder.path(), "*.FIL", "/elsewhere/names.fil");
     auto* files = control<QListWidget>(window, "filList");
     auto* folders = control<QListWidget>(window, "dirList");
     EXPECT_EQ(entries(files), (QStringList{"MINE.FIL", "NAMES.FIL", "S.FIL"}));
@@ -68,7 +68,7 @@ TEST_F(SelectFileTest, ListsThePatternSelectsTheCurrentFileAndWalksFolders) {
     control<QPushButton>(window, "cmdSelect")->click();
     EXPECT_EQ(window.chosenPath(), std::filesystem::canonical(folder.path()) / "NAMES.FIL");
 
-    ui::SelectFIle walked(folder.path(), "*.FIL", "");
+    ui::SelectFileWindow walked(folder.path(), "*.FIL", "");
     folders = control<QListWidget>(walked, "dirList");
     emit folders->itemActivated(folders->findItems("sub", Qt::MatchExactly).front());
     EXPECT_EQ(entries(control<QListWidget>(walked, "filList")), QStringList{"OTHER.FIL"});
@@ -79,7 +79,7 @@ TEST_F(SelectFileTest, ListsThePatternSelectsTheCurrentFileAndWalksFolders) {
 }
 
 TEST_F(SelectFileTest, AFileInTheRootGetsOneSeparator) {
-    ui::SelectFIle window("/", "*", "");
+    ui::SelectFileWindow window("/", "*", "");
     auto* files = control<QListWidget>(window, "filList");
     if (files->count() == 0) GTEST_SKIP() << "no file in the root folder";
     files->setCurrentRow(0);

@@ -13,13 +13,13 @@
 #include "../core/base/temp_folder.h"
 #include "recording_message_boxes.h"
 #include "ui/main_window.h"
-#include "ui/output_d1.h"
+#include "ui/data_window.h"
 #include "ui/startup.h"
-#include "ui/title_window.h"
+#include "ui/splash_window.h"
 
 namespace helion::test {
 
-inline void pressSplashOk(ui::TitleWindow& splash) {
+inline void pressSplashOk(ui::SplashWindow& splash) {
     QTest::mouseClick(splash.findChild<QWidget*>("cmdOK"), Qt::LeftButton);
     splash.waitForOk();
 }

@@ -11,9 +11,9 @@
 #include "../core/base/temp_folder.h"
 #include "../core/astro/fake_ephemeris.h"
 #include "recording_message_boxes.h"
-#include "ui/input_d.h"
-#include "ui/input_d1.h"
-#include "ui/output_d1.h"
+#include "ui/natal_input_window.h"
+#include "ui/diurnal_input_window.h"
+#include "ui/data_window.h"
 #include "ui/session.h"
 
 namespace helion::test {
@@ -26,11 +26,11 @@ protected:
         session.state.settings = defaultSettings(folder.path());
         session.ephemeris = std::make_unique<FakeEphemeris>();
         session.messages = &boxes;
-        data = std::make_unique<ui::OutputD1>(session);
+        data = std::make_unique<ui::DataWindow>(session);
         session.dataWindow = data.get();
-        natal = std::make_unique<ui::InputD>(session);
+        natal = std::make_unique<ui::NatalInputWindow>(session);
         session.natalInput = natal.get();
-        diurnal = std::make_unique<ui::InputD1>(session);
+        diurnal = std::make_unique<ui::DiurnalInputWindow>(session);
         session.diurnalInput = diurnal.get();
     }
 
@@ -52,9 +52,9 @@ protected:
     TempFolder folder;
     RecordingMessageBoxes boxes;
     ui::Session session;
-    std::unique_ptr<ui::OutputD1> data;
-    std::unique_ptr<ui::InputD> natal;
-    std::unique_ptr<ui::InputD1> diurnal;
+    std::unique_ptr<ui::DataWindow> data;
+    std::unique_ptr<ui::NatalInputWindow> natal;
+    std::unique_ptr<ui::DiurnalInputWindow> diurnal;
 };
 
 }  // namespace helion::test

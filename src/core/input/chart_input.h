@@ -22,9 +22,9 @@ struct InputWindowTexts {
     std::string zone;
     std::string longitudeDegrees, longitudeMinutes;
     std::string latitudeDegrees, latitudeMinutes;
-    bool am = true;      // optAM selected, otherwise optPM
-    bool east = false;   // optEast selected, otherwise optWest
-    bool south = false;  // optSouth selected, otherwise optNorth
+    bool am = true;      // A.M. chosen, otherwise P.M.
+    bool east = false;   // east longitude chosen, otherwise west
+    bool south = false;  // south latitude chosen, otherwise north
 };
 
 struct ChartInput {

@@ -72,13 +72,14 @@ void fillDefaultPlace(InputWindowTexts& texts, const OptionValues& options) {
 std::array<MenuItemSwitch, kSecondPersonMenuItems> secondPersonMenuSwitches(bool secondPerson) {
     const bool transits = !secondPerson;
     return {{
-        {"mnuDataSummary", true, std::nullopt},
-        {"mnuDataProgressions", transits, std::nullopt},
-        {"mnuDataSolarArc", transits, std::nullopt},
-        {"mnuDataTransits", true, transits ? "&Transits" : "2nd &Person"},
-        {"mnuWheelsDualNatProg", transits, std::nullopt},
-        {"mnuWheelsDualNatSA", transits, std::nullopt},
-        {"mnuWheelsDualNatTran", std::nullopt, transits ? "&Transits vs Natal" : "2nd &Person Natal vs Natal"},
+        {MenuCommand::DataSummary, true, std::nullopt},
+        {MenuCommand::DataProgressions, transits, std::nullopt},
+        {MenuCommand::DataSolarArc, transits, std::nullopt},
+        {MenuCommand::DataTransits, true, transits ? "&Transits" : "2nd &Person"},
+        {MenuCommand::WheelsNatalAndProgressed, transits, std::nullopt},
+        {MenuCommand::WheelsNatalAndSolarArc, transits, std::nullopt},
+        {MenuCommand::WheelsNatalAndTransits, std::nullopt,
+         transits ? "&Transits vs Natal" : "2nd &Person Natal vs Natal"},
     }};
 }
 

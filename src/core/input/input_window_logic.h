@@ -67,10 +67,21 @@ void fillDateAndTime(InputWindowTexts& texts, const LocalMoment& moment);
 // of the options file; the zone carries the sign of its direction.
 void fillDefaultPlace(InputWindowTexts& texts, const OptionValues& options);
 
-// One main-window menu item that the second-person box switches; items a build lacks
-// are skipped by the window.
+// The main-window menu commands that the second-person box switches.
+enum class MenuCommand {
+    DataSummary,
+    DataProgressions,
+    DataSolarArc,
+    DataTransits,
+    WheelsNatalAndProgressed,
+    WheelsNatalAndSolarArc,
+    WheelsNatalAndTransits,
+};
+
+// One menu command switched on or off, renamed, or both; commands a build lacks are
+// skipped by the window.
 struct MenuItemSwitch {
-    std::string_view objectName;
+    MenuCommand command;
     std::optional<bool> enabled;
     std::optional<std::string_view> caption;
 };

@@ -24,10 +24,10 @@ namespace helion::ui {
 
 struct Session;
 
-class OutputD1 final : public QWidget {
+class DataWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit OutputD1(Session& session, QWidget* parent = nullptr);
+    explicit DataWindow(Session& session, QWidget* parent = nullptr);
 
     // Shows the window with a report's whole text; nothing to show leaves it as it is.
     void showReportText(const std::optional<std::string>& text);

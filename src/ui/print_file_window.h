@@ -14,10 +14,10 @@ namespace helion::ui {
 
 struct Session;
 
-class PrntFile final : public QDialog {
+class PrintFileWindow final : public QDialog {
     Q_OBJECT
 public:
-    PrntFile(Session& session, std::filesystem::path printFile, QWidget* parent = nullptr);
+    PrintFileWindow(Session& session, std::filesystem::path printFile, QWidget* parent = nullptr);
 
     // Readies the printer; false when the user cancels. By default the system print
     // dialog, which also prints to PDF. Replaced by tests.

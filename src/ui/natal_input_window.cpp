@@ -1,4 +1,4 @@
-#include "ui/input_d.h"
+#include "ui/natal_input_window.h"
 
 #include <QDateTime>
 #include <QGridLayout>
@@ -34,7 +34,7 @@ const std::vector<InputFieldPlace>& natalFields() {
 
 }  // namespace
 
-InputD::InputD(Session& session, QWidget* parent) : InputWindow(session, HourBox::Natal, parent) {
+NatalInputWindow::NatalInputWindow(Session& session, QWidget* parent) : InputWindow(session, HourBox::Natal, parent) {
     setObjectName("InputD");
     setWindowTitle("Natal Input Data");
     buildFields(natalFields(), {"optAM", "optPM", "optWest", "optEast", "optNorth", "optSouth"});
@@ -49,13 +49,13 @@ InputD::InputD(Session& session, QWidget* parent) : InputWindow(session, HourBox
     buttons->addWidget(now);
     buttons->addWidget(ok);
     fieldGrid()->addLayout(buttons, fieldGrid()->rowCount(), 0, 1, -1);
-    connect(now, &QPushButton::clicked, this, &InputD::fillPresentMoment);
-    connect(ok, &QPushButton::clicked, this, &InputD::pressOk);
+    connect(now, &QPushButton::clicked, this, &NatalInputWindow::fillPresentMoment);
+    connect(ok, &QPushButton::clicked, this, &NatalInputWindow::pressOk);
 
     fillPresentMoment();
 }
 
-void InputD::fillPresentMoment() {
+void NatalInputWindow::fillPresentMoment() {
     InputWindowTexts now = texts();
     now.name = "Now";
     fillDateAndTime(now, presentMoment());
@@ -63,12 +63,12 @@ void InputD::fillPresentMoment() {
     setTexts(now);
 }
 
-void InputD::refreshDateAndTime() {
+void NatalInputWindow::refreshDateAndTime() {
     InputWindowTexts now = texts();
     fillDateAndTime(now, presentMoment());
     setTexts(now);
 }
 
-void InputD::pressOk() { computeCharts(session_, ReportData::StartNew); }
+void NatalInputWindow::pressOk() { computeCharts(session_, ReportData::StartNew); }
 
 }  // namespace helion::ui

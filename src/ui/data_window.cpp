@@ -1,4 +1,4 @@
-#include "ui/output_d1.h"
+#include "ui/data_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +18,7 @@
 #include "core/reports/print_file.h"
 #include "ui/font_steps.h"
 #include "ui/main_window_link.h"
-#include "ui/prnt_file.h"
+#include "ui/print_file_window.h"
 #include "ui/report_font.h"
 #include "ui/session.h"
 #include "ui/twips_geometry.h"
@@ -50,7 +50,7 @@ std::int16_t settingTwips(double twips) {
 
 }  // namespace
 
-OutputD1::OutputD1(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
+DataWindow::DataWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
     setObjectName("OutputD1");
     setWindowTitle(kDataWindowCaption);
     auto* layout = new QVBoxLayout(this);
@@ -82,17 +82,17 @@ OutputD1::OutputD1(Session& session, QWidget* parent) : QWidget(parent, Qt::Wind
         return std::filesystem::path(dialog.selectedFiles().front().toStdString());
     };
     printFile = [this](const std::filesystem::path& file) {
-        PrntFile window(session_, file, this);
+        PrintFileWindow window(session_, file, this);
         window.exec();
     };
 }
 
-void OutputD1::buildMenus() {
+void DataWindow::buildMenus() {
     menuBar_ = new QMenuBar(this);
     QMenu* file = menuBar_->addMenu("&File");
     file->setObjectName("mnuFile");
-    connect(addItem(file, "mnuFileSave", "&Save"), &QAction::triggered, this, &OutputD1::save);
-    connect(addItem(file, "mnuFileSaveAs", "Save &As"), &QAction::triggered, this, &OutputD1::saveAs);
+    connect(addItem(file, "mnuFileSave", "&Save"), &QAction::triggered, this, &DataWindow::save);
+    connect(addItem(file, "mnuFileSaveAs", "Save &As"), &QAction::triggered, this, &DataWindow::saveAs);
     QMenu* font = menuBar_->addMenu("F&ont");
     font->setObjectName("mnuFonts");
     increase_ = addItem(font, "mnuFontsIncrease", "&Increase");
@@ -103,16 +103,16 @@ void OutputD1::buildMenus() {
     italic_->setCheckable(true);
     connect(increase_, &QAction::triggered, this, [this] { changeFontSize(+1); });
     connect(decrease_, &QAction::triggered, this, [this] { changeFontSize(-1); });
-    connect(bold_, &QAction::triggered, this, &OutputD1::toggleBold);
-    connect(italic_, &QAction::triggered, this, &OutputD1::toggleItalic);
+    connect(bold_, &QAction::triggered, this, &DataWindow::toggleBold);
+    connect(italic_, &QAction::triggered, this, &DataWindow::toggleItalic);
     connect(addItem(menuBar_, "mnuClearBuffer", "&Clear all data"), &QAction::triggered, this,
-            &OutputD1::clearAllData);
-    connect(addItem(menuBar_, "mnuPrint", "&Print page"), &QAction::triggered, this, &OutputD1::printPage);
-    connect(addItem(menuBar_, "mnuPrintData", "Print &data"), &QAction::triggered, this, &OutputD1::printData);
+            &DataWindow::clearAllData);
+    connect(addItem(menuBar_, "mnuPrint", "&Print page"), &QAction::triggered, this, &DataWindow::printPage);
+    connect(addItem(menuBar_, "mnuPrintData", "Print &data"), &QAction::triggered, this, &DataWindow::printData);
     connect(addItem(menuBar_, "mnuHelp", "&Help"), &QAction::triggered, this, [this] { showHelpText(kHelpFile); });
 }
 
-void OutputD1::showReportText(const std::optional<std::string>& text) {
+void DataWindow::showReportText(const std::optional<std::string>& text) {
     if (!text) return;
     text_->setPlainText(displayText(*text));
     setWindowTitle(kDataWindowCaption);
@@ -120,14 +120,14 @@ void OutputD1::showReportText(const std::optional<std::string>& text) {
     raise();
 }
 
-void OutputD1::showQueuedMessages() { showMessages(session_.state.data.takeMessages(), MessageIcon::Stop); }
+void DataWindow::showQueuedMessages() { showMessages(session_.state.data.takeMessages(), MessageIcon::Stop); }
 
-void OutputD1::showMessages(const std::vector<Message>& messages, MessageIcon icon) {
+void DataWindow::showMessages(const std::vector<Message>& messages, MessageIcon icon) {
     if (!session_.messages) return;
     for (const Message& message : messages) session_.messages->show(message, icon);
 }
 
-void OutputD1::save() {
+void DataWindow::save() {
     if (documentFile_.empty()) {
         saveAs();
         return;
@@ -137,7 +137,7 @@ void OutputD1::save() {
     if (problem && session_.messages) session_.messages->show(*problem, MessageIcon::Exclamation);
 }
 
-void OutputD1::saveAs() {
+void DataWindow::saveAs() {
     if (const std::optional<Message> nothing = nothingToSave(session_.state.data)) {
         if (session_.messages) session_.messages->show(*nothing, MessageIcon::Exclamation);
         return;
@@ -155,7 +155,7 @@ void OutputD1::saveAs() {
     documentFile_ = *chosen;
 }
 
-void OutputD1::changeFontSize(int steps) {
+void DataWindow::changeFontSize(int steps) {
     double& size = session_.state.settings.fontSize;
     const double step = fontStep(*this);
     if (steps > 0 && size < kLargestReportFont) size += step;
@@ -163,36 +163,36 @@ void OutputD1::changeFontSize(int steps) {
     applyFont();
 }
 
-void OutputD1::toggleBold() {
+void DataWindow::toggleBold() {
     double& bold = session_.state.settings.fontBold;
     bold = bold != 0 ? 0 : 1;
     bold_->setChecked(bold != 0);
     applyFont();
 }
 
-void OutputD1::toggleItalic() {
+void DataWindow::toggleItalic() {
     double& italic = session_.state.settings.fontItalic;
     italic = italic != 0 ? 0 : 1;
     italic_->setChecked(italic != 0);
     applyFont();
 }
 
-void OutputD1::applyFont() {
+void DataWindow::applyFont() {
     const Settings& settings = session_.state.settings;
     text_->setFont(reportFont(settings.fontSize, settings.fontBold != 0, settings.fontItalic != 0));
     increase_->setEnabled(settings.fontSize < kLargestReportFont);
     decrease_->setEnabled(settings.fontSize > kSmallestReportFont);
 }
 
-void OutputD1::clearAllData() {
+void DataWindow::clearAllData() {
     const Message notice = session_.state.data.clearAllData();
     if (session_.messages) session_.messages->show(notice, MessageIcon::Exclamation);
 }
 
-void OutputD1::printPage() { print(PrintScope::CurrentReport); }
-void OutputD1::printData() { print(PrintScope::AllData); }
+void DataWindow::printPage() { print(PrintScope::CurrentReport); }
+void DataWindow::printData() { print(PrintScope::AllData); }
 
-void OutputD1::print(PrintScope scope) {
+void DataWindow::print(PrintScope scope) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const PrintFileOutcome outcome = writePrintFile(session_.state.data, scope, session_.state.programFolder);
     QApplication::restoreOverrideCursor();
@@ -200,7 +200,7 @@ void OutputD1::print(PrintScope scope) {
     if (outcome.written) printFile(session_.state.programFolder / kPrintFileName);
 }
 
-void OutputD1::present(const Report& report) {
+void DataWindow::present(const Report& report) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const std::optional<std::string> text = presentReport(session_.state.data, report);
     QApplication::restoreOverrideCursor();
@@ -209,7 +209,7 @@ void OutputD1::present(const Report& report) {
     showReportText(text);
 }
 
-void OutputD1::showHelpText(std::string_view fileName) {
+void DataWindow::showHelpText(std::string_view fileName) {
     const Report help = helpTextReport(session_.state.programFolder, fileName);
     if (help.lines.empty() && !help.messages.empty()) {
         showMessages(help.messages, MessageIcon::Exclamation);
@@ -218,7 +218,7 @@ void OutputD1::showHelpText(std::string_view fileName) {
     present(help);
 }
 
-void OutputD1::storeGeometry() {
+void DataWindow::storeGeometry() {
     if (loading_) return;
     const TwipsRect rect = geometryInTwips(*this);
     Settings& settings = session_.state.settings;
@@ -228,17 +228,17 @@ void OutputD1::storeGeometry() {
     settings.dataWidth = settingTwips(rect.width);
 }
 
-void OutputD1::resizeEvent(QResizeEvent* event) {
+void DataWindow::resizeEvent(QResizeEvent* event) {
     storeGeometry();
     QWidget::resizeEvent(event);
 }
 
-void OutputD1::moveEvent(QMoveEvent* event) {
+void DataWindow::moveEvent(QMoveEvent* event) {
     storeGeometry();
     QWidget::moveEvent(event);
 }
 
-bool OutputD1::eventFilter(QObject* watched, QEvent* event) {
+bool DataWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         activateMainWindow();
         return true;

@@ -9,10 +9,10 @@ class QCheckBox;
 
 namespace helion::ui {
 
-class InputD1 final : public InputWindow {
+class DiurnalInputWindow final : public InputWindow {
     Q_OBJECT
 public:
-    explicit InputD1(Session& session, QWidget* parent = nullptr);
+    explicit DiurnalInputWindow(Session& session, QWidget* parent = nullptr);
 
     bool secondPerson() const;
     // The present date and time with the default place.

@@ -13,10 +13,10 @@ class QListWidget;
 
 namespace helion::ui {
 
-class SelectFIle final : public QDialog {
+class SelectFileWindow final : public QDialog {
     Q_OBJECT
 public:
-    SelectFIle(const std::filesystem::path& startFolder, const QString& pattern,
+    SelectFileWindow(const std::filesystem::path& startFolder, const QString& pattern,
                std::filesystem::path currentFile, QWidget* parent = nullptr);
 
     // Shows the window modally: the chosen file, or nothing when cancelled.

@@ -5,9 +5,9 @@
 
 namespace helion::ui {
 
-class TitleWindow final : public QDialog {
+class SplashWindow final : public QDialog {
 public:
-    explicit TitleWindow(QWidget* parent = nullptr);
+    explicit SplashWindow(QWidget* parent = nullptr);
     bool splashDone() const { return splashDone_; }
     // Shows the window and processes window events until it is dismissed.
     void waitForOk();

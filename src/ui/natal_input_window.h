@@ -8,10 +8,10 @@ class QPushButton;
 
 namespace helion::ui {
 
-class InputD final : public InputWindow {
+class NatalInputWindow final : public InputWindow {
     Q_OBJECT
 public:
-    explicit InputD(Session& session, QWidget* parent = nullptr);
+    explicit NatalInputWindow(Session& session, QWidget* parent = nullptr);
 
     // The Now button: name "Now", the present date and time, the default place.
     void fillPresentMoment();

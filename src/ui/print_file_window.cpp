@@ -1,4 +1,4 @@
-#include "ui/prnt_file.h"
+#include "ui/print_file_window.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -35,7 +35,7 @@ std::string fileText(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-PrntFile::PrntFile(Session& session, std::filesystem::path printFile, QWidget* parent)
+PrintFileWindow::PrintFileWindow(Session& session, std::filesystem::path printFile, QWidget* parent)
     : QDialog(parent), session_(session), printFile_(std::move(printFile)) {
     setObjectName("PrntFile");
     setWindowTitle("File To Print");
@@ -55,7 +55,7 @@ PrntFile::PrntFile(Session& session, std::filesystem::path printFile, QWidget* p
     layout->addWidget(content_);
     layout->addLayout(buttons);
     resize(760, 520);
-    connect(print, &QPushButton::clicked, this, &PrntFile::print);
+    connect(print, &QPushButton::clicked, this, &PrintFileWindow::print);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     choosePrinter = [this](QPrinter& printer) {
@@ -72,7 +72,7 @@ PrntFile::PrntFile(Session& session, std::filesystem::path printFile, QWidget* p
     }
 }
 
-void PrntFile::print() {
+void PrintFileWindow::print() {
     const std::vector<std::string> lines = printLines(content_->toPlainText().toStdString());
     if (!writeFileAtomically(printFile_, fileText(lines))) helion::ui::show(session_, fileProblem(printFile_, "written"));
     QPrinter printer(QPrinter::HighResolution);
@@ -81,7 +81,7 @@ void PrntFile::print() {
     accept();
 }
 
-void PrntFile::printOn(QPrinter& printer) const {
+void PrintFileWindow::printOn(QPrinter& printer) const {
     const std::vector<std::string> lines = printLines(content_->toPlainText().toStdString());
     const OptionValues& options = session_.state.options;
     QPainter painter(&printer);

@@ -1,4 +1,4 @@
-#include "ui/input_d1.h"
+#include "ui/diurnal_input_window.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -6,7 +6,7 @@
 
 #include "core/input/input_window_logic.h"
 #include "core/reports/transit_report.h"
-#include "ui/input_d.h"
+#include "ui/natal_input_window.h"
 #include "ui/main_window_link.h"
 #include "ui/present_moment.h"
 #include "ui/session.h"
@@ -39,7 +39,7 @@ QString secondPersonCaption() {
 
 }  // namespace
 
-InputD1::InputD1(Session& session, QWidget* parent) : InputWindow(session, HourBox::Diurnal, parent) {
+DiurnalInputWindow::DiurnalInputWindow(Session& session, QWidget* parent) : InputWindow(session, HourBox::Diurnal, parent) {
     setObjectName("InputD1");
     setWindowTitle("Diurnal Input Data");
     secondPerson_ = new QCheckBox(secondPersonCaption(), this);
@@ -51,7 +51,7 @@ InputD1::InputD1(Session& session, QWidget* parent) : InputWindow(session, HourB
     buildFields(diurnalFields(),
                 {"optDiurnalAM", "optDiurnalPM", "optDiurnalWest", "optDiurnalEast", "optDiurnalNorth", "optDiurnalSouth"});
 
-    connect(secondPerson_, &QCheckBox::clicked, this, &InputD1::secondPersonClicked);
+    connect(secondPerson_, &QCheckBox::clicked, this, &DiurnalInputWindow::secondPersonClicked);
     connect(natalData_, &QCheckBox::clicked, this, [this](bool checked) {
         if (checked)
             copyNatal();
@@ -62,27 +62,27 @@ InputD1::InputD1(Session& session, QWidget* parent) : InputWindow(session, HourB
     fillPresentMoment();
 }
 
-bool InputD1::secondPerson() const { return secondPerson_->isChecked(); }
+bool DiurnalInputWindow::secondPerson() const { return secondPerson_->isChecked(); }
 
-void InputD1::fillPresentMoment() {
+void DiurnalInputWindow::fillPresentMoment() {
     InputWindowTexts now = texts();
     fillDateAndTime(now, presentMoment());
     fillDefaultPlace(now, session_.state.options);
     setTexts(now);
 }
 
-void InputD1::copyNatal() {
+void DiurnalInputWindow::copyNatal() {
     if (session_.natalInput) setTexts(session_.natalInput->texts());
 }
 
-void InputD1::secondPersonClicked(bool checked) {
+void DiurnalInputWindow::secondPersonClicked(bool checked) {
     applyMenuSwitches(secondPersonMenuSwitches(checked));
     if (checked) return;
     secondPerson_->setText(secondPersonCaption());
     session_.state.data.startReport();
 }
 
-void InputD1::mouseReleaseEvent(QMouseEvent* event) {
+void DiurnalInputWindow::mouseReleaseEvent(QMouseEvent* event) {
     // A left click on the window's own surface computes the chart, as the natal OK does.
     if (event->button() == Qt::LeftButton && onBareSurface(*event) && session_.natalInput)
         session_.natalInput->pressOk();

@@ -1,4 +1,4 @@
-#include "ui/title_window.h"
+#include "ui/splash_window.h"
 
 #include <QEventLoop>
 #include <QLabel>
@@ -7,7 +7,7 @@
 
 namespace helion::ui {
 
-TitleWindow::TitleWindow(QWidget* parent) : QDialog(parent) {
+SplashWindow::SplashWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("TITLE");
     setWindowTitle("Helion");
     auto* layout = new QVBoxLayout(this);
@@ -28,7 +28,7 @@ TitleWindow::TitleWindow(QWidget* parent) : QDialog(parent) {
     connect(this, &QDialog::finished, this, [this] { splashDone_ = true; });
 }
 
-void TitleWindow::waitForOk() {
+void SplashWindow::waitForOk() {
     show();
     if (splashDone_) return;
     QEventLoop loop;

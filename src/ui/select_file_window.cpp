@@ -1,4 +1,4 @@
-#include "ui/select_file.h"
+#include "ui/select_file_window.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -25,7 +25,7 @@ QListWidget* namedList(const char* name, QWidget* parent) {
 
 }  // namespace
 
-SelectFIle::SelectFIle(const std::filesystem::path& startFolder, const QString& pattern,
+SelectFileWindow::SelectFileWindow(const std::filesystem::path& startFolder, const QString& pattern,
                        std::filesystem::path currentFile, QWidget* parent)
     : QDialog(parent), pattern_(pattern), currentFile_(std::move(currentFile)), chosen_(currentFile_) {
     setObjectName("SelectFIle");
@@ -63,23 +63,23 @@ SelectFIle::SelectFIle(const std::filesystem::path& startFolder, const QString& 
             [this](int index) { openFolder(drives_->itemText(index).toStdString()); });
     connect(folders_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { openFolder(folder_ / item->text().toStdString()); });
-    connect(files_, &QListWidget::itemActivated, this, &SelectFIle::select);
-    connect(select, &QPushButton::clicked, this, &SelectFIle::select);
+    connect(files_, &QListWidget::itemActivated, this, &SelectFileWindow::select);
+    connect(select, &QPushButton::clicked, this, &SelectFileWindow::select);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     openFolder(startFolder);
 }
 
-std::optional<std::filesystem::path> SelectFIle::choose(const std::filesystem::path& startFolder,
+std::optional<std::filesystem::path> SelectFileWindow::choose(const std::filesystem::path& startFolder,
                                                         const QString& pattern,
                                                         const std::filesystem::path& currentFile, QWidget* parent) {
-    SelectFIle window(startFolder, pattern, currentFile, parent);
+    SelectFileWindow window(startFolder, pattern, currentFile, parent);
     window.exec();
     if (window.chosenPath().empty()) return std::nullopt;
     return window.chosenPath();
 }
 
-void SelectFIle::openFolder(const std::filesystem::path& folder) {
+void SelectFileWindow::openFolder(const std::filesystem::path& folder) {
     const QDir dir(toQt(folder));
     if (!dir.exists()) return;
     folder_ = dir.canonicalPath().toStdString();
@@ -90,7 +90,7 @@ void SelectFIle::openFolder(const std::filesystem::path& folder) {
     fillFiles();
 }
 
-void SelectFIle::fillFiles() {
+void SelectFileWindow::fillFiles() {
     QDir dir(toQt(folder_));
     dir.setNameFilters({pattern_});
     const QStringList names = dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
@@ -101,12 +101,12 @@ void SelectFIle::fillFiles() {
     files_->setCurrentRow(preselectedFile(listed, currentFile_));
 }
 
-void SelectFIle::select() {
+void SelectFileWindow::select() {
     if (const QListWidgetItem* item = files_->currentItem()) chosen_ = folder_ / item->text().toStdString();
     accept();
 }
 
-void SelectFIle::reject() {
+void SelectFileWindow::reject() {
     chosen_.clear();
     QDialog::reject();
 }
