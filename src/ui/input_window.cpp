@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/config/twips.h"
 #include "ui/main_window_link.h"
 #include "ui/session.h"
 
@@ -22,7 +23,6 @@ namespace {
 
 constexpr const char* kFilterProperty = "helionKeyFilter";
 constexpr double kLabelFrameTwips = 15.0;
-constexpr double kTwipsPerInch = 1440.0;
 constexpr int kNameBoxColumns = 5;
 
 QString toQt(const std::string& text) { return QString::fromStdString(text); }

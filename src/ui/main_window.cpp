@@ -24,7 +24,6 @@ namespace helion::ui {
 namespace {
 
 constexpr int kClockIntervalMs = 1000;
-constexpr std::string_view kNowChartName = "Now";
 
 }  // namespace
 

@@ -57,7 +57,7 @@ NatalInputWindow::NatalInputWindow(Session& session, QWidget* parent) : InputWin
 
 void NatalInputWindow::fillPresentMoment() {
     InputWindowTexts now = texts();
-    now.name = "Now";
+    now.name = kNowChartName;
     fillDateAndTime(now, presentMoment());
     fillDefaultPlace(now, session_.state.options);
     setTexts(now);

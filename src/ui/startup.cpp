@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QScreen>
 
+#include "core/config/orb_file.h"
 #include "core/config/regional_formats.h"
 #include "swe/swiss_ephemeris.h"
 #include "ui/natal_input_window.h"
@@ -18,7 +19,6 @@ namespace helion::ui {
 namespace {
 
 constexpr const char* kGlyphFontFile = "horary.ttf";
-constexpr const char* kNatalOrbFile = "NATAL.ORB";
 
 void showAll(MessageBoxes& boxes, const std::vector<Message>& messages) {
     for (const Message& message : messages) boxes.show(message, MessageIcon::Stop);
@@ -95,7 +95,7 @@ std::unique_ptr<Program> startHelion(const ProgramFolder& folder, MessageBoxes& 
     state.settings = std::move(settings.settings);
     if (settings.error) messages.show(*settings.error, MessageIcon::Stop);
     readRegionalFormats(state);
-    state.currentOrbFile = folder.folder / kNatalOrbFile;
+    state.currentOrbFile = folder.folder / orb_file::Natal;
     state.houseSystem = houseSystemFromOption(state.options[option::HouseSystem]);
 
     program->dataWindow = std::make_unique<DataWindow>(session);

@@ -7,9 +7,6 @@
 namespace helion {
 namespace {
 
-// Julian day number of 1900 January 0.5, where T starts.
-constexpr long kCenturyEpochDay = 2415020;
-
 double midheavenFor(double ramcDeg, double obliquityDeg) {
     const double ramc = degToRad(ramcDeg);
     return normalize360(radToDeg(std::atan2(std::sin(ramc), std::cos(ramc) * cosDeg(obliquityDeg))));
@@ -59,7 +56,7 @@ HouseAngles computeAngles(const AngleMoment& moment) {
     const long day = dayNumber(moment.date, moment.extraDays);
     const double fraction = dayFraction(moment.packedTime, moment.pm, moment.zoneHours);
     // Counted from the day numbers first: a whole Julian day would lose digits of the fraction.
-    const double t = (static_cast<double>(day - kCenturyEpochDay) + fraction - 0.5) / 36525.0;
+    const double t = (static_cast<double>(day - kCenturyEpochDay) + fraction - 0.5) / kDaysPerCentury;
     HouseAngles angles = anglesAt(localSiderealAngle(t, fraction, moment.packedWestLongitude), meanObliquity(t),
                                   decodeSignedDms(moment.packedNorthLatitude));
     angles.jd = julianDay(day, fraction);

@@ -54,7 +54,7 @@ double dayFraction(double packedTime, bool pm, double zoneHours) {
     return f;
 }
 
-double julianCenturies(double jdUt) { return (jdUt - 2415020.0) / 36525.0; }
+double julianCenturies(double jdUt) { return (jdUt - kCenturyEpochJd) / kDaysPerCentury; }
 
 double meanObliquity(double t) {
     return 23.4522944 - 0.0130125 * t - 0.000001639 * t * t + 0.000000503 * t * t * t;

@@ -5,6 +5,11 @@
 
 namespace helion {
 
+// T = (JD - kCenturyEpochJd) / kDaysPerCentury; the epoch is 1900 January 0.5.
+inline constexpr long kCenturyEpochDay = 2415020;
+inline constexpr double kCenturyEpochJd = static_cast<double>(kCenturyEpochDay);
+inline constexpr double kDaysPerCentury = 36525.0;
+
 struct CalendarDate {
     int year;
     int month;

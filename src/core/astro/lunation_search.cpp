@@ -4,12 +4,12 @@
 
 #include "core/astro/angles.h"
 #include "core/astro/internal_theory.h"
+#include "core/astro/julian_day.h"
 
 namespace helion {
 namespace {
 
 constexpr double kTolerance = 1.0 / 7200.0;  // half a second of arc
-constexpr double kDaysPerCentury = 36525.0;
 constexpr double kStepAfterNewMoon = 340.0;
 
 }  // namespace

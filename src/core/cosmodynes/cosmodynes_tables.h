@@ -1,12 +1,13 @@
 #pragma once
 // The fixed tables of the Cosmodynes scoring: how strong each house makes a planet, the
-// orbs of the five aspect groups by house class, the rulers of the signs, the signs each
+// factors of progressed aspects by house class, the rulers of the signs, the signs each
 // planet is at home in (mutual reception) and the sign dignities.
 
 #include <array>
 #include <cstdint>
 #include <initializer_list>
 
+#include "core/aspects/house_orbs.h"
 #include "core/chart/chart_tables.h"
 
 namespace helion::cosmo {
@@ -41,35 +42,11 @@ inline constexpr std::array<HouseStrength, 13> kHouseStrength{{
     {15.0f, 2.0f}, {11.9f, 1.0f}, {9.3f, 0.7f},   // 10..12
 }};
 
-enum class HouseClass { Cadent = 0, Succedent = 1, Angular = 2 };
-
-// Angular 1, 4, 7, 10; succedent 2, 5, 8, 11; cadent 3, 6, 9, 12.
-constexpr HouseClass houseClassOf(int house) {
-    switch (house % 3) {
-    case 1: return HouseClass::Angular;
-    case 2: return HouseClass::Succedent;
-    default: return HouseClass::Cadent;
-    }
-}
-
 // Aspect groups, each with one orb: 1 semi-sextile and quincunx, 2 semi-square and
 // sesquiquadrate, 3 sextile, 4 square and trine, 5 conjunction and opposition.
 inline constexpr int kAspectGroups = 5;
 template <typename T>
 using GroupValues = std::array<T, kAspectGroups>;  // index group - 1
-
-// Natal orbs by house class; the luminaries are allowed wider ones.
-struct ClassOrbs {
-    GroupValues<int> plain;
-    GroupValues<int> luminary;  // the Sun and the Moon (and Mercury's strength)
-    int parallel;
-    int luminaryParallel;  // the Sun, the Moon and Mercury
-};
-inline constexpr std::array<ClassOrbs, 3> kNatalOrbs{{
-    {{1, 3, 5, 6, 8}, {2, 4, 6, 8, 11}, 8, 11},     // cadent
-    {{2, 4, 6, 8, 10}, {3, 5, 7, 10, 13}, 10, 13},  // succedent
-    {{3, 5, 7, 10, 12}, {4, 6, 8, 12, 15}, 12, 15},  // angular
-}};
 
 // Factors of a progressed aspect's power by house class.
 struct ClassFactors {

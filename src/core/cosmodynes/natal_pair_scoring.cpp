@@ -28,15 +28,17 @@ GroupValues<double> largerOfEach(const GroupValues<double>& a, const GroupValues
 }
 
 // The angles count as angular points; the luminaries see and weigh aspects widely, and
-// Mercury weighs them as widely as the luminaries.
+// Mercury weighs them as widely as the luminaries. A parallel takes the orb of the
+// conjunction by which its strength is weighed.
 PointOrbs orbsOf(int point, const PointHouses& houses) {
     const bool angle = point == point::Ascendant || point == point::Midheaven;
-    const HouseClass houseClass = angle ? HouseClass::Angular : houseClassOf(houses[point]);
-    const ClassOrbs& orbs = kNatalOrbs[static_cast<int>(houseClass)];
+    const HouseClassOrbs& orbs = orbsOfHouseClass(angle ? HouseClass::Angular : houseClassOf(houses[point]));
     const bool luminary = point == point::Sun || point == point::Moon;
     const bool wideStrength = luminary || point == point::Mercury;
-    return {asDoubles(luminary ? orbs.luminary : orbs.plain), asDoubles(wideStrength ? orbs.luminary : orbs.plain),
-            static_cast<double>(wideStrength ? orbs.luminaryParallel : orbs.parallel)};
+    const GroupOrbs& strength = wideStrength ? orbs.luminary : orbs.plain;
+    constexpr std::size_t kConjunctionGroup = 4;
+    return {asDoubles(luminary ? orbs.luminary : orbs.plain), asDoubles(strength),
+            static_cast<double>(strength[kConjunctionGroup])};
 }
 
 // One visit from point p to point q; the grid keeps power above its diagonal and net

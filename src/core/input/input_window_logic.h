@@ -63,6 +63,9 @@ struct LocalMoment {
 // hours from 12 on, so the choice depends on the hour alone.
 void fillDateAndTime(InputWindowTexts& texts, const LocalMoment& moment);
 
+// The name the Now button gives the chart of the present moment.
+inline constexpr std::string_view kNowChartName = "Now";
+
 // The zone, longitude and latitude boxes and their directions from the default place
 // of the options file; the zone carries the sign of its direction.
 void fillDefaultPlace(InputWindowTexts& texts, const OptionValues& options);

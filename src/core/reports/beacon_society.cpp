@@ -10,20 +10,9 @@
 namespace helion {
 namespace {
 
-// Rows by house strength: cadent (3, 6, 9, 12), succedent (2, 5, 8, 11), angular (1, 4, 7, 10).
-constexpr std::array<BeaconOrbs, 3> kPlanetOrbs{{{1, 3, 5, 6, 8}, {2, 4, 6, 8, 10}, {3, 5, 7, 10, 12}}};
-constexpr std::array<BeaconOrbs, 3> kLuminaryOrbs{{{2, 4, 6, 8, 11}, {3, 5, 7, 10, 13}, {4, 6, 8, 12, 15}}};
-constexpr int kCadent = 0, kSuccedent = 1, kAngular = 2;
-
-int houseStrength(const ChartPositions& natal, int point) {
-    if (point == point::Ascendant || point == point::Midheaven) return kAngular;
-    const int house = point >= 1 && point <= point::Count ? natal.house[static_cast<std::size_t>(point)] : 0;
-    if (house < 1 || house > 12) return kCadent;
-    switch (house % 3) {
-        case 1: return kAngular;
-        case 2: return kSuccedent;
-        default: return kCadent;
-    }
+HouseClass houseClassOfPoint(const ChartPositions& natal, int point) {
+    if (point == point::Ascendant || point == point::Midheaven) return HouseClass::Angular;
+    return houseClassOf(point >= 1 && point <= point::Count ? natal.house[static_cast<std::size_t>(point)] : 0);
 }
 
 bool within(double separation, double angle, int orb) { return angle - orb < separation && separation < angle + orb; }
@@ -51,7 +40,8 @@ void appendPair(ReportLines& lines, const ChartPositions& natal, int first, int 
 
 BeaconOrbs beaconOrbs(const ChartPositions& natal, int point) {
     const bool luminary = point == point::Sun || point == point::Moon;
-    return (luminary ? kLuminaryOrbs : kPlanetOrbs)[static_cast<std::size_t>(houseStrength(natal, point))];
+    const HouseClassOrbs& orbs = orbsOfHouseClass(houseClassOfPoint(natal, point));
+    return luminary ? orbs.luminary : orbs.plain;
 }
 
 AspectFinding classifyBeaconAspect(double s, const BeaconOrbs& g) {

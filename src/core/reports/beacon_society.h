@@ -6,6 +6,7 @@
 #include <array>
 
 #include "core/aspects/classifier.h"
+#include "core/aspects/house_orbs.h"
 #include "core/chart/chart_tables.h"
 #include "core/reports/report.h"
 
@@ -13,7 +14,7 @@ namespace helion {
 
 // Five orb groups: g1 semi-sextile and quincunx, g2 semi-square and sesquisquare,
 // g3 sextile, g4 square and trine, g5 conjunction and opposition.
-using BeaconOrbs = std::array<int, 5>;
+using BeaconOrbs = GroupOrbs;
 
 // The orbs of a body by its natal house. The Ascendant and Midheaven count as angular
 // non-luminaries; a body without a readable house gets the narrow cadent orbs.

@@ -13,13 +13,11 @@
 namespace helion {
 namespace {
 
-constexpr double kDaysPerCentury = 36525.0;
-constexpr double kEpochJd = 2415020.0;
 constexpr double kDaysBeforeDiurnalDate = 31.0;
 const std::string kAspectIndent(16, ' ');
 
 CalendarDate utDateOf(double t) {
-    const double jd = t * kDaysPerCentury + kEpochJd;
+    const double jd = t * kDaysPerCentury + kCenturyEpochJd;
     return calendarDate(static_cast<long>(std::floor(jd + 0.5)));
 }
 
