@@ -278,7 +278,8 @@ def build(out):
     finish_outlines(font)
     font.generate(str(out), flags=("opentype", "omit-instructions", "no-hints",
                                    "no-FFTM-table", "no-mac-names"))
-    licence_path(out).write_text(licence_text(sources), encoding="utf-8")
+    # CRLF line ends, like every text file shipped in the program folder.
+    licence_path(out).write_text(licence_text(sources), encoding="utf-8", newline="\r\n")
 
 
 def print_glyph_table():
