@@ -5,7 +5,7 @@ BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: deps build run test test-normal test-asan bench clean
+.PHONY: deps build run test test-normal test-asan bench font clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -35,6 +35,11 @@ bench: deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DHELION_TESTS=OFF -DHELION_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@for b in $(BENCH_BUILD)/bench/helion_bench_*; do echo "== $$b"; $$b; done
+
+# Rebuilds the wheel glyph font data/horary.ttf and its licence from the Noto fonts.
+font:
+	@bash tools/install-deps.sh --font-tools
+	/usr/bin/python3 tools/make_horary_font.py
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Helion needs to build, test and run.
 # Only missing packages are installed; runs as root, or through sudo otherwise.
+# --font-tools adds what tools/make_horary_font.py needs to rebuild the wheel glyph font
+# data/horary.ttf; building Helion itself does not need them.
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,9 @@ packages=(
   fonts-liberation2 tzdata
   xvfb xauth
 )
+if [ "${1:-}" = "--font-tools" ]; then
+  packages+=(python3-fontforge fonts-noto-core)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
