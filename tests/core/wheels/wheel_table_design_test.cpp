@@ -1,0 +1,75 @@
+// The shipped wheel data tables are what their design gives; HELION_WRITE_WHEEL_TABLES=1
+// writes them into data/ instead.
+#include "core/wheels/wheel_table_design.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/app/wheel_data_tables.h"
+#include "core/astro/angles.h"
+#include "core/wheels/ring_layout.h"
+#include "wheel_samples.h"
+
+namespace helion {
+namespace {
+
+const std::filesystem::path kData = std::filesystem::path(HELION_SOURCE_DIR) / "data";
+
+std::string fileText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(WheelTableDesign, ShippedFilesMatchTheirDesign) {
+    const DesignCells cells = largestStartupCells(test::shippedSetting().options);
+    const std::pair<std::string_view, std::string> files[] = {
+        {kGlyphRadiusFile, integerTableText(designGlyphRadii(cells.planet))},
+        {kCuspLabelFile, integerTableText(designCuspLabels(cells.label))},
+    };
+    for (const auto& [name, text] : files) {
+        if (std::getenv("HELION_WRITE_WHEEL_TABLES")) std::ofstream(kData / name, std::ios::binary) << text;
+        EXPECT_EQ(fileText(kData / name), text) << name << ": run the core tests with HELION_WRITE_WHEEL_TABLES=1";
+    }
+}
+
+TEST(WheelTableDesign, CountsAndRanges) {
+    const test::WheelSetting& s = test::shippedSetting();
+    ASSERT_EQ(s.glyphRadii.size(), kGlyphRadiusEntries);
+    ASSERT_EQ(s.cuspLabels.size(), kCuspLabelEntries);
+    for (std::int16_t r : s.glyphRadii) {
+        EXPECT_LE(r, kOuterCircle);
+        EXPECT_GE(r, 164);  // inside the natal ring's band of every wheel kind
+    }
+}
+
+// Every label lies inside the outer circle and close beside its cusp line without
+// crossing it, at the largest glyph cells of the start-up sizes.
+TEST(WheelTableDesign, CuspLabelsSitBesideTheirLinesInsideTheWheel) {
+    const DesignCells cells = largestStartupCells(test::shippedSetting().options);
+    const auto& table = test::shippedSetting().cuspLabels;
+    for (int label = 1; label <= 12; ++label) {
+        const auto corners = tableLabelCorners(table, label);
+        ASSERT_TRUE(corners);
+        const double left = (*corners)[0].x, top = (*corners)[0].y;
+        const double right = left + cells.label.width(), bottom = top - cells.label.height();
+        for (const auto& [x, y] : {std::pair{left, top}, {right, top}, {left, bottom}, {right, bottom}}) {
+            EXPECT_LE(std::hypot(x, y), kOuterCircle) << label;
+        }
+        const int house = (label + 8) % 12 + 1;
+        const double lineAngle = 30.0 * ((house + 5) % 12);
+        const double middleAngle = normalize360(radToDeg(std::atan2((top + bottom) / 2, (left + right) / 2)));
+        const double past = normalize360(middleAngle - lineAngle);
+        EXPECT_GT(past, 0.0) << label;  // on the side of the house the cusp opens
+        EXPECT_LT(past, 20.0) << label;
+    }
+}
+
+}  // namespace
+}  // namespace helion
