@@ -137,7 +137,9 @@ LayoutFaults checkLayout(const WheelInput& in, const WheelDrawing& drawing) {
             if (!body.drawn) continue;
             ++expected[static_cast<std::size_t>(body.point)];
             stacks.push_back(stackBoxes(body, ringInput, style));
-            if (!insideBand(stacks.back().front(), layouts[r])) ++faults.startsOutsideBand;
+            if (!insideBand(stacks.back().front(), layouts[r])) {
+                ++(ring.ring == ring::Natal ? faults.natalOutsideBand : faults.othersOutsideBand);
+            }
         }
         for (std::size_t i = 0; i < stacks.size(); ++i) {
             for (std::size_t j = i + 1; j < stacks.size(); ++j) {
@@ -158,6 +160,14 @@ LayoutFaults checkLayout(const WheelInput& in, const WheelDrawing& drawing) {
         if (drawn[static_cast<std::size_t>(p)] != expected[static_cast<std::size_t>(p)]) ++faults.drawnWrongly;
     }
     return faults;
+}
+
+LayoutFaults& operator+=(LayoutFaults& total, const LayoutFaults& more) {
+    total.drawnWrongly += more.drawnWrongly;
+    total.natalOutsideBand += more.natalOutsideBand;
+    total.othersOutsideBand += more.othersOutsideBand;
+    total.overlappingStacks += more.overlappingStacks;
+    return total;
 }
 
 }  // namespace helion::test
