@@ -73,4 +73,18 @@ std::optional<ChartTables> runCharts(const ChartOptions& options) {
     return run.tables;
 }
 
+void printMessages(const std::vector<Message>& messages) {
+    for (const Message& m : messages) std::cerr << m.caption << " " << m.text << "\n";
+}
+
+std::optional<OptionValues> loadProgramOptions(const ChartOptions& chart) {
+    const OptionsLoad load = loadOptions(programFolder(chart) / kOptionsFile, OptionValues{});
+    printMessages(load.messages);
+    if (!load.messages.empty()) {
+        setExitStatus(kDataProblem);
+        return std::nullopt;
+    }
+    return load.values;
+}
+
 }  // namespace helion::cli

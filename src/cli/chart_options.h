@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/app/message.h"
+#include "core/app/options.h"
 #include "core/astro/pipeline.h"
 
 namespace CLI {
@@ -41,5 +43,11 @@ std::optional<ChartRequest> chartRequest(const ChartOptions& options);
 // Runs the computation; validation messages and notices go to standard error. Returns
 // the tables, or nothing (with the bad-input exit status) when the input was refused.
 std::optional<ChartTables> runCharts(const ChartOptions& options);
+
+void printMessages(const std::vector<Message>& messages);
+
+// The options file of the program folder; when it cannot be used, its messages go to
+// standard error with the data-problem exit status and nothing is returned.
+std::optional<OptionValues> loadProgramOptions(const ChartOptions& chart);
 
 }  // namespace helion::cli

@@ -10,10 +10,12 @@ namespace helion::cli {
 
 // Exit statuses: 0 success, 1 a problem found in the data, 2 input that cannot be used.
 inline constexpr int kBadInput = 2;
+inline constexpr int kDataProblem = 1;
 
 void addChartCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);
 void addCheckDataCommand(CLI::App& app);
+void addWheelCommand(CLI::App& app);
 
 void setExitStatus(int status);
 int exitStatus();

@@ -21,9 +21,6 @@
 namespace helion::cli {
 namespace {
 
-// Exit status for a data file of the program folder that cannot be used.
-constexpr int kDataProblem = 1;
-
 struct ReportOptions {
     ChartOptions chart;
     std::string saveFile;
@@ -60,20 +57,6 @@ const std::vector<ReportKind>& reportKinds() {
          }},
     };
     return kinds;
-}
-
-void printMessages(const std::vector<Message>& messages) {
-    for (const Message& m : messages) std::cerr << m.caption << " " << m.text << "\n";
-}
-
-std::optional<OptionValues> loadProgramOptions(const ChartOptions& chart) {
-    const OptionsLoad load = loadOptions(programFolder(chart) / kOptionsFile, OptionValues{});
-    printMessages(load.messages);
-    if (!load.messages.empty()) {
-        setExitStatus(kDataProblem);
-        return std::nullopt;
-    }
-    return load.values;
 }
 
 // The Data window's text with every line break, also those inside one element, as LF.

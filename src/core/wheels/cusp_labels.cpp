@@ -63,7 +63,7 @@ CuspLabelCorners cuspLabelBeside(double lineAngle, const CuspLabelSizes& sizes, 
     // Walk away from the line in half degrees until that box no longer touches it.
     Box best{-w / 2, h / 2, w / 2, -h / 2};
     for (double past = 0.5; past <= 45.0; past += 0.5) {
-        const auto box = outermostAt(lineAngle + past);
+        const auto box = outermostAt(lineAngle - past);
         if (box && !segmentCrosses(*box, lineFrom, lineTo)) {
             best = *box;
             break;

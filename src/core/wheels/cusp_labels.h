@@ -27,8 +27,9 @@ struct CuspLabelSizes {
 };
 
 // Where a label goes for a cusp line drawn at `lineAngle`: inside the outer circle, just
-// past the line into the house the cusp opens, as far out as the circle allows, so that
-// it never crosses its own line.
+// before the line (clockwise from it, in the house the cusp closes), as far out as the
+// circle allows without crossing the line. The house the cusp opens is where the
+// Ascendant and Midheaven glyphs always stand, right past their lines.
 CuspLabelCorners cuspLabelBeside(double lineAngle, const CuspLabelSizes& sizes, double lineFactor);
 
 // The corners of label i (1..12) in a cusp label table of ten entries per label.

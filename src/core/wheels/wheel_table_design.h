@@ -5,7 +5,7 @@
 // RADIUS.DAT: for each whole degree of glyph angle, the outermost radius at which a
 // planet glyph drawn from its top-left corner still lies inside the outer circle.
 // HCDATA.DAT: for each cusp of the equal-sector wheels, the corners of its label's five
-// characters, just past the cusp line inside the outer circle.
+// characters, just before the cusp line inside the outer circle.
 
 #include <cstdint>
 #include <string>

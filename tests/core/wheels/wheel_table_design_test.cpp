@@ -65,9 +65,9 @@ TEST(WheelTableDesign, CuspLabelsSitBesideTheirLinesInsideTheWheel) {
         const int house = (label + 8) % 12 + 1;
         const double lineAngle = 30.0 * ((house + 5) % 12);
         const double middleAngle = normalize360(radToDeg(std::atan2((top + bottom) / 2, (left + right) / 2)));
-        const double past = normalize360(middleAngle - lineAngle);
-        EXPECT_GT(past, 0.0) << label;  // on the side of the house the cusp opens
-        EXPECT_LT(past, 20.0) << label;
+        const double before = normalize360(lineAngle - middleAngle);
+        EXPECT_GT(before, 0.0) << label;  // on the side of the house the cusp closes
+        EXPECT_LT(before, 20.0) << label;
     }
 }
 
