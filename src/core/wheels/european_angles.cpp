@@ -1,6 +1,7 @@
 #include "core/wheels/european_angles.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/astro/angles.h"
@@ -34,6 +35,12 @@ void spreadInHouse(std::vector<Stack>& stacks, double arc, double spacing) {
 }
 
 }  // namespace
+
+double europeanSpacing(double slotSpacing, TextBox planetCell, double innermostStart) {
+    const double halfDiagonal = std::hypot(planetCell.width, planetCell.height) / 2.0;
+    if (innermostStart <= halfDiagonal) return slotSpacing;
+    return std::max(slotSpacing, 2.0 * radToDeg(std::asin(halfDiagonal / innermostStart)));
+}
 
 double europeanAngle(double longitude, const CuspTable& cusp) { return normalize360(longitude - cuspOfHouse(cusp, 7)); }
 

@@ -10,6 +10,10 @@ namespace helion {
 // Ascendant lies at 180 (to the left) whatever its longitude.
 double europeanAngle(double longitude, const CuspTable& cusp);
 
+// The least angle between neighbouring stacks: the wheel's slot spacing, or more when the
+// planet cell's diagonal needs more at the innermost start radius.
+double europeanSpacing(double slotSpacing, TextBox planetCell, double innermostStart);
+
 // Gives the placed, drawn bodies of `placement` their European angles and start radii.
 //
 // Within each house the stacks keep their longitude order and are pushed apart to at

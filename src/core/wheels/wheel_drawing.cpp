@@ -1,5 +1,6 @@
 #include "core/wheels/wheel_drawing.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/astro/angles.h"
@@ -118,7 +119,13 @@ WheelDrawing buildWheel(const WheelInput& in) {
     for (const RingLayout& layout : ringLayouts(in.kind)) {
         const RingChart& chart = chartOfRing(in, layout.ring);
         RingDrawing ringDrawing{layout.ring, placeRing(chart, in.cusp, layout, in.glyphRadiusTable)};
-        if (isEuropean(in)) applyEuropeanAngles(ringDrawing.bodies, chart, in.cusp, layout.spacing, in.glyphRadiusTable, layout);
+        if (isEuropean(in)) {
+            const auto radii = in.glyphRadiusTable;
+            const double innermost = radii.empty() ? *std::ranges::min_element(layout.startRadius) : *std::ranges::min_element(radii);
+            const TextBox planetCell{in.glyphs.planet.width + style.planetWidthMargin, in.glyphs.planet.height + style.planetHeightMargin};
+            applyEuropeanAngles(ringDrawing.bodies, chart, in.cusp, europeanSpacing(layout.spacing, planetCell, innermost),
+                                radii, layout);
+        }
         for (const PlacedBody& body : ringDrawing.bodies) {
             if (!body.drawn) continue;
             const bool reversed = isReversedStack(body, isEuropean(in), narrowNormalRange && !isEuropean(in));

@@ -155,12 +155,19 @@ TEST(EuropeanAngles, StacksKeepClearOfLinesAndOfEachOther) {
     for (const auto& row : rows) {
         PointTable l = lon;
         for (const auto& [p, value] : row.bodies) l[static_cast<std::size_t>(p)] = value;
-        const WheelDrawing d = buildWheel(test::inputFor(WheelKind::Single, ChartType::European, cusp, l));
+        WheelInput in = test::inputFor(WheelKind::Single, ChartType::European, cusp, l);
+        in.glyphs.planet = {5.0, 5.0};  // small glyphs: the slot spacing of 4 degrees holds
+        const WheelDrawing d = buildWheel(in);
         for (std::size_t i = 0; i < row.bodies.size(); ++i) {
             EXPECT_NEAR(d.rings[0].bodies[static_cast<std::size_t>(row.bodies[i].first)].angle, row.angles[i], 1e-9)
                 << row.what << " " << row.bodies[i].first;
         }
     }
+}
+
+TEST(EuropeanAngles, LargeGlyphsWidenTheSpacing) {
+    EXPECT_DOUBLE_EQ(europeanSpacing(4.0, {5.0, 5.0}, 183.0), 4.0);
+    EXPECT_NEAR(europeanSpacing(4.0, {12.0, 16.0}, 183.0), 2.0 * radToDeg(std::asin(10.0 / 183.0)), 1e-12);
 }
 
 // Over random charts every body a ring places is drawn once, and the natal ring's glyphs
