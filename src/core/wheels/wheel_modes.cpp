@@ -37,14 +37,21 @@ std::string innerOrOuter(const WheelCommandContext& c, std::string_view what) {
     return std::string(c.options[option::SecondChartOutside] != 0 ? "Outer = " : "Inner = ") + std::string(what);
 }
 
-WheelArrangement dual(const WheelCommandContext& c, ChartSetId second, std::string name, TitleBlocks titles) {
+// A dual or triple wheel whose ring 1 is the natal chart; WheelSource 2 or 3.
+WheelArrangement multiRing(WheelKind kind, const WheelCommandContext& c, ChartSetId second, std::string secondName,
+                           TitleBlocks titles) {
     WheelArrangement a;
-    a.kind = WheelKind::Dual;
-    a.wheelSource = 2;
+    a.kind = kind;
+    a.wheelSource = static_cast<int>(kind) + 1;
     a.chartName = c.charts.chartName;
     a.secondRing = second;
-    a.secondRingName = std::move(name);
+    a.secondRingName = std::move(secondName);
     a.titles = std::move(titles);
+    return a;
+}
+
+WheelArrangement dual(const WheelCommandContext& c, ChartSetId second, std::string name, TitleBlocks titles) {
+    WheelArrangement a = multiRing(WheelKind::Dual, c, second, std::move(name), std::move(titles));
     // The title says on which side the second chart lies; ring 1 is the outer band.
     if (c.options[option::SecondChartOutside] != 0) std::swap(a.natalRing, *a.secondRing);
     return a;
@@ -52,15 +59,10 @@ WheelArrangement dual(const WheelCommandContext& c, ChartSetId second, std::stri
 
 WheelArrangement triple(const WheelCommandContext& c, ChartSetId middle, std::string middleName, ChartSetId inner,
                         std::string innerName, std::string line6, std::string line7) {
-    WheelArrangement a;
-    a.kind = WheelKind::Triple;
-    a.wheelSource = 3;
-    a.chartName = c.charts.chartName;
-    a.secondRing = middle;
-    a.secondRingName = std::move(middleName);
+    WheelArrangement a = multiRing(WheelKind::Triple, c, middle, std::move(middleName),
+                                   diurnalTitles(c, std::move(line6), std::move(line7)));
     a.thirdRing = inner;
     a.thirdRingName = std::move(innerName);
-    a.titles = diurnalTitles(c, std::move(line6), std::move(line7));
     return a;
 }
 
