@@ -110,11 +110,11 @@ void appendInterceptedSigns(std::vector<WheelPrimitive>& out, const CuspTable& c
     for (int house = 1; house <= 12; ++house) {
         const auto sign = interceptedSign(cusp, house);
         if (!sign) continue;
-        double angle = 30.0 * ((house + 5) % 12) + 15.0;
+        double angle = equalSectorLineAngle(house) + 15.0;
         if (!equalSectors) {
-            const auto entry = [](int h) { return static_cast<std::size_t>((h + 2) % 12 + 1); };
-            const double from = houseLineAngle[entry(house)];
-            const double arc = normalize360(houseLineAngle[entry(house % 12 + 1)] - from);
+            const auto lineOf = [&](int h) { return houseLineAngle[static_cast<std::size_t>(cuspEntryOfHouse(h))]; };
+            const double from = lineOf(house);
+            const double arc = normalize360(lineOf(house % 12 + 1) - from);
             angle = normalize360(from + arc / 2.0);
         }
         const WheelPoint at{kInterceptedRadius * kInterceptedWidthFactor * cosDeg(angle), kInterceptedRadius * sinDeg(angle)};

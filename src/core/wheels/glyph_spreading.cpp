@@ -50,7 +50,7 @@ double interpolatedRadius(const RingLayout& layout, int house, int slot) {
 
 bool isDrawnBody(int p) { return p != point::NorthNode && p != point::SouthNode && p != point::PartOfFortune; }
 
-double cuspOfHouse(const CuspTable& cusp, int house) { return cusp[static_cast<std::size_t>((house + 2) % 12 + 1)]; }
+double cuspOfHouse(const CuspTable& cusp, int house) { return cusp[static_cast<std::size_t>(cuspEntryOfHouse(house))]; }
 
 double houseArc(const CuspTable& cusp, int house) {
     const double arc = normalize360(cuspOfHouse(cusp, house % 12 + 1) - cuspOfHouse(cusp, house));

@@ -24,6 +24,14 @@ inline constexpr double kOuterCircle = 217.0;
 inline constexpr double kHouseNumberInner = 40.0;  // house numbers lie between 40 and 62
 inline constexpr double kHouseNumberOuter = 62.0;
 
+// Cusp tables start at the 10th house: entry k holds the cusp of house ((k + 8) mod 12) + 1.
+inline constexpr int cuspEntryOfHouse(int house) { return (house + 2) % 12 + 1; }
+inline constexpr int houseOfCuspEntry(int entry) { return (entry + 8) % 12 + 1; }
+
+// The equal-sector wheels draw house h's cusp line at this angle: house 1 at 180 degrees
+// (left), the houses following counter-clockwise.
+inline constexpr double equalSectorLineAngle(int house) { return 30.0 * ((house + 5) % 12); }
+
 // The circles of a wheel kind, outermost first.
 std::vector<double> wheelCircles(WheelKind kind);
 

@@ -35,10 +35,9 @@ bool isEuropean(const WheelInput& in) { return in.kind == WheelKind::Single && i
 std::array<double, 13> houseLineAngles(const WheelInput& in) {
     std::array<double, 13> angle{};
     for (int entry = 1; entry <= 12; ++entry) {
-        const int house = (entry + 8) % 12 + 1;
-        angle[static_cast<std::size_t>(entry)] =
-            isEuropean(in) ? europeanAngle(in.cusp[static_cast<std::size_t>(entry)], in.cusp)
-                           : 30.0 * ((house + 5) % 12);
+        angle[static_cast<std::size_t>(entry)] = isEuropean(in)
+                                                     ? europeanAngle(in.cusp[static_cast<std::size_t>(entry)], in.cusp)
+                                                     : equalSectorLineAngle(houseOfCuspEntry(entry));
     }
     return angle;
 }
@@ -128,7 +127,7 @@ WheelDrawing buildWheel(const WheelInput& in) {
         }
         for (const PlacedBody& body : ringDrawing.bodies) {
             if (!body.drawn) continue;
-            const bool reversed = isReversedStack(body, isEuropean(in), narrowNormalRange && !isEuropean(in));
+            const bool reversed = isReversedStack(body, isEuropean(in), narrowNormalRange);
             for (StackCell& cell : glyphStack(body, chart.longitude[static_cast<std::size_t>(body.point)], reversed,
                                               in.kind != WheelKind::Triple, style, in.glyphs)) {
                 d.primitives.push_back(std::move(cell.shape));

@@ -41,8 +41,7 @@ std::vector<std::int16_t> designGlyphRadii(TextBox planetCell) {
 std::vector<std::int16_t> designCuspLabels(const CuspLabelSizes& sizes) {
     std::vector<std::int16_t> table;
     for (int entry = 1; entry <= 12; ++entry) {
-        const int house = (entry + 8) % 12 + 1;
-        for (const WheelPoint& corner : cuspLabelBeside(30.0 * ((house + 5) % 12), sizes, 0.9875)) {
+        for (const WheelPoint& corner : cuspLabelBeside(equalSectorLineAngle(houseOfCuspEntry(entry)), sizes, 0.9875)) {
             table.push_back(static_cast<std::int16_t>(std::lround(corner.x)));
             table.push_back(static_cast<std::int16_t>(std::lround(corner.y)));
         }

@@ -17,8 +17,6 @@ namespace {
 
 constexpr double kBandTolerance = 1.5;  // the house radius tables reach a unit past some circles
 
-std::size_t cuspEntryOf(int house) { return static_cast<std::size_t>((house + 2) % 12 + 1); }
-
 std::vector<std::int16_t> shippedTable(std::string_view name, std::size_t entries) {
     const auto read = readIntegerTable(std::filesystem::path(HELION_SOURCE_DIR) / "data", name, entries);
     return read.values ? *read.values : std::vector<std::int16_t>{};
@@ -30,7 +28,7 @@ struct Box {
 
 std::vector<Box> stackBoxes(const PlacedBody& body, const WheelInput& in, const WheelStyle& style) {
     const bool european = in.kind == WheelKind::Single && in.chartType == ChartType::European;
-    const bool reversed = isReversedStack(body, european, in.options[28] == 1 && !european);
+    const bool reversed = isReversedStack(body, european, in.options[28] == 1);
     std::vector<Box> boxes;
     for (const StackCell& c : glyphStack(body, in.natal.longitude[static_cast<std::size_t>(body.point)], reversed,
                                          in.kind != WheelKind::Triple, style, in.glyphs)) {
@@ -59,7 +57,7 @@ CuspTable cuspsFrom(double ascendant, const std::array<double, 6>& arcs) {
     CuspTable cusp{};
     double at = ascendant;
     for (int house = 1; house <= 12; ++house) {
-        cusp[cuspEntryOf(house)] = normalize360(at);
+        cusp[static_cast<std::size_t>(cuspEntryOfHouse(house))] = normalize360(at);
         at += arcs[static_cast<std::size_t>((house - 1) % 6)];
     }
     return cusp;

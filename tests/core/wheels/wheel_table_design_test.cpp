@@ -62,8 +62,7 @@ TEST(WheelTableDesign, CuspLabelsSitBesideTheirLinesInsideTheWheel) {
         for (const auto& [x, y] : {std::pair{left, top}, {right, top}, {left, bottom}, {right, bottom}}) {
             EXPECT_LE(std::hypot(x, y), kOuterCircle) << label;
         }
-        const int house = (label + 8) % 12 + 1;
-        const double lineAngle = 30.0 * ((house + 5) % 12);
+        const double lineAngle = equalSectorLineAngle(houseOfCuspEntry(label));
         const double middleAngle = normalize360(radToDeg(std::atan2((top + bottom) / 2, (left + right) / 2)));
         const double before = normalize360(lineAngle - middleAngle);
         EXPECT_GT(before, 0.0) << label;  // on the side of the house the cusp closes
