@@ -12,7 +12,9 @@
 
 #include "core/app/wheel_data_tables.h"
 #include "core/astro/angles.h"
+#include "core/wheels/nominal_glyph_sizes.h"
 #include "core/wheels/ring_layout.h"
+#include "core/wheels/wheel_style.h"
 #include "wheel_samples.h"
 
 namespace helion {
@@ -39,13 +41,24 @@ TEST(WheelTableDesign, ShippedFilesMatchTheirDesign) {
     }
 }
 
-TEST(WheelTableDesign, CountsAndRanges) {
+// At every start-up window size a natal glyph drawn at the tabled radius lies inside the
+// natal ring's band of every wheel kind (triple: 164 to 217).
+TEST(WheelTableDesign, NatalGlyphsStartInsideTheirBandAtEveryStartupSize) {
     const test::WheelSetting& s = test::shippedSetting();
     ASSERT_EQ(s.glyphRadii.size(), kGlyphRadiusEntries);
-    ASSERT_EQ(s.cuspLabels.size(), kCuspLabelEntries);
-    for (std::int16_t r : s.glyphRadii) {
-        EXPECT_LE(r, kOuterCircle);
-        EXPECT_GE(r, 164);  // inside the natal ring's band of every wheel kind
+    const WheelStyle style = wheelStyle(s.options, WheelTarget::Screen, WheelKind::Triple, false);
+    for (const StartupWindow& window : kStartupWindows) {
+        const TextBox cell = nominalGlyphSizes(style, window.unitsPerPoint()).planet;
+        for (double angle = 0.0; angle < 360.0; angle += 0.25) {
+            const double r = s.glyphRadii[static_cast<std::size_t>(angle)];
+            const double x = r * cosDeg(angle), y = r * sinDeg(angle);
+            for (const auto& [cx, cy] : {std::pair{x, y}, {x + cell.width, y}, {x, y - cell.height},
+                                         {x + cell.width, y - cell.height}}) {
+                const double distance = std::hypot(cx, cy);
+                EXPECT_LE(distance, kOuterCircle) << window.widthTwips << " " << angle;
+                EXPECT_GE(distance, 164.0) << window.widthTwips << " " << angle;
+            }
+        }
     }
 }
 
