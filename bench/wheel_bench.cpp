@@ -1,0 +1,51 @@
+// The wheel's display list: building a triple wheel from random charts, and the layout of
+// 10,000 random charts per wheel kind, reported as counters: bodies not drawn exactly
+// once, glyphs starting outside their ring's band (natal ring and the other rings), and
+// pairs of glyph stacks of one ring that touch.
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "core/wheels/wheel_drawing.h"
+#include "wheel_samples.h"
+
+namespace helion {
+namespace {
+
+void TripleWheelDisplayList(benchmark::State& state) {
+    std::mt19937 random(7);
+    std::vector<WheelInput> inputs;
+    for (int i = 0; i < 64; ++i) inputs.push_back(test::randomInput(WheelKind::Triple, ChartType::American, random));
+    std::size_t next = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(buildWheel(inputs[next++ % inputs.size()]));
+}
+BENCHMARK(TripleWheelDisplayList)->Unit(benchmark::kMicrosecond);
+
+void LayoutOfRandomCharts(benchmark::State& state) {
+    const auto kind = static_cast<WheelKind>(state.range(0));
+    const auto type = static_cast<ChartType>(state.range(1));
+    test::LayoutFaults total;
+    for (auto _ : state) {
+        std::mt19937 random(2026);
+        total = {};
+        for (int i = 0; i < 10000; ++i) {
+            const WheelInput in = test::randomInput(kind, type, random);
+            total += test::checkLayout(in, buildWheel(in));
+        }
+    }
+    state.counters["drawn_wrongly"] = total.drawnWrongly;
+    state.counters["natal_outside_band"] = total.natalOutsideBand;
+    state.counters["others_outside_band"] = total.othersOutsideBand;
+    state.counters["overlapping_stacks"] = total.overlappingStacks;
+}
+BENCHMARK(LayoutOfRandomCharts)
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({1, 0})
+    ->Args({2, 0})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace helion
+BENCHMARK_MAIN();

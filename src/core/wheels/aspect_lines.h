@@ -1,0 +1,21 @@
+#pragma once
+// Aspect lines inside the single wheel: a chord between two bodies' glyph angles for
+// each major aspect among the Sun, Moon and planets, with the aspect's glyph on it.
+
+#include <vector>
+
+#include "core/wheels/display_list.h"
+#include "core/wheels/glyph_spreading.h"
+#include "core/wheels/wheel_style.h"
+
+namespace helion {
+
+// The aspect a line is drawn for (sextile, square, trine, opposition or quincunx, with
+// the orbs of option entries 2, 3, 4, 5 and 10), code::None otherwise.
+int aspectLineCode(double separation, const OptionValues& options);
+
+// One line per ordered pair with an aspect; a conjunction draws none.
+void appendAspectLines(std::vector<WheelPrimitive>& out, const RingPlacement& placement, const RingChart& chart,
+                       const OptionValues& options, const WheelStyle& style);
+
+}  // namespace helion

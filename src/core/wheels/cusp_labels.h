@@ -1,0 +1,49 @@
+#pragma once
+// The labels of the twelve cusps (degrees, sign and minutes of each cusp) and the glyphs
+// of signs intercepted in a house.
+
+#include <array>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "core/wheels/display_list.h"
+#include "core/wheels/wheel_input.h"
+#include "core/wheels/wheel_style.h"
+
+namespace helion {
+
+// Top-left corners of a label's five characters: degree tens and units, sign, minute
+// tens and units.
+using CuspLabelCorners = std::array<WheelPoint, 5>;
+
+// The sizes of a cusp label's characters, in wheel units.
+struct CuspLabelSizes {
+    TextBox degreeDigit;
+    TextBox sign;
+    TextBox minuteDigit;
+    double width() const { return 2 * degreeDigit.width + sign.width + 2 * minuteDigit.width; }
+    double height() const;
+};
+
+// Where a label goes for a cusp line drawn at `lineAngle`: inside the outer circle, just
+// before the line (clockwise from it, in the house the cusp closes), as far out as the
+// circle allows without crossing the line. The house the cusp opens is where the
+// Ascendant and Midheaven glyphs always stand, right past their lines.
+CuspLabelCorners cuspLabelBeside(double lineAngle, const CuspLabelSizes& sizes, double lineFactor);
+
+// The corners of label i (1..12) in a cusp label table of ten entries per label.
+std::optional<CuspLabelCorners> tableLabelCorners(std::span<const std::int16_t> table, int label);
+
+void appendCuspLabel(std::vector<WheelPrimitive>& out, double cuspLongitude, const CuspLabelCorners& corners,
+                     const WheelStyle& style);
+
+// The sign intercepted in house h (1..12), if the house holds a whole sign without its cusp.
+std::optional<int> interceptedSign(const CuspTable& cusp, int house);
+
+// Intercepted signs outside the outer circle at the middle angle of their house;
+// `houseLineAngle(k)` gives the angle of cusp line k (cusp table order).
+void appendInterceptedSigns(std::vector<WheelPrimitive>& out, const CuspTable& cusp,
+                            const std::array<double, 13>& houseLineAngle, bool equalSectors, const WheelStyle& style);
+
+}  // namespace helion

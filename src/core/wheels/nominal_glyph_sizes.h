@@ -1,0 +1,36 @@
+#pragma once
+// Glyph sizes without a font at hand: the window sizes chosen at start-up for each screen
+// and the proportions of the glyph font's cells. They serve the wheel data tables' design
+// and any drawing made without a window to measure in.
+
+#include <array>
+
+#include "core/wheels/wheel_input.h"
+#include "core/wheels/wheel_style.h"
+
+namespace helion {
+
+// A start-up window size for one kind of screen.
+struct StartupWindow {
+    int widthTwips = 0;
+    int heightTwips = 0;
+    int twipsPerPixel = 15;
+    // The drawing area: the window less its caption, menu bar and borders, in pixels.
+    int innerWidth() const;
+    int innerHeight() const;
+    // Wheel units per typographic point at the window's resize scale.
+    double unitsPerPoint() const;
+};
+
+// 640x480, 800x600 (two pixel densities) and 1024x768 (two pixel densities).
+extern const std::array<StartupWindow, 5> kStartupWindows;
+
+// The glyph font's cells as fractions of the font size: every wheel glyph fills one box,
+// the digits are narrower, all share one line height.
+inline constexpr double kGlyphCellWidth = 1.0;
+inline constexpr double kDigitCellWidth = 0.6;
+inline constexpr double kCellHeight = 1.2;
+
+GlyphSizes nominalGlyphSizes(const WheelStyle& style, double unitsPerPoint);
+
+}  // namespace helion

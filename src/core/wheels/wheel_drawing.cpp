@@ -1,0 +1,145 @@
+#include "core/wheels/wheel_drawing.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/astro/angles.h"
+#include "core/wheels/aspect_lines.h"
+#include "core/wheels/cusp_labels.h"
+#include "core/wheels/european_angles.h"
+#include "core/wheels/glyph_stack.h"
+#include "core/wheels/ring_layout.h"
+#include "core/wheels/wheel_scale.h"
+#include "core/wheels/wheel_style.h"
+
+namespace helion {
+namespace {
+
+struct HouseNumber {
+    const char* text;
+    WheelPoint at;
+};
+
+// Top-left corners in the band between radius 40 and 62; two-digit numbers are set digit
+// by digit so they stay narrow.
+constexpr std::array<HouseNumber, 15> kHouseNumbers{{
+    {"1", {-52, -6}}, {"2", {-40, -30}}, {"3", {-16, -44}}, {"4", {10, -44}}, {"5", {32, -30}},
+    {"6", {46, -6}}, {"7", {46, 18}}, {"8", {32, 40}}, {"9", {10, 52}}, {"1", {-20, 52}},
+    {"0", {-12, 52}}, {"1", {-44, 40}}, {"1", {-36, 40}}, {"1", {-56, 18}}, {"2", {-48, 18}},
+}};
+
+bool isEuropean(const WheelInput& in) { return in.kind == WheelKind::Single && in.chartType == ChartType::European; }
+
+// Angle of each cusp line (cusp table order): equal sectors, or the true cusps with the
+// Ascendant to the left.
+std::array<double, 13> houseLineAngles(const WheelInput& in) {
+    std::array<double, 13> angle{};
+    for (int entry = 1; entry <= 12; ++entry) {
+        angle[static_cast<std::size_t>(entry)] = isEuropean(in)
+                                                     ? europeanAngle(in.cusp[static_cast<std::size_t>(entry)], in.cusp)
+                                                     : equalSectorLineAngle(houseOfCuspEntry(entry));
+    }
+    return angle;
+}
+
+void appendRings(std::vector<WheelPrimitive>& out, const WheelInput& in, const WheelStyle& style,
+                 const std::array<double, 13>& lineAngle) {
+    for (double radius : wheelCircles(in.kind)) out.emplace_back(std::in_place_type<CircleShape>, radius, style.circles);
+    if (in.kind != WheelKind::Single) out.emplace_back(std::in_place_type<DiscShape>, kHouseNumberInner, style.background);
+    const double from = houseLineStart(in.kind);
+    for (int entry = 1; entry <= 12; ++entry) {
+        const double a = lineAngle[static_cast<std::size_t>(entry)];
+        const double c = cosDeg(a), s = style.houseLineFactor * sinDeg(a);
+        out.push_back(LineShape{{from * c, from * s}, {kOuterCircle * c, kOuterCircle * s}, style.houseLines});
+    }
+}
+
+void appendCuspArea(std::vector<WheelPrimitive>& out, const WheelInput& in, const WheelStyle& style,
+                    const std::array<double, 13>& lineAngle) {
+    if (in.kind != WheelKind::Single && style.houseNumbers) {
+        for (const HouseNumber& n : kHouseNumbers) {
+            out.push_back(TextShape{n.at, n.text, 0, style.cuspDegreeSize, style.cuspDegrees, false, TextAnchor::TopLeft});
+        }
+    }
+    const CuspLabelSizes labelSizes{in.glyphs.cuspDigit, in.glyphs.cuspSign, in.glyphs.cuspMinuteDigit};
+    for (int entry = 1; entry <= 12; ++entry) {
+        const auto corners = isEuropean(in)
+                                 ? std::optional(cuspLabelBeside(lineAngle[static_cast<std::size_t>(entry)], labelSizes,
+                                                                 style.houseLineFactor))
+                                 : tableLabelCorners(in.cuspLabelTable, entry);
+        if (corners) appendCuspLabel(out, in.cusp[static_cast<std::size_t>(entry)], *corners, style);
+    }
+    appendInterceptedSigns(out, in.cusp, lineAngle, !isEuropean(in), style);
+}
+
+const RingChart& chartOfRing(const WheelInput& in, int ringNumber) {
+    if (ringNumber == ring::Natal) return in.natal;
+    if (ringNumber == ring::Middle || in.kind == WheelKind::Dual) return in.second;
+    return in.third;
+}
+
+void appendTitles(std::vector<WheelPrimitive>& out, const WheelInput& in, const WheelStyle& style, const WheelFrame& f) {
+    const double line = in.glyphs.titleLine;
+    const double x = f.left + style.titleLeftInset;
+    const auto block = [&](const std::array<std::string, 7>& lines, double top) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (lines[i].empty()) continue;
+            out.push_back(TextShape{{x, top - line * double(i)}, lines[i], 0, style.titleSize, style.titles, false,
+                                    TextAnchor::TopLeft});
+        }
+    };
+    block(in.titles.natal, f.top);
+    const bool screen = in.target == WheelTarget::Screen;
+    if (!screen && in.options[198] != 0) {
+        out.push_back(TextShape{{x, f.top - line * 7}, "Sidereal", 0, style.titleSize, style.titles, false,
+                                TextAnchor::TopLeft});
+    }
+    const double diurnalTop = screen ? f.bottom + 8 * line : f.top - ((f.top - f.bottom) / 2 + in.options[191] * line);
+    block(in.titles.diurnal, diurnalTop);
+}
+
+}  // namespace
+
+WheelDrawing buildWheel(const WheelInput& in) {
+    WheelDrawing d;
+    d.kind = in.kind;
+    d.chartType = isEuropean(in) ? ChartType::European : ChartType::American;
+    const bool screen = in.target == WheelTarget::Screen;
+    d.scale = screen ? in.startScale : printedStartScale(in.kind, in.chartType);
+    d.frame = screen ? screenFrame(d.scale, in.widthPixels, in.heightPixels) : printerFrame(d.scale);
+    const WheelStyle style = wheelStyle(in.options, in.target, in.kind, in.monochrome);
+    d.background = style.background;
+
+    const auto lineAngle = houseLineAngles(in);
+    appendRings(d.primitives, in, style, lineAngle);
+    appendCuspArea(d.primitives, in, style, lineAngle);
+
+    const bool narrowNormalRange = in.options[28] == 1;
+    for (const RingLayout& layout : ringLayouts(in.kind)) {
+        const RingChart& chart = chartOfRing(in, layout.ring);
+        RingDrawing ringDrawing{layout.ring, placeRing(chart, in.cusp, layout, in.glyphRadiusTable)};
+        if (isEuropean(in)) {
+            const auto radii = in.glyphRadiusTable;
+            const double innermost = radii.empty() ? *std::ranges::min_element(layout.startRadius) : *std::ranges::min_element(radii);
+            const TextBox planetCell{in.glyphs.planet.width + style.planetWidthMargin, in.glyphs.planet.height + style.planetHeightMargin};
+            applyEuropeanAngles(ringDrawing.bodies, chart, in.cusp, europeanSpacing(layout.spacing, planetCell, innermost),
+                                radii, layout);
+        }
+        for (const PlacedBody& body : ringDrawing.bodies) {
+            if (!body.drawn) continue;
+            const bool reversed = isReversedStack(body, isEuropean(in), narrowNormalRange);
+            for (StackCell& cell : glyphStack(body, chart.longitude[static_cast<std::size_t>(body.point)], reversed,
+                                              in.kind != WheelKind::Triple, style, in.glyphs)) {
+                d.primitives.push_back(std::move(cell.shape));
+            }
+        }
+        d.rings.push_back(std::move(ringDrawing));
+    }
+    if (in.kind == WheelKind::Single && in.options[47] == 1) {
+        appendAspectLines(d.primitives, d.rings.front().bodies, in.natal, in.options, style);
+    }
+    appendTitles(d.primitives, in, style, d.frame);
+    return d;
+}
+
+}  // namespace helion

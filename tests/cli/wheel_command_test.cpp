@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <unistd.h>
+
+#include "cli_run.h"
+
+namespace helion::test {
+namespace {
+
+const std::string kCharts = " --natal 'Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43' "
+                            "--diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'";
+
+std::filesystem::path outFile(const std::string& name) {
+    return std::filesystem::temp_directory_path() / ("helion-wheel-" + std::to_string(::getpid()) + "-" + name);
+}
+
+nlohmann::json wheelJson(const std::string& arguments, const std::string& name) {
+    const auto file = outFile(name);
+    const CliResult r = runCli("wheel " + arguments + kCharts + " --out " + file.string());
+    EXPECT_EQ(r.status, 0) << r.err;
+    std::ifstream in(file);
+    auto json = nlohmann::json::parse(in);
+    std::filesystem::remove(file);
+    return json;
+}
+
+TEST(WheelCommand, WritesTheDisplayListOfEachWheelKind) {
+    const struct {
+        const char* arguments;
+        const char* kind;
+        const char* chartType;
+        std::vector<int> rings;
+        int scale;
+    } rows[] = {
+        {"natal --size 900x600", "single", "american", {1}, 338},
+        {"natal --european", "single", "european", {1}, 300},
+        {"transits --european", "dual", "american", {1, 0}, 300},
+        {"transits-progressed-natal --size 600x900", "triple", "american", {1, 0, 2}, 244},
+    };
+    for (const auto& row : rows) {
+        const auto json = wheelJson(row.arguments, "kinds.json");
+        EXPECT_EQ(json["kind"], row.kind) << row.arguments;
+        EXPECT_EQ(json["chart_type"], row.chartType) << row.arguments;
+        EXPECT_EQ(json["scale"], row.scale) << row.arguments;
+        ASSERT_EQ(json["rings"].size(), row.rings.size()) << row.arguments;
+        for (std::size_t r = 0; r < row.rings.size(); ++r) {
+            const auto& ring = json["rings"][r];
+            EXPECT_EQ(ring["ring"], row.rings[r]);
+            ASSERT_EQ(ring["bodies"].size(), 15u);
+            EXPECT_EQ(ring["bodies"][0]["point"], 1);
+            EXPECT_TRUE(ring["bodies"][0]["drawn"].get<bool>());
+            EXPECT_FALSE(ring["bodies"][10]["drawn"].get<bool>());  // the North Node takes a slot, undrawn
+            EXPECT_TRUE(ring["bodies"][0]["slot"].is_number());
+        }
+        EXPECT_EQ(json["primitives"][0]["type"], "circle");
+        EXPECT_EQ(json["primitives"][0]["radius"], 217);
+    }
+}
+
+TEST(WheelCommand, RefusesOtherOutputsAndBadSizes) {
+    for (const char* arguments : {"natal --out x.png", "natal --size 10x10 --out x.json", "natal --size big --out x.json"}) {
+        const CliResult r = runCli(std::string("wheel ") + arguments + kCharts);
+        EXPECT_EQ(r.status, 2) << arguments;
+        EXPECT_FALSE(r.err.empty()) << arguments;
+    }
+}
+
+}  // namespace
+}  // namespace helion::test

@@ -1,0 +1,75 @@
+#include "core/wheels/aspect_list.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace helion {
+namespace {
+
+AspectListInput singleChart(std::initializer_list<std::pair<int, double>> longitudes) {
+    AspectListInput in;
+    for (int p = 1; p <= point::Count; ++p) {
+        in.natal.longitude[static_cast<std::size_t>(p)] = std::fmod(13.7 * p * p, 360.0);  // few aspects
+        in.natal.declination[static_cast<std::size_t>(p)] = -20.0 + 2.9 * p;
+    }
+    for (const auto& [p, lon] : longitudes) in.natal.longitude[static_cast<std::size_t>(p)] = lon;
+    in.second = in.natal;
+    in.orbs.orb[2] = 1.0f;  // sextile
+    return in;
+}
+
+std::vector<AspectListLine> withGlyph(const std::vector<AspectListLine>& lines, int aspectGlyph) {
+    std::vector<AspectListLine> found;
+    std::ranges::copy_if(lines, std::back_inserter(found), [&](const AspectListLine& l) { return l.aspectGlyph == aspectGlyph; });
+    return found;
+}
+
+TEST(AspectList, ASingleChartListsEachAspectUnderBothBodies) {
+    const auto lines = aspectList(singleChart({{point::Sun, 10.0}, {point::Moon, 70.0}}));
+    EXPECT_EQ(lines.front(), AspectListLine{});
+    EXPECT_EQ(withGlyph(lines, 162), (std::vector<AspectListLine>{{224, 162, 233}, {233, 162, 224}}));
+}
+
+TEST(AspectList, TheConjunctionIsTestedLast) {
+    AspectListInput in = singleChart({{point::Sun, 10.0}, {point::Moon, 68.0}});
+    in.orbs.orb[1] = 60.0f;  // a conjunction orb wide enough to cover the sextile
+    in.orbs.orb[2] = 3.0f;
+    const auto lines = aspectList(in);
+    EXPECT_EQ(std::ranges::count(lines, AspectListLine{224, 162, 233}), 0);
+    EXPECT_EQ(std::ranges::count(lines, AspectListLine{224, 161, 233}), 1);
+}
+
+TEST(AspectList, NodesAndPartOfFortuneNeverAppear) {
+    AspectListInput in = singleChart({});
+    for (int p = 1; p <= point::Count; ++p) {
+        in.natal.longitude[static_cast<std::size_t>(p)] = 0.0;
+        in.natal.declination[static_cast<std::size_t>(p)] = p % 2 ? 5.0 : -5.0;
+    }
+    in.second = in.natal;
+    in.orbs.orb[1] = 1.0f;
+    in.orbs.orb[6] = 1.0f;
+    const auto lines = aspectList(in);
+    // 12 listed bodies: 132 ordered pairs conjunct, 132 parallel or contra-parallel.
+    EXPECT_EQ(lines.size(), 1u + 132u + 1u + 132u);
+    for (const AspectListLine& l : lines) {
+        for (int glyph : {l.firstGlyph, l.secondGlyph}) EXPECT_TRUE(glyph < 234 || glyph > 236) << glyph;
+    }
+    EXPECT_EQ(std::ranges::count(lines, AspectListLine{224, 177, 225}), 1);  // Sun north, Mercury south
+    EXPECT_EQ(std::ranges::count(lines, AspectListLine{224, 166, 226}), 1);  // both north
+}
+
+TEST(AspectList, TwoChartsListBySecondBodyNeverPairingABodyWithItself) {
+    AspectListInput in = singleChart({{point::Sun, 10.0}, {point::Moon, 70.0}});
+    in.singleChart = false;
+    in.second.longitude[point::Sun] = 70.0;  // second chart's Sun on the natal Moon, sextile the natal Sun
+    in.second.longitude[point::Moon] = 250.0;
+    in.orbs.orb[1] = 1.0f;
+    const auto lines = aspectList(in);
+    EXPECT_TRUE(withGlyph(lines, 162).empty());  // the two Suns are the same body
+    EXPECT_EQ(withGlyph(lines, 161), (std::vector<AspectListLine>{{233, 161, 224}}));
+}
+
+}  // namespace
+}  // namespace helion

@@ -1,0 +1,90 @@
+#include "core/wheels/glyph_spreading.h"
+
+#include <gtest/gtest.h>
+
+#include "wheel_samples.h"
+
+namespace helion {
+namespace {
+
+// A chart whose points all lie in `house` at the given longitudes; unlisted points go to
+// house 7 at the longitudes after them.
+RingChart chartIn(std::initializer_list<std::pair<int, double>> points, int house) {
+    RingChart chart;
+    for (int p = 1; p <= point::Count; ++p) {
+        chart.longitude[static_cast<std::size_t>(p)] = 180.0 + p;
+        chart.house[static_cast<std::size_t>(p)] = 7;
+    }
+    for (const auto& [p, lon] : points) {
+        chart.longitude[static_cast<std::size_t>(p)] = lon;
+        chart.house[static_cast<std::size_t>(p)] = house;
+    }
+    return chart;
+}
+
+TEST(HouseArc, ArcsOfHousesAndTheOutOfOrderCase) {
+    CuspTable cusp = test::equalCusps(0.0);
+    EXPECT_DOUBLE_EQ(houseArc(cusp, 1), 30.0);
+    EXPECT_DOUBLE_EQ(houseArc(cusp, 12), 30.0);  // house 12 runs to the cusp of house 1
+    cusp[5] = 300.0;                              // house 2's cusp 300 degrees past house 1's
+    EXPECT_DOUBLE_EQ(houseArc(cusp, 1), 7.5);
+}
+
+TEST(AllocateSlots, PreferredSlotsAndCrowding) {
+    CuspTable wide = test::equalCusps(0.0);
+    wide[5] = 300.0;  // house 1 arcs 300 degrees and counts as 7.5
+    const struct {
+        const char* what;
+        RingChart chart;
+        CuspTable cusp;
+        std::vector<std::pair<int, std::optional<int>>> slots;
+    } rows[] = {
+        {"slot by share of the house", chartIn({{point::Sun, 15.0}}, 1), test::equalCusps(0.0), {{point::Sun, 3}}},
+        {"a 300-degree arc counts as 7.5", chartIn({{point::Sun, 3.75}}, 1), wide, {{point::Sun, 3}}},
+        {"late bodies move back for those still to come",
+         chartIn({{point::Sun, 28.0}, {point::Moon, 29.0}, {point::Mercury, 29.5}}, 1), test::equalCusps(0.0),
+         {{point::Sun, 4}, {point::Moon, 5}, {point::Mercury, 6}}},
+        {"equal preferred slots take the next free one", chartIn({{point::Sun, 1.0}, {point::Moon, 1.5}}, 1),
+         test::equalCusps(0.0), {{point::Sun, 0}, {point::Moon, 1}}},
+    };
+    for (const auto& row : rows) {
+        const auto slots = allocateSlots(row.chart, row.cusp, 7);
+        for (const auto& [p, slot] : row.slots) EXPECT_EQ(slots[static_cast<std::size_t>(p)], slot) << row.what << " " << p;
+    }
+}
+
+TEST(AllocateSlots, ACrowdedHouseLeavesOutTheSouthNodeAndPartOfFortune) {
+    RingChart chart;
+    for (int p = 1; p <= point::Count; ++p) {
+        chart.longitude[static_cast<std::size_t>(p)] = p <= 8 ? 60.0 + p : 200.0 + p;
+        chart.house[static_cast<std::size_t>(p)] = p <= 8 ? 3 : 7;
+    }
+    chart.longitude[point::SouthNode] = 69.0;
+    chart.house[point::SouthNode] = 3;  // nine bodies in house 3, seven slots
+    const auto slots = allocateSlots(chart, test::equalCusps(0.0), 7);
+    EXPECT_FALSE(slots[point::SouthNode]);
+    for (int p = 1; p <= 8; ++p) EXPECT_TRUE(slots[static_cast<std::size_t>(p)]) << p;
+}
+
+TEST(AllocateSlots, EveryBodyInOneHouseStillEnds) {
+    RingChart chart;
+    for (int p = 1; p <= point::Count; ++p) {
+        chart.longitude[static_cast<std::size_t>(p)] = 2.0 * p;
+        chart.house[static_cast<std::size_t>(p)] = 1;
+    }
+    const auto slots = allocateSlots(chart, test::equalCusps(0.0), 7);
+    EXPECT_FALSE(slots[point::SouthNode]);
+    EXPECT_FALSE(slots[point::PartOfFortune]);
+    EXPECT_TRUE(slots[point::Midheaven]);
+}
+
+TEST(AllocateSlots, AHouseAcrossAriesKeepsItsBodiesTogether) {
+    // House 1 runs from 345 to 15 degrees: the body at 350 comes before the one at 5.
+    const RingChart chart = chartIn({{point::Sun, 5.0}, {point::Moon, 350.0}}, 1);
+    const auto slots = allocateSlots(chart, test::equalCusps(345.0), 7);
+    EXPECT_EQ(slots[point::Moon], 1);
+    EXPECT_EQ(slots[point::Sun], 4);
+}
+
+}  // namespace
+}  // namespace helion

@@ -1,0 +1,194 @@
+#include "core/wheels/wheel_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <cmath>
+#include <random>
+
+#include "core/astro/angles.h"
+#include "core/wheels/european_angles.h"
+#include "wheel_samples.h"
+
+namespace helion {
+namespace {
+
+template <typename Shape>
+std::vector<Shape> shapesOf(const WheelDrawing& d) {
+    std::vector<Shape> shapes;
+    for (const WheelPrimitive& p : d.primitives) {
+        if (const auto* s = std::get_if<Shape>(&p)) shapes.push_back(*s);
+    }
+    return shapes;
+}
+
+bool near(WheelPoint a, WheelPoint b) { return std::fabs(a.x - b.x) < 1e-6 && std::fabs(a.y - b.y) < 1e-6; }
+
+PointTable spreadPoints(double from) {
+    PointTable lon{};
+    for (int p = 1; p <= point::Count; ++p) lon[static_cast<std::size_t>(p)] = normalize360(from + 23.0 * p);
+    return lon;
+}
+
+TEST(WheelDrawing, EuropeanAscendantLineLiesToTheLeftForAnyAscendant) {
+    for (double ascendant : {0.0, 93.7, 181.0, 270.0, 359.9}) {
+        const CuspTable cusp = test::cuspsFrom(ascendant, {25, 35, 40, 20, 28, 32});
+        const WheelDrawing d = buildWheel(test::inputFor(WheelKind::Single, ChartType::European, cusp, spreadPoints(ascendant)));
+        const auto lines = shapesOf<LineShape>(d);
+        const bool left = std::ranges::any_of(lines, [](const LineShape& l) {
+            return near(l.from, {-120.0, 120.0 * 0.9875 * std::sin(kPi)}) && std::fabs(l.to.x + 217.0) < 1e-6;
+        });
+        EXPECT_TRUE(left) << ascendant;
+    }
+}
+
+TEST(WheelDrawing, HouseLinesOfScreenAndPrinterDifferOnlyInTheirVerticalFactor) {
+    const struct {
+        WheelTarget target;
+        WheelKind kind;
+        WheelPoint from, to;
+    } rows[] = {
+        {WheelTarget::Screen, WheelKind::Single, {0, 120 * 0.9875}, {0, 217 * 0.9875}},
+        {WheelTarget::Printer, WheelKind::Single, {0, 116.1}, {0, 209.9475}},
+        {WheelTarget::Printer, WheelKind::Dual, {0, 38.7}, {0, 209.9475}},
+    };
+    for (const auto& row : rows) {
+        WheelInput in = test::inputFor(row.kind, ChartType::American, test::equalCusps(10.0), spreadPoints(0));
+        in.target = row.target;
+        const auto lines = shapesOf<LineShape>(buildWheel(in));
+        const bool found = std::ranges::any_of(lines, [&](const LineShape& l) {
+            return std::fabs(l.from.y - row.from.y) < 1e-6 && std::fabs(l.to.y - row.to.y) < 1e-6 && std::fabs(l.to.x) < 1e-3;
+        });
+        EXPECT_TRUE(found) << static_cast<int>(row.target) << static_cast<int>(row.kind);
+    }
+}
+
+TEST(WheelDrawing, AspectLinesOncePerOrderedPairAndNoneForAConjunction) {
+    PointTable lon = spreadPoints(0);
+    const double others[] = {200, 213, 227, 244, 262, 281, 300};  // no aspects among them or to the three below
+    for (int p = 3; p <= 9; ++p) lon[static_cast<std::size_t>(p)] = others[p - 3];
+    lon[point::Sun] = 10.0;
+    lon[point::Moon] = 70.0;     // exact sextile with the Sun
+    lon[point::Mercury] = 12.0;  // conjunct the Sun
+    WheelInput in = test::inputFor(WheelKind::Single, ChartType::American, test::equalCusps(100.0), lon);
+    for (int entry : {3, 4, 5, 10}) in.options.value[static_cast<std::size_t>(entry)] = 0.5f;
+    in.options.value[2] = 1.0f;
+    const WheelDrawing d = buildWheel(in);
+    const int sextileColour = static_cast<int>(in.options[97]);
+    const auto lines = shapesOf<LineShape>(d);
+    EXPECT_EQ(std::ranges::count_if(lines, [&](const LineShape& l) { return l.colour == sextileColour; }), 2);
+    const auto texts = shapesOf<TextShape>(d);
+    EXPECT_EQ(std::ranges::count_if(texts, [](const TextShape& t) { return t.glyph == 162; }), 2);
+
+    in.options.value[47] = 0.0f;  // aspect lines switched off
+    EXPECT_EQ(shapesOf<LineShape>(buildWheel(in)).size(), 12u);
+}
+
+TEST(WheelDrawing, MonochromeIsBlackOnWhite) {
+    WheelInput in = test::inputFor(WheelKind::Dual, ChartType::American, test::equalCusps(0.0), spreadPoints(0), spreadPoints(7));
+    in.options.value[100] = 3.0f;
+    in.monochrome = true;
+    const WheelDrawing d = buildWheel(in);
+    EXPECT_EQ(d.background, 15);
+    for (const LineShape& l : shapesOf<LineShape>(d)) EXPECT_EQ(l.colour, 0);
+    const auto discs = shapesOf<DiscShape>(d);
+    ASSERT_EQ(discs.size(), 1u);
+    EXPECT_EQ(discs[0].colour, 15);
+}
+
+TEST(WheelDrawing, TitleBlocksStartAtTheFrameEdges) {
+    WheelInput in = test::inputFor(WheelKind::Dual, ChartType::American, test::equalCusps(0.0), spreadPoints(0), spreadPoints(7));
+    in.titles.natal[0] = "Ann - natal";
+    in.titles.diurnal[0] = "Diurnal data";
+    in.glyphs.titleLine = 10.0;
+    const struct {
+        WheelTarget target;
+        double x, natalY, diurnalY;
+    } rows[] = {
+        {WheelTarget::Screen, -287 + 10, 287.0 * 705 / 921, -287.0 * 705 / 921 + 80},
+        {WheelTarget::Printer, 16 - 265 + 30, 1.25 * 265 - 67, 1.25 * 265 - 67 - (1.25 * 265 + 20 * 10)},
+    };
+    for (const auto& row : rows) {
+        in.target = row.target;
+        in.startScale = 287;
+        in.widthPixels = 921;
+        in.heightPixels = 705;
+        const auto texts = shapesOf<TextShape>(buildWheel(in));
+        const auto find = [&](const std::string& s) { return std::ranges::find(texts, s, &TextShape::text); };
+        ASSERT_NE(find("Ann - natal"), texts.end());
+        EXPECT_NEAR(find("Ann - natal")->at.x, row.x, 1e-9);
+        EXPECT_NEAR(find("Ann - natal")->at.y, row.natalY, 1e-9);
+        EXPECT_NEAR(find("Diurnal data")->at.y, row.diurnalY, 1e-9);
+    }
+}
+
+TEST(WheelDrawing, TripleWheelsLeaveOutTheMinutes) {
+    const PointTable lon = spreadPoints(3.5);
+    for (const auto& [kind, elements] : {std::pair{WheelKind::Dual, 6}, std::pair{WheelKind::Triple, 4}}) {
+        const WheelDrawing d = buildWheel(test::inputFor(kind, ChartType::American, test::equalCusps(0.0), lon, lon, lon));
+        const auto texts = shapesOf<TextShape>(d);
+        const auto sun = std::ranges::find(texts, 224, &TextShape::glyph);
+        ASSERT_NE(sun, texts.end());
+        // The Sun's stack: glyph, then degrees, sign and (on dual wheels) minutes.
+        EXPECT_EQ(std::count_if(sun, sun + elements, [](const TextShape& t) { return t.glyph == 0 && t.bold; }), 2);
+        EXPECT_EQ(std::count_if(sun, sun + elements, [](const TextShape& t) { return t.glyph == 0 && !t.bold; }),
+                  elements - 4);
+    }
+}
+
+// The European rule keeps stacks in longitude order, half a spacing off every cusp line
+// and a spacing apart, or spreads them evenly over a house too narrow for that.
+TEST(EuropeanAngles, StacksKeepClearOfLinesAndOfEachOther) {
+    const CuspTable cusp = test::cuspsFrom(100.0, {5, 40, 40, 30, 35, 30});  // house 1 arcs 5 degrees
+    PointTable lon = spreadPoints(200.0);
+    const struct {
+        const char* what;
+        std::vector<std::pair<int, double>> bodies;
+        std::vector<double> angles;
+    } rows[] = {
+        {"on the Ascendant", {{point::Sun, 100.1}}, {182.0}},
+        {"three in a narrow house", {{point::Sun, 100.5}, {point::Moon, 101.0}, {point::Mercury, 101.5}}, {181.25, 182.5, 183.75}},
+        {"close pair", {{point::Sun, 110.0}, {point::Moon, 111.0}}, {190.0, 194.0}},
+        {"before the next cusp", {{point::Sun, 144.9}}, {223.0}},
+    };
+    for (const auto& row : rows) {
+        PointTable l = lon;
+        for (const auto& [p, value] : row.bodies) l[static_cast<std::size_t>(p)] = value;
+        WheelInput in = test::inputFor(WheelKind::Single, ChartType::European, cusp, l);
+        in.glyphs.planet = {5.0, 5.0};  // small glyphs: the slot spacing of 4 degrees holds
+        const WheelDrawing d = buildWheel(in);
+        for (std::size_t i = 0; i < row.bodies.size(); ++i) {
+            EXPECT_NEAR(d.rings[0].bodies[static_cast<std::size_t>(row.bodies[i].first)].angle, row.angles[i], 1e-9)
+                << row.what << " " << row.bodies[i].first;
+        }
+    }
+}
+
+TEST(EuropeanAngles, LargeGlyphsWidenTheSpacing) {
+    EXPECT_DOUBLE_EQ(europeanSpacing(4.0, {5.0, 5.0}, 183.0), 4.0);
+    EXPECT_NEAR(europeanSpacing(4.0, {12.0, 16.0}, 183.0), 2.0 * radToDeg(std::asin(10.0 / 183.0)), 1e-12);
+}
+
+// Over random charts every body a ring places is drawn once, and the natal ring's glyphs
+// start inside its band (the other rings' fixed house radii reach past theirs with
+// large glyphs; the wheel benchmark counts those and the overlapping stacks).
+TEST(WheelLayout, RandomChartsDrawEveryBodyOnceAndTheNatalRingInsideItsBand) {
+    std::mt19937 random(12);
+    const std::pair<WheelKind, ChartType> kinds[] = {{WheelKind::Single, ChartType::American},
+                                                     {WheelKind::Single, ChartType::European},
+                                                     {WheelKind::Dual, ChartType::American},
+                                                     {WheelKind::Triple, ChartType::American}};
+    for (const auto& [kind, type] : kinds) {
+        test::LayoutFaults total;
+        for (int i = 0; i < 75; ++i) {
+            const WheelInput in = test::randomInput(kind, type, random);
+            total += test::checkLayout(in, buildWheel(in));
+        }
+        EXPECT_EQ(total.drawnWrongly, 0) << static_cast<int>(kind) << static_cast<int>(type);
+        EXPECT_EQ(total.natalOutsideBand, 0) << static_cast<int>(kind) << static_cast<int>(type);
+    }
+}
+
+}  // namespace
+}  // namespace helion

@@ -1,0 +1,171 @@
+#include "wheel_samples.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+#include "core/config/wheel_data_tables.h"
+#include "core/astro/angles.h"
+#include "core/wheels/glyph_stack.h"
+#include "core/wheels/nominal_glyph_sizes.h"
+#include "core/wheels/ring_layout.h"
+#include "core/wheels/wheel_input_adapter.h"
+#include "core/wheels/wheel_style.h"
+
+namespace helion::test {
+namespace {
+
+constexpr double kBandTolerance = 1.5;  // the house radius tables reach a unit past some circles
+
+std::vector<std::int16_t> shippedTable(std::string_view name, std::size_t entries) {
+    const auto read = readIntegerTable(std::filesystem::path(HELION_SOURCE_DIR) / "data", name, entries);
+    return read.values ? *read.values : std::vector<std::int16_t>{};
+}
+
+struct Box {
+    double left, top, right, bottom;
+};
+
+std::vector<Box> stackBoxes(const PlacedBody& body, const WheelInput& in, const WheelStyle& style) {
+    const bool european = in.kind == WheelKind::Single && in.chartType == ChartType::European;
+    const bool reversed = isReversedStack(body, european, in.options[28] == 1);
+    std::vector<Box> boxes;
+    for (const StackCell& c : glyphStack(body, in.natal.longitude[static_cast<std::size_t>(body.point)], reversed,
+                                         in.kind != WheelKind::Triple, style, in.glyphs)) {
+        boxes.push_back({c.shape.at.x, c.shape.at.y, c.shape.at.x + c.box.width, c.shape.at.y - c.box.height});
+    }
+    return boxes;
+}
+
+bool touch(const Box& a, const Box& b) {
+    return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
+}
+
+bool insideBand(const Box& b, const RingLayout& layout) {
+    return std::ranges::all_of(std::array{std::pair{b.left, b.top}, std::pair{b.right, b.top}, std::pair{b.left, b.bottom},
+                                          std::pair{b.right, b.bottom}},
+                               [&](const auto& corner) {
+                                   const double r = std::hypot(corner.first, corner.second);
+                                   return r <= layout.outerRadius + kBandTolerance &&
+                                          r >= layout.innerRadius - kBandTolerance;
+                               });
+}
+
+}  // namespace
+
+CuspTable cuspsFrom(double ascendant, const std::array<double, 6>& arcs) {
+    CuspTable cusp{};
+    double at = ascendant;
+    for (int house = 1; house <= 12; ++house) {
+        cusp[static_cast<std::size_t>(cuspEntryOfHouse(house))] = normalize360(at);
+        at += arcs[static_cast<std::size_t>((house - 1) % 6)];
+    }
+    return cusp;
+}
+
+CuspTable equalCusps(double ascendant) { return cuspsFrom(ascendant, {30, 30, 30, 30, 30, 30}); }
+
+const WheelSetting& shippedSetting() {
+    static const WheelSetting setting = [] {
+        WheelSetting s;
+        s.options = loadOptions(std::filesystem::path(HELION_SOURCE_DIR) / "data" / "OPTIONS.OPT", {}).values;
+        s.cuspLabels = shippedTable(kCuspLabelFile, kCuspLabelEntries);
+        s.glyphRadii = shippedTable(kGlyphRadiusFile, kGlyphRadiusEntries);
+        return s;
+    }();
+    return setting;
+}
+
+WheelInput inputFor(WheelKind kind, ChartType type, const CuspTable& cusp, const PointTable& natal,
+                    const PointTable& second, const PointTable& third) {
+    const WheelSetting& s = shippedSetting();
+    WheelInput in;
+    in.kind = kind;
+    in.chartType = type;
+    in.cusp = cusp;
+    in.natal = ringChartIn(natal, cusp);
+    in.second = ringChartIn(second, cusp);
+    in.third = ringChartIn(third, cusp);
+    in.options = s.options;
+    const StartupWindow& window = kStartupWindows[3];
+    in.widthPixels = window.innerWidth();
+    in.heightPixels = window.innerHeight();
+    in.cuspLabelTable = s.cuspLabels;
+    in.glyphRadiusTable = s.glyphRadii;
+    in.glyphs = nominalGlyphSizes(wheelStyle(in.options, WheelTarget::Screen, kind, false), window.unitsPerPoint());
+    return in;
+}
+
+WheelInput randomInput(WheelKind kind, ChartType type, std::mt19937& random) {
+    std::uniform_real_distribution<double> circle(0.0, 360.0), arc(18.0, 42.0), unit(-1.0, 1.0);
+    std::array<double, 6> arcs{};
+    for (double& a : arcs) a = arc(random);
+    const double sum = arcs[0] + arcs[1] + arcs[2] + arcs[3] + arcs[4] + arcs[5];
+    for (double& a : arcs) a *= 180.0 / sum;
+    const CuspTable cusp = cuspsFrom(circle(random), arcs);
+    const auto chart = [&] {
+        PointTable lon{};
+        for (int p = 1; p <= point::PartOfFortune; ++p) lon[static_cast<std::size_t>(p)] = circle(random);
+        lon[2] = normalize360(lon[1] + 28.0 * unit(random));  // Mercury and Venus stay near the Sun
+        lon[3] = normalize360(lon[1] + 47.0 * unit(random));
+        lon[point::SouthNode] = normalize360(lon[point::NorthNode] + 180.0);
+        lon[point::Ascendant] = cusp[4];
+        lon[point::Midheaven] = cusp[1];
+        return lon;
+    };
+    const PointTable natal = chart();
+    const PointTable second = chart();
+    return inputFor(kind, type, cusp, natal, second, chart());
+}
+
+LayoutFaults checkLayout(const WheelInput& in, const WheelDrawing& drawing) {
+    LayoutFaults faults;
+    const WheelStyle style = wheelStyle(in.options, in.target, in.kind, in.monochrome);
+    const auto layouts = ringLayouts(in.kind);
+    std::array<int, point::Count + 1> expected{}, drawn{};
+    for (std::size_t r = 0; r < drawing.rings.size(); ++r) {
+        const RingDrawing& ring = drawing.rings[r];
+        const RingChart& chart = ring.ring == ring::Natal ? in.natal
+                                 : (ring.ring == ring::Middle || in.kind == WheelKind::Dual) ? in.second
+                                                                                              : in.third;
+        WheelInput ringInput = in;
+        ringInput.natal = chart;
+        std::vector<std::vector<Box>> stacks;
+        for (const PlacedBody& body : ring.bodies) {
+            if (!body.drawn) continue;
+            ++expected[static_cast<std::size_t>(body.point)];
+            stacks.push_back(stackBoxes(body, ringInput, style));
+            if (!insideBand(stacks.back().front(), layouts[r])) {
+                ++(ring.ring == ring::Natal ? faults.natalOutsideBand : faults.othersOutsideBand);
+            }
+        }
+        for (std::size_t i = 0; i < stacks.size(); ++i) {
+            for (std::size_t j = i + 1; j < stacks.size(); ++j) {
+                const bool overlap = std::ranges::any_of(stacks[i], [&](const Box& a) {
+                    return std::ranges::any_of(stacks[j], [&](const Box& b) { return touch(a, b); });
+                });
+                if (overlap) ++faults.overlappingStacks;
+            }
+        }
+    }
+    for (const WheelPrimitive& primitive : drawing.primitives) {
+        const auto* text = std::get_if<TextShape>(&primitive);
+        if (text && text->glyph > kFirstPlanetGlyph && text->glyph <= kFirstPlanetGlyph + point::Count) {
+            ++drawn[static_cast<std::size_t>(text->glyph - kFirstPlanetGlyph)];
+        }
+    }
+    for (int p = 1; p <= point::Count; ++p) {
+        if (drawn[static_cast<std::size_t>(p)] != expected[static_cast<std::size_t>(p)]) ++faults.drawnWrongly;
+    }
+    return faults;
+}
+
+LayoutFaults& operator+=(LayoutFaults& total, const LayoutFaults& more) {
+    total.drawnWrongly += more.drawnWrongly;
+    total.natalOutsideBand += more.natalOutsideBand;
+    total.othersOutsideBand += more.othersOutsideBand;
+    total.overlappingStacks += more.overlappingStacks;
+    return total;
+}
+
+}  // namespace helion::test

@@ -1,0 +1,42 @@
+#pragma once
+// Made-up charts for the wheel tests and benchmarks: random charts with plausible house
+// sizes and planet elongations, and a check of the glyph stack layout of a drawn wheel.
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "core/wheels/wheel_drawing.h"
+#include "core/wheels/wheel_input.h"
+
+namespace helion::test {
+
+// Cusps (cusp table order) from an Ascendant and the arcs of houses 1..6; houses 7..12
+// repeat them.
+CuspTable cuspsFrom(double ascendant, const std::array<double, 6>& arcs);
+
+CuspTable equalCusps(double ascendant);
+
+// The shipped options, the shipped wheel tables and glyph sizes of a 1024x768 screen.
+struct WheelSetting {
+    OptionValues options;
+    std::vector<std::int16_t> cuspLabels;
+    std::vector<std::int16_t> glyphRadii;
+};
+const WheelSetting& shippedSetting();
+
+WheelInput inputFor(WheelKind kind, ChartType type, const CuspTable& cusp, const PointTable& natal,
+                    const PointTable& second = {}, const PointTable& third = {});
+
+WheelInput randomInput(WheelKind kind, ChartType type, std::mt19937& random);
+
+struct LayoutFaults {
+    int drawnWrongly = 0;        // bodies not drawn exactly once per ring that placed them
+    int natalOutsideBand = 0;    // natal ring glyphs not inside their band
+    int othersOutsideBand = 0;   // the same for the rings with fixed house radii
+    int overlappingStacks = 0;   // pairs of glyph stacks of one ring that touch
+};
+LayoutFaults checkLayout(const WheelInput& input, const WheelDrawing& drawing);
+LayoutFaults& operator+=(LayoutFaults& total, const LayoutFaults& more);
+
+}  // namespace helion::test
