@@ -2,10 +2,11 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
+PACKAGE_BUILD ?= build-package
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: deps build run test test-normal test-asan bench clean
+.PHONY: deps build run test test-normal test-asan bench package clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -36,5 +37,11 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@for b in $(BENCH_BUILD)/bench/helion_bench_*; do echo "== $$b"; $$b; done
 
+# The Debian package helion_<version>_amd64.deb in $(PACKAGE_BUILD)/, built for /usr.
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DHELION_TESTS=OFF -DHELION_BUILD_TREE_DATA=OFF
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target package
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD)

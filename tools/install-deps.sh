@@ -11,6 +11,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   fonts-liberation2 tzdata
   xvfb xauth
+  dpkg-dev appstream desktop-file-utils debootstrap
 )
 
 missing=()

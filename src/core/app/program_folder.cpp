@@ -63,11 +63,11 @@ ProgramFolder resolveProgramFolder(const std::filesystem::path& executableDir,
 }
 
 std::optional<std::filesystem::path> findShippedData(const std::filesystem::path& executableDir) {
-    const std::filesystem::path candidates[] = {
-        executableDir,
-        executableDir.parent_path() / HELION_INSTALLED_DATA_DIR,
-        HELION_BUILD_TREE_DATA_DIR,
-    };
+    std::vector<std::filesystem::path> candidates{executableDir, executableDir.parent_path() / HELION_INSTALLED_DATA_DIR};
+#ifdef HELION_BUILD_TREE_DATA_DIR
+    // Left out of packaged builds: an installed program must not look into the tree it was built in.
+    candidates.emplace_back(HELION_BUILD_TREE_DATA_DIR);
+#endif
     for (const auto& candidate : candidates)
         if (holdsShippedData(candidate)) return candidate.lexically_normal();
     return std::nullopt;

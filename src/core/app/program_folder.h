@@ -7,8 +7,8 @@
 // folder <XDG data home>/helion, which is filled from the shipped data on first start
 // and on every later start with whatever file it lacks; a user's file is never
 // overwritten. The shipped data is looked for beside the executable, then in the
-// installed data folder (<prefix>/share/helion beside <prefix>/bin), then in the
-// source tree's data/ when the executable runs from its build tree.
+// installed data folder (<prefix>/share/helion beside <prefix>/bin), then, in builds
+// made to run from their build tree, in the source tree's data/.
 
 #include <filesystem>
 #include <optional>
