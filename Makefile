@@ -2,10 +2,11 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
+PACKAGE_BUILD ?= build-package
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: deps build run test test-normal test-asan bench font clean
+.PHONY: deps build run test test-normal test-asan bench font package clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -41,5 +42,11 @@ font:
 	@bash tools/install-deps.sh --font-tools
 	/usr/bin/python3 tools/make_horary_font.py
 
+# The Debian package helion_<version>_amd64.deb in $(PACKAGE_BUILD)/, built for /usr.
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DHELION_TESTS=OFF
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target package
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD)

@@ -13,6 +13,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   fonts-liberation2 tzdata
   xvfb xauth
+  dpkg-dev appstream desktop-file-utils debootstrap
 )
 if [ "${1:-}" = "--font-tools" ]; then
   packages+=(python3-fontforge fonts-noto-core)

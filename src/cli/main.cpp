@@ -2,9 +2,11 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/commands.h"
+#include "swe/program_version.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Helion - Western tropical astrology from the command line"};
+    app.set_version_flag("--version", helion::versionText());
     app.require_subcommand(1);
     helion::cli::addChartCommand(app);
     helion::cli::addReportCommand(app);

@@ -2,12 +2,15 @@
 
 #include <QPainter>
 
+#include "swe/program_version.h"
+
 namespace helion::ui {
 
-AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent), version_(QString::fromStdString(versionText())) {
     setObjectName("About");
     setWindowTitle("About Helion");
-    setFixedSize(420, 220);
+    setFixedSize(420, 250);
+    setAccessibleDescription(version_);  // the painted text is invisible to screen readers
 }
 
 void AboutWindow::paintEvent(QPaintEvent*) {
@@ -25,8 +28,9 @@ void AboutWindow::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(0x9f, 0xd8, 0xff));
     painter.drawText(QRect(0, 90, width(), 70), Qt::AlignCenter,
                      "Western tropical astrology\nnatal charts, progressions, transits,\nCosmodynes and chart wheels");
+    painter.drawText(QRect(0, 165, width(), 30), Qt::AlignCenter, version_);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 170, width(), 30), Qt::AlignCenter, "Click to close");
+    painter.drawText(QRect(0, 205, width(), 30), Qt::AlignCenter, "Click to close");
 }
 
 void AboutWindow::mouseReleaseEvent(QMouseEvent*) { close(); }

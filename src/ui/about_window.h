@@ -1,7 +1,8 @@
 #pragma once
-// The About window: the program's name and purpose drawn in colour; a click closes it.
+// The About window: the program's name, purpose and version drawn in colour; a click closes it.
 
 #include <QDialog>
+#include <QString>
 
 namespace helion::ui {
 
@@ -12,6 +13,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString version_;
 };
 
 }  // namespace helion::ui

@@ -1,12 +1,21 @@
 // helion: the desktop program.
 #include <QApplication>
 
+#include <iostream>
+#include <string_view>
+
 #include "core/config/program_folder.h"
+#include "swe/program_version.h"
 #include "ui/main_window.h"
 #include "ui/startup.h"
 #include "ui/splash_window.h"
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so that it needs no display.
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::cout << helion::versionText() << '\n';
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Helion");
     QApplication::setDesktopFileName("helion");

@@ -19,16 +19,18 @@ std::string slurp(const std::filesystem::path& path) {
 
 }  // namespace
 
-CliResult runCli(const std::string& arguments) {
+CliResult runProgram(const std::string& program, const std::string& arguments) {
     const auto dir = std::filesystem::temp_directory_path() /
                      ("helion-cli-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const auto out = dir / "out.txt", err = dir / "err.txt";
-    const std::string command = std::string(HELION_CLI) + " " + arguments + " >" + out.string() + " 2>" + err.string();
+    const std::string command = program + " " + arguments + " >" + out.string() + " 2>" + err.string();
     const int raw = std::system(command.c_str());
     CliResult r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
     std::filesystem::remove_all(dir);
     return r;
 }
+
+CliResult runCli(const std::string& arguments) { return runProgram(HELION_CLI, arguments); }
 
 }  // namespace helion::test

@@ -1,5 +1,5 @@
 #pragma once
-// Runs helion-cli with arguments and captures its output and exit status.
+// Runs helion-cli (or another program) with arguments and captures its output and exit status.
 
 #include <string>
 
@@ -11,6 +11,8 @@ struct CliResult {
     std::string err;
 };
 
+// `program` may start with environment settings, as a shell command line does.
+CliResult runProgram(const std::string& program, const std::string& arguments);
 CliResult runCli(const std::string& arguments);
 
 }  // namespace helion::test
