@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Helion needs to build, test and run.
 # Only missing packages are installed; runs as root, or through sudo otherwise.
+# With --data-tools it also installs Node and npm, which the generator of the atlas
+# place list (tools/make_atlas_file.js) needs; building and testing do not.
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,10 @@ packages=(
   fonts-liberation2 tzdata
   xvfb xauth
 )
+if [ "${1:-}" = "--data-tools" ]; then
+  packages+=(nodejs)
+  command -v npm >/dev/null || packages+=(npm)  # some Node builds bring their own npm
+fi
 
 missing=()
 for p in "${packages[@]}"; do
