@@ -14,6 +14,7 @@ inline constexpr int kBadInput = 2;
 void addChartCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);
 void addCheckDataCommand(CLI::App& app);
+void addAtlasCommand(CLI::App& app);
 
 void setExitStatus(int status);
 int exitStatus();
