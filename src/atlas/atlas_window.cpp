@@ -121,8 +121,10 @@ void AtlasWindow::search() {
 }
 
 const Place* AtlasWindow::chosenPlace() const {
+    // While the list is refilled its rows may not yet match the places found.
     const int row = list_->indexOfTopLevelItem(list_->currentItem());
-    return row < 0 ? nullptr : &places_.places[listed_[static_cast<std::size_t>(row)]];
+    if (row < 0 || static_cast<std::size_t>(row) >= listed_.size()) return nullptr;
+    return &places_.places[listed_[static_cast<std::size_t>(row)]];
 }
 
 LocalMomentRead AtlasWindow::moment() const {

@@ -7,16 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace helion {
+#include "core/input/input_window_logic.h"  // LocalMoment
 
-struct LocalMoment {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;  // 0..23
-    int minute = 0;
-    friend bool operator==(const LocalMoment&, const LocalMoment&) = default;
-};
+namespace helion {
 
 struct LocalMomentRead {
     std::optional<LocalMoment> moment;

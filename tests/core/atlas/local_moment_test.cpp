@@ -2,21 +2,30 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace helion {
 namespace {
+
+using Fields = std::optional<std::array<int, 5>>;
+
+Fields fields(const std::optional<LocalMoment>& m) {
+    if (!m) return std::nullopt;
+    return std::array{m->year, m->month, m->day, m->hour, m->minute};
+}
 
 TEST(LocalMoment, ReadsTheDateAndTheTwelveHourClock) {
     const struct {
         const char* date;
         const char* time;
         const char* amPm;
-        std::optional<LocalMoment> expected;
+        Fields expected;
     } rows[] = {
-        {"07 Mar 1952", "10.30", "A", LocalMoment{1952, 3, 7, 10, 30}},
-        {"7 mar 1952", "10.30", "p", LocalMoment{1952, 3, 7, 22, 30}},
-        {"01 Jan 2000", "12.30", "A", LocalMoment{2000, 1, 1, 0, 30}},   // half past midnight
-        {"01 Jan 2000", "12.30", "P", LocalMoment{2000, 1, 1, 12, 30}},  // half past noon
-        {"29 Feb 2024", "9", "A", LocalMoment{2024, 2, 29, 9, 0}},
+        {"07 Mar 1952", "10.30", "A", Fields{{1952, 3, 7, 10, 30}}},
+        {"7 mar 1952", "10.30", "p", Fields{{1952, 3, 7, 22, 30}}},
+        {"01 Jan 2000", "12.30", "A", Fields{{2000, 1, 1, 0, 30}}},   // half past midnight
+        {"01 Jan 2000", "12.30", "P", Fields{{2000, 1, 1, 12, 30}}},  // half past noon
+        {"29 Feb 2024", "9", "A", Fields{{2024, 2, 29, 9, 0}}},
         {"29 Feb 2023", "9.00", "A", std::nullopt},  // no such day
         {"31 Apr 2020", "9.00", "A", std::nullopt},
         {"1952-03-07", "10.30", "A", std::nullopt},
@@ -30,7 +39,7 @@ TEST(LocalMoment, ReadsTheDateAndTheTwelveHourClock) {
     };
     for (const auto& row : rows) {
         const LocalMomentRead read = readLocalMoment(row.date, row.time, row.amPm);
-        EXPECT_EQ(read.moment, row.expected) << row.date << " " << row.time << " " << row.amPm;
+        EXPECT_EQ(fields(read.moment), row.expected) << row.date << " " << row.time << " " << row.amPm;
         EXPECT_EQ(read.error.empty(), row.expected.has_value()) << read.error;
     }
 }
