@@ -34,7 +34,6 @@ struct OffsetWarning {
     OffsetWarningKind kind;
     double earlierHoursWest = 0.0;  // the offset before the change (DoesNotExist, HappensTwice)
     double laterHoursWest = 0.0;    // the offset after it
-    friend bool operator==(const OffsetWarning&, const OffsetWarning&) = default;
 };
 
 struct PlaceOffset {
