@@ -2,7 +2,8 @@
 # Installs the Debian packages Helion needs to build, test and run.
 # Only missing packages are installed; runs as root, or through sudo otherwise.
 # --font-tools adds what tools/make_horary_font.py needs to rebuild the wheel glyph font
-# data/horary.ttf; building Helion itself does not need them.
+# data/horary.ttf; --data-tools adds Node and npm, which the generator of the atlas place
+# list (tools/make_atlas_file.js) needs. Building and testing Helion need neither.
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,10 @@ packages=(
 )
 if [ "${1:-}" = "--font-tools" ]; then
   packages+=(python3-fontforge fonts-noto-core)
+fi
+if [ "${1:-}" = "--data-tools" ]; then
+  packages+=(nodejs)
+  command -v npm >/dev/null || packages+=(npm)  # some Node builds bring their own npm
 fi
 
 missing=()

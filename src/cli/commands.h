@@ -16,6 +16,7 @@ void addChartCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);
 void addCheckDataCommand(CLI::App& app);
 void addWheelCommand(CLI::App& app);
+void addAtlasCommand(CLI::App& app);
 
 void setExitStatus(int status);
 int exitStatus();

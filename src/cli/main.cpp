@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     helion::cli::addReportCommand(app);
     helion::cli::addCheckDataCommand(app);
     helion::cli::addWheelCommand(app);
+    helion::cli::addAtlasCommand(app);
     CLI11_PARSE(app, argc, argv);
     return helion::cli::exitStatus();
 }

@@ -1,0 +1,114 @@
+// helion-cli atlas: the places that match a query, best first, with the offset in
+// force at a local date and clock time, from the same reasoning as helion-atlas.
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <ctime>
+#include <iostream>
+#include <memory>
+
+#include "cli/commands.h"
+#include "core/config/program_folder.h"
+#include "core/atlas/atlas_result.h"
+#include "core/atlas/coordinate_text.h"
+#include "core/atlas/offset_text.h"
+#include "core/atlas/place_answer.h"
+#include "core/atlas/place_search.h"
+#include "tz/qt_zone_history.h"
+
+namespace helion::cli {
+namespace {
+
+struct AtlasOptions {
+    std::string query;
+    std::string date;  // empty: today
+    std::string time = "12.00";
+    std::string amPm = "P";
+    bool json = false;
+    std::size_t limit = 20;
+    std::string atlasFile;  // empty: the shipped ATLAS.DAT
+};
+
+std::string today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%d %b %Y", &local);  // the C locale: English month names
+    return text;
+}
+
+std::filesystem::path atlasFile(const AtlasOptions& options) {
+    if (!options.atlasFile.empty()) return options.atlasFile;
+    const auto shipped = findShippedData(executableDirectory());
+    return shipped.value_or(executableDirectory()) / kAtlasFile;
+}
+
+nlohmann::json placeJson(const PlaceList& list, const Place& place, const PlaceAnswer& answer) {
+    return {{"name", place.name},
+            {"region", place.region},
+            {"country", countryOf(list, place)},
+            {"latitude", place.latitudeDeg},
+            {"longitude", place.longitudeDeg},
+            {"zone", zoneOf(list, place)},
+            {"offset_hours", answer.offset ? nlohmann::json(answer.offset->hoursWest) : nlohmann::json(nullptr)},
+            {"reason", answer.reason},
+            {"warnings", answer.warnings}};
+}
+
+void printPlace(const PlaceList& list, const Place& place, const PlaceAnswer& answer) {
+    std::cout << placeTitle(list, place) << "  " << displayText(latitudeDegreesMinutes(place.latitudeDeg)) << "  "
+              << displayText(longitudeDegreesMinutes(place.longitudeDeg)) << "  " << zoneOf(list, place) << "  "
+              << (answer.offset ? hoursText(answer.offset->hoursWest) + "  " : "") << answer.reason << '\n';
+    for (const auto& warning : answer.warnings) std::cout << "  warning: " << warning << '\n';
+}
+
+void runAtlas(const AtlasOptions& options) {
+    const LocalMomentRead read =
+        readLocalMoment(options.date.empty() ? today() : options.date, options.time, options.amPm);
+    if (!read.moment) {
+        std::cerr << "helion-cli: " << read.error << '\n';
+        setExitStatus(kBadInput);
+        return;
+    }
+    const PlaceListLoad load = loadPlaceList(atlasFile(options));
+    if (!load.error.empty()) {
+        std::cerr << "Error! " << load.error << '\n';
+        setExitStatus(kBadInput);
+        return;
+    }
+    const QtZoneHistory history;
+    const auto found = searchPlaces(load.list, options.query, options.limit);
+    for (const std::size_t index : found) {
+        const Place& place = load.list.places[index];
+        const PlaceAnswer answer = answerFor(history, load.list, place, *read.moment);
+        if (options.json) {
+            std::cout << placeJson(load.list, place, answer).dump() << '\n';
+        } else {
+            printPlace(load.list, place, answer);
+        }
+    }
+    if (found.empty()) {
+        std::cerr << "No place matches '" << options.query << "'.\n";
+        setExitStatus(1);
+    }
+}
+
+}  // namespace
+
+void addAtlasCommand(CLI::App& app) {
+    auto options = std::make_shared<AtlasOptions>();
+    auto* command = app.add_subcommand(
+        "atlas", "Find places by name, best first, with their time zone and the offset in force at a local moment");
+    command->add_option("query", options->query, "Place name, or its beginning; \"name, region or country\" narrows it")
+        ->required();
+    command->add_option("--date", options->date, "Local date \"dd mmm yyyy\" (default: today)");
+    command->add_option("--time", options->time, "Local clock time H.MM on the 12-hour clock (default: 12.00)");
+    command->add_option("--ampm", options->amPm, "A for A.M., P for P.M. (default: P)");
+    command->add_flag("--json", options->json, "One JSON object per place and line");
+    command->add_option("--limit", options->limit, "Most places to list (default: 20)");
+    command->add_option("--atlas", options->atlasFile, "The place list to search (default: the shipped ATLAS.DAT)");
+    command->callback([options] { runAtlas(*options); });
+}
+
+}  // namespace helion::cli

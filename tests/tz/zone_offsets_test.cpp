@@ -1,0 +1,95 @@
+// Offsets from the IANA time-zone history as Debian ships it (package tzdata), read
+// through QTimeZone, against the clocks the history records for these places.
+
+#include <gtest/gtest.h>
+
+#include "core/atlas/offset_text.h"
+#include "core/atlas/place_list.h"
+#include "core/atlas/place_offset.h"
+#include "tz/qt_zone_history.h"
+
+namespace helion {
+namespace {
+
+using enum OffsetWarningKind;
+
+struct HistoryCase {
+    const char* zone;
+    double longitudeEastDeg;
+    LocalMoment moment;
+    const char* hoursWest;
+    const char* reason;
+    std::vector<OffsetWarningKind> warnings;
+};
+
+TEST(ZoneOffsets, MatchTheHistoryOfTheTimeZoneDatabase) {
+    const HistoryCase rows[] = {
+        {"America/New_York", -74.0060, {1952, 3, 7, 10, 30}, "5", "EST, standard time", {Before1970}},
+        {"America/New_York", -74.0060, {1943, 6, 15, 12, 0}, "4", "EWT, war time", {Before1970}},
+        {"America/New_York", -74.0060, {1945, 9, 1, 12, 0}, "4", "EPT, war time", {Before1970}},  // peace time, same clocks
+        {"America/New_York", -74.0060, {1850, 6, 1, 12, 0}, "4.9333", "local mean time", {Before1970}},
+        {"America/New_York", -74.0060, {1969, 7, 20, 10, 56}, "4", "EDT, daylight saving time", {Before1970}},
+        {"Europe/London", -0.1257, {1969, 7, 1, 12, 0}, "-1", "BST, standard time", {Before1970}},  // British standard time
+        {"Europe/London", -0.1257, {1944, 7, 1, 12, 0}, "-2", "BDST, double summer time", {Before1970}},
+        {"Europe/London", -0.1257, {1944, 1, 15, 12, 0}, "-1", "BST, war time", {Before1970}},
+        {"Europe/London", -0.1257, {1800, 1, 1, 12, 0}, "0.0089", "local mean time", {Before1970}},  // 0°08' W
+        {"Asia/Kolkata", 88.3630, {1945, 3, 1, 12, 0}, "-6.5", "war time", {Before1970}},
+        {"Asia/Kolkata", 88.3630, {1990, 3, 1, 12, 0}, "-5.5", "IST, standard time", {}},
+        {"Europe/Amsterdam", 4.8897, {1930, 1, 1, 12, 0}, "-0.3256", "AMT, mean time of a city of the zone", {Before1970}},
+        {"Europe/Dublin", -6.2489, {2020, 1, 15, 12, 0}, "0", "GMT, winter time", {}},
+        {"Australia/Sydney", 151.2073, {2021, 1, 15, 12, 0}, "-11", "AEDT, daylight saving time", {}},
+        // Today's rules: the spring gap and the repeated autumn hour.
+        {"America/New_York", -74.0060, {2024, 3, 10, 2, 30}, "5", "EST, standard time", {DoesNotExist}},
+        {"America/New_York", -74.0060, {2024, 11, 3, 1, 30}, "4", "EDT, daylight saving time", {HappensTwice}},
+        {"Europe/Berlin", 13.4105, {2024, 3, 31, 2, 30}, "-1", "CET, standard time", {DoesNotExist}},
+        {"Europe/Berlin", 13.4105, {2024, 10, 27, 2, 30}, "-2", "CEST, daylight saving time", {HappensTwice}},
+    };
+    const QtZoneHistory history;
+    for (const auto& row : rows) {
+        const auto& m = row.moment;
+        SCOPED_TRACE(std::string(row.zone) + " " + std::to_string(m.year) + "-" + std::to_string(m.month) + "-" +
+                     std::to_string(m.day) + " " + std::to_string(m.hour) + ":" + std::to_string(m.minute));
+        const auto offset = placeOffset(history, row.zone, row.longitudeEastDeg, row.moment);
+        ASSERT_TRUE(offset);
+        EXPECT_EQ(hoursText(offset->hoursWest), row.hoursWest);
+        EXPECT_EQ(reasonText(*offset), row.reason);
+        std::vector<OffsetWarningKind> warnings;
+        for (const auto& warning : offset->warnings) warnings.push_back(warning.kind);
+        EXPECT_EQ(warnings, row.warnings);
+    }
+}
+
+TEST(ZoneOffsets, GapAndRepeatNameBothCandidateOffsets) {
+    const QtZoneHistory history;
+    const auto gap = placeOffset(history, "America/New_York", -74.0, {2024, 3, 10, 2, 30});
+    ASSERT_TRUE(gap);
+    ASSERT_FALSE(gap->warnings.empty());
+    EXPECT_EQ(warningText(gap->warnings[0], "America/New_York"),
+              "This clock time does not exist here: the clocks were put forward over it. "
+              "Offset before the change 5, after it 4.");
+    const auto repeat = placeOffset(history, "Europe/Berlin", 13.4, {2024, 10, 27, 2, 30});
+    ASSERT_TRUE(repeat);
+    ASSERT_FALSE(repeat->warnings.empty());
+    EXPECT_EQ(repeat->warnings[0].earlierHoursWest, -2);
+    EXPECT_EQ(repeat->warnings[0].laterHoursWest, -1);
+}
+
+TEST(ZoneOffsets, AnUnknownZoneHasNoOffset) {
+    const QtZoneHistory history;
+    EXPECT_FALSE(placeOffset(history, "Nowhere/Town", 0.0, {2000, 1, 1, 0, 0}));
+    EXPECT_FALSE(placeOffset(history, "", 0.0, {2000, 1, 1, 0, 0}));
+}
+
+// Every zone of the shipped place list must be one the computer's history knows, or
+// the atlas could give no offset for its places.
+TEST(ZoneOffsets, EveryZoneOfTheShippedPlaceListIsKnown) {
+    const PlaceListLoad load = loadPlaceList(HELION_SOURCE_DIR "/data/ATLAS.DAT");
+    ASSERT_EQ(load.error, "");
+    EXPECT_TRUE(load.list.brokenLines.empty());
+    EXPECT_GE(load.list.places.size(), 100000u);
+    const QtZoneHistory history;
+    for (const auto& zone : load.list.zones) EXPECT_TRUE(history.stateAt(zone, 0)) << zone;
+}
+
+}  // namespace
+}  // namespace helion
