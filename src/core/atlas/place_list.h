@@ -13,9 +13,9 @@
 #include <unordered_map>
 #include <vector>
 
-namespace helion {
+#include "core/config/program_folder.h"
 
-inline constexpr std::string_view kAtlasFile = "ATLAS.DAT";
+namespace helion {
 
 struct Place {
     std::string name;

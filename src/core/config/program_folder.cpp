@@ -32,7 +32,8 @@ std::vector<Message> fillFrom(const std::filesystem::path& shipped, const std::f
     }
     for (std::filesystem::directory_iterator entry(shipped, error), end; !error && entry != end;
          entry.increment(error)) {
-        if (!entry->is_regular_file(error) || isProgramFile(*entry)) continue;
+        if (!entry->is_regular_file(error) || isProgramFile(*entry) || entry->path().filename() == kAtlasFile)
+            continue;
         const auto target = folder / entry->path().filename();
         if (std::filesystem::exists(target, error)) continue;
         const auto content = readTextFile(entry->path());

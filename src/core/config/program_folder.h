@@ -20,6 +20,9 @@
 namespace helion {
 
 inline constexpr std::string_view kUserFolderName = "helion";
+// The atlas place list is only ever read, from where it was shipped; a copy in every
+// user's folder would cost five megabytes and go stale with the next release.
+inline constexpr std::string_view kAtlasFile = "ATLAS.DAT";
 
 struct ProgramFolder {
     std::filesystem::path folder;

@@ -34,6 +34,7 @@ TEST_F(ProgramFolderTest, AWritableExecutableFolderWithTheDataIsTheProgramFolder
 
 TEST_F(ProgramFolderTest, OtherwiseThePerUserFolderIsFilledWithTheDataFilesOnly) {
     root.write("share/helion/helion", "\x7f" "ELF");
+    root.write("share/helion/ATLAS.DAT", "places\n");
     std::filesystem::permissions(shipped() / "helion", std::filesystem::perms::owner_all);
     const ProgramFolder folder = resolve();
     EXPECT_TRUE(folder.perUser);
@@ -41,6 +42,7 @@ TEST_F(ProgramFolderTest, OtherwiseThePerUserFolderIsFilledWithTheDataFilesOnly)
     EXPECT_TRUE(folder.messages.empty());
     EXPECT_EQ(readTextFile(folder.folder / "NATAL.ORB"), "8\r\n");
     EXPECT_FALSE(std::filesystem::exists(folder.folder / "helion")) << "a program file beside the data";
+    EXPECT_FALSE(std::filesystem::exists(folder.folder / kAtlasFile)) << "read where it was shipped";
 }
 
 TEST_F(ProgramFolderTest, FillingNeverOverwritesTheUsersFiles) {
