@@ -31,6 +31,8 @@ public:
     // Refreshes a chart named "Now" to the present date and time, then shows both input windows.
     void showInputWindows();
     void showHelpText(std::string_view fileName);
+    // F1: the help text of the window that has the focus.
+    void showHelpOfActiveWindow();
     void openOptions();
     void exitProgram();
 
