@@ -135,8 +135,10 @@ void MainWindow::openOptions() {
     options_->raise();
 }
 
-void MainWindow::exitProgram() {
-    if (exited_) return;
+bool MainWindow::exitProgram() {
+    if (exited_) return true;
+    // The Options window asks about its unsaved changes first; Cancel keeps the program running.
+    if (options_ && options_->isVisible() && !options_->close()) return false;
     exited_ = true;
     clock_.stop();
     if (glyphFontId_ >= 0) QFontDatabase::removeApplicationFont(glyphFontId_);
@@ -151,11 +153,14 @@ void MainWindow::exitProgram() {
     close();
     QApplication::closeAllWindows();
     QApplication::quit();
+    return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    exitProgram();
-    event->accept();
+    if (exitProgram())
+        event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace helion::ui

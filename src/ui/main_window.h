@@ -34,7 +34,8 @@ public:
     // F1: the help text of the window that has the focus.
     void showHelpOfActiveWindow();
     void openOptions();
-    void exitProgram();
+    // False when the user keeps an editor's unsaved changes open (Cancel): nothing ends.
+    bool exitProgram();
 
     void updateClock();
 

@@ -73,6 +73,21 @@ TEST_F(MainWindowTest, ExitAndClosingTheWindowBothWriteTheSettings) {
     }
 }
 
+TEST_F(MainWindowTest, ExitFirstSettlesTheOptionsWindowsUnsavedChanges) {
+    auto program = start();
+    item(*program, "mnuOptions")->trigger();
+    auto* options = program->mainWindow->findChild<QWidget*>("Options");
+    ASSERT_TRUE(options);
+    options->findChild<QPlainTextEdit*>("txtContent")->insertPlainText("9");
+    for (const ui::Answer answer : {ui::Answer::Cancel, ui::Answer::No}) {
+        boxes.answers = {answer};
+        item(*program, "mnuFileExit")->trigger();
+        EXPECT_EQ(boxes.shown.back().text, "Save changes?");
+        EXPECT_EQ(std::filesystem::exists(folder.path() / "Helion.INI"), answer == ui::Answer::No);
+        EXPECT_EQ(program->mainWindow->isVisible(), answer == ui::Answer::Cancel);
+    }
+}
+
 TEST_F(MainWindowTest, AComputedChartOpensTheDataMenuAndAnotherHouseSystemRecomputesIt) {
     auto program = start();
     program->natalInput->pressOk();
