@@ -2,8 +2,9 @@
 # Starts Helion for the first time (no settings yet) on a virtual X screen under the openbox
 # window manager and checks, by the frames openbox draws, that no window covers the main
 # window's menus, the natal input window (its Now and OK buttons) or the diurnal one, that
-# every window lies on the screen, and that the Data window a chart opens leaves the main
-# window's menus free. With a file name it also photographs the screen at the first start.
+# every window lies on the screen, and that the Data window a chart opens and the Options
+# window leave the main window's menus free. With a file name it also photographs the
+# screen at the first start.
 #
 #   tools/first-start.sh 1280x1024                                    # the check alone
 #   tools/first-start.sh 1920x1080 docs/first-start-1920x1080.png     # check and photograph
@@ -24,6 +25,7 @@ MAIN_TITLE='^Helion \(Tropical zodiac\) - .*:'
 DATA_TITLE='^Helion \(Tropical zodiac\) - Data$'
 NATAL_TITLE='^Natal Input Data$'
 DIURNAL_TITLE='^Diurnal Input Data$'
+OPTIONS_TITLE='^Edit: OPTIONS.OPT$'
 
 die() { echo "first-start: $*" >&2; exit 1; }
 
@@ -144,6 +146,15 @@ check_inside_x() {
   expect_uncovered "Data window's menu bar" "$data_inside" "main window:$main_frame"
   expect_uncovered "main window's menus" "$main_inside" "Data window:$data_frame"
   expect_on_screen "Data window" "$data_frame"
+
+  local options options_frame
+  xdotool windowactivate --sync "$main" key alt+o
+  options=$(wait_for_window "$OPTIONS_TITLE")
+  sleep 1
+  options_frame=$(frame_of "$options")
+  echo "Options window frame: $options_frame"
+  expect_uncovered "main window's menus" "$main_inside" "Options window:$options_frame"
+  expect_on_screen "Options window" "$options_frame"
 
   [ "$failures" -eq 0 ] || die "$failures check(s) failed"
   echo "first-start: every window uncovered on ${SCREEN_WIDTH}x${SCREEN_HEIGHT}"

@@ -50,7 +50,7 @@ void arrangeWindows(Program& program, bool dataGeometryStored) {
     const FrameMargins frame = frameMarginsOf(main);
     const ScreenRect screen = freeScreenArea(main);
     const WindowPlace mainPlace = keepOnScreen(placeOf(main), frame, screen);
-    if (!(mainPlace == placeOf(main))) applyPlace(main, mainPlace);
+    if (mainPlace != placeOf(main)) applyPlace(main, mainPlace);
     const ScreenRect mainFrame = frameRect(mainPlace, frame);
 
     const QSize natalSize = program.natalInput->sizeHint();
