@@ -50,16 +50,8 @@ build_helion() {
   cmake --build "$BUILD" --target helion
 }
 
-# Prints the id of the visible window whose caption matches $1, waiting until one appears.
-wait_for_window() {
-  local deadline=$((SECONDS + WAIT_SECONDS)) id
-  while [ $SECONDS -lt $deadline ]; do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
-    if [ -n "$id" ]; then echo "$id"; return; fi
-    sleep 0.1
-  done
-  die "no window titled /$1/ appeared within ${WAIT_SECONDS}s"
-}
+# shellcheck source=tools/x-windows.sh
+source "$(dirname "$SCRIPT")/x-windows.sh"
 
 wait_until_gone() {
   local deadline=$((SECONDS + WAIT_SECONDS))

@@ -40,9 +40,10 @@ void hideInputWindows(const Session& session) {
 
 void storeAndReport(Session& session, ChartTables tables, ReportData data) {
     hideInputWindows(session);
-    if (data == ReportData::StartNew)
+    if (data == ReportData::StartNew) {
         session.state.data.clearForNewChart();
-    else
+        if (session.dataWindow) session.dataWindow->forgetDocument();
+    } else
         session.state.data.startReport();
     session.state.charts = std::move(tables);
     session.state.chartsComputed = true;

@@ -7,6 +7,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QtMath>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -16,6 +18,7 @@
 #include "core/reports/data_window_report.h"
 #include "core/reports/document_file.h"
 #include "core/reports/print_file.h"
+#include "ui/dialog_folder.h"
 #include "ui/font_steps.h"
 #include "ui/main_window_link.h"
 #include "ui/print_file_window.h"
@@ -33,6 +36,10 @@ QAction* addItem(QWidget* menu, const char* name, const char* caption) {
     action->setObjectName(name);
     menu->addAction(action);
     return action;
+}
+
+Message replaceQuestion(const std::filesystem::path& file) {
+    return {"Save As", file.filename().string() + " already exists.\nDo you want to replace it?"};
 }
 
 QString displayText(const std::string& text) {
@@ -78,6 +85,8 @@ DataWindow::DataWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::
                            "Data Files (*.DOC)");
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix("doc");
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);  // saveAs asks through the message boxes
+        addProgramFolderPlace(dialog, session_.state.programFolder);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         return std::filesystem::path(dialog.selectedFiles().front().toStdString());
     };
@@ -91,7 +100,9 @@ void DataWindow::buildMenus() {
     menuBar_ = new QMenuBar(this);
     QMenu* file = menuBar_->addMenu("&File");
     file->setObjectName("mnuFile");
-    connect(addItem(file, "mnuFileSave", "&Save"), &QAction::triggered, this, &DataWindow::save);
+    QAction* save = addItem(file, "mnuFileSave", "&Save");
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(save, &QAction::triggered, this, &DataWindow::save);
     connect(addItem(file, "mnuFileSaveAs", "Save &As"), &QAction::triggered, this, &DataWindow::saveAs);
     QMenu* font = menuBar_->addMenu("F&ont");
     font->setObjectName("mnuFonts");
@@ -107,7 +118,9 @@ void DataWindow::buildMenus() {
     connect(italic_, &QAction::triggered, this, &DataWindow::toggleItalic);
     connect(addItem(menuBar_, "mnuClearBuffer", "&Clear all data"), &QAction::triggered, this,
             &DataWindow::clearAllData);
-    connect(addItem(menuBar_, "mnuPrint", "&Print page"), &QAction::triggered, this, &DataWindow::printPage);
+    QAction* printPage = addItem(menuBar_, "mnuPrint", "&Print page");
+    printPage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(printPage, &QAction::triggered, this, &DataWindow::printPage);
     connect(addItem(menuBar_, "mnuPrintData", "Print &data"), &QAction::triggered, this, &DataWindow::printData);
     connect(addItem(menuBar_, "mnuHelp", "&Help"), &QAction::triggered, this, [this] { showHelpText(kHelpFile); });
 }
@@ -142,10 +155,13 @@ void DataWindow::saveAs() {
         if (session_.messages) session_.messages->show(*nothing, MessageIcon::Exclamation);
         return;
     }
-    const std::filesystem::path proposed =
-        session_.state.programFolder / proposedDocumentName(session_.state.charts.natalInput.name);
+    const std::filesystem::path proposed = fileDialogStartFolder(session_.state.programFolder) /
+                                           proposedDocumentName(session_.state.charts.natalInput.name);
     const std::optional<std::filesystem::path> chosen = chooseSaveFile(proposed);
     if (!chosen) return;
+    std::error_code error;
+    const bool replacing = std::filesystem::exists(*chosen, error);
+    if (replacing && !(session_.messages && session_.messages->askYesNo(replaceQuestion(*chosen)))) return;
     const std::optional<Message> problem =
         saveDocument(session_.state.data, *chosen, session_.state.options[option::SavedPageLength]);
     if (problem) {
@@ -153,6 +169,13 @@ void DataWindow::saveAs() {
         return;
     }
     documentFile_ = *chosen;
+}
+
+int DataWindow::widthForWidestReport() const {
+    const QFontMetrics metrics(text_->font());
+    const int textWidth = metrics.horizontalAdvance(QString(kWidestReportColumns, QLatin1Char('0')));
+    const int margins = 2 * (text_->frameWidth() + qCeil(text_->document()->documentMargin()));
+    return textWidth + margins + text_->verticalScrollBar()->sizeHint().width();
 }
 
 void DataWindow::changeFontSize(int steps) {

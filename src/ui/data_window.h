@@ -39,14 +39,23 @@ public:
     // reported: the report on screen, and the one Print page prints, stay.
     void showHelpText(std::string_view fileName);
 
-    // The save dialog, opened on the proposed file in the program folder: the chosen
-    // file, or nothing when cancelled. Replaced by tests.
+    // The save dialog, opened on the proposed file: the chosen file, or nothing when
+    // cancelled. Replacing an existing file is asked about afterwards. Replaced by tests.
     std::function<std::optional<std::filesystem::path>(const std::filesystem::path& proposed)> chooseSaveFile;
     // Prints the hand-over file just written (the print window). Replaced by tests.
     std::function<void(const std::filesystem::path& printFile)> printFile;
 
+    // Save writes to the document Save As named for this chart; after a new chart it
+    // asks for a name as Save As does.
+    // The inside width that shows the widest report without scrolling sideways.
+    int widthForWidestReport() const;
+    // Keeps the window's place in the settings (moves and resizes do so once it is shown).
+    void storeGeometry();
+
     void save();
     void saveAs();
+    // New chart data: the next Save no longer goes to the previous chart's document.
+    void forgetDocument() { documentFile_.clear(); }
     void changeFontSize(int steps);
     void toggleBold();
     void toggleItalic();
@@ -63,7 +72,6 @@ private:
     void buildMenus();
     void showMessages(const std::vector<Message>& messages, MessageIcon icon);
     void applyFont();
-    void storeGeometry();
     void print(PrintScope scope);
 
     Session& session_;

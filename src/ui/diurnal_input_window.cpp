@@ -66,8 +66,8 @@ bool DiurnalInputWindow::secondPerson() const { return secondPerson_->isChecked(
 
 void DiurnalInputWindow::fillPresentMoment() {
     InputWindowTexts now = texts();
-    fillDateAndTime(now, presentMoment());
     fillDefaultPlace(now, session_.state.options);
+    fillDateAndTime(now, presentMoment(session_, now.zone));
     setTexts(now);
 }
 

@@ -7,10 +7,12 @@
 #include <QFontDatabase>
 #include <QLocale>
 #include <QMenu>
+#include <QShortcut>
 
 #include <utility>
 
 #include "core/app/program_title.h"
+#include "core/config/help_files.h"
 #include "ui/about_window.h"
 #include "ui/chart_command.h"
 #include "ui/natal_input_window.h"
@@ -19,6 +21,7 @@
 #include "ui/data_window.h"
 #include "ui/session.h"
 #include "ui/twips_geometry.h"
+#include "ui/window_frames.h"
 
 namespace helion::ui {
 namespace {
@@ -42,6 +45,12 @@ MainWindow::MainWindow(Session& session, int glyphFontId, QWidget* parent)
 }
 
 void MainWindow::connectMenus() {
+    // Ctrl+Q and F1 reach every window of the program; no control uses them otherwise.
+    menus_.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    menus_.exit->setShortcutContext(Qt::ApplicationShortcut);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::ApplicationShortcut);
+    connect(help, &QShortcut::activated, this, &MainWindow::showHelpOfActiveWindow);
     connect(menus_.exit, &QAction::triggered, this, &MainWindow::exitProgram);
     connect(menus_.inputData, &QAction::triggered, this, &MainWindow::showInputWindows);
     for (const HouseItem& item : menus_.houses)
@@ -108,14 +117,27 @@ void MainWindow::showReport(ReportKind kind) {
 
 void MainWindow::showHelpText(std::string_view fileName) { session_.dataWindow->showHelpText(fileName); }
 
+void MainWindow::showHelpOfActiveWindow() {
+    const QWidget* active = QApplication::activeWindow();
+    showHelpText(helpFileOfWindow(active ? active->objectName().toStdString() : std::string()));
+}
+
 void MainWindow::openOptions() {
-    if (!options_) options_ = new OptionsWindow(session_, this);
+    if (!options_) {
+        options_ = new OptionsWindow(session_, this);
+        // Under the main window's frame, with the main window's frame margins.
+        const FrameMargins frame = frameMarginsOf(*this);
+        applyPlace(*options_, placeBelow(frameRect(placeOf(*this), frame), options_->width(), options_->height(),
+                                         frame, freeScreenArea(*this)));
+    }
     options_->show();
     options_->raise();
 }
 
-void MainWindow::exitProgram() {
-    if (exited_) return;
+bool MainWindow::exitProgram() {
+    if (exited_) return true;
+    // The Options window asks about its unsaved changes first; Cancel keeps the program running.
+    if (options_ && options_->isVisible() && !options_->close()) return false;
     exited_ = true;
     clock_.stop();
     if (glyphFontId_ >= 0) QFontDatabase::removeApplicationFont(glyphFontId_);
@@ -130,11 +152,14 @@ void MainWindow::exitProgram() {
     close();
     QApplication::closeAllWindows();
     QApplication::quit();
+    return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    exitProgram();
-    event->accept();
+    if (exitProgram())
+        event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace helion::ui

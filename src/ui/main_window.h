@@ -31,8 +31,11 @@ public:
     // Refreshes a chart named "Now" to the present date and time, then shows both input windows.
     void showInputWindows();
     void showHelpText(std::string_view fileName);
+    // F1: the help text of the window that has the focus.
+    void showHelpOfActiveWindow();
     void openOptions();
-    void exitProgram();
+    // False when the user keeps an editor's unsaved changes open (Cancel): nothing ends.
+    bool exitProgram();
 
     void updateClock();
 

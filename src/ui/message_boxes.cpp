@@ -29,4 +29,16 @@ bool QtMessageBoxes::askYesNo(const Message& question) {
     return box.exec() == QMessageBox::Yes;
 }
 
+Answer QtMessageBoxes::askYesNoCancel(const Message& question) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
+                    QString::fromStdString(question.text), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    parent_);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        default: return Answer::Cancel;
+    }
+}
+
 }  // namespace helion::ui

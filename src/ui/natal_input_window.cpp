@@ -1,6 +1,5 @@
 #include "ui/natal_input_window.h"
 
-#include <QDateTime>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -58,14 +57,14 @@ NatalInputWindow::NatalInputWindow(Session& session, QWidget* parent) : InputWin
 void NatalInputWindow::fillPresentMoment() {
     InputWindowTexts now = texts();
     now.name = kNowChartName;
-    fillDateAndTime(now, presentMoment());
     fillDefaultPlace(now, session_.state.options);
+    fillDateAndTime(now, presentMoment(session_, now.zone));
     setTexts(now);
 }
 
 void NatalInputWindow::refreshDateAndTime() {
     InputWindowTexts now = texts();
-    fillDateAndTime(now, presentMoment());
+    fillDateAndTime(now, presentMoment(session_, now.zone));
     setTexts(now);
 }
 

@@ -15,8 +15,8 @@ public:
 
     // The Now button: name "Now", the present date and time, the default place.
     void fillPresentMoment();
-    // The date and time boxes alone, from the clock (the Input menu refreshes a chart
-    // named "Now" this way).
+    // The date and time boxes alone, from the clock at the zone the window shows (the
+    // Input menu refreshes a chart named "Now" this way).
     void refreshDateAndTime();
     // OK: the charts are computed from both windows as new chart data.
     void pressOk();

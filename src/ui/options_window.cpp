@@ -1,5 +1,6 @@
 #include "ui/options_window.h"
 
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -8,7 +9,9 @@
 
 #include "core/config/editor_text.h"
 #include "core/config/options_editor.h"
+#include "ui/entry_numbered_edit.h"
 #include "ui/session.h"
+#include "ui/unsaved_changes.h"
 
 namespace helion::ui {
 namespace {
@@ -26,7 +29,7 @@ OptionsWindow::OptionsWindow(Session& session, QWidget* parent) : QWidget(parent
     setObjectName("Options");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString("Edit: ") + QString::fromUtf8(kOptionsFile.data(), static_cast<int>(kOptionsFile.size())));
-    content_ = new QPlainTextEdit(this);
+    content_ = new EntryNumberedEdit(this);
     content_->setObjectName("txtContent");
     content_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     content_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -54,21 +57,38 @@ void OptionsWindow::loadFile() {
     QString text = QString::fromStdString(load.text);
     text.replace("\r\n", "\n");
     content_->setPlainText(text);
+    content_->document()->setModified(false);
 }
 
-void OptionsWindow::save() {
+bool OptionsWindow::save() {
     const OptionsLoad load =
         saveOptionsText(session_.state.programFolder, content_->toPlainText().toStdString(), session_.state.options);
     session_.state.options = load.values;
     for (const Message& message : load.messages) session_.messages->show(message, MessageIcon::Stop);
+    if (!load.messages.empty()) return false;
+    content_->document()->setModified(false);
+    return true;
 }
 
 void OptionsWindow::restoreDefault() {
+    const Message question{windowTitle().toStdString(), "Replace " + std::string(kOptionsFile) +
+                                                            " with the default options of " +
+                                                            std::string(kOptionsMasterFile) + "?"};
+    if (!session_.messages->askYesNo(question)) return;
     if (const auto failure = restoreDefaultOptions(session_.state.programFolder)) {
         session_.messages->show(*failure, MessageIcon::Stop);
         return;
     }
     loadFile();
+}
+
+void OptionsWindow::closeEvent(QCloseEvent* event) {
+    // A save button that is off means the file could not be loaded: nothing to keep.
+    const bool modified = save_->isEnabled() && content_->document()->isModified();
+    if (settleUnsavedChanges(*session_.messages, windowTitle().toStdString(), modified, [this] { return save(); }))
+        event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace helion::ui

@@ -1,14 +1,12 @@
 #include "ui/present_moment.h"
 
-#include <QDateTime>
+#include "core/input/present_moment.h"
+#include "ui/session.h"
 
 namespace helion::ui {
 
-LocalMoment presentMoment() {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate date = now.date();
-    const QTime time = now.time();
-    return {date.year(), date.month(), date.day(), time.hour(), time.minute()};
+LocalMoment presentMoment(const Session& session, std::string_view zoneText) {
+    return momentInZone(session.universalClock(), zoneText);
 }
 
 }  // namespace helion::ui

@@ -1,10 +1,14 @@
 #pragma once
-// The local clock's present moment, as the input windows' Now fills take it.
+// The present moment at the zone an input window shows, from the session's clock.
+
+#include <string_view>
 
 #include "core/input/input_window_logic.h"
 
 namespace helion::ui {
 
-LocalMoment presentMoment();
+struct Session;
+
+LocalMoment presentMoment(const Session& session, std::string_view zoneText);
 
 }  // namespace helion::ui

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/config/file_choice.h"
+#include "ui/dialog_folder.h"
 
 namespace helion::ui {
 namespace {
@@ -27,7 +28,11 @@ QListWidget* namedList(const char* name, QWidget* parent) {
 
 SelectFileWindow::SelectFileWindow(const std::filesystem::path& startFolder, const QString& pattern,
                        std::filesystem::path currentFile, QWidget* parent)
-    : QDialog(parent), pattern_(pattern), currentFile_(std::move(currentFile)), chosen_(currentFile_) {
+    : QDialog(parent),
+      pattern_(pattern),
+      currentFile_(std::move(currentFile)),
+      chosen_(currentFile_),
+      programFolder_(startFolder) {
     setObjectName("SelectFIle");
     setWindowTitle("Select A File");
     drives_ = new QComboBox(this);
@@ -42,6 +47,8 @@ SelectFileWindow::SelectFileWindow(const std::filesystem::path& startFolder, con
     select->setDefault(true);
     auto* cancel = new QPushButton("&Cancel", this);
     cancel->setObjectName("cmdCancel");
+    auto* programFolder = new QPushButton("&Program folder", this);
+    programFolder->setObjectName("cmdProgramFolder");
 
     auto* lists = new QHBoxLayout;
     auto* left = new QVBoxLayout;
@@ -51,6 +58,7 @@ SelectFileWindow::SelectFileWindow(const std::filesystem::path& startFolder, con
     lists->addLayout(left);
     lists->addWidget(files_);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(programFolder);
     buttons->addStretch();
     buttons->addWidget(select);
     buttons->addWidget(cancel);
@@ -66,8 +74,9 @@ SelectFileWindow::SelectFileWindow(const std::filesystem::path& startFolder, con
     connect(files_, &QListWidget::itemActivated, this, &SelectFileWindow::select);
     connect(select, &QPushButton::clicked, this, &SelectFileWindow::select);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(programFolder, &QPushButton::clicked, this, [this] { openFolder(programFolder_); });
 
-    openFolder(startFolder);
+    openFolder(fileDialogStartFolder(startFolder));
 }
 
 std::optional<std::filesystem::path> SelectFileWindow::choose(const std::filesystem::path& startFolder,

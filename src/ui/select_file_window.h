@@ -1,6 +1,8 @@
 #pragma once
 // The file-select window: one file of a pattern ("*.FIL", "*.LL", "*.ORB") from any
-// folder, starting in the program folder with the current file of that kind selected.
+// folder, with the current file of that kind selected. It starts in the folder it is
+// given (the program folder), or in the user's documents folder when that is the
+// per-user data folder; a button leads back to it.
 
 #include <QDialog>
 
@@ -39,6 +41,7 @@ private:
     std::filesystem::path currentFile_;
     std::filesystem::path chosen_;
     std::filesystem::path folder_;
+    std::filesystem::path programFolder_;
     QComboBox* drives_ = nullptr;
     QLabel* folderLabel_ = nullptr;
     QListWidget* folders_ = nullptr;

@@ -3,6 +3,7 @@
 // boxes and the windows that commands reach across. The main window creates it at
 // start-up and every window receives it.
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -20,6 +21,10 @@ struct Session {
     AppState state;
     std::unique_ptr<Ephemeris> ephemeris;
     MessageBoxes* messages = nullptr;
+    // Universal Time now; the input windows' Now fills read it. Replaced by tests.
+    std::function<std::chrono::sys_seconds()> universalClock = [] {
+        return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    };
 
     NatalInputWindow* natalInput = nullptr;
     DiurnalInputWindow* diurnalInput = nullptr;

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLocale>
-#include <QScreen>
 
 #include "core/config/orb_file.h"
 #include "core/config/regional_formats.h"
@@ -14,6 +13,7 @@
 #include "ui/data_window.h"
 #include "ui/splash_window.h"
 #include "ui/twips_geometry.h"
+#include "ui/window_frames.h"
 
 namespace helion::ui {
 namespace {
@@ -40,22 +40,33 @@ WheelDataTables readWheelTables(const std::filesystem::path& folder, MessageBoxe
     return {std::move(cuspLabels.values), std::move(glyphRadii.values)};
 }
 
-// The C locale stands for "no regional settings": month/day/year and the 12-hour clock.
-// The natal input window opens under the main window, the diurnal one beside it (or under
-// it when the screen is too narrow), so neither hides the other.
-void arrangeInputWindows(const QWidget& mainWindow, QWidget& natal, QWidget& diurnal) {
-    const QRect main = mainWindow.frameGeometry();
-    natal.move(main.left(), main.bottom() + 1);
-    const QRect natalFrame = natal.frameGeometry();
-    const QScreen* screen = mainWindow.screen();
-    const int screenRight = screen ? screen->availableGeometry().right() : natalFrame.right();
-    if (natalFrame.right() + 1 + diurnal.frameGeometry().width() <= screenRight) {
-        diurnal.move(natalFrame.right() + 1, natalFrame.top());
-    } else {
-        diurnal.move(natalFrame.left(), natalFrame.bottom() + 1);
-    }
+// Every window by its frame: the main window where the settings put it, the natal input
+// window under its frame, the diurnal one beside the natal one (or under it when the
+// screen is too narrow), the Data window, unless the settings place it, under the main
+// window and as wide as the widest report. All stay on the screen's free area; the input
+// windows take the main window's frame margins, which the window manager gives them all.
+void arrangeWindows(Program& program, bool dataGeometryStored) {
+    MainWindow& main = *program.mainWindow;
+    const FrameMargins frame = frameMarginsOf(main);
+    const ScreenRect screen = freeScreenArea(main);
+    const WindowPlace mainPlace = keepOnScreen(placeOf(main), frame, screen);
+    if (mainPlace != placeOf(main)) applyPlace(main, mainPlace);
+    const ScreenRect mainFrame = frameRect(mainPlace, frame);
+
+    const QSize natalSize = program.natalInput->sizeHint();
+    const WindowPlace natal = placeBelow(mainFrame, natalSize.width(), natalSize.height(), frame, screen);
+    applyPlace(*program.natalInput, natal);
+    const QSize diurnalSize = program.diurnalInput->sizeHint();
+    applyPlace(*program.diurnalInput,
+               placeBeside(frameRect(natal, frame), diurnalSize.width(), diurnalSize.height(), frame, screen));
+
+    DataWindow& data = *program.dataWindow;
+    applyPlace(data, dataGeometryStored ? keepOnScreen(placeOf(data), frame, screen)
+                                        : placeReportWindow(mainFrame, data.widthForWidestReport(), frame, screen));
+    data.storeGeometry();  // even if the window is never opened, the next start finds its place
 }
 
+// The C locale stands for "no regional settings": month/day/year and the 12-hour clock.
 void readRegionalFormats(AppState& state) {
     const QLocale locale = QLocale::system();
     if (locale.language() == QLocale::C) return;
@@ -91,6 +102,8 @@ std::unique_ptr<Program> startHelion(const ProgramFolder& folder, MessageBoxes& 
     }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::error_code error;
+    const bool geometryStored = std::filesystem::exists(folder.folder / kSettingsFile, error);
     SettingsRead settings = readSettings(folder.folder);
     state.settings = std::move(settings.settings);
     if (settings.error) messages.show(*settings.error, MessageIcon::Stop);
@@ -109,9 +122,10 @@ std::unique_ptr<Program> startHelion(const ProgramFolder& folder, MessageBoxes& 
                                         state.settings.helionHeight, state.settings.helionWidth});
 
     program->mainWindow->show();
+    waitUntilFramed(*program->mainWindow);
+    arrangeWindows(*program, geometryStored);
     program->natalInput->show();
     program->diurnalInput->show();
-    arrangeInputWindows(*program->mainWindow, *program->natalInput, *program->diurnalInput);
     QApplication::restoreOverrideCursor();
     return program;
 }

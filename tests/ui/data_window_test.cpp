@@ -65,6 +65,35 @@ TEST_F(DataWindowTest, SaveAsProposesTheChartNameAndSaveReusesTheFileWithPageBre
     EXPECT_EQ(readTextFile(*answer), "A\r\nB\r\n\r\n\f\r\nC\r\n\r\n\f\r\n\r\n\f\r\n");
 }
 
+TEST_F(DataWindowTest, AfterANewChartSaveAsksForANameAndReplacesAFileOnlyWhenTold) {
+    std::vector<std::filesystem::path> proposed;
+    const std::filesystem::path chosen = folder.path() / "ANNA.DOC";
+    data->chooseSaveFile = [&](const std::filesystem::path& p) {
+        proposed.push_back(p);
+        return std::optional(chosen);
+    };
+    natal->setTexts({"Anna Maria", "3", "7", "1952", "10", "30", "5", "74", "0", "40", "43"});
+    natal->pressOk();
+    item("mnuFileSaveAs")->trigger();
+    const std::optional<std::string> annas = readTextFile(chosen);
+    ASSERT_TRUE(annas);
+
+    natal->setTexts({"Bartholomew Smith", "4", "8", "1960", "11", "15", "5", "74", "0", "40", "43"});
+    natal->pressOk();
+    item("mnuFileSave")->trigger();  // the new chart's name is proposed; the user picks Anna's file
+    EXPECT_EQ(proposed, (std::vector{folder.path() / "Anna.DOC", folder.path() / "Bartholo.DOC"}));
+    EXPECT_EQ(boxes.shown.back(), (Message{"Save As", "ANNA.DOC already exists.\nDo you want to replace it?"}));
+    EXPECT_EQ(readTextFile(chosen), annas);  // answered No
+
+    boxes.answers = {ui::Answer::Yes};
+    item("mnuFileSave")->trigger();
+    EXPECT_NE(readTextFile(chosen), annas);
+    const std::size_t asked = boxes.shown.size();
+    item("mnuFileSave")->trigger();  // the document this chart's Save As named: no question
+    EXPECT_EQ(proposed.size(), 3u);
+    EXPECT_EQ(boxes.shown.size(), asked);
+}
+
 TEST_F(DataWindowTest, ClearingKeepsTheTextAndPrintingGoesThroughThePrintFile) {
     EXPECT_TRUE(QFontInfo(control<QPlainTextEdit>(*data, "RichText1")->font()).fixedPitch());
     item("mnuPrint")->trigger();

@@ -128,6 +128,26 @@ TEST_F(InputWindowTest, BothOpenOnNowAndUseNatalDataCopiesTheNatalWindowUntilCle
     EXPECT_FALSE(diurnal->texts().south);
 }
 
+TEST_F(InputWindowTest, NowIsTheClocksUniversalTimeAtTheZoneEachWindowShows) {
+    // 8:27 PM Universal Time on 6 March 2024; the computer's own zone plays no part.
+    using namespace std::chrono;
+    session.universalClock = [] { return sys_days(March / 6 / 2024) + hours(20) + minutes(27); };
+    session.state.options.value[option::DefaultZone] = 5;
+    natal->fillPresentMoment();
+    diurnal->fillPresentMoment();
+    for (const bool inDiurnal : {false, true}) {
+        const InputWindowTexts texts = window(inDiurnal).texts();
+        EXPECT_EQ(texts.month + "/" + texts.day + "/" + texts.year + " " + texts.hour + ":" + texts.minute,
+                  "3/6/2024 3:27");
+        EXPECT_FALSE(texts.am);
+    }
+    // The Input menu's refresh of a chart named Now takes the zone the natal window shows now.
+    in<QLineEdit>(false, "txtTZ")->setText("-10");
+    natal->refreshDateAndTime();
+    EXPECT_EQ(natal->texts().day + " " + natal->texts().hour + ":" + natal->texts().minute, "7 6:27");
+    EXPECT_TRUE(natal->texts().am);
+}
+
 TEST_F(InputWindowTest, OkRefusesBadInputUntouchedElseShowsOnlyTheNewNatalReport) {
     int computed = 0;
     session.onChartsComputed = [&computed] { ++computed; };

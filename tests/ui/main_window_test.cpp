@@ -1,11 +1,15 @@
 #include <QDate>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "core/config/settings.h"
 #include "started_program.h"
 #include "ui/natal_input_window.h"
 #include "ui/diurnal_input_window.h"
+#include "ui/twips_geometry.h"
 
 namespace helion::test {
 namespace {
@@ -36,6 +40,23 @@ TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
     EXPECT_FALSE(program->wheelTables.glyphRadii);
 }
 
+TEST_F(MainWindowTest, TheDataWindowOpensUnderTheMainWindowWideEnoughForEveryReportUnlessStored) {
+    for (const bool stored : {false, true}) {
+        if (stored) folder.write("Helion.INI", "DataLeft= 300\r\nDataWidth= 6000\r\n");
+        auto program = start();
+        ui::DataWindow& data = *program->dataWindow;
+        const int room = data.screen()->availableGeometry().width();
+        if (stored) {
+            EXPECT_EQ(data.width(), 6000 * data.logicalDpiX() / 1440);
+            continue;
+        }
+        EXPECT_EQ(data.width(), std::min(data.widthForWidestReport(), room));
+        EXPECT_GT(data.frameGeometry().top(), program->mainWindow->frameGeometry().bottom());
+        // The place goes to the settings even before the window is first shown.
+        EXPECT_EQ(program->session.state.settings.dataTop, geometryInTwips(data).top);
+    }
+}
+
 TEST_F(MainWindowTest, ExitAndClosingTheWindowBothWriteTheSettings) {
     for (const bool byMenu : {true, false}) {
         std::filesystem::remove(folder.path() / "Helion.INI");
@@ -49,6 +70,21 @@ TEST_F(MainWindowTest, ExitAndClosingTheWindowBothWriteTheSettings) {
         EXPECT_FALSE(written.error);
         EXPECT_EQ(written.settings.helionLeft, 30 * 1440 / program->mainWindow->logicalDpiX()) << byMenu;
         EXPECT_EQ(written.settings.helionTop, 40 * 1440 / program->mainWindow->logicalDpiY()) << byMenu;
+    }
+}
+
+TEST_F(MainWindowTest, ExitFirstSettlesTheOptionsWindowsUnsavedChanges) {
+    auto program = start();
+    item(*program, "mnuOptions")->trigger();
+    auto* options = program->mainWindow->findChild<QWidget*>("Options");
+    ASSERT_TRUE(options);
+    options->findChild<QPlainTextEdit*>("txtContent")->insertPlainText("9");
+    for (const ui::Answer answer : {ui::Answer::Cancel, ui::Answer::No}) {
+        boxes.answers = {answer};
+        item(*program, "mnuFileExit")->trigger();
+        EXPECT_EQ(boxes.shown.back().text, "Save changes?");
+        EXPECT_EQ(std::filesystem::exists(folder.path() / "Helion.INI"), answer == ui::Answer::No);
+        EXPECT_EQ(program->mainWindow->isVisible(), answer == ui::Answer::Cancel);
     }
 }
 
@@ -88,6 +124,40 @@ TEST_F(MainWindowTest, TheInputMenuRefreshesOnlyAChartNamedNow) {
     program->natalInput->pressOk();
     item(*program, "mnuInputData")->trigger();
     EXPECT_EQ(year->text(), "1952");
+}
+
+// Makes a window the active one, as a click on it would, so that its shortcuts apply.
+void activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << window.objectName().toStdString();
+}
+
+TEST_F(MainWindowTest, ShortcutsSaveAndPrintTheDataShowTheActiveWindowsHelpAndExit) {
+    auto program = start();
+    folder.write("INPUTD.HLP", "Natal window help\r\n");
+    folder.write("OUTPUTD1.HLP", "Data window help\r\n");
+    ui::DataWindow& data = *program->dataWindow;
+    int saves = 0, prints = 0;
+    data.chooseSaveFile = [&saves](const std::filesystem::path&) {
+        ++saves;
+        return std::optional<std::filesystem::path>();
+    };
+    data.printFile = [&prints](const std::filesystem::path&) { ++prints; };
+    program->natalInput->pressOk();
+    activate(data);
+    QTest::keyClick(&data, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&data, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(std::pair(saves, prints), std::pair(1, 1));
+    QTest::keyClick(&data, Qt::Key_F1);
+    EXPECT_TRUE(dataText(*program).startsWith("Data window help")) << dataText(*program).toStdString();
+
+    activate(*program->natalInput);
+    QTest::keyClick(program->natalInput->findChild<QLineEdit*>("txtName"), Qt::Key_F1);
+    EXPECT_TRUE(dataText(*program).startsWith("Natal window help")) << dataText(*program).toStdString();
+    std::filesystem::remove(folder.path() / "Helion.INI");
+    QTest::keyClick(program->natalInput->findChild<QLineEdit*>("txtName"), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "Helion.INI"));  // Exit writes the settings
 }
 
 TEST_F(MainWindowTest, HelpOptionsAndAboutItems) {

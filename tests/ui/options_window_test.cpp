@@ -1,3 +1,4 @@
+#include "ui/entry_numbered_edit.h"
 #include "ui/options_window.h"
 
 #include <QPlainTextEdit>
@@ -36,11 +37,55 @@ TEST_F(OptionsWindowTest, SaveWritesTheFileAndReloadsTheOptions) {
 TEST_F(OptionsWindowTest, RestoreThenQuitKeepsTheOptionsInUseButRestoresTheFile) {
     ui::OptionsWindow window(session);
     window.show();
+    click(window, "cmdRestoreDefault");  // answered No: nothing replaced
+    EXPECT_EQ(boxes.shown.back().text, "Replace OPTIONS.OPT with the default options of OPTIONS.MAS?");
+    EXPECT_EQ(folder.read("OPTIONS.OPT"), "  7.0  conjunction orb\r\n  6.0  sextile orb\r\n");
+    boxes.answers = {ui::Answer::Yes};
     click(window, "cmdRestoreDefault");
     EXPECT_EQ(folder.read("OPTIONS.OPT"), kMaster);
     EXPECT_EQ(content(window)->toPlainText(), "  8.0  conjunction orb\n  6.0  sextile orb\n");
     click(window, "btnQuit");
+    EXPECT_FALSE(window.isVisible());  // the restored text is what the file holds: no question
+    EXPECT_EQ(boxes.shown.size(), 2u);
     EXPECT_FLOAT_EQ(session.state.options[1], 7.0f);
+}
+
+TEST_F(OptionsWindowTest, QuitAndClosingWithChangesAskToSaveThem) {
+    const struct {
+        bool byQuit;
+        ui::Answer answer;
+        bool open;
+        float conjunctionOrb;
+    } rows[] = {{true, ui::Answer::Cancel, true, 7.0f},
+                {false, ui::Answer::No, false, 7.0f},
+                {true, ui::Answer::Yes, false, 2.5f}};
+    for (const auto& row : rows) {
+        ui::OptionsWindow window(session);
+        window.show();
+        content(window)->selectAll();
+        content(window)->insertPlainText("  2.5  conjunction orb\n");  // typed: the text is modified
+        boxes.answers = {row.answer};
+        if (row.byQuit)
+            click(window, "btnQuit");
+        else
+            window.close();
+        ASSERT_FALSE(boxes.shown.empty());
+        EXPECT_EQ(boxes.shown.back(), (Message{"Edit: OPTIONS.OPT", "Save changes?"}));
+        EXPECT_EQ(window.isVisible(), row.open);
+        EXPECT_FLOAT_EQ(session.state.options[1], row.conjunctionOrb);
+    }
+    EXPECT_EQ(folder.read("OPTIONS.OPT"), "  2.5  conjunction orb\r\n");
+}
+
+TEST_F(OptionsWindowTest, TheMarginNumbersTheEntriesOutsideTheText) {
+    ui::OptionsWindow window(session);
+    auto* edit = control<ui::EntryNumberedEdit>(window, "txtContent");
+    edit->setPlainText("  8.0\n  6.0\n\nnotes after the list\n");
+    EXPECT_EQ(std::vector({edit->entryNumber(0), edit->entryNumber(1), edit->entryNumber(2), edit->entryNumber(3)}),
+              std::vector({1, 2, 0, 0}));
+    EXPECT_GE(edit->viewport()->geometry().left(), edit->marginWidth());  // the numbers stand beside the text
+    click(window, "btnSave");
+    EXPECT_EQ(folder.read("OPTIONS.OPT"), "  8.0\r\n  6.0\r\n\r\nnotes after the list\r\n");
 }
 
 TEST_F(OptionsWindowTest, AnUnreadableFileIsReportedAndNeverOverwritten) {

@@ -78,6 +78,40 @@ TEST_F(SelectFileTest, ListsThePatternSelectsTheCurrentFileAndWalksFolders) {
     EXPECT_TRUE(walked.chosenPath().empty());
 }
 
+// An environment variable set for one test.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const std::filesystem::path& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        qputenv(name, QByteArray::fromStdString(value.string()));
+    }
+    ~ScopedVariable() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+TEST_F(SelectFileTest, APerUserProgramFolderOpensAtTheDocumentsWithTheProgramFolderOneClickAway) {
+    const ScopedVariable home("HOME", folder.path());
+    const ScopedVariable dataHome("XDG_DATA_HOME", folder.path() / ".local/share");
+    const ScopedVariable config("XDG_CONFIG_HOME", folder.path() / ".config");
+    const std::filesystem::path program = folder.path() / ".local/share/helion";
+    std::filesystem::create_directories(program);
+    std::filesystem::create_directory(folder.path() / "Documents");
+    folder.write("Documents/MINE.FIL", "x");
+    folder.write(".local/share/helion/NAMES.FIL", "x");
+
+    ui::SelectFileWindow window(program, "*.FIL", program / "NAMES.FIL");
+    EXPECT_EQ(entries(control<QListWidget>(window, "filList")), QStringList{"MINE.FIL"});
+    control<QPushButton>(window, "cmdProgramFolder")->click();
+    EXPECT_EQ(entries(control<QListWidget>(window, "filList")), QStringList{"NAMES.FIL"});
+    EXPECT_EQ(control<QListWidget>(window, "filList")->currentItem()->text(), "NAMES.FIL");
+}
+
 TEST_F(SelectFileTest, AFileInTheRootGetsOneSeparator) {
     ui::SelectFileWindow window("/", "*", "");
     auto* files = control<QListWidget>(window, "filList");

@@ -1,6 +1,8 @@
 #pragma once
-// Records every message box a window would show; every question is answered No.
+// Records every message box a window would show. Questions take the queued answers,
+// oldest first; once they are used up every question is answered No.
 
+#include <deque>
 #include <vector>
 
 #include "ui/message_boxes.h"
@@ -10,11 +12,16 @@ namespace helion::test {
 class RecordingMessageBoxes final : public ui::MessageBoxes {
 public:
     void show(const Message& message, ui::MessageIcon) override { shown.push_back(message); }
-    bool askYesNo(const Message& question) override {
+    bool askYesNo(const Message& question) override { return askYesNoCancel(question) == ui::Answer::Yes; }
+    ui::Answer askYesNoCancel(const Message& question) override {
         shown.push_back(question);
-        return false;
+        if (answers.empty()) return ui::Answer::No;
+        const ui::Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
     std::vector<Message> shown;
+    std::deque<ui::Answer> answers;
 };
 
 }  // namespace helion::test

@@ -13,4 +13,8 @@ inline constexpr std::array<std::string_view, 18> kHelpFiles{
     "HINTS.HLP",    "UPGRADES.HLP", "SHORTCUT.HLP", "LICENSE.HLP", "PHILO.HLP",    "REVISION.HLP",
 };
 
+// The help file of a window, by its name, that F1 shows: each window with a help text of
+// its own gets that one, every other window the main window's.
+std::string_view helpFileOfWindow(std::string_view windowName);
+
 }  // namespace helion

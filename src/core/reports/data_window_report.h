@@ -12,6 +12,10 @@
 
 namespace helion {
 
+// The widest line any report writes, in characters (the summary table's rows), so that a
+// Data window this wide shows every report without scrolling sideways.
+inline constexpr int kWidestReportColumns = 99;
+
 // Returns the window's new text (every element followed by CR LF), or nothing when the
 // buffer holds no data to show. The report's own messages are left to the caller.
 std::optional<std::string> presentReport(DataBuffer& buffer, const Report& report);

@@ -1,0 +1,19 @@
+#pragma once
+// The question an editor window asks before its unsaved text is lost: "Save changes?"
+// with Yes, No and Cancel. The options, names, city and orb editors share it.
+
+#include <functional>
+#include <string>
+
+#include "ui/message_boxes.h"
+
+namespace helion::ui {
+
+inline constexpr const char* kSaveChangesText = "Save changes?";
+
+// Asks when the text is modified. Yes runs `save` and lets the editor close only when it
+// succeeded; No lets it close unsaved; Cancel keeps it open. True when it may close.
+bool settleUnsavedChanges(MessageBoxes& messages, const std::string& caption, bool modified,
+                          const std::function<bool()>& save);
+
+}  // namespace helion::ui
