@@ -1,0 +1,101 @@
+#include "ui/cities_window.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "ui/diurnal_input_window.h"
+#include "ui/file_editor_window.h"
+#include "ui/list_window_parts.h"
+#include "ui/names_window.h"
+#include "ui/natal_input_window.h"
+#include "ui/session.h"
+#include "ui/session_prompts.h"
+
+namespace helion::ui {
+
+CitiesWindow& CitiesWindow::open(Session& session) {
+    if (!session.citiesWindow) {
+        session.citiesWindow = new CitiesWindow(session, session.natalInput);
+        if (session.diurnalInput) placeBeside(*session.citiesWindow, *session.diurnalInput);
+    }
+    CitiesWindow& window = *session.citiesWindow;
+    window.fillList();
+    window.show();
+    window.raise();
+    return window;
+}
+
+CitiesWindow::CitiesWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
+    setObjectName("Geograph");
+    setWindowTitle("Cities");
+    const ListWindowParts parts = addFileList(*this, "lblCitiesOnFile", "CitiesOnFile");
+    fileLabel_ = parts.fileLabel;
+    list_ = parts.list;
+    QPushButton* names = addNamedButton(*this, *parts.layout, "Command1", "Click here for names");
+    QPushButton* edit = addNamedButton(*this, *parts.layout, "cmdEditList", "Edit this List");
+    QPushButton* change = addNamedButton(*this, *parts.layout, "cmdNewFileList", "Change List");
+    resize(300, 420);
+
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { pick(list_->row(item)); });
+    connect(names, &QPushButton::clicked, this, &CitiesWindow::openNames);
+    connect(edit, &QPushButton::clicked, this, &CitiesWindow::editList);
+    connect(change, &QPushButton::clicked, this, &CitiesWindow::changeList);
+}
+
+std::filesystem::path CitiesWindow::currentFile() const {
+    return currentCitiesFile(session_.state.settings.geoDataFile, session_.state.programFolder);
+}
+
+void CitiesWindow::fillList() {
+    fileLabel_->setText(fileLabelText(currentFile()));
+    file_ = loadCitiesFile(currentFile());
+    QStringList places;
+    places.reserve(static_cast<qsizetype>(file_.cities.size()));
+    for (const CityRecord& city : file_.cities) places.append(QString::fromStdString(city.listText()));
+    refill(*list_, places);
+    if (file_.error) session_.messages->show(*file_.error, MessageIcon::Stop);
+}
+
+void CitiesWindow::pick(int row) {
+    if (row < 0 || row >= static_cast<int>(file_.cities.size())) return;
+    // Two places of the same name and region: the first one in the file.
+    const std::string text = file_.cities[static_cast<std::size_t>(row)].listText();
+    const auto first = std::find_if(file_.cities.begin(), file_.cities.end(),
+                                    [&text](const CityRecord& city) { return city.listText() == text; });
+    const CityDecode decode = decodeCity(*first);
+    if (!decode.place) {
+        session_.messages->show({kErrorCaption, kCityFormatErrorText}, MessageIcon::Stop);
+        return;
+    }
+    DiurnalInputWindow* diurnal = session_.diurnalInput;
+    if (diurnal && diurnal->secondPerson()) {
+        diurnal->setPlace(*decode.place);
+        return;
+    }
+    if (session_.natalInput) session_.natalInput->setPlace(*decode.place);
+    if (diurnal) diurnal->followNatalData();
+}
+
+void CitiesWindow::changeList() {
+    const auto chosen = chooseFile(session_, "*.LL", currentFile(), this);
+    if (!chosen) return;
+    session_.state.settings.geoDataFile = chosen->string();
+    fillList();
+}
+
+void CitiesWindow::editList() {
+    auto* editor = new FileEditorWindow(session_, "LongLat", currentFile(), this);
+    editor->onSaved = [this] { fillList(); };
+    editor->show();
+}
+
+void CitiesWindow::openNames() {
+    close();
+    NamesWindow::open(session_);
+}
+
+}  // namespace helion::ui

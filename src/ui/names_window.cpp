@@ -1,0 +1,136 @@
+#include "ui/names_window.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "core/input/names_record.h"
+#include "ui/chart_command.h"
+#include "ui/cities_window.h"
+#include "ui/diurnal_input_window.h"
+#include "ui/file_editor_window.h"
+#include "ui/list_window_parts.h"
+#include "ui/main_window_link.h"
+#include "ui/natal_input_window.h"
+#include "ui/session.h"
+#include "ui/session_prompts.h"
+
+namespace helion::ui {
+namespace {
+
+// A locked entry shows this many rows below the top of the list.
+constexpr int kLockedRowsFromTop = 12;
+
+}  // namespace
+
+NamesWindow& NamesWindow::open(Session& session) {
+    if (!session.namesWindow) {
+        session.namesWindow = new NamesWindow(session, session.natalInput);
+        if (session.diurnalInput) placeBeside(*session.namesWindow, *session.diurnalInput);
+    }
+    NamesWindow& window = *session.namesWindow;
+    window.fillList();
+    window.show();
+    window.raise();
+    return window;
+}
+
+NamesWindow::NamesWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
+    setObjectName("Names");
+    setWindowTitle("Names");
+    const ListWindowParts parts = addFileList(*this, "lblNamesOnFile", "NamesOnFile");
+    fileLabel_ = parts.fileLabel;
+    list_ = parts.list;
+    lock_ = new QCheckBox("Lock list", this);
+    lock_->setObjectName("Check1");
+    parts.layout->addWidget(lock_);
+    QPushButton* cities = addNamedButton(*this, *parts.layout, "Command1", "Click here for cities");
+    QPushButton* edit = addNamedButton(*this, *parts.layout, "cmdEditList", "Edit this List");
+    QPushButton* change = addNamedButton(*this, *parts.layout, "cmdNewFileList", "Change List");
+    resize(260, 420);
+
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { pick(list_->row(item)); });
+    connect(list_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { pickAndCompute(list_->row(item)); });
+    connect(lock_, &QCheckBox::clicked, this, &NamesWindow::lockClicked);
+    connect(cities, &QPushButton::clicked, this, &NamesWindow::openCities);
+    connect(edit, &QPushButton::clicked, this, &NamesWindow::editList);
+    connect(change, &QPushButton::clicked, this, &NamesWindow::changeList);
+}
+
+std::filesystem::path NamesWindow::currentFile() const {
+    return currentNamesFile(session_.state.settings.dataFile, session_.state.programFolder);
+}
+
+void NamesWindow::fillList() {
+    NamesListState& state = session_.namesList;
+    lock_->setChecked(state.locked);
+    fileLabel_->setText(fileLabelText(currentFile()));
+    file_ = loadNamesFile(currentFile());
+    QStringList names;
+    names.reserve(static_cast<qsizetype>(file_.names.size()));
+    for (const NameRecord& record : file_.names) names.append(QString::fromStdString(record.name));
+    refill(*list_, names);
+    if (file_.error) session_.messages->show(*file_.error, MessageIcon::Stop);
+    if (state.locked && !state.changed && list_->count() > 0) {
+        const int index = std::min(state.lockedIndex, list_->count() - 1);
+        list_->setCurrentRow(index);
+        list_->scrollToItem(list_->item(std::max(0, index - kLockedRowsFromTop)), QAbstractItemView::PositionAtTop);
+    }
+}
+
+void NamesWindow::lockClicked(bool checked) {
+    session_.namesList.locked = checked;
+    if (checked) session_.namesList.lockedIndex = std::max(0, list_->currentRow());
+}
+
+void NamesWindow::pick(int row) {
+    if (row < 0 || row >= static_cast<int>(file_.names.size())) return;
+    const NameRecord& record = file_.names[static_cast<std::size_t>(row)];
+    const NamesRecordParse parse = parseNamesRecord(record.text);
+    if (!parse.texts) {
+        session_.messages->show({kErrorCaption, kNamesFileErrorText}, MessageIcon::Stop);
+        return;
+    }
+    if (session_.diurnalInput && session_.diurnalInput->secondPerson()) {
+        session_.diurnalInput->setTexts(*parse.texts);
+        session_.diurnalInput->setSecondPersonCaption(QString::fromStdString(record.name));
+    } else if (session_.natalInput) {
+        session_.natalInput->setTexts(*parse.texts);
+    }
+}
+
+void NamesWindow::pickAndCompute(int row) {
+    if (session_.diurnalInput && session_.diurnalInput->secondPerson()) return;
+    session_.namesList.changed = false;
+    pick(row);
+    close();
+    activateMainWindow();
+    computeCharts(session_, ReportData::Keep);
+}
+
+void NamesWindow::changeList() {
+    const auto chosen = chooseFile(session_, "*.FIL", currentFile(), this);
+    if (!chosen) return;
+    session_.state.settings.dataFile = chosen->string();
+    session_.namesList.lockedIndex = 0;
+    session_.namesList.changed = false;
+    fillList();
+}
+
+void NamesWindow::editList() {
+    auto* editor = new FileEditorWindow(session_, "NameEdit", currentFile(), this);
+    editor->onSaved = [this] { fillList(); };
+    editor->show();
+}
+
+void NamesWindow::openCities() {
+    close();
+    CitiesWindow::open(session_);
+}
+
+}  // namespace helion::ui
