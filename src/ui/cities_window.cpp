@@ -13,21 +13,12 @@
 #include "ui/names_window.h"
 #include "ui/natal_input_window.h"
 #include "ui/session.h"
+#include "ui/side_window.h"
 #include "ui/session_prompts.h"
 
 namespace helion::ui {
 
-CitiesWindow& CitiesWindow::open(Session& session) {
-    if (!session.citiesWindow) {
-        session.citiesWindow = new CitiesWindow(session, session.natalInput);
-        if (session.diurnalInput) placeBeside(*session.citiesWindow, *session.diurnalInput);
-    }
-    CitiesWindow& window = *session.citiesWindow;
-    window.fillList();
-    window.show();
-    window.raise();
-    return window;
-}
+CitiesWindow& CitiesWindow::open(Session& session) { return openSideWindow(session, session.citiesWindow); }
 
 CitiesWindow::CitiesWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
     setObjectName("Geograph");

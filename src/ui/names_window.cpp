@@ -17,6 +17,7 @@
 #include "ui/main_window_link.h"
 #include "ui/natal_input_window.h"
 #include "ui/session.h"
+#include "ui/side_window.h"
 #include "ui/session_prompts.h"
 
 namespace helion::ui {
@@ -27,17 +28,7 @@ constexpr int kLockedRowsFromTop = 12;
 
 }  // namespace
 
-NamesWindow& NamesWindow::open(Session& session) {
-    if (!session.namesWindow) {
-        session.namesWindow = new NamesWindow(session, session.natalInput);
-        if (session.diurnalInput) placeBeside(*session.namesWindow, *session.diurnalInput);
-    }
-    NamesWindow& window = *session.namesWindow;
-    window.fillList();
-    window.show();
-    window.raise();
-    return window;
-}
+NamesWindow& NamesWindow::open(Session& session) { return openSideWindow(session, session.namesWindow); }
 
 NamesWindow::NamesWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
     setObjectName("Names");

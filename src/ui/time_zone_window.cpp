@@ -13,20 +13,13 @@
 #include "ui/list_window_parts.h"
 #include "ui/natal_input_window.h"
 #include "ui/session.h"
+#include "ui/side_window.h"
 
 namespace helion::ui {
 
 TimeZoneWindow& TimeZoneWindow::open(Session& session, bool forDiurnal) {
     session.timeZoneForDiurnal = forDiurnal;
-    if (!session.timeZoneWindow) {
-        session.timeZoneWindow = new TimeZoneWindow(session, session.natalInput);
-        if (session.diurnalInput) placeBeside(*session.timeZoneWindow, *session.diurnalInput);
-    }
-    TimeZoneWindow& window = *session.timeZoneWindow;
-    window.fillList();
-    window.show();
-    window.raise();
-    return window;
+    return openSideWindow(session, session.timeZoneWindow);
 }
 
 TimeZoneWindow::TimeZoneWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {

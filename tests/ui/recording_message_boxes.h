@@ -1,5 +1,6 @@
 #pragma once
-// Records every message box a window would show; every question is answered No.
+// Records every message box a window would show; every question is answered No unless
+// `answerYes` is set.
 
 #include <vector>
 
@@ -12,9 +13,10 @@ public:
     void show(const Message& message, ui::MessageIcon) override { shown.push_back(message); }
     bool askYesNo(const Message& question) override {
         shown.push_back(question);
-        return false;
+        return answerYes;
     }
     std::vector<Message> shown;
+    bool answerYes = false;
 };
 
 }  // namespace helion::test

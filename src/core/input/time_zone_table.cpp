@@ -30,7 +30,7 @@ std::string faultOf(const TimeZoneEntry& zone) {
 }
 
 std::size_t offsetIndent(std::string_view offset) {
-    // A decimal comma below one hour west of Greenwich reads as -0 but is as wide as -0.5.
+    // "-0,5", written with a decimal comma, reads as -0 but is as wide as -0.5.
     if (offset.starts_with("-0,")) return 2;
     const double v = numericValue(offset);
     if (v >= 100) return 1;
