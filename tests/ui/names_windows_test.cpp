@@ -202,5 +202,30 @@ TEST_F(NamesWindowTest, CitiesFillTheNatalWindowAndTheDiurnalFollowsIt) {
     EXPECT_TRUE(session.namesWindow->isVisible());
 }
 
+TEST_F(NamesWindowTest, ACitiesFileThatCannotBeReadToItsEndKeepsThePlacesBeforeTheFault) {
+    std::filesystem::create_directory(folder.path() / "DIR.LL");
+    const struct {
+        std::string file;
+        const char* content;  // nullptr: no such file, or the folder above
+        int listed;
+        bool error;
+    } rows[] = {
+        {"A.LL", "Boston,MA,071W04,42N21,5\r\nBroken,MA\r\nSalem,MA,070W54,42N31,5\r\n", 1, true},
+        {"B.LL", "", 0, false},
+        {"C.LL", nullptr, 0, true},
+        {"DIR.LL", nullptr, 0, true},
+    };
+    ui::CitiesWindow& cities = ui::CitiesWindow::open(session);
+    for (const auto& row : rows) {
+        if (row.content) folder.write(row.file, row.content);
+        choice = folder.path() / row.file;
+        boxes.shown.clear();
+        control<QPushButton>(cities, "cmdNewFileList")->click();
+        EXPECT_EQ(chosenPattern, "*.LL");
+        EXPECT_EQ(list(cities, "CitiesOnFile")->count(), row.listed) << row.file;
+        EXPECT_EQ(shownTexts(), row.error ? std::vector<std::string>{kCitiesFileErrorText} : std::vector<std::string>{});
+    }
+}
+
 }  // namespace
 }  // namespace helion::test

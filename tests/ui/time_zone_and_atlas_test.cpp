@@ -52,12 +52,15 @@ TEST_F(LookUpTest, TimeZoneHelpWritesTheOffsetIntoTheWindowThatOpenedIt) {
 
 TEST_F(LookUpTest, ACorruptTableKeepsTheZonesBeforeTheFault) {
     const struct {
-        const char* content;  // nullptr: no TZ.DAT
+        const char* content;  // nullptr: no TZ.DAT; "/": a folder in its place
         int listed;
-    } rows[] = {{"Eastern,EST,5\r\nToo long a code,ABCDE,1\r\n", 1}, {"", 0}, {nullptr, 0}};
+    } rows[] = {{"Eastern,EST,5\r\nToo long a code,ABCDE,1\r\n", 1}, {"", 0}, {nullptr, 0}, {"/", 0}};
     for (const auto& row : rows) {
         std::filesystem::remove(folder.path() / "TZ.DAT");
-        if (row.content) folder.write("TZ.DAT", row.content);
+        if (row.content && std::string(row.content) == "/")
+            std::filesystem::create_directory(folder.path() / "TZ.DAT");
+        else if (row.content)
+            folder.write("TZ.DAT", row.content);
         boxes.shown.clear();
         clickLabel(*natal, "Label1");
         EXPECT_EQ(control<QListWidget>(*session.timeZoneWindow, "lstTimeZones")->count(), row.listed);
