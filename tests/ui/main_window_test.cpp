@@ -4,6 +4,7 @@
 
 #include "core/config/settings.h"
 #include "started_program.h"
+#include "ui/names_window.h"
 #include "ui/natal_input_window.h"
 #include "ui/diurnal_input_window.h"
 
@@ -24,6 +25,13 @@ TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
     // The input windows open below the main window and do not cover each other.
     EXPECT_GT(program->natalInput->frameGeometry().top(), main.frameGeometry().bottom());
     EXPECT_FALSE(program->natalInput->frameGeometry().intersects(program->diurnalInput->frameGeometry()));
+    // So does the Names window beside them.
+    ASSERT_TRUE(program->session.namesWindow);
+    EXPECT_TRUE(program->session.namesWindow->isVisible());
+    EXPECT_TRUE(program->diurnalInput->isVisible());
+    const QWidget* inputs[] = {program->natalInput.get(), program->diurnalInput.get()};
+    for (const QWidget* input : inputs)
+        EXPECT_FALSE(program->session.namesWindow->frameGeometry().intersects(input->frameGeometry()));
     EXPECT_EQ(main.pos().x(), 1500 * main.logicalDpiX() / 1440);
     EXPECT_EQ(main.width(), 9000 * main.logicalDpiX() / 1440);
     EXPECT_EQ(program->session.state.houseSystem, houseSystemFromOption(program->session.state.options[option::HouseSystem]));
