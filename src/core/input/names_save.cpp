@@ -1,7 +1,6 @@
 #include "core/input/names_save.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -14,9 +13,6 @@
 namespace helion {
 namespace {
 
-constexpr std::array<const char*, 12> kMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
 // Degrees (or hours) and minutes packed as D.MM with two decimals and at least
 // `wholeDigits` digits before the point: 71 and 4 give "71.04", east or south negative.
 std::string packedText(std::string_view whole, std::string_view minutes, bool negative, int wholeDigits) {
@@ -27,21 +23,15 @@ std::string packedText(std::string_view whole, std::string_view minutes, bool ne
     return buffer;
 }
 
-std::string upper(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return result;
-}
-
 }  // namespace
 
 std::string recordDateText(const InputWindowTexts& texts) {
-    const long month = std::lround(numericValue(texts.month));
-    const std::string monthName = month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)] : "???";
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%02ld %s %04ld", std::lround(numericValue(texts.day)), monthName.c_str(),
-                  std::lround(numericValue(texts.year)));
-    return buffer;
+    const auto whole = [](const std::string& box) {
+        const double value = numericValue(box);
+        // Far beyond any date; keeps the conversion to int defined.
+        return std::fabs(value) < 1e6 ? static_cast<int>(std::lround(value)) : 0;
+    };
+    return namesDateText(whole(texts.day), whole(texts.month), whole(texts.year));
 }
 
 std::string recordTimeText(const InputWindowTexts& texts) { return packedText(texts.hour, texts.minute, false, 1); }
@@ -73,9 +63,11 @@ Message replaceNameQuestion(std::string_view newName, const NameRecord& existing
 
 std::vector<NameRecord> recordsNamed(const NamesFile& file, std::string_view name) {
     std::vector<NameRecord> same;
-    const std::string wanted = upper(trimmed(name));
+    const auto sameLetter = [](char a, char b) {
+        return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+    };
     for (const NameRecord& record : file.names)
-        if (upper(record.name) == wanted) same.push_back(record);
+        if (std::ranges::equal(record.name, trimmed(name), sameLetter)) same.push_back(record);
     return same;
 }
 
