@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -225,6 +226,20 @@ TEST_F(NamesWindowTest, ACitiesFileThatCannotBeReadToItsEndKeepsThePlacesBeforeT
         EXPECT_EQ(list(cities, "CitiesOnFile")->count(), row.listed) << row.file;
         EXPECT_EQ(shownTexts(), row.error ? std::vector<std::string>{kCitiesFileErrorText} : std::vector<std::string>{});
     }
+}
+
+TEST_F(NamesWindowTest, EditThisListSavesTheFileAndListsItAgain) {
+    ui::NamesWindow& window = names();
+    control<QPushButton>(window, "cmdEditList")->click();
+    auto* editor = window.findChild<QWidget*>("NameEdit");
+    ASSERT_TRUE(editor);
+    const auto file = folder.path() / "NAMES.FIL";
+    EXPECT_EQ(editor->windowTitle(), QString::fromStdString("Edit: " + file.string()));
+    control<QPlainTextEdit>(*editor, "txtContent")->setPlainText("Zed,07 Mar 1952,10.30,A,5,74.00,40.43\n");
+    control<QPushButton>(*editor, "btnSave")->click();
+    EXPECT_EQ(folder.read("NAMES.FIL"), "Zed,07 Mar 1952,10.30,A,5,74.00,40.43\r\n");
+    ASSERT_EQ(list(window, "NamesOnFile")->count(), 1);
+    EXPECT_EQ(list(window, "NamesOnFile")->item(0)->text(), "Zed");
 }
 
 }  // namespace
