@@ -8,13 +8,11 @@
 #include <algorithm>
 
 #include "ui/diurnal_input_window.h"
-#include "ui/file_editor_window.h"
 #include "ui/list_window_parts.h"
 #include "ui/names_window.h"
 #include "ui/natal_input_window.h"
 #include "ui/session.h"
 #include "ui/side_window.h"
-#include "ui/session_prompts.h"
 
 namespace helion::ui {
 
@@ -72,17 +70,10 @@ void CitiesWindow::pick(int row) {
 }
 
 void CitiesWindow::changeList() {
-    const auto chosen = chooseFile(session_, "*.LL", currentFile(), this);
-    if (!chosen) return;
-    session_.state.settings.geoDataFile = chosen->string();
-    fillList();
+    if (changeListFile(session_, *this, "*.LL", session_.state.settings.geoDataFile, currentFile())) fillList();
 }
 
-void CitiesWindow::editList() {
-    auto* editor = new FileEditorWindow(session_, "LongLat", currentFile(), this);
-    editor->onSaved = [this] { fillList(); };
-    editor->show();
-}
+void CitiesWindow::editList() { editListFile(session_, *this, "LongLat", currentFile()); }
 
 void CitiesWindow::openNames() {
     close();

@@ -12,13 +12,11 @@
 #include "ui/chart_command.h"
 #include "ui/cities_window.h"
 #include "ui/diurnal_input_window.h"
-#include "ui/file_editor_window.h"
 #include "ui/list_window_parts.h"
 #include "ui/main_window_link.h"
 #include "ui/natal_input_window.h"
 #include "ui/session.h"
 #include "ui/side_window.h"
-#include "ui/session_prompts.h"
 
 namespace helion::ui {
 namespace {
@@ -105,19 +103,13 @@ void NamesWindow::pickAndCompute(int row) {
 }
 
 void NamesWindow::changeList() {
-    const auto chosen = chooseFile(session_, "*.FIL", currentFile(), this);
-    if (!chosen) return;
-    session_.state.settings.dataFile = chosen->string();
+    if (!changeListFile(session_, *this, "*.FIL", session_.state.settings.dataFile, currentFile())) return;
     session_.namesList.lockedIndex = 0;
     session_.namesList.changed = false;
     fillList();
 }
 
-void NamesWindow::editList() {
-    auto* editor = new FileEditorWindow(session_, "NameEdit", currentFile(), this);
-    editor->onSaved = [this] { fillList(); };
-    editor->show();
-}
+void NamesWindow::editList() { editListFile(session_, *this, "NameEdit", currentFile()); }
 
 void NamesWindow::openCities() {
     close();
