@@ -21,18 +21,15 @@ CitiesWindow& CitiesWindow::open(Session& session) { return openSideWindow(sessi
 CitiesWindow::CitiesWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
     setObjectName("Geograph");
     setWindowTitle("Cities");
-    const ListWindowParts parts = addFileList(*this, "lblCitiesOnFile", "CitiesOnFile");
+    const ListWindowParts parts = addFileList(*this, "lblCitiesOnFile", "CitiesOnFile", "Click here for names");
     fileLabel_ = parts.fileLabel;
     list_ = parts.list;
-    QPushButton* names = addNamedButton(*this, *parts.layout, "Command1", "Click here for names");
-    QPushButton* edit = addNamedButton(*this, *parts.layout, "cmdEditList", "Edit this List");
-    QPushButton* change = addNamedButton(*this, *parts.layout, "cmdNewFileList", "Change List");
     resize(300, 420);
 
     connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { pick(list_->row(item)); });
-    connect(names, &QPushButton::clicked, this, &CitiesWindow::openNames);
-    connect(edit, &QPushButton::clicked, this, &CitiesWindow::editList);
-    connect(change, &QPushButton::clicked, this, &CitiesWindow::changeList);
+    connect(parts.otherList, &QPushButton::clicked, this, &CitiesWindow::openNames);
+    connect(parts.edit, &QPushButton::clicked, this, &CitiesWindow::editList);
+    connect(parts.change, &QPushButton::clicked, this, &CitiesWindow::changeList);
 }
 
 std::filesystem::path CitiesWindow::currentFile() const {

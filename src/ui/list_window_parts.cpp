@@ -7,7 +7,8 @@
 
 namespace helion::ui {
 
-ListWindowParts addFileList(QWidget& window, const char* labelName, const char* listName) {
+ListWindowParts addFileList(QWidget& window, const char* labelName, const char* listName,
+                            const char* otherListCaption) {
     auto* layout = new QVBoxLayout(&window);
     auto* label = new QLabel(&window);
     label->setObjectName(labelName);
@@ -15,7 +16,12 @@ ListWindowParts addFileList(QWidget& window, const char* labelName, const char* 
     list->setObjectName(listName);
     layout->addWidget(label);
     layout->addWidget(list);
-    return {label, list, layout};
+    return {label,
+            list,
+            layout,
+            addNamedButton(window, *layout, "Command1", otherListCaption),
+            addNamedButton(window, *layout, "cmdEditList", "Edit this List"),
+            addNamedButton(window, *layout, "cmdNewFileList", "Change List")};
 }
 
 QPushButton* addNamedButton(QWidget& window, QVBoxLayout& layout, const char* name, const char* caption) {

@@ -18,10 +18,14 @@ struct ListWindowParts {
     QLabel* fileLabel;
     QListWidget* list;
     QVBoxLayout* layout;
+    QPushButton* otherList;  // `Command1`: the Names window's to the cities, and back
+    QPushButton* edit;       // `cmdEditList`
+    QPushButton* change;     // `cmdNewFileList`
 };
 
-// The label, then the list, in a vertical layout of `window`.
-ListWindowParts addFileList(QWidget& window, const char* labelName, const char* listName);
+// The label, the list and the three buttons below it, in a vertical layout of `window`.
+ListWindowParts addFileList(QWidget& window, const char* labelName, const char* listName,
+                            const char* otherListCaption);
 
 QPushButton* addNamedButton(QWidget& window, QVBoxLayout& layout, const char* name, const char* caption);
 

@@ -31,24 +31,21 @@ NamesWindow& NamesWindow::open(Session& session) { return openSideWindow(session
 NamesWindow::NamesWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
     setObjectName("Names");
     setWindowTitle("Names");
-    const ListWindowParts parts = addFileList(*this, "lblNamesOnFile", "NamesOnFile");
+    const ListWindowParts parts = addFileList(*this, "lblNamesOnFile", "NamesOnFile", "Click here for cities");
     fileLabel_ = parts.fileLabel;
     list_ = parts.list;
     lock_ = new QCheckBox("Lock list", this);
     lock_->setObjectName("Check1");
-    parts.layout->addWidget(lock_);
-    QPushButton* cities = addNamedButton(*this, *parts.layout, "Command1", "Click here for cities");
-    QPushButton* edit = addNamedButton(*this, *parts.layout, "cmdEditList", "Edit this List");
-    QPushButton* change = addNamedButton(*this, *parts.layout, "cmdNewFileList", "Change List");
+    parts.layout->insertWidget(2, lock_);  // below the list, above the buttons
     resize(260, 420);
 
     connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { pick(list_->row(item)); });
     connect(list_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { pickAndCompute(list_->row(item)); });
     connect(lock_, &QCheckBox::clicked, this, &NamesWindow::lockClicked);
-    connect(cities, &QPushButton::clicked, this, &NamesWindow::openCities);
-    connect(edit, &QPushButton::clicked, this, &NamesWindow::editList);
-    connect(change, &QPushButton::clicked, this, &NamesWindow::changeList);
+    connect(parts.otherList, &QPushButton::clicked, this, &NamesWindow::openCities);
+    connect(parts.edit, &QPushButton::clicked, this, &NamesWindow::editList);
+    connect(parts.change, &QPushButton::clicked, this, &NamesWindow::changeList);
 }
 
 std::filesystem::path NamesWindow::currentFile() const {
