@@ -19,7 +19,7 @@ build: deps $(BUILD)/build.ninja
 
 run: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target helion
-	$(BUILD)/src/ui/helion
+	$(BUILD)/bin/helion
 
 test-normal: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -35,7 +35,7 @@ test: test-normal test-asan
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DHELION_TESTS=OFF -DHELION_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
-	@for b in $(BENCH_BUILD)/bench/helion_bench_*; do echo "== $$b"; $$b; done
+	@for b in $(BENCH_BUILD)/bin/helion_bench_*; do echo "== $$b"; $$b; done
 
 # Rebuilds the wheel glyph font data/horary.ttf and its licence from the Noto fonts.
 font:

@@ -129,7 +129,7 @@ take_screenshot() {
   # Globals, for the exit trap that outlives this function.
   home=$(mktemp -d)
   mkdir -m 700 "$home/runtime"
-  HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/runtime" "$BUILD/src/ui/helion" &
+  HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/runtime" "$BUILD/bin/helion" &
   helion_pid=$!
   trap stop_helion EXIT
 

@@ -58,4 +58,17 @@ std::string chartTablesJson(const ChartTables& t) {
            ",\n  \"minor_progressed\": " + chartSet(t.minorProgressed, t.minorMoment) + "\n}\n";
 }
 
+std::string compactJson(std::string_view json) {
+    std::string line;
+    line.reserve(json.size());
+    for (std::size_t i = 0; i < json.size(); ++i) {
+        if (json[i] != '\n') {
+            line += json[i];
+            continue;
+        }
+        while (i + 1 < json.size() && json[i + 1] == ' ') ++i;
+    }
+    return line;
+}
+
 }  // namespace helion::cli

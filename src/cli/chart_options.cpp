@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "core/config/program_folder.h"
 #include "core/input/names_record.h"
+#include "core/input/names_save.h"
 #include "core/reports/transit_report.h"
 #include "swe/swiss_ephemeris.h"
 
@@ -18,13 +19,37 @@ std::optional<InputWindowTexts> readRecord(const std::string& option, const std:
     return parse.texts;
 }
 
+std::optional<std::string> namedRecordText(const ChartOptions& options) {
+    const NamesFile file = loadNamesFile(options.names);
+    const std::vector<NameRecord> named = recordsNamed(file, options.record);
+    if (!named.empty()) return named.front().text;
+    std::cerr << "helion-cli: --record: no record named '" << options.record << "' in " << options.names << "\n";
+    for (const LineProblem& problem : file.problems)
+        std::cerr << options.names << ":" << problem.line << ": " << problem.text << "\n";
+    return std::nullopt;
+}
+
+// The natal record's text: --natal, or the record named by --record in the --names file.
+std::optional<std::string> natalRecordText(const ChartOptions& options) {
+    if (!options.names.empty()) return namedRecordText(options);
+    if (options.natal.empty()) {
+        std::cerr << "helion-cli: give --natal, or --names with --record\n";
+        return std::nullopt;
+    }
+    return options.natal;
+}
+
 }  // namespace
 
 void addChartOptions(CLI::App& command, ChartOptions& options) {
-    command.add_option("--natal", options.natal, "Natal record: name,dd mmm yyyy,H.MM,A|P,zone,longitude,latitude")
-        ->required();
-    command.add_option("--diurnal", options.diurnal, "Diurnal record (transit date or second person), same form")
-        ->required();
+    CLI::Option* natal =
+        command.add_option("--natal", options.natal, "Natal record: name,dd mmm yyyy,H.MM,A|P,zone,longitude,latitude");
+    CLI::Option* names = command.add_option("--names", options.names, "Names file to take the natal record from")
+                             ->check(CLI::ExistingFile);
+    command.add_option("--record", options.record, "Name of the natal record in the --names file (any case)")
+        ->needs(names);
+    natal->excludes(names);
+    command.add_option("--diurnal", options.diurnal, "Diurnal record (transit date or second person), same form");
     command.add_option("--house", options.house,
                        "House system: P Placidus, R Regiomontanus, K Koch, O Porphyry, M Meridian "
                        "(default: the program folder's options)")
@@ -64,15 +89,22 @@ std::optional<OptionValues> loadProgramOptions(const ChartOptions& options) {
 }
 
 std::optional<ChartRequest> chartRequest(const ChartOptions& options, const OptionValues& programOptions) {
-    const auto natal = readRecord("--natal", options.natal);
-    const auto diurnal = readRecord("--diurnal", options.diurnal);
+    const auto natalText = natalRecordText(options);
+    const auto natal = natalText ? readRecord(options.names.empty() ? "--natal" : "--record", *natalText) : std::nullopt;
+    if (options.diurnal.empty()) std::cerr << "helion-cli: --diurnal is required\n";
+    const auto diurnal = options.diurnal.empty() ? std::nullopt : readRecord("--diurnal", options.diurnal);
     if (!natal || !diurnal) {
         setExitStatus(kBadInput);
         return std::nullopt;
     }
+    return requestOf(*natal, *diurnal, options, programOptions);
+}
+
+ChartRequest requestOf(const InputWindowTexts& natal, const InputWindowTexts& diurnal, const ChartOptions& options,
+                       const OptionValues& programOptions) {
     ChartRequest request;
-    request.natal = *natal;
-    request.diurnal = *diurnal;
+    request.natal = natal;
+    request.diurnal = diurnal;
     request.houseSystem = options.house ? houseSystemFromCode(*options.house).value_or(HouseSystem::Placidus)
                                         : houseSystemFromOption(programOptions[option::HouseSystem]);
     request.secondPerson = options.secondPerson.has_value();

@@ -11,6 +11,7 @@
 #include "core/base/message.h"
 #include "core/chart/pipeline.h"
 #include "core/config/options.h"
+#include "core/input/chart_input.h"
 
 namespace CLI {
 class App;
@@ -21,6 +22,9 @@ namespace helion::cli {
 struct ChartOptions {
     std::string natal;
     std::string diurnal;
+    // --names FILE --record NAME: the natal record taken by name from a names file.
+    std::string names;
+    std::string record;
     // Nothing: the house system of the program folder's options.
     std::optional<char> house;
     // Given when the diurnal record is a second person: the caption of the diurnal
@@ -45,6 +49,11 @@ void printMessages(const std::vector<Message>& messages);
 // The options file of the program folder; on a problem prints it, sets the data-problem
 // exit status and returns nothing.
 std::optional<OptionValues> loadProgramOptions(const ChartOptions& options);
+
+// A chart request for two records read already, with the house system, second person and
+// date order of the options.
+ChartRequest requestOf(const InputWindowTexts& natal, const InputWindowTexts& diurnal, const ChartOptions& options,
+                       const OptionValues& programOptions);
 
 // Reads both records into a chart request, with the house system of --house or else the
 // one the program options choose; on failure prints what is wrong on standard error,

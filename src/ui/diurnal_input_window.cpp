@@ -52,12 +52,7 @@ DiurnalInputWindow::DiurnalInputWindow(Session& session, QWidget* parent) : Inpu
                 {"optDiurnalAM", "optDiurnalPM", "optDiurnalWest", "optDiurnalEast", "optDiurnalNorth", "optDiurnalSouth"});
 
     connect(secondPerson_, &QCheckBox::clicked, this, &DiurnalInputWindow::secondPersonClicked);
-    connect(natalData_, &QCheckBox::clicked, this, [this](bool checked) {
-        if (checked)
-            copyNatal();
-        else
-            fillPresentMoment();
-    });
+    connect(natalData_, &QCheckBox::clicked, this, &DiurnalInputWindow::followNatalData);
 
     fillPresentMoment();
 }
@@ -74,6 +69,15 @@ void DiurnalInputWindow::fillPresentMoment() {
 void DiurnalInputWindow::copyNatal() {
     if (session_.natalInput) setTexts(session_.natalInput->texts());
 }
+
+void DiurnalInputWindow::followNatalData() {
+    if (natalData_->isChecked())
+        copyNatal();
+    else
+        fillPresentMoment();
+}
+
+void DiurnalInputWindow::setSecondPersonCaption(const QString& name) { secondPerson_->setText(name); }
 
 void DiurnalInputWindow::secondPersonClicked(bool checked) {
     applyMenuSwitches(secondPersonMenuSwitches(checked));

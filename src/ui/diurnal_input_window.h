@@ -19,6 +19,11 @@ public:
     void fillPresentMoment();
     // Every box and button as the natal window has it.
     void copyNatal();
+    // After the natal data changed: the natal data again with "Use natal data" checked,
+    // otherwise the present moment.
+    void followNatalData();
+    // A second person picked by name: the box bears the name.
+    void setSecondPersonCaption(const QString& name);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -15,8 +15,10 @@
 #include <cmath>
 
 #include "core/config/twips.h"
+#include "ui/atlas_bridge.h"
 #include "ui/main_window_link.h"
 #include "ui/session.h"
+#include "ui/time_zone_window.h"
 
 namespace helion::ui {
 namespace {
@@ -24,6 +26,8 @@ namespace {
 constexpr const char* kFilterProperty = "helionKeyFilter";
 constexpr double kLabelFrameTwips = 15.0;
 constexpr int kNameBoxColumns = 5;
+constexpr const char* kTimeZoneLabel = "Label1";
+constexpr const char* kAtlasLabel = "Label2";
 
 QString toQt(const std::string& text) { return QString::fromStdString(text); }
 
@@ -93,6 +97,7 @@ void InputWindow::buildFields(const std::vector<InputFieldPlace>& fields, const 
     addFrame("Frame1", "Am/Pm", am_, buttons.am, "AM", pm_, buttons.pm, "PM", hourRow);
     addFrame("Frame2", "Ea/We", west_, buttons.west, "West", east_, buttons.east, "East", longitudeRow);
     addFrame("Frame3", "No/So", north_, buttons.north, "North", south_, buttons.south, "South", latitudeRow);
+    addLookUpLabels();
 
     connect(hourEdit_, &QLineEdit::textChanged, this, &InputWindow::correctHourText);
     connect(east_, &QRadioButton::clicked, this, [this] { applyZoneSign(true); });
@@ -116,6 +121,28 @@ QLineEdit* InputWindow::addBox(const InputFieldPlace& place) {
     labels_.push_back(label);
     boxes_.push_back({place, edit});
     return edit;
+}
+
+void InputWindow::addLookUpLabels() {
+    const int row = grid_->rowCount();
+    int column = 0;
+    for (const auto& [name, caption] : {std::pair{kTimeZoneLabel, "TZ Help"}, std::pair{kAtlasLabel, "Atlas"}}) {
+        auto* label = new QLabel(caption, this);
+        label->setObjectName(name);
+        label->setCursor(Qt::PointingHandCursor);
+        label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        label->installEventFilter(this);
+        grid_->addWidget(label, row, column, Qt::AlignVCenter);
+        column += 2;
+        labels_.push_back(label);
+    }
+}
+
+void InputWindow::lookUpLabelClicked(const QLabel& label) {
+    if (label.objectName() == kTimeZoneLabel)
+        TimeZoneWindow::open(session_, isDiurnal());
+    else
+        lookUpInAtlas(session_, *this);
 }
 
 void InputWindow::addFrame(const char* frameName, const char* caption, QRadioButton*& first, const char* firstName,
@@ -150,6 +177,17 @@ void InputWindow::setTexts(const InputWindowTexts& texts) {
     (texts.south ? south_ : north_)->setChecked(true);
 }
 
+void InputWindow::setZone(const std::string& zone, bool east) {
+    zoneBox_->setText(toQt(zone));
+    (east ? east_ : west_)->setChecked(true);
+}
+
+void InputWindow::setPlace(const CityPlace& place) {
+    InputWindowTexts placed = texts();
+    fillPlace(placed, place);
+    setTexts(placed);
+}
+
 void InputWindow::correctHourText() {
     const HourCorrection correction = correctHour(hourEdit_->text().toStdString(), hourBox_);
     if (correction.message) {
@@ -165,6 +203,12 @@ void InputWindow::applyZoneSign(bool east) {
 }
 
 bool InputWindow::eventFilter(QObject* watched, QEvent* event) {
+    const auto* label = qobject_cast<QLabel*>(watched);
+    if (label && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        lookUpLabelClicked(*label);
+        return true;
+    }
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (edit && event->type() == QEvent::KeyPress) {
         const auto filter = static_cast<KeyFilter>(edit->property(kFilterProperty).toInt());

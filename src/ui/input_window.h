@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/input/chart_input.h"
+#include "core/input/cities_file.h"
 #include "core/input/input_window_logic.h"
 
 class QGridLayout;
@@ -47,11 +48,17 @@ public:
     InputWindowTexts texts() const;
     // Fills every box and button; the zone keeps the sign it is given.
     void setTexts(const InputWindowTexts& texts);
+    // The zone box and the East/West choice, the zone's sign left as given.
+    void setZone(const std::string& zone, bool east);
+    // The zone, longitude and latitude boxes and their directions.
+    void setPlace(const CityPlace& place);
+    bool isDiurnal() const { return hourBox_ == HourBox::Diurnal; }
 
 protected:
     InputWindow(Session& session, HourBox hourBox, QWidget* parent);
     // Builds the boxes in a grid of label/box pairs, and beside the hour, longitude and
-    // latitude rows their frames of option buttons.
+    // latitude rows their frames of option buttons; below them "TZ Help", which opens the
+    // Time Zone window, and "Atlas", which looks the place up in the atlas program.
     void buildFields(const std::vector<InputFieldPlace>& fields, const DirectionButtonNames& buttons);
     QGridLayout* fieldGrid() const { return grid_; }
 
@@ -71,6 +78,8 @@ private:
                   const char* secondCaption, int row);
     void correctHourText();
     void applyZoneSign(bool east);
+    void addLookUpLabels();
+    void lookUpLabelClicked(const QLabel& label);
 
     HourBox hourBox_;
     QGridLayout* grid_ = nullptr;

@@ -5,8 +5,10 @@
 #include <QPushButton>
 
 #include "ui/chart_command.h"
+#include "ui/names_save_command.h"
 #include "ui/present_moment.h"
 #include "ui/session.h"
+#include "ui/time_zone_window.h"
 
 namespace helion::ui {
 namespace {
@@ -43,13 +45,17 @@ NatalInputWindow::NatalInputWindow(Session& session, QWidget* parent) : InputWin
     auto* ok = new QPushButton("&OK", this);
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
+    auto* save = new QPushButton("Save to disk", this);
+    save->setObjectName("cmdSave");
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(save);
     buttons->addStretch();
     buttons->addWidget(now);
     buttons->addWidget(ok);
     fieldGrid()->addLayout(buttons, fieldGrid()->rowCount(), 0, 1, -1);
     connect(now, &QPushButton::clicked, this, &NatalInputWindow::fillPresentMoment);
     connect(ok, &QPushButton::clicked, this, &NatalInputWindow::pressOk);
+    connect(save, &QPushButton::clicked, this, [this] { saveToNamesFile(session_, texts(), this); });
 
     fillPresentMoment();
 }
@@ -68,6 +74,9 @@ void NatalInputWindow::refreshDateAndTime() {
     setTexts(now);
 }
 
-void NatalInputWindow::pressOk() { computeCharts(session_, ReportData::StartNew); }
+void NatalInputWindow::pressOk() {
+    if (session_.timeZoneWindow) session_.timeZoneWindow->close();
+    computeCharts(session_, ReportData::StartNew);
+}
 
 }  // namespace helion::ui

@@ -3,9 +3,14 @@
 // boxes and the windows that commands reach across. The main window creates it at
 // start-up and every window receives it.
 
+#include <QString>
+
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "core/app/app_state.h"
 #include "core/astro/ephemeris.h"
@@ -16,6 +21,16 @@ namespace helion::ui {
 class NatalInputWindow;
 class DiurnalInputWindow;
 class DataWindow;
+class NamesWindow;
+class CitiesWindow;
+class TimeZoneWindow;
+
+// The Names window's list between its openings.
+struct NamesListState {
+    bool locked = false;  // "Lock list": the locked entry is selected again when the list is filled
+    int lockedIndex = 0;
+    bool changed = false;  // a person was saved since the list was last taken from
+};
 
 struct Session {
     AppState state;
@@ -29,6 +44,20 @@ struct Session {
     NatalInputWindow* natalInput = nullptr;
     DiurnalInputWindow* diurnalInput = nullptr;
     DataWindow* dataWindow = nullptr;
+    // Made when first opened, as children of the natal input window.
+    NamesWindow* namesWindow = nullptr;
+    CitiesWindow* citiesWindow = nullptr;
+    TimeZoneWindow* timeZoneWindow = nullptr;
+
+    NamesListState namesList;
+    // The input window the Time Zone window writes into.
+    bool timeZoneForDiurnal = false;
+
+    // The file-select window and the atlas folder prompt; tests answer in their place.
+    // Unset, the real windows are shown.
+    std::function<std::optional<std::filesystem::path>(const QString& pattern, const std::filesystem::path& current)>
+        chooseFile;
+    std::function<std::optional<std::string>(const Message& prompt)> askText;
 
     // Set by the main window: called after every successful chart computation (the Data,
     // Wheels and Input menus become visible).

@@ -10,6 +10,7 @@
 #include "ui/natal_input_window.h"
 #include "ui/diurnal_input_window.h"
 #include "ui/main_window.h"
+#include "ui/names_window.h"
 #include "ui/data_window.h"
 #include "ui/splash_window.h"
 #include "ui/twips_geometry.h"
@@ -126,6 +127,7 @@ std::unique_ptr<Program> startHelion(const ProgramFolder& folder, MessageBoxes& 
     arrangeWindows(*program, geometryStored);
     program->natalInput->show();
     program->diurnalInput->show();
+    NamesWindow::open(session);
     QApplication::restoreOverrideCursor();
     return program;
 }

@@ -7,6 +7,7 @@
 
 #include "core/config/settings.h"
 #include "started_program.h"
+#include "ui/names_window.h"
 #include "ui/natal_input_window.h"
 #include "ui/diurnal_input_window.h"
 #include "ui/twips_geometry.h"
@@ -25,9 +26,22 @@ TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
     EXPECT_TRUE(main.windowTitle().startsWith("Helion (Tropical zodiac) - "));
     EXPECT_TRUE(main.isVisible());
     EXPECT_TRUE(program->natalInput->isVisible());
-    // The input windows open below the main window and do not cover each other.
+    // The input windows open below the main window and do not cover each other where the
+    // screen holds them side by side or one above the other (the offscreen screen is 800x800).
     EXPECT_GT(program->natalInput->frameGeometry().top(), main.frameGeometry().bottom());
-    EXPECT_FALSE(program->natalInput->frameGeometry().intersects(program->diurnalInput->frameGeometry()));
+    const QRect natal = program->natalInput->frameGeometry();
+    const QRect diurnal = program->diurnalInput->frameGeometry();
+    const QRect screen = main.screen()->availableGeometry();
+    if (natal.width() + diurnal.width() <= screen.width() || natal.bottom() + diurnal.height() <= screen.bottom()) {
+        EXPECT_FALSE(natal.intersects(diurnal));
+    }
+    // So does the Names window beside them.
+    ASSERT_TRUE(program->session.namesWindow);
+    EXPECT_TRUE(program->session.namesWindow->isVisible());
+    EXPECT_TRUE(program->diurnalInput->isVisible());
+    const QWidget* inputs[] = {program->natalInput.get(), program->diurnalInput.get()};
+    for (const QWidget* input : inputs)
+        EXPECT_FALSE(program->session.namesWindow->frameGeometry().intersects(input->frameGeometry()));
     EXPECT_EQ(main.pos().x(), 1500 * main.logicalDpiX() / 1440);
     EXPECT_EQ(main.width(), 9000 * main.logicalDpiX() / 1440);
     EXPECT_EQ(program->session.state.houseSystem, houseSystemFromOption(program->session.state.options[option::HouseSystem]));

@@ -1,6 +1,7 @@
 #pragma once
 // Records every message box a window would show. Questions take the queued answers,
-// oldest first; once they are used up every question is answered No.
+// oldest first; once they are used up every question is answered Yes when `answerYes` is
+// set, otherwise No.
 
 #include <deque>
 #include <vector>
@@ -15,13 +16,14 @@ public:
     bool askYesNo(const Message& question) override { return askYesNoCancel(question) == ui::Answer::Yes; }
     ui::Answer askYesNoCancel(const Message& question) override {
         shown.push_back(question);
-        if (answers.empty()) return ui::Answer::No;
+        if (answers.empty()) return answerYes ? ui::Answer::Yes : ui::Answer::No;
         const ui::Answer answer = answers.front();
         answers.pop_front();
         return answer;
     }
     std::vector<Message> shown;
     std::deque<ui::Answer> answers;
+    bool answerYes = false;
 };
 
 }  // namespace helion::test

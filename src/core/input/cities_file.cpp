@@ -5,6 +5,7 @@
 #include "core/base/text_file.h"
 #include "core/base/numeric_text.h"
 #include "core/base/record_fields.h"
+#include "core/input/input_window_logic.h"
 
 namespace helion {
 
@@ -44,6 +45,10 @@ void checkRange(const Coordinate& c, int maxDegrees, std::string_view what, std:
 }
 
 }  // namespace
+
+std::filesystem::path currentCitiesFile(const std::string& geoDataFile, const std::filesystem::path& programFolder) {
+    return geoDataFile.empty() ? programFolder / kDefaultCitiesFile : std::filesystem::path(geoDataFile);
+}
 
 CitiesFile parseCitiesFile(std::string_view text) {
     CitiesFile file;
@@ -88,6 +93,16 @@ CityDecode decodeCity(const CityRecord& city) {
     decode.place = CityPlace{longitude->degrees, longitude->minutes, longitude->letter == 'E',
                              latitude->degrees,  latitude->minutes,  latitude->letter == 'S', zone};
     return decode;
+}
+
+void fillPlace(InputWindowTexts& texts, const CityPlace& place) {
+    texts.zone = numberText(place.zone);
+    texts.longitudeDegrees = std::to_string(place.longitudeDegrees);
+    texts.longitudeMinutes = std::to_string(place.longitudeMinutes);
+    texts.east = place.east;
+    texts.latitudeDegrees = std::to_string(place.latitudeDegrees);
+    texts.latitudeMinutes = std::to_string(place.latitudeMinutes);
+    texts.south = place.south;
 }
 
 }  // namespace helion

@@ -12,6 +12,7 @@
 
 #include "core/base/line_problem.h"
 #include "core/base/message.h"
+#include "core/input/chart_input.h"
 
 namespace helion {
 
@@ -37,6 +38,9 @@ struct CitiesFile {
     std::vector<LineProblem> problems;
 };
 
+// The current cities file: the settings' GeoDataFile, or GA_MA.LL in the program folder.
+std::filesystem::path currentCitiesFile(const std::string& geoDataFile, const std::filesystem::path& programFolder);
+
 CitiesFile parseCitiesFile(std::string_view text);
 CitiesFile loadCitiesFile(const std::filesystem::path& file);
 
@@ -57,5 +61,9 @@ struct CityDecode {
 // Converts the fields of a place. "E" selects east and "S" south; any other letter
 // gives west or north, but is reported as a fault, as are values out of range.
 CityDecode decodeCity(const CityRecord& city);
+
+// Writes a place into an input window's zone, longitude and latitude boxes as plain
+// numbers (leading zeros dropped) and chooses its directions.
+void fillPlace(InputWindowTexts& texts, const CityPlace& place);
 
 }  // namespace helion

@@ -11,6 +11,10 @@ constexpr std::size_t kNameFields = 7;
 
 }  // namespace
 
+std::filesystem::path currentNamesFile(const std::string& dataFile, const std::filesystem::path& programFolder) {
+    return dataFile.empty() ? programFolder / kDefaultNamesFile : std::filesystem::path(dataFile);
+}
+
 NamesFile parseNamesFile(std::string_view text) {
     NamesFile file;
     FieldRecords read = readFieldRecords(text, kNameFields);

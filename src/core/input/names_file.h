@@ -35,6 +35,9 @@ struct NamesFile {
     std::vector<LineProblem> problems;
 };
 
+// The current names file: the settings' DataFile, or NAMES.FIL in the program folder.
+std::filesystem::path currentNamesFile(const std::string& dataFile, const std::filesystem::path& programFolder);
+
 NamesFile parseNamesFile(std::string_view text);
 NamesFile loadNamesFile(const std::filesystem::path& file);
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 #include "core/base/numeric_text.h"
@@ -16,8 +17,14 @@ namespace {
 // refuse values far below it.
 constexpr double kLargestField = 100000.0;
 
-constexpr std::array<std::string_view, 12> kMonths = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-                                                      "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+constexpr std::array<std::string_view, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+std::string upperCase(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return upper;
+}
 
 // A field that holds one decimal number, blanks around it allowed.
 std::optional<double> fieldNumber(std::string_view field) { return exactNumber(trimmed(field)); }
@@ -57,17 +64,23 @@ std::optional<CalendarDate> parseNamesDate(std::string_view text) {
     if (first == std::string_view::npos || first == last) return std::nullopt;
     const auto day = fieldNumber(text.substr(0, first));
     const auto year = fieldNumber(text.substr(last + 1));
-    std::string month(trimmed(text.substr(first + 1, last - first - 1)));
-    for (char& c : month) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::string month = upperCase(trimmed(text.substr(first + 1, last - first - 1)));
     int monthNumber = 0;
     for (std::size_t i = 0; i < kMonths.size(); ++i) {
-        if (month == kMonths[i]) monthNumber = static_cast<int>(i) + 1;
+        if (month == upperCase(kMonths[i])) monthNumber = static_cast<int>(i) + 1;
     }
     if (!day || !year || monthNumber == 0 || *day != std::floor(*day) || *year != std::floor(*year)) {
         return std::nullopt;
     }
     if (*day < 1 || *day > 31 || std::fabs(*year) > 9999) return std::nullopt;
     return CalendarDate{static_cast<int>(*year), monthNumber, static_cast<int>(*day)};
+}
+
+std::string namesDateText(int day, int month, int year) {
+    const std::string_view name = month >= 1 && month <= 12 ? kMonths[static_cast<std::size_t>(month - 1)] : "???";
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%02d %.3s %04d", day, name.data(), year);
+    return buffer;
 }
 
 NamesRecordParse parseNamesRecord(std::string_view record) {

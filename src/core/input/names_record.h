@@ -26,4 +26,8 @@ NamesRecordParse parseNamesRecord(std::string_view record);
 // "07 Mar 1952" -> day 7, month 3, year 1952; the month abbreviation in any case.
 std::optional<CalendarDate> parseNamesDate(std::string_view text);
 
+// Day 7, month 3, year 1952 -> "07 Mar 1952"; a month outside 1..12 is written "???",
+// which parseNamesDate refuses.
+std::string namesDateText(int day, int month, int year);
+
 }  // namespace helion

@@ -29,7 +29,28 @@ std::string faultOf(const TimeZoneEntry& zone) {
     return {};
 }
 
+std::size_t offsetIndent(std::string_view offset) {
+    // "-0,5", written with a decimal comma, reads as -0 but is as wide as -0.5.
+    if (offset.starts_with("-0,")) return 2;
+    const double v = numericValue(offset);
+    if (v >= 100) return 1;
+    if (v >= 10) return 2;
+    if (v >= 0) return 3;
+    if (v > -10) return 2;
+    if (v > -100) return 1;
+    return 0;
+}
+
+std::string padded(const std::string& text, std::size_t width) {
+    return text.size() < width ? text + std::string(width - text.size(), ' ') : text;
+}
+
 }  // namespace
+
+std::string timeZoneListLine(const TimeZoneEntry& zone) {
+    return padded(zone.name, kZoneNameWidth) + " - " + padded(zone.code, kZoneCodeWidth) + " =" +
+           std::string(offsetIndent(zone.offset), ' ') + zone.offset;
+}
 
 TimeZoneTable parseTimeZoneTable(std::string_view text) {
     TimeZoneTable table;

@@ -33,6 +33,11 @@ struct TimeZoneTable {
     std::vector<LineProblem> problems;  // every fault, by line
 };
 
+// The Time Zone window's line: the name padded to 32 characters, " - ", the code padded
+// to 4, " =" and the offset text right-aligned by its value (3 blanks before 0..9.99, 2
+// before 10..99 and -9.99..-0.01, 1 before 100 and more or -10..-99.99).
+std::string timeZoneListLine(const TimeZoneEntry& zone);
+
 TimeZoneTable parseTimeZoneTable(std::string_view text);
 TimeZoneTable loadTimeZoneTable(const std::filesystem::path& file);
 

@@ -30,5 +30,22 @@ TEST(TimeZoneTable, EmptyMissingAndBinaryFilesAreCorrupt) {
     EXPECT_TRUE(loadTimeZoneTable("/nonexistent/TZ.DAT").error);
 }
 
+TEST(TimeZoneTable, ListLinesAlignTheOffsetByItsValue) {
+    const std::string name32(32, 'N');
+    const struct {
+        std::string name, code, offset, line;
+    } rows[] = {
+        {"Eastern", "EST", "5", "Eastern                          - EST  =   5"},
+        {"Zone", "Z", "-10", "Zone                             - Z    = -10"},
+        {"Zone", "Z", "-3.5", "Zone                             - Z    =  -3.5"},
+        {"Zone", "Z", "10", "Zone                             - Z    =  10"},
+        {"Zone", "Z", "100", "Zone                             - Z    = 100"},
+        {"Zone", "Z", "-100", "Zone                             - Z    =-100"},
+        {"Zone", "Z", "-0,5", "Zone                             - Z    =  -0,5"},
+        {name32, "ABCD", "0", name32 + " - ABCD =   0"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(timeZoneListLine({row.name, row.code, row.offset, 1}), row.line);
+}
+
 }  // namespace
 }  // namespace helion

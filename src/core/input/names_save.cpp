@@ -1,0 +1,105 @@
+#include "core/input/names_save.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+#include "core/base/numeric_text.h"
+#include "core/base/record_fields.h"
+#include "core/base/text_file.h"
+#include "core/input/names_record.h"
+
+namespace helion {
+namespace {
+
+// Degrees (or hours) and minutes packed as D.MM with two decimals and at least
+// `wholeDigits` digits before the point: 71 and 4 give "71.04", east or south negative.
+std::string packedText(std::string_view whole, std::string_view minutes, bool negative, int wholeDigits) {
+    const long hundredths = std::lround(numericValue(whole) * 100.0) + std::lround(numericValue(minutes));
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%s%0*ld.%02ld", negative && hundredths != 0 ? "-" : "", wholeDigits,
+                  hundredths / 100, hundredths % 100);
+    return buffer;
+}
+
+}  // namespace
+
+std::string recordDateText(const InputWindowTexts& texts) {
+    const auto whole = [](const std::string& box) {
+        const double value = numericValue(box);
+        // Far beyond any date; keeps the conversion to int defined.
+        return std::fabs(value) < 1e6 ? static_cast<int>(std::lround(value)) : 0;
+    };
+    return namesDateText(whole(texts.day), whole(texts.month), whole(texts.year));
+}
+
+std::string recordTimeText(const InputWindowTexts& texts) { return packedText(texts.hour, texts.minute, false, 1); }
+
+std::string namesRecordLine(const InputWindowTexts& texts) {
+    return texts.name + "," + recordDateText(texts) + "," + recordTimeText(texts) + "," +
+           (texts.am ? "A" : "P") + "," + texts.zone + "," +
+           packedText(texts.longitudeDegrees, texts.longitudeMinutes, texts.east, 2) + "," +
+           packedText(texts.latitudeDegrees, texts.latitudeMinutes, texts.south, 2);
+}
+
+std::optional<Message> namesSaveRefusal(const InputWindowTexts& texts) {
+    if (texts.name.find(',') != std::string::npos) return Message{kWarningCaption, kNameCommaText};
+    const NamesRecordParse parse = parseNamesRecord(namesRecordLine(texts));
+    if (!parse.texts) return Message{kWarningCaption, "The data cannot be saved: " + parse.error + "."};
+    return std::nullopt;
+}
+
+Message replaceNameQuestion(std::string_view newName, const NameRecord& existing) {
+    auto fields = trimmedFields(existing.text);
+    fields.resize(7);
+    const std::string text = "There is already a name on file matching your current name with the following "
+                             "associated data: \nDate =  " + fields[1] + "\nTime =  " + fields[2] + " " + fields[3] +
+                             "\nTime zone =  " + fields[4] + "\nLongitude =  " + fields[5] + "\nLatitude =  " +
+                             fields[6] + "\n\nDo you want to replace it?\n\nAnswering 'NO' will append the current "
+                             "name and data to file, not replace the existing entry.";
+    return {std::string(newName) + " already exists", text};
+}
+
+std::vector<NameRecord> recordsNamed(const NamesFile& file, std::string_view name) {
+    std::vector<NameRecord> same;
+    const auto sameLetter = [](char a, char b) {
+        return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+    };
+    for (const NameRecord& record : file.names)
+        if (std::ranges::equal(record.name, trimmed(name), sameLetter)) same.push_back(record);
+    return same;
+}
+
+std::string namesFileAfterSave(std::string_view oldText, const std::vector<int>& replacedLines,
+                               std::string_view newRecord) {
+    std::string text;
+    const auto lines = splitLines(oldText);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        // The list ends at the first line without a name; the new record goes there.
+        if (trimmed(splitFields(lines[i]).front()).empty()) break;
+        if (std::ranges::find(replacedLines, static_cast<int>(i) + 1) != replacedLines.end()) continue;
+        text.append(lines[i]).append(kLineBreak);
+    }
+    return text.append(newRecord).append(kLineBreak);
+}
+
+std::filesystem::path namesBackupPath(const std::filesystem::path& namesFile) {
+    std::string path = namesFile.string();
+    const std::size_t extension = path.size() >= 3 ? path.size() - 3 : 0;
+    return path.replace(extension, std::string::npos, "OLD");
+}
+
+std::optional<Message> replaceNamesFile(const std::filesystem::path& namesFile, std::string_view oldText,
+                                        std::string_view newText, const FileReplace& replace) {
+    const auto cannotWrite = [](const std::filesystem::path& file) {
+        return Message{kWarningCaption, "The file " + file.string() + " cannot be written. The names file " +
+                                            "is left as it was and nothing has been saved."};
+    };
+    const auto backup = namesBackupPath(namesFile);
+    if (!replace(backup, oldText)) return cannotWrite(backup);
+    if (!replace(namesFile, newText)) return cannotWrite(namesFile);
+    return std::nullopt;
+}
+
+}  // namespace helion

@@ -1,0 +1,80 @@
+#include "ui/cities_window.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "ui/diurnal_input_window.h"
+#include "ui/list_window_parts.h"
+#include "ui/names_window.h"
+#include "ui/natal_input_window.h"
+#include "ui/session.h"
+#include "ui/side_window.h"
+
+namespace helion::ui {
+
+CitiesWindow& CitiesWindow::open(Session& session) { return openSideWindow(session, session.citiesWindow); }
+
+CitiesWindow::CitiesWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
+    setObjectName("Geograph");
+    setWindowTitle("Cities");
+    const ListWindowParts parts = addFileList(*this, "lblCitiesOnFile", "CitiesOnFile", "Click here for names");
+    fileLabel_ = parts.fileLabel;
+    list_ = parts.list;
+    resize(300, 420);
+
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { pick(list_->row(item)); });
+    connect(parts.otherList, &QPushButton::clicked, this, &CitiesWindow::openNames);
+    connect(parts.edit, &QPushButton::clicked, this, &CitiesWindow::editList);
+    connect(parts.change, &QPushButton::clicked, this, &CitiesWindow::changeList);
+}
+
+std::filesystem::path CitiesWindow::currentFile() const {
+    return currentCitiesFile(session_.state.settings.geoDataFile, session_.state.programFolder);
+}
+
+void CitiesWindow::fillList() {
+    fileLabel_->setText(fileLabelText(currentFile()));
+    file_ = loadCitiesFile(currentFile());
+    QStringList places;
+    places.reserve(static_cast<qsizetype>(file_.cities.size()));
+    for (const CityRecord& city : file_.cities) places.append(QString::fromStdString(city.listText()));
+    refill(*list_, places);
+    if (file_.error) session_.messages->show(*file_.error, MessageIcon::Stop);
+}
+
+void CitiesWindow::pick(int row) {
+    if (row < 0 || row >= static_cast<int>(file_.cities.size())) return;
+    // Two places of the same name and region: the first one in the file.
+    const std::string text = file_.cities[static_cast<std::size_t>(row)].listText();
+    const auto first = std::find_if(file_.cities.begin(), file_.cities.end(),
+                                    [&text](const CityRecord& city) { return city.listText() == text; });
+    const CityDecode decode = decodeCity(*first);
+    if (!decode.place) {
+        session_.messages->show({kErrorCaption, kCityFormatErrorText}, MessageIcon::Stop);
+        return;
+    }
+    DiurnalInputWindow* diurnal = session_.diurnalInput;
+    if (diurnal && diurnal->secondPerson()) {
+        diurnal->setPlace(*decode.place);
+        return;
+    }
+    if (session_.natalInput) session_.natalInput->setPlace(*decode.place);
+    if (diurnal) diurnal->followNatalData();
+}
+
+void CitiesWindow::changeList() {
+    if (changeListFile(session_, *this, "*.LL", session_.state.settings.geoDataFile, currentFile())) fillList();
+}
+
+void CitiesWindow::editList() { editListFile(session_, *this, "LongLat", currentFile()); }
+
+void CitiesWindow::openNames() {
+    close();
+    NamesWindow::open(session_);
+}
+
+}  // namespace helion::ui

@@ -1,0 +1,53 @@
+#include "ui/file_editor_window.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/config/editor_text.h"
+#include "ui/session.h"
+
+namespace helion::ui {
+
+FileEditorWindow::FileEditorWindow(Session& session, const char* objectName, std::filesystem::path file,
+                                   QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session), file_(std::move(file)) {
+    setObjectName(objectName);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Edit: " + QString::fromStdString(file_.string()));
+    content_ = new QPlainTextEdit(this);
+    content_->setObjectName("txtContent");
+    content_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    content_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    save_ = new QPushButton("&Save", this);
+    save_->setObjectName("btnSave");
+    auto* quit = new QPushButton("&Quit", this);
+    quit->setObjectName("btnQuit");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(save_);
+    buttons->addWidget(quit);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(content_);
+    layout->addLayout(buttons);
+    resize(640, 480);
+    connect(save_, &QPushButton::clicked, this, &FileEditorWindow::save);
+    connect(quit, &QPushButton::clicked, this, &QWidget::close);
+
+    const EditorLoad load = loadEditorText(file_);
+    // A file that could not be loaded is never overwritten with the empty box.
+    save_->setEnabled(!load.error);
+    if (load.error) session_.messages->show(*load.error, MessageIcon::Stop);
+    content_->setPlainText(QString::fromStdString(load.text).replace("\r\n", "\n"));
+}
+
+void FileEditorWindow::save() {
+    if (const auto failure = saveEditorText(file_, content_->toPlainText().toStdString())) {
+        session_.messages->show(*failure, MessageIcon::Stop);
+        return;
+    }
+    if (onSaved) onSaved();
+}
+
+}  // namespace helion::ui

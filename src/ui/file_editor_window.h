@@ -1,0 +1,32 @@
+#pragma once
+// A data file in one text box, saved back in one atomic replace: the names file
+// (`NameEdit`) and the cities file (`LongLat`).
+
+#include <QWidget>
+
+#include <filesystem>
+#include <functional>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace helion::ui {
+
+struct Session;
+
+class FileEditorWindow final : public QWidget {
+public:
+    FileEditorWindow(Session& session, const char* objectName, std::filesystem::path file, QWidget* parent = nullptr);
+
+    void save();
+    // Called after each successful save (the list that shows the file is filled again).
+    std::function<void()> onSaved;
+
+private:
+    Session& session_;
+    std::filesystem::path file_;
+    QPlainTextEdit* content_ = nullptr;
+    QPushButton* save_ = nullptr;
+};
+
+}  // namespace helion::ui

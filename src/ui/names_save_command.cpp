@@ -1,0 +1,38 @@
+#include "ui/names_save_command.h"
+
+#include "core/base/text_file.h"
+#include "core/input/names_save.h"
+#include "ui/session.h"
+#include "ui/session_prompts.h"
+
+namespace helion::ui {
+
+void saveToNamesFile(Session& session, const InputWindowTexts& texts, QWidget* parent) {
+    MessageBoxes& messages = *session.messages;
+    if (const auto refusal = namesSaveRefusal(texts)) {
+        messages.show(*refusal, MessageIcon::Stop);
+        return;
+    }
+    const auto current = currentNamesFile(session.state.settings.dataFile, session.state.programFolder);
+    const auto chosen = chooseFile(session, "*.FIL", current, parent);
+    if (!chosen) return;
+    const auto oldText = readTextFile(*chosen);
+    const bool text = oldText && looksLikeText(*oldText);
+    const NamesFile file = text ? parseNamesFile(*oldText) : NamesFile{};
+    // Every record after a broken line would be lost in the copy.
+    if (!text || file.error) {
+        messages.show({kErrorCaption, kNamesFileErrorText}, MessageIcon::Stop);
+        return;
+    }
+    std::vector<int> replaced;
+    for (const NameRecord& same : recordsNamed(file, texts.name))
+        if (messages.askYesNo(replaceNameQuestion(texts.name, same))) replaced.push_back(same.line);
+    const std::string newText = namesFileAfterSave(*oldText, replaced, namesRecordLine(texts));
+    if (const auto failure = replaceNamesFile(*chosen, *oldText, newText, writeFileAtomically)) {
+        messages.show(*failure, MessageIcon::Stop);
+        return;
+    }
+    session.namesList.changed = true;
+}
+
+}  // namespace helion::ui

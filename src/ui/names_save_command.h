@@ -1,0 +1,17 @@
+#pragma once
+// "Save to disk": the natal window's person into a names file the user chooses.
+
+#include "core/input/chart_input.h"
+
+class QWidget;
+
+namespace helion::ui {
+
+struct Session;
+
+// Refuses a name with a comma; asks before replacing a person of the same name; refuses
+// a file with a broken record; replaces the file in one step and keeps the old one as
+// NAMES.OLD. Any failure is shown and leaves the file as it was.
+void saveToNamesFile(Session& session, const InputWindowTexts& texts, QWidget* parent);
+
+}  // namespace helion::ui

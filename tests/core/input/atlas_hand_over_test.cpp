@@ -1,0 +1,81 @@
+#include "core/input/atlas_hand_over.h"
+
+#include <gtest/gtest.h>
+
+#include "../base/temp_folder.h"
+
+namespace helion {
+namespace {
+
+TEST(AtlasHandOver, ReadsZoneLatitudeAndLongitude) {
+    const AtlasRead read = parseAtlasAnswer("4.9333\r\n42N21\r\n71W04\r\nBoston\r\nzone\r\n", "/r/");
+    ASSERT_TRUE(read.answer);
+    const CityPlace& place = read.answer->place;
+    EXPECT_EQ(place.latitudeDegrees, 42);
+    EXPECT_EQ(place.latitudeMinutes, 21);
+    EXPECT_FALSE(place.south);
+    EXPECT_EQ(place.longitudeDegrees, 71);
+    EXPECT_EQ(place.longitudeMinutes, 4);
+    EXPECT_FALSE(place.east);
+    EXPECT_DOUBLE_EQ(place.zone, 4.9333);
+    EXPECT_EQ(atlasAcceptQuestion(*read.answer),
+              (Message{"Accept or Reject data",
+                       "\n\nAccept following data? \nLongitude = 71W04\nLatitude  = 42N21\nTime zone = 4.9333"}));
+}
+
+TEST(AtlasHandOver, TextWhereNumbersBelongGivesNothing) {
+    const struct {
+        const char* text;
+        bool read;
+    } rows[] = {
+        {"-5.5\n33S52\n151E12\n", true},  // the two closing lines may be missing
+        {"", false},
+        {"five\n42N21\n71W04\n", false},
+        {"5\n42X21\n71W04\n", false},
+        {"5\n42N21\n71N04\n", false},  // the longitude's letter is W or E
+        {"5\nN21\n71W04\n", false},
+        {"5\n42N\n71W04\n", false},
+        {"5\n42N61\n71W04\n", false},
+        {"5\n91N00\n71W04\n", false},
+        {"5\n42N21\n", false},
+        {"5\n4\x01N21\n71W04\n", false},
+    };
+    for (const auto& row : rows) {
+        const AtlasRead read = parseAtlasAnswer(row.text, "/r/");
+        EXPECT_EQ(read.answer.has_value(), row.read) << row.text;
+        if (!row.read) {
+            ASSERT_TRUE(read.message);
+            EXPECT_EQ(read.message->caption, "Warning!");
+            EXPECT_NE(read.message->text.find("TSRTEMP.TXT in the /r/ directory"), std::string::npos);
+        }
+    }
+}
+
+TEST(AtlasHandOver, MissingFilesAreNamedWithTheirFolder) {
+    test::TempFolder folder;
+    const std::string atlas = withFinalSlash(folder.path().string());
+    EXPECT_EQ(readAtlasHandOver(atlas).message->text,
+              "Cannot find the file called PCATPATH in the " + atlas + " directory.");
+    folder.write("PCATPATH.TXT", folder.path().string() + "\r\n");  // the folder without its final "/"
+    EXPECT_EQ(readAtlasHandOver(atlas).message->text,
+              "Cannot find the file called TSRTEMP.TXT in the " + atlas + " directory.");
+    std::filesystem::create_directory(folder.path() / "TSRTEMP.TXT");  // a folder in its place
+    EXPECT_TRUE(readAtlasHandOver(atlas).message);
+    std::filesystem::remove(folder.path() / "TSRTEMP.TXT");
+    folder.write("TSRTEMP.TXT", "5\r\n40N43\r\n74W00\r\nNew York\r\nEST\r\n");
+    const AtlasRead read = readAtlasHandOver(atlas);
+    ASSERT_TRUE(read.answer);
+    EXPECT_EQ(read.answer->longitude, "74W00");
+}
+
+TEST(AtlasHandOver, PassesTheInputWindowsMoment) {
+    InputWindowTexts t;
+    t.month = "3", t.day = "7", t.year = "1952", t.hour = "9", t.minute = "5", t.am = false;
+    EXPECT_EQ(atlasArguments(t),
+              (std::vector<std::string>{"--date", "07 Mar 1952", "--time", "9.05", "--ampm", "P"}));
+    EXPECT_EQ(withFinalSlash("/opt/atlas"), "/opt/atlas/");
+    EXPECT_EQ(withFinalSlash("/opt/atlas/"), "/opt/atlas/");
+}
+
+}  // namespace
+}  // namespace helion

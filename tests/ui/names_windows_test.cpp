@@ -1,0 +1,246 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "core/input/names_save.h"
+#include "ui/cities_window.h"
+#include "ui/names_save_command.h"
+#include "ui/names_window.h"
+#include "window_fixture.h"
+
+namespace helion::test {
+namespace {
+
+constexpr const char* kPeople =
+    "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBob,01 Jan 1960,1.05,P,-1,-13.24,-42.22\r\n";
+
+class NamesWindowTest : public WindowTest {
+protected:
+    NamesWindowTest() {
+        session.state.settings.dataFile = folder.write("NAMES.FIL", kPeople).string();
+        session.chooseFile = [this](const QString& pattern, const std::filesystem::path& current) {
+            chosenPattern = pattern;
+            offered = current;
+            return choice;
+        };
+    }
+    ui::NamesWindow& names() { return ui::NamesWindow::open(session); }
+    QListWidget* list(QWidget& window, const char* name) { return control<QListWidget>(window, name); }
+    QString natalText(const char* box) { return control(*natal, box)->text(); }
+    void save(const std::string& name) {
+        InputWindowTexts texts = natal->texts();
+        texts.name = name;
+        natal->setTexts(texts);
+        control<QPushButton>(*natal, "cmdSave")->click();
+    }
+
+    std::optional<std::filesystem::path> choice;
+    QString chosenPattern;
+    std::filesystem::path offered;
+};
+
+TEST_F(NamesWindowTest, SaveAppendsReplacesOrKeepsAndBacksUpTheOldFile) {
+    const auto file = folder.path() / "NAMES.FIL";
+    const struct {
+        const char* name;
+        bool yes;
+        const char* after;
+    } rows[] = {
+        {"Cy", false, "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBob,01 Jan 1960,1.05,P,-1,-13.24,-42.22\r\n"
+                      "Cy,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"},
+        {"bOB", true, "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nbOB,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"},
+        {"ann", false, "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBob,01 Jan 1960,1.05,P,-1,-13.24,-42.22\r\n"
+                       "ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"},
+    };
+    ui::NamesWindow& window = names();
+    window.pick(0);  // Ann's data in the natal window
+    for (const auto& row : rows) {
+        folder.write("NAMES.FIL", kPeople);
+        boxes.shown.clear();
+        boxes.answerYes = row.yes;
+        choice = file;
+        save(row.name);
+        EXPECT_EQ(chosenPattern, "*.FIL");
+        EXPECT_EQ(offered, file);
+        EXPECT_EQ(folder.read("NAMES.FIL"), row.after) << row.name;
+        EXPECT_EQ(folder.read("NAMES.OLD"), kPeople);
+        const bool asked = std::string(row.name) != "Cy";
+        ASSERT_EQ(boxes.shown.size(), asked ? 1u : 0u);
+        if (asked) {
+            EXPECT_EQ(boxes.shown[0].caption, std::string(row.name) + " already exists");
+        }
+    }
+    EXPECT_TRUE(session.namesList.changed);
+}
+
+TEST_F(NamesWindowTest, SaveRefusesACommaABrokenFileAndACancelledChoiceWithoutWriting) {
+    const auto file = folder.path() / "NAMES.FIL";
+    const std::string broken = "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBroken,1\r\nBob,01 Jan 1960,1.05,P,5,1,1\r\n";
+    const struct {
+        const char* name;
+        std::optional<std::filesystem::path> choice;
+        std::string content;
+        const char* message;  // nullptr: nothing shown
+    } rows[] = {
+        {"Ann, Jr.", file, kPeople, kNameCommaText},
+        {"Cy", std::nullopt, kPeople, nullptr},
+        {"Cy", file, broken, kNamesFileErrorText},
+        {"Cy", folder.path() / "MISSING.FIL", kPeople, kNamesFileErrorText},
+    };
+    for (const auto& row : rows) {
+        folder.write("NAMES.FIL", row.content);
+        std::filesystem::remove(folder.path() / "NAMES.OLD");
+        boxes.shown.clear();
+        choice = row.choice;
+        save(row.name);
+        EXPECT_EQ(shownTexts(), row.message ? std::vector<std::string>{row.message} : std::vector<std::string>{});
+        EXPECT_EQ(folder.read("NAMES.FIL"), row.content);
+        EXPECT_FALSE(std::filesystem::exists(folder.path() / "NAMES.OLD"));
+    }
+    EXPECT_FALSE(session.namesList.changed);
+}
+
+TEST_F(NamesWindowTest, ListsTheNamesAndAClickFillsTheNatalOrTheSecondPersonsWindow) {
+    ui::NamesWindow& window = names();
+    EXPECT_EQ(control<QLabel>(window, "lblNamesOnFile")->text(), "NAMES.FIL");
+    QListWidget* people = list(window, "NamesOnFile");
+    ASSERT_EQ(people->count(), 2);
+    window.pick(1);
+    EXPECT_EQ(natalText("txtName"), "Bob");
+    EXPECT_EQ(natalText("txtLongDeg"), "13");
+    EXPECT_EQ(natalText("txtLongMin"), "24");
+    EXPECT_TRUE(control<QRadioButton>(*natal, "optEast")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(*natal, "optSouth")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(*natal, "optPM")->isChecked());
+
+    control<QCheckBox>(*diurnal, "chk2ndPerson")->click();
+    window.pick(0);
+    EXPECT_EQ(natalText("txtName"), "Bob");
+    EXPECT_EQ(control(*diurnal, "txtDiurnalYear")->text(), "1952");
+    EXPECT_EQ(control<QCheckBox>(*diurnal, "chk2ndPerson")->text(), "Ann");
+}
+
+TEST_F(NamesWindowTest, ALockedEntryIsSelectedAgainUntilAPersonIsSaved) {
+    std::string many;
+    for (int i = 0; i < 30; ++i) many += "P" + std::to_string(i) + ",07 Mar 1952,10.30,A,5,74.00,40.43\r\n";
+    folder.write("NAMES.FIL", many);
+    ui::NamesWindow& window = names();
+    QListWidget* people = list(window, "NamesOnFile");
+    people->setCurrentRow(20);
+    control<QCheckBox>(window, "Check1")->click();
+    people->setCurrentRow(3);
+    window.fillList();
+    EXPECT_EQ(people->currentRow(), 20);
+    folder.write("NAMES.FIL", "A,07 Mar 1952,10.30,A,5,74.00,40.43\r\nB,07 Mar 1952,10.30,A,5,74.00,40.43\r\n");
+    window.fillList();
+    EXPECT_EQ(people->currentRow(), 1) << "lowered to the last entry";
+    session.namesList.changed = true;
+    people->setCurrentRow(0);
+    window.fillList();
+    EXPECT_EQ(people->currentRow(), -1);
+}
+
+TEST_F(NamesWindowTest, ABrokenFileKeepsTheNamesBeforeItAndChangeListTakesAnother) {
+    const struct {
+        std::string content;
+        int listed;
+        bool error;
+    } rows[] = {
+        {"Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBroken,1\r\n", 1, true},
+        {"", 0, false},
+        {"\x01\x02", 0, true},
+    };
+    ui::NamesWindow& window = names();
+    for (const auto& row : rows) {
+        boxes.shown.clear();
+        choice = folder.write("OTHER.FIL", row.content);
+        control<QPushButton>(window, "cmdNewFileList")->click();
+        EXPECT_EQ(control<QLabel>(window, "lblNamesOnFile")->text(), "OTHER.FIL");
+        EXPECT_EQ(list(window, "NamesOnFile")->count(), row.listed);
+        EXPECT_EQ(shownTexts(), row.error ? std::vector<std::string>{kNamesFileErrorText} : std::vector<std::string>{});
+    }
+    std::filesystem::create_directory(folder.path() / "DIR.FIL");  // a folder in the file's place
+    choice = folder.path() / "DIR.FIL";
+    boxes.shown.clear();
+    control<QPushButton>(window, "cmdNewFileList")->click();
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{kNamesFileErrorText});
+    EXPECT_EQ(list(window, "NamesOnFile")->count(), 0);
+}
+
+TEST_F(NamesWindowTest, CitiesFillTheNatalWindowAndTheDiurnalFollowsIt) {
+    session.state.settings.geoDataFile =
+        folder.write("TEST.LL", "Boston,MA,071W04,42N21,5\r\nSydney,NSW,151E12,33S52,-10\r\nBoston,MA,001E00,01N01,1\r\n"
+                                "Bad,X,7W,42N21,5\r\n")
+            .string();
+    control<QPushButton>(names(), "Command1")->click();
+    ASSERT_TRUE(session.citiesWindow);
+    ui::CitiesWindow& cities = *session.citiesWindow;
+    EXPECT_EQ(control<QLabel>(cities, "lblCitiesOnFile")->text(), "TEST.LL");
+    EXPECT_EQ(list(cities, "CitiesOnFile")->item(1)->text(), "Sydney,NSW");
+    control<QCheckBox>(*diurnal, "chkNatOrNow")->click();
+
+    cities.pick(2);  // the second Boston gives the first one's data
+    EXPECT_EQ(natalText("txtLongDeg"), "71");
+    EXPECT_EQ(natalText("txtLongMin"), "4");
+    EXPECT_TRUE(control<QRadioButton>(*natal, "optWest")->isChecked());
+    EXPECT_EQ(control(*diurnal, "txtDiurnalLongDeg")->text(), "71");
+
+    cities.pick(1);
+    EXPECT_EQ(natalText("txtTZ"), "-10");
+    EXPECT_TRUE(control<QRadioButton>(*natal, "optEast")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(*diurnal, "optDiurnalSouth")->isChecked());
+
+    boxes.shown.clear();
+    cities.pick(3);
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{kCityFormatErrorText});
+    EXPECT_EQ(natalText("txtTZ"), "-10");
+
+    control<QPushButton>(cities, "Command1")->click();
+    EXPECT_FALSE(cities.isVisible());
+    EXPECT_TRUE(session.namesWindow->isVisible());
+}
+
+TEST_F(NamesWindowTest, ACitiesFileThatCannotBeReadToItsEndKeepsThePlacesBeforeTheFault) {
+    std::filesystem::create_directory(folder.path() / "DIR.LL");
+    const struct {
+        std::string file;
+        const char* content;  // nullptr: no such file, or the folder above
+        int listed;
+        bool error;
+    } rows[] = {
+        {"A.LL", "Boston,MA,071W04,42N21,5\r\nBroken,MA\r\nSalem,MA,070W54,42N31,5\r\n", 1, true},
+        {"B.LL", "", 0, false},
+        {"C.LL", nullptr, 0, true},
+        {"DIR.LL", nullptr, 0, true},
+    };
+    ui::CitiesWindow& cities = ui::CitiesWindow::open(session);
+    for (const auto& row : rows) {
+        if (row.content) folder.write(row.file, row.content);
+        choice = folder.path() / row.file;
+        boxes.shown.clear();
+        control<QPushButton>(cities, "cmdNewFileList")->click();
+        EXPECT_EQ(chosenPattern, "*.LL");
+        EXPECT_EQ(list(cities, "CitiesOnFile")->count(), row.listed) << row.file;
+        EXPECT_EQ(shownTexts(), row.error ? std::vector<std::string>{kCitiesFileErrorText} : std::vector<std::string>{});
+    }
+}
+
+TEST_F(NamesWindowTest, EditThisListSavesTheFileAndListsItAgain) {
+    ui::NamesWindow& window = names();
+    control<QPushButton>(window, "cmdEditList")->click();
+    auto* editor = window.findChild<QWidget*>("NameEdit");
+    ASSERT_TRUE(editor);
+    const auto file = folder.path() / "NAMES.FIL";
+    EXPECT_EQ(editor->windowTitle(), QString::fromStdString("Edit: " + file.string()));
+    control<QPlainTextEdit>(*editor, "txtContent")->setPlainText("Zed,07 Mar 1952,10.30,A,5,74.00,40.43\n");
+    control<QPushButton>(*editor, "btnSave")->click();
+    EXPECT_EQ(folder.read("NAMES.FIL"), "Zed,07 Mar 1952,10.30,A,5,74.00,40.43\r\n");
+    ASSERT_EQ(list(window, "NamesOnFile")->count(), 1);
+    EXPECT_EQ(list(window, "NamesOnFile")->item(0)->text(), "Zed");
+}
+
+}  // namespace
+}  // namespace helion::test

@@ -1,0 +1,155 @@
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+
+#include <fstream>
+
+#include "ui/time_zone_window.h"
+#include "window_fixture.h"
+
+namespace helion::test {
+namespace {
+
+class LookUpTest : public WindowTest {
+protected:
+    void clickLabel(QWidget& window, const char* name) {
+        QTest::mouseClick(control<QLabel>(window, name), Qt::LeftButton);
+    }
+    // An atlas program in `atlasFolder` that runs the shell commands given.
+    void writeAtlas(const std::filesystem::path& atlasFolder, const std::string& commands) {
+        std::filesystem::create_directories(atlasFolder);
+        const auto program = atlasFolder / "helion-atlas";
+        std::ofstream(program) << "#!/bin/sh\necho \"$@\" > ARGUMENTS\n" << commands << "\n";
+        std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+    }
+    QString text(QWidget& window, const char* box) { return control(window, box)->text(); }
+};
+
+TEST_F(LookUpTest, TimeZoneHelpWritesTheOffsetIntoTheWindowThatOpenedIt) {
+    folder.write("TZ.DAT", "Central European,CET,-1\r\nGreenwich,GMT,0\r\nCentral European,XX,-2\r\nEastern,EST,5\r\n");
+    const struct {
+        bool inDiurnal;
+        int row;
+        const char *zone, *east;
+    } rows[] = {{false, 0, "-1", "optEast"},
+                {false, 1, "0", "optWest"},
+                {true, 2, "-1", "optDiurnalEast"},  // the first record of that name
+                {true, 3, "5", "optDiurnalWest"}};
+    for (const auto& row : rows) {
+        QWidget& window = row.inDiurnal ? static_cast<QWidget&>(*diurnal) : *natal;
+        clickLabel(window, "Label1");
+        ASSERT_TRUE(session.timeZoneWindow);
+        QListWidget* zones = control<QListWidget>(*session.timeZoneWindow, "lstTimeZones");
+        ASSERT_EQ(zones->count(), 4);
+        EXPECT_EQ(zones->item(3)->text(), "Eastern                          - EST  =   5");
+        session.timeZoneWindow->pick(row.row);
+        EXPECT_EQ(text(window, row.inDiurnal ? "txtDiurnalTZ" : "txtTZ"), row.zone);
+        EXPECT_TRUE(control<QRadioButton>(window, row.east)->isChecked());
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(LookUpTest, ACorruptTableKeepsTheZonesBeforeTheFault) {
+    const struct {
+        const char* content;  // nullptr: no TZ.DAT; "/": a folder in its place
+        int listed;
+    } rows[] = {{"Eastern,EST,5\r\nToo long a code,ABCDE,1\r\n", 1}, {"", 0}, {nullptr, 0}, {"/", 0}};
+    for (const auto& row : rows) {
+        std::filesystem::remove(folder.path() / "TZ.DAT");
+        if (row.content && std::string(row.content) == "/")
+            std::filesystem::create_directory(folder.path() / "TZ.DAT");
+        else if (row.content)
+            folder.write("TZ.DAT", row.content);
+        boxes.shown.clear();
+        clickLabel(*natal, "Label1");
+        EXPECT_EQ(control<QListWidget>(*session.timeZoneWindow, "lstTimeZones")->count(), row.listed);
+        EXPECT_EQ(shownTexts(), std::vector<std::string>{"The file TZ.DAT is corrupt."});
+    }
+    natal->pressOk();
+    EXPECT_FALSE(session.timeZoneWindow->isVisible());
+}
+
+TEST_F(LookUpTest, TheAtlasAnswerFillsThePlaceWhenAccepted) {
+    const auto atlas = folder.path() / "atlas";
+    writeAtlas(atlas, "printf '%s/\\r\\n' \"$(pwd)\" > PCATPATH.TXT\n"
+                      "printf '4.9333\\r\\n42N21\\r\\n71W04\\r\\nBoston\\r\\nLMT\\r\\n' > TSRTEMP.TXT");
+    session.state.settings.atlasDir = atlas.string() + "/";
+    control(*natal, "txtMonth")->setText("3");
+    control(*natal, "txtDay")->setText("7");
+    control(*natal, "txtYear")->setText("1852");
+    control(*natal, "txtBirthHour")->setText("9");
+    control(*natal, "txtBirthMinute")->setText("5");
+    control<QRadioButton>(*natal, "optPM")->setChecked(true);
+    control(*natal, "txtLongDeg")->setText("1");
+    for (const bool yes : {false, true}) {
+        boxes.answerYes = yes;
+        boxes.shown.clear();
+        clickLabel(*natal, "Label2");
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].caption, "Accept or Reject data");
+        EXPECT_EQ(text(*natal, "txtLongDeg"), yes ? "71" : "1");
+    }
+    EXPECT_EQ(text(*natal, "txtTZ"), "4.9333");
+    EXPECT_EQ(text(*natal, "txtLatMin"), "21");
+    EXPECT_TRUE(natal->isEnabled());
+    EXPECT_EQ(readTextFile(atlas / "ARGUMENTS").value_or(""), "--date 07 Mar 1852 --time 9.05 --ampm P\n");
+}
+
+TEST_F(LookUpTest, AMissingOrUnreadableAnswerFillsNothing) {
+    const auto atlas = folder.path() / "atlas";
+    const std::string pointHere = "printf '%s/\\r\\n' \"$(pwd)\" > PCATPATH.TXT\n";
+    const struct {
+        std::string commands;
+        const char* message;
+    } rows[] = {
+        {"rm -f PCATPATH.TXT TSRTEMP.TXT", "Cannot find the file called PCATPATH in the "},
+        {pointHere + "rm -f TSRTEMP.TXT", "Cannot find the file called TSRTEMP.TXT in the "},
+        {pointHere + ": > TSRTEMP.TXT", "The file TSRTEMP.TXT in the "},
+        {pointHere + "printf 'five\\r\\n42N21\\r\\n71W04\\r\\n' > TSRTEMP.TXT", "The file TSRTEMP.TXT in the "},
+    };
+    session.state.settings.atlasDir = atlas.string() + "/";
+    boxes.answerYes = true;
+    const InputWindowTexts before = diurnal->texts();
+    for (const auto& row : rows) {
+        writeAtlas(atlas, row.commands);
+        boxes.shown.clear();
+        clickLabel(*diurnal, "Label2");
+        ASSERT_EQ(boxes.shown.size(), 1u) << row.commands;
+        EXPECT_EQ(boxes.shown[0].caption, "Warning!");
+        EXPECT_TRUE(boxes.shown[0].text.starts_with(row.message)) << boxes.shown[0].text;
+        EXPECT_EQ(diurnal->texts().longitudeDegrees, before.longitudeDegrees);
+        EXPECT_EQ(diurnal->texts().zone, before.zone);
+    }
+}
+
+TEST_F(LookUpTest, AnAtlasThatCannotBeStartedAsksForItsFolder) {
+    const auto atlas = folder.path() / "found";
+    writeAtlas(atlas, "printf '%s/\\r\\n' \"$(pwd)\" > PCATPATH.TXT\n"
+                      "printf -- '-10\\r\\n33S52\\r\\n151E12\\r\\n' > TSRTEMP.TXT");
+    std::vector<std::optional<std::string>> answers = {atlas.string()};  // without its final "/"
+    session.askText = [&](const Message& prompt) {
+        EXPECT_EQ(prompt.caption, "Where do I find helion-atlas?");
+        auto answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    };
+    session.state.settings.atlasDir = (folder.path() / "nowhere").string() + "/";
+    boxes.answerYes = true;
+    clickLabel(*natal, "Label2");
+    EXPECT_EQ(session.state.settings.atlasDir, atlas.string() + "/");
+    EXPECT_EQ(text(*natal, "txtLongDeg"), "151");
+    EXPECT_TRUE(control<QRadioButton>(*natal, "optSouth")->isChecked());
+
+    const InputWindowTexts before = natal->texts();
+    session.state.settings.atlasDir = (folder.path() / "nowhere").string() + "/";
+    answers = {std::nullopt};  // the prompt cancelled
+    boxes.shown.clear();
+    clickLabel(*natal, "Label2");
+    EXPECT_TRUE(session.state.settings.atlasDir.empty());
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(natal->texts().zone, before.zone);
+}
+
+}  // namespace
+}  // namespace helion::test
