@@ -1,9 +1,13 @@
 // helion-cli: the command-line front end over the same core as the desktop program.
 #include <CLI/CLI.hpp>
+#include <clocale>
 
 #include "cli/commands.h"
 
 int main(int argc, char** argv) {
+    // The user's locale, as the desktop program runs under it: every number the program
+    // reads or writes must come out alike whatever its decimal separator.
+    std::setlocale(LC_ALL, "");
     CLI::App app{"Helion - Western tropical astrology from the command line"};
     app.require_subcommand(1);
     helion::cli::addChartCommand(app);
