@@ -3,10 +3,12 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 PACKAGE_BUILD ?= build-package
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: deps build run test test-normal test-asan bench font package clean
+.PHONY: deps build run test test-normal test-locale test-fuzz test-asan fuzz fuzz-build bench font package clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -24,13 +26,30 @@ run: deps $(BUILD)/build.ninja
 test-normal: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The normal build once more under a locale whose decimal separator is the comma: numbers
+# in files, records and boxes must read and print alike under every locale.
+test-locale: build
+	cd $(BUILD) && LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 ctest --output-on-failure -j $(JOBS)
+
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DHELION_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-test: test-normal test-asan
+# The readers of user-editable files under libFuzzer (clang), each for FUZZ_SECONDS.
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DHELION_FUZZ=ON -DHELION_TESTS=OFF -DHELION_DESKTOP=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target helion_fuzzers
+
+fuzz: fuzz-build
+	bash tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+test-fuzz: fuzz-build
+	bash tools/fuzz.sh $(FUZZ_BUILD) 10
+
+test: test-normal test-locale test-fuzz test-asan
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DHELION_TESTS=OFF -DHELION_BENCH=ON
@@ -49,4 +68,4 @@ package: deps
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target package
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD)

@@ -22,6 +22,7 @@ struct Query {
 class RecordingEphemeris final : public Ephemeris {
 public:
     explicit RecordingEphemeris(const Ephemeris& inner) : inner_(inner) {}
+    EphemerisReach reach(double jd) const override { return inner_.reach(jd); }
     LongitudeAndSpeed longitude(double jd, int body) const override {
         queries.push_back({jd, body, false});
         return inner_.longitude(jd, body);

@@ -15,6 +15,8 @@ packages=(
   fonts-liberation2 tzdata
   xvfb xauth openbox xdotool x11-utils
   dpkg-dev appstream desktop-file-utils debootstrap
+  locales
+  clang-14 libclang-rt-14-dev
 )
 if [ "${1:-}" = "--font-tools" ]; then
   packages+=(python3-fontforge fonts-noto-core)
@@ -28,9 +30,18 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 
 if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The test suite runs once more under a locale whose decimal separator is the comma.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "Generating the locale de_DE.UTF-8"
+  "${sudo[@]}" sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo[@]}" locale-gen
+fi

@@ -1,6 +1,6 @@
 #include "cli/chart_json.h"
 
-#include <cstdio>
+#include <charconv>
 #include <nlohmann/json.hpp>
 
 #include "core/reports/angle_text.h"
@@ -9,10 +9,11 @@
 namespace helion::cli {
 namespace {
 
+// 17 significant digits with a decimal point under every locale.
 std::string number(double v) {
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17g", v);
-    return buffer;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 17).ptr;
+    return std::string(buffer, end);
 }
 
 std::string text(const std::string& s) { return nlohmann::json(s).dump(); }

@@ -79,7 +79,7 @@ void printMessages(const std::vector<Message>& messages) {
 }
 
 std::optional<OptionValues> loadProgramOptions(const ChartOptions& options) {
-    const OptionsLoad load = loadOptions(programFolder(options) / kOptionsFile, OptionValues{});
+    const OptionsLoad load = loadOptions(programFolder(options) / kOptionsFile);
     printMessages(load.messages);
     if (!load.messages.empty()) {
         setExitStatus(kDataProblem);

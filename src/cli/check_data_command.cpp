@@ -12,15 +12,21 @@ namespace helion::cli {
 
 namespace {
 
+void printLines(const FileCheck& check, const std::vector<LineProblem>& lines, const char* kind) {
+    for (const auto& problem : lines) {
+        std::cout << "  " << check.file;
+        if (problem.line > 0) std::cout << ':' << problem.line;
+        std::cout << ": " << kind << problem.text << '\n';
+    }
+}
+
 void printCheck(const FileCheck& check) {
     std::cout << check.file << ": " << (check.loaded.empty() ? "not loaded" : check.loaded);
     if (!check.problems.empty()) std::cout << ", " << check.problems.size() << " problem(s)";
+    if (!check.warnings.empty()) std::cout << ", " << check.warnings.size() << " warning(s)";
     std::cout << '\n';
-    for (const auto& problem : check.problems) {
-        std::cout << "  " << check.file;
-        if (problem.line > 0) std::cout << ':' << problem.line;
-        std::cout << ": " << problem.text << '\n';
-    }
+    printLines(check, check.problems, "");
+    printLines(check, check.warnings, "warning: ");
 }
 
 void runCheckData(const std::string& folderOption) {
@@ -37,13 +43,15 @@ void runCheckData(const std::string& folderOption) {
         return;
     }
     std::cout << "Checking the data files in " << folder.string() << '\n';
-    std::size_t problems = 0;
+    std::size_t problems = 0, warnings = 0;
     const auto checks = checkDataFolder(folder);
     for (const auto& check : checks) {
         printCheck(check);
         problems += check.problems.size();
+        warnings += check.warnings.size();
     }
-    std::cout << checks.size() << " files checked, " << problems << " problem(s)\n";
+    std::cout << checks.size() << " files checked, " << problems << " problem(s), " << warnings
+              << " warning(s)\n";
     setExitStatus(problems == 0 ? 0 : 1);
 }
 

@@ -15,8 +15,9 @@ void addClipboardOption(CLI::App& command, std::string& clipboardFile) {
 }
 
 void writeClipboardFile(const std::string& clipboardText, const std::string& clipboardFile) {
-    if (writeFileAtomically(clipboardFile, clipboardText)) return;
-    std::cerr << kErrorCaption << " The file " << clipboardFile << " cannot be written.\n";
+    const FileWrite written = writeFileAtomically(clipboardFile, clipboardText);
+    if (written) return;
+    std::cerr << kErrorCaption << " The file " << clipboardFile << cannotBeWritten(written) << "\n";
     setExitStatus(kBadInput);
 }
 

@@ -18,7 +18,7 @@ namespace {
 
 struct ReportOptions {
     ChartOptions chart;
-    std::string saveFile;
+    std::optional<std::string> saveFile;
     std::string clipboardFile;  // cosmodynes only
 };
 
@@ -34,6 +34,11 @@ std::string withLineFeeds(const std::string& windowText) {
 }
 
 void runReport(ReportKind kind, const ReportOptions& options) {
+    if (options.saveFile && options.saveFile->empty()) {
+        std::cerr << "helion-cli: --save: no file name was given\n";
+        setExitStatus(kBadInput);
+        return;
+    }
     const std::optional<OptionValues> values = loadProgramOptions(options.chart);
     if (!values) return;
     const std::optional<ChartTables> charts = runCharts(options.chart, *values);
@@ -47,11 +52,11 @@ void runReport(ReportKind kind, const ReportOptions& options) {
     const std::optional<std::string> text = presentReport(buffer, report);
     printMessages(report.messages);
     printMessages(buffer.takeMessages());
-    if (options.saveFile.empty()) {
+    if (!options.saveFile) {
         if (text) std::cout << withLineFeeds(*text);
         return;
     }
-    if (const auto problem = saveDocument(buffer, options.saveFile, (*values)[option::SavedPageLength])) {
+    if (const auto problem = saveDocument(buffer, *options.saveFile, (*values)[option::SavedPageLength])) {
         printMessages({*problem});
         setExitStatus(kBadInput);
     }

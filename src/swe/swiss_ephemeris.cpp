@@ -2,6 +2,7 @@
 
 #include <swephexp.h>
 
+#include <algorithm>
 #include <string>
 #include <system_error>
 
@@ -22,14 +23,21 @@ bool holdsEphemerisFiles(const std::filesystem::path& folder) {
 
 struct Coordinates {
     double values[6];
+    EphemerisReach reach;
 };
+
+// A negative return is the library's error (the moment is outside every ephemeris it
+// has); a return without the files flag means it fell back to its analytical theory
+// because no file covers the moment, and its error text then says which file it missed.
+EphemerisReach reachOf(int32 returned) {
+    if (returned < 0) return EphemerisReach::Beyond;
+    return (returned & SEFLG_SWIEPH) != 0 ? EphemerisReach::Files : EphemerisReach::AnalyticalTheory;
+}
 
 Coordinates calculate(double jdUt, int body, int32 flags) {
     Coordinates c{};
     char error[AS_MAXCH] = "";
-    // The library's return code is not examined: what it leaves in the array is used
-    // (with missing files it falls back to its analytical ephemeris by itself).
-    swe_calc(jdUt + swe_deltat(jdUt), body, flags, c.values, error);
+    c.reach = reachOf(swe_calc(jdUt + swe_deltat(jdUt), body, flags, c.values, error));
     return c;
 }
 
@@ -46,6 +54,16 @@ SwissEphemeris::SwissEphemeris(const std::filesystem::path& ephemerisFolder) {
 }
 
 SwissEphemeris::~SwissEphemeris() { swe_close(); }
+
+EphemerisReach SwissEphemeris::reach(double jdUt) const {
+    EphemerisReach worst = EphemerisReach::Files;
+    for (int body = body::Sun; body <= body::Pluto; ++body) {
+        for (const int32 flags : {kEclipticFlags, kEquatorialFlags}) {
+            worst = std::max(worst, calculate(jdUt, body, flags).reach);
+        }
+    }
+    return worst;
+}
 
 LongitudeAndSpeed SwissEphemeris::longitude(double jdUt, int body) const {
     const Coordinates c = calculate(jdUt, body, kEclipticFlags);

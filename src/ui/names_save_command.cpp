@@ -28,7 +28,7 @@ void saveToNamesFile(Session& session, const InputWindowTexts& texts, QWidget* p
     for (const NameRecord& same : recordsNamed(file, texts.name))
         if (messages.askYesNo(replaceNameQuestion(texts.name, same))) replaced.push_back(same.line);
     const std::string newText = namesFileAfterSave(*oldText, replaced, namesRecordLine(texts));
-    if (const auto failure = replaceNamesFile(*chosen, *oldText, newText, writeFileAtomically)) {
+    if (const auto failure = replaceNamesFile(*chosen, *oldText, newText)) {
         messages.show(*failure, MessageIcon::Stop);
         return;
     }

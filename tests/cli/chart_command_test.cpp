@@ -85,5 +85,25 @@ TEST(ChartCommand, HouseSystemComesFromTheProgramOptionsUnlessGiven) {
     EXPECT_TRUE(broken.out.empty());
 }
 
+// A moment outside the library's range stops with the range; the library's analytical
+// theory and a rolled date are told on standard error while the chart goes on.
+TEST(ChartCommand, DatesTheEphemerisOrTheCalendarChangeAreTold) {
+    struct Row {
+        const char* date;
+        int status;
+        const char* error;
+    };
+    for (const Row& row : {Row{"07 Mar -5000", 2, "Warning! Charts can be computed for dates from 28 Feb -3001"},
+                           Row{"07 Mar 1700", 0, "Information No ephemeris file covers a date of this chart"},
+                           Row{"31 Apr 1952", 0, "Information The natal date 4/31/1952 does not exist; the chart "
+                                                 "is computed for 5/1/1952."}}) {
+        const CliResult r = runCli(std::string("chart --natal 'X,") + row.date + ",10.30,A,5,74.00,40.43' "
+                                   "--diurnal 'Y,06 Dec 2026,12.00,P,5,74.00,40.43'");
+        EXPECT_EQ(r.status, row.status) << row.date;
+        EXPECT_EQ(r.out.empty(), row.status != 0) << row.date;
+        EXPECT_NE(r.err.find(row.error), std::string::npos) << r.err;
+    }
+}
+
 }  // namespace
 }  // namespace helion::test

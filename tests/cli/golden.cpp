@@ -36,6 +36,12 @@ const std::vector<GoldenCase>& goldenCases() {
         {"second_person",
          sampleNatal() + " --diurnal 'Partner,21 Jun 1955,11.15,P,6,87.39,41.51' --second-person" +
              folderOption("standard")},
+        {"porphyry",
+         "--natal 'Leap Day,29 Feb 1960,3.15,A,-5.5,-77.13,28.36' --diurnal 'Delhi,15 Aug 2026,6.00,P,-5.5,-77.13,28.36' "
+         "--house O" + folderOption("standard")},
+        {"meridian",
+         "--natal 'Arctic Chart,21 Dec 1980,11.20,P,-1,-18.57,69.39' "
+         "--diurnal 'Tromso,21 Jun 2026,12.00,A,-2,-18.57,69.39' --house M" + folderOption("standard")},
     };
     return cases;
 }

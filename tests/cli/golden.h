@@ -20,7 +20,9 @@ std::string folderOption(const char* folder);
 const std::string& sampleNatal();
 
 // North-west; south-east with Koch houses and the minor aspects in the grid; a Moon at
-// 29 PIS 59.8 with Venus and Pluto at 29.7 degrees of their signs; a second person.
+// 29 PIS 59.8 with Venus and Pluto at 29.7 degrees of their signs; a second person;
+// Porphyry houses on a leap day in a half-hour zone east of Greenwich; Meridian houses
+// above the polar circle.
 const std::vector<GoldenCase>& goldenCases();
 
 std::string readFile(const std::filesystem::path& path);

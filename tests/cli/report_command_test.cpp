@@ -80,11 +80,16 @@ TEST(ReportCommand, RefusesWhatItCannotUse) {
     EXPECT_EQ(noOptions.status, 1);
     EXPECT_EQ(noOptions.out, "");
     EXPECT_NE(noOptions.err.find("Error!"), std::string::npos) << noOptions.err;
+    EXPECT_EQ(noOptions.err.find("values in use"), std::string::npos) << "none are in use: " << noOptions.err;
 
     const CliResult unwritable =
         runCli("report natal " + records + folderOption("standard") + " --save /nonexistent-dir/REPORT.DOC");
     EXPECT_EQ(unwritable.status, 2);
-    EXPECT_FALSE(unwritable.err.empty());
+    EXPECT_NE(unwritable.err.find("cannot be written: its folder does not exist."), std::string::npos) << unwritable.err;
+
+    const CliResult noName = runCli("report natal " + records + folderOption("standard") + " --save ''");
+    EXPECT_EQ(noName.status, 2);
+    EXPECT_EQ(noName.out, "") << "an empty file name is not standard output";
 
     EXPECT_NE(runCli("report " + records).status, 0);  // no report named
 }

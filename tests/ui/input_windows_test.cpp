@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "core/chart/pipeline.h"
 #include "window_fixture.h"
 
 namespace helion::test {
@@ -184,6 +185,28 @@ TEST_F(InputWindowTest, LeftClickOnTheBareDiurnalWindowComputesTheChart) {
     }
     QTest::mouseClick(diurnal.get(), Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_TRUE(session.state.chartsComputed);
+}
+
+// The desktop tells what the command line tells: a moment the ephemeris cannot compute
+// stops the chart, a date that does not exist goes on as the day the calendar makes of it.
+TEST_F(InputWindowTest, OkTellsOfDatesTheEphemerisOrTheCalendarChange) {
+    auto ephemeris = std::make_unique<FakeEphemeris>();
+    ephemeris->computableFromJd = 625000.0;
+    session.ephemeris = std::move(ephemeris);
+    natal->show();
+    natal->setTexts({"Old", "3", "7", "-5000", "10", "30", "5", "74", "0", "40", "43"});
+    control<QPushButton>(*natal, "cmdOK")->click();
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{kBeyondEphemerisText});
+    EXPECT_FALSE(session.state.chartsComputed);
+    EXPECT_TRUE(natal->isVisible());
+
+    boxes.shown.clear();
+    natal->setTexts({"Rolled", "4", "31", "1952", "10", "30", "5", "74", "0", "40", "43"});
+    control<QPushButton>(*natal, "cmdOK")->click();
+    EXPECT_TRUE(session.state.chartsComputed);
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{
+                                "The natal date 4/31/1952 does not exist; the chart is computed for 5/1/1952."});
+    EXPECT_EQ(boxes.shown.at(0).caption, "Information");
 }
 
 }  // namespace

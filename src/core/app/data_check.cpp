@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <cctype>
 #include <set>
+#include <span>
+
+#include "core/app/value_ranges.h"
+#include "core/base/file_error.h"
+#include "core/base/numeric_text.h"
+#include "core/input/chart_input.h"
 
 #include "core/config/help_files.h"
 #include "core/config/options.h"
@@ -24,54 +30,100 @@ void addMessages(const std::vector<Message>& messages, FileCheck& check) {
     for (const auto& message : messages) check.problems.push_back({0, message.text});
 }
 
+void sortByLine(std::vector<LineProblem>& problems) {
+    std::ranges::stable_sort(problems, {}, &LineProblem::line);
+}
+
+// A file that holds fewer value lines than it has entries leaves the others unset.
+void checkCount(std::size_t read, int entries, std::string_view what, FileCheck& check) {
+    if (read == 0 || read >= static_cast<std::size_t>(entries)) return;
+    check.problems.push_back({0, "holds " + std::to_string(read) + " value lines of " + std::to_string(entries) +
+                                     ": " + std::string(what) + " " + std::to_string(read + 1) + " to " +
+                                     std::to_string(entries) + " are not set by it"});
+}
+
 FileCheck checkOptions(const std::filesystem::path& file) {
-    const OptionsLoad load = loadOptions(file, OptionValues{});
-    FileCheck check{fileNameOf(file), {}, load.problems};
+    const OptionsLoad load = loadOptions(file);
+    FileCheck check{fileNameOf(file), {}, load.problems, {}};
     addMessages(load.messages, check);
-    if (load.messages.empty()) check.loaded = counted(load.entriesRead, "entries read");
+    if (!load.messages.empty()) return check;
+    check.loaded = counted(load.entriesRead, "entries read");
+    const auto values = std::span<const float>(load.values.value).subspan(1, load.entriesRead);
+    for (auto& problem : valuesOutsideRanges(values, optionRanges()))
+        check.problems.push_back(std::move(problem));
+    sortByLine(check.problems);
+    checkCount(load.entriesRead, kOptionEntries, "entries", check);
     return check;
 }
 
 FileCheck checkOrbs(const std::filesystem::path& file) {
-    const OrbTableLoad load = loadOrbTable(file, OrbTable{});
-    FileCheck check{fileNameOf(file), load.messages.empty() ? counted(load.orbsRead, "orbs read") : "", load.problems};
+    const OrbTableLoad load = loadOrbTable(file);
+    FileCheck check{fileNameOf(file), {}, load.problems, {}};
     addMessages(load.messages, check);
+    if (!load.messages.empty()) return check;
+    check.loaded = counted(load.orbsRead, "orbs read");
+    const auto orbs = std::span<const float>(load.table.orb).subspan(1, load.orbsRead);
+    for (auto& problem : valuesOutsideRanges(orbs, orbRanges())) check.problems.push_back(std::move(problem));
+    sortByLine(check.problems);
+    checkCount(load.orbsRead, kOrbLines, "orbs", check);
     return check;
+}
+
+void warnWhenEmpty(std::size_t entries, std::string_view what, FileCheck& check) {
+    if (entries == 0 && check.problems.empty())
+        check.warnings.push_back({0, "the file holds no " + std::string(what)});
 }
 
 FileCheck checkTimeZones(const std::filesystem::path& file) {
     const TimeZoneTable table = loadTimeZoneTable(file);
-    return {fileNameOf(file), counted(table.zones.size(), "time zones"), table.problems};
+    FileCheck check{fileNameOf(file), counted(table.zones.size(), "time zones"), table.problems, {}};
+    for (const auto& zone : table.zones) {
+        const double hours = numericValue(zone.offset);
+        if (hours < kLowestZoneHours || hours > kHighestZoneHours)
+            check.problems.push_back(
+                {zone.line, "the offset " + zone.offset + " is outside -13 to 12 hours, which the input windows refuse"});
+    }
+    sortByLine(check.problems);
+    warnWhenEmpty(table.zones.size(), "time zones", check);
+    return check;
 }
 
 FileCheck checkCities(const std::filesystem::path& file) {
     const CitiesFile cities = loadCitiesFile(file);
-    FileCheck check{fileNameOf(file), counted(cities.cities.size(), "places"), cities.problems};
+    FileCheck check{fileNameOf(file), counted(cities.cities.size(), "places"), cities.problems, {}};
     for (const auto& city : cities.cities)
         for (const auto& fault : decodeCity(city).faults) check.problems.push_back({city.line, fault});
+    warnWhenEmpty(cities.cities.size(), "places", check);
     return check;
 }
 
 FileCheck checkNames(const std::filesystem::path& file) {
     const NamesFile names = loadNamesFile(file);
-    FileCheck check{fileNameOf(file), counted(names.names.size(), "names"), names.problems};
-    for (const auto& record : names.names)
-        if (const auto parse = parseNamesRecord(record.text); !parse.texts)
+    FileCheck check{fileNameOf(file), counted(names.names.size(), "names"), names.problems, {}};
+    for (const auto& record : names.names) {
+        const auto parse = parseNamesRecord(record.text);
+        if (!parse.texts) {
             check.problems.push_back({record.line, parse.error});
+            continue;
+        }
+        for (const std::string& fault : inputWindowFaults(*parse.texts))
+            check.problems.push_back({record.line, "the chart computation refuses the record: " + fault});
+    }
+    warnWhenEmpty(names.names.size(), "names", check);
     return check;
 }
 
 FileCheck checkSettings(const std::filesystem::path& folder) {
     const SettingsRead read = readSettings(folder);
-    FileCheck check{std::string(kSettingsFile), read.error ? "" : "settings read", read.problems};
+    FileCheck check{std::string(kSettingsFile), read.error ? "" : "settings read", read.problems, {}};
     if (read.error) check.problems.push_back({0, read.error->text});
     return check;
 }
 
 FileCheck checkHelpText(const std::filesystem::path& file) {
     const auto text = readTextFile(file);
-    FileCheck check{fileNameOf(file), {}, {}};
-    if (!text) check.problems.push_back({0, "the file is missing or cannot be read"});
+    FileCheck check{fileNameOf(file), {}, {}, {}};
+    if (!text) check.problems.push_back({0, "the file cannot be read: " + whyUnreadable(file)});
     else if (!looksLikeText(*text)) check.problems.push_back({0, "not a text file"});
     else if (splitLines(*text).empty()) check.problems.push_back({0, "the file is empty"});
     else check.loaded = counted(splitLines(*text).size(), "lines");

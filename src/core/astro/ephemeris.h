@@ -18,9 +18,16 @@ struct LongitudeAndSpeed {
     double speedDegPerDay; // daily motion in longitude
 };
 
+// How the positions of a moment come about: from the ephemeris files, from the library's
+// analytical theory because no file covers the moment, or not at all (outside the
+// library's range the positions are meaningless).
+enum class EphemerisReach { Files, AnalyticalTheory, Beyond };
+
 class Ephemeris {
 public:
     virtual ~Ephemeris() = default;
+    // Asks for every body at the moment and tells the worst way any of them was computed.
+    virtual EphemerisReach reach(double jdUt) const = 0;
     virtual LongitudeAndSpeed longitude(double jdUt, int body) const = 0;
     // Declination in degrees, north positive.
     virtual double declination(double jdUt, int body) const = 0;

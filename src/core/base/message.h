@@ -8,6 +8,7 @@ namespace helion {
 
 inline constexpr const char* kWarningCaption = "Warning!";
 inline constexpr const char* kErrorCaption = "Error!";
+inline constexpr const char* kInformationCaption = "Information";
 
 struct Message {
     std::string caption;

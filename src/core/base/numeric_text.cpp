@@ -58,6 +58,8 @@ double numericValue(std::string_view text) {
     return number.empty() ? 0.0 : decimalValue(number);
 }
 
+std::string_view leadingNumber(std::string_view text) { return numberPrefix(withoutLeadingBlanks(text)); }
+
 bool startsWithNumber(std::string_view text) { return !numberPrefix(withoutLeadingBlanks(text)).empty(); }
 
 std::optional<double> exactNumber(std::string_view text) {

@@ -14,6 +14,9 @@ namespace helion {
 // "abc" is 0, "-.5" is -0.5.
 double numericValue(std::string_view text);
 
+// The number that numericValue reads, as written: "8" of " 8,5"; empty when there is none.
+std::string_view leadingNumber(std::string_view text);
+
 // Whether the text starts with a number that numericValue reads.
 bool startsWithNumber(std::string_view text);
 

@@ -4,8 +4,6 @@
 #include <iterator>
 #include <system_error>
 
-#include <unistd.h>
-
 namespace helion {
 
 std::optional<std::string> readTextFile(const std::filesystem::path& path) {
@@ -45,30 +43,6 @@ bool looksLikeText(std::string_view text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f') return false;
         if (byte == 0x7f) return false;
-    }
-    return true;
-}
-
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view content) {
-    auto temporary = path;
-    temporary += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
     }
     return true;
 }

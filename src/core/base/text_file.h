@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/atomic_write.h"
+
 namespace helion {
 
 inline constexpr std::string_view kLineBreak = "\r\n";
@@ -25,10 +27,6 @@ std::string_view trimmed(std::string_view text);
 // False when the text holds control characters other than tab, CR, LF and form feed:
 // a binary file given where a text file was expected.
 bool looksLikeText(std::string_view text);
-
-// Replaces the file in one step: the content goes to a temporary file in the same
-// folder, which is then renamed over the target, so a failure leaves the old file whole.
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view content);
 
 // The file name alone, as messages name a file.
 std::string fileNameOf(const std::filesystem::path& path);

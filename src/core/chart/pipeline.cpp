@@ -1,5 +1,8 @@
 #include "core/chart/pipeline.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "core/astro/angles.h"
 #include "core/astro/ephemeris_fill.h"
 #include "core/astro/houses.h"
@@ -146,6 +149,19 @@ void computeMinor(RunContext& run, const HouseAngles& diurnalAngles, const Chart
     placeAndDeclinate(t.minorProgressed, t.natalObliquity);
 }
 
+// The worst reach of the moments, and the message it calls for: beyond the library's
+// range the positions are meaningless and the run stops; the analytical theory only warns.
+std::optional<Message> reachMessage(const Ephemeris& ephemeris, std::initializer_list<double> moments) {
+    EphemerisReach worst = EphemerisReach::Files;
+    for (const double jd : moments) worst = std::max(worst, ephemeris.reach(jd));
+    switch (worst) {
+        case EphemerisReach::Beyond: return Message{kWarningCaption, kBeyondEphemerisText};
+        case EphemerisReach::AnalyticalTheory: return Message{kInformationCaption, kAnalyticalTheoryText};
+        case EphemerisReach::Files: break;
+    }
+    return std::nullopt;
+}
+
 double chartJulianDay(const ChartInput& input) {
     return julianDay(dayNumber({input.year, input.month, input.day}), dayFraction(input.time, input.pm(), input.zone));
 }
@@ -169,11 +185,21 @@ ChartRun computeCharts(const ChartRequest& request, const Ephemeris& ephemeris, 
     t.diurnalMoment = momentAt(chartJulianDay(t.diurnalInput));
     t.progressedMoment = momentAt(progressedMoment(t.natalMoment.jd, t.diurnalMoment.jd));
 
+    const auto reach = reachMessage(ephemeris, {t.natalMoment.jd, t.diurnalMoment.jd, t.progressedMoment.jd});
+    if (reach && reach->caption == kWarningCaption) {
+        result.messages.push_back(*reach);
+        return result;
+    }
+
     RunContext run{request, ephemeris, t};
     computeNatal(run, t.natalInput);
     computeProgressed(run, t.natalInput, t.diurnalInput);
     const HouseAngles diurnalAngles = computeDiurnal(run, t.diurnalInput);
     computeMinor(run, diurnalAngles, previous, result.messages);
+    if (reach) result.messages.push_back(*reach);
+    for (Message& notice : rolledDateNotices(request.natal, request.diurnal, request.dateOrder)) {
+        result.messages.push_back(std::move(notice));
+    }
 
     result.tables = std::move(t);
     return result;

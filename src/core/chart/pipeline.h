@@ -13,6 +13,13 @@
 
 namespace helion {
 
+// The dates whose every moment, in every time zone, the ephemeris library can compute.
+inline constexpr const char* kBeyondEphemerisText =
+    "Charts can be computed for dates from 28 Feb -3001 to 31 Dec 2099 only. Please correct.";
+inline constexpr const char* kAnalyticalTheoryText =
+    "No ephemeris file covers a date of this chart: its Sun, Moon and planets come from the "
+    "ephemeris library's analytical theory, which is less precise.";
+
 struct ChartRequest {
     InputWindowTexts natal;
     InputWindowTexts diurnal;

@@ -51,6 +51,9 @@ struct OptionsLoad {
 
 // Reads an options file over the previous values: entries for which the file has no
 // line keep theirs, and a file that cannot be used changes nothing.
+// A message that the file cannot be used adds that the values in use are kept.
 OptionsLoad loadOptions(const std::filesystem::path& file, const OptionValues& previous);
+// Reads an options file where no values are in use yet (the command line, the data check).
+OptionsLoad loadOptions(const std::filesystem::path& file);
 
 }  // namespace helion

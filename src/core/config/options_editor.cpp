@@ -21,9 +21,10 @@ std::optional<Message> restoreDefaultOptions(const std::filesystem::path& progra
         return Message{kErrorCaption, "The master options file " + master.string() +
                                           " cannot be read, so the default options cannot be restored. " +
                                           std::string(kOptionsFile) + " is left as it was."};
-    if (!writeFileAtomically(programFolder / kOptionsFile, *content))
+    const FileWrite written = writeFileAtomically(programFolder / kOptionsFile, *content);
+    if (!written)
         return Message{kErrorCaption, "The file " + (programFolder / kOptionsFile).string() +
-                                          " cannot be written. It is left as it was."};
+                                          cannotBeWritten(written) + " It is left as it was."};
     return std::nullopt;
 }
 

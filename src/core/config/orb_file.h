@@ -42,6 +42,9 @@ struct OrbTableLoad {
 
 // Reads an orb file over the previous table. A file that cannot be opened, is not
 // text, holds no orb or more than 17 orb lines leaves the previous table whole.
+// A message that the file cannot be used adds that the values in use are kept.
 OrbTableLoad loadOrbTable(const std::filesystem::path& file, const OrbTable& previous);
+// Reads an orb file where no orbs are in use yet (the data check).
+OrbTableLoad loadOrbTable(const std::filesystem::path& file);
 
 }  // namespace helion

@@ -12,8 +12,6 @@ namespace helion {
 
 namespace {
 
-bool isWritableFolder(const std::filesystem::path& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
-
 // A program file (helion, helion-cli) beside the data in an unpacked copy is not data.
 bool isProgramFile(const std::filesystem::directory_entry& entry) {
     std::error_code error;
@@ -49,6 +47,8 @@ std::vector<Message> fillFrom(const std::filesystem::path& shipped, const std::f
 
 }  // namespace
 
+bool isWritableFolder(const std::filesystem::path& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
+
 bool holdsShippedData(const std::filesystem::path& folder) {
     std::error_code error;
     return std::filesystem::is_regular_file(folder / kOptionsMasterFile, error);
@@ -56,8 +56,8 @@ bool holdsShippedData(const std::filesystem::path& folder) {
 
 ProgramFolder resolveProgramFolder(const std::filesystem::path& executableDir,
                                    const std::filesystem::path& shippedDataDir,
-                                   const std::filesystem::path& userDataHome) {
-    if (holdsShippedData(executableDir) && isWritableFolder(executableDir)) return {executableDir, false, {}};
+                                   const std::filesystem::path& userDataHome, FolderCheck isWritable) {
+    if (holdsShippedData(executableDir) && isWritable(executableDir)) return {executableDir, false, {}};
     ProgramFolder result{userDataHome / kUserFolderName, true, {}};
     result.messages = fillFrom(shippedDataDir, result.folder);
     return result;

@@ -33,11 +33,18 @@ struct ProgramFolder {
 // A folder holds the shipped data when it holds the master options file.
 bool holdsShippedData(const std::filesystem::path& folder);
 
+// Whether the process may create and replace files in the folder.
+bool isWritableFolder(const std::filesystem::path& folder);
+using FolderCheck = bool (*)(const std::filesystem::path& folder);
+
 // Decides the program folder as described above, and fills the per-user folder from
-// `shippedDataDir` when that is the one chosen.
+// `shippedDataDir` when that is the one chosen. `isWritable` decides whether the
+// executable's folder may be written (tests that run as root, who may write anywhere,
+// give their own).
 ProgramFolder resolveProgramFolder(const std::filesystem::path& executableDir,
                                    const std::filesystem::path& shippedDataDir,
-                                   const std::filesystem::path& userDataHome);
+                                   const std::filesystem::path& userDataHome,
+                                   FolderCheck isWritable = isWritableFolder);
 
 // The executable's folder or the data folder installed beside it, whichever holds the
 // shipped data first.

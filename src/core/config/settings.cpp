@@ -145,8 +145,9 @@ std::string formatSettings(const Settings& settings) {
 
 std::optional<Message> writeSettings(const std::filesystem::path& programFolder, const Settings& settings) {
     const auto file = programFolder / kSettingsFile;
-    if (writeFileAtomically(file, formatSettings(settings))) return std::nullopt;
-    return Message{kErrorCaption, "The settings file " + file.string() + " cannot be written."};
+    const FileWrite written = writeFileAtomically(file, formatSettings(settings));
+    if (written) return std::nullopt;
+    return Message{kErrorCaption, "The settings file " + file.string() + cannotBeWritten(written)};
 }
 
 }  // namespace helion

@@ -1,6 +1,7 @@
 #include "core/config/value_lines.h"
 
 #include <cctype>
+#include <cmath>
 #include <string>
 
 #include "core/base/text_file.h"
@@ -33,8 +34,17 @@ ValueLines parseValueLines(std::string_view text) {
         const std::string_view field = line.substr(0, kValueWidth);
         const double value = numericValue(field);
         result.values.push_back(static_cast<float>(value));
+        const std::string_view number = leadingNumber(field);
+        const std::string_view afterNumber = field.substr(field.find(number) + number.size());
         if (!startsWithNumber(field))
             result.problems.push_back({lineNumber, "no number in the first 7 characters; the value is read as 0"});
+        else if (!std::isfinite(static_cast<float>(value)))
+            result.problems.push_back(
+                {lineNumber, "the number " + std::string(number) + " is too large to be held"});
+        else if (!afterNumber.empty() && afterNumber.front() != ' ' && afterNumber.front() != '\t')
+            result.problems.push_back({lineNumber, "\"" + std::string(trimmed(field)) + "\" is read as " +
+                                                       std::string(number) + ": a number is written with a point "
+                                                       "and digits only"});
         else if (line.size() > kValueWidth && isNumberCharacter(line[kValueWidth - 1]) &&
                  isNumberCharacter(line[kValueWidth]))
             result.problems.push_back({lineNumber, "the number runs past the 7th character and is cut to " +
@@ -43,12 +53,15 @@ ValueLines parseValueLines(std::string_view text) {
     return result;
 }
 
+Message ValueFile::errorKeepingValuesInUse() const {
+    return {error->caption, error->text + " The values in use are kept."};
+}
+
 ValueFile readValueFile(const std::filesystem::path& path, std::size_t maxLines, std::string_view kind) {
     ValueFile file;
     const std::string named = std::string("The ") + std::string(kind) + " " + path.string();
-    const std::string kept = " The values in use are kept.";
     const auto fail = [&](const std::string& what) {
-        file.error = Message{kErrorCaption, named + what + kept};
+        file.error = Message{kErrorCaption, named + what};
         return file;
     };
     const auto text = readTextFile(path);

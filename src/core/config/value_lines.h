@@ -31,6 +31,8 @@ struct ValueFile {
     // Set when the file must not be used: it cannot be read, is not text, holds no value
     // or more than the allowed number of lines. The caller then keeps its old values.
     std::optional<Message> error;
+    // The error's message for a program that keeps the values it already uses.
+    Message errorKeepingValuesInUse() const;
 };
 
 // Reads and checks a value file; `kind` names it in messages ("options file").

@@ -46,16 +46,30 @@ struct ChartInput {
     bool pm() const { return halfDay == "P.M."; }
 };
 
+// The time zones the input windows take, in hours added to local time to get UT.
+inline constexpr double kLowestZoneHours = -13.0;
+inline constexpr double kHighestZoneHours = 12.0;
+
 inline constexpr const char* kNatalErrorText = "Error in natal input data section. Please correct.";
 inline constexpr const char* kDiurnalErrorText = "Error in diurnal input data section. Please correct.";
 inline constexpr const char* kLatitudeText =
     "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house systems.";
+
+// What the input-present and range checks refuse in one window, in words; empty when
+// the window passes them. The latitude limit, which depends on the house system, is left
+// out. The data check runs every names record through it.
+std::vector<std::string> inputWindowFaults(const InputWindowTexts& w);
 
 // Runs the four validators in order (input present, latitude limit, natal ranges,
 // diurnal ranges) and returns every message they show, each captioned "Warning!".
 // An empty result means the input is accepted.
 std::vector<Message> validateChartInput(const InputWindowTexts& natal, const InputWindowTexts& diurnal,
                                         bool meridianHouses);
+
+// An "Information" notice for each window whose date does not exist (31 April, 29 February
+// 1900): the chart goes on with the day the calendar count makes of it (1 May, 1 March).
+std::vector<Message> rolledDateNotices(const InputWindowTexts& natal, const InputWindowTexts& diurnal,
+                                       DateOrder order);
 
 ChartInput readNatalInput(const InputWindowTexts& natal, DateOrder order);
 // Reads the diurnal window; age and birthday year come from the natal record just read.

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "core/base/file_error.h"
 #include "core/base/text_file.h"
 #include "core/base/numeric_text.h"
 #include "core/base/record_fields.h"
@@ -67,7 +68,7 @@ CitiesFile loadCitiesFile(const std::filesystem::path& file) {
     const auto text = readTextFile(file);
     if (text && looksLikeText(*text)) return parseCitiesFile(*text);
     CitiesFile failed;
-    failed.problems.push_back({0, text ? "not a text file" : "the file cannot be read"});
+    failed.problems.push_back({0, text ? "not a text file" : "the file cannot be read: " + whyUnreadable(file)});
     failed.error = Message{kErrorCaption, kCitiesFileErrorText};
     return failed;
 }

@@ -1,5 +1,6 @@
 #include "core/input/names_file.h"
 
+#include "core/base/file_error.h"
 #include "core/base/text_file.h"
 #include "core/base/record_fields.h"
 
@@ -31,7 +32,7 @@ NamesFile loadNamesFile(const std::filesystem::path& file) {
     const auto text = readTextFile(file);
     if (text && looksLikeText(*text)) return parseNamesFile(*text);
     NamesFile failed;
-    failed.problems.push_back({0, text ? "not a text file" : "the file cannot be read"});
+    failed.problems.push_back({0, text ? "not a text file" : "the file cannot be read: " + whyUnreadable(file)});
     failed.error = Message{kErrorCaption, kNamesFileErrorText};
     return failed;
 }

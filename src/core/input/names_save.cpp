@@ -92,14 +92,14 @@ std::filesystem::path namesBackupPath(const std::filesystem::path& namesFile) {
 
 std::optional<Message> replaceNamesFile(const std::filesystem::path& namesFile, std::string_view oldText,
                                         std::string_view newText, const FileReplace& replace) {
-    const auto cannotWrite = [](const std::filesystem::path& file) {
-        return Message{kWarningCaption, "The file " + file.string() + " cannot be written. The names file " +
-                                            "is left as it was and nothing has been saved."};
+    const auto written = [&](const std::filesystem::path& file, std::string_view text) -> std::optional<Message> {
+        const FileWrite result = replace(file, text);
+        if (result) return std::nullopt;
+        return Message{kWarningCaption, "The file " + file.string() + cannotBeWritten(result) +
+                                            " The names file is left as it was and nothing has been saved."};
     };
-    const auto backup = namesBackupPath(namesFile);
-    if (!replace(backup, oldText)) return cannotWrite(backup);
-    if (!replace(namesFile, newText)) return cannotWrite(namesFile);
-    return std::nullopt;
+    if (auto failure = written(namesBackupPath(namesFile), oldText)) return failure;
+    return written(namesFile, newText);
 }
 
 }  // namespace helion

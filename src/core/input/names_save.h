@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/atomic_write.h"
 #include "core/base/message.h"
 #include "core/input/chart_input.h"
 #include "core/input/names_file.h"
@@ -49,13 +50,17 @@ std::string namesFileAfterSave(std::string_view oldText, const std::vector<int>&
 // NAMES.FIL -> NAMES.OLD: the path with its last three characters replaced by OLD.
 std::filesystem::path namesBackupPath(const std::filesystem::path& namesFile);
 
-// Writes one whole file in one step; true when it was written.
-using FileReplace = std::function<bool(const std::filesystem::path&, std::string_view)>;
+// Writes one whole file in one step.
+using FileReplace = std::function<FileWrite(const std::filesystem::path&, std::string_view)>;
 
 // Keeps the old content as the backup, then replaces the names file with `newText`, each
 // through `replace` (writeFileAtomically unless a test injects a failure). A "Warning!"
 // naming the file that could not be written; the names file is then left as it was.
 std::optional<Message> replaceNamesFile(const std::filesystem::path& namesFile, std::string_view oldText,
-                                        std::string_view newText, const FileReplace& replace);
+                                        std::string_view newText,
+                                        const FileReplace& replace = [](const std::filesystem::path& path,
+                                                                        std::string_view text) {
+                                            return writeFileAtomically(path, text);
+                                        });
 
 }  // namespace helion

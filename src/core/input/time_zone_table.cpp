@@ -1,5 +1,6 @@
 #include "core/input/time_zone_table.h"
 
+#include "core/base/file_error.h"
 #include "core/base/text_file.h"
 #include "core/base/numeric_text.h"
 #include "core/base/record_fields.h"
@@ -81,7 +82,7 @@ TimeZoneTable loadTimeZoneTable(const std::filesystem::path& file) {
     const auto text = readTextFile(file);
     if (!text || !looksLikeText(*text)) {
         TimeZoneTable table;
-        table.problems.push_back({0, text ? "not a text file" : "the file cannot be read"});
+        table.problems.push_back({0, text ? "not a text file" : "the file cannot be read: " + whyUnreadable(file)});
         table.error = Message{kErrorCaption, kTimeZoneCorruptText};
         return table;
     }

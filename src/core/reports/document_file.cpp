@@ -41,8 +41,9 @@ std::optional<Message> nothingToSave(const DataBuffer& buffer) {
 std::optional<Message> saveDocument(const DataBuffer& buffer, const std::filesystem::path& file,
                                     float pageLength) {
     if (auto nothing = nothingToSave(buffer)) return nothing;
-    if (writeFileAtomically(file, documentText(buffer.fullList(), pageLength))) return std::nullopt;
-    return Message{kErrorCaption, "The file " + file.string() + " cannot be written."};
+    const FileWrite written = writeFileAtomically(file, documentText(buffer.fullList(), pageLength));
+    if (written) return std::nullopt;
+    return Message{kErrorCaption, "The file " + file.string() + cannotBeWritten(written)};
 }
 
 std::string proposedDocumentName(std::string_view chartName) {

@@ -14,8 +14,9 @@ PrintFileOutcome writePrintFile(const DataBuffer& buffer, PrintScope scope,
         return {false, Message{"Information", "No data to print."}};
     }
     const std::filesystem::path file = programFolder / kPrintFileName;
-    if (writeFileAtomically(file, list.text())) return {true, std::nullopt};
-    return {false, Message{kErrorCaption, "The file " + file.string() + " cannot be written."}};
+    const FileWrite written = writeFileAtomically(file, list.text());
+    if (written) return {true, std::nullopt};
+    return {false, Message{kErrorCaption, "The file " + file.string() + cannotBeWritten(written)}};
 }
 
 }  // namespace helion

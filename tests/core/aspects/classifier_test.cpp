@@ -17,7 +17,7 @@ TEST(ClassifyReportAspect, OneDegreeOrbsWithRoundedDistance) {
         {61.01, code::None, 61.01},   {178.99, code::None, 178.99},  // no aspect keeps the separation
         {179.0, code::Opposite, -1.0}, {180.0, code::Opposite, 0.0},
         {0.96, code::Conjunct, 1.0},  // floor((0.96 + 0.05) * 10) / 10
-        {0.94, code::Conjunct, 0.9},  {1.01, code::None, 1.01},       {45.5, code::SemiSquare, 0.5},
+        {0.94, code::Conjunct, 0.9},  {1.0, code::Conjunct, 1.0},  {1.01, code::None, 1.01},       {45.5, code::SemiSquare, 0.5},
         {134.04, code::Sesquisquare, -1.0},  // -0.96 rounds down to -1.0
         {150.3, code::Quincunx, 0.3}, {36.0, code::None, 36.0},  // no minor aspects
     };
@@ -38,6 +38,7 @@ TEST(ClassifyWithOrbs, KindsBoundsAndOrder) {
     const auto wide = orbsOf({{1, 10.0f}, {7, 8.0f}, {8, 8.0f}});
     const auto minor = orbsOf({{11, 1.0f}, {13, 2.0f}});
     const auto sextile = orbsOf({{2, 0.1f}});
+    const auto nonagenTrecile = orbsOf({{12, 2.0f}, {14, 2.0f}});
     const auto opposition = orbsOf({{5, 2.0f}});
     const std::array<float, 2> onlyConjunction{0.0f, 3.0f};  // entries beyond a short set count as 0
     const struct {
@@ -49,6 +50,9 @@ TEST(ClassifyWithOrbs, KindsBoundsAndOrder) {
     } rows[] = {
         {"later kind wins where orbs overlap", wide, false, 37.5, code::SemiSquare},
         {"conjunction tested last", wide, false, 9.5, code::Conjunct},
+        {"conjunction at exactly its orb", wide, false, 10.0, code::Conjunct},
+        {"nonagen", nonagenTrecile, true, 41.5, code::Nonagen},
+        {"trecile", nonagenTrecile, true, 106.5, code::Trecile},
         {"minor aspects off", minor, false, 36.5, code::None},
         {"minor aspects on", minor, true, 36.5, code::SemiQuintile},
         {"quintile", minor, true, 74.0, code::Quintile},

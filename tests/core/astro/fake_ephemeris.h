@@ -20,6 +20,14 @@ public:
                                     {330.0, 0.5}, {25.0, 0.08}, {40.0, -0.03}, {315.0, 0.01}, {303.0, 0.006},
                                     {251.0, 0.0}}};
 
+    // Moments before these Julian days come from the analytical theory, or not at all.
+    double filesFromJd = 0.0;
+    double computableFromJd = 0.0;
+
+    EphemerisReach reach(double jdUt) const override {
+        if (jdUt < computableFromJd) return EphemerisReach::Beyond;
+        return jdUt < filesFromJd ? EphemerisReach::AnalyticalTheory : EphemerisReach::Files;
+    }
     LongitudeAndSpeed longitude(double jdUt, int body) const override {
         const Motion& m = motions[static_cast<std::size_t>(body)];
         return {normalize360(m.longitudeAtEpoch + m.degreesPerDay * (jdUt - 2451545.0)), m.degreesPerDay};

@@ -11,6 +11,9 @@ TEST(JulianDay, CalendarReformSwitchesToGregorian) {
     EXPECT_EQ(dayNumber({1582, 10, 4}), 2299160);
     EXPECT_EQ(dayNumber({1582, 10, 15}), 2299161);
     EXPECT_EQ(dayNumber({1582, 11, 1}), 2299178);
+    const CalendarDate before = calendarDate(2299160), first = calendarDate(2299161);
+    EXPECT_EQ(before.year * 10000 + before.month * 100 + before.day, 15821004);
+    EXPECT_EQ(first.year * 10000 + first.month * 100 + first.day, 15821015);
     EXPECT_EQ(dayNumber({1000, 1, 1}), 2086308);  // Julian calendar
     EXPECT_DOUBLE_EQ(julianCenturies(2451545.0), 1.0);
 }

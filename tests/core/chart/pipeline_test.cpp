@@ -106,5 +106,34 @@ TEST(Pipeline, JulianDaysFollowTheCalendarOfTheirDate) {
     EXPECT_NEAR(midnight.natalMoment.jd, 2451544.5 + 0.5 / 24.0, 1e-7);
 }
 
+TEST(Pipeline, AMomentTheEphemerisCannotComputeStopsTheRunTheAnalyticalTheoryOnlyTellsIt) {
+    test::FakeEphemeris eph;
+    eph.filesFromJd = 2378496.5;  // 1 Jan 1800
+    eph.computableFromJd = 625000.0;
+    const ChartRun beyond = computeCharts(request("Old,07 Mar -5000,10.30,A,5,74.00,40.43", kTransit), eph, {});
+    EXPECT_FALSE(beyond.tables);
+    EXPECT_EQ(beyond.messages, (std::vector<Message>{{"Warning!", kBeyondEphemerisText}}));
+    EXPECT_NE(std::string(kBeyondEphemerisText).find("28 Feb -3001 to 31 Dec 2099"), std::string::npos);
+
+    const ChartRun analytical = computeCharts(request("Old,07 Mar 1700,10.30,A,5,74.00,40.43", kTransit), eph, {});
+    EXPECT_TRUE(analytical.tables);
+    EXPECT_EQ(analytical.messages, (std::vector<Message>{{"Information", kAnalyticalTheoryText}}));
+    EXPECT_TRUE(computeCharts(request(kNatal, kTransit), eph, {}).messages.empty());
+}
+
+// A day beyond its month's length is kept as the day the calendar makes of it, and said.
+TEST(Pipeline, ARolledDateIsKeptAndToldInTheRegionalOrder) {
+    ChartRequest r = request("Rolled,31 Apr 2023,10.30,A,5,74.00,40.43", "Leap,29 Feb 1900,12.00,P,0,0.00,51.30");
+    r.dateOrder = DateOrder::DayMonthYear;
+    const ChartRun result = computeCharts(r, test::FakeEphemeris{}, {});
+    ASSERT_TRUE(result.tables);
+    EXPECT_EQ(result.tables->natalInput.dateText, "1/5/2023");
+    EXPECT_EQ(result.tables->diurnalInput.month, 3);
+    EXPECT_EQ(result.messages,
+              (std::vector<Message>{
+                  {"Information", "The natal date 31/4/2023 does not exist; the chart is computed for 1/5/2023."},
+                  {"Information", "The diurnal date 29/2/1900 does not exist; the chart is computed for 1/3/1900."}}));
+}
+
 }  // namespace
 }  // namespace helion

@@ -29,7 +29,7 @@ TEST(OptionsFile, ReadsTheFirstSevenCharactersOfEachLineUpToTheFirstEmptyLine) {
         std::vector<int> problemLines;
     } rows[] = {
         {"leading number rule", "  2.5  Conjunction orb\r\n12.345678\r\n   10\r\nabc 4\r\n-1.5xyz\r\n",
-         {2.5f, 12.3456f, 10.0f, 0.0f, -1.5f, 9.0f}, {2, 4}},  // cut at the 7th character; no number
+         {2.5f, 12.3456f, 10.0f, 0.0f, -1.5f, 9.0f}, {2, 4, 5}},  // cut; no number; letters after the number
         {"empty line", valueLines(2, "4") + "\r\n" + valueLines(5, "8"), {4.0f, 4.0f, 9.0f}, {4}},
         {"LF", "5\n6\n7", {5.0f, 6.0f, 7.0f, 9.0f}, {}},
         {"CR", "5\r6\r7\r", {5.0f, 6.0f, 7.0f, 9.0f}, {}},
@@ -70,6 +70,10 @@ TEST(OptionsFile, UnusableFilesKeepThePreviousValuesAndSaySo) {
         EXPECT_NE(load.messages[0].text.find(file.string()), std::string::npos) << row.name;
         EXPECT_NE(load.messages[0].text.find(row.says), std::string::npos) << load.messages[0].text;
     }
+    // Only a program with values in use keeps them; the command line and the data check have none.
+    const auto missing = folder.path() / "NONE.OPT";
+    EXPECT_TRUE(loadOptions(missing, filled(7)).messages.at(0).text.ends_with(" The values in use are kept."));
+    EXPECT_EQ(loadOptions(missing).messages.at(0).text.find("values in use"), std::string::npos);
     EXPECT_FLOAT_EQ(loadOptions(folder.write("FULL.OPT", valueLines(222)), {}).values[222], 3.0f);
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 
 #include "../base/temp_folder.h"
 
@@ -54,13 +53,13 @@ TEST_F(ProgramFolderTest, FillingNeverOverwritesTheUsersFiles) {
 }
 
 TEST_F(ProgramFolderTest, AReadOnlyExecutableFolderIsNotUsed) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
     root.write("bin/OPTIONS.MAS", "1\r\n");
-    ::chmod(bin().c_str(), 0555);
-    const ProgramFolder folder = resolveProgramFolder(bin(), bin(), home());
-    ::chmod(bin().c_str(), 0755);
+    const FolderCheck readOnly = [](const std::filesystem::path&) { return false; };
+    const ProgramFolder folder = resolveProgramFolder(bin(), bin(), home(), readOnly);
     EXPECT_TRUE(folder.perUser);
     EXPECT_EQ(readTextFile(folder.folder / "OPTIONS.MAS"), "1\r\n");
+    EXPECT_TRUE(isWritableFolder(bin()));
+    EXPECT_FALSE(isWritableFolder(root.path() / "missing"));
 }
 
 TEST_F(ProgramFolderTest, AFolderThatCannotBeMadeIsReported) {

@@ -42,6 +42,8 @@ TEST(ValidateChartInput, NatalRangesRejectOnlyWhatIsOutOfRange) {
         {"hour 13", [](InputWindowTexts& w) { w.hour = "13"; }, true},
         {"minute 60", [](InputWindowTexts& w) { w.minute = "60"; }, true},
         {"longitude 181", [](InputWindowTexts& w) { w.longitudeDegrees = "181"; }, true},
+        {"longitude 180 00", [](InputWindowTexts& w) { w.longitudeDegrees = "180", w.longitudeMinutes = "0"; }, false},
+        {"longitude 180 30", [](InputWindowTexts& w) { w.longitudeDegrees = "180", w.longitudeMinutes = "30"; }, true},
         {"latitude 90 00", [](InputWindowTexts& w) { w.latitudeDegrees = "90", w.latitudeMinutes = "0"; }, false},
         {"latitude 90 01", [](InputWindowTexts& w) { w.latitudeDegrees = "90", w.latitudeMinutes = "1"; }, true},
         {"latitude 91", [](InputWindowTexts& w) { w.latitudeDegrees = "91"; }, true},

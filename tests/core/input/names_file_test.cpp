@@ -12,6 +12,10 @@ TEST(NamesRecord, TakesTheMonthInAnyCaseAndNamesTheWrongField) {
     const auto lowerCase = parseNamesRecord("Down Under,31 dec 1999,12.05,P,-10,-151.12,-33.52");
     ASSERT_TRUE(lowerCase.texts) << lowerCase.error;
     EXPECT_EQ(lowerCase.texts->month, "12");
+    EXPECT_EQ(lowerCase.texts->day, "31");
+    const auto firstDay = parseNamesRecord("First,01 Mar 1952,10.30,A,5,74.00,40.43");
+    ASSERT_TRUE(firstDay.texts) << firstDay.error;
+    EXPECT_EQ(firstDay.texts->day, "1");
     const std::pair<const char*, const char*> cases[] = {
         {"A,07 Mar 1952,10.30,A,5,74.00", "has 6 fields"},
         {",07 Mar 1952,10.30,A,5,74.00,40.43", "field 1"},
@@ -22,6 +26,8 @@ TEST(NamesRecord, TakesTheMonthInAnyCaseAndNamesTheWrongField) {
         {"A,07 Mar 1952,10.30,A,five,74.00,40.43", "field 5"},
         {"A,07 Mar 1952,10.30,A,5,74W,40.43", "field 6"},
         {"A,07 Mar 1952,10.30,A,5,74.00,1e300", "field 7"},
+        {"A,00 Mar 1952,10.30,A,5,74.00,40.43", "field 2"},
+        {"A,32 Mar 1952,10.30,A,5,74.00,40.43", "field 2"},
     };
     for (const auto& [record, field] : cases) {
         const auto parse = parseNamesRecord(record);

@@ -108,15 +108,16 @@ TEST(NamesSave, AFailedWriteNamesTheFileAndLeavesTheNamesFileAsItWas) {
     for (int failing = 1; failing <= 2; ++failing) {
         int calls = 0;
         const FileReplace failAt = [&](const std::filesystem::path& path, std::string_view text) {
-            return ++calls != failing && writeFileAtomically(path, text);
+            return ++calls == failing ? FileWrite{"the disk is full"} : writeFileAtomically(path, text);
         };
         const auto failure = replaceNamesFile(names, kTwoPeople, "New\r\n", failAt);
         ASSERT_TRUE(failure);
         EXPECT_EQ(failure->caption, "Warning!");
         EXPECT_NE(failure->text.find(failing == 1 ? "NAMES.OLD" : "NAMES.FIL"), std::string::npos) << failure->text;
+        EXPECT_NE(failure->text.find("the disk is full"), std::string::npos) << failure->text;
         EXPECT_EQ(folder.read("NAMES.FIL"), kTwoPeople);
     }
-    EXPECT_FALSE(replaceNamesFile(names, kTwoPeople, "New\r\n", writeFileAtomically));
+    EXPECT_FALSE(replaceNamesFile(names, kTwoPeople, "New\r\n"));
     EXPECT_EQ(folder.read("NAMES.FIL"), "New\r\n");
     EXPECT_EQ(folder.read("NAMES.OLD"), kTwoPeople);
 }
@@ -145,7 +146,7 @@ TEST(NamesSave, ASaveKilledAtAnyPointLeavesTheOldOrTheNewFileWhole) {
                         std::fflush(out);
                         ::raise(SIGKILL);
                     }
-                    const bool written = writeFileAtomically(path, text);
+                    const FileWrite written = writeFileAtomically(path, text);
                     if (calls == killedAt) ::raise(SIGKILL);
                     return written;
                 };

@@ -61,7 +61,7 @@ TEST(SaveDocument, ReplacesTheFileOrWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(empty));
     const auto unwritable = temp.path() / "missing" / "X.DOC";
     EXPECT_EQ(saveDocument(buffer, unwritable, 61.0f),
-              (Message{"Error!", "The file " + unwritable.string() + " cannot be written."}));
+              (Message{"Error!", "The file " + unwritable.string() + " cannot be written: its folder does not exist."}));
 }
 
 TEST(ProposedDocumentName, FirstWordOrFirstEightCharacters) {

@@ -1,0 +1,34 @@
+#pragma once
+// Replacing a user's file in one step: the content goes to a new temporary file in the
+// target's folder, is flushed to the disk and renamed over the target, so a failure or a
+// power cut leaves either the old file or the new one, never a mixture or an empty file.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace helion {
+
+// The outcome of a replacement: true when the file holds the new content, otherwise
+// why not, in words for a message ("permission denied", "the disk is full").
+struct FileWrite {
+    std::string failure;
+    explicit operator bool() const { return failure.empty(); }
+};
+
+// Refuses to replace anything but a regular file (a folder, a device); a symbolic link
+// is followed, so the file it names is replaced and the link stays. The new file keeps
+// the old one's permission bits.
+FileWrite writeFileAtomically(const std::filesystem::path& path, std::string_view content);
+
+// " cannot be written: permission denied." to follow the file's name in a message.
+std::string cannotBeWritten(const FileWrite& result);
+
+// The same with the temporary names chosen by `nextTemporaryName` (attempt 0, 1, ...)
+// instead of random ones. A name that already exists, a symbolic link included, is never
+// opened: the next one is tried.
+FileWrite writeFileAtomically(const std::filesystem::path& path, std::string_view content,
+                              const std::function<std::string(int attempt)>& nextTemporaryName);
+
+}  // namespace helion
