@@ -35,6 +35,7 @@ seed time_zones "$data/TZ.DAT"
 seed value_file "$data/OPTIONS.OPT" "$data/OPTIONS.MAS" "$data"/*.ORB
 seed settings "$root"/fuzz/seeds/settings/*
 seed wheel_table "$root"/fuzz/seeds/wheel_table/* "$data/HCDATA.DAT" "$data/RADIUS.DAT"
+seed atlas_answer "$root"/fuzz/seeds/atlas_answer/*
 
 mkdir -p "$build/fuzz-artifacts"
 failed=0

@@ -26,21 +26,18 @@ std::string atlasResultText(const PlaceList& list, const Place& place, const Pla
 }
 
 std::string atlasPathText(const std::filesystem::path& resultFolder) {
-    std::string folder = resultFolder.string();
-    if (!folder.ends_with('/')) folder += '/';
-    return folder + std::string(kLineBreak);
+    return withFinalSlash(resultFolder.string()) + std::string(kLineBreak);
 }
 
 std::optional<Message> writeAtlasResult(const std::filesystem::path& atlasFolder, const PlaceList& list,
                                         const Place& place, const PlaceOffset& offset) {
-    const auto failed = [](const std::filesystem::path& file) {
-        return Message{kWarningCaption, "The file " + file.string() + " cannot be written."};
+    const auto written = [](const std::filesystem::path& file, std::string_view text) -> std::optional<Message> {
+        const FileWrite result = writeFileAtomically(file, text);
+        if (result) return std::nullopt;
+        return Message{kWarningCaption, "The file " + file.string() + cannotBeWritten(result)};
     };
-    const auto result = atlasFolder / kAtlasResultFile;
-    if (!writeFileAtomically(result, atlasResultText(list, place, offset))) return failed(result);
-    const auto path = atlasFolder / kAtlasPathFile;
-    if (!writeFileAtomically(path, atlasPathText(atlasFolder))) return failed(path);
-    return std::nullopt;
+    if (auto failure = written(atlasFolder / kAtlasAnswerFile, atlasResultText(list, place, offset))) return failure;
+    return written(atlasFolder / kAtlasFolderFile, atlasPathText(atlasFolder));
 }
 
 }  // namespace helion

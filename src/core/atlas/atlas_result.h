@@ -1,10 +1,7 @@
 #pragma once
-// The hand-over files an atlas program leaves for the input windows. PCATPATH.TXT, in
-// the atlas folder, names on its first line the folder of the result, ending with "/".
-// TSRTEMP.TXT there holds five lines: the time zone in hours west-positive, the
-// latitude as degrees, N or S, minutes ("40N43"), the longitude as degrees, W or E,
-// minutes ("74W00"), then two lines the reader skips: the place and the zone with the
-// reason for the offset.
+// The atlas's side of the hand-over files that the input windows read
+// (core/input/atlas_hand_over.h): its two last lines, which the reader skips, name the place
+// and the zone with the reason for the offset.
 
 #include <filesystem>
 #include <optional>
@@ -14,11 +11,9 @@
 #include "core/base/message.h"
 #include "core/atlas/place_list.h"
 #include "core/atlas/place_offset.h"
+#include "core/input/atlas_hand_over.h"
 
 namespace helion {
-
-inline constexpr std::string_view kAtlasPathFile = "PCATPATH.TXT";
-inline constexpr std::string_view kAtlasResultFile = "TSRTEMP.TXT";
 
 // "New York City, NY, United States".
 std::string placeTitle(const PlaceList& list, const Place& place);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "../base/temp_folder.h"
 #include "core/atlas/coordinate_text.h"
 
@@ -47,12 +49,24 @@ TEST(AtlasResult, WritesTheResultAndThePathFileNamingTheFolder) {
     EXPECT_EQ(folder.read("PCATPATH.TXT"), folder.path().string() + "/\r\n");
 }
 
+TEST(AtlasResult, TheInputWindowsReadBackWhatTheAtlasWrote) {
+    test::TempFolder folder;
+    ASSERT_EQ(writeAtlasResult(folder.path(), kList, kList.places[0], kMeanTime), std::nullopt);
+    const AtlasRead read = readAtlasHandOver(withFinalSlash(folder.path().string()));
+    ASSERT_TRUE(read.answer) << (read.message ? read.message->text : "");
+    EXPECT_DOUBLE_EQ(read.answer->zone, 4.9333);
+    const CityPlace& place = read.answer->place;
+    EXPECT_EQ(std::tie(place.latitudeDegrees, place.latitudeMinutes, place.south), std::tuple(40, 43, false));
+    EXPECT_EQ(std::tie(place.longitudeDegrees, place.longitudeMinutes, place.east), std::tuple(74, 0, false));
+}
+
 TEST(AtlasResult, AFolderThatCannotBeWrittenIsReportedAndGetsNoFile) {
     test::TempFolder folder;
     const auto notAFolder = folder.write("plain", "x");
     const auto message = writeAtlasResult(notAFolder, kList, kList.places[0], kMeanTime);
     ASSERT_TRUE(message);
-    EXPECT_EQ(message->text, "The file " + (notAFolder / "TSRTEMP.TXT").string() + " cannot be written.");
+    EXPECT_TRUE(message->text.starts_with("The file " + (notAFolder / "TSRTEMP.TXT").string() + " cannot be written"))
+        << message->text;
     EXPECT_EQ(folder.read("plain"), "x");
 }
 
