@@ -1,5 +1,6 @@
 #include "ui/file_editor_window.h"
 
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -8,6 +9,7 @@
 
 #include "core/config/editor_text.h"
 #include "ui/session.h"
+#include "ui/unsaved_changes.h"
 
 namespace helion::ui {
 
@@ -16,6 +18,7 @@ FileEditorWindow::FileEditorWindow(Session& session, const char* objectName, std
     : QWidget(parent, Qt::Window), session_(session), file_(std::move(file)) {
     setObjectName(objectName);
     setAttribute(Qt::WA_DeleteOnClose);
+    markAsEditor(*this);
     setWindowTitle("Edit: " + QString::fromStdString(file_.string()));
     content_ = new QPlainTextEdit(this);
     content_->setObjectName("txtContent");
@@ -42,12 +45,23 @@ FileEditorWindow::FileEditorWindow(Session& session, const char* objectName, std
     content_->setPlainText(QString::fromStdString(load.text).replace("\r\n", "\n"));
 }
 
-void FileEditorWindow::save() {
+bool FileEditorWindow::save() {
     if (const auto failure = saveEditorText(file_, content_->toPlainText().toStdString())) {
         session_.messages->show(*failure, MessageIcon::Stop);
-        return;
+        return false;
     }
+    content_->document()->setModified(false);
     if (onSaved) onSaved();
+    return true;
+}
+
+void FileEditorWindow::closeEvent(QCloseEvent* event) {
+    // A save button that is off means the file could not be loaded: nothing to keep.
+    const bool modified = save_->isEnabled() && content_->document()->isModified();
+    if (settleUnsavedChanges(*session_.messages, windowTitle().toStdString(), modified, [this] { return save(); }))
+        event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace helion::ui

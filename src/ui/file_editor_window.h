@@ -18,9 +18,13 @@ class FileEditorWindow final : public QWidget {
 public:
     FileEditorWindow(Session& session, const char* objectName, std::filesystem::path file, QWidget* parent = nullptr);
 
-    void save();
+    // True when the file holds the box's text.
+    bool save();
     // Called after each successful save (the list that shows the file is filled again).
     std::function<void()> onSaved;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     Session& session_;

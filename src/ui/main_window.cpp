@@ -21,6 +21,7 @@
 #include "ui/data_window.h"
 #include "ui/session.h"
 #include "ui/twips_geometry.h"
+#include "ui/unsaved_changes.h"
 #include "ui/window_frames.h"
 
 namespace helion::ui {
@@ -136,8 +137,8 @@ void MainWindow::openOptions() {
 
 bool MainWindow::exitProgram() {
     if (exited_) return true;
-    // The Options window asks about its unsaved changes first; Cancel keeps the program running.
-    if (options_ && options_->isVisible() && !options_->close()) return false;
+    // Every open editor asks about its unsaved changes first; Cancel keeps the program running.
+    if (!closeEditorsBeforeExit()) return false;
     exited_ = true;
     clock_.stop();
     if (glyphFontId_ >= 0) QFontDatabase::removeApplicationFont(glyphFontId_);

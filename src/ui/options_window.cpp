@@ -27,6 +27,7 @@ QPushButton* addButton(QWidget* parent, QHBoxLayout* row, const char* name, cons
 
 OptionsWindow::OptionsWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
     setObjectName("Options");
+    markAsEditor(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString("Edit: ") + QString::fromUtf8(kOptionsFile.data(), static_cast<int>(kOptionsFile.size())));
     content_ = new EntryNumberedEdit(this);

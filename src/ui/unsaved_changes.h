@@ -7,6 +7,8 @@
 
 #include "ui/message_boxes.h"
 
+class QWidget;
+
 namespace helion::ui {
 
 inline constexpr const char* kSaveChangesText = "Save changes?";
@@ -15,5 +17,12 @@ inline constexpr const char* kSaveChangesText = "Save changes?";
 // succeeded; No lets it close unsaved; Cancel keeps it open. True when it may close.
 bool settleUnsavedChanges(MessageBoxes& messages, const std::string& caption, bool modified,
                           const std::function<bool()>& save);
+
+// Editor windows mark themselves so that exiting the program first closes each open one,
+// which asks about its unsaved text.
+void markAsEditor(QWidget& editor);
+
+// Closes every open editor window; false when one stays open (its user chose Cancel).
+bool closeEditorsBeforeExit();
 
 }  // namespace helion::ui

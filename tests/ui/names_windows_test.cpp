@@ -1,7 +1,9 @@
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -9,6 +11,7 @@
 #include "ui/cities_window.h"
 #include "ui/names_save_command.h"
 #include "ui/names_window.h"
+#include "ui/unsaved_changes.h"
 #include "window_fixture.h"
 
 namespace helion::test {
@@ -240,6 +243,27 @@ TEST_F(NamesWindowTest, EditThisListSavesTheFileAndListsItAgain) {
     EXPECT_EQ(folder.read("NAMES.FIL"), "Zed,07 Mar 1952,10.30,A,5,74.00,40.43\r\n");
     ASSERT_EQ(list(window, "NamesOnFile")->count(), 1);
     EXPECT_EQ(list(window, "NamesOnFile")->item(0)->text(), "Zed");
+}
+
+// Closing the editor with unsaved text asks first: Cancel keeps it open, and so does
+// exiting the program; No closes it and leaves the file as it was.
+TEST_F(NamesWindowTest, AnEditorWithUnsavedTextAsksBeforeItCloses) {
+    ui::NamesWindow& window = names();
+    control<QPushButton>(window, "cmdEditList")->click();
+    QPointer<QWidget> editor = window.findChild<QWidget*>("NameEdit");
+    ASSERT_TRUE(editor);
+    editor->show();
+    control<QPlainTextEdit>(*editor, "txtContent")->insertPlainText("Zed,07 Mar 1952,10.30,A,5,74.00,40.43\n");
+    boxes.answers = {ui::Answer::Cancel, ui::Answer::Cancel};
+    EXPECT_FALSE(editor->close());
+    EXPECT_FALSE(ui::closeEditorsBeforeExit());
+    EXPECT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown.back().text, ui::kSaveChangesText);
+    boxes.answers = {ui::Answer::No};
+    EXPECT_TRUE(editor->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(editor);
+    EXPECT_EQ(folder.read("NAMES.FIL"), kPeople);
 }
 
 }  // namespace
