@@ -87,6 +87,13 @@ MainMenus buildMainMenus(QMainWindow& window) {
     menus.cosmodynes = addItem(menus.data, "mnuCosmodynes", "Cosmodynes");
     menus.data->menuAction()->setVisible(false);
 
+    menus.wheels = addMenu(bar, "mnuWheels", "&Wheels");
+    for (const WheelMenuEntry& entry : kWheelMenu) {
+        const std::string name(entry.objectName), caption(entry.caption);
+        menus.wheelItems.push_back({entry.command, addItem(menus.wheels, name.c_str(), caption.c_str())});
+    }
+    menus.wheels->menuAction()->setVisible(false);
+
     menus.options = addItem(bar, "mnuOptions", "&Options");
 
     QMenu* help = addMenu(bar, "mnuHelp", "&Help");

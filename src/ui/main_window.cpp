@@ -19,6 +19,8 @@
 #include "ui/data_window.h"
 #include "ui/session.h"
 #include "ui/twips_geometry.h"
+#include "ui/wheel_commands.h"
+#include "ui/wheel_window.h"
 
 namespace helion::ui {
 namespace {
@@ -54,6 +56,9 @@ void MainWindow::connectMenus() {
     };
     for (const auto& [action, kind] : reports)
         connect(action, &QAction::triggered, this, [this, kind = kind] { showReport(kind); });
+
+    for (const WheelItem& item : menus_.wheelItems)
+        connect(item.action, &QAction::triggered, this, [this, command = item.command] { showWheel(command); });
 
     connect(menus_.options, &QAction::triggered, this, &MainWindow::openOptions);
     for (const HelpItem& item : menus_.help)
@@ -95,6 +100,7 @@ void MainWindow::showInputWindows() {
 
 void MainWindow::showDataMenus() {
     menus_.data->menuAction()->setVisible(true);
+    menus_.wheels->menuAction()->setVisible(true);
     menus_.inputData->setVisible(true);
 }
 
@@ -112,6 +118,13 @@ void MainWindow::openOptions() {
     if (!options_) options_ = new OptionsWindow(session_, this);
     options_->show();
     options_->raise();
+}
+
+WheelWindow* MainWindow::wheelWindow() const { return wheels_.data(); }
+
+void MainWindow::showWheel(WheelCommand command) {
+    if (!wheels_) wheels_ = new WheelWindow(session_, this);
+    showWheelCommand(session_, *wheels_, command);
 }
 
 void MainWindow::exitProgram() {

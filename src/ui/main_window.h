@@ -19,6 +19,7 @@ namespace helion::ui {
 
 struct Session;
 class OptionsWindow;
+class WheelWindow;
 
 class MainWindow final : public QMainWindow {
 public:
@@ -32,6 +33,9 @@ public:
     void showInputWindows();
     void showHelpText(std::string_view fileName);
     void openOptions();
+    // Runs a wheel command and shows its wheel in the wheel window.
+    void showWheel(WheelCommand command);
+    WheelWindow* wheelWindow() const;
     void exitProgram();
 
     void updateClock();
@@ -51,6 +55,7 @@ private:
     MainMenus menus_;
     QTimer clock_;
     QPointer<OptionsWindow> options_;
+    QPointer<WheelWindow> wheels_;
     bool exited_ = false;
 };
 

@@ -29,4 +29,13 @@ bool QtMessageBoxes::askYesNo(const Message& question) {
     return box.exec() == QMessageBox::Yes;
 }
 
+Answer QtMessageBoxes::askYesNoCancel(const Message& question) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
+                    QString::fromStdString(question.text), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    parent_);
+    box.setDefaultButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    return answer == QMessageBox::Yes ? Answer::Yes : answer == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
 }  // namespace helion::ui

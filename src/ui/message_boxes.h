@@ -11,6 +11,7 @@ class QWidget;
 namespace helion::ui {
 
 enum class MessageIcon { Information, Stop, Question, Exclamation };
+enum class Answer { Yes, No, Cancel };
 
 class MessageBoxes {
 public:
@@ -18,6 +19,8 @@ public:
     virtual void show(const Message& message, MessageIcon icon = MessageIcon::Information) = 0;
     // A Yes/No question; true for Yes.
     virtual bool askYesNo(const Message& question) = 0;
+    // A Yes/No/Cancel question with Cancel as the default button.
+    virtual Answer askYesNoCancel(const Message& question) = 0;
 };
 
 // Real message boxes, modal to the given parent window.
@@ -26,6 +29,7 @@ public:
     explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
     void show(const Message& message, MessageIcon icon) override;
     bool askYesNo(const Message& question) override;
+    Answer askYesNoCancel(const Message& question) override;
 
 private:
     QWidget* parent_;

@@ -8,6 +8,8 @@
 
 #include "core/app/app_state.h"
 #include "core/astro/ephemeris.h"
+#include "core/config/wheel_data_tables.h"
+#include "core/wheels/wheel_modes.h"
 #include "ui/message_boxes.h"
 
 namespace helion::ui {
@@ -20,6 +22,8 @@ struct Session {
     AppState state;
     std::unique_ptr<Ephemeris> ephemeris;
     MessageBoxes* messages = nullptr;
+    const WheelDataTables* wheelTables = nullptr;  // read at start-up
+    WheelModeState wheelMode;
 
     NatalInputWindow* natalInput = nullptr;
     DiurnalInputWindow* diurnalInput = nullptr;

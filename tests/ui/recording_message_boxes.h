@@ -1,5 +1,6 @@
 #pragma once
-// Records every message box a window would show; every question is answered No.
+// Records every message box a window would show; every Yes/No question is answered No,
+// every Yes/No/Cancel question with `threeWayAnswer`.
 
 #include <vector>
 
@@ -14,6 +15,11 @@ public:
         shown.push_back(question);
         return false;
     }
+    ui::Answer askYesNoCancel(const Message& question) override {
+        shown.push_back(question);
+        return threeWayAnswer;
+    }
+    ui::Answer threeWayAnswer = ui::Answer::Cancel;
     std::vector<Message> shown;
 };
 
