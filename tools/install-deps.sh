@@ -13,7 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   fonts-liberation2 tzdata
-  xvfb xauth
+  xvfb xauth poppler-utils
   dpkg-dev appstream desktop-file-utils debootstrap
 )
 if [ "${1:-}" = "--font-tools" ]; then
