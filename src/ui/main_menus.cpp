@@ -20,6 +20,7 @@ constexpr HelpEntry kHelpEntries[] = {
     {"mnuHelpInputD1", "&Diurnal Input Data Window", "INPUTD1.HLP"},
     {"mnuHelpOptions", "&Options Window", "OPTIONS.HLP"},
     {"mnuHelpOutputD1", "Da&ta Window", "OUTPUTD1.HLP"},
+    {"mnuHelpWheels", "&Chartwheels Window", "WHEELS.HLP"},
     {"mnuHelpSelect", "&Select A File Window", "SELECT.HLP"},
     {"mnuHelpPrntfile", "&File To Print  Window", "PRNTFILE.HLP"},
     {"mnuHelpHints", "Hints", "HINTS.HLP"},

@@ -4,7 +4,9 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 
+#include "core/wheels/nominal_glyph_sizes.h"
 #include "core/wheels/wheel_scale.h"
 #include "core/wheels/wheel_style.h"
 #include "render/glyph_font.h"
@@ -55,6 +57,18 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption) {
     return menu;
 }
 
+constexpr double kTwipsPerInch = 1440.0;
+
+// The window opens at the top of the screen with the start-up size chosen for the screen.
+void placeForScreen(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (!screen) return;
+    const int twipsPerPixel = qRound(kTwipsPerInch / screen->logicalDotsPerInch());
+    const StartupWindow& size = startupWindowFor(screen->size().width(), twipsPerPixel);
+    window.resize(size.widthTwips / size.twipsPerPixel, size.heightTwips / size.twipsPerPixel);
+    window.move(window.x(), screen->availableGeometry().top());
+}
+
 }  // namespace
 
 WheelWindow::WheelWindow(Session& session, QWidget* parent) : QMainWindow(parent, Qt::Window), session_(session) {
@@ -63,6 +77,7 @@ WheelWindow::WheelWindow(Session& session, QWidget* parent) : QMainWindow(parent
     surface_ = new WheelSurface(*this);
     setCentralWidget(surface_);
     buildMenus();
+    placeForScreen(*this);
 }
 
 void WheelWindow::buildMenus() {
