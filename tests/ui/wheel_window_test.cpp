@@ -139,5 +139,23 @@ TEST_F(WheelWindowTest, CancelPrintsNothingAndAFullPageDrawsThePrinterWheel) {
     EXPECT_EQ(half.pixelColor(1, 1), QColor(Qt::white));  // black on white, whatever the window's colours
 }
 
+using WheelWindowFontTest = StartedProgramTest;
+
+TEST_F(WheelWindowFontTest, WithoutTheGlyphFontTheMessageIsShownOnceAndNoWheelIsDrawn) {
+    std::filesystem::remove(folder.path() / "horary.ttf");
+    auto program = start();
+    program->natalInput->pressOk();
+    boxes.shown.clear();
+    item(*program, "mnuWheelsSingleNatal")->trigger();
+    ui::WheelWindow* window = program->mainWindow->wheelWindow();
+    ASSERT_NE(window, nullptr);
+    window->grab();
+    window->grab();
+    EXPECT_FALSE(window->lastDrawing().has_value());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, "Information!");
+    EXPECT_NE(boxes.shown[0].text.find("HORARY font"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace helion::test
