@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/config/editor_text.h"
+#include "ui/editor_box.h"
 #include "ui/session.h"
 
 namespace helion::ui {
@@ -34,14 +35,7 @@ OrbsEditWindow::OrbsEditWindow(Session& session, std::filesystem::path orbFile, 
     resize(320, 400);
     connect(save_, &QPushButton::clicked, this, &OrbsEditWindow::save);
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
-
-    const EditorLoad load = loadEditorText(file_);
-    // A file that could not be read is never overwritten with the empty box.
-    save_->setEnabled(!load.error);
-    if (load.error) session_.messages->show(*load.error, MessageIcon::Stop);
-    QString text = QString::fromStdString(load.text);
-    text.replace("\r\n", "\n");
-    content_->setPlainText(text);
+    loadIntoEditorBox(file_, *content_, *save_, *session_.messages);
 }
 
 void OrbsEditWindow::save() {

@@ -1,6 +1,7 @@
 // The wheel window on the offscreen platform: the seven wheel commands, Escape, Switch, the
 // chart type, the aspect list and printing.
 #include <QCheckBox>
+#include <QFile>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 
@@ -137,6 +138,22 @@ TEST_F(WheelWindowTest, CancelPrintsNothingAndAFullPageDrawsThePrinterWheel) {
     const QImage half = ui::halfPageImage(window);
     EXPECT_EQ(half.size(), window.surfaceSize());
     EXPECT_EQ(half.pixelColor(1, 1), QColor(Qt::white));  // black on white, whatever the window's colours
+}
+
+TEST_F(WheelWindowTest, SavingTheEditedOrbFileReopensTheAspectListWithTheNewOrbs) {
+    ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
+    wheelItem(window, "mnuOrbsEdit")->trigger();
+    auto* editor = window.findChild<QWidget*>("OrbsEdit");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), "Edit: " + QString::fromStdString((folder.path() / "NATAL.ORB").string()));
+    editor->findChild<QPlainTextEdit*>("txtContent")->setPlainText("0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n");
+    QTest::mouseClick(editor->findChild<QWidget*>("btnSave"), Qt::LeftButton);
+    QFile saved(QString::fromStdString((folder.path() / "NATAL.ORB").string()));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().toStdString(), "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+    auto* list = window.findChild<ui::AspectListWindow*>("CWAspect");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->listText(), "\n\n\n");  // no orbs: only exact aspects, none here
 }
 
 using WheelWindowFontTest = StartedProgramTest;
