@@ -1,5 +1,6 @@
-// helion-cli wheel MODE: the display list of one of the seven wheels as JSON, computed
-// exactly as the wheel window computes it, with glyph cells of the nominal font sizes.
+// helion-cli wheel MODE: one of the seven wheels, computed exactly as the wheel window
+// computes it, as a PNG, SVG or PDF file drawn by the window's renderer, or as its
+// display list in JSON (with glyph cells of the nominal font sizes, so no font is needed).
 #include <CLI/CLI.hpp>
 #include <array>
 #include <iostream>
@@ -8,9 +9,12 @@
 
 #include "cli/chart_options.h"
 #include "cli/commands.h"
+#include "cli/wheel_image.h"
 #include "cli/wheel_json.h"
 #include "core/base/text_file.h"
+#include "core/config/orb_file.h"
 #include "core/config/wheel_data_tables.h"
+#include "core/wheels/aspect_grid.h"
 #include "core/wheels/nominal_glyph_sizes.h"
 #include "core/wheels/wheel_input_adapter.h"
 #include "core/wheels/wheel_scale.h"
@@ -29,6 +33,7 @@ struct WheelOptions {
     bool switched = false;
     std::string out;
     std::string size = "1024x768";
+    bool page = false;
 };
 
 struct WheelMode {
@@ -70,15 +75,23 @@ void refuse(const std::string& why) {
     setExitStatus(kBadInput);
 }
 
+void runPrintedPage(const WheelOptions& o, const ChartTables& charts, const OptionValues& options,
+                    const WheelArrangement& arrangement, WheelView view, const std::string& orbFile);
+
 void runWheel(const WheelOptions& o) {
     const auto size = parseSize(o.size);
     if (!size) return refuse("--size: expected WIDTHxHEIGHT in pixels, for example 1024x768");
-    if (!o.out.ends_with(".json")) return refuse("--out: this build writes the display list only, as FILE.json");
+    const std::optional<ImageFormat> image = imageFormatOf(o.out);
+    if (!image && !o.out.ends_with(".json")) return refuse("--out: expected FILE.png, FILE.svg, FILE.pdf or FILE.json");
+    if (o.page && image != ImageFormat::Pdf) return refuse("--page: the printed page is written as FILE.pdf");
     const auto mode = std::ranges::find(kModes, o.mode, &WheelMode::name);
     const std::optional<OptionValues> options = loadProgramOptions(o.chart);
     if (!options) return;
     const std::optional<ChartTables> charts = runCharts(o.chart, *options);
     if (!charts) return;
+    std::optional<WheelPainting> painting;
+    if (image) painting.emplace(programFolder(o.chart));
+    if (painting && !painting->glyphFontReady()) return setExitStatus(kBadInput);
 
     WheelModeState state;
     const WheelCommandContext context{*charts, *options, secondPersonCaption(o.chart)};
@@ -91,26 +104,51 @@ void runWheel(const WheelOptions& o) {
     view.startScale = resizedStartScale(width, height);
     view.widthPixels = width;
     view.heightPixels = height;
-    const double unitsPerPoint = 2.0 * view.startScale / width * kScreenDotsPerInch / kPointsPerInch;
-    view.glyphs = nominalGlyphSizes(wheelStyle(*options, view.target, arrangement.kind, false), unitsPerPoint);
+    if (o.page) return runPrintedPage(o, *charts, *options, arrangement, view, state.currentOrbFile);
+    const WheelStyle style = wheelStyle(*options, view.target, arrangement.kind, false);
+    if (image) {
+        view.glyphs = measuredGlyphSizes(style, screenFrame(view.startScale, width, height), width, height);
+    } else {
+        const double unitsPerPoint = 2.0 * view.startScale / width * kScreenDotsPerInch / kPointsPerInch;
+        view.glyphs = nominalGlyphSizes(style, unitsPerPoint);
+    }
     const WheelDataTables tables = readWheelTables(programFolder(o.chart));
     const WheelDrawing drawing = buildWheel(wheelInputFor(arrangement, *charts, *options, tables, view));
-    if (!writeFileAtomically(o.out, wheelJson(drawing))) refuse("cannot write " + o.out);
+    const std::string content = image ? wheelImage(drawing, *image, width, height) : wheelJson(drawing);
+    if (!writeFileAtomically(o.out, content)) refuse("cannot write " + o.out);
+}
+
+// The full page the printer gets, with the printed aspect grid when the options ask for it.
+void runPrintedPage(const WheelOptions& o, const ChartTables& charts, const OptionValues& options,
+                    const WheelArrangement& arrangement, WheelView view, const std::string& orbFile) {
+    view.target = WheelTarget::Printer;
+    const WheelStyle style = wheelStyle(options, view.target, arrangement.kind, false);
+    const WheelFrame frame = printerFrame(printedStartScale(arrangement.kind, view.chartType));
+    const WheelDataTables tables = readWheelTables(programFolder(o.chart));
+    const OrbTable orbs = loadOrbTable(programFolder(o.chart) / orbFile, OrbTable{}).table;
+    const auto draw = [&](const GlyphSizes& glyphs) {
+        view.glyphs = glyphs;
+        WheelDrawing page = buildWheel(wheelInputFor(arrangement, charts, options, tables, view));
+        appendPrintedAspectGrid(page, options, aspectListInputFor(arrangement, charts, orbs));
+        return page;
+    };
+    if (!writeFileAtomically(o.out, printedPagePdf(draw, style, frame))) refuse("cannot write " + o.out);
 }
 
 }  // namespace
 
 void addWheelCommand(CLI::App& app) {
     auto options = std::make_shared<WheelOptions>();
-    CLI::App* command = app.add_subcommand("wheel", "Write the display list of a chart wheel");
+    CLI::App* command = app.add_subcommand("wheel", "Draw a chart wheel into an image file, or write its display list");
     std::vector<std::string> names;
     for (const WheelMode& m : kModes) names.emplace_back(m.name);
     command->add_option("mode", options->mode, "Which wheel")->required()->check(CLI::IsMember(names));
     addChartOptions(*command, options->chart);
     command->add_flag("--european", options->european, "Single wheel with true house sizes");
     command->add_flag("--switch", options->switched, "Exchange the two charts of the transit wheel");
-    command->add_option("--out", options->out, "Output file; FILE.json for the display list")->required();
+    command->add_option("--out", options->out, "Output file: FILE.png, FILE.svg, FILE.pdf, or FILE.json for the display list")->required();
     command->add_option("--size", options->size, "Window size in pixels, WIDTHxHEIGHT");
+    command->add_flag("--page", options->page, "The full printed page (Letter) as FILE.pdf");
     command->callback([options] { runWheel(*options); });
 }
 

@@ -58,6 +58,7 @@ DiurnalInputWindow::DiurnalInputWindow(Session& session, QWidget* parent) : Inpu
 }
 
 bool DiurnalInputWindow::secondPerson() const { return secondPerson_->isChecked(); }
+QString DiurnalInputWindow::secondPersonName() const { return secondPerson_->text(); }
 
 void DiurnalInputWindow::fillPresentMoment() {
     InputWindowTexts now = texts();

@@ -15,6 +15,8 @@ public:
     explicit DiurnalInputWindow(Session& session, QWidget* parent = nullptr);
 
     bool secondPerson() const;
+    // The second person's name once one is taken from the names file, else "2nd Person".
+    QString secondPersonName() const;
     // The present date and time with the default place.
     void fillPresentMoment();
     // Every box and button as the natal window has it.

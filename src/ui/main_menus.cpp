@@ -20,6 +20,7 @@ constexpr HelpEntry kHelpEntries[] = {
     {"mnuHelpInputD1", "&Diurnal Input Data Window", "INPUTD1.HLP"},
     {"mnuHelpOptions", "&Options Window", "OPTIONS.HLP"},
     {"mnuHelpOutputD1", "Da&ta Window", "OUTPUTD1.HLP"},
+    {"mnuHelpWheels", "&Chartwheels Window", "WHEELS.HLP"},
     {"mnuHelpSelect", "&Select A File Window", "SELECT.HLP"},
     {"mnuHelpPrntfile", "&File To Print  Window", "PRNTFILE.HLP"},
     {"mnuHelpHints", "Hints", "HINTS.HLP"},
@@ -86,6 +87,13 @@ MainMenus buildMainMenus(QMainWindow& window) {
     menus.transits = addItem(menus.data, "mnuDataTransits", "&Transits");
     menus.cosmodynes = addItem(menus.data, "mnuCosmodynes", "Cosmodynes");
     menus.data->menuAction()->setVisible(false);
+
+    menus.wheels = addMenu(bar, "mnuWheels", "&Wheels");
+    for (const WheelMenuEntry& entry : kWheelMenu) {
+        const std::string name(entry.objectName), caption(entry.caption);
+        menus.wheelItems.push_back({entry.command, addItem(menus.wheels, name.c_str(), caption.c_str())});
+    }
+    menus.wheels->menuAction()->setVisible(false);
 
     menus.options = addItem(bar, "mnuOptions", "&Options");
 

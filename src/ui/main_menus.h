@@ -1,12 +1,13 @@
 #pragma once
 // The main window's menu bar: every menu and item with its object name and caption.
-// The Data menu and the Input item stay hidden until the first chart is computed.
+// The Data and Wheels menus and the Input item stay hidden until the first chart is computed.
 
 #include <array>
 #include <string_view>
 #include <vector>
 
 #include "core/astro/house_system.h"
+#include "core/wheels/wheel_modes.h"
 
 class QAction;
 class QMainWindow;
@@ -16,6 +17,11 @@ namespace helion::ui {
 
 struct HouseItem {
     HouseSystem system;
+    QAction* action;
+};
+
+struct WheelItem {
+    WheelCommand command;
     QAction* action;
 };
 
@@ -35,6 +41,8 @@ struct MainMenus {
     QAction* minorProgressions = nullptr;
     QAction* transits = nullptr;
     QAction* cosmodynes = nullptr;
+    QMenu* wheels = nullptr;
+    std::vector<WheelItem> wheelItems;
     QAction* options = nullptr;
     std::vector<HelpItem> help;
     QAction* about = nullptr;

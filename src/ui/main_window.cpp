@@ -23,6 +23,8 @@
 #include "ui/twips_geometry.h"
 #include "ui/unsaved_changes.h"
 #include "ui/window_frames.h"
+#include "ui/wheel_commands.h"
+#include "ui/wheel_window.h"
 
 namespace helion::ui {
 namespace {
@@ -65,6 +67,9 @@ void MainWindow::connectMenus() {
     for (const auto& [action, kind] : reports)
         connect(action, &QAction::triggered, this, [this, kind = kind] { showReport(kind); });
 
+    for (const WheelItem& item : menus_.wheelItems)
+        connect(item.action, &QAction::triggered, this, [this, command = item.command] { showWheel(command); });
+
     connect(menus_.options, &QAction::triggered, this, &MainWindow::openOptions);
     for (const HelpItem& item : menus_.help)
         connect(item.action, &QAction::triggered, this, [this, file = item.fileName] { showHelpText(file); });
@@ -105,6 +110,7 @@ void MainWindow::showInputWindows() {
 
 void MainWindow::showDataMenus() {
     menus_.data->menuAction()->setVisible(true);
+    menus_.wheels->menuAction()->setVisible(true);
     menus_.inputData->setVisible(true);
 }
 
@@ -133,6 +139,13 @@ void MainWindow::openOptions() {
     }
     options_->show();
     options_->raise();
+}
+
+WheelWindow* MainWindow::wheelWindow() const { return wheels_.data(); }
+
+void MainWindow::showWheel(WheelCommand command) {
+    if (!wheels_) wheels_ = new WheelWindow(session_, this);
+    showWheelCommand(session_, *wheels_, command);
 }
 
 bool MainWindow::exitProgram() {

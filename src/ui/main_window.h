@@ -19,6 +19,7 @@ namespace helion::ui {
 
 struct Session;
 class OptionsWindow;
+class WheelWindow;
 
 class MainWindow final : public QMainWindow {
 public:
@@ -34,6 +35,9 @@ public:
     // F1: the help text of the window that has the focus.
     void showHelpOfActiveWindow();
     void openOptions();
+    // Runs a wheel command and shows its wheel in the wheel window.
+    void showWheel(WheelCommand command);
+    WheelWindow* wheelWindow() const;
     // False when the user keeps an editor's unsaved changes open (Cancel): nothing ends.
     bool exitProgram();
 
@@ -54,6 +58,7 @@ private:
     MainMenus menus_;
     QTimer clock_;
     QPointer<OptionsWindow> options_;
+    QPointer<WheelWindow> wheels_;
     bool exited_ = false;
 };
 

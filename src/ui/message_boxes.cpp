@@ -33,6 +33,7 @@ Answer QtMessageBoxes::askYesNoCancel(const Message& question) {
     QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
                     QString::fromStdString(question.text), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                     parent_);
+    box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
         case QMessageBox::Yes: return Answer::Yes;

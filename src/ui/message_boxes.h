@@ -19,7 +19,7 @@ public:
     virtual void show(const Message& message, MessageIcon icon = MessageIcon::Information) = 0;
     // A Yes/No question; true for Yes.
     virtual bool askYesNo(const Message& question) = 0;
-    // A Yes/No/Cancel question; closing the box is Cancel.
+    // A Yes/No/Cancel question with Cancel as the default button; closing the box is Cancel.
     virtual Answer askYesNoCancel(const Message& question) = 0;
 };
 

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/config/editor_text.h"
 #include "core/config/options_editor.h"
+#include "ui/editor_box.h"
 #include "ui/entry_numbered_edit.h"
 #include "ui/session.h"
 #include "ui/unsaved_changes.h"
@@ -51,14 +51,7 @@ OptionsWindow::OptionsWindow(Session& session, QWidget* parent) : QWidget(parent
 }
 
 void OptionsWindow::loadFile() {
-    const EditorLoad load = loadEditorText(session_.state.programFolder / kOptionsFile);
-    // A file that could not be loaded is never overwritten with the empty box.
-    save_->setEnabled(!load.error);
-    if (load.error) session_.messages->show(*load.error, MessageIcon::Stop);
-    QString text = QString::fromStdString(load.text);
-    text.replace("\r\n", "\n");
-    content_->setPlainText(text);
-    content_->document()->setModified(false);
+    loadIntoEditorBox(session_.state.programFolder / kOptionsFile, *content_, *save_, *session_.messages);
 }
 
 bool OptionsWindow::save() {

@@ -14,6 +14,8 @@
 
 #include "core/app/app_state.h"
 #include "core/astro/ephemeris.h"
+#include "core/config/wheel_data_tables.h"
+#include "core/wheels/wheel_modes.h"
 #include "ui/message_boxes.h"
 
 namespace helion::ui {
@@ -40,6 +42,8 @@ struct Session {
     std::function<std::chrono::sys_seconds()> universalClock = [] {
         return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     };
+    const WheelDataTables* wheelTables = nullptr;  // read at start-up
+    WheelModeState wheelMode;
 
     NatalInputWindow* natalInput = nullptr;
     DiurnalInputWindow* diurnalInput = nullptr;

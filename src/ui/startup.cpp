@@ -1,11 +1,11 @@
 #include "ui/startup.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLocale>
 
 #include "core/config/orb_file.h"
 #include "core/config/regional_formats.h"
+#include "render/glyph_font.h"
 #include "swe/swiss_ephemeris.h"
 #include "ui/natal_input_window.h"
 #include "ui/diurnal_input_window.h"
@@ -19,18 +19,8 @@
 namespace helion::ui {
 namespace {
 
-constexpr const char* kGlyphFontFile = "horary.ttf";
-
 void showAll(MessageBoxes& boxes, const std::vector<Message>& messages) {
     for (const Message& message : messages) boxes.show(message, MessageIcon::Stop);
-}
-
-// The wheel glyph font; until one is shipped the wheels go without it.
-int registerGlyphFont(const std::filesystem::path& folder) {
-    const auto file = folder / kGlyphFontFile;
-    std::error_code error;
-    if (!std::filesystem::exists(file, error)) return -1;
-    return QFontDatabase::addApplicationFont(QString::fromStdString(file.string()));
 }
 
 WheelDataTables readWheelTables(const std::filesystem::path& folder, MessageBoxes& messages) {
@@ -89,7 +79,9 @@ std::unique_ptr<Program> startHelion(const ProgramFolder& folder, MessageBoxes& 
     state.programFolder = folder.folder;
     showAll(messages, folder.messages);
 
-    program->glyphFontId = registerGlyphFont(folder.folder);
+    // The wheel glyph font "HORARY" ships in the program folder; the wheel window checks
+    // that Qt draws with it before it draws a wheel.
+    program->glyphFontId = render::registerGlyphFont(folder.folder);
     session.ephemeris = std::make_unique<SwissEphemeris>(ephemerisPath(folder.folder));
     const OptionsLoad options = loadOptions(folder.folder / kOptionsFile, state.options);
     state.options = options.values;
@@ -99,6 +91,7 @@ std::unique_ptr<Program> startHelion(const ProgramFolder& folder, MessageBoxes& 
         SplashWindow splash;
         splash.show();
         program->wheelTables = readWheelTables(folder.folder, messages);
+        session.wheelTables = &program->wheelTables;
         waitForSplash(splash);
     }
 

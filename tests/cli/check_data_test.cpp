@@ -16,6 +16,8 @@ TEST(CheckData, TheShippedDataIsClean) {
     const CliResult r = runCli("check-data --folder " + kShipped.string());
     EXPECT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find("OPTIONS.OPT: 222 entries read"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("HCDATA.DAT: 121 values\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("RADIUS.DAT: 361 values\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find(", 0 problem(s)"), std::string::npos) << r.out;
 }
 
@@ -27,6 +29,8 @@ TEST(CheckData, NamesTheFileAndLineOfEveryMistake) {
     std::ofstream(folder / "OPTIONS.OPT", std::ios::binary) << "8\r\n6\r\n\r\n";
     std::ofstream(folder / "MY.LL", std::ios::binary) << "Here,There,84W23,33N45,5\r\nBad,Place,84W23,99N99,x\r\n";
     std::filesystem::remove(folder / "TZ.DAT");
+    std::ofstream(folder / "HCDATA.DAT", std::ios::binary) << "1,2,3\r\n";  // a table must be whole
+    std::filesystem::remove(folder / "RADIUS.DAT");
     const CliResult r = runCli("check-data --folder " + folder.string());
     std::filesystem::remove_all(folder);
     EXPECT_EQ(r.status, 1);
@@ -36,6 +40,8 @@ TEST(CheckData, NamesTheFileAndLineOfEveryMistake) {
     EXPECT_NE(r.out.find("MY.LL:2: the time zone \"x\" is not a number"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("MY.LL:2: the latitude minutes"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("TZ.DAT: the file cannot be read: it is missing"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("HCDATA.DAT: holds 3 values, 121 expected"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("RADIUS.DAT: the file is missing"), std::string::npos) << r.out;
 }
 
 // Files whose form is right but whose meaning the program refuses or misreads.

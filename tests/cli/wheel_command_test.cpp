@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "cli_run.h"
+#include "golden.h"
 
 namespace helion::test {
 namespace {
@@ -63,8 +64,63 @@ TEST(WheelCommand, WritesTheDisplayListOfEachWheelKind) {
     }
 }
 
+// The display lists of a few wheels, reviewed once by their drawings and kept exactly.
+TEST(WheelCommand, DisplayListsMatchTheReviewedGoldenFiles) {
+    const struct {
+        const char* golden;
+        const char* arguments;
+    } rows[] = {
+        {"single_american.json", "natal"},
+        {"single_european.json", "natal --european"},
+        {"dual_transits.json", "transits"},
+        {"triple_transits_progressed.json", "transits-progressed-natal"},
+    };
+    for (const auto& row : rows) {
+        const auto file = outFile(row.golden);
+        const CliResult r = runCli(std::string("wheel ") + row.arguments + kCharts +
+                                   " --out " + file.string());
+        ASSERT_EQ(r.status, 0) << r.err;
+        expectMatchesGolden(readFile(file), goldenRoot() / "wheels" / row.golden);
+        std::filesystem::remove(file);
+    }
+}
+
+// Width and height from a PNG file's header chunk.
+std::pair<int, int> pngSize(const std::string& bytes) {
+    const auto at = [&](std::size_t i) {
+        return (static_cast<unsigned char>(bytes[i]) << 24) | (static_cast<unsigned char>(bytes[i + 1]) << 16) |
+               (static_cast<unsigned char>(bytes[i + 2]) << 8) | static_cast<unsigned char>(bytes[i + 3]);
+    };
+    return bytes.size() < 24 ? std::pair{0, 0} : std::pair{at(16), at(20)};
+}
+
+TEST(WheelCommand, DrawsTheWheelIntoPngSvgAndPdfFiles) {
+    const struct {
+        const char* name;
+        const char* arguments;
+        const char* start;  // the file's signature
+    } rows[] = {
+        {"wheel.png", "natal --size 640x480", "\x89PNG"},
+        {"wheel.svg", "transits --size 800x600", "<?xml"},
+        {"wheel.pdf", "minor-progressed-natal", "%PDF"},
+    };
+    for (const auto& row : rows) {
+        const auto file = outFile(row.name);
+        const CliResult r = runCli(std::string("wheel ") + row.arguments + kCharts + " --out " + file.string());
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::string bytes = readFile(file);
+        std::filesystem::remove(file);
+        EXPECT_GT(bytes.size(), 1000u) << row.name;
+        const std::string start = row.start;
+        EXPECT_EQ(bytes.substr(0, start.size()), start) << row.name;
+        if (std::string(row.name) == "wheel.png") {
+            EXPECT_EQ(pngSize(bytes), (std::pair{640, 480}));
+        }
+    }
+}
+
 TEST(WheelCommand, RefusesOtherOutputsAndBadSizes) {
-    for (const char* arguments : {"natal --out x.png", "natal --size 10x10 --out x.json", "natal --size big --out x.json"}) {
+    for (const char* arguments : {"natal --out x.gif", "natal --size 10x10 --out x.json", "natal --size big --out x.json"}) {
         const CliResult r = runCli(std::string("wheel ") + arguments + kCharts);
         EXPECT_EQ(r.status, 2) << arguments;
         EXPECT_FALSE(r.err.empty()) << arguments;

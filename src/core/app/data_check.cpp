@@ -15,6 +15,7 @@
 #include "core/config/settings.h"
 #include "core/base/text_file.h"
 #include "core/config/orb_file.h"
+#include "core/config/wheel_data_tables.h"
 #include "core/input/cities_file.h"
 #include "core/input/names_file.h"
 #include "core/input/names_record.h"
@@ -130,6 +131,19 @@ FileCheck checkHelpText(const std::filesystem::path& file) {
     return check;
 }
 
+// A wheel table must give every one of its values; fewer would leave zeros in the drawing.
+FileCheck checkWheelTable(const std::filesystem::path& folder, std::string_view name, std::size_t entries) {
+    const IntegerTableRead read = readIntegerTable(folder, name, entries);
+    FileCheck check{std::string(name), {}, {}, {}};
+    if (read.warning) check.problems.push_back({0, read.warning->text});
+    else if (!read.values) check.problems.push_back({0, "the file is missing"});
+    else if (read.valuesRead != entries)
+        check.problems.push_back({0, "holds " + std::to_string(read.valuesRead) + " values, " + std::to_string(entries) +
+                                         " expected"});
+    else check.loaded = counted(read.valuesRead, "values");
+    return check;
+}
+
 std::string upper(std::string text) {
     std::ranges::transform(text, text.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return text;
@@ -159,6 +173,8 @@ std::vector<FileCheck> checkDataFolder(const std::filesystem::path& folder) {
     checks.push_back(checkTimeZones(folder / kTimeZoneFile));
     for (const auto& file : filesOf(folder, ".LL", {kDefaultCitiesFile})) checks.push_back(checkCities(file));
     for (const auto& file : filesOf(folder, ".FIL", {kDefaultNamesFile})) checks.push_back(checkNames(file));
+    checks.push_back(checkWheelTable(folder, kCuspLabelFile, kCuspLabelEntries));
+    checks.push_back(checkWheelTable(folder, kGlyphRadiusFile, kGlyphRadiusEntries));
     std::error_code error;
     if (std::filesystem::exists(folder / kSettingsFile, error)) checks.push_back(checkSettings(folder));
     for (const auto name : kHelpFiles) checks.push_back(checkHelpText(folder / name));

@@ -33,7 +33,7 @@ IntegerTableRead parseIntegerTable(std::string_view text, std::string_view fileN
             values[count++] = *value;
         }
     }
-    return {std::move(values), std::nullopt};
+    return {std::move(values), std::nullopt, count};
 }
 
 IntegerTableRead readIntegerTable(const std::filesystem::path& programFolder, std::string_view fileName,

@@ -25,6 +25,7 @@ struct IntegerTableRead {
     // missing or cannot be used.
     std::optional<std::vector<std::int16_t>> values;
     std::optional<Message> warning;  // the file exists but cannot be used
+    std::size_t valuesRead = 0;      // the values the file gave
 };
 
 IntegerTableRead parseIntegerTable(std::string_view text, std::string_view fileName, std::size_t entries);

@@ -10,14 +10,10 @@
 namespace helion {
 namespace {
 
-// Sun and Moon first, then the planets, the Ascendant and the Midheaven.
-constexpr std::array<int, 12> kListingOrder{point::Sun, point::Moon, 2, 3, 4, 5, 6, 7, 8, point::Pluto,
-                                            point::Ascendant, point::Midheaven};
-
 std::vector<std::pair<int, int>> listedPairs(bool rowByRow) {
     std::vector<std::pair<int, int>> pairs;
-    for (int outer : kListingOrder) {
-        for (int inner : kListingOrder) {
+    for (int outer : kListedBodies) {
+        for (int inner : kListedBodies) {
             if (outer == inner) continue;
             pairs.push_back(rowByRow ? std::pair{outer, inner} : std::pair{inner, outer});
         }
@@ -31,14 +27,22 @@ AspectListLine lineOf(int first, int aspectCode, int second) {
 
 }  // namespace
 
+std::optional<int> wheelAspectBetween(const AspectListChart& first, int firstBody, const AspectListChart& second,
+                                      int secondBody, const OrbTable& orbs) {
+    const auto at = [](const PointTable& table, int p) { return table[static_cast<std::size_t>(p)]; };
+    const double separation = separationOf(at(first.longitude, firstBody), at(second.longitude, secondBody));
+    const int code = classifyWithOrbs(separation, orbs.orb, false).code;
+    if (code < code::Conjunct || code > code::kLastCode) return std::nullopt;
+    return code;
+}
+
 std::vector<AspectListLine> aspectList(const AspectListInput& in) {
     const auto at = [](const PointTable& table, int p) { return table[static_cast<std::size_t>(p)]; };
     const auto pairs = listedPairs(in.singleChart);
     std::vector<AspectListLine> lines{AspectListLine{}};
     for (const auto& [first, second] : pairs) {
-        const double separation = separationOf(at(in.natal.longitude, first), at(in.second.longitude, second));
-        const int code = classifyWithOrbs(separation, in.orbs.orb, false).code;
-        if (code >= code::Conjunct && code <= code::kLastCode) lines.push_back(lineOf(first, code, second));
+        if (const auto code = wheelAspectBetween(in.natal, first, in.second, second, in.orbs))
+            lines.push_back(lineOf(first, *code, second));
     }
     lines.emplace_back();
     const float parallelOrb = in.orbs.orb[static_cast<std::size_t>(orbEntry(code::Parallel))];

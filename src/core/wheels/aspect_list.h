@@ -2,12 +2,19 @@
 // The wheel's aspect list: every aspect and parallel between the bodies of one chart, or
 // between a natal body and a body of a second chart, as lines of three glyphs.
 
+#include <array>
+#include <optional>
 #include <vector>
 
 #include "core/config/orb_file.h"
 #include "core/chart/chart_tables.h"
 
 namespace helion {
+
+// The bodies listed, in order: Sun and Moon first, then the planets, the Ascendant and the
+// Midheaven. The nodes and the Part of Fortune are never listed.
+inline constexpr std::array<int, 12> kListedBodies{point::Sun, point::Moon, 2, 3, 4, 5, 6, 7, 8, point::Pluto,
+                                                   point::Ascendant, point::Midheaven};
 
 struct AspectListChart {
     PointTable longitude{};
@@ -29,6 +36,11 @@ struct AspectListLine {
     int secondGlyph = 0;
     friend bool operator==(const AspectListLine&, const AspectListLine&) = default;
 };
+
+// The aspect code (conjunction to quincunx, the conjunction tested last) between two
+// bodies with the orb table's orbs, or nothing.
+std::optional<int> wheelAspectBetween(const AspectListChart& first, int firstBody, const AspectListChart& second,
+                                      int secondBody, const OrbTable& orbs);
 
 // An empty line, the aspects, an empty line, the parallels. The nodes and the Part of
 // Fortune are never listed.

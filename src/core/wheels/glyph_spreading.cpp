@@ -43,7 +43,7 @@ int preferredSlot(double longitude, const CuspTable& cusp, int house, int slots)
 double interpolatedRadius(const RingLayout& layout, int house, int slot) {
     const double here = layout.startRadius[static_cast<std::size_t>(house - 1)];
     const double next = layout.startRadius[static_cast<std::size_t>(house % 12)];
-    return here + (next - here) * slot / layout.slots;
+    return here + (next - here) * slot / layout.slotCount;
 }
 
 }  // namespace
@@ -100,7 +100,7 @@ std::optional<double> tableRadius(std::span<const std::int16_t> glyphRadii, doub
 
 RingPlacement placeRing(const RingChart& chart, const CuspTable& cusp, const RingLayout& layout,
                         std::span<const std::int16_t> glyphRadii) {
-    const auto slots = allocateSlots(chart, cusp, layout.slots);
+    const auto slots = allocateSlots(chart, cusp, layout.slotCount);
     RingPlacement placement{};
     for (int p = 1; p <= point::Count; ++p) {
         PlacedBody& body = placement[static_cast<std::size_t>(p)];

@@ -31,7 +31,7 @@ double houseArc(const CuspTable& cusp, int house);
 
 // Slots for points 1..15 of one ring, in the houses of the natal cusps.
 std::array<std::optional<int>, point::Count + 1> allocateSlots(const RingChart& chart, const CuspTable& cusp,
-                                                               int slots);
+                                                               int slotCount);
 
 // Slot allocation with the equal-sector angles and radii of the layout. `glyphRadii` is
 // the per-degree radius table of the natal ring; without it the natal ring interpolates

@@ -15,6 +15,12 @@ const std::array<StartupWindow, 5> kStartupWindows{{
     {8490, 7200, 15}, {8400, 7200, 12}, {10725, 8940, 15}, {14050, 11505, 15}, {10970, 9204, 12},
 }};
 
+const StartupWindow& startupWindowFor(int screenWidthPixels, int twipsPerPixel) {
+    if (screenWidthPixels <= 640) return kStartupWindows[0];
+    if (screenWidthPixels <= 800) return kStartupWindows[twipsPerPixel == 12 ? 1 : 2];
+    return kStartupWindows[twipsPerPixel == 15 ? 3 : 4];
+}
+
 int StartupWindow::innerWidth() const { return widthTwips / twipsPerPixel - kFrameWidthPixels; }
 int StartupWindow::innerHeight() const { return heightTwips / twipsPerPixel - kFrameHeightPixels; }
 

@@ -25,6 +25,9 @@ struct StartupWindow {
 // 640x480, 800x600 (two pixel densities) and 1024x768 (two pixel densities).
 extern const std::array<StartupWindow, 5> kStartupWindows;
 
+// The start-up window for a screen of this width in pixels and pixel density.
+const StartupWindow& startupWindowFor(int screenWidthPixels, int twipsPerPixel);
+
 // The glyph font's cells as fractions of the font size: every wheel glyph fills one box,
 // the digits are narrower, all share one line height.
 inline constexpr double kGlyphCellWidth = 1.0;

@@ -12,7 +12,7 @@ namespace helion {
 
 struct RingLayout {
     int ring = ring::Natal;
-    int slots = 7;         // S: slots per house
+    int slotCount = 7;     // S: slots per house (not `slots`, a Qt keyword)
     double spacing = 4.0;  // G: degrees between neighbouring slots
     std::array<int, 12> sectorStart{};  // houses 1..12
     std::array<int, 12> startRadius{};  // houses 1..12

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/wheels/nominal_glyph_sizes.h"
+
 namespace helion {
 namespace {
 
@@ -20,6 +22,14 @@ TEST(WheelScale, ResizeKeepsTheShorterHalfExtent) {
         if (row.width >= row.height) EXPECT_NEAR(frame.top, 225.0, 0.5);
         else EXPECT_DOUBLE_EQ(frame.right, 244.0);
     }
+}
+
+TEST(WheelScale, StartupWindowFollowsTheScreenWidthAndDensity) {
+    const struct {
+        int screenWidth, twipsPerPixel, widthTwips;
+    } rows[] = {{640, 15, 8490}, {800, 12, 8400}, {800, 15, 10725}, {1024, 15, 14050}, {1920, 12, 10970}};
+    for (const auto& row : rows)
+        EXPECT_EQ(startupWindowFor(row.screenWidth, row.twipsPerPixel).widthTwips, row.widthTwips) << row.screenWidth;
 }
 
 TEST(WheelScale, FullPagePrint) {

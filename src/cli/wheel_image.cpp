@@ -1,0 +1,118 @@
+#include "cli/wheel_image.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <iostream>
+
+#include "render/glyph_font.h"
+#include "render/glyph_measure.h"
+#include "render/wheel_painter.h"
+
+namespace helion::cli {
+namespace {
+
+// Images are laid out for a screen of 96 dots per inch, as the nominal glyph sizes are.
+constexpr int kDotsPerInch = 96;
+constexpr double kInchesPerMetre = 39.37007874;
+constexpr double kPointsPerInch = 72.0;
+constexpr int kPageDotsPerInch = 300;
+
+QImage blankImage(int width, int height) {
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    const int dotsPerMetre = static_cast<int>(kDotsPerInch * kInchesPerMetre + 0.5);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    return image;
+}
+
+void paintOn(QPaintDevice& device, const WheelDrawing& drawing, int width, int height) {
+    QPainter painter(&device);
+    render::paintWheel(painter, drawing, QRectF(0, 0, width, height));
+}
+
+}  // namespace
+
+std::optional<ImageFormat> imageFormatOf(const std::string& fileName) {
+    const std::string extension = std::filesystem::path(fileName).extension().string();
+    if (extension == ".png") return ImageFormat::Png;
+    if (extension == ".svg") return ImageFormat::Svg;
+    if (extension == ".pdf") return ImageFormat::Pdf;
+    return std::nullopt;
+}
+
+struct WheelPainting::Gui {
+    int argc = 1;
+    char name[11] = "helion-cli";
+    char* argv[2] = {name, nullptr};
+    QGuiApplication application{argc, argv};
+};
+
+WheelPainting::WheelPainting(const std::filesystem::path& programFolder) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    gui_ = std::make_unique<Gui>();
+    render::registerGlyphFont(programFolder);
+}
+
+WheelPainting::~WheelPainting() = default;
+
+bool WheelPainting::glyphFontReady() const {
+    if (render::glyphFontResolves()) return true;
+    const Message missing = render::glyphFontMissingMessage();
+    std::cerr << missing.caption << " " << missing.text << "\n";
+    return false;
+}
+
+GlyphSizes measuredGlyphSizes(const WheelStyle& style, const WheelFrame& frame, int width, int height) {
+    const QImage image = blankImage(1, 1);
+    return render::measureGlyphSizes(style, image, render::unitsPerPixel(frame, QRectF(0, 0, width, height)));
+}
+
+std::string wheelImage(const WheelDrawing& drawing, ImageFormat format, int width, int height) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (format == ImageFormat::Png) {
+        QImage image = blankImage(width, height);
+        paintOn(image, drawing, width, height);
+        image.save(&buffer, "PNG");
+    } else if (format == ImageFormat::Svg) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setResolution(kDotsPerInch);
+        svg.setSize(QSize(width, height));
+        svg.setViewBox(QRect(0, 0, width, height));
+        svg.setTitle(QStringLiteral("Chartwheels"));
+        paintOn(svg, drawing, width, height);
+    } else {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(kDotsPerInch);
+        const double toPoints = kPointsPerInch / kDotsPerInch;
+        pdf.setPageSize(QPageSize(QSizeF(width * toPoints, height * toPoints), QPageSize::Point));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        paintOn(pdf, drawing, width, height);
+    }
+    return buffer.data().toStdString();
+}
+
+std::string printedPagePdf(const std::function<WheelDrawing(const GlyphSizes&)>& draw, const WheelStyle& style,
+                           const WheelFrame& frame) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setPageSize(QPageSize(QPageSize::Letter));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setResolution(kPageDotsPerInch);
+    const QRectF page(0, 0, pdf.width(), pdf.height());
+    const WheelDrawing drawing = draw(render::measureGlyphSizes(style, pdf, render::unitsPerPixel(frame, page)));
+    QPainter painter(&pdf);
+    render::paintWheel(painter, drawing, page);
+    painter.end();
+    return buffer.data().toStdString();
+}
+
+}  // namespace helion::cli

@@ -1,0 +1,48 @@
+#pragma once
+// Wheels drawn into PNG, SVG and PDF files by the same renderer as the window, on Qt's
+// offscreen platform, so no display is needed.
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/wheels/wheel_drawing.h"
+#include "core/wheels/wheel_style.h"
+
+namespace helion::cli {
+
+enum class ImageFormat { Png, Svg, Pdf };
+
+// From the file name's extension; nothing for any other file.
+std::optional<ImageFormat> imageFormatOf(const std::string& fileName);
+
+// Qt's offscreen GUI with the glyph font of the program folder registered, for as long as
+// the object lives.
+class WheelPainting {
+public:
+    explicit WheelPainting(const std::filesystem::path& programFolder);
+    ~WheelPainting();
+    WheelPainting(const WheelPainting&) = delete;
+    WheelPainting& operator=(const WheelPainting&) = delete;
+    // False, with the font message printed, when Qt would draw the wheel in another font.
+    bool glyphFontReady() const;
+
+private:
+    struct Gui;
+    std::unique_ptr<Gui> gui_;
+};
+
+// Glyph cells measured in the glyph font for an image of `width` x `height` pixels.
+GlyphSizes measuredGlyphSizes(const WheelStyle& style, const WheelFrame& frame, int width, int height);
+
+// The file's bytes: the drawing painted on an image, an SVG or a one-page PDF of that size.
+std::string wheelImage(const WheelDrawing& drawing, ImageFormat format, int width, int height);
+
+// A full printed page as a one-page Letter PDF: `draw` builds the printer's drawing from
+// glyph cells measured on the page, whose frame is `frame`.
+std::string printedPagePdf(const std::function<WheelDrawing(const GlyphSizes&)>& draw, const WheelStyle& style,
+                           const WheelFrame& frame);
+
+}  // namespace helion::cli

@@ -1,0 +1,65 @@
+#include "core/wheels/aspect_grid.h"
+
+#include "core/aspects/catalogue.h"
+#include "core/wheels/glyph_stack.h"
+#include "core/wheels/wheel_style.h"
+
+namespace helion {
+namespace {
+
+constexpr double kDefaultCell = 13.0;
+constexpr double kPageMargin = 6.0;
+constexpr int kBlack = 0;
+constexpr int kGridLines = 8;  // grey
+
+double optionOr(const OptionValues& options, int entry, double fallback) {
+    const double value = options[entry];
+    return value != 0 ? value : fallback;
+}
+
+}  // namespace
+
+AspectGridLayout aspectGridLayout(const OptionValues& options, const WheelFrame& page, double planetGlyphSize) {
+    const double cell = optionOr(options, 183, kDefaultCell);
+    const double side = cell * static_cast<double>(kListedBodies.size() + 1);
+    const WheelPoint corner{page.right - kPageMargin - side, page.bottom + kPageMargin + side};
+    return {{optionOr(options, 181, corner.x), optionOr(options, 182, corner.y)}, cell,
+            optionOr(options, 184, planetGlyphSize)};
+}
+
+void appendAspectGrid(std::vector<WheelPrimitive>& out, const AspectListInput& charts, const AspectGridLayout& g) {
+    const std::size_t count = kListedBodies.size();
+    const double side = g.cell * static_cast<double>(count + 1);
+    const auto at = [&](std::size_t column, std::size_t row) {
+        return WheelPoint{g.topLeft.x + g.cell * (static_cast<double>(column) + 0.5),
+                          g.topLeft.y - g.cell * (static_cast<double>(row) + 0.5)};
+    };
+    const auto glyph = [&](WheelPoint centre, int code) {
+        out.push_back(TextShape{centre, "", code, g.glyphSize, kBlack, false, TextAnchor::Centre});
+    };
+    for (std::size_t i = 0; i <= count + 1; ++i) {
+        const double offset = g.cell * static_cast<double>(i);
+        out.push_back(LineShape{{g.topLeft.x, g.topLeft.y - offset}, {g.topLeft.x + side, g.topLeft.y - offset}, kGridLines});
+        out.push_back(LineShape{{g.topLeft.x + offset, g.topLeft.y}, {g.topLeft.x + offset, g.topLeft.y - side}, kGridLines});
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        glyph(at(0, i + 1), kFirstPlanetGlyph + kListedBodies[i]);
+        glyph(at(i + 1, 0), kFirstPlanetGlyph + kListedBodies[i]);
+    }
+    for (std::size_t row = 0; row < count; ++row) {
+        for (std::size_t column = 0; column < count; ++column) {
+            if (charts.singleChart && column >= row) continue;
+            const auto code = wheelAspectBetween(charts.natal, kListedBodies[row], charts.second, kListedBodies[column],
+                                                 charts.orbs);
+            if (code) glyph(at(column + 1, row + 1), aspectGlyph(*code));
+        }
+    }
+}
+
+void appendPrintedAspectGrid(WheelDrawing& page, const OptionValues& options, const AspectListInput& charts) {
+    if (options[178] == 0 || page.kind == WheelKind::Triple) return;
+    const double glyphSize = wheelStyle(options, WheelTarget::Printer, page.kind, false).planetSize;
+    appendAspectGrid(page.primitives, charts, aspectGridLayout(options, page.frame, glyphSize));
+}
+
+}  // namespace helion

@@ -1,0 +1,111 @@
+#include "render/wheel_painter.h"
+
+#include <QFontMetricsF>
+
+#include <array>
+#include <map>
+#include <utility>
+
+#include "render/glyph_font.h"
+
+namespace helion::render {
+namespace {
+
+constexpr std::array<QRgb, 16> kPalette{
+    qRgb(0, 0, 0),     qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128), qRgb(128, 0, 0),   qRgb(128, 0, 128),
+    qRgb(128, 128, 0), qRgb(192, 192, 192), qRgb(128, 128, 128), qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(0, 255, 255),
+    qRgb(255, 0, 0),   qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255),
+};
+
+// Wheel units (y upward) to device coordinates (y downward).
+class DeviceMapping {
+public:
+    DeviceMapping(const WheelFrame& frame, const QRectF& area)
+        : frame_(frame), area_(area), xScale_(area.width() / (frame.right - frame.left)),
+          yScale_(area.height() / (frame.top - frame.bottom)) {}
+    QPointF map(const WheelPoint& p) const {
+        return {area_.left() + (p.x - frame_.left) * xScale_, area_.top() + (frame_.top - p.y) * yScale_};
+    }
+    double length(double units) const { return units * xScale_; }
+
+private:
+    WheelFrame frame_;
+    QRectF area_;
+    double xScale_;
+    double yScale_;
+};
+
+// Fonts and their metrics on the painter's device, made once per size and weight.
+class FontCache {
+public:
+    explicit FontCache(QPaintDevice* device) : device_(device) {}
+    const std::pair<QFont, QFontMetricsF>& at(double size, bool bold) {
+        const auto key = std::pair{size, bold};
+        auto found = fonts_.find(key);
+        if (found == fonts_.end()) {
+            QFont font = glyphFont(size, bold);
+            found = fonts_.emplace(key, std::pair{font, QFontMetricsF(font, device_)}).first;
+        }
+        return found->second;
+    }
+
+private:
+    QPaintDevice* device_;
+    std::map<std::pair<double, bool>, std::pair<QFont, QFontMetricsF>> fonts_;
+};
+
+QPen thinPen(int colour) {
+    QPen pen(paletteColour(colour));
+    pen.setWidthF(0);  // cosmetic: one device pixel on every device
+    pen.setCosmetic(true);
+    return pen;
+}
+
+void drawText(QPainter& painter, FontCache& fonts, const DeviceMapping& mapping, const TextShape& text) {
+    const auto& [font, metrics] = fonts.at(text.fontSize, text.bold);
+    const QString characters = text.glyph != 0 ? glyphText(text.glyph) : QString::fromStdString(text.text);
+    const double width = metrics.horizontalAdvance(characters);
+    QPointF corner = mapping.map(text.at);
+    if (text.anchor == TextAnchor::TopRight) corner.rx() -= width;
+    if (text.anchor == TextAnchor::Centre) corner -= QPointF(width / 2, metrics.height() / 2);
+    painter.setFont(font);
+    painter.setPen(paletteColour(text.colour));
+    painter.drawText(QPointF(corner.x(), corner.y() + metrics.ascent()), characters);
+}
+
+}  // namespace
+
+QColor paletteColour(int colour) {
+    if (colour < 0 || colour >= static_cast<int>(kPalette.size())) return Qt::black;
+    return QColor(kPalette[static_cast<std::size_t>(colour)]);
+}
+
+void paintWheel(QPainter& painter, const WheelDrawing& drawing, const QRectF& area) {
+    painter.save();
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    painter.fillRect(area, paletteColour(drawing.background));
+    const DeviceMapping mapping(drawing.frame, area);
+    const QPointF centre = mapping.map({0, 0});
+    FontCache fonts(painter.device());
+    for (const WheelPrimitive& primitive : drawing.primitives) {
+        if (const auto* circle = std::get_if<CircleShape>(&primitive)) {
+            const double r = mapping.length(circle->radius);
+            painter.setPen(thinPen(circle->colour));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(centre, r, r);
+        } else if (const auto* disc = std::get_if<DiscShape>(&primitive)) {
+            const double r = mapping.length(disc->radius);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(paletteColour(disc->colour));
+            painter.drawEllipse(centre, r, r);
+        } else if (const auto* line = std::get_if<LineShape>(&primitive)) {
+            painter.setPen(thinPen(line->colour));
+            painter.drawLine(mapping.map(line->from), mapping.map(line->to));
+        } else {
+            drawText(painter, fonts, mapping, std::get<TextShape>(primitive));
+        }
+    }
+    painter.restore();
+}
+
+}  // namespace helion::render

@@ -1,0 +1,31 @@
+#pragma once
+// The aspect list (object `CWAspect`): the aspects and parallels of the wheel shown, in the
+// glyph font, built once when the window opens.
+
+#include <QWidget>
+
+#include "core/wheels/aspect_list.h"
+
+class QPlainTextEdit;
+
+namespace helion::ui {
+
+class AspectListWindow final : public QWidget {
+public:
+    explicit AspectListWindow(const AspectListInput& input, QWidget* parent = nullptr);
+
+    QString listText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPlainTextEdit* text_ = nullptr;
+};
+
+// The list as one text: a leading line break, then per line two blanks, the first body's
+// glyph, a blank, the aspect glyph, a blank and the second body's glyph.
+QString aspectListText(const std::vector<AspectListLine>& lines);
+
+}  // namespace helion::ui

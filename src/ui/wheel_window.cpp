@@ -1,0 +1,247 @@
+#include "ui/wheel_window.h"
+
+#include <QActionGroup>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+
+#include "core/wheels/nominal_glyph_sizes.h"
+#include "core/wheels/wheel_scale.h"
+#include "core/wheels/wheel_style.h"
+#include "render/glyph_font.h"
+#include "render/glyph_measure.h"
+#include "render/wheel_painter.h"
+#include "ui/aspect_list_window.h"
+#include "ui/data_window.h"
+#include "ui/diurnal_input_window.h"
+#include "ui/main_window_link.h"
+#include "ui/orbs_edit_window.h"
+#include "ui/select_file_window.h"
+#include "ui/session.h"
+#include "ui/wheel_commands.h"
+#include "ui/wheel_printing.h"
+
+namespace helion::ui {
+namespace {
+
+constexpr const char* kCaption = "Chartwheels";
+constexpr std::string_view kWheelsHelpFile = "WHEELS.HLP";
+
+// The window's drawing area; it paints through the wheel window.
+class WheelSurface final : public QWidget {
+public:
+    explicit WheelSurface(WheelWindow& window) : QWidget(&window), window_(window) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { window_.paintSurface(*this); }
+
+private:
+    WheelWindow& window_;
+};
+
+QAction* addItem(QWidget* menu, const char* name, const char* caption, QKeySequence key = {}) {
+    auto* action = new QAction(QString::fromUtf8(caption), menu);
+    action->setObjectName(name);
+    action->setShortcut(key);
+    menu->addAction(action);
+    return action;
+}
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption) {
+    QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+constexpr double kTwipsPerInch = 1440.0;
+
+// The window opens at the top of the screen with the start-up size chosen for the screen.
+void placeForScreen(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (!screen) return;
+    const int twipsPerPixel = qRound(kTwipsPerInch / screen->logicalDotsPerInch());
+    const StartupWindow& size = startupWindowFor(screen->size().width(), twipsPerPixel);
+    window.resize(size.widthTwips / size.twipsPerPixel, size.heightTwips / size.twipsPerPixel);
+    window.move(window.x(), screen->availableGeometry().top());
+}
+
+}  // namespace
+
+WheelWindow::WheelWindow(Session& session, QWidget* parent) : QMainWindow(parent, Qt::Window), session_(session) {
+    setObjectName("Wheels");
+    setWindowTitle(kCaption);
+    surface_ = new WheelSurface(*this);
+    setCentralWidget(surface_);
+    buildMenus();
+    placeForScreen(*this);
+}
+
+void WheelWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    aspects_ = addItem(bar, "mnuAspects", "&Aspects");
+    QMenu* orbs = addMenu(bar, "mnuOrbs", "&Orbs");
+    QAction* changeOrbs = addItem(orbs, "mnuOrbsChange", "&Select new orb file", Qt::Key_F11);
+    QAction* editOrbs = addItem(orbs, "mnuOrbsEdit", "&Edit orb file", Qt::Key_F12);
+    QAction* print = addItem(bar, "mnuPrintChartwheel", "&Print");
+    switch_ = addItem(bar, "mnuSwitch", "S&witch");
+    chartType_ = addMenu(bar, "mnuChartType", "&Type");
+    american_ = addItem(chartType_, "mnuCTAmerican", "&American", Qt::Key_F7);
+    european_ = addItem(chartType_, "mnuCTEuropean", "&European", Qt::Key_F8);
+    auto* types = new QActionGroup(chartType_);
+    for (QAction* type : {american_, european_}) {
+        type->setCheckable(true);
+        types->addAction(type);
+        // The shortcuts work while the menu is hidden too.
+        addAction(type);
+    }
+    QAction* help = addItem(bar, "mnuHelp", "&Help");
+
+    connect(aspects_, &QAction::triggered, this, &WheelWindow::showAspects);
+    connect(changeOrbs, &QAction::triggered, this, &WheelWindow::chooseOrbFile);
+    connect(editOrbs, &QAction::triggered, this, &WheelWindow::editOrbFile);
+    addAction(changeOrbs);
+    addAction(editOrbs);
+    connect(print, &QAction::triggered, this, &WheelWindow::print);
+    connect(switch_, &QAction::triggered, this, &WheelWindow::switchCharts);
+    connect(american_, &QAction::triggered, this, [this] { setChartType(ChartType::American); });
+    connect(european_, &QAction::triggered, this, [this] { setChartType(ChartType::European); });
+    connect(help, &QAction::triggered, this, [this] {
+        if (session_.dataWindow) session_.dataWindow->showHelpText(kWheelsHelpFile);
+    });
+}
+
+void WheelWindow::showWheel(const WheelArrangement& arrangement) {
+    arrangement_ = arrangement;
+    fontMessageShown_ = false;
+    lastDrawing_.reset();
+    if (aspectList_) aspectList_->close();
+    updateMenus();
+    show();
+    raise();
+    activateWindow();
+    surface_->update();
+}
+
+void WheelWindow::updateMenus() {
+    switch_->setVisible(secondPersonSet(session_) && arrangement_.wheelSource == 2);
+    const bool single = arrangement_.wheelSource == 1;
+    chartType_->menuAction()->setVisible(single);
+    american_->setEnabled(single);
+    european_->setEnabled(single);
+    const bool european = session_.state.settings.typeChart == static_cast<int>(ChartType::European);
+    european_->setChecked(european);
+    american_->setChecked(!european);
+    aspects_->setEnabled(arrangement_.wheelSource != 3);
+}
+
+void WheelWindow::loadOrbs() {
+    OrbTableLoad load = loadOrbTable(session_.state.currentOrbFile, session_.state.orbs);
+    session_.state.orbs = load.table;
+    for (const Message& message : load.messages) session_.messages->show(message, MessageIcon::Stop);
+}
+
+WheelDrawing WheelWindow::drawingFor(const WheelView& view) const {
+    static const WheelDataTables kNoTables;
+    const WheelDataTables& tables = session_.wheelTables ? *session_.wheelTables : kNoTables;
+    return buildWheel(wheelInputFor(arrangement_, session_.state.charts, session_.state.options, tables, view));
+}
+
+WheelDrawing WheelWindow::drawingOn(QPaintDevice& device, WheelTarget target, bool monochrome, int width,
+                                    int height) const {
+    WheelView view;
+    view.chartType = static_cast<ChartType>(session_.state.settings.typeChart == 1 ? 1 : 0);
+    view.target = target;
+    view.monochrome = monochrome;
+    view.startScale = session_.state.settings.startScale;
+    view.widthPixels = width;
+    view.heightPixels = height;
+    const WheelStyle style = wheelStyle(session_.state.options, target, arrangement_.kind, monochrome);
+    const bool screen = target == WheelTarget::Screen;
+    const std::int16_t scale = screen ? view.startScale : printedStartScale(arrangement_.kind, view.chartType);
+    const WheelFrame frame = screen ? screenFrame(scale, width, height) : printerFrame(scale);
+    view.glyphs = render::measureGlyphSizes(style, device, render::unitsPerPixel(frame, QRectF(0, 0, width, height)));
+    return drawingFor(view);
+}
+
+QSize WheelWindow::surfaceSize() const { return surface_->size(); }
+
+void WheelWindow::paintSurface(QPaintDevice& surface) {
+    QPainter painter(&surface);
+    if (!render::glyphFontResolves()) {
+        painter.fillRect(QRect(0, 0, surface.width(), surface.height()), Qt::white);
+        lastDrawing_.reset();
+        if (!fontMessageShown_) {
+            fontMessageShown_ = true;
+            session_.messages->show(render::glyphFontMissingMessage(), MessageIcon::Stop);
+        }
+        return;
+    }
+    lastDrawing_ = drawingOn(surface, WheelTarget::Screen, false, surface.width(), surface.height());
+    render::paintWheel(painter, *lastDrawing_, QRectF(0, 0, surface.width(), surface.height()));
+    setWindowTitle(QString(kCaption) + " - " + QString::fromStdString(arrangement_.chartName));
+}
+
+void WheelWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    session_.state.settings.startScale = resizedStartScale(surface_->width(), surface_->height());
+    surface_->update();
+}
+
+void WheelWindow::switchCharts() {
+    arrangement_ = switchedTransitWheel(session_);
+    updateMenus();
+    surface_->update();
+}
+
+void WheelWindow::setChartType(ChartType type) {
+    session_.state.settings.typeChart = static_cast<std::int16_t>(type);
+    updateMenus();
+    surface_->update();
+}
+
+void WheelWindow::showAspects() {
+    if (aspectList_) aspectList_->close();
+    loadOrbs();
+    aspectList_ =
+        new AspectListWindow(aspectListInputFor(arrangement_, session_.state.charts, session_.state.orbs), this);
+    aspectList_->show();
+}
+
+void WheelWindow::chooseOrbFile() {
+    const auto chosen =
+        SelectFileWindow::choose(session_.state.programFolder, "*.ORB", session_.state.currentOrbFile, this);
+    if (!chosen) return;
+    session_.state.currentOrbFile = *chosen;
+    showAspects();
+}
+
+void WheelWindow::editOrbFile() {
+    if (orbsEdit_) orbsEdit_->close();
+    orbsEdit_ = new OrbsEditWindow(session_, session_.state.currentOrbFile, this);
+    connect(orbsEdit_, &OrbsEditWindow::saved, this, &WheelWindow::showAspects);
+    orbsEdit_->show();
+}
+
+void WheelWindow::print() { printWheel(session_, *this); }
+
+void WheelWindow::returnToMainWindow() { activateMainWindow(); }
+
+void WheelWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        returnToMainWindow();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void WheelWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) returnToMainWindow();
+    QMainWindow::mouseReleaseEvent(event);
+}
+
+}  // namespace helion::ui

@@ -1,0 +1,73 @@
+#pragma once
+// The wheel window (object `Wheels`): draws the wheel of the last wheel command on its own
+// surface, sized to the window. Its menu opens the aspect list, chooses and edits the orb
+// file, prints, switches the transit wheel's charts and sets the chart type.
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <optional>
+
+#include "core/wheels/wheel_drawing.h"
+#include "core/wheels/wheel_input_adapter.h"
+#include "core/wheels/wheel_modes.h"
+
+class QAction;
+class QMenu;
+
+namespace helion::ui {
+
+struct Session;
+class AspectListWindow;
+class OrbsEditWindow;
+
+class WheelWindow final : public QMainWindow {
+public:
+    explicit WheelWindow(Session& session, QWidget* parent = nullptr);
+
+    // Shows a freshly arranged wheel, as if the window had just been loaded.
+    void showWheel(const WheelArrangement& arrangement);
+    const WheelArrangement& arrangement() const { return arrangement_; }
+    // The drawing of the last paint, if the glyph font allowed one.
+    const std::optional<WheelDrawing>& lastDrawing() const { return lastDrawing_; }
+    // The wheel as the given target and device would draw it now.
+    WheelDrawing drawingFor(const WheelView& view) const;
+    // Measures the glyph cells on `device` and builds the drawing for a `width` x `height` area.
+    WheelDrawing drawingOn(QPaintDevice& device, WheelTarget target, bool monochrome, int width, int height) const;
+    QSize surfaceSize() const;
+
+    void switchCharts();
+    void setChartType(ChartType type);
+    void showAspects();
+    void chooseOrbFile();
+    void editOrbFile();
+    void print();
+    void returnToMainWindow();
+    // Paints the wheel on the window's surface; called by the surface's paint event.
+    void paintSurface(QPaintDevice& surface);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildMenus();
+    void updateMenus();
+    void loadOrbs();
+
+    Session& session_;
+    WheelArrangement arrangement_;
+    std::optional<WheelDrawing> lastDrawing_;
+    bool fontMessageShown_ = false;
+    QWidget* surface_ = nullptr;
+    QAction* aspects_ = nullptr;
+    QAction* switch_ = nullptr;
+    QMenu* chartType_ = nullptr;
+    QAction* american_ = nullptr;
+    QAction* european_ = nullptr;
+    QPointer<AspectListWindow> aspectList_;
+    QPointer<OrbsEditWindow> orbsEdit_;
+};
+
+}  // namespace helion::ui

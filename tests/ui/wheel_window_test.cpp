@@ -1,0 +1,178 @@
+// The wheel window on the offscreen platform: the seven wheel commands, Escape, Switch, the
+// chart type, the aspect list and printing.
+#include <QCheckBox>
+#include <QFile>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+
+#include "core/wheels/wheel_scale.h"
+#include "started_program.h"
+#include "ui/aspect_list_window.h"
+#include "ui/diurnal_input_window.h"
+#include "ui/natal_input_window.h"
+#include "ui/wheel_printing.h"
+#include "ui/wheel_window.h"
+
+namespace helion::test {
+namespace {
+
+class WheelWindowTest : public StartedProgramTest {
+protected:
+    void SetUp() override {
+        program = start();
+        program->natalInput->pressOk();
+        ASSERT_TRUE(program->session.state.chartsComputed);
+        boxes.shown.clear();
+    }
+    ui::WheelWindow& wheel(const char* itemName) {
+        item(*program, itemName)->trigger();
+        ui::WheelWindow* window = program->mainWindow->wheelWindow();
+        EXPECT_NE(window, nullptr);
+        window->resize(800, 600);
+        window->grab();  // paints the wheel
+        return *window;
+    }
+    QAction* wheelItem(ui::WheelWindow& window, const char* name) { return window.findChild<QAction*>(name); }
+    std::unique_ptr<ui::Program> program;
+};
+
+TEST_F(WheelWindowTest, EachCommandDrawsItsWheelUnderTheChartName) {
+    const struct {
+        const char* item;
+        WheelKind kind;
+        bool switchVisible;
+        bool typeVisible;
+        bool aspectsEnabled;
+    } rows[] = {
+        {"mnuWheelsSingleNatal", WheelKind::Single, false, true, true},
+        {"mnuWheelsDualNatProg", WheelKind::Dual, false, false, true},
+        {"mnuWheelsDualNatSA", WheelKind::Dual, false, false, true},
+        {"mnuWheelsDualNatTran", WheelKind::Dual, false, false, true},
+        {"mnuWheelsTripleMinorProgNat", WheelKind::Triple, false, false, false},
+        {"mnuWheelsTripleTranProgNat", WheelKind::Triple, false, false, false},
+        {"mnuWheelsTripleTranSANatal", WheelKind::Triple, false, false, false},
+    };
+    for (const auto& row : rows) {
+        ui::WheelWindow& window = wheel(row.item);
+        EXPECT_EQ(window.objectName(), "Wheels");
+        EXPECT_EQ(window.windowTitle(), "Chartwheels - " + QString::fromStdString(program->session.state.charts.chartName));
+        ASSERT_TRUE(window.lastDrawing().has_value()) << row.item;
+        EXPECT_EQ(window.lastDrawing()->kind, row.kind) << row.item;
+        EXPECT_EQ(wheelItem(window, "mnuSwitch")->isVisible(), row.switchVisible) << row.item;
+        EXPECT_EQ(wheelItem(window, "mnuChartType")->isVisible(), row.typeVisible) << row.item;
+        EXPECT_EQ(wheelItem(window, "mnuAspects")->isEnabled(), row.aspectsEnabled) << row.item;
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(WheelWindowTest, ResizingSetsTheStartScaleAndEscapeLeavesTheWheelOpen) {
+    ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
+    const QSize surface = window.surfaceSize();
+    EXPECT_EQ(program->session.state.settings.startScale, resizedStartScale(surface.width(), surface.height()));
+    EXPECT_EQ(window.lastDrawing()->scale, program->session.state.settings.startScale);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(WheelWindowTest, ChartTypeKeysAreStoredInTheSettings) {
+    ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
+    wheelItem(window, "mnuCTEuropean")->trigger();
+    EXPECT_EQ(program->session.state.settings.typeChart, 1);
+    EXPECT_TRUE(wheelItem(window, "mnuCTEuropean")->isChecked());
+    window.grab();
+    EXPECT_EQ(window.lastDrawing()->chartType, ChartType::European);
+    wheelItem(window, "mnuCTAmerican")->trigger();
+    EXPECT_EQ(program->session.state.settings.typeChart, 0);
+    EXPECT_FALSE(wheelItem(window, "mnuCTEuropean")->isChecked());
+}
+
+TEST_F(WheelWindowTest, SwitchTwiceReturnsToTheFirstArrangement) {
+    program->diurnalInput->findChild<QCheckBox*>("chk2ndPerson")->click();
+    EXPECT_EQ(item(*program, "mnuWheelsDualNatTran")->text(), "2nd &Person Natal vs Natal");
+    EXPECT_FALSE(item(*program, "mnuWheelsDualNatProg")->isEnabled());
+    program->natalInput->pressOk();
+    ui::WheelWindow& window = wheel("mnuWheelsDualNatTran");
+    EXPECT_TRUE(wheelItem(window, "mnuSwitch")->isVisible());
+    const WheelArrangement first = window.arrangement();
+    wheelItem(window, "mnuSwitch")->trigger();
+    EXPECT_NE(window.arrangement().houseChart, first.houseChart);
+    wheelItem(window, "mnuSwitch")->trigger();
+    EXPECT_EQ(window.arrangement().houseChart, first.houseChart);
+    EXPECT_EQ(window.arrangement().natalRing, first.natalRing);
+    EXPECT_EQ(window.arrangement().titles.natal, first.titles.natal);
+    EXPECT_EQ(program->session.state.currentOrbFile.filename(), "SYNASTRY.ORB");
+}
+
+TEST_F(WheelWindowTest, AspectListShowsGlyphLinesAndATripleWheelKeepsTheOrbFile) {
+    ui::WheelWindow& window = wheel("mnuWheelsDualNatTran");
+    EXPECT_EQ(program->session.state.currentOrbFile.filename(), "NAT2TRAN.ORB");
+    wheelItem(window, "mnuAspects")->trigger();
+    auto* list = window.findChild<ui::AspectListWindow*>("CWAspect");
+    ASSERT_NE(list, nullptr);
+    const QStringList lines = list->listText().split('\n');
+    ASSERT_GT(lines.size(), 3);
+    EXPECT_TRUE(lines[0].isEmpty());
+    EXPECT_TRUE(lines[2].startsWith("  ")) << lines[2].toStdString();
+    EXPECT_EQ(lines[2].size(), 7);
+    const auto code = [&](int column) { return lines[2][column].unicode() - 0xF000; };
+    EXPECT_TRUE(code(2) >= 224 && code(2) <= 238) << code(2);  // a body
+    EXPECT_TRUE(code(4) >= 161 && code(4) <= 177) << code(4);  // an aspect
+    EXPECT_TRUE(code(6) >= 224 && code(6) <= 238) << code(6);
+    wheel("mnuWheelsTripleTranProgNat");
+    EXPECT_EQ(program->session.state.currentOrbFile.filename(), "NAT2TRAN.ORB");
+}
+
+TEST_F(WheelWindowTest, CancelPrintsNothingAndAFullPageDrawsThePrinterWheel) {
+    ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
+    boxes.answers = {ui::Answer::Cancel};
+    wheelItem(window, "mnuPrintChartwheel")->trigger();  // a print dialog would block the test
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0], ui::fullOrHalfPageQuestion());
+
+    TempFolder pdfFolder;
+    QPdfWriter pdf(QString::fromStdString((pdfFolder.path() / "page.pdf").string()));
+    ui::paintFullPage(program->session, window, pdf);
+    EXPECT_EQ(window.drawingOn(pdf, WheelTarget::Printer, false, pdf.width(), pdf.height()).scale, 265);
+    wheelItem(window, "mnuCTEuropean")->trigger();
+    EXPECT_EQ(window.drawingOn(pdf, WheelTarget::Printer, false, pdf.width(), pdf.height()).scale, 272);
+    const QImage half = ui::halfPageImage(window);
+    EXPECT_EQ(half.size(), window.surfaceSize());
+    EXPECT_EQ(half.pixelColor(1, 1), QColor(Qt::white));  // black on white, whatever the window's colours
+}
+
+TEST_F(WheelWindowTest, SavingTheEditedOrbFileReopensTheAspectListWithTheNewOrbs) {
+    ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
+    wheelItem(window, "mnuOrbsEdit")->trigger();
+    auto* editor = window.findChild<QWidget*>("OrbsEdit");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), "Edit: " + QString::fromStdString((folder.path() / "NATAL.ORB").string()));
+    editor->findChild<QPlainTextEdit*>("txtContent")->setPlainText("0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n");
+    QTest::mouseClick(editor->findChild<QWidget*>("btnSave"), Qt::LeftButton);
+    QFile saved(QString::fromStdString((folder.path() / "NATAL.ORB").string()));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().toStdString(), "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+    auto* list = window.findChild<ui::AspectListWindow*>("CWAspect");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->listText(), "\n\n\n");  // no orbs: only exact aspects, none here
+}
+
+using WheelWindowFontTest = StartedProgramTest;
+
+TEST_F(WheelWindowFontTest, WithoutTheGlyphFontTheMessageIsShownOnceAndNoWheelIsDrawn) {
+    std::filesystem::remove(folder.path() / "horary.ttf");
+    auto program = start();
+    program->natalInput->pressOk();
+    boxes.shown.clear();
+    item(*program, "mnuWheelsSingleNatal")->trigger();
+    ui::WheelWindow* window = program->mainWindow->wheelWindow();
+    ASSERT_NE(window, nullptr);
+    window->grab();
+    window->grab();
+    EXPECT_FALSE(window->lastDrawing().has_value());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, "Information!");
+    EXPECT_NE(boxes.shown[0].text.find("HORARY font"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace helion::test
