@@ -1,5 +1,5 @@
 #pragma once
-// The text box of the plain-text editor windows (options and orb files).
+// The text box of the plain-text editor windows (options, names, cities and orb files).
 
 #include <filesystem>
 

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/config/editor_text.h"
+#include "ui/editor_box.h"
 #include "ui/session.h"
 #include "ui/unsaved_changes.h"
 
@@ -38,11 +39,7 @@ FileEditorWindow::FileEditorWindow(Session& session, const char* objectName, std
     connect(save_, &QPushButton::clicked, this, &FileEditorWindow::save);
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
 
-    const EditorLoad load = loadEditorText(file_);
-    // A file that could not be loaded is never overwritten with the empty box.
-    save_->setEnabled(!load.error);
-    if (load.error) session_.messages->show(*load.error, MessageIcon::Stop);
-    content_->setPlainText(QString::fromStdString(load.text).replace("\r\n", "\n"));
+    loadIntoEditorBox(file_, *content_, *save_, *session_.messages);
 }
 
 bool FileEditorWindow::save() {

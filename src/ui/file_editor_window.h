@@ -1,6 +1,6 @@
 #pragma once
 // A data file in one text box, saved back in one atomic replace: the names file
-// (`NameEdit`) and the cities file (`LongLat`).
+// (`NameEdit`), the cities file (`LongLat`) and the current orb file (`OrbsEdit`).
 
 #include <QWidget>
 

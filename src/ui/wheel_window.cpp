@@ -16,7 +16,7 @@
 #include "ui/data_window.h"
 #include "ui/diurnal_input_window.h"
 #include "ui/main_window_link.h"
-#include "ui/orbs_edit_window.h"
+#include "ui/file_editor_window.h"
 #include "ui/select_file_window.h"
 #include "ui/session.h"
 #include "ui/wheel_commands.h"
@@ -221,8 +221,8 @@ void WheelWindow::chooseOrbFile() {
 
 void WheelWindow::editOrbFile() {
     if (orbsEdit_) orbsEdit_->close();
-    orbsEdit_ = new OrbsEditWindow(session_, session_.state.currentOrbFile, this);
-    connect(orbsEdit_, &OrbsEditWindow::saved, this, &WheelWindow::showAspects);
+    orbsEdit_ = new FileEditorWindow(session_, "OrbsEdit", session_.state.currentOrbFile, this);
+    orbsEdit_->onSaved = [this] { showAspects(); };
     orbsEdit_->show();
 }
 

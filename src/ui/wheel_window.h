@@ -19,7 +19,7 @@ namespace helion::ui {
 
 struct Session;
 class AspectListWindow;
-class OrbsEditWindow;
+class FileEditorWindow;
 
 class WheelWindow final : public QMainWindow {
 public:
@@ -67,7 +67,7 @@ private:
     QAction* american_ = nullptr;
     QAction* european_ = nullptr;
     QPointer<AspectListWindow> aspectList_;
-    QPointer<OrbsEditWindow> orbsEdit_;
+    QPointer<FileEditorWindow> orbsEdit_;
 };
 
 }  // namespace helion::ui
