@@ -14,6 +14,7 @@
 #include "core/atlas/offset_text.h"
 #include "core/atlas/place_answer.h"
 #include "core/atlas/place_search.h"
+#include "core/input/names_record.h"
 #include "tz/qt_zone_history.h"
 
 namespace helion::cli {
@@ -33,9 +34,8 @@ std::string today() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%d %b %Y", &local);  // the C locale: English month names
-    return text;
+    // The program's own month names: strftime's follow the process locale ("Dez").
+    return namesDateText(local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
 }
 
 std::filesystem::path atlasFile(const AtlasOptions& options) {
