@@ -38,8 +38,8 @@ std::filesystem::path namesFile(int records) {
     for (int i = 0; i < records; ++i) {
         out << "Person " << i << "," << (i % 28 + 1) << " " << months[i % 12] << " " << (1900 + i % 120) << ","
             << (i % 12 + 1) << "." << (i % 60 < 10 ? "0" : "") << i % 60 << "," << (i % 2 ? "A" : "P") << ","
-            << (i % 2 ? -(i % 12) : i % 12) << "," << (i % 2 ? "-" : "") << i % 180 << "." << (i % 6) << "0,"
-            << i % 60 << ".15\r\n";
+            << (i % 2 ? -(i % 12) : i % 12) << "," << (i % 2 ? "-" : "") << i % 180 << "." << (i % 6) << "0," << i % 60
+            << ".15\r\n";
     }
     return file;
 }
@@ -61,9 +61,14 @@ void ChartEveryRecord(benchmark::State& state) {
     constexpr int kRecords = 10000;
     const auto file = namesFile(kRecords);
     std::string names = file.string();
-    char* argv[] = {const_cast<char*>(HELION_CLI), const_cast<char*>("chart"), const_cast<char*>("--names"),
-                    names.data(), const_cast<char*>("--all"), const_cast<char*>("--folder"),
-                    const_cast<char*>(HELION_SOURCE_DIR "/data"), nullptr};
+    char* argv[] = {const_cast<char*>(HELION_CLI),
+                    const_cast<char*>("chart"),
+                    const_cast<char*>("--names"),
+                    names.data(),
+                    const_cast<char*>("--all"),
+                    const_cast<char*>("--folder"),
+                    const_cast<char*>(HELION_SOURCE_DIR "/data"),
+                    nullptr};
     double cpuSeconds = 0;
     for (auto _ : state) {
         posix_spawn_file_actions_t quiet;

@@ -43,9 +43,16 @@ BENCHMARK(TripleWheelBuiltAndPainted1920x1080)->Unit(benchmark::kMillisecond);
 
 void CliWheelToPngProcess(benchmark::State& state) {
     const std::string out = (std::filesystem::temp_directory_path() / "helion-bench-wheel.png").string();
-    const char* argv[] = {HELION_CLI, "wheel", "transits-progressed-natal", "--natal",
-                          "Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43", "--diurnal",
-                          "Today,06 Dec 2026,12.00,P,5,74.00,40.43", "--out", out.c_str(), nullptr};
+    const char* argv[] = {HELION_CLI,
+                          "wheel",
+                          "transits-progressed-natal",
+                          "--natal",
+                          "Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43",
+                          "--diurnal",
+                          "Today,06 Dec 2026,12.00,P,5,74.00,40.43",
+                          "--out",
+                          out.c_str(),
+                          nullptr};
     for (auto _ : state) {
         pid_t child = 0;
         if (posix_spawn(&child, HELION_CLI, nullptr, nullptr, const_cast<char**>(argv), environ) != 0)

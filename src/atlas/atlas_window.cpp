@@ -93,7 +93,9 @@ AtlasWindow::AtlasWindow(const PlaceList& places, const ZoneHistory& history, ui
     connect(am_, &QRadioButton::toggled, this, &AtlasWindow::showAnswer);
     connect(buttons, &QDialogButtonBox::accepted, this, &AtlasWindow::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &AtlasWindow::reject);
-    connect(about, &QPushButton::clicked, this, [this] { messages_.show({"About Helion Atlas", aboutText().toStdString()}); });
+    connect(about, &QPushButton::clicked, this, [this] {
+        messages_.show({"About Helion Atlas", aboutText().toStdString()});
+    });
     search();
 }
 
@@ -144,7 +146,8 @@ void AtlasWindow::showAnswer() {
         return;
     }
     const PlaceAnswer answer = answerFor(history_, places_, *place, *read.moment);
-    offset_->setText(answer.offset ? text(offsetText(answer.offset->hoursWest) + ": " + answer.reason) : text(answer.reason));
+    offset_->setText(answer.offset ? text(offsetText(answer.offset->hoursWest) + ": " + answer.reason)
+                                   : text(answer.reason));
     QStringList warnings;
     for (const auto& warning : answer.warnings) warnings.append(text(warning));
     warnings_->setText(warnings.join("\n"));

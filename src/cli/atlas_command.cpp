@@ -8,12 +8,12 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "core/config/program_folder.h"
 #include "core/atlas/atlas_result.h"
 #include "core/atlas/coordinate_text.h"
 #include "core/atlas/offset_text.h"
 #include "core/atlas/place_answer.h"
 #include "core/atlas/place_search.h"
+#include "core/config/program_folder.h"
 #include "core/input/names_record.h"
 #include "tz/qt_zone_history.h"
 

@@ -46,7 +46,8 @@ void printEveryChart(const ChartOptions& options, const OptionValues& programOpt
         }
         const ChartRequest request = requestOf(*parse.texts, diurnal.value_or(*parse.texts), options, programOptions);
         const ChartRun run = computeCharts(request, ephemeris, ChartTables{});
-        for (const Message& message : run.messages) std::cerr << where << message.caption << " " << message.text << "\n";
+        for (const Message& message : run.messages)
+            std::cerr << where << message.caption << " " << message.text << "\n";
         if (!run.tables) {
             setExitStatus(kDataProblem);
             continue;

@@ -50,12 +50,14 @@ void addChartOptions(CLI::App& command, ChartOptions& options) {
         ->needs(names);
     natal->excludes(names);
     command.add_option("--diurnal", options.diurnal, "Diurnal record (transit date or second person), same form");
-    command.add_option("--house", options.house,
-                       "House system: P Placidus, R Regiomontanus, K Koch, O Porphyry, M Meridian "
-                       "(default: the program folder's options)")
+    command
+        .add_option("--house", options.house,
+                    "House system: P Placidus, R Regiomontanus, K Koch, O Porphyry, M Meridian "
+                    "(default: the program folder's options)")
         ->check(CLI::IsMember({'P', 'R', 'K', 'O', 'M'}));
-    command.add_option("--second-person", options.secondPerson,
-                       "The diurnal record is a second person's birth data; CAPTION names the box (\"2nd Person\")")
+    command
+        .add_option("--second-person", options.secondPerson,
+                    "The diurnal record is a second person's birth data; CAPTION names the box (\"2nd Person\")")
         ->expected(0, 1)
         ->type_name("[CAPTION]");
     command.add_option("--date-order", options.dateOrder, "Regional date order: 0 m/d/y, 1 d/m/y, 2 y/m/d")
@@ -90,7 +92,8 @@ std::optional<OptionValues> loadProgramOptions(const ChartOptions& options) {
 
 std::optional<ChartRequest> chartRequest(const ChartOptions& options, const OptionValues& programOptions) {
     const auto natalText = natalRecordText(options);
-    const auto natal = natalText ? readRecord(options.names.empty() ? "--natal" : "--record", *natalText) : std::nullopt;
+    const auto natal =
+        natalText ? readRecord(options.names.empty() ? "--natal" : "--record", *natalText) : std::nullopt;
     if (options.diurnal.empty()) std::cerr << "helion-cli: --diurnal is required\n";
     const auto diurnal = options.diurnal.empty() ? std::nullopt : readRecord("--diurnal", options.diurnal);
     if (!natal || !diurnal) {

@@ -50,8 +50,7 @@ void runCheckData(const std::string& folderOption) {
         problems += check.problems.size();
         warnings += check.warnings.size();
     }
-    std::cout << checks.size() << " files checked, " << problems << " problem(s), " << warnings
-              << " warning(s)\n";
+    std::cout << checks.size() << " files checked, " << problems << " problem(s), " << warnings << " warning(s)\n";
     setExitStatus(problems == 0 ? 0 : 1);
 }
 
@@ -59,8 +58,8 @@ void runCheckData(const std::string& folderOption) {
 
 void addCheckDataCommand(CLI::App& app) {
     auto folder = std::make_shared<std::string>();
-    auto* command = app.add_subcommand(
-        "check-data", "Read every data file of the program folder and report each line that is wrong");
+    auto* command = app.add_subcommand("check-data",
+                                       "Read every data file of the program folder and report each line that is wrong");
     command->add_option("--folder", *folder, "The folder to check instead of the program folder");
     command->callback([folder] { runCheckData(*folder); });
 }

@@ -146,7 +146,10 @@ void addWheelCommand(CLI::App& app) {
     addChartOptions(*command, options->chart);
     command->add_flag("--european", options->european, "Single wheel with true house sizes");
     command->add_flag("--switch", options->switched, "Exchange the two charts of the transit wheel");
-    command->add_option("--out", options->out, "Output file: FILE.png, FILE.svg, FILE.pdf, or FILE.json for the display list")->required();
+    command
+        ->add_option("--out", options->out,
+                     "Output file: FILE.png, FILE.svg, FILE.pdf, or FILE.json for the display list")
+        ->required();
     command->add_option("--size", options->size, "Window size in pixels, WIDTHxHEIGHT");
     command->add_flag("--page", options->page, "The full printed page (Letter) as FILE.pdf");
     command->callback([options] { runWheel(*options); });

@@ -19,15 +19,19 @@ const char* anchorName(TextAnchor anchor) {
 }
 
 struct PrimitiveJson {
-    Json operator()(const CircleShape& c) const { return {{"type", "circle"}, {"radius", c.radius}, {"colour", c.colour}}; }
+    Json operator()(const CircleShape& c) const {
+        return {{"type", "circle"}, {"radius", c.radius}, {"colour", c.colour}};
+    }
     Json operator()(const DiscShape& d) const { return {{"type", "disc"}, {"radius", d.radius}, {"colour", d.colour}}; }
     Json operator()(const LineShape& l) const {
         return {{"type", "line"}, {"from", pointOf(l.from)}, {"to", pointOf(l.to)}, {"colour", l.colour}};
     }
     Json operator()(const TextShape& t) const {
         Json j{{"type", "text"}, {"at", pointOf(t.at)}};
-        if (t.glyph != 0) j["glyph"] = t.glyph;
-        else j["text"] = t.text;
+        if (t.glyph != 0)
+            j["glyph"] = t.glyph;
+        else
+            j["text"] = t.text;
         j["size"] = t.fontSize;
         j["colour"] = t.colour;
         j["bold"] = t.bold;
@@ -66,13 +70,14 @@ std::string wheelJson(const WheelDrawing& d) {
     for (const RingDrawing& ring : d.rings) rings.push_back(ringJson(ring));
     Json primitives = Json::array();
     for (const WheelPrimitive& p : d.primitives) primitives.push_back(std::visit(PrimitiveJson{}, p));
-    const Json json{{"kind", kindName(d.kind)},
-                    {"chart_type", d.chartType == ChartType::European ? "european" : "american"},
-                    {"scale", d.scale},
-                    {"frame", {{"left", d.frame.left}, {"top", d.frame.top}, {"right", d.frame.right}, {"bottom", d.frame.bottom}}},
-                    {"background", d.background},
-                    {"rings", std::move(rings)},
-                    {"primitives", std::move(primitives)}};
+    const Json json{
+        {"kind", kindName(d.kind)},
+        {"chart_type", d.chartType == ChartType::European ? "european" : "american"},
+        {"scale", d.scale},
+        {"frame", {{"left", d.frame.left}, {"top", d.frame.top}, {"right", d.frame.right}, {"bottom", d.frame.bottom}}},
+        {"background", d.background},
+        {"rings", std::move(rings)},
+        {"primitives", std::move(primitives)}};
     return json.dump(1) + "\n";
 }
 

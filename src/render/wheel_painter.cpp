@@ -12,16 +12,19 @@ namespace helion::render {
 namespace {
 
 constexpr std::array<QRgb, 16> kPalette{
-    qRgb(0, 0, 0),     qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128), qRgb(128, 0, 0),   qRgb(128, 0, 128),
-    qRgb(128, 128, 0), qRgb(192, 192, 192), qRgb(128, 128, 128), qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(0, 255, 255),
-    qRgb(255, 0, 0),   qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255),
+    qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
+    qRgb(128, 0, 0),     qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
+    qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255),
 };
 
 // Wheel units (y upward) to device coordinates (y downward).
 class DeviceMapping {
 public:
     DeviceMapping(const WheelFrame& frame, const QRectF& area)
-        : frame_(frame), area_(area), xScale_(area.width() / (frame.right - frame.left)),
+        : frame_(frame),
+          area_(area),
+          xScale_(area.width() / (frame.right - frame.left)),
           yScale_(area.height() / (frame.top - frame.bottom)) {}
     QPointF map(const WheelPoint& p) const {
         return {area_.left() + (p.x - frame_.left) * xScale_, area_.top() + (frame_.top - p.y) * yScale_};

@@ -13,8 +13,8 @@ const QTimeZone& QtZoneHistory::zoneNamed(std::string_view zone) const {
     if (found == zones_.end()) {
         // Only names of the database: an empty name would give the computer's own zone.
         const QByteArray id(zone.data(), static_cast<qsizetype>(zone.size()));
-        auto timeZone = QTimeZone::isTimeZoneIdAvailable(id) ? std::make_unique<QTimeZone>(id)
-                                                             : std::make_unique<QTimeZone>();
+        auto timeZone =
+            QTimeZone::isTimeZoneIdAvailable(id) ? std::make_unique<QTimeZone>(id) : std::make_unique<QTimeZone>();
         found = zones_.emplace(std::string(zone), std::move(timeZone)).first;
     }
     return *found->second;

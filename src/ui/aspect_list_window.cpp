@@ -31,8 +31,7 @@ QString aspectListText(const std::vector<AspectListLine>& lines) {
     return text;
 }
 
-AspectListWindow::AspectListWindow(const AspectListInput& input, QWidget* parent)
-    : QWidget(parent, Qt::Window) {
+AspectListWindow::AspectListWindow(const AspectListInput& input, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("CWAspect");
     setAttribute(Qt::WA_DeleteOnClose);
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -8,15 +8,15 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QtMath>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include <algorithm>
 #include <limits>
 
-#include "core/reports/help_text.h"
 #include "core/reports/data_window_report.h"
 #include "core/reports/document_file.h"
+#include "core/reports/help_text.h"
 #include "core/reports/print_file.h"
 #include "ui/dialog_folder.h"
 #include "ui/font_steps.h"
@@ -81,8 +81,7 @@ DataWindow::DataWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::
     loading_ = false;
 
     chooseSaveFile = [this](const std::filesystem::path& proposed) -> std::optional<std::filesystem::path> {
-        QFileDialog dialog(this, "Save As", QString::fromStdString(proposed.string()),
-                           "Data Files (*.DOC)");
+        QFileDialog dialog(this, "Save As", QString::fromStdString(proposed.string()), "Data Files (*.DOC)");
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix("doc");
         dialog.setOption(QFileDialog::DontConfirmOverwrite);  // saveAs asks through the message boxes

@@ -55,8 +55,8 @@ bool FileEditorWindow::save() {
 void FileEditorWindow::closeEvent(QCloseEvent* event) {
     // A save button that is off means the file could not be loaded: nothing to keep.
     const bool modified = save_->isEnabled() && content_->document()->isModified();
-    event->setAccepted(settleUnsavedChanges(*session_.messages, windowTitle().toStdString(), modified,
-                                            [this] { return save(); }));
+    event->setAccepted(
+        settleUnsavedChanges(*session_.messages, windowTitle().toStdString(), modified, [this] { return save(); }));
 }
 
 }  // namespace helion::ui

@@ -24,8 +24,7 @@ struct ListWindowParts {
 };
 
 // The label, the list and the three buttons below it, in a vertical layout of `window`.
-ListWindowParts addFileList(QWidget& window, const char* labelName, const char* listName,
-                            const char* otherListCaption);
+ListWindowParts addFileList(QWidget& window, const char* labelName, const char* listName, const char* otherListCaption);
 
 QPushButton* addNamedButton(QWidget& window, QVBoxLayout& layout, const char* name, const char* caption);
 

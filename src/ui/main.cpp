@@ -7,8 +7,8 @@
 #include "core/config/program_folder.h"
 #include "swe/program_version.h"
 #include "ui/main_window.h"
-#include "ui/startup.h"
 #include "ui/splash_window.h"
+#include "ui/startup.h"
 
 int main(int argc, char** argv) {
     // Answered before Qt starts, so that it needs no display.

@@ -75,8 +75,7 @@ PrintFileWindow::PrintFileWindow(Session& session, std::filesystem::path printFi
 void PrintFileWindow::print() {
     const std::vector<std::string> lines = printLines(content_->toPlainText().toStdString());
     if (const FileWrite written = writeFileAtomically(printFile_, fileText(lines)); !written)
-        helion::ui::show(session_,
-                         {kErrorCaption, "The file " + fileNameOf(printFile_) + cannotBeWritten(written)});
+        helion::ui::show(session_, {kErrorCaption, "The file " + fileNameOf(printFile_) + cannotBeWritten(written)});
     QPrinter printer(QPrinter::HighResolution);
     if (!choosePrinter(printer)) return;
     printOn(printer);

@@ -34,9 +34,8 @@ bool secondPersonSet(const Session& session) {
 void showWheelCommand(Session& session, WheelWindow& window, WheelCommand command) {
     if (QWidget* main = mainWindow()) main->raise();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const WheelArrangement arrangement = arrangeWith(session, [command](const auto& context, auto& state) {
-        return runWheelCommand(command, context, state);
-    });
+    const WheelArrangement arrangement = arrangeWith(
+        session, [command](const auto& context, auto& state) { return runWheelCommand(command, context, state); });
     window.showWheel(arrangement);
     QApplication::restoreOverrideCursor();
 }

@@ -38,7 +38,8 @@ TEST(AtlasCommand, TextNamesThePlaceCoordinatesZoneOffsetAndReason) {
         const char* arguments;
         const char* firstLine;
     } rows[] = {
-        {"atlas kolkata --limit 1 --date \"01 Mar 1945\"", "Kolkata, 28, India  22°34' N  88°22' E  Asia/Kolkata  -6.5  war time"},
+        {"atlas kolkata --limit 1 --date \"01 Mar 1945\"",
+         "Kolkata, 28, India  22°34' N  88°22' E  Asia/Kolkata  -6.5  war time"},
         {"atlas \"Sao Paulo\" --limit 1 --date \"15 Jan 2024\" --time 9.00 --ampm A",
          "São Paulo, 27, Brazil  23°33' S  46°38' W  America/Sao_Paulo  3  standard time"},
         {"atlas \"new york\" --limit 1 --date \"03 Nov 2024\" --time 1.30 --ampm A",
@@ -60,7 +61,8 @@ TEST(AtlasCommand, RefusesWhatItCannotUse) {
         {"atlas xyzzyq", 1, "No place matches 'xyzzyq'."},
         {"atlas london --date \"31 Feb 2020\"", 2, "helion-cli: The date '31 Feb 2020' is not a date"},
         {"atlas london --date \"01 Jan 2020\" --time 25.00", 2, "helion-cli: The time '25.00' is not a clock time"},
-        {"atlas london --atlas /nonexistent/ATLAS.DAT", 2, "Error! The place list /nonexistent/ATLAS.DAT cannot be read."},
+        {"atlas london --atlas /nonexistent/ATLAS.DAT", 2,
+         "Error! The place list /nonexistent/ATLAS.DAT cannot be read."},
     };
     for (const auto& row : rows) {
         const CliResult r = runCli(row.arguments);

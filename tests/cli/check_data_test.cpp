@@ -52,10 +52,11 @@ TEST(CheckData, ChecksWhatTheNumbersMean) {
     const auto write = [&](const char* name, const std::string& text) {
         std::ofstream(folder / name, std::ios::binary) << text;
     };
-    write("NAMES.FIL", "Year 2100,07 Mar 2100,10.30,A,5,74.00,40.43\r\nYear 0,07 Mar 0,10.30,A,5,74.00,40.43\r\n"
-                       "Pole,07 Mar 1952,10.30,A,5,74.00,95.00\r\nMinutes,07 Mar 1952,10.30,A,5,74.00,40.75\r\n"
-                       "Zone,07 Mar 1952,10.30,A,25,74.00,40.43\r\nTime,07 Mar 1952,13.75,A,5,74.00,40.43\r\n"
-                       "Good,07 Mar 1952,10.30,A,5,74.00,40.43\r\n");
+    write("NAMES.FIL",
+          "Year 2100,07 Mar 2100,10.30,A,5,74.00,40.43\r\nYear 0,07 Mar 0,10.30,A,5,74.00,40.43\r\n"
+          "Pole,07 Mar 1952,10.30,A,5,74.00,95.00\r\nMinutes,07 Mar 1952,10.30,A,5,74.00,40.75\r\n"
+          "Zone,07 Mar 1952,10.30,A,25,74.00,40.43\r\nTime,07 Mar 1952,13.75,A,5,74.00,40.43\r\n"
+          "Good,07 Mar 1952,10.30,A,5,74.00,40.43\r\n");
     std::string options;
     for (const char* first : {"8,5", "0x1F", "1e999", "-2"}) options += std::string(first) + "\r\n";
     for (int line = 5; line <= 10; ++line) options += "1\r\n";

@@ -26,22 +26,27 @@ const std::string& sampleNatal() {
 
 const std::vector<GoldenCase>& goldenCases() {
     static const std::vector<GoldenCase> cases = {
-        {"north_west", sampleNatal() + " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'" + folderOption("standard")},
+        {"north_west",
+         sampleNatal() + " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'" + folderOption("standard")},
         {"south_east",
          "--natal 'Southern Chart,15 Jul 1988,8.45,P,-10,-151.12,-33.52' "
-         "--diurnal 'Sydney,01 Feb 2026,9.00,A,-11,-151.12,-33.52' --house K" + folderOption("minor")},
+         "--diurnal 'Sydney,01 Feb 2026,9.00,A,-11,-151.12,-33.52' --house K" +
+             folderOption("minor")},
         {"sign_edges",
-         "--natal 'Edge Case,07 Jan 1995,4.56,A,0,0.07,51.30' --diurnal 'Later,07 Jan 2025,4.56,A,0,0.07,51.30' --house R" +
+         "--natal 'Edge Case,07 Jan 1995,4.56,A,0,0.07,51.30' --diurnal 'Later,07 Jan 2025,4.56,A,0,0.07,51.30' "
+         "--house R" +
              folderOption("standard")},
-        {"second_person",
-         sampleNatal() + " --diurnal 'Partner,21 Jun 1955,11.15,P,6,87.39,41.51' --second-person" +
-             folderOption("standard")},
+        {"second_person", sampleNatal() + " --diurnal 'Partner,21 Jun 1955,11.15,P,6,87.39,41.51' --second-person" +
+                              folderOption("standard")},
         {"porphyry",
-         "--natal 'Leap Day,29 Feb 1960,3.15,A,-5.5,-77.13,28.36' --diurnal 'Delhi,15 Aug 2026,6.00,P,-5.5,-77.13,28.36' "
-         "--house O" + folderOption("standard")},
+         "--natal 'Leap Day,29 Feb 1960,3.15,A,-5.5,-77.13,28.36' --diurnal 'Delhi,15 Aug "
+         "2026,6.00,P,-5.5,-77.13,28.36' "
+         "--house O" +
+             folderOption("standard")},
         {"meridian",
          "--natal 'Arctic Chart,21 Dec 1980,11.20,P,-1,-18.57,69.39' "
-         "--diurnal 'Tromso,21 Jun 2026,12.00,A,-2,-18.57,69.39' --house M" + folderOption("standard")},
+         "--diurnal 'Tromso,21 Jun 2026,12.00,A,-2,-18.57,69.39' --house M" +
+             folderOption("standard")},
     };
     return cases;
 }

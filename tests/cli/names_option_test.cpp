@@ -16,7 +16,8 @@ constexpr const char* kSample = "Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43"
 
 TEST(NamesOption, TakesTheNatalRecordByNameInAnyCase) {
     TempFolder folder;
-    const auto names = folder.write("P.FIL", std::string("Ann,01 Jan 1960,1.05,P,5,71.04,42.22\r\n") + kSample + "\r\n");
+    const auto names =
+        folder.write("P.FIL", std::string("Ann,01 Jan 1960,1.05,P,5,71.04,42.22\r\n") + kSample + "\r\n");
     const CliResult byName = runCli("chart --names " + names.string() + " --record 'sample CHART'" + kDiurnal);
     const CliResult byRecord = runCli(std::string("chart --natal '") + kSample + "'" + kDiurnal);
     ASSERT_EQ(byName.status, 0) << byName.err;
@@ -39,8 +40,9 @@ TEST(NamesOption, TakesTheNatalRecordByNameInAnyCase) {
 
 TEST(NamesOption, AllChartsEveryReadableRecordOnALineOfItsOwn) {
     TempFolder folder;
-    const auto names = folder.write("P.FIL", std::string(kSample) + "\r\nBroken,1\r\nBad Date,31 Foo 1960,1.05,P,5,1,1\r\n"
-                                                                     "Ann,01 Jan 1960,1.05,P,5,71.04,42.22\r\n\r\nAfter,x\r\n");
+    const auto names = folder.write("P.FIL", std::string(kSample) +
+                                                 "\r\nBroken,1\r\nBad Date,31 Foo 1960,1.05,P,5,1,1\r\n"
+                                                 "Ann,01 Jan 1960,1.05,P,5,71.04,42.22\r\n\r\nAfter,x\r\n");
     const CliResult r = runCli("chart --names " + names.string() + " --all");
     EXPECT_EQ(r.status, 1);
     std::istringstream lines(r.out);

@@ -85,7 +85,8 @@ TEST(ReportCommand, RefusesWhatItCannotUse) {
     const CliResult unwritable =
         runCli("report natal " + records + folderOption("standard") + " --save /nonexistent-dir/REPORT.DOC");
     EXPECT_EQ(unwritable.status, 2);
-    EXPECT_NE(unwritable.err.find("cannot be written: its folder does not exist."), std::string::npos) << unwritable.err;
+    EXPECT_NE(unwritable.err.find("cannot be written: its folder does not exist."), std::string::npos)
+        << unwritable.err;
 
     const CliResult noName = runCli("report natal " + records + folderOption("standard") + " --save ''");
     EXPECT_EQ(noName.status, 2);

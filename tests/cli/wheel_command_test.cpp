@@ -14,8 +14,9 @@
 namespace helion::test {
 namespace {
 
-const std::string kCharts = " --natal 'Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43' "
-                            "--diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'";
+const std::string kCharts =
+    " --natal 'Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43' "
+    "--diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'";
 
 std::filesystem::path outFile(const std::string& name) {
     return std::filesystem::temp_directory_path() / ("helion-wheel-" + std::to_string(::getpid()) + "-" + name);
@@ -77,8 +78,7 @@ TEST(WheelCommand, DisplayListsMatchTheReviewedGoldenFiles) {
     };
     for (const auto& row : rows) {
         const auto file = outFile(row.golden);
-        const CliResult r = runCli(std::string("wheel ") + row.arguments + kCharts +
-                                   " --out " + file.string());
+        const CliResult r = runCli(std::string("wheel ") + row.arguments + kCharts + " --out " + file.string());
         ASSERT_EQ(r.status, 0) << r.err;
         expectMatchesGolden(readFile(file), goldenRoot() / "wheels" / row.golden);
         std::filesystem::remove(file);
@@ -120,7 +120,8 @@ TEST(WheelCommand, DrawsTheWheelIntoPngSvgAndPdfFiles) {
 }
 
 TEST(WheelCommand, RefusesOtherOutputsAndBadSizes) {
-    for (const char* arguments : {"natal --out x.gif", "natal --size 10x10 --out x.json", "natal --size big --out x.json"}) {
+    for (const char* arguments :
+         {"natal --out x.gif", "natal --size 10x10 --out x.json", "natal --size big --out x.json"}) {
         const CliResult r = runCli(std::string("wheel ") + arguments + kCharts);
         EXPECT_EQ(r.status, 2) << arguments;
         EXPECT_FALSE(r.err.empty()) << arguments;

@@ -26,16 +26,23 @@ TEST(ZoneOffsets, MatchTheHistoryOfTheTimeZoneDatabase) {
     const HistoryCase rows[] = {
         {"America/New_York", -74.0060, {1952, 3, 7, 10, 30}, "5", "EST, standard time", {Before1970}},
         {"America/New_York", -74.0060, {1943, 6, 15, 12, 0}, "4", "EWT, war time", {Before1970}},
-        {"America/New_York", -74.0060, {1945, 9, 1, 12, 0}, "4", "EPT, war time", {Before1970}},  // peace time, same clocks
+        {"America/New_York", -74.0060, {1945, 9, 1, 12, 0}, "4", "EPT, war time", {Before1970}},  // peace time, same
+                                                                                                  // clocks
         {"America/New_York", -74.0060, {1850, 6, 1, 12, 0}, "4.9333", "local mean time", {Before1970}},
         {"America/New_York", -74.0060, {1969, 7, 20, 10, 56}, "4", "EDT, daylight saving time", {Before1970}},
-        {"Europe/London", -0.1257, {1969, 7, 1, 12, 0}, "-1", "BST, standard time", {Before1970}},  // British standard time
+        {"Europe/London", -0.1257, {1969, 7, 1, 12, 0}, "-1", "BST, standard time", {Before1970}},  // British standard
+                                                                                                    // time
         {"Europe/London", -0.1257, {1944, 7, 1, 12, 0}, "-2", "BDST, double summer time", {Before1970}},
         {"Europe/London", -0.1257, {1944, 1, 15, 12, 0}, "-1", "BST, war time", {Before1970}},
         {"Europe/London", -0.1257, {1800, 1, 1, 12, 0}, "0.0089", "local mean time", {Before1970}},  // 0°08' W
         {"Asia/Kolkata", 88.3630, {1945, 3, 1, 12, 0}, "-6.5", "war time", {Before1970}},
         {"Asia/Kolkata", 88.3630, {1990, 3, 1, 12, 0}, "-5.5", "IST, standard time", {}},
-        {"Europe/Amsterdam", 4.8897, {1930, 1, 1, 12, 0}, "-0.3256", "AMT, mean time of a city of the zone", {Before1970}},
+        {"Europe/Amsterdam",
+         4.8897,
+         {1930, 1, 1, 12, 0},
+         "-0.3256",
+         "AMT, mean time of a city of the zone",
+         {Before1970}},
         {"Europe/Dublin", -6.2489, {2020, 1, 15, 12, 0}, "0", "GMT, winter time", {}},
         {"Australia/Sydney", 151.2073, {2021, 1, 15, 12, 0}, "-11", "AEDT, daylight saving time", {}},
         // Today's rules: the spring gap and the repeated autumn hour.

@@ -204,8 +204,8 @@ TEST_F(InputWindowTest, OkTellsOfDatesTheEphemerisOrTheCalendarChange) {
     natal->setTexts({"Rolled", "4", "31", "1952", "10", "30", "5", "74", "0", "40", "43"});
     control<QPushButton>(*natal, "cmdOK")->click();
     EXPECT_TRUE(session.state.chartsComputed);
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{
-                                "The natal date 4/31/1952 does not exist; the chart is computed for 5/1/1952."});
+    EXPECT_EQ(shownTexts(),
+              std::vector<std::string>{"The natal date 4/31/1952 does not exist; the chart is computed for 5/1/1952."});
     EXPECT_EQ(boxes.shown.at(0).caption, "Information");
 }
 

@@ -17,8 +17,7 @@
 namespace helion::test {
 namespace {
 
-constexpr const char* kPeople =
-    "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBob,01 Jan 1960,1.05,P,-1,-13.24,-42.22\r\n";
+constexpr const char* kPeople = "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBob,01 Jan 1960,1.05,P,-1,-13.24,-42.22\r\n";
 
 class NamesWindowTest : public WindowTest {
 protected:
@@ -52,11 +51,13 @@ TEST_F(NamesWindowTest, SaveAppendsReplacesOrKeepsAndBacksUpTheOldFile) {
         bool yes;
         const char* after;
     } rows[] = {
-        {"Cy", false, "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBob,01 Jan 1960,1.05,P,-1,-13.24,-42.22\r\n"
-                      "Cy,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"},
+        {"Cy", false,
+         "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBob,01 Jan 1960,1.05,P,-1,-13.24,-42.22\r\n"
+         "Cy,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"},
         {"bOB", true, "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nbOB,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"},
-        {"ann", false, "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBob,01 Jan 1960,1.05,P,-1,-13.24,-42.22\r\n"
-                       "ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"},
+        {"ann", false,
+         "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBob,01 Jan 1960,1.05,P,-1,-13.24,-42.22\r\n"
+         "ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"},
     };
     ui::NamesWindow& window = names();
     window.pick(0);  // Ann's data in the natal window
@@ -175,8 +176,10 @@ TEST_F(NamesWindowTest, ABrokenFileKeepsTheNamesBeforeItAndChangeListTakesAnothe
 
 TEST_F(NamesWindowTest, CitiesFillTheNatalWindowAndTheDiurnalFollowsIt) {
     session.state.settings.geoDataFile =
-        folder.write("TEST.LL", "Boston,MA,071W04,42N21,5\r\nSydney,NSW,151E12,33S52,-10\r\nBoston,MA,001E00,01N01,1\r\n"
-                                "Bad,X,7W,42N21,5\r\n")
+        folder
+            .write("TEST.LL",
+                   "Boston,MA,071W04,42N21,5\r\nSydney,NSW,151E12,33S52,-10\r\nBoston,MA,001E00,01N01,1\r\n"
+                   "Bad,X,7W,42N21,5\r\n")
             .string();
     control<QPushButton>(names(), "Command1")->click();
     ASSERT_TRUE(session.citiesWindow);
@@ -227,7 +230,8 @@ TEST_F(NamesWindowTest, ACitiesFileThatCannotBeReadToItsEndKeepsThePlacesBeforeT
         control<QPushButton>(cities, "cmdNewFileList")->click();
         EXPECT_EQ(chosenPattern, "*.LL");
         EXPECT_EQ(list(cities, "CitiesOnFile")->count(), row.listed) << row.file;
-        EXPECT_EQ(shownTexts(), row.error ? std::vector<std::string>{kCitiesFileErrorText} : std::vector<std::string>{});
+        EXPECT_EQ(shownTexts(),
+                  row.error ? std::vector<std::string>{kCitiesFileErrorText} : std::vector<std::string>{});
     }
 }
 

@@ -72,8 +72,9 @@ TEST_F(LookUpTest, ACorruptTableKeepsTheZonesBeforeTheFault) {
 
 TEST_F(LookUpTest, TheAtlasAnswerFillsThePlaceWhenAccepted) {
     const auto atlas = folder.path() / "atlas";
-    writeAtlas(atlas, "printf '%s/\\r\\n' \"$(pwd)\" > PCATPATH.TXT\n"
-                      "printf '4.9333\\r\\n42N21\\r\\n71W04\\r\\nBoston\\r\\nLMT\\r\\n' > TSRTEMP.TXT");
+    writeAtlas(atlas,
+               "printf '%s/\\r\\n' \"$(pwd)\" > PCATPATH.TXT\n"
+               "printf '4.9333\\r\\n42N21\\r\\n71W04\\r\\nBoston\\r\\nLMT\\r\\n' > TSRTEMP.TXT");
     session.state.settings.atlasDir = atlas.string() + "/";
     control(*natal, "txtMonth")->setText("3");
     control(*natal, "txtDay")->setText("7");
@@ -125,8 +126,9 @@ TEST_F(LookUpTest, AMissingOrUnreadableAnswerFillsNothing) {
 
 TEST_F(LookUpTest, AnAtlasThatCannotBeStartedAsksForItsFolder) {
     const auto atlas = folder.path() / "found";
-    writeAtlas(atlas, "printf '%s/\\r\\n' \"$(pwd)\" > PCATPATH.TXT\n"
-                      "printf -- '-10\\r\\n33S52\\r\\n151E12\\r\\n' > TSRTEMP.TXT");
+    writeAtlas(atlas,
+               "printf '%s/\\r\\n' \"$(pwd)\" > PCATPATH.TXT\n"
+               "printf -- '-10\\r\\n33S52\\r\\n151E12\\r\\n' > TSRTEMP.TXT");
     std::vector<std::optional<std::string>> answers = {atlas.string()};  // without its final "/"
     session.askText = [&](const Message& prompt) {
         EXPECT_EQ(prompt.caption, "Where do I find helion-atlas?");

@@ -55,7 +55,8 @@ TEST_F(WheelWindowTest, EachCommandDrawsItsWheelUnderTheChartName) {
     for (const auto& row : rows) {
         ui::WheelWindow& window = wheel(row.item);
         EXPECT_EQ(window.objectName(), "Wheels");
-        EXPECT_EQ(window.windowTitle(), "Chartwheels - " + QString::fromStdString(program->session.state.charts.chartName));
+        EXPECT_EQ(window.windowTitle(),
+                  "Chartwheels - " + QString::fromStdString(program->session.state.charts.chartName));
         ASSERT_TRUE(window.lastDrawing().has_value()) << row.item;
         EXPECT_EQ(window.lastDrawing()->kind, row.kind) << row.item;
         EXPECT_EQ(wheelItem(window, "mnuSwitch")->isVisible(), row.switchVisible) << row.item;

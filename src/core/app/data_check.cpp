@@ -10,11 +10,11 @@
 #include "core/base/numeric_text.h"
 #include "core/input/chart_input.h"
 
+#include "core/base/text_file.h"
 #include "core/config/help_files.h"
 #include "core/config/options.h"
-#include "core/config/settings.h"
-#include "core/base/text_file.h"
 #include "core/config/orb_file.h"
+#include "core/config/settings.h"
 #include "core/config/wheel_data_tables.h"
 #include "core/input/cities_file.h"
 #include "core/input/names_file.h"
@@ -25,21 +25,21 @@ namespace helion {
 
 namespace {
 
-std::string counted(std::size_t count, std::string_view what) { return std::to_string(count) + " " + std::string(what); }
+std::string counted(std::size_t count, std::string_view what) {
+    return std::to_string(count) + " " + std::string(what);
+}
 
 void addMessages(const std::vector<Message>& messages, FileCheck& check) {
     for (const auto& message : messages) check.problems.push_back({0, message.text});
 }
 
-void sortByLine(std::vector<LineProblem>& problems) {
-    std::ranges::stable_sort(problems, {}, &LineProblem::line);
-}
+void sortByLine(std::vector<LineProblem>& problems) { std::ranges::stable_sort(problems, {}, &LineProblem::line); }
 
 // A file that holds fewer value lines than it has entries leaves the others unset.
 void checkCount(std::size_t read, int entries, std::string_view what, FileCheck& check) {
     if (read == 0 || read >= static_cast<std::size_t>(entries)) return;
-    check.problems.push_back({0, "holds " + std::to_string(read) + " value lines of " + std::to_string(entries) +
-                                     ": " + std::string(what) + " " + std::to_string(read + 1) + " to " +
+    check.problems.push_back({0, "holds " + std::to_string(read) + " value lines of " + std::to_string(entries) + ": " +
+                                     std::string(what) + " " + std::to_string(read + 1) + " to " +
                                      std::to_string(entries) + " are not set by it"});
 }
 
@@ -50,8 +50,7 @@ FileCheck checkOptions(const std::filesystem::path& file) {
     if (!load.messages.empty()) return check;
     check.loaded = counted(load.entriesRead, "entries read");
     const auto values = std::span<const float>(load.values.value).subspan(1, load.entriesRead);
-    for (auto& problem : valuesOutsideRanges(values, optionRanges()))
-        check.problems.push_back(std::move(problem));
+    for (auto& problem : valuesOutsideRanges(values, optionRanges())) check.problems.push_back(std::move(problem));
     sortByLine(check.problems);
     checkCount(load.entriesRead, kOptionEntries, "entries", check);
     return check;
@@ -71,8 +70,7 @@ FileCheck checkOrbs(const std::filesystem::path& file) {
 }
 
 void warnWhenEmpty(std::size_t entries, std::string_view what, FileCheck& check) {
-    if (entries == 0 && check.problems.empty())
-        check.warnings.push_back({0, "the file holds no " + std::string(what)});
+    if (entries == 0 && check.problems.empty()) check.warnings.push_back({0, "the file holds no " + std::string(what)});
 }
 
 FileCheck checkTimeZones(const std::filesystem::path& file) {
@@ -81,8 +79,8 @@ FileCheck checkTimeZones(const std::filesystem::path& file) {
     for (const auto& zone : table.zones) {
         const double hours = numericValue(zone.offset);
         if (hours < kLowestZoneHours || hours > kHighestZoneHours)
-            check.problems.push_back(
-                {zone.line, "the offset " + zone.offset + " is outside -13 to 12 hours, which the input windows refuse"});
+            check.problems.push_back({zone.line, "the offset " + zone.offset +
+                                                     " is outside -13 to 12 hours, which the input windows refuse"});
     }
     sortByLine(check.problems);
     warnWhenEmpty(table.zones.size(), "time zones", check);
@@ -124,10 +122,14 @@ FileCheck checkSettings(const std::filesystem::path& folder) {
 FileCheck checkHelpText(const std::filesystem::path& file) {
     const auto text = readTextFile(file);
     FileCheck check{fileNameOf(file), {}, {}, {}};
-    if (!text) check.problems.push_back({0, "the file cannot be read: " + whyUnreadable(file)});
-    else if (!looksLikeText(*text)) check.problems.push_back({0, "not a text file"});
-    else if (splitLines(*text).empty()) check.problems.push_back({0, "the file is empty"});
-    else check.loaded = counted(splitLines(*text).size(), "lines");
+    if (!text)
+        check.problems.push_back({0, "the file cannot be read: " + whyUnreadable(file)});
+    else if (!looksLikeText(*text))
+        check.problems.push_back({0, "not a text file"});
+    else if (splitLines(*text).empty())
+        check.problems.push_back({0, "the file is empty"});
+    else
+        check.loaded = counted(splitLines(*text).size(), "lines");
     return check;
 }
 
@@ -135,12 +137,15 @@ FileCheck checkHelpText(const std::filesystem::path& file) {
 FileCheck checkWheelTable(const std::filesystem::path& folder, std::string_view name, std::size_t entries) {
     const IntegerTableRead read = readIntegerTable(folder, name, entries);
     FileCheck check{std::string(name), {}, {}, {}};
-    if (read.warning) check.problems.push_back({0, read.warning->text});
-    else if (!read.values) check.problems.push_back({0, "the file is missing"});
+    if (read.warning)
+        check.problems.push_back({0, read.warning->text});
+    else if (!read.values)
+        check.problems.push_back({0, "the file is missing"});
     else if (read.valuesRead != entries)
-        check.problems.push_back({0, "holds " + std::to_string(read.valuesRead) + " values, " + std::to_string(entries) +
-                                         " expected"});
-    else check.loaded = counted(read.valuesRead, "values");
+        check.problems.push_back(
+            {0, "holds " + std::to_string(read.valuesRead) + " values, " + std::to_string(entries) + " expected"});
+    else
+        check.loaded = counted(read.valuesRead, "values");
     return check;
 }
 
@@ -166,9 +171,9 @@ std::vector<FileCheck> checkDataFolder(const std::filesystem::path& folder) {
     std::vector<FileCheck> checks;
     checks.push_back(checkOptions(folder / kOptionsFile));
     checks.push_back(checkOptions(folder / kOptionsMasterFile));
-    for (const auto& file : filesOf(folder, ".ORB", {orb_file::Natal, orb_file::NatalProgressed,
-                                                     orb_file::NatalMinorProgressed, orb_file::NatalTransits,
-                                                     orb_file::Synastry}))
+    for (const auto& file : filesOf(folder, ".ORB",
+                                    {orb_file::Natal, orb_file::NatalProgressed, orb_file::NatalMinorProgressed,
+                                     orb_file::NatalTransits, orb_file::Synastry}))
         checks.push_back(checkOrbs(file));
     checks.push_back(checkTimeZones(folder / kTimeZoneFile));
     for (const auto& file : filesOf(folder, ".LL", {kDefaultCitiesFile})) checks.push_back(checkCities(file));

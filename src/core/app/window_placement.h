@@ -10,7 +10,7 @@ struct ScreenRect {
     int top = 0;
     int width = 0;
     int height = 0;
-    int right() const { return left + width; }  // the first column past the rectangle
+    int right() const { return left + width; }   // the first column past the rectangle
     int bottom() const { return top + height; }  // the first row below it
     friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
 };

@@ -1,8 +1,8 @@
 #include "core/atlas/atlas_result.h"
 
-#include "core/base/text_file.h"
 #include "core/atlas/coordinate_text.h"
 #include "core/atlas/offset_text.h"
+#include "core/base/text_file.h"
 
 namespace helion {
 

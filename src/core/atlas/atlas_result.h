@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/base/message.h"
 #include "core/atlas/place_list.h"
 #include "core/atlas/place_offset.h"
+#include "core/base/message.h"
 #include "core/input/atlas_hand_over.h"
 
 namespace helion {

@@ -39,7 +39,8 @@ LocalMomentRead readLocalMoment(std::string_view date, std::string_view time, st
     if (!calendar || !calendarDay(calendar->year, calendar->month, calendar->day).ok())
         return {std::nullopt, "The date '" + std::string(date) + "' is not a date of the form dd mmm yyyy."};
     const auto clock = hoursAndMinutes(trimmed(time));
-    if (!clock) return {std::nullopt, "The time '" + std::string(time) + "' is not a clock time H.MM from 1.00 to 12.59."};
+    if (!clock)
+        return {std::nullopt, "The time '" + std::string(time) + "' is not a clock time H.MM from 1.00 to 12.59."};
     const std::string_view half = trimmed(amPm);
     const bool am = half == "A" || half == "a";
     if (!am && half != "P" && half != "p")

@@ -29,8 +29,8 @@ bool isName(std::string_view abbreviation) {
 std::string hoursText(double hours) {
     const double rounded = std::round(hours * 10000.0) / 10000.0;
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded == 0.0 ? 0.0 : rounded,
-                                      std::chars_format::fixed, 4);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, rounded == 0.0 ? 0.0 : rounded, std::chars_format::fixed, 4);
     std::string text(buffer, result.ptr);
     text.erase(text.find_last_not_of('0') + 1);
     if (text.back() == '.') text.pop_back();
@@ -45,7 +45,8 @@ std::string reasonText(const PlaceOffset& offset) {
 std::string warningText(const OffsetWarning& warning, std::string_view zone) {
     switch (warning.kind) {
         case OffsetWarningKind::DoesNotExist:
-            return "This clock time does not exist here: the clocks were put forward over it. Offset before the change " +
+            return "This clock time does not exist here: the clocks were put forward over it. Offset before the "
+                   "change " +
                    hoursText(warning.earlierHoursWest) + ", after it " + hoursText(warning.laterHoursWest) + ".";
         case OffsetWarningKind::HappensTwice:
             return "This clock time happens twice here: the clocks were set back over it. Offset the first time " +

@@ -4,7 +4,8 @@
 
 namespace helion {
 
-PlaceAnswer answerFor(const ZoneHistory& history, const PlaceList& list, const Place& place, const LocalMoment& moment) {
+PlaceAnswer answerFor(const ZoneHistory& history, const PlaceList& list, const Place& place,
+                      const LocalMoment& moment) {
     const std::string& zone = zoneOf(list, place);
     PlaceAnswer answer{placeOffset(history, zone, place.longitudeDeg, moment), {}, {}};
     if (!answer.offset) {

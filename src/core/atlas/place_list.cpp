@@ -4,8 +4,8 @@
 #include <charconv>
 #include <optional>
 
-#include "core/base/text_file.h"
 #include "core/atlas/text_folding.h"
+#include "core/base/text_file.h"
 
 namespace helion {
 namespace {
@@ -45,8 +45,14 @@ std::optional<Place> parsePlace(std::string_view line, std::size_t zoneCount) {
     if ((*fields)[0].empty() || !latitude || !longitude || !population || !zone || *zone >= zoneCount ||
         *latitude < -90.0 || *latitude > 90.0 || *longitude < -180.0 || *longitude > 180.0)
         return std::nullopt;
-    Place place{std::string((*fields)[0]), std::string((*fields)[1]), std::string((*fields)[2]),
-                *latitude, *longitude, *population, *zone, foldForSearch((*fields)[0])};
+    Place place{std::string((*fields)[0]),
+                std::string((*fields)[1]),
+                std::string((*fields)[2]),
+                *latitude,
+                *longitude,
+                *population,
+                *zone,
+                foldForSearch((*fields)[0])};
     return place;
 }
 

@@ -24,8 +24,8 @@ struct Place {
     double latitudeDeg = 0.0;   // north positive
     double longitudeDeg = 0.0;  // east positive
     long population = 0;
-    std::size_t zone = 0;       // index into PlaceList::zones
-    std::string searchKey;      // the folded name
+    std::size_t zone = 0;   // index into PlaceList::zones
+    std::string searchKey;  // the folded name
 };
 
 struct PlaceList {

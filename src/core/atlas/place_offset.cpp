@@ -60,8 +60,10 @@ std::optional<PlaceOffset> placeOffset(const ZoneHistory& history, std::string_v
     const ZoneState& chosen = beforeHolds || !afterHolds ? *before : *after;
     const std::int64_t utc = clock - chosen.offsetSeconds;
     const ClockKind kind = kindOf(chosen, utc);
-    PlaceOffset offset{hoursWestOf(chosen, longitudeEastDeg), kind,
-                       kind == ClockKind::LocalMeanTime ? std::string{} : chosen.abbreviation, {}};
+    PlaceOffset offset{hoursWestOf(chosen, longitudeEastDeg),
+                       kind,
+                       kind == ClockKind::LocalMeanTime ? std::string{} : chosen.abbreviation,
+                       {}};
     if (before->offsetSeconds != after->offsetSeconds && beforeHolds == afterHolds) {
         const auto warning = beforeHolds ? OffsetWarningKind::HappensTwice : OffsetWarningKind::DoesNotExist;
         offset.warnings.push_back(

@@ -15,8 +15,8 @@
 namespace helion {
 
 enum class ClockKind {
-    LocalMeanTime,     // before the zone's first standard offset: the place's own mean solar time
-    CityMeanTime,      // the mean solar time of a city of the zone, kept before standard time
+    LocalMeanTime,  // before the zone's first standard offset: the place's own mean solar time
+    CityMeanTime,   // the mean solar time of a city of the zone, kept before standard time
     StandardTime,
     DaylightSaving,
     WarTime,           // daylight saving kept during the Second World War

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/base/text_file.h"
 #include "core/atlas/text_folding.h"
+#include "core/base/text_file.h"
 
 namespace helion {
 namespace {
@@ -24,7 +24,8 @@ std::vector<std::size_t> searchPlaces(const PlaceList& list, std::string_view qu
     const std::string_view text = folded;
     const std::size_t comma = text.find(',');
     const std::string_view name = trimmed(text.substr(0, comma));
-    const std::string_view qualifier = comma == std::string_view::npos ? std::string_view{} : trimmed(text.substr(comma + 1));
+    const std::string_view qualifier =
+        comma == std::string_view::npos ? std::string_view{} : trimmed(text.substr(comma + 1));
 
     std::vector<std::size_t> prefixMatches;
     std::vector<std::size_t> innerMatches;

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/config/editor_text.h"
 #include "core/base/text_file.h"
+#include "core/config/editor_text.h"
 
 namespace helion {
 
@@ -23,8 +23,8 @@ std::optional<Message> restoreDefaultOptions(const std::filesystem::path& progra
                                           std::string(kOptionsFile) + " is left as it was."};
     const FileWrite written = writeFileAtomically(programFolder / kOptionsFile, *content);
     if (!written)
-        return Message{kErrorCaption, "The file " + (programFolder / kOptionsFile).string() +
-                                          cannotBeWritten(written) + " It is left as it was."};
+        return Message{kErrorCaption, "The file " + (programFolder / kOptionsFile).string() + cannotBeWritten(written) +
+                                          " It is left as it was."};
     return std::nullopt;
 }
 

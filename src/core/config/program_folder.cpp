@@ -5,8 +5,8 @@
 
 #include <unistd.h>
 
-#include "core/config/options.h"
 #include "core/base/text_file.h"
+#include "core/config/options.h"
 
 namespace helion {
 
@@ -30,8 +30,7 @@ std::vector<Message> fillFrom(const std::filesystem::path& shipped, const std::f
     }
     for (std::filesystem::directory_iterator entry(shipped, error), end; !error && entry != end;
          entry.increment(error)) {
-        if (!entry->is_regular_file(error) || isProgramFile(*entry) || entry->path().filename() == kAtlasFile)
-            continue;
+        if (!entry->is_regular_file(error) || isProgramFile(*entry) || entry->path().filename() == kAtlasFile) continue;
         const auto target = folder / entry->path().filename();
         if (std::filesystem::exists(target, error)) continue;
         const auto content = readTextFile(entry->path());
@@ -40,8 +39,8 @@ std::vector<Message> fillFrom(const std::filesystem::path& shipped, const std::f
                                                    entry->path().string() + "."});
     }
     if (error)
-        messages.push_back({kErrorCaption, "The shipped data folder " + shipped.string() +
-                                               " cannot be read: " + error.message()});
+        messages.push_back(
+            {kErrorCaption, "The shipped data folder " + shipped.string() + " cannot be read: " + error.message()});
     return messages;
 }
 

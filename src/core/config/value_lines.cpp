@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "core/base/text_file.h"
 #include "core/base/numeric_text.h"
+#include "core/base/text_file.h"
 
 namespace helion {
 
@@ -24,9 +24,9 @@ ValueLines parseValueLines(std::string_view text) {
         if (line.empty()) {
             for (std::size_t k = i + 1; k < lines.size(); ++k)
                 if (!lines[k].empty()) {
-                    result.problems.push_back({static_cast<int>(k) + 1,
-                                               "this line follows the empty line " + std::to_string(lineNumber) +
-                                                   ", which ends the list, and is never read"});
+                    result.problems.push_back(
+                        {static_cast<int>(k) + 1, "this line follows the empty line " + std::to_string(lineNumber) +
+                                                      ", which ends the list, and is never read"});
                     break;
                 }
             break;
@@ -39,16 +39,16 @@ ValueLines parseValueLines(std::string_view text) {
         if (!startsWithNumber(field))
             result.problems.push_back({lineNumber, "no number in the first 7 characters; the value is read as 0"});
         else if (!std::isfinite(static_cast<float>(value)))
-            result.problems.push_back(
-                {lineNumber, "the number " + std::string(number) + " is too large to be held"});
+            result.problems.push_back({lineNumber, "the number " + std::string(number) + " is too large to be held"});
         else if (!afterNumber.empty() && afterNumber.front() != ' ' && afterNumber.front() != '\t')
             result.problems.push_back({lineNumber, "\"" + std::string(trimmed(field)) + "\" is read as " +
-                                                       std::string(number) + ": a number is written with a point "
+                                                       std::string(number) +
+                                                       ": a number is written with a point "
                                                        "and digits only"});
         else if (line.size() > kValueWidth && isNumberCharacter(line[kValueWidth - 1]) &&
                  isNumberCharacter(line[kValueWidth]))
-            result.problems.push_back({lineNumber, "the number runs past the 7th character and is cut to " +
-                                                       std::string(field)});
+            result.problems.push_back(
+                {lineNumber, "the number runs past the 7th character and is cut to " + std::string(field)});
     }
     return result;
 }

@@ -63,8 +63,13 @@ AtlasRead parseAtlasAnswer(std::string_view text, const std::string& folder) {
     const auto longitude = coordinate(lines[2], 'W', 'E', 180);
     if (!zone || *zone < -24 || *zone > 24 || !latitude || !longitude) return {std::nullopt, unreadable};
     AtlasAnswer answer{*zone, std::string(trimmed(lines[1])), std::string(trimmed(lines[2])), {}};
-    answer.place = CityPlace{longitude->degrees, longitude->minutes, longitude->negative,
-                             latitude->degrees,  latitude->minutes,  latitude->negative, *zone};
+    answer.place = CityPlace{longitude->degrees,
+                             longitude->minutes,
+                             longitude->negative,
+                             latitude->degrees,
+                             latitude->minutes,
+                             latitude->negative,
+                             *zone};
     return {answer, std::nullopt};
 }
 

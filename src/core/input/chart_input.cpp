@@ -27,8 +27,7 @@ std::vector<std::string> missingFaults(const InputWindowTexts& w) {
     std::vector<std::string> faults;
     noteIf(month == 0.0 || day == 0.0 || year == 0.0 || isEmpty(w.month) || isEmpty(w.day) || isEmpty(w.year),
            "the day, month or year is missing or 0", faults);
-    noteIf(isEmpty(w.hour) || isEmpty(w.minute) || isEmpty(w.zone), "the time or the time zone is missing",
-           faults);
+    noteIf(isEmpty(w.hour) || isEmpty(w.minute) || isEmpty(w.zone), "the time or the time zone is missing", faults);
     noteIf(isEmpty(w.longitudeDegrees) || isEmpty(w.longitudeMinutes) || isEmpty(w.latitudeDegrees) ||
                isEmpty(w.latitudeMinutes),
            "a degree or minute of the place is missing", faults);
@@ -124,8 +123,8 @@ std::optional<Message> rolledDateNotice(const char* window, const InputWindowTex
     const CalendarDate real = realDate(typed);
     if (sameDate(typed, real)) return std::nullopt;
     return Message{kInformationCaption, std::string("The ") + window + " date " + dateText(order, typed) +
-                                            " does not exist; the chart is computed for " +
-                                            dateText(order, real) + "."};
+                                            " does not exist; the chart is computed for " + dateText(order, real) +
+                                            "."};
 }
 
 }  // namespace
@@ -165,8 +164,7 @@ ChartInput readNatalInput(const InputWindowTexts& natal, DateOrder order) {
 
 ChartInput readDiurnalInput(const InputWindowTexts& diurnal, const ChartInput& natal, DateOrder order) {
     ChartInput input = readWindow(diurnal, order);
-    const bool beforeBirthday =
-        input.month < natal.month || (input.month == natal.month && input.day < natal.day);
+    const bool beforeBirthday = input.month < natal.month || (input.month == natal.month && input.day < natal.day);
     input.age = input.year - natal.year - (beforeBirthday ? 1 : 0);
     input.birthdayYear = input.year - (beforeBirthday ? 1 : 0);
     return input;

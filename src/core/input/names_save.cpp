@@ -37,9 +37,8 @@ std::string recordDateText(const InputWindowTexts& texts) {
 std::string recordTimeText(const InputWindowTexts& texts) { return packedText(texts.hour, texts.minute, false, 1); }
 
 std::string namesRecordLine(const InputWindowTexts& texts) {
-    return texts.name + "," + recordDateText(texts) + "," + recordTimeText(texts) + "," +
-           (texts.am ? "A" : "P") + "," + texts.zone + "," +
-           packedText(texts.longitudeDegrees, texts.longitudeMinutes, texts.east, 2) + "," +
+    return texts.name + "," + recordDateText(texts) + "," + recordTimeText(texts) + "," + (texts.am ? "A" : "P") + "," +
+           texts.zone + "," + packedText(texts.longitudeDegrees, texts.longitudeMinutes, texts.east, 2) + "," +
            packedText(texts.latitudeDegrees, texts.latitudeMinutes, texts.south, 2);
 }
 
@@ -53,11 +52,13 @@ std::optional<Message> namesSaveRefusal(const InputWindowTexts& texts) {
 Message replaceNameQuestion(std::string_view newName, const NameRecord& existing) {
     auto fields = trimmedFields(existing.text);
     fields.resize(7);
-    const std::string text = "There is already a name on file matching your current name with the following "
-                             "associated data: \nDate =  " + fields[1] + "\nTime =  " + fields[2] + " " + fields[3] +
-                             "\nTime zone =  " + fields[4] + "\nLongitude =  " + fields[5] + "\nLatitude =  " +
-                             fields[6] + "\n\nDo you want to replace it?\n\nAnswering 'NO' will append the current "
-                             "name and data to file, not replace the existing entry.";
+    const std::string text =
+        "There is already a name on file matching your current name with the following "
+        "associated data: \nDate =  " +
+        fields[1] + "\nTime =  " + fields[2] + " " + fields[3] + "\nTime zone =  " + fields[4] +
+        "\nLongitude =  " + fields[5] + "\nLatitude =  " + fields[6] +
+        "\n\nDo you want to replace it?\n\nAnswering 'NO' will append the current "
+        "name and data to file, not replace the existing entry.";
     return {std::string(newName) + " already exists", text};
 }
 

@@ -56,11 +56,10 @@ using FileReplace = std::function<FileWrite(const std::filesystem::path&, std::s
 // Keeps the old content as the backup, then replaces the names file with `newText`, each
 // through `replace` (writeFileAtomically unless a test injects a failure). A "Warning!"
 // naming the file that could not be written; the names file is then left as it was.
-std::optional<Message> replaceNamesFile(const std::filesystem::path& namesFile, std::string_view oldText,
-                                        std::string_view newText,
-                                        const FileReplace& replace = [](const std::filesystem::path& path,
-                                                                        std::string_view text) {
-                                            return writeFileAtomically(path, text);
-                                        });
+std::optional<Message> replaceNamesFile(
+    const std::filesystem::path& namesFile, std::string_view oldText, std::string_view newText,
+    const FileReplace& replace = [](const std::filesystem::path& path, std::string_view text) {
+        return writeFileAtomically(path, text);
+    });
 
 }  // namespace helion

@@ -38,8 +38,7 @@ std::optional<Message> nothingToSave(const DataBuffer& buffer) {
     return Message{"Information", "No data to write to file."};
 }
 
-std::optional<Message> saveDocument(const DataBuffer& buffer, const std::filesystem::path& file,
-                                    float pageLength) {
+std::optional<Message> saveDocument(const DataBuffer& buffer, const std::filesystem::path& file, float pageLength) {
     if (auto nothing = nothingToSave(buffer)) return nothing;
     const FileWrite written = writeFileAtomically(file, documentText(buffer.fullList(), pageLength));
     if (written) return std::nullopt;

@@ -23,7 +23,8 @@ AspectGridLayout aspectGridLayout(const OptionValues& options, const WheelFrame&
     const double cell = optionOr(options, 183, kDefaultCell);
     const double side = cell * static_cast<double>(kListedBodies.size() + 1);
     const WheelPoint corner{page.right - kPageMargin - side, page.bottom + kPageMargin + side};
-    return {{optionOr(options, 181, corner.x), optionOr(options, 182, corner.y)}, cell,
+    return {{optionOr(options, 181, corner.x), optionOr(options, 182, corner.y)},
+            cell,
             optionOr(options, 184, planetGlyphSize)};
 }
 
@@ -39,8 +40,10 @@ void appendAspectGrid(std::vector<WheelPrimitive>& out, const AspectListInput& c
     };
     for (std::size_t i = 0; i <= count + 1; ++i) {
         const double offset = g.cell * static_cast<double>(i);
-        out.push_back(LineShape{{g.topLeft.x, g.topLeft.y - offset}, {g.topLeft.x + side, g.topLeft.y - offset}, kGridLines});
-        out.push_back(LineShape{{g.topLeft.x + offset, g.topLeft.y}, {g.topLeft.x + offset, g.topLeft.y - side}, kGridLines});
+        out.push_back(
+            LineShape{{g.topLeft.x, g.topLeft.y - offset}, {g.topLeft.x + side, g.topLeft.y - offset}, kGridLines});
+        out.push_back(
+            LineShape{{g.topLeft.x + offset, g.topLeft.y}, {g.topLeft.x + offset, g.topLeft.y - side}, kGridLines});
     }
     for (std::size_t i = 0; i < count; ++i) {
         glyph(at(0, i + 1), kFirstPlanetGlyph + kListedBodies[i]);
@@ -49,8 +52,8 @@ void appendAspectGrid(std::vector<WheelPrimitive>& out, const AspectListInput& c
     for (std::size_t row = 0; row < count; ++row) {
         for (std::size_t column = 0; column < count; ++column) {
             if (charts.singleChart && column >= row) continue;
-            const auto code = wheelAspectBetween(charts.natal, kListedBodies[row], charts.second, kListedBodies[column],
-                                                 charts.orbs);
+            const auto code =
+                wheelAspectBetween(charts.natal, kListedBodies[row], charts.second, kListedBodies[column], charts.orbs);
             if (code) glyph(at(column + 1, row + 1), aspectGlyph(*code));
         }
     }

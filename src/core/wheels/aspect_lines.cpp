@@ -20,7 +20,9 @@ int lineColour(int code, const WheelStyle& style) {
     return style.squareOpposition;
 }
 
-WheelPoint onChordCircle(double angle) { return {kChordRadius * cosDeg(angle), kChordFactor * kChordRadius * sinDeg(angle)}; }
+WheelPoint onChordCircle(double angle) {
+    return {kChordRadius * cosDeg(angle), kChordFactor * kChordRadius * sinDeg(angle)};
+}
 
 }  // namespace
 

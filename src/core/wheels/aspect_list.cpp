@@ -47,7 +47,8 @@ std::vector<AspectListLine> aspectList(const AspectListInput& in) {
     lines.emplace_back();
     const float parallelOrb = in.orbs.orb[static_cast<std::size_t>(orbEntry(code::Parallel))];
     for (const auto& [first, second] : pairs) {
-        const auto parallel = findParallel(at(in.natal.declination, first), at(in.second.declination, second), parallelOrb);
+        const auto parallel =
+            findParallel(at(in.natal.declination, first), at(in.second.declination, second), parallelOrb);
         if (parallel) lines.push_back(lineOf(first, parallel->contra ? code::kLastGlyphCode : code::Parallel, second));
     }
     return lines;

@@ -6,14 +6,14 @@
 #include <optional>
 #include <vector>
 
-#include "core/config/orb_file.h"
 #include "core/chart/chart_tables.h"
+#include "core/config/orb_file.h"
 
 namespace helion {
 
 // The bodies listed, in order: Sun and Moon first, then the planets, the Ascendant and the
 // Midheaven. The nodes and the Part of Fortune are never listed.
-inline constexpr std::array<int, 12> kListedBodies{point::Sun, point::Moon, 2, 3, 4, 5, 6, 7, 8, point::Pluto,
+inline constexpr std::array<int, 12> kListedBodies{point::Sun,       point::Moon,     2, 3, 4, 5, 6, 7, 8, point::Pluto,
                                                    point::Ascendant, point::Midheaven};
 
 struct AspectListChart {
@@ -23,7 +23,7 @@ struct AspectListChart {
 
 struct AspectListInput {
     AspectListChart natal;
-    AspectListChart second;  // the natal chart again for the single wheel
+    AspectListChart second;   // the natal chart again for the single wheel
     bool singleChart = true;  // pairs row by row (by first body), otherwise by second body
     OrbTable orbs;
 };

@@ -28,16 +28,18 @@ bool insideCircle(const Box& b, double radius) {
 bool segmentCrosses(const Box& box, WheelPoint a, WheelPoint b) {
     double t0 = 0.0, t1 = 1.0;
     const double dx = b.x - a.x, dy = b.y - a.y;
-    const std::array<std::pair<double, double>, 4> sides{{
-        {-dx, a.x - box.left}, {dx, box.right - a.x}, {-dy, a.y - box.bottom}, {dy, box.top - a.y}}};
+    const std::array<std::pair<double, double>, 4> sides{
+        {{-dx, a.x - box.left}, {dx, box.right - a.x}, {-dy, a.y - box.bottom}, {dy, box.top - a.y}}};
     for (const auto& [p, q] : sides) {
         if (p == 0.0) {
             if (q < 0.0) return false;
             continue;
         }
         const double t = q / p;
-        if (p < 0.0) t0 = std::max(t0, t);
-        else t1 = std::min(t1, t);
+        if (p < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
         if (t0 > t1) return false;
     }
     return true;
@@ -117,9 +119,11 @@ void appendInterceptedSigns(std::vector<WheelPrimitive>& out, const CuspTable& c
             const double arc = normalize360(lineOf(house % 12 + 1) - from);
             angle = normalize360(from + arc / 2.0);
         }
-        const WheelPoint at{kInterceptedRadius * kInterceptedWidthFactor * cosDeg(angle), kInterceptedRadius * sinDeg(angle)};
+        const WheelPoint at{kInterceptedRadius * kInterceptedWidthFactor * cosDeg(angle),
+                            kInterceptedRadius * sinDeg(angle)};
         const TextAnchor anchor = angle > 90.0 && angle < 270.0 ? TextAnchor::TopRight : TextAnchor::TopLeft;
-        out.push_back(TextShape{at, "", kFirstSignGlyph + *sign, style.cuspSignSize, style.interceptedSign, false, anchor});
+        out.push_back(
+            TextShape{at, "", kFirstSignGlyph + *sign, style.cuspSignSize, style.interceptedSign, false, anchor});
     }
 }
 

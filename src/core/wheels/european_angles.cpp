@@ -19,7 +19,8 @@ void spreadInHouse(std::vector<Stack>& stacks, double arc, double spacing) {
     const double margin = spacing / 2.0;
     const auto n = static_cast<double>(stacks.size());
     if (arc < (n - 1.0) * spacing + 2.0 * margin) {
-        for (std::size_t i = 0; i < stacks.size(); ++i) stacks[i].offset = arc * (static_cast<double>(i) + 1.0) / (n + 1.0);
+        for (std::size_t i = 0; i < stacks.size(); ++i)
+            stacks[i].offset = arc * (static_cast<double>(i) + 1.0) / (n + 1.0);
         return;
     }
     double lowest = margin;
@@ -47,17 +48,20 @@ double europeanAngle(double longitude, const CuspTable& cusp) { return normalize
 void applyEuropeanAngles(RingPlacement& placement, const RingChart& chart, const CuspTable& cusp, double spacing,
                          std::span<const std::int16_t> glyphRadii, const RingLayout& layout) {
     for (PlacedBody& body : placement) {
-        if (body.slot && !body.drawn) body.angle = europeanAngle(chart.longitude[static_cast<std::size_t>(body.point)], cusp);
+        if (body.slot && !body.drawn)
+            body.angle = europeanAngle(chart.longitude[static_cast<std::size_t>(body.point)], cusp);
     }
     for (int house = 1; house <= 12; ++house) {
         const double arc = houseArc(cusp, house);
         std::vector<Stack> stacks;
         for (const PlacedBody& body : placement) {
             if (!body.drawn || body.house != house) continue;
-            const double past = normalize360(chart.longitude[static_cast<std::size_t>(body.point)] - cuspOfHouse(cusp, house));
+            const double past =
+                normalize360(chart.longitude[static_cast<std::size_t>(body.point)] - cuspOfHouse(cusp, house));
             stacks.push_back({body.point, std::min(past, arc)});
         }
-        std::stable_sort(stacks.begin(), stacks.end(), [](const Stack& a, const Stack& b) { return a.offset < b.offset; });
+        std::stable_sort(stacks.begin(), stacks.end(),
+                         [](const Stack& a, const Stack& b) { return a.offset < b.offset; });
         spreadInHouse(stacks, arc, spacing);
         const double cuspAngle = europeanAngle(cuspOfHouse(cusp, house), cusp);
         for (const Stack& s : stacks) {

@@ -40,7 +40,8 @@ std::vector<StackCell> glyphStack(const PlacedBody& body, double longitude, bool
     const bool shrinkDigits = reversed && style.minuteSize >= style.reversedShrinkFromSize &&
                               (!style.shrinkOnlyNearRightHorizontal || body.angle <= 75.0 || body.angle >= 310.0);
     const double shrink = shrinkDigits ? style.reversedDigitShrink : 0.0;
-    const TextBox planetCell{glyphs.planet.width + style.planetWidthMargin, glyphs.planet.height + style.planetHeightMargin};
+    const TextBox planetCell{glyphs.planet.width + style.planetWidthMargin,
+                             glyphs.planet.height + style.planetHeightMargin};
     const TextBox degreeCell{glyphs.degreeDigit.width + style.digitWidthMargin,
                              glyphs.degreeDigit.height + style.digitHeightMargin - shrink};
     const TextBox signCell{glyphs.sign.width + style.planetWidthMargin, glyphs.sign.height + style.planetHeightMargin};
@@ -53,7 +54,8 @@ std::vector<StackCell> glyphStack(const PlacedBody& body, double longitude, bool
     const Element minuteTens{digit(z.minutes / 10), 0, style.minuteSize, style.minuteDigits, false, minuteCell};
     const Element minuteUnits{digit(z.minutes % 10), 0, style.minuteSize, style.minuteDigits, false, minuteCell};
 
-    std::vector<Element> elements{{"", kFirstPlanetGlyph + body.point, style.planetSize, style.planetGlyphs, false, planetCell}};
+    std::vector<Element> elements{
+        {"", kFirstPlanetGlyph + body.point, style.planetSize, style.planetGlyphs, false, planetCell}};
     if (!reversed) {
         elements.insert(elements.end(), {degreeTens, degreeUnits, sign});
         if (withMinutes) elements.insert(elements.end(), {minuteTens, minuteUnits});

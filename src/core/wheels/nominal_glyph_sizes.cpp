@@ -12,7 +12,11 @@ constexpr double kTwipsPerPoint = 20.0;
 }  // namespace
 
 const std::array<StartupWindow, 5> kStartupWindows{{
-    {8490, 7200, 15}, {8400, 7200, 12}, {10725, 8940, 15}, {14050, 11505, 15}, {10970, 9204, 12},
+    {8490, 7200, 15},
+    {8400, 7200, 12},
+    {10725, 8940, 15},
+    {14050, 11505, 15},
+    {10970, 9204, 12},
 }};
 
 const StartupWindow& startupWindowFor(int screenWidthPixels, int twipsPerPixel) {

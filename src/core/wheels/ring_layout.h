@@ -12,11 +12,11 @@ namespace helion {
 
 struct RingLayout {
     int ring = ring::Natal;
-    int slotCount = 7;     // S: slots per house (not `slots`, a Qt keyword)
-    double spacing = 4.0;  // G: degrees between neighbouring slots
+    int slotCount = 7;                  // S: slots per house (not `slots`, a Qt keyword)
+    double spacing = 4.0;               // G: degrees between neighbouring slots
     std::array<int, 12> sectorStart{};  // houses 1..12
     std::array<int, 12> startRadius{};  // houses 1..12
-    double innerRadius = 0.0;  // the band the ring's glyph stacks lie in
+    double innerRadius = 0.0;           // the band the ring's glyph stacks lie in
     double outerRadius = 0.0;
 };
 

@@ -23,9 +23,21 @@ struct HouseNumber {
 // Top-left corners in the band between radius 40 and 62; two-digit numbers are set digit
 // by digit so they stay narrow.
 constexpr std::array<HouseNumber, 15> kHouseNumbers{{
-    {"1", {-52, -6}}, {"2", {-40, -30}}, {"3", {-16, -44}}, {"4", {10, -44}}, {"5", {32, -30}},
-    {"6", {46, -6}}, {"7", {46, 18}}, {"8", {32, 40}}, {"9", {10, 52}}, {"1", {-20, 52}},
-    {"0", {-12, 52}}, {"1", {-44, 40}}, {"1", {-36, 40}}, {"1", {-56, 18}}, {"2", {-48, 18}},
+    {"1", {-52, -6}},
+    {"2", {-40, -30}},
+    {"3", {-16, -44}},
+    {"4", {10, -44}},
+    {"5", {32, -30}},
+    {"6", {46, -6}},
+    {"7", {46, 18}},
+    {"8", {32, 40}},
+    {"9", {10, 52}},
+    {"1", {-20, 52}},
+    {"0", {-12, 52}},
+    {"1", {-44, 40}},
+    {"1", {-36, 40}},
+    {"1", {-56, 18}},
+    {"2", {-48, 18}},
 }};
 
 bool isEuropean(const WheelInput& in) { return in.kind == WheelKind::Single && in.chartType == ChartType::European; }
@@ -44,8 +56,10 @@ std::array<double, 13> houseLineAngles(const WheelInput& in) {
 
 void appendRings(std::vector<WheelPrimitive>& out, const WheelInput& in, const WheelStyle& style,
                  const std::array<double, 13>& lineAngle) {
-    for (double radius : wheelCircles(in.kind)) out.emplace_back(std::in_place_type<CircleShape>, radius, style.circles);
-    if (in.kind != WheelKind::Single) out.emplace_back(std::in_place_type<DiscShape>, kHouseNumberInner, style.background);
+    for (double radius : wheelCircles(in.kind))
+        out.emplace_back(std::in_place_type<CircleShape>, radius, style.circles);
+    if (in.kind != WheelKind::Single)
+        out.emplace_back(std::in_place_type<DiscShape>, kHouseNumberInner, style.background);
     const double from = houseLineStart(in.kind);
     for (int entry = 1; entry <= 12; ++entry) {
         const double a = lineAngle[static_cast<std::size_t>(entry)];
@@ -58,15 +72,15 @@ void appendCuspArea(std::vector<WheelPrimitive>& out, const WheelInput& in, cons
                     const std::array<double, 13>& lineAngle) {
     if (in.kind != WheelKind::Single && style.houseNumbers) {
         for (const HouseNumber& n : kHouseNumbers) {
-            out.push_back(TextShape{n.at, n.text, 0, style.cuspDegreeSize, style.cuspDegrees, false, TextAnchor::TopLeft});
+            out.push_back(
+                TextShape{n.at, n.text, 0, style.cuspDegreeSize, style.cuspDegrees, false, TextAnchor::TopLeft});
         }
     }
     const CuspLabelSizes labelSizes{in.glyphs.cuspDigit, in.glyphs.cuspSign, in.glyphs.cuspMinuteDigit};
     for (int entry = 1; entry <= 12; ++entry) {
-        const auto corners = isEuropean(in)
-                                 ? std::optional(cuspLabelBeside(lineAngle[static_cast<std::size_t>(entry)], labelSizes,
-                                                                 style.houseLineFactor))
-                                 : tableLabelCorners(in.cuspLabelTable, entry);
+        const auto corners = isEuropean(in) ? std::optional(cuspLabelBeside(lineAngle[static_cast<std::size_t>(entry)],
+                                                                            labelSizes, style.houseLineFactor))
+                                            : tableLabelCorners(in.cuspLabelTable, entry);
         if (corners) appendCuspLabel(out, in.cusp[static_cast<std::size_t>(entry)], *corners, style);
     }
     appendInterceptedSigns(out, in.cusp, lineAngle, !isEuropean(in), style);
@@ -78,21 +92,22 @@ const RingChart& chartOfRing(const WheelInput& in, int ringNumber) {
     return in.third;
 }
 
-void appendTitles(std::vector<WheelPrimitive>& out, const WheelInput& in, const WheelStyle& style, const WheelFrame& f) {
+void appendTitles(std::vector<WheelPrimitive>& out, const WheelInput& in, const WheelStyle& style,
+                  const WheelFrame& f) {
     const double line = in.glyphs.titleLine;
     const double x = f.left + style.titleLeftInset;
     const auto block = [&](const std::array<std::string, 7>& lines, double top) {
         for (std::size_t i = 0; i < lines.size(); ++i) {
             if (lines[i].empty()) continue;
-            out.push_back(TextShape{{x, top - line * double(i)}, lines[i], 0, style.titleSize, style.titles, false,
-                                    TextAnchor::TopLeft});
+            out.push_back(TextShape{
+                {x, top - line * double(i)}, lines[i], 0, style.titleSize, style.titles, false, TextAnchor::TopLeft});
         }
     };
     block(in.titles.natal, f.top);
     const bool screen = in.target == WheelTarget::Screen;
     if (!screen && in.options[198] != 0) {
-        out.push_back(TextShape{{x, f.top - line * 7}, "Sidereal", 0, style.titleSize, style.titles, false,
-                                TextAnchor::TopLeft});
+        out.push_back(
+            TextShape{{x, f.top - line * 7}, "Sidereal", 0, style.titleSize, style.titles, false, TextAnchor::TopLeft});
     }
     const double diurnalTop = screen ? f.bottom + 8 * line : f.top - ((f.top - f.bottom) / 2 + in.options[191] * line);
     block(in.titles.diurnal, diurnalTop);
@@ -120,10 +135,12 @@ WheelDrawing buildWheel(const WheelInput& in) {
         RingDrawing ringDrawing{layout.ring, placeRing(chart, in.cusp, layout, in.glyphRadiusTable)};
         if (isEuropean(in)) {
             const auto radii = in.glyphRadiusTable;
-            const double innermost = radii.empty() ? *std::ranges::min_element(layout.startRadius) : *std::ranges::min_element(radii);
-            const TextBox planetCell{in.glyphs.planet.width + style.planetWidthMargin, in.glyphs.planet.height + style.planetHeightMargin};
-            applyEuropeanAngles(ringDrawing.bodies, chart, in.cusp, europeanSpacing(layout.spacing, planetCell, innermost),
-                                radii, layout);
+            const double innermost =
+                radii.empty() ? *std::ranges::min_element(layout.startRadius) : *std::ranges::min_element(radii);
+            const TextBox planetCell{in.glyphs.planet.width + style.planetWidthMargin,
+                                     in.glyphs.planet.height + style.planetHeightMargin};
+            applyEuropeanAngles(ringDrawing.bodies, chart, in.cusp,
+                                europeanSpacing(layout.spacing, planetCell, innermost), radii, layout);
         }
         for (const PlacedBody& body : ringDrawing.bodies) {
             if (!body.drawn) continue;

@@ -8,8 +8,8 @@
 #include <span>
 #include <string>
 
-#include "core/config/options.h"
 #include "core/chart/chart_tables.h"
+#include "core/config/options.h"
 
 namespace helion {
 
@@ -46,14 +46,14 @@ struct TextBox {
 // Raw sizes measured by the window at the font sizes the target uses; the option margins
 // are added by the geometry.
 struct GlyphSizes {
-    TextBox planet;        // the Jupiter glyph (228) at the planet glyph size
-    TextBox degreeDigit;   // "0" at the degree digit size
-    TextBox sign;          // a sign glyph at the stack's sign size
-    TextBox minuteDigit;   // "0" at the minutes size
-    TextBox cuspDigit;     // "0" at the cusp degree size
-    TextBox cuspSign;      // a sign glyph at the cusp sign size
+    TextBox planet;           // the Jupiter glyph (228) at the planet glyph size
+    TextBox degreeDigit;      // "0" at the degree digit size
+    TextBox sign;             // a sign glyph at the stack's sign size
+    TextBox minuteDigit;      // "0" at the minutes size
+    TextBox cuspDigit;        // "0" at the cusp degree size
+    TextBox cuspSign;         // a sign glyph at the cusp sign size
     TextBox cuspMinuteDigit;  // "0" at the cusp minutes size
-    double titleLine = 0;  // the height of one title line
+    double titleLine = 0;     // the height of one title line
 };
 
 struct WheelInput {
@@ -71,7 +71,7 @@ struct WheelInput {
     std::int16_t startScale = 287;
     int widthPixels = 1024;  // the window's inner size; unused on the printer
     int heightPixels = 768;
-    std::span<const std::int16_t> cuspLabelTable;  // HCDATA.DAT, empty when missing
+    std::span<const std::int16_t> cuspLabelTable;    // HCDATA.DAT, empty when missing
     std::span<const std::int16_t> glyphRadiusTable;  // RADIUS.DAT, empty when missing
     GlyphSizes glyphs;
 };

@@ -50,7 +50,8 @@ WheelInput wheelInputFor(const WheelArrangement& arrangement, const ChartTables&
     return in;
 }
 
-AspectListInput aspectListInputFor(const WheelArrangement& arrangement, const ChartTables& charts, const OrbTable& orbs) {
+AspectListInput aspectListInputFor(const WheelArrangement& arrangement, const ChartTables& charts,
+                                   const OrbTable& orbs) {
     const ChartSetId first = arrangement.houseChart;
     ChartSetId second = first;
     if (arrangement.kind == WheelKind::Dual && arrangement.secondRing) {

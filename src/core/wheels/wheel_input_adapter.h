@@ -2,8 +2,8 @@
 // Fills a wheel's plain input from the computed chart tables and a wheel command's
 // arrangement.
 
-#include "core/config/wheel_data_tables.h"
 #include "core/chart/chart_tables.h"
+#include "core/config/wheel_data_tables.h"
 #include "core/wheels/aspect_list.h"
 #include "core/wheels/wheel_input.h"
 #include "core/wheels/wheel_modes.h"
@@ -33,6 +33,7 @@ WheelInput wheelInputFor(const WheelArrangement& arrangement, const ChartTables&
 
 // The aspect list of the wheel shown: the chart that gives the houses against itself on a
 // single wheel, against the other ring's chart on a dual wheel.
-AspectListInput aspectListInputFor(const WheelArrangement& arrangement, const ChartTables& charts, const OrbTable& orbs);
+AspectListInput aspectListInputFor(const WheelArrangement& arrangement, const ChartTables& charts,
+                                   const OrbTable& orbs);
 
 }  // namespace helion

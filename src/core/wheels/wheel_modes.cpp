@@ -11,7 +11,8 @@ const std::array<WheelMenuEntry, 7> kWheelMenu{{
     {WheelCommand::ProgressedNatal, "mnuWheelsDualNatProg", "&Progressed vs Natal"},
     {WheelCommand::MinorProgressedNatal, "mnuWheelsDualNatSA", "Minor Progressed vs Natal"},
     {WheelCommand::TransitsNatal, "mnuWheelsDualNatTran", "&Transits vs Natal"},
-    {WheelCommand::MinorProgressedProgressedNatal, "mnuWheelsTripleMinorProgNat", "&Minor Progressed, Progressed, Natal"},
+    {WheelCommand::MinorProgressedProgressedNatal, "mnuWheelsTripleMinorProgNat",
+     "&Minor Progressed, Progressed, Natal"},
     {WheelCommand::TransitsProgressedNatal, "mnuWheelsTripleTranProgNat", "&Transits, Progressed, Natal"},
     {WheelCommand::TransitsMinorProgressedNatal, "mnuWheelsTripleTranSANatal", "Transits, Minor Progressed, Natal"},
 }};
@@ -94,7 +95,8 @@ WheelArrangement transitWheel(const WheelCommandContext& c, WheelModeState& stat
     a.titles.natal = natalTitleLines(first, a.chartName, firstChart.siderealSeconds, t.houseSystem);
     const std::string otherName = switched ? t.chartName : c.secondPersonName;
     a.titles.diurnal = placeTitleLines(other, secondPerson ? otherName : "Diurnal data");
-    a.titles.diurnal[5] = secondPerson ? siderealTimeText(otherChart.siderealSeconds) : (transitsOutside ? "Outer = transits" : "Inner = transits");
+    a.titles.diurnal[5] = secondPerson ? siderealTimeText(otherChart.siderealSeconds)
+                                       : (transitsOutside ? "Outer = transits" : "Inner = transits");
     a.titles.diurnal[6] = secondPerson ? "Inner - natal" : "";
     return a;
 }
@@ -117,10 +119,9 @@ WheelArrangement arrange(WheelCommand command, const WheelCommandContext& c, Whe
         case WheelCommand::MinorProgressedNatal:
             state.wheelCommand = 2;
             state.currentOrbFile = orb_file::NatalMinorProgressed;
-            return dual(c, ChartSetId::MinorProgressed, kBlankRingName, diurnalTitles(c, innerOrOuter(c, "minor prog"), ""));
-        case WheelCommand::TransitsNatal:
-            state.wheelCommand = 3;
-            return transitWheel(c, state);
+            return dual(c, ChartSetId::MinorProgressed, kBlankRingName,
+                        diurnalTitles(c, innerOrOuter(c, "minor prog"), ""));
+        case WheelCommand::TransitsNatal: state.wheelCommand = 3; return transitWheel(c, state);
         case WheelCommand::MinorProgressedProgressedNatal:
             return triple(c, ChartSetId::Progressed, name, ChartSetId::MinorProgressed, name,
                           "Inner = minor progressions", "Middle = progressions");

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/config/options.h"
 #include "core/chart/chart_tables.h"
+#include "core/config/options.h"
 #include "core/wheels/wheel_input.h"
 
 namespace helion {
@@ -36,7 +36,7 @@ enum class ChartSetId { Natal, Diurnal, Progressed, MinorProgressed };
 
 // Kept between wheel commands.
 struct WheelModeState {
-    int wheelCommand = 0;  // 0 single natal, 1 progressed, 2 minor progressed, 3 transits
+    int wheelCommand = 0;           // 0 single natal, 1 progressed, 2 minor progressed, 3 transits
     bool innerOuterSwitch = false;  // the diurnal chart is the natal ring of the transit wheel
     std::string currentOrbFile = "NATAL.ORB";
 };
@@ -46,10 +46,10 @@ struct WheelArrangement {
     WheelKind kind = WheelKind::Single;
     int wheelSource = 1;  // 1 single natal, 2 dual, 3 triple
     ChartSetId houseChart = ChartSetId::Natal;
-    ChartSetId natalRing = ChartSetId::Natal;   // ring 1: the outer band
-    std::optional<ChartSetId> secondRing;       // ring 0 of a dual wheel, ring 2 (middle) of a triple
-    std::optional<ChartSetId> thirdRing;        // ring 0 (inner) of a triple wheel
-    std::string chartName;                      // shown in the window caption
+    ChartSetId natalRing = ChartSetId::Natal;  // ring 1: the outer band
+    std::optional<ChartSetId> secondRing;      // ring 0 of a dual wheel, ring 2 (middle) of a triple
+    std::optional<ChartSetId> thirdRing;       // ring 0 (inner) of a triple wheel
+    std::string chartName;                     // shown in the window caption
     std::string secondRingName;
     std::string thirdRingName;
     TitleBlocks titles;

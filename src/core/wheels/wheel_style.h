@@ -7,7 +7,7 @@
 namespace helion {
 
 struct WheelStyle {
-    double houseLineFactor = 0.9875;  // vertical factor of house lines
+    double houseLineFactor = 0.9875;          // vertical factor of house lines
     double stackStepDivisor = 640.0 / 480.0;  // glyph stacks step by cell height / this
     // Font sizes.
     double titleSize = 0, cuspDegreeSize = 0, cuspSignSize = 0, cuspMinuteSize = 0;

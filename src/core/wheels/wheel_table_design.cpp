@@ -15,7 +15,8 @@ constexpr double kClearance = 2.0;  // units kept free inside the outer circle
 
 bool boxInside(double x, double y, TextBox box, double radius) {
     const auto inside = [radius](double px, double py) { return px * px + py * py <= radius * radius; };
-    return inside(x, y) && inside(x + box.width, y) && inside(x, y - box.height) && inside(x + box.width, y - box.height);
+    return inside(x, y) && inside(x + box.width, y) && inside(x, y - box.height) &&
+           inside(x + box.width, y - box.height);
 }
 
 TextBox larger(TextBox a, TextBox b) { return {std::max(a.width, b.width), std::max(a.height, b.height)}; }

@@ -19,8 +19,8 @@ std::array<std::string, 7> placeTitleLines(const ChartInput& input, std::string 
             ""};
 }
 
-std::array<std::string, 7> natalTitleLines(const ChartInput& input, const std::string& name,
-                                           int siderealSeconds, HouseSystem system) {
+std::array<std::string, 7> natalTitleLines(const ChartInput& input, const std::string& name, int siderealSeconds,
+                                           HouseSystem system) {
     auto lines = placeTitleLines(input, name + " - natal");
     lines[5] = siderealTimeText(siderealSeconds);
     lines[6] = std::string(houseSystemName(system));

@@ -16,7 +16,7 @@ std::array<std::string, 7> placeTitleLines(const ChartInput& input, std::string 
 
 // The block of the chart on the natal ring: name + " - natal", date, time, place, the
 // sidereal time of its houses and the house system.
-std::array<std::string, 7> natalTitleLines(const ChartInput& input, const std::string& name,
-                                           int siderealSeconds, HouseSystem system);
+std::array<std::string, 7> natalTitleLines(const ChartInput& input, const std::string& name, int siderealSeconds,
+                                           HouseSystem system);
 
 }  // namespace helion

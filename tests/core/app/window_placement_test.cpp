@@ -13,8 +13,7 @@ bool overlap(const ScreenRect& a, const ScreenRect& b) {
 }
 
 bool onScreen(const ScreenRect& r, const ScreenRect& screen) {
-    return r.left >= screen.left && r.top >= screen.top && r.right() <= screen.right() &&
-           r.bottom() <= screen.bottom();
+    return r.left >= screen.left && r.top >= screen.top && r.right() <= screen.right() && r.bottom() <= screen.bottom();
 }
 
 TEST(KeepOnScreen, MovesBackThenShrinksOnlyWhatIsLargerThanTheScreen) {
@@ -23,11 +22,11 @@ TEST(KeepOnScreen, MovesBackThenShrinksOnlyWhatIsLargerThanTheScreen) {
         ScreenRect screen;
         WindowPlace kept;
     } rows[] = {
-        {{100, 100, 640, 480}, kScreen, {100, 100, 640, 480}},        // fits: unchanged
-        {{100, 700, 640, 480}, kScreen, {100, 517, 640, 480}},        // past the bottom: moved up
-        {{-50, -9, 640, 480}, kScreen, {0, 0, 640, 480}},             // off the top-left corner
-        {{0, 0, 2000, 1100}, kScreen, {0, 0, 1276, 997}},             // larger than the screen
-        {{0, 0, 640, 480}, {0, 32, 1280, 992}, {0, 32, 640, 480}},    // below a panel at the top
+        {{100, 100, 640, 480}, kScreen, {100, 100, 640, 480}},              // fits: unchanged
+        {{100, 700, 640, 480}, kScreen, {100, 517, 640, 480}},              // past the bottom: moved up
+        {{-50, -9, 640, 480}, kScreen, {0, 0, 640, 480}},                   // off the top-left corner
+        {{0, 0, 2000, 1100}, kScreen, {0, 0, 1276, 997}},                   // larger than the screen
+        {{0, 0, 640, 480}, {0, 32, 1280, 992}, {0, 32, 640, 480}},          // below a panel at the top
         {{1200, 0, 640, 480}, {1280, 0, 1920, 1080}, {1280, 0, 640, 480}},  // on a second screen
     };
     for (const auto& row : rows) {
@@ -61,9 +60,9 @@ TEST(PlaceWindows, TheReportWindowIsAsWideAsTheWidestReportWhereThereIsRoom) {
         ScreenRect screen;
         WindowPlace place;
     } rows[] = {
-        {main, kScreen, {0, 72, 760, 925}},                     // down to the bottom of the screen
-        {main, {0, 0, 640, 480}, {0, 72, 636, 381}},            // narrow screen: as wide as it allows
-        {{0, 0, 600, 900}, kScreen, {0, 485, 760, 512}},        // little room below: half the screen, moved up
+        {main, kScreen, {0, 72, 760, 925}},               // down to the bottom of the screen
+        {main, {0, 0, 640, 480}, {0, 72, 636, 381}},      // narrow screen: as wide as it allows
+        {{0, 0, 600, 900}, kScreen, {0, 485, 760, 512}},  // little room below: half the screen, moved up
     };
     for (const auto& row : rows) {
         const WindowPlace place = placeReportWindow(row.above, 760, kFrame, row.screen);

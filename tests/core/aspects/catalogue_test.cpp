@@ -16,8 +16,11 @@ TEST(AspectCatalogueBounds, CodesOutsideTheCatalogueAreSafe) {
 }
 
 TEST(AspectCatalogue, MinorAspectAngles) {
-    const std::pair<int, int> angles[] = {{code::SemiQuintile, 36}, {code::Nonagen, 40}, {code::Quintile, 72},
-                                          {code::Trecile, 108},     {code::BiQuintile, 144}};
+    const std::pair<int, int> angles[] = {{code::SemiQuintile, 36},
+                                          {code::Nonagen, 40},
+                                          {code::Quintile, 72},
+                                          {code::Trecile, 108},
+                                          {code::BiQuintile, 144}};
     for (const auto& [c, angle] : angles) EXPECT_EQ(aspectAngle(c), angle) << aspectName(c);
 }
 

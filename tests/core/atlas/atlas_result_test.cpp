@@ -29,13 +29,14 @@ TEST(AtlasResult, CoordinatesRoundToWholeMinutesWithTheirLetters) {
         const char* packed;
         const char* shown;
     } rows[] = {
-        {40.7143, true, "40N43", "40°43' N"}, {-23.5475, true, "23S33", "23°33' S"},
+        {40.7143, true, "40N43", "40°43' N"},   {-23.5475, true, "23S33", "23°33' S"},
         {-74.0060, false, "74W00", "74°00' W"}, {151.2073, false, "151E12", "151°12' E"},
-        {-0.0001, true, "0N00", "0°00' N"},    // rounds to the equator: no south of nothing
-        {-0.9999, false, "1W00", "1°00' W"},   // 59.994 minutes carry into a degree
+        {-0.0001, true, "0N00", "0°00' N"},   // rounds to the equator: no south of nothing
+        {-0.9999, false, "1W00", "1°00' W"},  // 59.994 minutes carry into a degree
     };
     for (const auto& row : rows) {
-        const DegreesMinutes value = row.latitude ? latitudeDegreesMinutes(row.degrees) : longitudeDegreesMinutes(row.degrees);
+        const DegreesMinutes value =
+            row.latitude ? latitudeDegreesMinutes(row.degrees) : longitudeDegreesMinutes(row.degrees);
         EXPECT_EQ(packedText(value), row.packed);
         EXPECT_EQ(displayText(value), row.shown);
     }
@@ -45,7 +46,8 @@ TEST(AtlasResult, WritesTheResultAndThePathFileNamingTheFolder) {
     test::TempFolder folder;
     ASSERT_EQ(writeAtlasResult(folder.path(), kList, kList.places[1], {0, ClockKind::StandardTime, "GMT", {}}),
               std::nullopt);
-    EXPECT_EQ(folder.read("TSRTEMP.TXT"), "0\r\n0N00\r\n0E00\r\nNull Island, XX\r\nAmerica/New_York: GMT, standard time\r\n");
+    EXPECT_EQ(folder.read("TSRTEMP.TXT"),
+              "0\r\n0N00\r\n0E00\r\nNull Island, XX\r\nAmerica/New_York: GMT, standard time\r\n");
     EXPECT_EQ(folder.read("PCATPATH.TXT"), folder.path().string() + "/\r\n");
 }
 

@@ -31,7 +31,7 @@ TEST(LocalMoment, ReadsTheDateAndTheTwelveHourClock) {
         {"1952-03-07", "10.30", "A", std::nullopt},
         {"07 Mar 1952", "13.00", "A", std::nullopt},
         {"07 Mar 1952", "10.60", "A", std::nullopt},
-        {"07 Mar 1952", "10.3", "A", std::nullopt},   // minutes take two digits
+        {"07 Mar 1952", "10.3", "A", std::nullopt},  // minutes take two digits
         {"07 Mar 1952", "-1.00", "A", std::nullopt},
         {"07 Mar 1952", "ten", "A", std::nullopt},
         {"07 Mar 1952", "10.30", "M", std::nullopt},

@@ -34,8 +34,8 @@ TEST(PlaceList, ReadsZonesCountriesAndPlacesInOrder) {
 TEST(PlaceList, SkipsEachBrokenLineByNumberAndKeepsTheRest) {
     const std::string text = std::string(kList) +
                              "Too\tfew\tfields\n"
-                             "Bad zone\t\tUS\t1\t2\t3\t2\n"           // no zone 2
-                             "Bad latitude\t\tUS\t91\t2\t3\t0\n"      // beyond the pole
+                             "Bad zone\t\tUS\t1\t2\t3\t2\n"       // no zone 2
+                             "Bad latitude\t\tUS\t91\t2\t3\t0\n"  // beyond the pole
                              "Bad number\t\tUS\t1x\t2\t3\t0\n"
                              "\tnameless\tUS\t1\t2\t3\t0\n"
                              "Last\t\tUS\t1\t2\t3\t1\n";

@@ -22,13 +22,13 @@ constexpr double kNewYorkMeanTime = 74.0 / 15.0;
 // New York's clocks in outline: its own mean time, then Eastern time with war time and
 // today's daylight saving.
 const FakeZoneHistory kEastern("Test/Eastern", {
-    {utc(1800, 1, 1, 0, 0), {-17762, -17762, "LMT"}},
-    {utc(1883, 11, 18, 17, 0), {-18000, -18000, "EST"}},
-    {utc(1942, 2, 9, 7, 0), {-14400, -18000, "EWT"}},
-    {utc(1945, 9, 30, 6, 0), {-18000, -18000, "EST"}},
-    {utc(2025, 3, 9, 7, 0), {-14400, -18000, "EDT"}},
-    {utc(2025, 11, 2, 6, 0), {-18000, -18000, "EST"}},
-});
+                                                   {utc(1800, 1, 1, 0, 0), {-17762, -17762, "LMT"}},
+                                                   {utc(1883, 11, 18, 17, 0), {-18000, -18000, "EST"}},
+                                                   {utc(1942, 2, 9, 7, 0), {-14400, -18000, "EWT"}},
+                                                   {utc(1945, 9, 30, 6, 0), {-18000, -18000, "EST"}},
+                                                   {utc(2025, 3, 9, 7, 0), {-14400, -18000, "EDT"}},
+                                                   {utc(2025, 11, 2, 6, 0), {-18000, -18000, "EST"}},
+                                               });
 
 TEST(PlaceOffset, FindsTheClockInForceAndWarnsWhereTheAnswerIsUncertain) {
     const struct {
@@ -42,7 +42,10 @@ TEST(PlaceOffset, FindsTheClockInForceAndWarnsWhereTheAnswerIsUncertain) {
         {{1943, 6, 1, 12, 0}, 4, Kind::WarTime, "EWT", {{Before1970}}},
         {{1850, 6, 1, 12, 0}, kNewYorkMeanTime, Kind::LocalMeanTime, "", {{Before1970}}},
         // 12:03:58 of local mean time became 12:00 Eastern: two minutes seen twice.
-        {{1883, 11, 18, 12, 2}, kNewYorkMeanTime, Kind::LocalMeanTime, "",
+        {{1883, 11, 18, 12, 2},
+         kNewYorkMeanTime,
+         Kind::LocalMeanTime,
+         "",
          {{HappensTwice, kNewYorkMeanTime, 5}, {Before1970}}},
         {{2025, 3, 9, 1, 59}, 5, Kind::StandardTime, "EST", {}},
         {{2025, 3, 9, 2, 30}, 5, Kind::StandardTime, "EST", {{DoesNotExist, 5, 4}}},
@@ -80,10 +83,10 @@ TEST(PlaceOffset, NamesTheKindOfClockFromItsOffsetsAndDate) {
         {{7200, 0, "BDST"}, 1944, Kind::DoubleSummerTime, -2},
         {{3600, 0, "BST"}, 1944, Kind::WarTime, -1},
         {{3600, 0, "BST"}, 1960, Kind::DaylightSaving, -1},
-        {{3600, 3600, "BST"}, 1969, Kind::StandardTime, -1},   // British standard time, kept all year
+        {{3600, 3600, "BST"}, 1969, Kind::StandardTime, -1},  // British standard time, kept all year
         {{23400, 19800, "+0630"}, 1945, Kind::WarTime, -6.5},
-        {{-10800, -14400, "AWT"}, 1946, Kind::WarTime, 3},   // named war time after the war's end
-        {{0, 3600, "GMT"}, 2020, Kind::WinterTime, 0},         // set back from standard time
+        {{-10800, -14400, "AWT"}, 1946, Kind::WarTime, 3},  // named war time after the war's end
+        {{0, 3600, "GMT"}, 2020, Kind::WinterTime, 0},      // set back from standard time
         {{1172, 1172, "AMT"}, 1930, Kind::CityMeanTime, -1172.0 / 3600},
     };
     for (const auto& row : rows) {
@@ -103,7 +106,8 @@ TEST(PlaceOffset, LocalMeanTimeFollowsThePlacesLongitudeInWholeMinutesOfArc) {
         double hoursWest;
     } rows[] = {{-74.0060, 74.0 / 15}, {-71.0589, (71 + 4.0 / 60) / 15}, {88.3630, -(88 + 22.0 / 60) / 15}, {0.0, 0.0}};
     for (const auto& row : rows)
-        EXPECT_NEAR(placeOffset(history, "Z", row.longitudeEastDeg, {1850, 1, 1, 0, 0})->hoursWest, row.hoursWest, 1e-12)
+        EXPECT_NEAR(placeOffset(history, "Z", row.longitudeEastDeg, {1850, 1, 1, 0, 0})->hoursWest, row.hoursWest,
+                    1e-12)
             << row.longitudeEastDeg;
 }
 

@@ -43,10 +43,10 @@ TEST(PlaceSearch, NamesBeginningWithTheQueryComeFirstThenOthersEachByPopulation)
         {"london", 5, {"London/ENG", "London/08", "Londonderry/NH", "London/KY", "East London/05"}},
         {"Sao Paulo", 10, {"São Paulo/27", "São Paulo de Olivença/04"}},
         {"olivenca", 10, {"São Paulo de Olivença/04"}},
-        {"london, ca", 10, {"London/08"}},              // region or country code
+        {"london, ca", 10, {"London/08"}},  // region or country code
         {"London, United", 10, {"London/ENG", "Londonderry/NH", "London/KY", "New London/CT"}},
         {"london,ky", 10, {"London/KY"}},
-        {"", 2, {"São Paulo/27", "London/ENG"}},        // the most populous
+        {"", 2, {"São Paulo/27", "London/ENG"}},  // the most populous
         {"Paris", 10, {}},
         {"london", 0, {}},
     };

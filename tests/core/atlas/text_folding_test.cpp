@@ -21,10 +21,13 @@ TEST(TextFolding, FoldsCaseAndLatinDiacriticsKeepingOtherText) {
         {"Timișoara", "timisoara"},
         {"Hồ Chí Minh", "ho chi minh"},
         {"İstanbul", "istanbul"},
-        {"Москва", "Москва"},        // another script is kept as it is
-        {"5 × 3", "5 × 3"},          // signs of Latin-1 are no letters
-        {"a\xFF" "b", "a\xFF" "b"},  // bytes that are not UTF-8 pass through
-        {"end\xC3", "end\xC3"},      // a sequence cut short
+        {"Москва", "Москва"},  // another script is kept as it is
+        {"5 × 3", "5 × 3"},    // signs of Latin-1 are no letters
+        {"a\xFF"
+         "b",
+         "a\xFF"
+         "b"},                   // bytes that are not UTF-8 pass through
+        {"end\xC3", "end\xC3"},  // a sequence cut short
         {"", ""},
     };
     for (const auto& row : rows) EXPECT_EQ(foldForSearch(row.text), row.folded) << row.text;

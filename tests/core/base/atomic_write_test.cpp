@@ -66,10 +66,9 @@ TEST(AtomicWrite, RefusesWhatIsNotARegularFileAndSaysWhy) {
         fs::path target;
         const char* failure;
     };
-    for (const Row& row : {Row{folder.path() / "folder", "it is a folder"},
-                           Row{folder.path() / "pipe", "it is not a regular file"},
-                           Row{folder.path() / "missing" / "file", "its folder does not exist"},
-                           Row{"", "no file name was given"}}) {
+    for (const Row& row :
+         {Row{folder.path() / "folder", "it is a folder"}, Row{folder.path() / "pipe", "it is not a regular file"},
+          Row{folder.path() / "missing" / "file", "its folder does not exist"}, Row{"", "no file name was given"}}) {
         const FileWrite result = writeFileAtomically(row.target, "new");
         EXPECT_FALSE(result) << row.target;
         EXPECT_EQ(result.failure, row.failure) << row.target;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "../base/temp_folder.h"
 
 namespace helion {
@@ -32,7 +31,9 @@ TEST_F(ProgramFolderTest, AWritableExecutableFolderWithTheDataIsTheProgramFolder
 }
 
 TEST_F(ProgramFolderTest, OtherwiseThePerUserFolderIsFilledWithTheDataFilesOnly) {
-    root.write("share/helion/helion", "\x7f" "ELF");
+    root.write("share/helion/helion",
+               "\x7f"
+               "ELF");
     root.write("share/helion/ATLAS.DAT", "places\n");
     std::filesystem::permissions(shipped() / "helion", std::filesystem::perms::owner_all);
     const ProgramFolder folder = resolve();

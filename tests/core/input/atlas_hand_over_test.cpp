@@ -71,8 +71,7 @@ TEST(AtlasHandOver, MissingFilesAreNamedWithTheirFolder) {
 TEST(AtlasHandOver, PassesTheInputWindowsMoment) {
     InputWindowTexts t;
     t.month = "3", t.day = "7", t.year = "1952", t.hour = "9", t.minute = "5", t.am = false;
-    EXPECT_EQ(atlasArguments(t),
-              (std::vector<std::string>{"--date", "07 Mar 1952", "--time", "9.05", "--ampm", "P"}));
+    EXPECT_EQ(atlasArguments(t), (std::vector<std::string>{"--date", "07 Mar 1952", "--time", "9.05", "--ampm", "P"}));
     EXPECT_EQ(withFinalSlash("/opt/atlas"), "/opt/atlas/");
     EXPECT_EQ(withFinalSlash("/opt/atlas/"), "/opt/atlas/");
 }

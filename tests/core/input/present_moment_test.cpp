@@ -9,9 +9,7 @@ namespace {
 
 using namespace std::chrono;
 
-std::tuple<int, int, int, int, int> fields(const LocalMoment& m) {
-    return {m.year, m.month, m.day, m.hour, m.minute};
-}
+std::tuple<int, int, int, int, int> fields(const LocalMoment& m) { return {m.year, m.month, m.day, m.hour, m.minute}; }
 
 TEST(MomentInZone, UniversalTimeLessTheZoneAcrossDaysMonthsAndYears) {
     // 8:27 PM UT on 6 March 2024; the last row is the first second of a year.

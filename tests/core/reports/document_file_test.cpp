@@ -60,13 +60,14 @@ TEST(SaveDocument, ReplacesTheFileOrWritesNothing) {
     EXPECT_EQ(saveDocument(DataBuffer{}, empty, 61.0f), (Message{"Information", "No data to write to file."}));
     EXPECT_FALSE(std::filesystem::exists(empty));
     const auto unwritable = temp.path() / "missing" / "X.DOC";
-    EXPECT_EQ(saveDocument(buffer, unwritable, 61.0f),
-              (Message{"Error!", "The file " + unwritable.string() + " cannot be written: its folder does not exist."}));
+    EXPECT_EQ(
+        saveDocument(buffer, unwritable, 61.0f),
+        (Message{"Error!", "The file " + unwritable.string() + " cannot be written: its folder does not exist."}));
 }
 
 TEST(ProposedDocumentName, FirstWordOrFirstEightCharacters) {
     const std::pair<const char*, const char*> cases[] = {
-        {"John Smith", "John.DOC"},      {"Maximilian Smith", "Maximili.DOC"}, {"Alice", "Alice.DOC"},
+        {"John Smith", "John.DOC"},     {"Maximilian Smith", "Maximili.DOC"}, {"Alice", "Alice.DOC"},
         {"Abcdefg Hij", "Abcdefg.DOC"}, {"Abcdefghi J", "Abcdefgh.DOC"},      {"", ".DOC"},
     };
     for (const auto& [name, proposed] : cases) EXPECT_EQ(proposedDocumentName(name), proposed) << name;

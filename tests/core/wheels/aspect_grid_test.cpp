@@ -12,7 +12,8 @@ std::vector<int> cellGlyphs(const std::vector<WheelPrimitive>& out, const Aspect
     std::vector<int> glyphs;
     for (const auto& p : out) {
         const auto* text = std::get_if<TextShape>(&p);
-        if (text && text->at.x > g.topLeft.x + g.cell && text->at.y < g.topLeft.y - g.cell) glyphs.push_back(text->glyph);
+        if (text && text->at.x > g.topLeft.x + g.cell && text->at.y < g.topLeft.y - g.cell)
+            glyphs.push_back(text->glyph);
     }
     return glyphs;
 }

@@ -22,7 +22,8 @@ AspectListInput singleChart(std::initializer_list<std::pair<int, double>> longit
 
 std::vector<AspectListLine> withGlyph(const std::vector<AspectListLine>& lines, int aspectGlyph) {
     std::vector<AspectListLine> found;
-    std::ranges::copy_if(lines, std::back_inserter(found), [&](const AspectListLine& l) { return l.aspectGlyph == aspectGlyph; });
+    std::ranges::copy_if(lines, std::back_inserter(found),
+                         [&](const AspectListLine& l) { return l.aspectGlyph == aspectGlyph; });
     return found;
 }
 

@@ -26,7 +26,7 @@ TEST(HouseArc, ArcsOfHousesAndTheOutOfOrderCase) {
     CuspTable cusp = test::equalCusps(0.0);
     EXPECT_DOUBLE_EQ(houseArc(cusp, 1), 30.0);
     EXPECT_DOUBLE_EQ(houseArc(cusp, 12), 30.0);  // house 12 runs to the cusp of house 1
-    cusp[5] = 300.0;                              // house 2's cusp 300 degrees past house 1's
+    cusp[5] = 300.0;                             // house 2's cusp 300 degrees past house 1's
     EXPECT_DOUBLE_EQ(houseArc(cusp, 1), 7.5);
 }
 
@@ -42,14 +42,18 @@ TEST(AllocateSlots, PreferredSlotsAndCrowding) {
         {"slot by share of the house", chartIn({{point::Sun, 15.0}}, 1), test::equalCusps(0.0), {{point::Sun, 3}}},
         {"a 300-degree arc counts as 7.5", chartIn({{point::Sun, 3.75}}, 1), wide, {{point::Sun, 3}}},
         {"late bodies move back for those still to come",
-         chartIn({{point::Sun, 28.0}, {point::Moon, 29.0}, {point::Mercury, 29.5}}, 1), test::equalCusps(0.0),
+         chartIn({{point::Sun, 28.0}, {point::Moon, 29.0}, {point::Mercury, 29.5}}, 1),
+         test::equalCusps(0.0),
          {{point::Sun, 4}, {point::Moon, 5}, {point::Mercury, 6}}},
-        {"equal preferred slots take the next free one", chartIn({{point::Sun, 1.0}, {point::Moon, 1.5}}, 1),
-         test::equalCusps(0.0), {{point::Sun, 0}, {point::Moon, 1}}},
+        {"equal preferred slots take the next free one",
+         chartIn({{point::Sun, 1.0}, {point::Moon, 1.5}}, 1),
+         test::equalCusps(0.0),
+         {{point::Sun, 0}, {point::Moon, 1}}},
     };
     for (const auto& row : rows) {
         const auto slots = allocateSlots(row.chart, row.cusp, 7);
-        for (const auto& [p, slot] : row.slots) EXPECT_EQ(slots[static_cast<std::size_t>(p)], slot) << row.what << " " << p;
+        for (const auto& [p, slot] : row.slots)
+            EXPECT_EQ(slots[static_cast<std::size_t>(p)], slot) << row.what << " " << p;
     }
 }
 

@@ -34,7 +34,8 @@ PointTable spreadPoints(double from) {
 TEST(WheelDrawing, EuropeanAscendantLineLiesToTheLeftForAnyAscendant) {
     for (double ascendant : {0.0, 93.7, 181.0, 270.0, 359.9}) {
         const CuspTable cusp = test::cuspsFrom(ascendant, {25, 35, 40, 20, 28, 32});
-        const WheelDrawing d = buildWheel(test::inputFor(WheelKind::Single, ChartType::European, cusp, spreadPoints(ascendant)));
+        const WheelDrawing d =
+            buildWheel(test::inputFor(WheelKind::Single, ChartType::European, cusp, spreadPoints(ascendant)));
         const auto lines = shapesOf<LineShape>(d);
         const bool left = std::ranges::any_of(lines, [](const LineShape& l) {
             return near(l.from, {-120.0, 120.0 * 0.9875 * std::sin(kPi)}) && std::fabs(l.to.x + 217.0) < 1e-6;
@@ -58,7 +59,8 @@ TEST(WheelDrawing, HouseLinesOfScreenAndPrinterDifferOnlyInTheirVerticalFactor) 
         in.target = row.target;
         const auto lines = shapesOf<LineShape>(buildWheel(in));
         const bool found = std::ranges::any_of(lines, [&](const LineShape& l) {
-            return std::fabs(l.from.y - row.from.y) < 1e-6 && std::fabs(l.to.y - row.to.y) < 1e-6 && std::fabs(l.to.x) < 1e-3;
+            return std::fabs(l.from.y - row.from.y) < 1e-6 && std::fabs(l.to.y - row.to.y) < 1e-6 &&
+                   std::fabs(l.to.x) < 1e-3;
         });
         EXPECT_TRUE(found) << static_cast<int>(row.target) << static_cast<int>(row.kind);
     }
@@ -86,7 +88,8 @@ TEST(WheelDrawing, AspectLinesOncePerOrderedPairAndNoneForAConjunction) {
 }
 
 TEST(WheelDrawing, MonochromeIsBlackOnWhite) {
-    WheelInput in = test::inputFor(WheelKind::Dual, ChartType::American, test::equalCusps(0.0), spreadPoints(0), spreadPoints(7));
+    WheelInput in =
+        test::inputFor(WheelKind::Dual, ChartType::American, test::equalCusps(0.0), spreadPoints(0), spreadPoints(7));
     in.options.value[100] = 3.0f;
     in.monochrome = true;
     const WheelDrawing d = buildWheel(in);
@@ -98,7 +101,8 @@ TEST(WheelDrawing, MonochromeIsBlackOnWhite) {
 }
 
 TEST(WheelDrawing, TitleBlocksStartAtTheFrameEdges) {
-    WheelInput in = test::inputFor(WheelKind::Dual, ChartType::American, test::equalCusps(0.0), spreadPoints(0), spreadPoints(7));
+    WheelInput in =
+        test::inputFor(WheelKind::Dual, ChartType::American, test::equalCusps(0.0), spreadPoints(0), spreadPoints(7));
     in.titles.natal[0] = "Ann - natal";
     in.titles.diurnal[0] = "Diurnal data";
     in.glyphs.titleLine = 10.0;
@@ -126,7 +130,8 @@ TEST(WheelDrawing, TitleBlocksStartAtTheFrameEdges) {
 TEST(WheelDrawing, TripleWheelsLeaveOutTheMinutes) {
     const PointTable lon = spreadPoints(3.5);
     for (const auto& [kind, elements] : {std::pair{WheelKind::Dual, 6}, std::pair{WheelKind::Triple, 4}}) {
-        const WheelDrawing d = buildWheel(test::inputFor(kind, ChartType::American, test::equalCusps(0.0), lon, lon, lon));
+        const WheelDrawing d =
+            buildWheel(test::inputFor(kind, ChartType::American, test::equalCusps(0.0), lon, lon, lon));
         const auto texts = shapesOf<TextShape>(d);
         const auto sun = std::ranges::find(texts, 224, &TextShape::glyph);
         ASSERT_NE(sun, texts.end());
@@ -148,7 +153,9 @@ TEST(EuropeanAngles, StacksKeepClearOfLinesAndOfEachOther) {
         std::vector<double> angles;
     } rows[] = {
         {"on the Ascendant", {{point::Sun, 100.1}}, {182.0}},
-        {"three in a narrow house", {{point::Sun, 100.5}, {point::Moon, 101.0}, {point::Mercury, 101.5}}, {181.25, 182.5, 183.75}},
+        {"three in a narrow house",
+         {{point::Sun, 100.5}, {point::Moon, 101.0}, {point::Mercury, 101.5}},
+         {181.25, 182.5, 183.75}},
         {"close pair", {{point::Sun, 110.0}, {point::Moon, 111.0}}, {190.0, 194.0}},
         {"before the next cusp", {{point::Sun, 144.9}}, {223.0}},
     };

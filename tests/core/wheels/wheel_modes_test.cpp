@@ -80,8 +80,8 @@ TEST(WheelModes, OrbFilesCommandCodesAndRings) {
          "Inner = minor progressions", "Middle = progressions"},
         {WheelCommand::TransitsProgressedNatal, ChartSetId::Progressed, ChartSetId::Diurnal, "Ann", "Inner = transits",
          "Middle = progressions"},
-        {WheelCommand::TransitsMinorProgressedNatal, ChartSetId::MinorProgressed, ChartSetId::Diurnal, "               ",
-         "Inner = transits", "Middle = minor prog"},
+        {WheelCommand::TransitsMinorProgressedNatal, ChartSetId::MinorProgressed, ChartSetId::Diurnal,
+         "               ", "Inner = transits", "Middle = minor prog"},
     };
     for (const auto& row : rows) {
         const WheelArrangement a = runWheelCommand(row.command, {t, o, "Bob"}, state);

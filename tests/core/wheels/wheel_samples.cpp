@@ -4,8 +4,8 @@
 #include <cmath>
 #include <filesystem>
 
-#include "core/config/wheel_data_tables.h"
 #include "core/astro/angles.h"
+#include "core/config/wheel_data_tables.h"
 #include "core/wheels/glyph_stack.h"
 #include "core/wheels/nominal_glyph_sizes.h"
 #include "core/wheels/ring_layout.h"
@@ -42,8 +42,8 @@ bool touch(const Box& a, const Box& b) {
 }
 
 bool insideBand(const Box& b, const RingLayout& layout) {
-    return std::ranges::all_of(std::array{std::pair{b.left, b.top}, std::pair{b.right, b.top}, std::pair{b.left, b.bottom},
-                                          std::pair{b.right, b.bottom}},
+    return std::ranges::all_of(std::array{std::pair{b.left, b.top}, std::pair{b.right, b.top},
+                                          std::pair{b.left, b.bottom}, std::pair{b.right, b.bottom}},
                                [&](const auto& corner) {
                                    const double r = std::hypot(corner.first, corner.second);
                                    return r <= layout.outerRadius + kBandTolerance &&
@@ -125,9 +125,9 @@ LayoutFaults checkLayout(const WheelInput& in, const WheelDrawing& drawing) {
     std::array<int, point::Count + 1> expected{}, drawn{};
     for (std::size_t r = 0; r < drawing.rings.size(); ++r) {
         const RingDrawing& ring = drawing.rings[r];
-        const RingChart& chart = ring.ring == ring::Natal ? in.natal
+        const RingChart& chart = ring.ring == ring::Natal                                    ? in.natal
                                  : (ring.ring == ring::Middle || in.kind == WheelKind::Dual) ? in.second
-                                                                                              : in.third;
+                                                                                             : in.third;
         WheelInput ringInput = in;
         ringInput.natal = chart;
         std::vector<std::vector<Box>> stacks;

@@ -31,10 +31,10 @@ WheelInput inputFor(WheelKind kind, ChartType type, const CuspTable& cusp, const
 WheelInput randomInput(WheelKind kind, ChartType type, std::mt19937& random);
 
 struct LayoutFaults {
-    int drawnWrongly = 0;        // bodies not drawn exactly once per ring that placed them
-    int natalOutsideBand = 0;    // natal ring glyphs not inside their band
-    int othersOutsideBand = 0;   // the same for the rings with fixed house radii
-    int overlappingStacks = 0;   // pairs of glyph stacks of one ring that touch
+    int drawnWrongly = 0;       // bodies not drawn exactly once per ring that placed them
+    int natalOutsideBand = 0;   // natal ring glyphs not inside their band
+    int othersOutsideBand = 0;  // the same for the rings with fixed house radii
+    int overlappingStacks = 0;  // pairs of glyph stacks of one ring that touch
 };
 LayoutFaults checkLayout(const WheelInput& input, const WheelDrawing& drawing);
 LayoutFaults& operator+=(LayoutFaults& total, const LayoutFaults& more);

@@ -13,14 +13,16 @@ TEST(WheelScale, ResizeKeepsTheShorterHalfExtent) {
         std::int16_t scale;
     } rows[] = {
         {900, 600, 338},  // 225 * 1.5 = 337.5 rounds up
-        {600, 600, 225},  {1000, 700, 321}, {599, 600, 244}, {300, 900, 244},
+        {600, 600, 225}, {1000, 700, 321}, {599, 600, 244}, {300, 900, 244},
     };
     for (const auto& row : rows) {
         const std::int16_t scale = resizedStartScale(row.width, row.height);
         EXPECT_EQ(scale, row.scale) << row.width << "x" << row.height;
         const WheelFrame frame = screenFrame(scale, row.width, row.height);
-        if (row.width >= row.height) EXPECT_NEAR(frame.top, 225.0, 0.5);
-        else EXPECT_DOUBLE_EQ(frame.right, 244.0);
+        if (row.width >= row.height)
+            EXPECT_NEAR(frame.top, 225.0, 0.5);
+        else
+            EXPECT_DOUBLE_EQ(frame.right, 244.0);
     }
 }
 
@@ -38,7 +40,7 @@ TEST(WheelScale, FullPagePrint) {
     EXPECT_EQ(printedStartScale(WheelKind::Dual, ChartType::European), 265);
     EXPECT_EQ(printedStartScale(WheelKind::Triple, ChartType::American), 265);
     const WheelFrame page = printerFrame(265);
-    EXPECT_DOUBLE_EQ((page.left + page.right) / 2, 16.0);  // the wheel's centre lies left of the page middle
+    EXPECT_DOUBLE_EQ((page.left + page.right) / 2, 16.0);   // the wheel's centre lies left of the page middle
     EXPECT_DOUBLE_EQ((page.top + page.bottom) / 2, -67.0);  // and above it
     EXPECT_DOUBLE_EQ(page.top - page.bottom, 2.5 * 265);
 }

@@ -10,8 +10,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/config/wheel_data_tables.h"
 #include "core/astro/angles.h"
+#include "core/config/wheel_data_tables.h"
 #include "core/wheels/nominal_glyph_sizes.h"
 #include "core/wheels/ring_layout.h"
 #include "core/wheels/wheel_style.h"
@@ -52,8 +52,8 @@ TEST(WheelTableDesign, NatalGlyphsStartInsideTheirBandAtEveryStartupSize) {
         for (double angle = 0.0; angle < 360.0; angle += 0.25) {
             const double r = s.glyphRadii[static_cast<std::size_t>(angle)];
             const double x = r * cosDeg(angle), y = r * sinDeg(angle);
-            for (const auto& [cx, cy] : {std::pair{x, y}, {x + cell.width, y}, {x, y - cell.height},
-                                         {x + cell.width, y - cell.height}}) {
+            for (const auto& [cx, cy] :
+                 {std::pair{x, y}, {x + cell.width, y}, {x, y - cell.height}, {x + cell.width, y - cell.height}}) {
                 const double distance = std::hypot(cx, cy);
                 EXPECT_LE(distance, kOuterCircle) << window.widthTwips << " " << angle;
                 EXPECT_GE(distance, 164.0) << window.widthTwips << " " << angle;
