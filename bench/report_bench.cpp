@@ -4,11 +4,11 @@
 // scoring, both reports and the clipboard text).
 #include <benchmark/benchmark.h>
 
-#include "core/config/options.h"
+#include "core/astro/lunation_search.h"
 #include "core/chart/pipeline.h"
+#include "core/config/options.h"
 #include "core/cosmodynes/cosmodynes_report.h"
 #include "core/input/names_record.h"
-#include "core/astro/lunation_search.h"
 #include "core/reports/natal_report.h"
 #include "core/reports/transit_report.h"
 #include "swe/swiss_ephemeris.h"

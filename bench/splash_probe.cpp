@@ -4,8 +4,8 @@
 
 #include "core/config/program_folder.h"
 #include "ui/message_boxes.h"
-#include "ui/startup.h"
 #include "ui/splash_window.h"
+#include "ui/startup.h"
 #include "window_shown.h"
 
 int main(int argc, char** argv) {

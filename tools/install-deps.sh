@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ make pkg-config
+  cmake ninja-build g++ make pkg-config clang-format
   qt6-base-dev qt6-svg-dev libgl-dev
   libswe-dev swe-basic-data
   libgtest-dev libgmock-dev libbenchmark-dev

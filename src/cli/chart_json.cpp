@@ -42,8 +42,8 @@ std::string chartSet(const ChartPositions& set, const ChartMoment& moment) {
     return "{\n    \"jd\": " + number(moment.jd) + ",\n    \"t\": " + number(moment.t) +
            ",\n    \"longitude\": " + numbers(set.longitude) + ",\n    \"declination\": " + numbers(set.declination) +
            ",\n    \"cusp\": " + numbers(set.cusp) + ",\n    \"placement\": " + text(placementText(set.house)) +
-           ",\n    \"sidereal_time\": " + text(siderealTimeText(set.siderealSeconds)) + ",\n    \"retrograde\": " + text(retrogradeText(set.retrograde)) +
-           "\n  }";
+           ",\n    \"sidereal_time\": " + text(siderealTimeText(set.siderealSeconds)) +
+           ",\n    \"retrograde\": " + text(retrogradeText(set.retrograde)) + "\n  }";
 }
 
 }  // namespace

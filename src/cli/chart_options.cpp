@@ -25,12 +25,14 @@ void addChartOptions(CLI::App& command, ChartOptions& options) {
         ->required();
     command.add_option("--diurnal", options.diurnal, "Diurnal record (transit date or second person), same form")
         ->required();
-    command.add_option("--house", options.house,
-                       "House system: P Placidus, R Regiomontanus, K Koch, O Porphyry, M Meridian "
-                       "(default: the program folder's options)")
+    command
+        .add_option("--house", options.house,
+                    "House system: P Placidus, R Regiomontanus, K Koch, O Porphyry, M Meridian "
+                    "(default: the program folder's options)")
         ->check(CLI::IsMember({'P', 'R', 'K', 'O', 'M'}));
-    command.add_option("--second-person", options.secondPerson,
-                       "The diurnal record is a second person's birth data; CAPTION names the box (\"2nd Person\")")
+    command
+        .add_option("--second-person", options.secondPerson,
+                    "The diurnal record is a second person's birth data; CAPTION names the box (\"2nd Person\")")
         ->expected(0, 1)
         ->type_name("[CAPTION]");
     command.add_option("--date-order", options.dateOrder, "Regional date order: 0 m/d/y, 1 d/m/y, 2 y/m/d")

@@ -51,8 +51,8 @@ void runCheckData(const std::string& folderOption) {
 
 void addCheckDataCommand(CLI::App& app) {
     auto folder = std::make_shared<std::string>();
-    auto* command = app.add_subcommand(
-        "check-data", "Read every data file of the program folder and report each line that is wrong");
+    auto* command = app.add_subcommand("check-data",
+                                       "Read every data file of the program folder and report each line that is wrong");
     command->add_option("--folder", *folder, "The folder to check instead of the program folder");
     command->callback([folder] { runCheckData(*folder); });
 }

@@ -67,8 +67,9 @@ void addReportCommand(CLI::App& app) {
         CLI::App* command = report->add_subcommand(std::string(entry.name), std::string(entry.description));
         addChartOptions(*command, options->chart);
         if (entry.kind == ReportKind::Cosmodynes) addClipboardOption(*command, options->clipboardFile);
-        command->add_option("--save", options->saveFile,
-                            "Write the saved-document form (CR LF, form feeds) to FILE instead of printing")
+        command
+            ->add_option("--save", options->saveFile,
+                         "Write the saved-document form (CR LF, form feeds) to FILE instead of printing")
             ->type_name("FILE");
         command->callback([kind = entry.kind, options] { runReport(kind, *options); });
     }

@@ -8,7 +8,7 @@
 namespace helion {
 namespace {
 
-constexpr int32 kEclipticFlags = SEFLG_SWIEPH | SEFLG_SPEED;                      // 258
+constexpr int32 kEclipticFlags = SEFLG_SWIEPH | SEFLG_SPEED;                       // 258
 constexpr int32 kEquatorialFlags = SEFLG_SWIEPH | SEFLG_SPEED | SEFLG_EQUATORIAL;  // 2306
 static_assert(kEclipticFlags == 258 && kEquatorialFlags == 2306);
 

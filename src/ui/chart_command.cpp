@@ -4,9 +4,9 @@
 
 #include "core/chart/pipeline.h"
 #include "core/reports/data_window_report.h"
-#include "ui/natal_input_window.h"
-#include "ui/diurnal_input_window.h"
 #include "ui/data_window.h"
+#include "ui/diurnal_input_window.h"
+#include "ui/natal_input_window.h"
 #include "ui/session.h"
 
 namespace helion::ui {

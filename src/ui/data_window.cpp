@@ -12,9 +12,9 @@
 #include <algorithm>
 #include <limits>
 
-#include "core/reports/help_text.h"
 #include "core/reports/data_window_report.h"
 #include "core/reports/document_file.h"
+#include "core/reports/help_text.h"
 #include "core/reports/print_file.h"
 #include "ui/font_steps.h"
 #include "ui/main_window_link.h"
@@ -74,8 +74,7 @@ DataWindow::DataWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::
     loading_ = false;
 
     chooseSaveFile = [this](const std::filesystem::path& proposed) -> std::optional<std::filesystem::path> {
-        QFileDialog dialog(this, "Save As", QString::fromStdString(proposed.string()),
-                           "Data Files (*.DOC)");
+        QFileDialog dialog(this, "Save As", QString::fromStdString(proposed.string()), "Data Files (*.DOC)");
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix("doc");
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

@@ -6,8 +6,8 @@
 
 #include "core/input/input_window_logic.h"
 #include "core/reports/transit_report.h"
-#include "ui/natal_input_window.h"
 #include "ui/main_window_link.h"
+#include "ui/natal_input_window.h"
 #include "ui/present_moment.h"
 #include "ui/session.h"
 
@@ -39,7 +39,8 @@ QString secondPersonCaption() {
 
 }  // namespace
 
-DiurnalInputWindow::DiurnalInputWindow(Session& session, QWidget* parent) : InputWindow(session, HourBox::Diurnal, parent) {
+DiurnalInputWindow::DiurnalInputWindow(Session& session, QWidget* parent)
+    : InputWindow(session, HourBox::Diurnal, parent) {
     setObjectName("InputD1");
     setWindowTitle("Diurnal Input Data");
     secondPerson_ = new QCheckBox(secondPersonCaption(), this);
@@ -48,8 +49,8 @@ DiurnalInputWindow::DiurnalInputWindow(Session& session, QWidget* parent) : Inpu
     natalData_->setObjectName("chkNatOrNow");
     fieldGrid()->addWidget(secondPerson_, 0, 0, 1, 2);
     fieldGrid()->addWidget(natalData_, 0, 2, 1, 2);
-    buildFields(diurnalFields(),
-                {"optDiurnalAM", "optDiurnalPM", "optDiurnalWest", "optDiurnalEast", "optDiurnalNorth", "optDiurnalSouth"});
+    buildFields(diurnalFields(), {"optDiurnalAM", "optDiurnalPM", "optDiurnalWest", "optDiurnalEast", "optDiurnalNorth",
+                                  "optDiurnalSouth"});
 
     connect(secondPerson_, &QCheckBox::clicked, this, &DiurnalInputWindow::secondPersonClicked);
     connect(natalData_, &QCheckBox::clicked, this, [this](bool checked) {

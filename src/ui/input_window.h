@@ -27,7 +27,7 @@ struct InputFieldPlace {
     const char* caption;
     KeyFilter filter;
     std::string InputWindowTexts::*field;
-    int row;     // grid position of the label/box pair
+    int row;  // grid position of the label/box pair
     int column;
 };
 
@@ -67,8 +67,8 @@ protected:
 private:
     QLineEdit* addBox(const InputFieldPlace& place);
     void addFrame(const char* frameName, const char* caption, QRadioButton*& first, const char* firstName,
-                  const char* firstCaption, QRadioButton*& second, const char* secondName,
-                  const char* secondCaption, int row);
+                  const char* firstCaption, QRadioButton*& second, const char* secondName, const char* secondCaption,
+                  int row);
     void correctHourText();
     void applyZoneSign(bool east);
 

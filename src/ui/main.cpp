@@ -3,8 +3,8 @@
 
 #include "core/config/program_folder.h"
 #include "ui/main_window.h"
-#include "ui/startup.h"
 #include "ui/splash_window.h"
+#include "ui/startup.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

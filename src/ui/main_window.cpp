@@ -13,10 +13,10 @@
 #include "core/app/program_title.h"
 #include "ui/about_window.h"
 #include "ui/chart_command.h"
-#include "ui/natal_input_window.h"
-#include "ui/diurnal_input_window.h"
-#include "ui/options_window.h"
 #include "ui/data_window.h"
+#include "ui/diurnal_input_window.h"
+#include "ui/natal_input_window.h"
+#include "ui/options_window.h"
 #include "ui/session.h"
 #include "ui/twips_geometry.h"
 
@@ -45,12 +45,13 @@ void MainWindow::connectMenus() {
     connect(menus_.exit, &QAction::triggered, this, &MainWindow::exitProgram);
     connect(menus_.inputData, &QAction::triggered, this, &MainWindow::showInputWindows);
     for (const HouseItem& item : menus_.houses)
-        connect(item.action, &QAction::triggered, this, [this, system = item.system] { selectHouseSystem(system, true); });
+        connect(item.action, &QAction::triggered, this,
+                [this, system = item.system] { selectHouseSystem(system, true); });
 
     const std::pair<QAction*, ReportKind> reports[] = {
-        {menus_.summary, ReportKind::Summary},         {menus_.natalData, ReportKind::Natal},
+        {menus_.summary, ReportKind::Summary},           {menus_.natalData, ReportKind::Natal},
         {menus_.progressions, ReportKind::Progressions}, {menus_.minorProgressions, ReportKind::Minor},
-        {menus_.transits, ReportKind::Transits},       {menus_.cosmodynes, ReportKind::Cosmodynes},
+        {menus_.transits, ReportKind::Transits},         {menus_.cosmodynes, ReportKind::Cosmodynes},
     };
     for (const auto& [action, kind] : reports)
         connect(action, &QAction::triggered, this, [this, kind = kind] { showReport(kind); });
@@ -71,8 +72,8 @@ void MainWindow::updateClock() {
     const QString time = session_.state.timeFormat == TimeFormat::TwentyFourHour
                              ? now.toString("HH:mm:ss")
                              : QLocale::c().toString(now.time(), "h:mm:ss AP");
-    setWindowTitle(QString::fromStdString(
-        clockCaption({today.year(), today.month(), today.day()}, time.toStdString())));
+    setWindowTitle(
+        QString::fromStdString(clockCaption({today.year(), today.month(), today.day()}, time.toStdString())));
 }
 
 void MainWindow::selectHouseSystem(HouseSystem system, bool recomputeCharts) {

@@ -74,7 +74,8 @@ PrintFileWindow::PrintFileWindow(Session& session, std::filesystem::path printFi
 
 void PrintFileWindow::print() {
     const std::vector<std::string> lines = printLines(content_->toPlainText().toStdString());
-    if (!writeFileAtomically(printFile_, fileText(lines))) helion::ui::show(session_, fileProblem(printFile_, "written"));
+    if (!writeFileAtomically(printFile_, fileText(lines)))
+        helion::ui::show(session_, fileProblem(printFile_, "written"));
     QPrinter printer(QPrinter::HighResolution);
     if (!choosePrinter(printer)) return;
     printOn(printer);

@@ -26,7 +26,7 @@ QListWidget* namedList(const char* name, QWidget* parent) {
 }  // namespace
 
 SelectFileWindow::SelectFileWindow(const std::filesystem::path& startFolder, const QString& pattern,
-                       std::filesystem::path currentFile, QWidget* parent)
+                                   std::filesystem::path currentFile, QWidget* parent)
     : QDialog(parent), pattern_(pattern), currentFile_(std::move(currentFile)), chosen_(currentFile_) {
     setObjectName("SelectFIle");
     setWindowTitle("Select A File");
@@ -71,8 +71,9 @@ SelectFileWindow::SelectFileWindow(const std::filesystem::path& startFolder, con
 }
 
 std::optional<std::filesystem::path> SelectFileWindow::choose(const std::filesystem::path& startFolder,
-                                                        const QString& pattern,
-                                                        const std::filesystem::path& currentFile, QWidget* parent) {
+                                                              const QString& pattern,
+                                                              const std::filesystem::path& currentFile,
+                                                              QWidget* parent) {
     SelectFileWindow window(startFolder, pattern, currentFile, parent);
     window.exec();
     if (window.chosenPath().empty()) return std::nullopt;

@@ -17,11 +17,10 @@ class SelectFileWindow final : public QDialog {
     Q_OBJECT
 public:
     SelectFileWindow(const std::filesystem::path& startFolder, const QString& pattern,
-               std::filesystem::path currentFile, QWidget* parent = nullptr);
+                     std::filesystem::path currentFile, QWidget* parent = nullptr);
 
     // Shows the window modally: the chosen file, or nothing when cancelled.
-    static std::optional<std::filesystem::path> choose(const std::filesystem::path& startFolder,
-                                                       const QString& pattern,
+    static std::optional<std::filesystem::path> choose(const std::filesystem::path& startFolder, const QString& pattern,
                                                        const std::filesystem::path& currentFile,
                                                        QWidget* parent = nullptr);
 

@@ -8,10 +8,10 @@
 #include "core/config/orb_file.h"
 #include "core/config/regional_formats.h"
 #include "swe/swiss_ephemeris.h"
-#include "ui/natal_input_window.h"
+#include "ui/data_window.h"
 #include "ui/diurnal_input_window.h"
 #include "ui/main_window.h"
-#include "ui/data_window.h"
+#include "ui/natal_input_window.h"
 #include "ui/splash_window.h"
 #include "ui/twips_geometry.h"
 

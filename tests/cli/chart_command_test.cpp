@@ -14,8 +14,9 @@ namespace helion::test {
 namespace {
 
 TEST(ChartCommand, PrintsFourChartSetsAsJson) {
-    const CliResult r = runCli("chart --natal 'Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43' "
-                               "--diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43' --house K");
+    const CliResult r = runCli(
+        "chart --natal 'Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43' "
+        "--diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43' --house K");
     ASSERT_EQ(r.status, 0) << r.err;
     const auto json = nlohmann::json::parse(r.out);
     EXPECT_EQ(json["house_system"], "K");
@@ -45,7 +46,8 @@ TEST(ChartCommand, RefusedInputPrintsWhyAndNothingElse) {
         std::vector<const char*> errors;
     };
     for (const Row& row : {Row{"X,07 Mar 1952,10.30,Q,5,74.00,40.43", "12.00", {"--natal: field 4"}},
-                           Row{"X,07 Mar 1952,10.30,A,5,74.00,70.00", "13.00",
+                           Row{"X,07 Mar 1952,10.30,A,5,74.00,70.00",
+                               "13.00",
                                {"Warning! Your latitude is too high.",
                                 "Warning! Error in diurnal input data section. Please correct."}}}) {
         const CliResult r = runCli(std::string("chart --natal '") + row.natal + "' --diurnal 'Y,06 Dec 2026," +
@@ -56,7 +58,8 @@ TEST(ChartCommand, RefusedInputPrintsWhyAndNothingElse) {
     }
     // Meridian houses lift the latitude limit.
     const CliResult meridian = runCli(
-        "chart --house M --natal 'X,07 Mar 1952,10.30,A,5,74.00,70.00' --diurnal 'Y,06 Dec 2026,12.00,P,5,74.00,40.43'");
+        "chart --house M --natal 'X,07 Mar 1952,10.30,A,5,74.00,70.00' --diurnal 'Y,06 Dec "
+        "2026,12.00,P,5,74.00,40.43'");
     EXPECT_EQ(meridian.status, 0) << meridian.err;
     EXPECT_NE(runCli("").status, 0);  // no subcommand
 }

@@ -20,8 +20,7 @@ std::string slurp(const std::filesystem::path& path) {
 }  // namespace
 
 CliResult runCli(const std::string& arguments) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("helion-cli-test-" + std::to_string(::getpid()));
+    const auto dir = std::filesystem::temp_directory_path() / ("helion-cli-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const auto out = dir / "out.txt", err = dir / "err.txt";
     const std::string command = std::string(HELION_CLI) + " " + arguments + " >" + out.string() + " 2>" + err.string();

@@ -37,7 +37,8 @@ TEST(CosmodynesCommand, WithoutClipboardFilePrintsTheSameText) {
 }
 
 TEST(CosmodynesCommand, UnwritableClipboardFileIsReported) {
-    const CliResult r = runCli("report cosmodynes " + goldenCases()[0].arguments + " --clipboard /nonexistent-dir/clip.txt");
+    const CliResult r =
+        runCli("report cosmodynes " + goldenCases()[0].arguments + " --clipboard /nonexistent-dir/clip.txt");
     EXPECT_NE(r.status, 0);
     EXPECT_NE(r.err, "");
 }

@@ -26,16 +26,18 @@ const std::string& sampleNatal() {
 
 const std::vector<GoldenCase>& goldenCases() {
     static const std::vector<GoldenCase> cases = {
-        {"north_west", sampleNatal() + " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'" + folderOption("standard")},
+        {"north_west",
+         sampleNatal() + " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'" + folderOption("standard")},
         {"south_east",
          "--natal 'Southern Chart,15 Jul 1988,8.45,P,-10,-151.12,-33.52' "
-         "--diurnal 'Sydney,01 Feb 2026,9.00,A,-11,-151.12,-33.52' --house K" + folderOption("minor")},
+         "--diurnal 'Sydney,01 Feb 2026,9.00,A,-11,-151.12,-33.52' --house K" +
+             folderOption("minor")},
         {"sign_edges",
-         "--natal 'Edge Case,07 Jan 1995,4.56,A,0,0.07,51.30' --diurnal 'Later,07 Jan 2025,4.56,A,0,0.07,51.30' --house R" +
+         "--natal 'Edge Case,07 Jan 1995,4.56,A,0,0.07,51.30' --diurnal 'Later,07 Jan 2025,4.56,A,0,0.07,51.30' "
+         "--house R" +
              folderOption("standard")},
-        {"second_person",
-         sampleNatal() + " --diurnal 'Partner,21 Jun 1955,11.15,P,6,87.39,41.51' --second-person" +
-             folderOption("standard")},
+        {"second_person", sampleNatal() + " --diurnal 'Partner,21 Jun 1955,11.15,P,6,87.39,41.51' --second-person" +
+                              folderOption("standard")},
     };
     return cases;
 }

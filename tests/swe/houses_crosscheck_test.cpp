@@ -36,7 +36,8 @@ struct Gaps {
         EXPECT_LE(armc, limit.armc);
         EXPECT_LE(midheaven, limit.midheaven);
         EXPECT_LE(ascendant, limit.ascendant);
-        for (std::size_t s = 0; s < kCheckedSystems.size(); ++s) EXPECT_LE(cusps[s], limit.cusps[s]) << kCheckedSystems[s];
+        for (std::size_t s = 0; s < kCheckedSystems.size(); ++s)
+            EXPECT_LE(cusps[s], limit.cusps[s]) << kCheckedSystems[s];
     }
 };
 
@@ -50,17 +51,23 @@ Gaps gapsFromLibrary(bool withoutNutation) {
     Gaps found;
     for (int i = 0; i < 90; ++i) {
         for (int j = 0; j <= 20; ++j) {
-            AngleMoment m{{1900 + (i * 37) % 151, 1 + (i * 5) % 12, 1 + (i * 11) % 28}, 0,
-                          packed(1 + (i * 7) % 12, (i * 13) % 60), i % 2 == 1, (i % 5) - 2.5,
-                          packed(-179 + (i * 47 + j * 31) % 359, (i * 17) % 60), 0.0};
+            AngleMoment m{{1900 + (i * 37) % 151, 1 + (i * 5) % 12, 1 + (i * 11) % 28},
+                          0,
+                          packed(1 + (i * 7) % 12, (i * 13) % 60),
+                          i % 2 == 1,
+                          (i % 5) - 2.5,
+                          packed(-179 + (i * 47 + j * 31) % 359, (i * 17) % 60),
+                          0.0};
             const int latitude = -60 + 6 * j;
             m.packedNorthLatitude = packed(latitude, std::abs(latitude) % 60 == 0 ? 0 : (i + j) * 19 % 60);
             const HouseAngles ours = computeAngles(m);
             // The library counts longitude east positive; ours is west positive.
             const double east = -decodeSigned(m.packedWestLongitude);
             for (std::size_t s = 0; s < kCheckedSystems.size(); ++s) {
-                found.add(ours, referenceHouses(ours.jd, decodeSigned(m.packedNorthLatitude), east, kCheckedSystems[s],
-                                                withoutNutation), s);
+                found.add(ours,
+                          referenceHouses(ours.jd, decodeSigned(m.packedNorthLatitude), east, kCheckedSystems[s],
+                                          withoutNutation),
+                          s);
             }
         }
     }

@@ -40,7 +40,9 @@ TEST_F(InternalTheoryCrossCheck, MeanNodeSunAndMoonFollowTheLibrary) {
         }
         return largest / kArcSecond;
     };
-    auto libraryLongitude = [this](int b) { return [this, b](double jd) { return eph.longitude(jd, b).longitudeDeg; }; };
+    auto libraryLongitude = [this](int b) {
+        return [this, b](double jd) { return eph.longitude(jd, b).longitudeDeg; };
+    };
     EXPECT_LT(largestGap(1.0, theory::meanLunarNode, referenceMeanNode), 10.5);
     EXPECT_LT(largestGap(1.3, theory::solarLongitude, libraryLongitude(body::Sun)), 19.0);
     EXPECT_LT(largestGap(1.3, theory::lunarLongitude, libraryLongitude(body::Moon)), 78.0);
@@ -56,9 +58,15 @@ TEST_F(InternalTheoryCrossCheck, FullRunFollowsTheLibrary) {
         int libraryBody;
         double longitudeDeg, declinationDeg;
     } limits[] = {
-        {1, body::Sun, 0.0055, 0.004}, {2, 2, 0.03, 0.013},  {3, 3, 0.035, 0.016},
-        {4, 4, 0.07, 0.025},           {5, 5, 0.23, 0.09},   {6, 6, 0.43, 0.155},
-        {7, 7, 0.31, 0.115},           {8, 8, 0.115, 0.045}, {9, 9, 0.03, 0.019},
+        {1, body::Sun, 0.0055, 0.004},
+        {2, 2, 0.03, 0.013},
+        {3, 3, 0.035, 0.016},
+        {4, 4, 0.07, 0.025},
+        {5, 5, 0.23, 0.09},
+        {6, 6, 0.43, 0.155},
+        {7, 7, 0.31, 0.115},
+        {8, 8, 0.115, 0.045},
+        {9, 9, 0.03, 0.019},
         {10, body::Moon, 0.0225, 0.012},
     };
     double longitude[11] = {};
@@ -68,8 +76,10 @@ TEST_F(InternalTheoryCrossCheck, FullRunFollowsTheLibrary) {
         const theory::TheoryPositions ours = theory::fullRun(t, meanObliquity(t));
         for (const auto& limit : limits) {
             const std::size_t i = limit.point;
-            longitude[i] = std::max(longitude[i], longitudeGap(ours.longitude[i], eph.longitude(jd, limit.libraryBody).longitudeDeg));
-            declination[i] = std::max(declination[i], std::fabs(ours.declination[i] - eph.declination(jd, limit.libraryBody)));
+            longitude[i] = std::max(longitude[i],
+                                    longitudeGap(ours.longitude[i], eph.longitude(jd, limit.libraryBody).longitudeDeg));
+            declination[i] =
+                std::max(declination[i], std::fabs(ours.declination[i] - eph.declination(jd, limit.libraryBody)));
         }
     }
     for (const auto& limit : limits) {

@@ -46,7 +46,10 @@ TEST_F(DataWindowTest, SaveAsProposesTheChartNameAndSaveReusesTheFileWithPageBre
     report({"A", "B"});
     std::filesystem::path proposed;
     std::optional<std::filesystem::path> answer;  // cancelled first
-    data->chooseSaveFile = [&](const std::filesystem::path& p) { proposed = p; return answer; };
+    data->chooseSaveFile = [&](const std::filesystem::path& p) {
+        proposed = p;
+        return answer;
+    };
     for (auto [name, file] : {std::pair{"Anna Maria", "Anna.DOC"}, {"Bartholomew Smith", "Bartholo.DOC"}}) {
         session.state.charts.natalInput.name = name;
         item("mnuFileSave")->trigger();

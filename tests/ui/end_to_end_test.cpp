@@ -9,8 +9,8 @@
 
 #include "../cli/cli_run.h"
 #include "started_program.h"
-#include "ui/natal_input_window.h"
 #include "ui/diurnal_input_window.h"
+#include "ui/natal_input_window.h"
 
 namespace helion::test {
 namespace {
@@ -38,8 +38,9 @@ void typeInto(QWidget& window, std::initializer_list<TypedField> fields, std::in
 std::string cliReport(const std::filesystem::path& folder, DateOrder order, char house) {
     const CliResult result = runCli(
         "report natal --natal 'Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43'"
-        " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43' --house " + std::string(1, house) +
-        " --date-order " + std::to_string(static_cast<int>(order)) + " --folder '" + folder.string() + "'");
+        " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43' --house " +
+        std::string(1, house) + " --date-order " + std::to_string(static_cast<int>(order)) + " --folder '" +
+        folder.string() + "'");
     EXPECT_EQ(result.status, 0) << result.err;
     return result.out;
 }
@@ -49,14 +50,28 @@ std::string shownReport(ui::Program& program) { return dataText(program).toStdSt
 TEST_F(StartedProgramTest, ATypedChartShowsTheSameNatalReportAsTheCommandLine) {
     auto program = start();
     typeInto(*program->natalInput,
-             {{"txtName", "Sample Chart"}, {"txtMonth", "3"}, {"txtDay", "7"}, {"txtYear", "1952"},
-              {"txtBirthHour", "10"}, {"txtBirthMinute", "30"}, {"txtTZ", "5"}, {"txtLongDeg", "74"},
-              {"txtLongMin", "0"}, {"txtLatDeg", "40"}, {"txtLatMin", "43"}},
+             {{"txtName", "Sample Chart"},
+              {"txtMonth", "3"},
+              {"txtDay", "7"},
+              {"txtYear", "1952"},
+              {"txtBirthHour", "10"},
+              {"txtBirthMinute", "30"},
+              {"txtTZ", "5"},
+              {"txtLongDeg", "74"},
+              {"txtLongMin", "0"},
+              {"txtLatDeg", "40"},
+              {"txtLatMin", "43"}},
              {"optAM", "optWest", "optNorth"});
     typeInto(*program->diurnalInput,
-             {{"txtDiurnalMonth", "12"}, {"txtDiurnalDay", "6"}, {"txtDiurnalYear", "2026"},
-              {"txtDiurnalHour", "12"}, {"txtDiurnalMinute", "0"}, {"txtDiurnalTZ", "5"},
-              {"txtDiurnalLongDeg", "74"}, {"txtDiurnalLongMin", "0"}, {"txtDiurnalLatDeg", "40"},
+             {{"txtDiurnalMonth", "12"},
+              {"txtDiurnalDay", "6"},
+              {"txtDiurnalYear", "2026"},
+              {"txtDiurnalHour", "12"},
+              {"txtDiurnalMinute", "0"},
+              {"txtDiurnalTZ", "5"},
+              {"txtDiurnalLongDeg", "74"},
+              {"txtDiurnalLongMin", "0"},
+              {"txtDiurnalLatDeg", "40"},
               {"txtDiurnalLatMin", "43"}},
              {"optDiurnalPM", "optDiurnalWest", "optDiurnalNorth"});
     QTest::mouseClick(program->natalInput->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);

@@ -4,8 +4,8 @@
 
 #include "core/config/settings.h"
 #include "started_program.h"
-#include "ui/natal_input_window.h"
 #include "ui/diurnal_input_window.h"
+#include "ui/natal_input_window.h"
 
 namespace helion::test {
 namespace {
@@ -26,7 +26,8 @@ TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
     EXPECT_FALSE(program->natalInput->frameGeometry().intersects(program->diurnalInput->frameGeometry()));
     EXPECT_EQ(main.pos().x(), 1500 * main.logicalDpiX() / 1440);
     EXPECT_EQ(main.width(), 9000 * main.logicalDpiX() / 1440);
-    EXPECT_EQ(program->session.state.houseSystem, houseSystemFromOption(program->session.state.options[option::HouseSystem]));
+    EXPECT_EQ(program->session.state.houseSystem,
+              houseSystemFromOption(program->session.state.options[option::HouseSystem]));
     EXPECT_FALSE(item(*program, "mnuData")->isVisible());
     EXPECT_FALSE(item(*program, "mnuInputData")->isVisible());
 

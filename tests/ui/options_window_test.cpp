@@ -19,7 +19,9 @@ protected:
         session.state.options.value[1] = 7.0f;
     }
     static QPlainTextEdit* content(QWidget& w) { return control<QPlainTextEdit>(w, "txtContent"); }
-    static void click(QWidget& w, const char* name) { QTest::mouseClick(control<QPushButton>(w, name), Qt::LeftButton); }
+    static void click(QWidget& w, const char* name) {
+        QTest::mouseClick(control<QPushButton>(w, name), Qt::LeftButton);
+    }
 };
 
 TEST_F(OptionsWindowTest, SaveWritesTheFileAndReloadsTheOptions) {

@@ -49,7 +49,8 @@ class SelectFileTest : public WindowTest {
 protected:
     SelectFileTest() {
         std::filesystem::create_directory(folder.path() / "sub");
-        for (const char* name : {"MINE.FIL", "NAMES.FIL", "S.FIL", "NOTES.TXT", "sub/OTHER.FIL"}) folder.write(name, "x");
+        for (const char* name : {"MINE.FIL", "NAMES.FIL", "S.FIL", "NOTES.TXT", "sub/OTHER.FIL"})
+            folder.write(name, "x");
     }
     static QStringList entries(QListWidget* list) {
         QStringList names;

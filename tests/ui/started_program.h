@@ -12,10 +12,10 @@
 
 #include "../core/base/temp_folder.h"
 #include "recording_message_boxes.h"
-#include "ui/main_window.h"
 #include "ui/data_window.h"
-#include "ui/startup.h"
+#include "ui/main_window.h"
 #include "ui/splash_window.h"
+#include "ui/startup.h"
 
 namespace helion::test {
 
@@ -24,9 +24,7 @@ inline void pressSplashOk(ui::SplashWindow& splash) {
     splash.waitForOk();
 }
 
-inline QAction* item(ui::Program& program, const char* name) {
-    return program.mainWindow->findChild<QAction*>(name);
-}
+inline QAction* item(ui::Program& program, const char* name) { return program.mainWindow->findChild<QAction*>(name); }
 
 inline QString dataText(ui::Program& program) {
     return program.dataWindow->findChild<QPlainTextEdit*>("RichText1")->toPlainText();
@@ -43,9 +41,7 @@ public:
 
 class StartedProgramTest : public ::testing::Test {
 protected:
-    std::unique_ptr<ui::Program> start() {
-        return ui::startHelion({folder.path(), false, {}}, boxes, pressSplashOk);
-    }
+    std::unique_ptr<ui::Program> start() { return ui::startHelion({folder.path(), false, {}}, boxes, pressSplashOk); }
     ProgramFolderCopy folder;
     RecordingMessageBoxes boxes;
 };

@@ -8,12 +8,12 @@
 
 #include <memory>
 
-#include "../core/base/temp_folder.h"
 #include "../core/astro/fake_ephemeris.h"
+#include "../core/base/temp_folder.h"
 #include "recording_message_boxes.h"
-#include "ui/natal_input_window.h"
-#include "ui/diurnal_input_window.h"
 #include "ui/data_window.h"
+#include "ui/diurnal_input_window.h"
+#include "ui/natal_input_window.h"
 #include "ui/session.h"
 
 namespace helion::test {

@@ -6,12 +6,12 @@
 
 #include <filesystem>
 
+#include "core/astro/house_system.h"
+#include "core/chart/chart_tables.h"
 #include "core/config/options.h"
+#include "core/config/orb_file.h"
 #include "core/config/regional_formats.h"
 #include "core/config/settings.h"
-#include "core/config/orb_file.h"
-#include "core/chart/chart_tables.h"
-#include "core/astro/house_system.h"
 #include "core/input/chart_input.h"
 #include "core/reports/report_buffer.h"
 

@@ -4,11 +4,11 @@
 #include <cctype>
 #include <set>
 
+#include "core/base/text_file.h"
 #include "core/config/help_files.h"
 #include "core/config/options.h"
-#include "core/config/settings.h"
-#include "core/base/text_file.h"
 #include "core/config/orb_file.h"
+#include "core/config/settings.h"
 #include "core/input/cities_file.h"
 #include "core/input/names_file.h"
 #include "core/input/names_record.h"
@@ -18,7 +18,9 @@ namespace helion {
 
 namespace {
 
-std::string counted(std::size_t count, std::string_view what) { return std::to_string(count) + " " + std::string(what); }
+std::string counted(std::size_t count, std::string_view what) {
+    return std::to_string(count) + " " + std::string(what);
+}
 
 void addMessages(const std::vector<Message>& messages, FileCheck& check) {
     for (const auto& message : messages) check.problems.push_back({0, message.text});
@@ -71,10 +73,14 @@ FileCheck checkSettings(const std::filesystem::path& folder) {
 FileCheck checkHelpText(const std::filesystem::path& file) {
     const auto text = readTextFile(file);
     FileCheck check{fileNameOf(file), {}, {}};
-    if (!text) check.problems.push_back({0, "the file is missing or cannot be read"});
-    else if (!looksLikeText(*text)) check.problems.push_back({0, "not a text file"});
-    else if (splitLines(*text).empty()) check.problems.push_back({0, "the file is empty"});
-    else check.loaded = counted(splitLines(*text).size(), "lines");
+    if (!text)
+        check.problems.push_back({0, "the file is missing or cannot be read"});
+    else if (!looksLikeText(*text))
+        check.problems.push_back({0, "not a text file"});
+    else if (splitLines(*text).empty())
+        check.problems.push_back({0, "the file is empty"});
+    else
+        check.loaded = counted(splitLines(*text).size(), "lines");
     return check;
 }
 
@@ -100,9 +106,9 @@ std::vector<FileCheck> checkDataFolder(const std::filesystem::path& folder) {
     std::vector<FileCheck> checks;
     checks.push_back(checkOptions(folder / kOptionsFile));
     checks.push_back(checkOptions(folder / kOptionsMasterFile));
-    for (const auto& file : filesOf(folder, ".ORB", {orb_file::Natal, orb_file::NatalProgressed,
-                                                     orb_file::NatalMinorProgressed, orb_file::NatalTransits,
-                                                     orb_file::Synastry}))
+    for (const auto& file : filesOf(folder, ".ORB",
+                                    {orb_file::Natal, orb_file::NatalProgressed, orb_file::NatalMinorProgressed,
+                                     orb_file::NatalTransits, orb_file::Synastry}))
         checks.push_back(checkOrbs(file));
     checks.push_back(checkTimeZones(folder / kTimeZoneFile));
     for (const auto& file : filesOf(folder, ".LL", {kDefaultCitiesFile})) checks.push_back(checkCities(file));

@@ -45,9 +45,7 @@ std::string_view aspectName(int code) { return kAspects[isCatalogued(code) ? cod
 
 int aspectAngle(int code) { return isCatalogued(code) ? kAspects[code].angle : 0; }
 
-int aspectGlyph(int code) {
-    return code >= code::Conjunct && code <= code::kLastGlyphCode ? kGlyphBase + code : 0;
-}
+int aspectGlyph(int code) { return code >= code::Conjunct && code <= code::kLastGlyphCode ? kGlyphBase + code : 0; }
 
 int orbEntry(int code) { return code - 1; }
 

@@ -7,10 +7,9 @@
 namespace helion {
 
 namespace code {
-inline constexpr int None = 1, Conjunct = 2, Sextile = 3, Square = 4, Trine = 5, Opposite = 6,
-                     Parallel = 7, SemiSextile = 8, SemiSquare = 9, Sesquisquare = 10,
-                     Quincunx = 11, SemiQuintile = 12, Nonagen = 13, Quintile = 14, Trecile = 15,
-                     BiQuintile = 16;
+inline constexpr int None = 1, Conjunct = 2, Sextile = 3, Square = 4, Trine = 5, Opposite = 6, Parallel = 7,
+                     SemiSextile = 8, SemiSquare = 9, Sesquisquare = 10, Quincunx = 11, SemiQuintile = 12, Nonagen = 13,
+                     Quintile = 14, Trecile = 15, BiQuintile = 16;
 inline constexpr int kFirstCode = None;
 inline constexpr int kLastCode = BiQuintile;
 // Codes 12..16 (quintile family and nonagen) are the minor aspects.

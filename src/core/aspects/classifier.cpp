@@ -11,7 +11,7 @@ constexpr double kUnbounded = std::numeric_limits<double>::infinity();
 
 struct FixedRange {
     int code;
-    double low;  // inclusive
+    double low;   // inclusive
     double high;  // inclusive
 };
 
@@ -29,10 +29,9 @@ constexpr std::array<FixedRange, 9> kFixedRanges{{
 
 // Later kinds overwrite earlier ones; the conjunction comes last.
 constexpr std::array<int, 14> kOrbSetOrder{
-    code::Sextile,    code::Square,      code::Trine,        code::Opposite,
-    code::SemiSextile, code::SemiSquare, code::Sesquisquare, code::Quincunx,
-    code::SemiQuintile, code::Nonagen,   code::Quintile,     code::Trecile,
-    code::BiQuintile, code::Conjunct,
+    code::Sextile,    code::Square,       code::Trine,      code::Opposite,     code::SemiSextile,
+    code::SemiSquare, code::Sesquisquare, code::Quincunx,   code::SemiQuintile, code::Nonagen,
+    code::Quintile,   code::Trecile,      code::BiQuintile, code::Conjunct,
 };
 
 float orbOf(OrbSet orbs, int code) {
@@ -53,9 +52,7 @@ double foldSeparation(double absoluteDifference) {
     return absoluteDifference > 180.0 ? 360.0 - absoluteDifference : absoluteDifference;
 }
 
-double separationOf(double longitudeA, double longitudeB) {
-    return foldSeparation(std::fabs(longitudeA - longitudeB));
-}
+double separationOf(double longitudeA, double longitudeB) { return foldSeparation(std::fabs(longitudeA - longitudeB)); }
 
 AspectFinding classifyReportAspect(double separation) {
     for (const FixedRange& range : kFixedRanges) {

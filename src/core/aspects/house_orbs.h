@@ -29,8 +29,8 @@ struct HouseClassOrbs {
 
 // Indexed by HouseClass.
 inline constexpr std::array<HouseClassOrbs, 3> kHouseClassOrbs{{
-    {{1, 3, 5, 6, 8}, {2, 4, 6, 8, 11}},    // cadent
-    {{2, 4, 6, 8, 10}, {3, 5, 7, 10, 13}},  // succedent
+    {{1, 3, 5, 6, 8}, {2, 4, 6, 8, 11}},     // cadent
+    {{2, 4, 6, 8, 10}, {3, 5, 7, 10, 13}},   // succedent
     {{3, 5, 7, 10, 12}, {4, 6, 8, 12, 15}},  // angular
 }};
 

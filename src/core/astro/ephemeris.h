@@ -14,8 +14,8 @@ inline constexpr int Pluto = 9;
 }  // namespace body
 
 struct LongitudeAndSpeed {
-    double longitudeDeg;   // geocentric tropical ecliptic longitude of date
-    double speedDegPerDay; // daily motion in longitude
+    double longitudeDeg;    // geocentric tropical ecliptic longitude of date
+    double speedDegPerDay;  // daily motion in longitude
 };
 
 class Ephemeris {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/astro/points.h"
 #include "core/astro/ephemeris.h"
+#include "core/astro/points.h"
 
 namespace helion {
 

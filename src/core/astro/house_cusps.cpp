@@ -51,8 +51,8 @@ double placidusCusp(const HouseAngles& angles, SemiArcDivision division) {
         const double x = std::sin(ascension) * tanProduct;
         double semiArc = arcCos(clampUnit(division.aboveHorizon ? -x : x));
         if (std::signbit(semiArc)) semiArc += kPi;  // arcCos(-1) comes back as -0
-        const double next = division.aboveHorizon ? ramc + semiArc / division.divisor
-                                                  : ramc + kPi - semiArc / division.divisor;
+        const double next =
+            division.aboveHorizon ? ramc + semiArc / division.divisor : ramc + kPi - semiArc / division.divisor;
         const bool settled = std::fabs(next - ascension) < kSemiArcTolerance;
         ascension = next;
         if (settled) break;
@@ -124,8 +124,8 @@ NaturalCusps regiomontanusCusps(const HouseAngles& angles) {
     NaturalCusps house{};
     for (int i = 1; i <= 12; ++i) {
         const double offset = 30.0 * i + 60.0;
-        house[i] = eclipticPointAt(degToRad(angles.ramcDeg + offset), tanLatitude * sinDeg(offset),
-                                   angles.obliquityDeg);
+        house[i] =
+            eclipticPointAt(degToRad(angles.ramcDeg + offset), tanLatitude * sinDeg(offset), angles.obliquityDeg);
     }
     return house;
 }

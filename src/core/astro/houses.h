@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "core/astro/angles.h"
-#include "core/astro/points.h"
 #include "core/astro/house_system.h"
 #include "core/astro/julian_day.h"
+#include "core/astro/points.h"
 
 namespace helion {
 
@@ -17,8 +17,8 @@ namespace helion {
 // diurnal place; diurnal houses the diurnal time, date and place.
 struct AngleMoment {
     CalendarDate date{};
-    long extraDays = 0;                // added to the Julian-calendar day number (dayNumber)
-    double packedTime = 0.0;           // H.MM, 12-hour clock
+    long extraDays = 0;       // added to the Julian-calendar day number (dayNumber)
+    double packedTime = 0.0;  // H.MM, 12-hour clock
     bool pm = false;
     double zoneHours = 0.0;            // added to local time to get UT
     double packedWestLongitude = 0.0;  // D.MM, west positive

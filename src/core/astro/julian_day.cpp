@@ -56,9 +56,7 @@ double dayFraction(double packedTime, bool pm, double zoneHours) {
 
 double julianCenturies(double jdUt) { return (jdUt - kCenturyEpochJd) / kDaysPerCentury; }
 
-double meanObliquity(double t) {
-    return 23.4522944 - 0.0130125 * t - 0.000001639 * t * t + 0.000000503 * t * t * t;
-}
+double meanObliquity(double t) { return 23.4522944 - 0.0130125 * t - 0.000001639 * t * t + 0.000000503 * t * t * t; }
 
 double localSiderealAngle(double t, double dayFraction, double packedWestLongitude) {
     const double siderealHours = (0.0929 * t * t + 8640184.54 * t + 23925.836) / 3600.0;

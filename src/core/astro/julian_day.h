@@ -17,8 +17,8 @@ struct CalendarDate {
 };
 
 // Day number of a calendar date, counted in the Julian calendar and switched to the
-// Gregorian calendar from 15 October 1582 on (the calendar reform). extraDays is added before the calendar is chosen: the
-// progressed houses add the native's age in years as days.
+// Gregorian calendar from 15 October 1582 on (the calendar reform). extraDays is added before the calendar is chosen:
+// the progressed houses add the native's age in years as days.
 long dayNumber(CalendarDate date, long extraDays = 0);
 
 // The calendar date of a day number: Julian calendar before 15 October 1582, Gregorian

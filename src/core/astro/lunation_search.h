@@ -8,8 +8,8 @@
 namespace helion {
 
 struct NewMoon {
-    double t = 0.0;              // Julian centuries from JD 2415020
-    double sunLongitude = 0.0;   // the lunation point, in [0, 360)
+    double t = 0.0;             // Julian centuries from JD 2415020
+    double sunLongitude = 0.0;  // the lunation point, in [0, 360)
 };
 
 struct NewMoonSearch {

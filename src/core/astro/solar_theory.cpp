@@ -21,11 +21,11 @@ struct SolarCorrection {
 };
 
 constexpr std::array<SolarCorrection, 5> kCorrections{{
-    {4.8, 153.23, 22518.7541, true},   // Venus
-    {5.5, 216.57, 45037.5082, true},   // Venus
-    {7.2, 312.69, 32964.3577, true},   // Jupiter
-    {6.4, 350.74, 445267.1142, false}, // the Moon (the Earth's motion about the barycentre)
-    {6.4, 231.19, 20.20, false},       // long-period term
+    {4.8, 153.23, 22518.7541, true},    // Venus
+    {5.5, 216.57, 45037.5082, true},    // Venus
+    {7.2, 312.69, 32964.3577, true},    // Jupiter
+    {6.4, 350.74, 445267.1142, false},  // the Moon (the Earth's motion about the barycentre)
+    {6.4, 231.19, 20.20, false},        // long-period term
 }};
 
 constexpr double kAberrationDeg = -0.00569;
@@ -40,8 +40,8 @@ double meanAnomaly(double t) { return 357.5256 + 35999.0498 * (t - 1.0); }
 // Equation of the centre as a series in the eccentricity (degrees).
 double equationOfCentre(double e, double meanAnomalyDeg) {
     const double m = normalize360(meanAnomalyDeg);
-    const double radians = (2.0 * e - e * e * e / 4.0) * sinDeg(m) +
-                           1.25 * e * e * sinDeg(2.0 * m) + 13.0 / 12.0 * e * e * e * sinDeg(3.0 * m);
+    const double radians = (2.0 * e - e * e * e / 4.0) * sinDeg(m) + 1.25 * e * e * sinDeg(2.0 * m) +
+                           13.0 / 12.0 * e * e * e * sinDeg(3.0 * m);
     return radToDeg(radians);
 }
 

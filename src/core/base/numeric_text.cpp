@@ -66,9 +66,12 @@ std::optional<double> exactNumber(std::string_view text) {
     std::size_t digits = 0;
     bool point = false;
     for (; i < text.size(); ++i) {
-        if (isDigitAt(text, i)) ++digits;
-        else if (text[i] == '.' && !point) point = true;
-        else return std::nullopt;
+        if (isDigitAt(text, i))
+            ++digits;
+        else if (text[i] == '.' && !point)
+            point = true;
+        else
+            return std::nullopt;
     }
     if (digits == 0) return std::nullopt;
     return decimalValue(text);

@@ -30,16 +30,17 @@ FieldRecords readFieldRecords(std::string_view text, std::size_t fieldCount) {
         if (fields.front().empty()) break;
         const int line = static_cast<int>(i) + 1;
         if (fields.size() != fieldCount) {
-            result.problems.push_back({line, std::to_string(fields.size()) + " fields where a record has " +
-                                                 std::to_string(fieldCount)});
+            result.problems.push_back(
+                {line, std::to_string(fields.size()) + " fields where a record has " + std::to_string(fieldCount)});
             continue;
         }
         if (result.problems.empty()) result.records.push_back({std::move(fields), line});
     }
     for (std::size_t k = i + 1; k < lines.size(); ++k)
         if (!lines[k].empty()) {
-            result.problems.push_back({static_cast<int>(k) + 1, "this follows line " + std::to_string(i + 1) +
-                                                                    ", whose empty first field ends the list, and is never read"});
+            result.problems.push_back(
+                {static_cast<int>(k) + 1, "this follows line " + std::to_string(i + 1) +
+                                              ", whose empty first field ends the list, and is never read"});
             break;
         }
     return result;

@@ -10,7 +10,6 @@
 namespace helion {
 namespace {
 
-
 inline constexpr const char* kNoMinorMomentText =
     "No minor-progressed moment was found: the Moon does not reach its natal distance from the Sun "
     "within two days of the expected date. The minor progressions keep their previous values.";
@@ -154,8 +153,7 @@ double chartJulianDay(const ChartInput& input) {
 
 ChartRun computeCharts(const ChartRequest& request, const Ephemeris& ephemeris, const ChartTables& previous) {
     ChartRun result;
-    result.messages =
-        validateChartInput(request.natal, request.diurnal, request.houseSystem == HouseSystem::Meridian);
+    result.messages = validateChartInput(request.natal, request.diurnal, request.houseSystem == HouseSystem::Meridian);
     if (!result.messages.empty()) return result;
 
     ChartTables t;

@@ -5,10 +5,10 @@
 #include <optional>
 #include <vector>
 
-#include "core/base/message.h"
-#include "core/chart/chart_tables.h"
 #include "core/astro/ephemeris.h"
 #include "core/astro/house_system.h"
+#include "core/base/message.h"
+#include "core/chart/chart_tables.h"
 #include "core/input/chart_input.h"
 
 namespace helion {

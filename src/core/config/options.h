@@ -43,10 +43,10 @@ struct OptionValues {
 };
 
 struct OptionsLoad {
-    OptionValues values;             // the previous values where the file gave none or failed
-    std::vector<Message> messages;   // "Error!" naming the file when it could not be used
+    OptionValues values;            // the previous values where the file gave none or failed
+    std::vector<Message> messages;  // "Error!" naming the file when it could not be used
     std::vector<LineProblem> problems;
-    std::size_t entriesRead = 0;     // the value lines taken from the file
+    std::size_t entriesRead = 0;  // the value lines taken from the file
 };
 
 // Reads an options file over the previous values: entries for which the file has no

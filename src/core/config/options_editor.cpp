@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/config/editor_text.h"
 #include "core/base/text_file.h"
+#include "core/config/editor_text.h"
 
 namespace helion {
 

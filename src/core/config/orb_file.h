@@ -24,20 +24,20 @@ struct OrbTable {
 
 // The orb file each wheel mode makes current. The triple wheels keep the current one.
 namespace orb_file {
-inline constexpr std::string_view Natal = "NATAL.ORB";                 // start-up, single natal wheel
-inline constexpr std::string_view NatalProgressed = "NAT2PROG.ORB";    // progressed vs natal
-inline constexpr std::string_view NatalMinorProgressed = "NAT2SA.ORB"; // minor progressed vs natal
-inline constexpr std::string_view NatalTransits = "NAT2TRAN.ORB";      // transits vs natal
-inline constexpr std::string_view Synastry = "SYNASTRY.ORB";           // second person vs natal
-inline constexpr std::array<std::string_view, 5> kShipped{Natal, NatalProgressed, NatalMinorProgressed,
-                                                          NatalTransits, Synastry};
+inline constexpr std::string_view Natal = "NATAL.ORB";                  // start-up, single natal wheel
+inline constexpr std::string_view NatalProgressed = "NAT2PROG.ORB";     // progressed vs natal
+inline constexpr std::string_view NatalMinorProgressed = "NAT2SA.ORB";  // minor progressed vs natal
+inline constexpr std::string_view NatalTransits = "NAT2TRAN.ORB";       // transits vs natal
+inline constexpr std::string_view Synastry = "SYNASTRY.ORB";            // second person vs natal
+inline constexpr std::array<std::string_view, 5> kShipped{Natal, NatalProgressed, NatalMinorProgressed, NatalTransits,
+                                                          Synastry};
 }  // namespace orb_file
 
 struct OrbTableLoad {
     OrbTable table;                 // the previous table where the file gave no line or failed
     std::vector<Message> messages;  // "Error!" naming the file when it could not be used
     std::vector<LineProblem> problems;
-    std::size_t orbsRead = 0;       // the orb lines taken from the file
+    std::size_t orbsRead = 0;  // the orb lines taken from the file
 };
 
 // Reads an orb file over the previous table. A file that cannot be opened, is not

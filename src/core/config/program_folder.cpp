@@ -5,8 +5,8 @@
 
 #include <unistd.h>
 
-#include "core/config/options.h"
 #include "core/base/text_file.h"
+#include "core/config/options.h"
 
 namespace helion {
 
@@ -41,8 +41,8 @@ std::vector<Message> fillFrom(const std::filesystem::path& shipped, const std::f
                                                    entry->path().string() + "."});
     }
     if (error)
-        messages.push_back({kErrorCaption, "The shipped data folder " + shipped.string() +
-                                               " cannot be read: " + error.message()});
+        messages.push_back(
+            {kErrorCaption, "The shipped data folder " + shipped.string() + " cannot be read: " + error.message()});
     return messages;
 }
 

@@ -44,7 +44,8 @@ DateOrder dateOrderFromPattern(std::string_view datePattern) {
 
 TimeFormat timeFormatFromPattern(std::string_view timePattern) {
     bool marker = false;
-    forEachField(timePattern, [&marker](char letter, std::size_t) { marker = marker || letter == 'a' || letter == 'A'; });
+    forEachField(timePattern,
+                 [&marker](char letter, std::size_t) { marker = marker || letter == 'a' || letter == 'A'; });
     return marker ? TimeFormat::TwelveHour : TimeFormat::TwentyFourHour;
 }
 

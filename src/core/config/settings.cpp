@@ -6,9 +6,9 @@
 #include <limits>
 #include <variant>
 
+#include "core/base/numeric_text.h"
 #include "core/base/text_file.h"
 #include "core/config/value_lines.h"
-#include "core/base/numeric_text.h"
 
 namespace helion {
 
@@ -124,7 +124,8 @@ SettingsRead readSettings(const std::filesystem::path& programFolder) {
     if (!std::filesystem::exists(file, error)) return SettingsRead{defaults, {}, std::nullopt};
     const auto text = readTextFile(file);
     if (!text || !looksLikeText(*text))
-        return SettingsRead{defaults, {},
+        return SettingsRead{defaults,
+                            {},
                             Message{kErrorCaption, "The settings file " + file.string() +
                                                        " cannot be read. The built-in settings are used."}};
     return parseSettings(*text, defaults);
@@ -134,9 +135,12 @@ std::string formatSettings(const Settings& settings) {
     std::string text = std::string(kSettingsHeader) + std::string(kLineBreak);
     for (const Key& key : kKeys) {
         std::string value;
-        if (auto real = std::get_if<double Settings::*>(&key.field)) value = formatNumber(settings.*(*real));
-        else if (auto small = std::get_if<std::int16_t Settings::*>(&key.field)) value = formatNumber(settings.*(*small));
-        else value = settings.*std::get<std::string Settings::*>(key.field);
+        if (auto real = std::get_if<double Settings::*>(&key.field))
+            value = formatNumber(settings.*(*real));
+        else if (auto small = std::get_if<std::int16_t Settings::*>(&key.field))
+            value = formatNumber(settings.*(*small));
+        else
+            value = settings.*std::get<std::string Settings::*>(key.field);
         if (key.omitWhenEmpty && value.empty()) continue;
         text += std::string(key.name) + "=" + value + std::string(kLineBreak);
     }

@@ -8,8 +8,6 @@ int twipsToPixels(double twips, double logicalDpi) {
     return static_cast<int>(std::lround(twips * logicalDpi / kTwipsPerInch));
 }
 
-double pixelsToTwips(int pixels, double logicalDpi) {
-    return std::round(pixels * kTwipsPerInch / logicalDpi);
-}
+double pixelsToTwips(int pixels, double logicalDpi) { return std::round(pixels * kTwipsPerInch / logicalDpi); }
 
 }  // namespace helion

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <string>
 
-#include "core/base/text_file.h"
 #include "core/base/numeric_text.h"
+#include "core/base/text_file.h"
 
 namespace helion {
 
@@ -23,9 +23,9 @@ ValueLines parseValueLines(std::string_view text) {
         if (line.empty()) {
             for (std::size_t k = i + 1; k < lines.size(); ++k)
                 if (!lines[k].empty()) {
-                    result.problems.push_back({static_cast<int>(k) + 1,
-                                               "this line follows the empty line " + std::to_string(lineNumber) +
-                                                   ", which ends the list, and is never read"});
+                    result.problems.push_back(
+                        {static_cast<int>(k) + 1, "this line follows the empty line " + std::to_string(lineNumber) +
+                                                      ", which ends the list, and is never read"});
                     break;
                 }
             break;
@@ -37,8 +37,8 @@ ValueLines parseValueLines(std::string_view text) {
             result.problems.push_back({lineNumber, "no number in the first 7 characters; the value is read as 0"});
         else if (line.size() > kValueWidth && isNumberCharacter(line[kValueWidth - 1]) &&
                  isNumberCharacter(line[kValueWidth]))
-            result.problems.push_back({lineNumber, "the number runs past the 7th character and is cut to " +
-                                                       std::string(field)});
+            result.problems.push_back(
+                {lineNumber, "the number runs past the 7th character and is cut to " + std::string(field)});
     }
     return result;
 }

@@ -28,8 +28,7 @@ IntegerTableRead parseIntegerTable(std::string_view text, std::string_view fileN
             if (!value)
                 return refused(fileName, "holds \"" + std::string(field) +
                                              "\", which is not a whole number from -32768 to 32767.");
-            if (count == entries)
-                return refused(fileName, "holds more than " + std::to_string(entries) + " values.");
+            if (count == entries) return refused(fileName, "holds more than " + std::to_string(entries) + " values.");
             values[count++] = *value;
         }
     }

@@ -29,9 +29,9 @@ constexpr std::array<AspectRule, 9> kTestOrder{{
 
 bool withinLimit(double separation, TrineLimit limit) {
     switch (limit) {
-    case TrineLimit::AtMost130: return separation <= 130.0;
-    case TrineLimit::Beyond130: return separation > 130.0;
-    case TrineLimit::None: break;
+        case TrineLimit::AtMost130: return separation <= 130.0;
+        case TrineLimit::Beyond130: return separation > 130.0;
+        case TrineLimit::None: break;
     }
     return true;
 }

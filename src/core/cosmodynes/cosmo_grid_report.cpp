@@ -2,9 +2,9 @@
 
 #include <cctype>
 
+#include "core/base/numeric_text.h"
 #include "core/cosmodynes/cosmo_number_fill.h"
 #include "core/cosmodynes/cosmodynes_tables.h"
-#include "core/base/numeric_text.h"
 #include "core/reports/point_names.h"
 
 namespace helion {

@@ -18,9 +18,12 @@ std::string pad6(double value) {
     const std::string text = formatNumber(value, "#0.00");
     const double v = numericValue(text);
     std::size_t blanks = 0;
-    if (v >= 10.0) blanks = 1;
-    else if (v >= 0.0) blanks = 2;
-    else if (v > -10.0) blanks = 1;
+    if (v >= 10.0)
+        blanks = 1;
+    else if (v >= 0.0)
+        blanks = 2;
+    else if (v > -10.0)
+        blanks = 1;
     return std::string(blanks, ' ') + text;
 }
 

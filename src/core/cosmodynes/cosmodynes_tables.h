@@ -22,8 +22,7 @@ inline constexpr int kHouseCount = 12;
 
 // The scored points in the order every table lists them: the planets, then the
 // Ascendant and the Midheaven. The nodes and the Part of Fortune are never scored.
-inline constexpr std::array<int, 12> kScoredPoints{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, point::Ascendant,
-                                                   point::Midheaven};
+inline constexpr std::array<int, 12> kScoredPoints{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, point::Ascendant, point::Midheaven};
 
 // Sign 1 Aries .. 12 Pisces of a longitude in [0, 360]; 360 itself is 0 Aries again.
 constexpr int signOf(double longitudeDeg) { return static_cast<int>(longitudeDeg / 30.0) % 12 + 1; }
@@ -36,10 +35,18 @@ struct HouseStrength {
 };
 inline constexpr std::array<HouseStrength, 13> kHouseStrength{{
     {0.0f, 0.0f},
-    {15.0f, 2.0f}, {8.5f, 0.5f}, {8.0f, 0.5f},    // 1..3
-    {14.0f, 2.0f}, {7.5f, 0.5f}, {7.0f, 0.5f},    // 4..6
-    {14.5f, 2.0f}, {10.9f, 0.9f}, {10.0f, 0.7f},  // 7..9
-    {15.0f, 2.0f}, {11.9f, 1.0f}, {9.3f, 0.7f},   // 10..12
+    {15.0f, 2.0f},
+    {8.5f, 0.5f},
+    {8.0f, 0.5f},  // 1..3
+    {14.0f, 2.0f},
+    {7.5f, 0.5f},
+    {7.0f, 0.5f},  // 4..6
+    {14.5f, 2.0f},
+    {10.9f, 0.9f},
+    {10.0f, 0.7f},  // 7..9
+    {15.0f, 2.0f},
+    {11.9f, 1.0f},
+    {9.3f, 0.7f},  // 10..12
 }};
 
 // Aspect groups, each with one orb: 1 semi-sextile and quincunx, 2 semi-square and
@@ -54,9 +61,9 @@ struct ClassFactors {
     GroupValues<double> personal;  // the progressed Sun, Mercury and Moon
 };
 inline constexpr std::array<ClassFactors, 3> kProgressedFactors{{
-    {{0.05, 0.15, 0.25, 0.3, 0.4}, {0.1, 0.2, 0.3, 0.4, 0.55}},       // cadent
-    {{0.1, 0.2, 0.3, 0.4, 0.5}, {0.15, 0.25, 0.35, 0.5, 0.65}},       // succedent
-    {{0.15, 0.25, 0.35, 0.5, 0.6}, {0.2, 0.3, 0.4, 0.6, 0.75}},       // angular
+    {{0.05, 0.15, 0.25, 0.3, 0.4}, {0.1, 0.2, 0.3, 0.4, 0.55}},  // cadent
+    {{0.1, 0.2, 0.3, 0.4, 0.5}, {0.15, 0.25, 0.35, 0.5, 0.65}},  // succedent
+    {{0.15, 0.25, 0.35, 0.5, 0.6}, {0.2, 0.3, 0.4, 0.6, 0.75}},  // angular
 }};
 
 // The benefics lend harmony and the malefics discord to every aspect they take part in.
@@ -79,9 +86,17 @@ struct Rulership {
 };
 inline constexpr std::array<Rulership, 13> kRulers{{
     {0, 0},
-    {planet::Mars, 0}, {planet::Venus, 0}, {point::Mercury, 0}, {point::Moon, 0},
-    {point::Sun, 0}, {point::Mercury, 0}, {planet::Venus, 0}, {point::Pluto, planet::Mars},
-    {planet::Jupiter, 0}, {planet::Saturn, 0}, {planet::Saturn, planet::Uranus},
+    {planet::Mars, 0},
+    {planet::Venus, 0},
+    {point::Mercury, 0},
+    {point::Moon, 0},
+    {point::Sun, 0},
+    {point::Mercury, 0},
+    {planet::Venus, 0},
+    {point::Pluto, planet::Mars},
+    {planet::Jupiter, 0},
+    {planet::Saturn, 0},
+    {planet::Saturn, planet::Uranus},
     {planet::Neptune, planet::Jupiter},
 }};
 
@@ -121,16 +136,16 @@ struct DignityRow {
 };
 inline constexpr std::array<DignityRow, 11> kDignities{{
     {},
-    {signs({5}), signs({11}), signs({1}), signs({7}), signs({9}), signs({3})},                   // Sun
-    {signs({3, 6}), signs({9, 12}), signs({11}), signs({5}), signs({8}), signs({2})},            // Mercury
-    {signs({2, 7}), signs({1, 8}), signs({12}), signs({6}), signs({11}), signs({5})},            // Venus
-    {signs({1, 8}), signs({2, 7}), signs({10}), signs({4}), signs({5}), signs({11})},            // Mars
-    {signs({9, 12}), signs({3, 6}), signs({4}), signs({10}), signs({2}), signs({8})},            // Jupiter
-    {signs({10, 11}), signs({4, 5}), signs({7}), signs({1}), signs({6}), signs({12})},           // Saturn
-    {signs({11}), signs({5}), signs({3}), signs({9}), signs({7}), signs({1})},                   // Uranus
-    {signs({12}), signs({6}), signs({9}), signs({3}), signs({4}), signs({10})},                  // Neptune
-    {signs({8}), signs({2}), signs({5}), signs({11}), signs({1}), signs({7})},                   // Pluto
-    {signs({4}), signs({10}), signs({2}), signs({8}), signs({12}), signs({6})},                  // Moon
+    {signs({5}), signs({11}), signs({1}), signs({7}), signs({9}), signs({3})},          // Sun
+    {signs({3, 6}), signs({9, 12}), signs({11}), signs({5}), signs({8}), signs({2})},   // Mercury
+    {signs({2, 7}), signs({1, 8}), signs({12}), signs({6}), signs({11}), signs({5})},   // Venus
+    {signs({1, 8}), signs({2, 7}), signs({10}), signs({4}), signs({5}), signs({11})},   // Mars
+    {signs({9, 12}), signs({3, 6}), signs({4}), signs({10}), signs({2}), signs({8})},   // Jupiter
+    {signs({10, 11}), signs({4, 5}), signs({7}), signs({1}), signs({6}), signs({12})},  // Saturn
+    {signs({11}), signs({5}), signs({3}), signs({9}), signs({7}), signs({1})},          // Uranus
+    {signs({12}), signs({6}), signs({9}), signs({3}), signs({4}), signs({10})},         // Neptune
+    {signs({8}), signs({2}), signs({5}), signs({11}), signs({1}), signs({7})},          // Pluto
+    {signs({4}), signs({10}), signs({2}), signs({8}), signs({12}), signs({6})},         // Moon
 }};
 
 struct Dignity {

@@ -69,7 +69,9 @@ Sums sumOver(const NatalCosmodynes& cosmo, Over over, const Members& members) {
     return {power, harmony - discord};
 }
 
-std::string labelField(std::string_view label) { return "  " + std::string(label) + std::string(17 - label.size(), ' '); }
+std::string labelField(std::string_view label) {
+    return "  " + std::string(label) + std::string(17 - label.size(), ' ');
+}
 
 std::string groupLine(const NatalCosmodynes& cosmo, const Group& group) {
     const Sums sums = sumOver(cosmo, group.over, group.members);
@@ -89,8 +91,7 @@ std::string hemisphereLine(const NatalCosmodynes& cosmo, const HalfPair& pair) {
 }
 
 std::string heading(std::string_view kind) {  // "Signs" or "House"
-    return "  " + std::string(kind) + std::string(14, ' ') + "Power" + std::string(14, ' ') +
-           "Har/Disc";
+    return "  " + std::string(kind) + std::string(14, ' ') + "Power" + std::string(14, ' ') + "Har/Disc";
 }
 
 }  // namespace
@@ -105,7 +106,7 @@ void appendGroupSums(const NatalCosmodynes& cosmo, ReportLines& lines, CosmoClip
     text[18] = hemisphereLine(cosmo, kHemispheres[0]);
     text[19] = hemisphereLine(cosmo, kHemispheres[1]);
 
-    constexpr std::array kWindowOrder{-1, -1, 0, 1, 2,  3,  4,  -1, 5,  6,  7,  -1, 8,  9,
+    constexpr std::array kWindowOrder{-1, -1, 0,  1,  2,  3,  4,  -1, 5,  6,  7,  -1, 8,  9,
                                       -1, -1, 10, 11, 12, 13, -1, 14, 15, 16, 17, -1, 18, 19};
     for (const int i : kWindowOrder) lines.push_back(i < 0 ? std::string{} : text[i]);
 
@@ -115,7 +116,7 @@ void appendGroupSums(const NatalCosmodynes& cosmo, ReportLines& lines, CosmoClip
         int beside;  // -1: none
     };
     constexpr std::array<Entry, 21> kClipboardOrder{{
-        {0, -1}, {1, 5}, {2, 6}, {3, 7}, {4, -1}, {-1, -1}, {8, 9}, {-1, -1}, {10, -1}, {11, -1}, {12, -1},
+        {0, -1},  {1, 5},   {2, 6},   {3, 7},   {4, -1},  {-1, -1}, {8, 9},   {-1, -1}, {10, -1}, {11, -1}, {12, -1},
         {13, -1}, {-1, -1}, {14, -1}, {15, -1}, {16, -1}, {17, -1}, {-1, -1}, {18, -1}, {19, -1}, {-1, -1},
     }};
     for (const Entry& entry : kClipboardOrder) {

@@ -30,7 +30,8 @@ CuspTable cuspsInHouseOrder(const CuspTable& stored) {
 
 void scoreHousePositions(const ChartPositions& natal, NatalCosmodynes& cosmo) {
     for (int house = 1; house <= kHouseCount; ++house) {
-        cosmo.houseSpan[house] = degreesAfter(cosmo.cosmoCusp[house], cosmo.cosmoCusp[house == kHouseCount ? 1 : house + 1]);
+        cosmo.houseSpan[house] =
+            degreesAfter(cosmo.cosmoCusp[house], cosmo.cosmoCusp[house == kHouseCount ? 1 : house + 1]);
     }
     for (int p = 1; p <= planet::Count; ++p) {
         const int house = natal.house[p];

@@ -11,9 +11,9 @@ namespace helion {
 
 std::string clipboardHeading(const ChartTables& charts) {
     const ChartInput& natal = charts.natalInput;
-    return "  " + charts.chartName + ", " + formatDate({natal.year, natal.month, natal.day}) + ", TZ = " +
-           formatNumber(natal.zone, "##0.0") + ", " + formatNumber(natal.time, "#0.00") + " " + natal.halfDay + ", " +
-           formatNumber(std::fabs(natal.latitude), "##0.00") + " " + natal.latitudeText + ", " +
+    return "  " + charts.chartName + ", " + formatDate({natal.year, natal.month, natal.day}) +
+           ", TZ = " + formatNumber(natal.zone, "##0.0") + ", " + formatNumber(natal.time, "#0.00") + " " +
+           natal.halfDay + ", " + formatNumber(std::fabs(natal.latitude), "##0.00") + " " + natal.latitudeText + ", " +
            formatNumber(std::fabs(natal.longitude), "##0.00") + " " + natal.longitudeText;
 }
 

@@ -62,8 +62,10 @@ public:
     void addNatures(double s) {
         for (const PlanetNature& nature : kPlanetNatures) {
             if (p_ != nature.planet && q_ != nature.planet) continue;
-            if (nature.harmony) addHarmony(s * nature.share);
-            else addDiscord(s * nature.share);
+            if (nature.harmony)
+                addHarmony(s * nature.share);
+            else
+                addDiscord(s * nature.share);
         }
     }
 

@@ -71,9 +71,8 @@ void scoreAspects(const NatalCosmodynes& score, const ChartPositions& natal, con
             const auto aspect = classifyCosmoAspect(separation, kOneDegreeOrbs);
             if (!aspect) continue;
             const int group = aspect->group - 1;
-            const double factor =
-                std::max(factorsOf(i, memberClass(i, natal.house, result.house))[group],
-                         factorsOf(j, memberClass(j, natal.house, result.house))[group]);
+            const double factor = std::max(factorsOf(i, memberClass(i, natal.house, result.house))[group],
+                                           factorsOf(j, memberClass(j, natal.house, result.house))[group]);
             const int a = i;
             const int b = j > kTablePoints ? j - kTablePoints : j;
             double full = (score.natalCosmoPower[a] + score.natalCosmoPower[b]) / 2.0 * factor;

@@ -53,7 +53,8 @@ void appendAspects(const ProgressedCosmodynes& score, ReportLines& lines) {
     lines.push_back(std::string(28, ' ') + "Power Harmony");
     for (const ProgressedAspect& found : score.aspects) {
         const bool natalSecond = found.second > 12;
-        const std::string second = natalSecond ? " n. " + shortNameAt(found.second - 12) : " p. " + shortNameAt(found.second);
+        const std::string second =
+            natalSecond ? " n. " + shortNameAt(found.second - 12) : " p. " + shortNameAt(found.second);
         lines.push_back("  p. " + shortNameAt(found.first) + " " + std::string(aspectName(found.code).substr(0, 10)) +
                         second + pad7(found.power) + " " + pad7(found.harmony));
     }

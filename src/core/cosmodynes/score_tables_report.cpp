@@ -44,8 +44,10 @@ Totals totalsOf(const std::array<ScoreRow, 12>& rows, const std::array<int, 12>&
         totals.net += row.net();
         totals.harmony += row.harmony;
         totals.discord += row.discord;
-        if (row.net() >= 0.0) totals.positiveNet += row.net();
-        else totals.negativeNet += -row.net();
+        if (row.net() >= 0.0)
+            totals.positiveNet += row.net();
+        else
+            totals.negativeNet += -row.net();
     }
     return totals;
 }

@@ -89,8 +89,8 @@ ChartInput readWindow(const InputWindowTexts& w, DateOrder order) {
         input.year = real.year;
         input.month = real.month;
         input.day = real.day;
-        input.dateText = joinDate(order, std::to_string(real.month), std::to_string(real.day),
-                                  std::to_string(real.year));
+        input.dateText =
+            joinDate(order, std::to_string(real.month), std::to_string(real.day), std::to_string(real.year));
     } else {
         input.dateText = joinDate(order, w.month, w.day, w.year);
     }
@@ -120,8 +120,7 @@ ChartInput readNatalInput(const InputWindowTexts& natal, DateOrder order) {
 
 ChartInput readDiurnalInput(const InputWindowTexts& diurnal, const ChartInput& natal, DateOrder order) {
     ChartInput input = readWindow(diurnal, order);
-    const bool beforeBirthday =
-        input.month < natal.month || (input.month == natal.month && input.day < natal.day);
+    const bool beforeBirthday = input.month < natal.month || (input.month == natal.month && input.day < natal.day);
     input.age = input.year - natal.year - (beforeBirthday ? 1 : 0);
     input.birthdayYear = input.year - (beforeBirthday ? 1 : 0);
     return input;

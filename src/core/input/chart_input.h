@@ -32,16 +32,16 @@ struct ChartInput {
     int day = 0;
     int month = 0;
     int year = 0;
-    float time = 0.0f;       // H.MM, 12-hour clock
-    std::string halfDay;     // "A.M." or "P.M."
-    float zone = 0.0f;       // hours added to local time to get UT
-    float longitude = 0.0f;  // D.MM, west positive
+    float time = 0.0f;          // H.MM, 12-hour clock
+    std::string halfDay;        // "A.M." or "P.M."
+    float zone = 0.0f;          // hours added to local time to get UT
+    float longitude = 0.0f;     // D.MM, west positive
     std::string longitudeText;  // "EAST" or "WEST"
-    float latitude = 0.0f;   // D.MM, north positive
+    float latitude = 0.0f;      // D.MM, north positive
     std::string latitudeText;   // "NORTH" or "SOUTH"
-    std::string dateText;    // the date joined with "/" in the regional order
-    int age = 0;             // diurnal only: completed years at the diurnal date
-    int birthdayYear = 0;    // diurnal only: the year of the last birthday
+    std::string dateText;       // the date joined with "/" in the regional order
+    int age = 0;                // diurnal only: completed years at the diurnal date
+    int birthdayYear = 0;       // diurnal only: the year of the last birthday
 
     bool pm() const { return halfDay == "P.M."; }
 };

@@ -2,9 +2,9 @@
 
 #include <cctype>
 
-#include "core/base/text_file.h"
 #include "core/base/numeric_text.h"
 #include "core/base/record_fields.h"
+#include "core/base/text_file.h"
 
 namespace helion {
 
@@ -34,7 +34,8 @@ std::optional<Coordinate> coordinate(std::string_view field, bool threeDigitDegr
     const auto degrees = digitsAt(field, 0, degreeDigits);
     const auto minutes = digitsAt(field, degreeDigits + 1, 2);
     if (!degrees || !minutes) return std::nullopt;
-    return Coordinate{*degrees, *minutes, static_cast<char>(std::toupper(static_cast<unsigned char>(field[degreeDigits])))};
+    return Coordinate{*degrees, *minutes,
+                      static_cast<char>(std::toupper(static_cast<unsigned char>(field[degreeDigits])))};
 }
 
 void checkRange(const Coordinate& c, int maxDegrees, std::string_view what, std::vector<std::string>& faults) {
@@ -50,8 +51,8 @@ CitiesFile parseCitiesFile(std::string_view text) {
     FieldRecords read = readFieldRecords(text, kCityFields);
     for (auto& record : read.records) {
         auto& f = record.fields;
-        file.cities.push_back({std::move(f[0]), std::move(f[1]), std::move(f[2]), std::move(f[3]), std::move(f[4]),
-                               record.line});
+        file.cities.push_back(
+            {std::move(f[0]), std::move(f[1]), std::move(f[2]), std::move(f[3]), std::move(f[4]), record.line});
     }
     file.problems = std::move(read.problems);
     if (!file.problems.empty()) file.error = Message{kErrorCaption, kCitiesFileErrorText};
@@ -85,8 +86,13 @@ CityDecode decodeCity(const CityRecord& city) {
     checkRange(*longitude, 180, "the longitude", decode.faults);
     checkRange(*latitude, 90, "the latitude", decode.faults);
     if (zone < -14 || zone > 14) decode.faults.push_back("the time zone lies outside -14..14 hours");
-    decode.place = CityPlace{longitude->degrees, longitude->minutes, longitude->letter == 'E',
-                             latitude->degrees,  latitude->minutes,  latitude->letter == 'S', zone};
+    decode.place = CityPlace{longitude->degrees,
+                             longitude->minutes,
+                             longitude->letter == 'E',
+                             latitude->degrees,
+                             latitude->minutes,
+                             latitude->letter == 'S',
+                             zone};
     return decode;
 }
 

@@ -32,8 +32,8 @@ struct CityRecord {
 };
 
 struct CitiesFile {
-    std::vector<CityRecord> cities;    // the places before the first broken line
-    std::optional<Message> error;      // the cities-file error when a line is broken
+    std::vector<CityRecord> cities;  // the places before the first broken line
+    std::optional<Message> error;    // the cities-file error when a line is broken
     std::vector<LineProblem> problems;
 };
 
@@ -50,8 +50,8 @@ struct CityPlace {
 };
 
 struct CityDecode {
-    std::optional<CityPlace> place;  // nothing when a field cannot be converted
-    std::vector<std::string> faults; // conversion faults and values out of range
+    std::optional<CityPlace> place;   // nothing when a field cannot be converted
+    std::vector<std::string> faults;  // conversion faults and values out of range
 };
 
 // Converts the fields of a place. "E" selects east and "S" south; any other letter

@@ -1,7 +1,7 @@
 #include "core/input/names_file.h"
 
-#include "core/base/text_file.h"
 #include "core/base/record_fields.h"
+#include "core/base/text_file.h"
 
 namespace helion {
 
@@ -16,8 +16,8 @@ NamesFile parseNamesFile(std::string_view text) {
     FieldRecords read = readFieldRecords(text, kNameFields);
     const auto lines = splitLines(text);
     for (auto& record : read.records)
-        file.names.push_back({std::move(record.fields[0]), std::string(lines[static_cast<std::size_t>(record.line - 1)]),
-                              record.line});
+        file.names.push_back(
+            {std::move(record.fields[0]), std::string(lines[static_cast<std::size_t>(record.line - 1)]), record.line});
     file.problems = std::move(read.problems);
     if (!file.problems.empty()) file.error = Message{kErrorCaption, kNamesFileErrorText};
     return file;

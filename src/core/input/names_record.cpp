@@ -75,7 +75,8 @@ NamesRecordParse parseNamesRecord(std::string_view record) {
     while (!record.empty() && (record.back() == '\r' || record.back() == '\n')) record.remove_suffix(1);
     const std::vector<std::string_view> fields = splitFields(record);
     if (fields.size() != 7) {
-        result.error = "the record has " + std::to_string(fields.size()) + " fields; a record has 7: "
+        result.error = "the record has " + std::to_string(fields.size()) +
+                       " fields; a record has 7: "
                        "name,dd mmm yyyy,H.MM,A|P,zone,longitude,latitude";
         return result;
     }
@@ -84,7 +85,8 @@ NamesRecordParse parseNamesRecord(std::string_view record) {
     if (trimmed(w.name).empty()) return {std::nullopt, "field 1 (name) is empty"};
 
     const auto date = parseNamesDate(fields[1]);
-    if (!date) return {std::nullopt, "field 2 (date) is not a date of the form dd mmm yyyy: '" + std::string(fields[1]) + "'"};
+    if (!date)
+        return {std::nullopt, "field 2 (date) is not a date of the form dd mmm yyyy: '" + std::string(fields[1]) + "'"};
     w.day = std::to_string(date->day);
     w.month = std::to_string(date->month);
     w.year = std::to_string(date->year);
@@ -110,8 +112,8 @@ NamesRecordParse parseNamesRecord(std::string_view record) {
     std::string error;
     if (!readCoordinate(fields[5], "field 6 (longitude) is not a longitude D.MM: '", w.longitudeDegrees,
                         w.longitudeMinutes, w.east, error) ||
-        !readCoordinate(fields[6], "field 7 (latitude) is not a latitude D.MM: '", w.latitudeDegrees,
-                        w.latitudeMinutes, w.south, error)) {
+        !readCoordinate(fields[6], "field 7 (latitude) is not a latitude D.MM: '", w.latitudeDegrees, w.latitudeMinutes,
+                        w.south, error)) {
         return {std::nullopt, error};
     }
 

@@ -1,8 +1,8 @@
 #include "core/input/time_zone_table.h"
 
-#include "core/base/text_file.h"
 #include "core/base/numeric_text.h"
 #include "core/base/record_fields.h"
+#include "core/base/text_file.h"
 
 namespace helion {
 
@@ -48,7 +48,8 @@ TimeZoneTable parseTimeZoneTable(std::string_view text) {
     }
     for (; next < fields.size(); ++next)
         if (!fields[next].text.empty()) {
-            table.problems.push_back({fields[next].line, "this follows the empty name that ends the table and is never read"});
+            table.problems.push_back(
+                {fields[next].line, "this follows the empty name that ends the table and is never read"});
             break;
         }
     if (table.zones.empty() && table.problems.empty()) table.problems.push_back({0, "the table holds no time zone"});

@@ -7,8 +7,8 @@
 namespace helion {
 
 struct AngleSplit {
-    int sign = 1;          // 1 Aries .. 12 Pisces
-    int degrees = 0;       // within the sign
+    int sign = 1;     // 1 Aries .. 12 Pisces
+    int degrees = 0;  // within the sign
     int minutes = 0;
     int seconds = 0;       // truncated split only
     int wholeDegrees = 0;  // floor of the angle

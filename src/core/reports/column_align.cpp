@@ -9,9 +9,7 @@ std::string padded(std::size_t blanks, const std::string& number) { return std::
 
 }  // namespace
 
-std::string alignTwoPlaces(const std::string& number) {
-    return padded(numericValue(number) < 10.0 ? 1 : 0, number);
-}
+std::string alignTwoPlaces(const std::string& number) { return padded(numericValue(number) < 10.0 ? 1 : 0, number); }
 
 std::string alignThreePlaces(const std::string& number) {
     const double v = numericValue(number);

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "core/config/options.h"
 #include "core/chart/chart_tables.h"
+#include "core/config/options.h"
 #include "core/reports/report.h"
 #include "core/reports/report_buffer.h"
 

@@ -38,8 +38,7 @@ std::optional<Message> nothingToSave(const DataBuffer& buffer) {
     return Message{"Information", "No data to write to file."};
 }
 
-std::optional<Message> saveDocument(const DataBuffer& buffer, const std::filesystem::path& file,
-                                    float pageLength) {
+std::optional<Message> saveDocument(const DataBuffer& buffer, const std::filesystem::path& file, float pageLength) {
     if (auto nothing = nothingToSave(buffer)) return nothing;
     if (writeFileAtomically(file, documentText(buffer.fullList(), pageLength))) return std::nullopt;
     return Message{kErrorCaption, "The file " + file.string() + " cannot be written."};

@@ -23,8 +23,7 @@ std::optional<Message> nothingToSave(const DataBuffer& buffer);
 
 // Writes the document of the full list to the file, replacing it whole. Returns the
 // message to show when there is nothing to save or the file cannot be written.
-std::optional<Message> saveDocument(const DataBuffer& buffer, const std::filesystem::path& file,
-                                    float pageLength);
+std::optional<Message> saveDocument(const DataBuffer& buffer, const std::filesystem::path& file, float pageLength);
 
 // The file name the save dialog proposes for a chart: the name's first word when its
 // first blank stands at position 8 or earlier, otherwise its first 8 characters; then

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "core/astro/julian_day.h"
+#include "core/astro/lunation_search.h"
 #include "core/reports/angle_text.h"
 #include "core/reports/column_align.h"
-#include "core/astro/lunation_search.h"
 #include "core/reports/name_tables.h"
 #include "core/reports/number_format.h"
 
@@ -28,7 +28,8 @@ void appendAspectsOf(ReportLines& lines, double lunationPoint, const ChartPositi
             classifyLunationAspect(separationOf(lunationPoint, natal.longitude[static_cast<std::size_t>(body)]), orb);
         if (aspect.code == code::None) continue;
         any = true;
-        lines.push_back(kAspectIndent + std::string(aspectName(aspect.code)) + "      " + std::string(planetName(body)) +
+        lines.push_back(kAspectIndent + std::string(aspectName(aspect.code)) + "      " +
+                        std::string(planetName(body)) +
                         alignTwoPlaces(formatNumber(std::fabs(aspect.distance), "#0.0")) + " degrees");
     }
     if (!any) lines.push_back(kAspectIndent + "No aspects");

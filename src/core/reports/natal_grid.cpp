@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "core/aspects/classifier.h"
-#include "core/reports/pair_sections.h"
 #include "core/reports/column_align.h"
 #include "core/reports/name_tables.h"
 #include "core/reports/number_format.h"
+#include "core/reports/pair_sections.h"
 #include "core/reports/point_names.h"
 
 namespace helion {
@@ -24,9 +24,7 @@ std::string degreesAndMinutes(double degrees, const char* degreePattern, std::st
     return align(formatNumber(whole, degreePattern)) + "d " + formatNumber((degrees - whole) * 60.0, "00") + "m";
 }
 
-std::string aspectCell(int code) {
-    return alignThreePlaces(std::to_string(aspectAngle(code))) + "  ";
-}
+std::string aspectCell(int code) { return alignThreePlaces(std::to_string(aspectAngle(code))) + "  "; }
 
 std::string parallelCell(double declinationA, double declinationB, float orb) {
     const std::optional<ParallelFinding> parallel = findParallel(declinationA, declinationB, orb);

@@ -1,8 +1,8 @@
 #include "core/reports/natal_report.h"
 
-#include "core/reports/natal_grid.h"
 #include "core/reports/beacon_society.h"
 #include "core/reports/chart_heading.h"
+#include "core/reports/natal_grid.h"
 #include "core/reports/planet_table.h"
 
 namespace helion {

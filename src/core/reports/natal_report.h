@@ -2,8 +2,8 @@
 // The natal data report: heading, house cusps and planet table, the Beacon Society
 // aspects, and the aspect grid with its list. Every chart computation ends by showing it.
 
-#include "core/config/options.h"
 #include "core/chart/chart_tables.h"
+#include "core/config/options.h"
 #include "core/reports/report.h"
 
 namespace helion {

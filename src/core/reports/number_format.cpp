@@ -41,8 +41,8 @@ PatternShape shapeOf(std::string_view pattern) {
 // places, as one digit string whose last `decimals` digits are the fraction.
 std::string roundedDigits(double magnitude, std::size_t decimals) {
     std::array<char, kMostIntegerDigits + 1 + kExactFractionDigits> text{};
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), magnitude,
-                                      std::chars_format::fixed, kExactFractionDigits);
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), magnitude, std::chars_format::fixed,
+                                      kExactFractionDigits);
     const std::string_view exact(text.data(), static_cast<std::size_t>(result.ptr - text.data()));
     const std::size_t point = exact.find('.');
 
@@ -51,8 +51,10 @@ std::string roundedDigits(double magnitude, std::size_t decimals) {
     if (exact[point + 1 + decimals] >= '5') {
         std::size_t i = digits.size();
         while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-        if (i == 0) digits.insert(digits.begin(), '1');
-        else ++digits[i - 1];
+        if (i == 0)
+            digits.insert(digits.begin(), '1');
+        else
+            ++digits[i - 1];
     }
     return digits;
 }
@@ -69,8 +71,7 @@ std::string formatNumber(double value, std::string_view pattern) {
 
     while (integerDigits.size() > shape.minIntegerDigits && integerDigits.front() == '0')
         integerDigits.remove_prefix(1);
-    while (fractionDigits.size() > shape.minDecimals && fractionDigits.back() == '0')
-        fractionDigits.remove_suffix(1);
+    while (fractionDigits.size() > shape.minDecimals && fractionDigits.back() == '0') fractionDigits.remove_suffix(1);
 
     const bool roundsToZero = digits.find_first_not_of('0') == std::string::npos;
     std::string text = value < 0 && !roundsToZero ? "-" : "";

@@ -49,8 +49,8 @@ std::optional<std::string> aspectLine(int first, int second, double longitudeDif
     return aspectLineText(first, finding.code, second, distance);
 }
 
-std::optional<std::string> parallelLine(int first, int second, double declinationFirst,
-                                        double declinationSecond, float parallelOrb) {
+std::optional<std::string> parallelLine(int first, int second, double declinationFirst, double declinationSecond,
+                                        float parallelOrb) {
     const std::optional<ParallelFinding> parallel = findParallel(declinationFirst, declinationSecond, parallelOrb);
     if (!parallel) return std::nullopt;
     return parallelLineText(first, second, parallel->contra, parallel->difference);

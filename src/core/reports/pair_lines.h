@@ -29,7 +29,7 @@ std::optional<std::string> aspectLine(int first, int second, double longitudeDif
 
 // The parallel or contraparallel line for two bodies, or nothing when their absolute
 // declinations differ by more than the orb.
-std::optional<std::string> parallelLine(int first, int second, double declinationFirst,
-                                        double declinationSecond, float parallelOrb);
+std::optional<std::string> parallelLine(int first, int second, double declinationFirst, double declinationSecond,
+                                        float parallelOrb);
 
 }  // namespace helion

@@ -16,7 +16,8 @@ double at(const PointTable& table, int point) { return table[static_cast<std::si
 template <typename Pair>
 void forEachPair(bool crossLoop, Pair pair) {
     for (std::size_t i = 0; i < kAspectBodies.size(); ++i) {
-        for (std::size_t j = crossLoop ? 0 : i + 1; j < kAspectBodies.size(); ++j) pair(kAspectBodies[i], kAspectBodies[j]);
+        for (std::size_t j = crossLoop ? 0 : i + 1; j < kAspectBodies.size(); ++j)
+            pair(kAspectBodies[i], kAspectBodies[j]);
     }
 }
 
@@ -24,8 +25,7 @@ void appendAspects(ReportLines& lines, bool crossLoop, const PointTable& first, 
     forEachPair(crossLoop, [&](int a, int b) { keep(lines, aspectLine(a, b, at(first, a) - at(second, b))); });
 }
 
-void appendParallels(ReportLines& lines, bool crossLoop, const PointTable& first, const PointTable& second,
-                     float orb) {
+void appendParallels(ReportLines& lines, bool crossLoop, const PointTable& first, const PointTable& second, float orb) {
     forEachPair(crossLoop, [&](int a, int b) { keep(lines, parallelLine(a, b, at(first, a), at(second, b), orb)); });
 }
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <string_view>
 
-#include "core/config/options.h"
 #include "core/chart/chart_tables.h"
+#include "core/config/options.h"
 #include "core/reports/report.h"
 
 namespace helion {

@@ -19,8 +19,8 @@ void appendHouseCuspBlock(ReportLines& lines, const CuspTable& cusp, HouseSystem
     lines.push_back("  HOUSE CUSPS - " + std::string(houseSystemName(system)));
     std::string line;
     for (int entry = 1; entry <= 12; ++entry) {
-        line += (entry % 3 == 1 ? "  " : " ") + std::string(houseLabel(entry)) + " house = " +
-                positionText(cusp[static_cast<std::size_t>(entry)]);
+        line += (entry % 3 == 1 ? "  " : " ") + std::string(houseLabel(entry)) +
+                " house = " + positionText(cusp[static_cast<std::size_t>(entry)]);
         if (entry % 3 == 0) lines.push_back(std::exchange(line, {}));
     }
 }

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "core/chart/chart_tables.h"
 #include "core/astro/house_system.h"
+#include "core/chart/chart_tables.h"
 #include "core/reports/report.h"
 
 namespace helion {

@@ -9,9 +9,9 @@
 
 namespace helion {
 
-inline constexpr std::array<std::string_view, 15> kPointFullNames{
-    "SUN",  "MERCURY", "VENUS",   "MARS",    "JUPITER", "SATURN", "URANUS", "NEPTUNE",
-    "PLUTO", "MOON",   "N. NODE", "S. NODE", "PART F.", "ASC",    "MC "};
+inline constexpr std::array<std::string_view, 15> kPointFullNames{"SUN",     "MERCURY", "VENUS",   "MARS",  "JUPITER",
+                                                                  "SATURN",  "URANUS",  "NEPTUNE", "PLUTO", "MOON",
+                                                                  "N. NODE", "S. NODE", "PART F.", "ASC",   "MC "};
 
 // Point p (1 Sun .. 15 Midheaven); empty outside 1..15.
 constexpr std::string_view pointFullName(int point) {

@@ -24,7 +24,6 @@ struct PrintFileOutcome {
 // Writes the chosen list's elements, spare element included, one per line ended by
 // carriage return and line feed, to PRNTFILE.XXX in the program folder. An empty
 // current report writes nothing silently; empty data gives "No data to print.".
-PrintFileOutcome writePrintFile(const DataBuffer& buffer, PrintScope scope,
-                                const std::filesystem::path& programFolder);
+PrintFileOutcome writePrintFile(const DataBuffer& buffer, PrintScope scope, const std::filesystem::path& programFolder);
 
 }  // namespace helion

@@ -9,9 +9,8 @@ namespace helion {
 
 int printFontPoints(const std::vector<std::string>& lines, const OptionValues& options) {
     const double width = options[option::PrintLineWidth];
-    const bool wide = std::ranges::any_of(lines, [width](const std::string& line) {
-        return static_cast<double>(line.size()) > width;
-    });
+    const bool wide = std::ranges::any_of(
+        lines, [width](const std::string& line) { return static_cast<double>(line.size()) > width; });
     return wide ? 10 : 12;
 }
 

@@ -2,17 +2,17 @@
 
 #include "core/astro/angles.h"
 #include "core/reports/angle_text.h"
-#include "core/reports/pair_sections.h"
 #include "core/reports/chart_heading.h"
 #include "core/reports/number_format.h"
+#include "core/reports/pair_sections.h"
 #include "core/reports/planet_table.h"
 
 namespace helion {
 namespace {
 
 std::string travelLine(const char* angle, double progressed, double natal) {
-    return std::string("  Progressed ") + angle + " has traveled " + formatNumber(normalize360(progressed - natal), "#0.00") +
-           " degrees.";
+    return std::string("  Progressed ") + angle + " has traveled " +
+           formatNumber(normalize360(progressed - natal), "#0.00") + " degrees.";
 }
 
 }  // namespace
@@ -36,10 +36,9 @@ Report majorProgressionsReport(const ChartTables& charts, const OptionValues& op
     lines.push_back(travelLine("ASC", progressed.longitude[point::Ascendant], natal.longitude[point::Ascendant]));
 
     lines.emplace_back();
-    appendCrossSections(lines,
-                        {6, "PROGRESSED PLANET ASPECTS TO NATAL PLANETS", 5,
-                         "PROGRESSED PLANET PARALLELS TO NATAL PLANETS"},
-                        progressed, natal, orb);
+    appendCrossSections(
+        lines, {6, "PROGRESSED PLANET ASPECTS TO NATAL PLANETS", 5, "PROGRESSED PLANET PARALLELS TO NATAL PLANETS"},
+        progressed, natal, orb);
 
     appendSectionHeading(lines, 3, "PROGRESSED PLANET ASPECTS TO PROGRESSED PLANETS");
     appendWithinAspects(lines, progressed.longitude);

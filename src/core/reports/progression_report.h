@@ -3,8 +3,8 @@
 // (month-for-a-year) progressed chart, each with its aspects and parallels to the natal
 // chart and to the major progressed chart.
 
-#include "core/config/options.h"
 #include "core/chart/chart_tables.h"
+#include "core/config/options.h"
 #include "core/reports/report.h"
 
 namespace helion {

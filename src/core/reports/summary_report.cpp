@@ -29,8 +29,10 @@ Report summaryReport(const ChartTables& charts) {
         lines.push_back("  PLANET   NATAL LONG  NATAL D    TRANSITS   TRANS D");
         lines.push_back("  ------   ----------  -------    --------   -------");
     } else {
-        lines.push_back("  PLANET   NATAL LONG  NATAL D   PROG LONG   PROG D.   minr LONG   minr D.   TRANSITS    TRANS D");
-        lines.push_back("  ------   ----------  -------   ---------   -------   ---------   -------   ---------   -------");
+        lines.push_back(
+            "  PLANET   NATAL LONG  NATAL D   PROG LONG   PROG D.   minr LONG   minr D.   TRANSITS    TRANS D");
+        lines.push_back(
+            "  ------   ----------  -------   ---------   -------   ---------   -------   ---------   -------");
     }
     for (const int body : kTableRows) {
         std::string row = "  " + pointNameInWidth(body, 7) + "  " + columnsOf(charts.natal, body);

@@ -2,11 +2,11 @@
 // caption clock and window geometry in twips.
 #include <gtest/gtest.h>
 
-#include "core/reports/help_text.h"
+#include "../base/temp_folder.h"
 #include "core/app/program_title.h"
 #include "core/config/twips.h"
 #include "core/config/wheel_data_tables.h"
-#include "../base/temp_folder.h"
+#include "core/reports/help_text.h"
 
 namespace helion {
 namespace {

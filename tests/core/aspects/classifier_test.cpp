@@ -13,13 +13,13 @@ TEST(ClassifyReportAspect, OneDegreeOrbsWithRoundedDistance) {
         int code;
         double distance;
     } rows[] = {
-        {61.0, code::Sextile, 1.0},   {59.0, code::Sextile, -1.0},   // bounds are inclusive
-        {61.01, code::None, 61.01},   {178.99, code::None, 178.99},  // no aspect keeps the separation
+        {61.0, code::Sextile, 1.0},    {59.0, code::Sextile, -1.0},   // bounds are inclusive
+        {61.01, code::None, 61.01},    {178.99, code::None, 178.99},  // no aspect keeps the separation
         {179.0, code::Opposite, -1.0}, {180.0, code::Opposite, 0.0},
         {0.96, code::Conjunct, 1.0},  // floor((0.96 + 0.05) * 10) / 10
-        {0.94, code::Conjunct, 0.9},  {1.01, code::None, 1.01},       {45.5, code::SemiSquare, 0.5},
-        {134.04, code::Sesquisquare, -1.0},  // -0.96 rounds down to -1.0
-        {150.3, code::Quincunx, 0.3}, {36.0, code::None, 36.0},  // no minor aspects
+        {0.94, code::Conjunct, 0.9},   {1.01, code::None, 1.01},
+        {45.5, code::SemiSquare, 0.5}, {134.04, code::Sesquisquare, -1.0},  // -0.96 rounds down to -1.0
+        {150.3, code::Quincunx, 0.3},  {36.0, code::None, 36.0},            // no minor aspects
     };
     for (const auto& row : rows) {
         const AspectFinding finding = classifyReportAspect(row.separation);
@@ -73,7 +73,7 @@ TEST(FindParallel, ParallelAndContraparallel) {
     ASSERT_TRUE(contra.has_value());
     EXPECT_TRUE(contra->contra);
     EXPECT_DOUBLE_EQ(contra->difference, 0.5);
-    EXPECT_FALSE(findParallel(0.0, 0.3, 1.0f).value().contra);  // zero is north
+    EXPECT_FALSE(findParallel(0.0, 0.3, 1.0f).value().contra);   // zero is north
     EXPECT_TRUE(findParallel(-0.0, -0.3, 1.0f).value().contra);  // a negative zero is north too
     EXPECT_TRUE(findParallel(-10.0, -11.0, 1.0f).has_value());   // orb bound included
     EXPECT_FALSE(findParallel(10.0, 11.01, 1.0f).has_value());

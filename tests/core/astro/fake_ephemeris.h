@@ -16,8 +16,15 @@ public:
         double degreesPerDay;
     };
     // Library body order: Sun, Moon, Mercury .. Pluto. Mercury and Saturn move backwards.
-    std::array<Motion, 10> motions{{{280.46, 0.9856474}, {218.316, 13.176396}, {250.0, -0.5}, {300.0, 1.2},
-                                    {330.0, 0.5}, {25.0, 0.08}, {40.0, -0.03}, {315.0, 0.01}, {303.0, 0.006},
+    std::array<Motion, 10> motions{{{280.46, 0.9856474},
+                                    {218.316, 13.176396},
+                                    {250.0, -0.5},
+                                    {300.0, 1.2},
+                                    {330.0, 0.5},
+                                    {25.0, 0.08},
+                                    {40.0, -0.03},
+                                    {315.0, 0.01},
+                                    {303.0, 0.006},
                                     {251.0, 0.0}}};
 
     LongitudeAndSpeed longitude(double jdUt, int body) const override {

@@ -21,7 +21,8 @@ TEST(HouseCusps, AnglesOppositesAndOrderHoldInEverySystem) {
             for (double latitude : {-66.0, -45.0, -10.0, 0.0, 10.0, 45.0, 60.0, 66.0}) {
                 const HouseAngles sky = anglesAt(ramc, 23.44, latitude);
                 const CuspTable cusp = computeCusps(system, sky).cusp;
-                SCOPED_TRACE(::testing::Message() << static_cast<char>(system) << " RAMC " << ramc << " lat " << latitude);
+                SCOPED_TRACE(::testing::Message()
+                             << static_cast<char>(system) << " RAMC " << ramc << " lat " << latitude);
                 EXPECT_NEAR(wrap180(cusp[1] - sky.midheavenDeg), 0.0, 1e-6);
                 // At the equator the cusps use a stand-in latitude 0.00001 radian south.
                 if (system != HouseSystem::Meridian) {
@@ -68,12 +69,15 @@ TEST(SiderealTime, SouthernChartsReadTwelveHoursLater) {
         double ramc, latitude;
         int seconds;
     } rows[] = {
-        {99.9667, 40.0, 6 * 3600 + 39 * 60 + 52}, {97.5, 40.0, 6 * 3600 + 30 * 60}, {97.5, -40.0, 18 * 3600 + 30 * 60},
+        {99.9667, 40.0, 6 * 3600 + 39 * 60 + 52},
+        {97.5, 40.0, 6 * 3600 + 30 * 60},
+        {97.5, -40.0, 18 * 3600 + 30 * 60},
         {277.5, -40.0, 6 * 3600 + 30 * 60},  // never 24 hours or more
         {270.0, -1.0, 6 * 3600},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(computeCusps(HouseSystem::Placidus, anglesAt(row.ramc, 23.44, row.latitude)).siderealSeconds, row.seconds)
+        EXPECT_EQ(computeCusps(HouseSystem::Placidus, anglesAt(row.ramc, 23.44, row.latitude)).siderealSeconds,
+                  row.seconds)
             << row.ramc << " " << row.latitude;
     }
 }
@@ -94,9 +98,9 @@ TEST(PlaceInHouses, PointOnACuspBelongsToTheHouseItOpens) {
         double longitude;
         int house;
         const char* label;
-    } rows[] = {{5.0, 1, " 1ST"},   {4.9999, 12, "12TH"}, {355.0, 12, "12TH"}, {0.0, 12, "12TH"},
-                {359.99999, 12, "12TH"}, {275.0, 10, "10TH"}, {274.99, 9, " 9TH"}, {245.0, 9, " 9TH"},
-                {125.0, 5, " 5TH"},   {std::nan(""), 0, "    "}};
+    } rows[] = {{5.0, 1, " 1ST"},        {4.9999, 12, "12TH"},     {355.0, 12, "12TH"}, {0.0, 12, "12TH"},
+                {359.99999, 12, "12TH"}, {275.0, 10, "10TH"},      {274.99, 9, " 9TH"}, {245.0, 9, " 9TH"},
+                {125.0, 5, " 5TH"},      {std::nan(""), 0, "    "}};
     PointTable longitude{};
     for (std::size_t i = 0; i < std::size(rows); ++i) longitude[i + 1] = rows[i].longitude;
     const PointHouses house = placeInHouses(longitude, cusp);

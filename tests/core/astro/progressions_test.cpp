@@ -24,8 +24,8 @@ TEST(Progressions, MinorMomentKeepsTheNatalElongation) {
     auto at = [&](double jd, int b) { return eph.longitude(jd, b).longitudeDeg; };
     for (double years : {0.0, 0.5, 20.0, 33.4, 71.9}) {
         const double diurnal = kBirth + 365.25 * years;
-        const auto minor = minorMoment(eph, at(kBirth, body::Sun), at(kBirth, body::Moon), at(diurnal, body::Sun),
-                                       kBirth, diurnal);
+        const auto minor =
+            minorMoment(eph, at(kBirth, body::Sun), at(kBirth, body::Moon), at(diurnal, body::Sun), kBirth, diurnal);
         ASSERT_TRUE(minor) << years;
         EXPECT_LE(std::fabs(*minor - minorFirstGuess(kBirth, diurnal)), 3.0) << years;
         const double elongationThen = normalize360(at(kBirth, body::Moon) - at(kBirth, body::Sun));

@@ -19,8 +19,8 @@ class TempFolder {
 public:
     TempFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("helion-") + info->test_suite_name() + "-" + info->name() + "-" +
-                           std::to_string(::getpid());
+        std::string name =
+            std::string("helion-") + info->test_suite_name() + "-" + info->name() + "-" + std::to_string(::getpid());
         std::ranges::replace(name, '/', '_');  // parameterised test names hold slashes
         std::filesystem::remove_all(path_ = std::filesystem::temp_directory_path() / name);
         std::filesystem::create_directories(path_);

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "../astro/fake_ephemeris.h"
 #include "core/astro/houses.h"
 #include "core/input/names_record.h"
-#include "../astro/fake_ephemeris.h"
 
 namespace helion {
 namespace {

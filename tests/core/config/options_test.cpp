@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "../base/temp_folder.h"
 #include "core/config/editor_text.h"
 #include "core/config/options_editor.h"
-#include "../base/temp_folder.h"
 
 namespace helion {
 namespace {
@@ -28,8 +28,10 @@ TEST(OptionsFile, ReadsTheFirstSevenCharactersOfEachLineUpToTheFirstEmptyLine) {
         std::vector<float> values;  // entries from 1 on; entries without a line keep the previous 9
         std::vector<int> problemLines;
     } rows[] = {
-        {"leading number rule", "  2.5  Conjunction orb\r\n12.345678\r\n   10\r\nabc 4\r\n-1.5xyz\r\n",
-         {2.5f, 12.3456f, 10.0f, 0.0f, -1.5f, 9.0f}, {2, 4}},  // cut at the 7th character; no number
+        {"leading number rule",
+         "  2.5  Conjunction orb\r\n12.345678\r\n   10\r\nabc 4\r\n-1.5xyz\r\n",
+         {2.5f, 12.3456f, 10.0f, 0.0f, -1.5f, 9.0f},
+         {2, 4}},  // cut at the 7th character; no number
         {"empty line", valueLines(2, "4") + "\r\n" + valueLines(5, "8"), {4.0f, 4.0f, 9.0f}, {4}},
         {"LF", "5\n6\n7", {5.0f, 6.0f, 7.0f, 9.0f}, {}},
         {"CR", "5\r6\r7\r", {5.0f, 6.0f, 7.0f, 9.0f}, {}},
@@ -58,11 +60,15 @@ TEST(OptionsFile, UnusableFilesKeepThePreviousValuesAndSaySo) {
         {"OVER.OPT", valueLines(223), "more than the 222"},
         {"EMPTY.OPT", "", "holds no values"},
         {"BLANKFIRST.OPT", "\r\n5\r\n", "holds no values"},
-        {"BINARY.OPT", std::string("\x7f" "ELF\0\x02\x01", 7), "not a text file"},
+        {"BINARY.OPT",
+         std::string("\x7f"
+                     "ELF\0\x02\x01",
+                     7),
+         "not a text file"},
     };
     for (const auto& row : rows) {
-        const auto file = std::string(row.name) == "missing" ? folder.path() / "NONE.OPT"
-                                                             : folder.write(row.name, row.content);
+        const auto file =
+            std::string(row.name) == "missing" ? folder.path() / "NONE.OPT" : folder.write(row.name, row.content);
         const OptionsLoad load = loadOptions(file, filled(7));
         EXPECT_EQ(load.values.value, filled(7).value) << row.name;
         ASSERT_EQ(load.messages.size(), 1u) << row.name;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/aspects/catalogue.h"
 #include "../base/temp_folder.h"
+#include "core/aspects/catalogue.h"
 
 namespace helion {
 namespace {

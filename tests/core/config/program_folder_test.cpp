@@ -33,7 +33,9 @@ TEST_F(ProgramFolderTest, AWritableExecutableFolderWithTheDataIsTheProgramFolder
 }
 
 TEST_F(ProgramFolderTest, OtherwiseThePerUserFolderIsFilledWithTheDataFilesOnly) {
-    root.write("share/helion/helion", "\x7f" "ELF");
+    root.write("share/helion/helion",
+               "\x7f"
+               "ELF");
     std::filesystem::permissions(shipped() / "helion", std::filesystem::perms::owner_all);
     const ProgramFolder folder = resolve();
     EXPECT_TRUE(folder.perUser);

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "core/config/options.h"
 #include "core/base/text_file.h"
+#include "core/config/options.h"
 #include "core/input/cities_file.h"
 #include "core/input/time_zone_table.h"
 

@@ -62,11 +62,11 @@ TEST(NatalCosmodynes, AscendantScoredByHand) {
 
 TEST(NatalCosmodynes, GridHoldsPowerAboveAndNetHarmonyBelowTheDiagonal) {
     const NatalCosmodynes cosmo = computeNatalCosmodynes(testing::handCheckedChart());
-    EXPECT_FLOAT_EQ(cosmo.aspectGrid[3][5], 5.0f);   // Venus trine Jupiter: power
-    EXPECT_FLOAT_EQ(cosmo.aspectGrid[5][3], 8.75f);  // trine 5 + Jupiter 2.5 + Venus 1.25
-    EXPECT_FLOAT_EQ(cosmo.aspectGrid[3][4], 7.0f);   // Venus parallel Mars: power
+    EXPECT_FLOAT_EQ(cosmo.aspectGrid[3][5], 5.0f);     // Venus trine Jupiter: power
+    EXPECT_FLOAT_EQ(cosmo.aspectGrid[5][3], 8.75f);    // trine 5 + Jupiter 2.5 + Venus 1.25
+    EXPECT_FLOAT_EQ(cosmo.aspectGrid[3][4], 7.0f);     // Venus parallel Mars: power
     EXPECT_NEAR(cosmo.aspectGrid[4][3], 0.0f, 1e-6f);  // Venus's +1.75 and Mars's -1.75 cancel
-    EXPECT_EQ(cosmo.aspectGrid[2][3], 0.0f);         // Mercury and Venus: nothing
+    EXPECT_EQ(cosmo.aspectGrid[2][3], 0.0f);           // Mercury and Venus: nothing
 }
 
 // Points spread out from 100 degrees on; each test moves one of them.
@@ -82,12 +82,12 @@ TEST(NatalCosmodynes, HousePositionFallsFromTheCuspToTheNextHouse) {
         double power;
         const char* what;
     };
-    for (const Row& row : {Row{0.0, 15.0, "on the Ascendant"}, Row{210.0, 10.9, "on the 8th cusp"},
-                           Row{300.0, 11.9, "on the 11th cusp"},
-                           Row{329.9999, 10.9, "end of the 11th = base of the 8th"},
-                           Row{29.9999, 13.0, "end of the 1st"}, Row{315.0, 11.4, "middle of the 11th"},
-                           Row{330.0 - 1.0 / 72000.0, 9.3, "a hair before the 12th cusp counts as on it"},
-                           Row{360.0 - 1.0 / 72000.0, 15.0, "a hair before the Ascendant"}}) {
+    for (const Row& row :
+         {Row{0.0, 15.0, "on the Ascendant"}, Row{210.0, 10.9, "on the 8th cusp"}, Row{300.0, 11.9, "on the 11th cusp"},
+          Row{329.9999, 10.9, "end of the 11th = base of the 8th"}, Row{29.9999, 13.0, "end of the 1st"},
+          Row{315.0, 11.4, "middle of the 11th"},
+          Row{330.0 - 1.0 / 72000.0, 9.3, "a hair before the 12th cusp counts as on it"},
+          Row{360.0 - 1.0 / 72000.0, 15.0, "a hair before the Ascendant"}}) {
         std::array<PointSpec, 15> points = spreadPoints();
         points[0] = {row.sunLongitude, -40.0};
         const NatalCosmodynes cosmo = computeNatalCosmodynes(chartWith(points, kEqualHousesFromAries));
@@ -125,9 +125,13 @@ TEST(NatalCosmodynes, SignsAndHousesTakeRulerSharesByTheirCusps) {
     const NatalCosmodynes c = computeNatalCosmodynes(chartWith(points, cusps));
     const auto ruler = [&](int sign) { return cosmo::rulerValue(c.planetPower, sign); };
 
-    const std::pair<int, double> signs[] = {
-        {1, 0.0}, {2, ruler(2) / 4}, {3, ruler(3) / 2}, {7, ruler(7) * 2}, {11, ruler(11)},
-        {8, (c.planetPower[9] + c.planetPower[4]) / 2 / 4}, {12, (c.planetPower[8] + c.planetPower[5]) / 2 / 4}};
+    const std::pair<int, double> signs[] = {{1, 0.0},
+                                            {2, ruler(2) / 4},
+                                            {3, ruler(3) / 2},
+                                            {7, ruler(7) * 2},
+                                            {11, ruler(11)},
+                                            {8, (c.planetPower[9] + c.planetPower[4]) / 2 / 4},
+                                            {12, (c.planetPower[8] + c.planetPower[5]) / 2 / 4}};
     for (const auto& [sign, power] : signs) EXPECT_NEAR(c.signPower[sign], power, kTol) << "sign " << sign;
     EXPECT_EQ(c.cuspsInSign[1], 4);
 

@@ -13,9 +13,8 @@ namespace {
 constexpr double kTol = 1e-9;
 
 const ProgressedAspect* findAspect(const ProgressedCosmodynes& score, int first, int second) {
-    const auto found = std::ranges::find_if(score.aspects, [&](const ProgressedAspect& a) {
-        return a.first == first && a.second == second;
-    });
+    const auto found = std::ranges::find_if(
+        score.aspects, [&](const ProgressedAspect& a) { return a.first == first && a.second == second; });
     return found == score.aspects.end() ? nullptr : &*found;
 }
 

@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "core/chart/chart_tables.h"
 #include "core/astro/houses.h"
+#include "core/chart/chart_tables.h"
 
 namespace helion::testing {
 
@@ -43,9 +43,11 @@ inline ChartPositions handCheckedChart() {
                        {16, 0.5},     // Neptune  16 ARI,  1st
                        {312, 22.5},   // Pluto    12 AQU, 11th
                        {207, 25},     // Moon     27 LIB,  7th
-                       {0, 0}, {180, 0}, {0, 0},
-                       {0, 0},            // Ascendant
-                       {270, -23.44}}},   // Midheaven
+                       {0, 0},
+                       {180, 0},
+                       {0, 0},
+                       {0, 0},           // Ascendant
+                       {270, -23.44}}},  // Midheaven
                      kEqualHousesFromAries);
 }
 

@@ -5,9 +5,17 @@
 namespace helion {
 namespace {
 
-const InputWindowTexts kNewYork{.name = "Sample", .month = "3", .day = "7", .year = "1952", .hour = "10",
-                                .minute = "30", .zone = "5", .longitudeDegrees = "74", .longitudeMinutes = "0",
-                                .latitudeDegrees = "40", .latitudeMinutes = "43"};
+const InputWindowTexts kNewYork{.name = "Sample",
+                                .month = "3",
+                                .day = "7",
+                                .year = "1952",
+                                .hour = "10",
+                                .minute = "30",
+                                .zone = "5",
+                                .longitudeDegrees = "74",
+                                .longitudeMinutes = "0",
+                                .latitudeDegrees = "40",
+                                .latitudeMinutes = "43"};
 
 std::vector<std::string> texts(const std::vector<Message>& messages) {
     std::vector<std::string> out;
@@ -58,8 +66,8 @@ TEST(ValidateChartInput, NatalRangesRejectOnlyWhatIsOutOfRange) {
 }
 
 TEST(ValidateChartInput, LatitudeLimitAppliesToEveryHouseSystemButMeridian) {
-    for (const auto& [degrees, minutes, tooHigh] : {std::tuple{"66", "0", false}, std::tuple{"66", "1", true},
-                                                    std::tuple{"67", "0", true}}) {
+    for (const auto& [degrees, minutes, tooHigh] :
+         {std::tuple{"66", "0", false}, std::tuple{"66", "1", true}, std::tuple{"67", "0", true}}) {
         InputWindowTexts diurnal = kNewYork;
         diurnal.latitudeDegrees = degrees;
         diurnal.latitudeMinutes = minutes;

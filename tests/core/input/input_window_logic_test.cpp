@@ -10,9 +10,9 @@ TEST(KeyAccepted, DigitsEverywhereSignAndPointOnlyInTheZone) {
         char32_t key;
         bool digits, zone;
     };
-    for (const Row& row : {Row{U'7', true, true}, Row{U'\b', true, true}, Row{U'-', false, true}, Row{U'.', false, true},
-                           Row{U'a', false, false}, Row{U' ', false, false}, Row{U'+', false, false},
-                           Row{U'\u00e9', false, false}}) {
+    for (const Row& row :
+         {Row{U'7', true, true}, Row{U'\b', true, true}, Row{U'-', false, true}, Row{U'.', false, true},
+          Row{U'a', false, false}, Row{U' ', false, false}, Row{U'+', false, false}, Row{U'\u00e9', false, false}}) {
         EXPECT_EQ(keyAccepted(KeyFilter::Digits, row.key), row.digits) << static_cast<int>(row.key);
         EXPECT_EQ(keyAccepted(KeyFilter::ZoneDigits, row.key), row.zone) << static_cast<int>(row.key);
         EXPECT_TRUE(keyAccepted(KeyFilter::AnyText, row.key)) << static_cast<int>(row.key);
@@ -54,9 +54,9 @@ TEST(CorrectHour, EmptyBoxAndTextThatIsNoNumber) {
 }
 
 TEST(ZoneTextForDirection, EastNegativeWestPositiveEmptyStays) {
-    for (const auto& [zone, east, text] : {std::tuple{"5", true, "-5"}, std::tuple{"-5", false, "5"},
-                                           std::tuple{"-5.5", true, "-5.5"}, std::tuple{"0", true, "0"},
-                                           std::tuple{"", true, ""}})
+    for (const auto& [zone, east, text] :
+         {std::tuple{"5", true, "-5"}, std::tuple{"-5", false, "5"}, std::tuple{"-5.5", true, "-5.5"},
+          std::tuple{"0", true, "0"}, std::tuple{"", true, ""}})
         EXPECT_EQ(zoneTextForDirection(zone, east), text) << zone << " east " << east;
 }
 

@@ -13,14 +13,10 @@ TEST(NamesRecord, TakesTheMonthInAnyCaseAndNamesTheWrongField) {
     ASSERT_TRUE(lowerCase.texts) << lowerCase.error;
     EXPECT_EQ(lowerCase.texts->month, "12");
     const std::pair<const char*, const char*> cases[] = {
-        {"A,07 Mar 1952,10.30,A,5,74.00", "has 6 fields"},
-        {",07 Mar 1952,10.30,A,5,74.00,40.43", "field 1"},
-        {"A,07 Mrz 1952,10.30,A,5,74.00,40.43", "field 2"},
-        {"A,7/3/1952,10.30,A,5,74.00,40.43", "field 2"},
-        {"A,07 Mar 1952,ten,A,5,74.00,40.43", "field 3"},
-        {"A,07 Mar 1952,10.30,X,5,74.00,40.43", "field 4"},
-        {"A,07 Mar 1952,10.30,A,five,74.00,40.43", "field 5"},
-        {"A,07 Mar 1952,10.30,A,5,74W,40.43", "field 6"},
+        {"A,07 Mar 1952,10.30,A,5,74.00", "has 6 fields"},     {",07 Mar 1952,10.30,A,5,74.00,40.43", "field 1"},
+        {"A,07 Mrz 1952,10.30,A,5,74.00,40.43", "field 2"},    {"A,7/3/1952,10.30,A,5,74.00,40.43", "field 2"},
+        {"A,07 Mar 1952,ten,A,5,74.00,40.43", "field 3"},      {"A,07 Mar 1952,10.30,X,5,74.00,40.43", "field 4"},
+        {"A,07 Mar 1952,10.30,A,five,74.00,40.43", "field 5"}, {"A,07 Mar 1952,10.30,A,5,74W,40.43", "field 6"},
         {"A,07 Mar 1952,10.30,A,5,74.00,1e300", "field 7"},
     };
     for (const auto& [record, field] : cases) {

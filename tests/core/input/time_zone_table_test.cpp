@@ -6,7 +6,8 @@ namespace helion {
 namespace {
 
 TEST(TimeZoneTable, ReadsRecordsSeparatedByCommasOrLineBreaks) {
-    const TimeZoneTable table = parseTimeZoneTable("Eastern Standard Time,EST,5\r\nIndia,IST\n-5.5\r\n,,\r\nAfter,AFT,1\r\n");
+    const TimeZoneTable table =
+        parseTimeZoneTable("Eastern Standard Time,EST,5\r\nIndia,IST\n-5.5\r\n,,\r\nAfter,AFT,1\r\n");
     ASSERT_EQ(table.zones.size(), 2u);
     EXPECT_EQ(table.zones[1].name, "India");
     EXPECT_EQ(table.zones[1].offset, "-5.5");
@@ -16,7 +17,8 @@ TEST(TimeZoneTable, ReadsRecordsSeparatedByCommasOrLineBreaks) {
 
 TEST(TimeZoneTable, EveryFaultIsCorruptAndKeepsTheZonesBeforeIt) {
     const std::string name32(32, 'N');
-    const TimeZoneTable table = parseTimeZoneTable(name32 + ",A,1\n" + name32 + "X,B,2\nZone,CODES,3\nZone,C,five\nLast,D");
+    const TimeZoneTable table =
+        parseTimeZoneTable(name32 + ",A,1\n" + name32 + "X,B,2\nZone,CODES,3\nZone,C,five\nLast,D");
     ASSERT_EQ(table.zones.size(), 1u);
     ASSERT_TRUE(table.error);
     EXPECT_EQ(table.error->text, "The file TZ.DAT is corrupt.");

@@ -13,8 +13,8 @@ TEST(AngleText, SignDegreesAndMinutesWithoutCarryingIntoTheNextSign) {
     };
     // 59.94 minutes round to 60, held at 59: no carry into Taurus.
     for (const Row& row : {Row{29.999, "29 ARI 59", "29 ARI 59m 56s"}, Row{359.99999, "29 PIS 59", "29 PIS 59m 59s"},
-                           Row{30.0, "00 TAU 00", "00 TAU 00m 00s"},
-                           Row{5.375, "05 ARI 23", "05 ARI 22m 30s"}, Row{347.0166, "17 PIS 01", "17 PIS 00m 59s"}}) {
+                           Row{30.0, "00 TAU 00", "00 TAU 00m 00s"}, Row{5.375, "05 ARI 23", "05 ARI 22m 30s"},
+                           Row{347.0166, "17 PIS 01", "17 PIS 00m 59s"}}) {
         EXPECT_EQ(positionText(row.degrees), row.rounded);
         EXPECT_EQ(positionWithSeconds(row.degrees), row.withSeconds);
     }

@@ -11,12 +11,12 @@ TEST(BeaconOrbs, GrowWithTheHouseAndTheLuminaries) {
     ChartPositions chart;  // points 1..15 in these houses
     chart.house = {0, 10, 1, 3, 6, 2, 5, 9, 12, 8, 4, 4, 10, 1, 1, 10};
     const std::pair<int, BeaconOrbs> rows[] = {
-        {1, {4, 6, 8, 12, 15}},  // Sun, angular
-        {4, {1, 3, 5, 6, 8}},    // Mars, cadent
-        {5, {2, 4, 6, 8, 10}},   // Jupiter, succedent
-        {10, {4, 6, 8, 12, 15}}, // Moon, angular
-        {14, {3, 5, 7, 10, 12}}, // Ascendant
-        {15, {3, 5, 7, 10, 12}}, // Midheaven
+        {1, {4, 6, 8, 12, 15}},   // Sun, angular
+        {4, {1, 3, 5, 6, 8}},     // Mars, cadent
+        {5, {2, 4, 6, 8, 10}},    // Jupiter, succedent
+        {10, {4, 6, 8, 12, 15}},  // Moon, angular
+        {14, {3, 5, 7, 10, 12}},  // Ascendant
+        {15, {3, 5, 7, 10, 12}},  // Midheaven
     };
     for (const auto& [body, orbs] : rows) EXPECT_EQ(beaconOrbs(chart, body), orbs) << body;
     EXPECT_EQ(beaconOrbs(ChartPositions{}, 2), (BeaconOrbs{1, 3, 5, 6, 8}));  // no house: narrowest
@@ -29,14 +29,14 @@ TEST(BeaconClassifier, TakesTheFirstOpenRange) {
         int code;
         double distance;
     };
-    for (const Row& row : {Row{14.9, {4, 6, 8, 12, 15}, code::Conjunct, 14.9},  // luminary 10th with Mars 6th
-                           Row{15.0, {4, 6, 8, 12, 15}, code::None, 0}, Row{125, {1, 3, 5, 6, 8}, code::Trine, 5},
-                           Row{131, {1, 5, 5, 6, 8}, code::Sesquisquare, -4},
-                           Row{31, {1, 3, 5, 6, 8}, code::None, 0},  // exactly 30 + g1: open bound
-                           Row{30.5, {1, 3, 5, 6, 8}, code::SemiSextile, 0.5},
-                           // The conjunction is tested first and wins an overlap.
-                           Row{28, {3, 5, 7, 10, 30}, code::Conjunct, 28},
-                           Row{172.5, {1, 3, 5, 6, 8}, code::Opposite, -7.5}}) {
+    for (const Row& row :
+         {Row{14.9, {4, 6, 8, 12, 15}, code::Conjunct, 14.9},  // luminary 10th with Mars 6th
+          Row{15.0, {4, 6, 8, 12, 15}, code::None, 0}, Row{125, {1, 3, 5, 6, 8}, code::Trine, 5},
+          Row{131, {1, 5, 5, 6, 8}, code::Sesquisquare, -4},
+          Row{31, {1, 3, 5, 6, 8}, code::None, 0},  // exactly 30 + g1: open bound
+          Row{30.5, {1, 3, 5, 6, 8}, code::SemiSextile, 0.5},
+          // The conjunction is tested first and wins an overlap.
+          Row{28, {3, 5, 7, 10, 30}, code::Conjunct, 28}, Row{172.5, {1, 3, 5, 6, 8}, code::Opposite, -7.5}}) {
         const AspectFinding found = classifyBeaconAspect(row.separation, row.orbs);
         EXPECT_EQ(found.code, row.code) << row.separation;
         if (row.code != code::None) {

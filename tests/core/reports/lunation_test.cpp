@@ -40,8 +40,8 @@ TEST(Lunations, PrintsAPointPastZeroAriesFromItsReducedValue) {
     // Pisces side, with the Sun counted past 360 degrees.
     ChartTables charts;
     charts.diurnalMoment.t = centuriesAt({2023, 4, 10});
-    charts.natal.longitude.fill(200.0);  // in aspect with none of the lunation points
-    charts.natal.longitude[point::Sun] = 0.5;      // conjunct the lunation point
+    charts.natal.longitude.fill(200.0);               // in aspect with none of the lunation points
+    charts.natal.longitude[point::Sun] = 0.5;         // conjunct the lunation point
     charts.natal.longitude[point::NorthNode] = 90.5;  // the nodes take part here
     Report report;
     appendLunations(report, charts, 2.0f);
@@ -61,10 +61,10 @@ TEST(Lunations, AspectsKeepTheLastInclusiveMatch) {
         int code;
         double distance;
     };
-    for (const Row& row : {Row{62.0, 2, code::Sextile, 2.0}, Row{62.01, 2, code::None, 0},
-                           Row{178.0, 2, code::Opposite, -2.0}, Row{0.96, 2, code::Conjunct, 1.0},
-                           Row{30.0, 2, code::None, 0},  // no minor kinds here
-                           Row{100.0, 40, code::Trine, -20.0}, Row{30.0, 40, code::Conjunct, 30.0}}) {
+    for (const Row& row :
+         {Row{62.0, 2, code::Sextile, 2.0}, Row{62.01, 2, code::None, 0}, Row{178.0, 2, code::Opposite, -2.0},
+          Row{0.96, 2, code::Conjunct, 1.0}, Row{30.0, 2, code::None, 0},  // no minor kinds here
+          Row{100.0, 40, code::Trine, -20.0}, Row{30.0, 40, code::Conjunct, 30.0}}) {
         const AspectFinding found = classifyLunationAspect(row.separation, row.orb);
         EXPECT_EQ(found.code, row.code) << row.separation;
         if (row.code != code::None) {

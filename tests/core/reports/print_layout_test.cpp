@@ -34,11 +34,11 @@ TEST(Paginate, PagesOfTheOptionLengthWithinThePaper) {
         int fitting;
         std::vector<std::size_t> pageSizes;
     };
-    for (const Row& row : {Row{120, 50, 80, {50, 50, 20}},
-                           Row{100, 50, 80, {50, 50}},   // no empty page after a full one
-                           Row{120, 50, 45, {45, 45, 30}},  // the paper is shorter than the option
-                           Row{10, 0, 4, {4, 4, 2}},        // no page length: as the paper takes
-                           Row{0, 50, 80, {}}}) {
+    for (const Row& row :
+         {Row{120, 50, 80, {50, 50, 20}}, Row{100, 50, 80, {50, 50}},  // no empty page after a full one
+          Row{120, 50, 45, {45, 45, 30}},                              // the paper is shorter than the option
+          Row{10, 0, 4, {4, 4, 2}},                                    // no page length: as the paper takes
+          Row{0, 50, 80, {}}}) {
         const auto pages = paginate(numberedLines(row.lines), printOptions(row.pageLength, 117), row.fitting);
         std::vector<std::size_t> sizes;
         for (const auto& page : pages) sizes.push_back(page.size());
