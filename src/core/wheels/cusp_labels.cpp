@@ -108,7 +108,8 @@ std::optional<int> interceptedSign(const CuspTable& cusp, int house) {
 }
 
 void appendInterceptedSigns(std::vector<WheelPrimitive>& out, const CuspTable& cusp,
-                            const std::array<double, 13>& houseLineAngle, bool equalSectors, const WheelStyle& style) {
+                            const std::array<double, 13>& houseLineAngle, bool equalSectors, const WheelStyle& style,
+                            const WheelFrame& frame, TextBox glyph) {
     for (int house = 1; house <= 12; ++house) {
         const auto sign = interceptedSign(cusp, house);
         if (!sign) continue;
@@ -119,9 +120,12 @@ void appendInterceptedSigns(std::vector<WheelPrimitive>& out, const CuspTable& c
             const double arc = normalize360(lineOf(house % 12 + 1) - from);
             angle = normalize360(from + arc / 2.0);
         }
-        const WheelPoint at{kInterceptedRadius * kInterceptedWidthFactor * cosDeg(angle),
-                            kInterceptedRadius * sinDeg(angle)};
-        const TextAnchor anchor = angle > 90.0 && angle < 270.0 ? TextAnchor::TopRight : TextAnchor::TopLeft;
+        const bool leftHalf = angle > 90.0 && angle < 270.0;
+        const double x = kInterceptedRadius * kInterceptedWidthFactor * cosDeg(angle);
+        const double y = kInterceptedRadius * sinDeg(angle);
+        const WheelPoint at{leftHalf ? std::max(x, frame.left + glyph.width) : std::min(x, frame.right - glyph.width),
+                            std::clamp(y, frame.bottom + glyph.height, frame.top)};
+        const TextAnchor anchor = leftHalf ? TextAnchor::TopRight : TextAnchor::TopLeft;
         out.push_back(
             TextShape{at, "", kFirstSignGlyph + *sign, style.cuspSignSize, style.interceptedSign, false, anchor});
     }

@@ -42,8 +42,11 @@ void appendCuspLabel(std::vector<WheelPrimitive>& out, double cuspLongitude, con
 std::optional<int> interceptedSign(const CuspTable& cusp, int house);
 
 // Intercepted signs outside the outer circle at the middle angle of their house;
-// `houseLineAngle(k)` gives the angle of cusp line k (cusp table order).
+// `houseLineAngle(k)` gives the angle of cusp line k (cusp table order). Near the top and
+// bottom of the wheel that point lies past the edge of a landscape frame, so a glyph
+// (`glyph` is its cell) is pulled back until its whole cell is inside `frame`.
 void appendInterceptedSigns(std::vector<WheelPrimitive>& out, const CuspTable& cusp,
-                            const std::array<double, 13>& houseLineAngle, bool equalSectors, const WheelStyle& style);
+                            const std::array<double, 13>& houseLineAngle, bool equalSectors, const WheelStyle& style,
+                            const WheelFrame& frame, TextBox glyph);
 
 }  // namespace helion

@@ -69,7 +69,7 @@ void appendRings(std::vector<WheelPrimitive>& out, const WheelInput& in, const W
 }
 
 void appendCuspArea(std::vector<WheelPrimitive>& out, const WheelInput& in, const WheelStyle& style,
-                    const std::array<double, 13>& lineAngle) {
+                    const std::array<double, 13>& lineAngle, const WheelFrame& frame) {
     if (in.kind != WheelKind::Single && style.houseNumbers) {
         for (const HouseNumber& n : kHouseNumbers) {
             out.push_back(
@@ -83,7 +83,7 @@ void appendCuspArea(std::vector<WheelPrimitive>& out, const WheelInput& in, cons
                                             : tableLabelCorners(in.cuspLabelTable, entry);
         if (corners) appendCuspLabel(out, in.cusp[static_cast<std::size_t>(entry)], *corners, style);
     }
-    appendInterceptedSigns(out, in.cusp, lineAngle, !isEuropean(in), style);
+    appendInterceptedSigns(out, in.cusp, lineAngle, !isEuropean(in), style, frame, in.glyphs.cuspSign);
 }
 
 const RingChart& chartOfRing(const WheelInput& in, int ringNumber) {
@@ -127,7 +127,7 @@ WheelDrawing buildWheel(const WheelInput& in) {
 
     const auto lineAngle = houseLineAngles(in);
     appendRings(d.primitives, in, style, lineAngle);
-    appendCuspArea(d.primitives, in, style, lineAngle);
+    appendCuspArea(d.primitives, in, style, lineAngle, d.frame);
 
     const bool narrowNormalRange = in.options[28] == 1;
     for (const RingLayout& layout : ringLayouts(in.kind)) {

@@ -177,9 +177,10 @@ TEST(EuropeanAngles, LargeGlyphsWidenTheSpacing) {
     EXPECT_NEAR(europeanSpacing(4.0, {12.0, 16.0}, 183.0), 2.0 * radToDeg(std::asin(10.0 / 183.0)), 1e-12);
 }
 
-// Over random charts every body a ring places is drawn once, and the natal ring's glyphs
-// start inside its band (the other rings' fixed house radii reach past theirs with
-// large glyphs; the wheel benchmark counts those and the overlapping stacks).
+// Over random charts every body a ring places is drawn once, the natal ring's glyphs
+// start inside its band and nothing reaches past the frame (the other rings' fixed house
+// radii reach past their bands with large glyphs; the wheel benchmark counts those and
+// the overlapping stacks).
 TEST(WheelLayout, RandomChartsDrawEveryBodyOnceAndTheNatalRingInsideItsBand) {
     std::mt19937 random(12);
     const std::pair<WheelKind, ChartType> kinds[] = {{WheelKind::Single, ChartType::American},
@@ -194,6 +195,7 @@ TEST(WheelLayout, RandomChartsDrawEveryBodyOnceAndTheNatalRingInsideItsBand) {
         }
         EXPECT_EQ(total.drawnWrongly, 0) << static_cast<int>(kind) << static_cast<int>(type);
         EXPECT_EQ(total.natalOutsideBand, 0) << static_cast<int>(kind) << static_cast<int>(type);
+        EXPECT_EQ(total.outsideFrame, 0) << static_cast<int>(kind) << static_cast<int>(type);
     }
 }
 

@@ -51,6 +51,37 @@ bool insideBand(const Box& b, const RingLayout& layout) {
                                });
 }
 
+// A text's box, its cell scaled from the measured cusp digit or sign at their sizes.
+Box textBox(const TextShape& t, const WheelInput& in, const WheelStyle& style) {
+    const TextBox cell = t.glyph != 0 ? in.glyphs.cuspSign : in.glyphs.cuspDigit;
+    const double scale = t.fontSize / (t.glyph != 0 ? style.cuspSignSize : style.cuspDegreeSize);
+    const double width = scale * cell.width * double(t.glyph != 0 ? 1 : t.text.size());
+    const double height = scale * cell.height;
+    const double left = t.anchor == TextAnchor::TopLeft    ? t.at.x
+                        : t.anchor == TextAnchor::TopRight ? t.at.x - width
+                                                           : t.at.x - width / 2;
+    const double top = t.anchor == TextAnchor::Centre ? t.at.y + height / 2 : t.at.y;
+    return {left, top, left + width, top - height};
+}
+
+int primitivesOutside(const WheelInput& in, const WheelDrawing& d, const WheelStyle& style) {
+    const WheelFrame& f = d.frame;
+    const auto inside = [&](WheelPoint p) {
+        return p.x >= f.left && p.x <= f.right && p.y >= f.bottom && p.y <= f.top;
+    };
+    const auto outside = [&](const WheelPrimitive& primitive) {
+        if (const auto* c = std::get_if<CircleShape>(&primitive))
+            return !inside({c->radius, c->radius}) || !inside({-c->radius, -c->radius});
+        if (const auto* l = std::get_if<LineShape>(&primitive)) return !inside(l->from) || !inside(l->to);
+        if (const auto* t = std::get_if<TextShape>(&primitive)) {
+            const Box b = textBox(*t, in, style);
+            return !inside({b.left, b.top}) || !inside({b.right, b.bottom});
+        }
+        return false;
+    };
+    return static_cast<int>(std::ranges::count_if(d.primitives, outside));
+}
+
 }  // namespace
 
 CuspTable cuspsFrom(double ascendant, const std::array<double, 6>& arcs) {
@@ -157,6 +188,7 @@ LayoutFaults checkLayout(const WheelInput& in, const WheelDrawing& drawing) {
     for (int p = 1; p <= point::Count; ++p) {
         if (drawn[static_cast<std::size_t>(p)] != expected[static_cast<std::size_t>(p)]) ++faults.drawnWrongly;
     }
+    faults.outsideFrame = primitivesOutside(in, drawing, style);
     return faults;
 }
 
@@ -165,6 +197,7 @@ LayoutFaults& operator+=(LayoutFaults& total, const LayoutFaults& more) {
     total.natalOutsideBand += more.natalOutsideBand;
     total.othersOutsideBand += more.othersOutsideBand;
     total.overlappingStacks += more.overlappingStacks;
+    total.outsideFrame += more.outsideFrame;
     return total;
 }
 
