@@ -6,8 +6,9 @@
 #   tools/wheel_screenshots.sh                  # builds helion-cli in ./build if needed
 #   BUILD=other-dir tools/wheel_screenshots.sh  # uses another build directory
 #
-# The charts are invented samples. The printed page uses a temporary copy of the program
-# folder with the aspect grid switched on (option entry 178).
+# The charts are invented samples. Every wheel is drawn from a temporary copy of data/
+# (the user's program folder may hold older wheel tables); the printed page with the
+# aspect grid switched on (option entry 178).
 set -euo pipefail
 
 SCRIPT=$(readlink -f "$0")
@@ -15,18 +16,21 @@ cd "$(dirname "$SCRIPT")/.."
 BUILD=${BUILD:-build}
 OUTPUT=docs/wheels
 SIZE=1024x768
-CLI="$BUILD/src/cli/helion-cli"
+CLI="$BUILD/bin/helion-cli"
 NATAL='Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43'
 DIURNAL='Today,06 Dec 2026,12.00,P,5,74.00,40.43'
 
 command -v pdftoppm >/dev/null || { echo "wheel_screenshots: pdftoppm missing (tools/install-deps.sh)" >&2; exit 1; }
 [ -x "$CLI" ] || cmake --build "$BUILD" --target helion-cli
 mkdir -p "$OUTPUT"
+FOLDER=$(mktemp -d)
+trap 'rm -rf "$FOLDER"' EXIT
+cp data/* "$FOLDER"/
 
 wheel() {  # name, then the wheel arguments
     local name=$1
     shift
-    "$CLI" wheel "$@" --natal "$NATAL" --diurnal "$DIURNAL" --size "$SIZE" --out "$OUTPUT/$name.png"
+    "$CLI" wheel "$@" --folder "$FOLDER" --natal "$NATAL" --diurnal "$DIURNAL" --size "$SIZE" --out "$OUTPUT/$name.png"
 }
 
 wheel natal-american natal
@@ -35,9 +39,6 @@ for mode in progressed minor transits minor-progressed-natal transits-progressed
     wheel "$mode" "$mode"
 done
 
-FOLDER=$(mktemp -d)
-trap 'rm -rf "$FOLDER"' EXIT
-cp data/* "$FOLDER"/
 sed -i '178s/^0 /1 /' "$FOLDER/OPTIONS.OPT"
 "$CLI" wheel natal --page --folder "$FOLDER" --natal "$NATAL" --diurnal "$DIURNAL" --out "$FOLDER/page.pdf"
 pdftoppm -png -r 100 -singlefile "$FOLDER/page.pdf" "$OUTPUT/printed-page"

@@ -14,9 +14,11 @@
 namespace helion::test {
 namespace {
 
+// The shipped data, not the user's copy, which keeps the wheel tables of whichever
+// version first filled it.
 const std::string kCharts =
     " --natal 'Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43' "
-    "--diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'";
+    "--diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43' --folder '" HELION_SOURCE_DIR "/data'";
 
 std::filesystem::path outFile(const std::string& name) {
     return std::filesystem::temp_directory_path() / ("helion-wheel-" + std::to_string(::getpid()) + "-" + name);

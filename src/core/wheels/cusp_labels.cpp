@@ -24,6 +24,11 @@ bool insideCircle(const Box& b, double radius) {
     return inside(b.left, b.top) && inside(b.right, b.top) && inside(b.left, b.bottom) && inside(b.right, b.bottom);
 }
 
+bool outsideCircle(const Box& b, double radius) {
+    const double nearestX = std::clamp(0.0, b.left, b.right), nearestY = std::clamp(0.0, b.bottom, b.top);
+    return nearestX * nearestX + nearestY * nearestY >= radius * radius;
+}
+
 // Whether the segment from the origin side a to b passes through the box (Liang-Barsky).
 bool segmentCrosses(const Box& box, WheelPoint a, WheelPoint b) {
     double t0 = 0.0, t1 = 1.0;
@@ -49,32 +54,57 @@ bool segmentCrosses(const Box& box, WheelPoint a, WheelPoint b) {
 
 double CuspLabelSizes::height() const { return std::max({degreeDigit.height, sign.height, minuteDigit.height}); }
 
-CuspLabelCorners cuspLabelBeside(double lineAngle, const CuspLabelSizes& sizes, double lineFactor) {
+std::optional<CuspLabelCorners> cuspLabelBeside(double lineAngle, const CuspLabelSizes& sizes, double lineFactor,
+                                                LabelSide side, double innerCircle) {
     const double w = sizes.width(), h = sizes.height();
     const WheelPoint lineFrom{120.0 * cosDeg(lineAngle), lineFactor * 120.0 * sinDeg(lineAngle)};
     const WheelPoint lineTo{kOuterCircle * cosDeg(lineAngle), lineFactor * kOuterCircle * sinDeg(lineAngle)};
-    // The outermost box centred on `angle` that fits inside the circle.
-    const auto outermostAt = [&](double angle) -> std::optional<Box> {
+    const auto boxAt = [&](double r, double angle) {
+        const double cx = r * cosDeg(angle), cy = r * sinDeg(angle);
+        return Box{cx - w / 2, cy + h / 2, cx + w / 2, cy - h / 2};
+    };
+    // The outermost box centred on `angle` that fits inside the outer circle, or with an
+    // inner circle the innermost one that keeps off it.
+    const auto placedAt = [&](double angle) -> std::optional<Box> {
+        if (innerCircle > 0.0) {
+            for (double r = innerCircle; r < kOuterCircle; r += 1.0) {
+                const Box box = boxAt(r, angle);
+                if (outsideCircle(box, innerCircle + kLabelClearance))
+                    return insideCircle(box, kOuterCircle - kLabelClearance) ? std::optional(box) : std::nullopt;
+            }
+            return std::nullopt;
+        }
         for (double r = kOuterCircle - kLabelClearance; r > 60.0; r -= 1.0) {
-            const double cx = r * cosDeg(angle), cy = r * sinDeg(angle);
-            const Box box{cx - w / 2, cy + h / 2, cx + w / 2, cy - h / 2};
+            const Box box = boxAt(r, angle);
             if (insideCircle(box, kOuterCircle - kLabelClearance)) return box;
         }
         return std::nullopt;
     };
     // Walk away from the line in half degrees until that box no longer touches it.
-    Box best{-w / 2, h / 2, w / 2, -h / 2};
-    for (double past = 0.5; past <= 45.0; past += 0.5) {
-        const auto box = outermostAt(lineAngle - past);
-        if (box && !segmentCrosses(*box, lineFrom, lineTo)) {
-            best = *box;
-            break;
-        }
+    const double direction = side == LabelSide::Before ? -1.0 : 1.0;
+    for (double away = 0.5; away <= 45.0; away += 0.5) {
+        const auto box = placedAt(lineAngle + direction * away);
+        if (!box || segmentCrosses(*box, lineFrom, lineTo)) continue;
+        const double dw = sizes.degreeDigit.width, sw = sizes.sign.width, mw = sizes.minuteDigit.width;
+        const double x = box->left, y = box->top;
+        return CuspLabelCorners{
+            {{x, y}, {x + dw, y}, {x + 2 * dw, y}, {x + 2 * dw + sw, y}, {x + 2 * dw + sw + mw, y}}};
     }
-    const double dw = sizes.degreeDigit.width, sw = sizes.sign.width, mw = sizes.minuteDigit.width;
-    const double y = best.top;
-    const double x = best.left;
-    return {{{x, y}, {x + dw, y}, {x + 2 * dw, y}, {x + 2 * dw + sw, y}, {x + 2 * dw + sw + mw, y}}};
+    return std::nullopt;
+}
+
+CuspLabelCorners firstFreeLabel(std::span<const CuspLabelCorners> choices, const CuspLabelSizes& sizes,
+                                std::span<const TakenCell> taken) {
+    const auto isFree = [&](const CuspLabelCorners& corners) {
+        const double left = corners[0].x, top = corners[0].y;
+        const double right = left + sizes.width(), bottom = top - sizes.height();
+        return std::ranges::none_of(taken, [&](const TakenCell& c) {
+            return left < c.topLeft.x + c.box.width && c.topLeft.x < right && bottom < c.topLeft.y &&
+                   c.topLeft.y - c.box.height < top;
+        });
+    };
+    const auto free = std::ranges::find_if(choices, isFree);
+    return free != choices.end() ? *free : choices.front();
 }
 
 std::optional<CuspLabelCorners> tableLabelCorners(std::span<const std::int16_t> table, int label) {
@@ -108,7 +138,8 @@ std::optional<int> interceptedSign(const CuspTable& cusp, int house) {
 }
 
 void appendInterceptedSigns(std::vector<WheelPrimitive>& out, const CuspTable& cusp,
-                            const std::array<double, 13>& houseLineAngle, bool equalSectors, const WheelStyle& style) {
+                            const std::array<double, 13>& houseLineAngle, bool equalSectors, const WheelStyle& style,
+                            const WheelFrame& frame, TextBox glyph) {
     for (int house = 1; house <= 12; ++house) {
         const auto sign = interceptedSign(cusp, house);
         if (!sign) continue;
@@ -119,9 +150,12 @@ void appendInterceptedSigns(std::vector<WheelPrimitive>& out, const CuspTable& c
             const double arc = normalize360(lineOf(house % 12 + 1) - from);
             angle = normalize360(from + arc / 2.0);
         }
-        const WheelPoint at{kInterceptedRadius * kInterceptedWidthFactor * cosDeg(angle),
-                            kInterceptedRadius * sinDeg(angle)};
-        const TextAnchor anchor = angle > 90.0 && angle < 270.0 ? TextAnchor::TopRight : TextAnchor::TopLeft;
+        const bool leftHalf = angle > 90.0 && angle < 270.0;
+        const double x = kInterceptedRadius * kInterceptedWidthFactor * cosDeg(angle);
+        const double y = kInterceptedRadius * sinDeg(angle);
+        const WheelPoint at{leftHalf ? std::max(x, frame.left + glyph.width) : std::min(x, frame.right - glyph.width),
+                            std::clamp(y, frame.bottom + glyph.height, frame.top)};
+        const TextAnchor anchor = leftHalf ? TextAnchor::TopRight : TextAnchor::TopLeft;
         out.push_back(
             TextShape{at, "", kFirstSignGlyph + *sign, style.cuspSignSize, style.interceptedSign, false, anchor});
     }

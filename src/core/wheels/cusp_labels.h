@@ -26,11 +26,28 @@ struct CuspLabelSizes {
     double height() const;
 };
 
-// Where a label goes for a cusp line drawn at `lineAngle`: inside the outer circle, just
-// before the line (clockwise from it, in the house the cusp closes), as far out as the
-// circle allows without crossing the line. The house the cusp opens is where the
-// Ascendant and Midheaven glyphs always stand, right past their lines.
-CuspLabelCorners cuspLabelBeside(double lineAngle, const CuspLabelSizes& sizes, double lineFactor);
+// Which side of its cusp line a label stands on: before it (clockwise, in the house the
+// cusp closes) or past it (in the house it opens).
+enum class LabelSide { Before, Past };
+
+// Where a label goes for a cusp line drawn at `lineAngle`: inside the outer circle, beside
+// the line on `side`, as far out as the circle allows without crossing the line; given an
+// `innerCircle`, as far in as that circle allows instead, below the glyph stacks that hang
+// from the outer circle. Before the line and outermost is the first choice: the house the
+// cusp opens is where the Ascendant and Midheaven glyphs always stand, right past their
+// lines. Nothing when no such place lies within 45 degrees of the line.
+std::optional<CuspLabelCorners> cuspLabelBeside(double lineAngle, const CuspLabelSizes& sizes, double lineFactor,
+                                                LabelSide side = LabelSide::Before, double innerCircle = 0.0);
+
+// A cell a glyph stack occupies: its top-left corner and size.
+struct TakenCell {
+    WheelPoint topLeft;
+    TextBox box;
+};
+
+// The first of `choices` whose label touches none of `taken`; the first when all do.
+CuspLabelCorners firstFreeLabel(std::span<const CuspLabelCorners> choices, const CuspLabelSizes& sizes,
+                                std::span<const TakenCell> taken);
 
 // The corners of label i (1..12) in a cusp label table of ten entries per label.
 std::optional<CuspLabelCorners> tableLabelCorners(std::span<const std::int16_t> table, int label);
@@ -42,8 +59,11 @@ void appendCuspLabel(std::vector<WheelPrimitive>& out, double cuspLongitude, con
 std::optional<int> interceptedSign(const CuspTable& cusp, int house);
 
 // Intercepted signs outside the outer circle at the middle angle of their house;
-// `houseLineAngle(k)` gives the angle of cusp line k (cusp table order).
+// `houseLineAngle(k)` gives the angle of cusp line k (cusp table order). Near the top and
+// bottom of the wheel that point lies past the edge of a landscape frame, so a glyph
+// (`glyph` is its cell) is pulled back until its whole cell is inside `frame`.
 void appendInterceptedSigns(std::vector<WheelPrimitive>& out, const CuspTable& cusp,
-                            const std::array<double, 13>& houseLineAngle, bool equalSectors, const WheelStyle& style);
+                            const std::array<double, 13>& houseLineAngle, bool equalSectors, const WheelStyle& style,
+                            const WheelFrame& frame, TextBox glyph);
 
 }  // namespace helion

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
+#include <span>
 
 #include "core/astro/angles.h"
 #include "core/wheels/aspect_lines.h"
@@ -68,8 +70,12 @@ void appendRings(std::vector<WheelPrimitive>& out, const WheelInput& in, const W
     }
 }
 
+// A label stands where its table or line puts it; when a glyph stack of the natal ring is
+// in the way there, past its line, or on either side further in, from the inner edge of
+// the natal band outward.
 void appendCuspArea(std::vector<WheelPrimitive>& out, const WheelInput& in, const WheelStyle& style,
-                    const std::array<double, 13>& lineAngle) {
+                    const std::array<double, 13>& lineAngle, const WheelFrame& frame,
+                    std::span<const TakenCell> natalCells) {
     if (in.kind != WheelKind::Single && style.houseNumbers) {
         for (const HouseNumber& n : kHouseNumbers) {
             out.push_back(
@@ -78,12 +84,23 @@ void appendCuspArea(std::vector<WheelPrimitive>& out, const WheelInput& in, cons
     }
     const CuspLabelSizes labelSizes{in.glyphs.cuspDigit, in.glyphs.cuspSign, in.glyphs.cuspMinuteDigit};
     for (int entry = 1; entry <= 12; ++entry) {
-        const auto corners = isEuropean(in) ? std::optional(cuspLabelBeside(lineAngle[static_cast<std::size_t>(entry)],
-                                                                            labelSizes, style.houseLineFactor))
-                                            : tableLabelCorners(in.cuspLabelTable, entry);
-        if (corners) appendCuspLabel(out, in.cusp[static_cast<std::size_t>(entry)], *corners, style);
+        const double angle = lineAngle[static_cast<std::size_t>(entry)];
+        const auto first = isEuropean(in) ? cuspLabelBeside(angle, labelSizes, style.houseLineFactor)
+                                          : tableLabelCorners(in.cuspLabelTable, entry);
+        if (!first) continue;
+        std::vector choices{*first};
+        const auto addChoice = [&](LabelSide side, double inner) {
+            if (const auto c = cuspLabelBeside(angle, labelSizes, style.houseLineFactor, side, inner))
+                choices.push_back(*c);
+        };
+        addChoice(LabelSide::Past, 0.0);
+        for (double inner = ringLayouts(in.kind).front().innerRadius; inner < kOuterCircle - 20.0; inner += 8.0) {
+            for (LabelSide side : {LabelSide::Before, LabelSide::Past}) addChoice(side, inner);
+        }
+        appendCuspLabel(out, in.cusp[static_cast<std::size_t>(entry)], firstFreeLabel(choices, labelSizes, natalCells),
+                        style);
     }
-    appendInterceptedSigns(out, in.cusp, lineAngle, !isEuropean(in), style);
+    appendInterceptedSigns(out, in.cusp, lineAngle, !isEuropean(in), style, frame, in.glyphs.cuspSign);
 }
 
 const RingChart& chartOfRing(const WheelInput& in, int ringNumber) {
@@ -127,7 +144,8 @@ WheelDrawing buildWheel(const WheelInput& in) {
 
     const auto lineAngle = houseLineAngles(in);
     appendRings(d.primitives, in, style, lineAngle);
-    appendCuspArea(d.primitives, in, style, lineAngle);
+    std::vector<WheelPrimitive> stackShapes;
+    std::vector<TakenCell> natalCells;
 
     const bool narrowNormalRange = in.options[28] == 1;
     for (const RingLayout& layout : ringLayouts(in.kind)) {
@@ -147,11 +165,14 @@ WheelDrawing buildWheel(const WheelInput& in) {
             const bool reversed = isReversedStack(body, isEuropean(in), narrowNormalRange);
             for (StackCell& cell : glyphStack(body, chart.longitude[static_cast<std::size_t>(body.point)], reversed,
                                               in.kind != WheelKind::Triple, style, in.glyphs)) {
-                d.primitives.push_back(std::move(cell.shape));
+                if (layout.ring == ring::Natal) natalCells.push_back({cell.shape.at, cell.box});
+                stackShapes.push_back(std::move(cell.shape));
             }
         }
         d.rings.push_back(std::move(ringDrawing));
     }
+    appendCuspArea(d.primitives, in, style, lineAngle, d.frame, natalCells);
+    std::ranges::move(stackShapes, std::back_inserter(d.primitives));
     if (in.kind == WheelKind::Single && in.options[47] == 1) {
         appendAspectLines(d.primitives, d.rings.front().bodies, in.natal, in.options, style);
     }

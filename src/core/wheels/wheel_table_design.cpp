@@ -42,7 +42,9 @@ std::vector<std::int16_t> designGlyphRadii(TextBox planetCell) {
 std::vector<std::int16_t> designCuspLabels(const CuspLabelSizes& sizes) {
     std::vector<std::int16_t> table;
     for (int entry = 1; entry <= 12; ++entry) {
-        for (const WheelPoint& corner : cuspLabelBeside(equalSectorLineAngle(houseOfCuspEntry(entry)), sizes, 0.9875)) {
+        const CuspLabelCorners corners =
+            cuspLabelBeside(equalSectorLineAngle(houseOfCuspEntry(entry)), sizes, 0.9875).value();
+        for (const WheelPoint& corner : corners) {
             table.push_back(static_cast<std::int16_t>(std::lround(corner.x)));
             table.push_back(static_cast<std::int16_t>(std::lround(corner.y)));
         }

@@ -6,6 +6,7 @@
 
 #include "core/astro/angles.h"
 #include "core/config/wheel_data_tables.h"
+#include "core/wheels/cusp_labels.h"
 #include "core/wheels/glyph_stack.h"
 #include "core/wheels/nominal_glyph_sizes.h"
 #include "core/wheels/ring_layout.h"
@@ -49,6 +50,57 @@ bool insideBand(const Box& b, const RingLayout& layout) {
                                    return r <= layout.outerRadius + kBandTolerance &&
                                           r >= layout.innerRadius - kBandTolerance;
                                });
+}
+
+// The boxes of the twelve cusp labels, whose five texts each follow the twelve house lines
+// and the house numbers in the display list.
+std::vector<Box> cuspLabelBoxes(const WheelInput& in, const WheelDrawing& d, const WheelStyle& style) {
+    int lines = 0;
+    const auto afterLines = std::ranges::find_if(d.primitives,
+                                                 [&](const WheelPrimitive& p) {
+                                                     return std::holds_alternative<LineShape>(p) && ++lines == 12;
+                                                 }) +
+                            1;
+    const bool numbered = in.kind != WheelKind::Single && style.houseNumbers;
+    const CuspLabelSizes sizes{in.glyphs.cuspDigit, in.glyphs.cuspSign, in.glyphs.cuspMinuteDigit};
+    std::vector<Box> boxes;
+    auto label = afterLines + (numbered ? 15 : 0);
+    for (int i = 0; i < 12 && label + 5 <= d.primitives.end(); ++i, label += 5) {
+        const WheelPoint at = std::get<TextShape>(*label).at;
+        boxes.push_back({at.x, at.y, at.x + sizes.width(), at.y - sizes.height()});
+    }
+    return boxes;
+}
+
+// A text's box, its cell scaled from the measured cusp digit or sign at their sizes.
+Box textBox(const TextShape& t, const WheelInput& in, const WheelStyle& style) {
+    const TextBox cell = t.glyph != 0 ? in.glyphs.cuspSign : in.glyphs.cuspDigit;
+    const double scale = t.fontSize / (t.glyph != 0 ? style.cuspSignSize : style.cuspDegreeSize);
+    const double width = scale * cell.width * double(t.glyph != 0 ? 1 : t.text.size());
+    const double height = scale * cell.height;
+    const double left = t.anchor == TextAnchor::TopLeft    ? t.at.x
+                        : t.anchor == TextAnchor::TopRight ? t.at.x - width
+                                                           : t.at.x - width / 2;
+    const double top = t.anchor == TextAnchor::Centre ? t.at.y + height / 2 : t.at.y;
+    return {left, top, left + width, top - height};
+}
+
+int primitivesOutside(const WheelInput& in, const WheelDrawing& d, const WheelStyle& style) {
+    const WheelFrame& f = d.frame;
+    const auto inside = [&](WheelPoint p) {
+        return p.x >= f.left && p.x <= f.right && p.y >= f.bottom && p.y <= f.top;
+    };
+    const auto outside = [&](const WheelPrimitive& primitive) {
+        if (const auto* c = std::get_if<CircleShape>(&primitive))
+            return !inside({c->radius, c->radius}) || !inside({-c->radius, -c->radius});
+        if (const auto* l = std::get_if<LineShape>(&primitive)) return !inside(l->from) || !inside(l->to);
+        if (const auto* t = std::get_if<TextShape>(&primitive)) {
+            const Box b = textBox(*t, in, style);
+            return !inside({b.left, b.top}) || !inside({b.right, b.bottom});
+        }
+        return false;
+    };
+    return static_cast<int>(std::ranges::count_if(d.primitives, outside));
 }
 
 }  // namespace
@@ -122,6 +174,7 @@ LayoutFaults checkLayout(const WheelInput& in, const WheelDrawing& drawing) {
     LayoutFaults faults;
     const WheelStyle style = wheelStyle(in.options, in.target, in.kind, in.monochrome);
     const auto layouts = ringLayouts(in.kind);
+    const std::vector<Box> labels = cuspLabelBoxes(in, drawing, style);
     std::array<int, point::Count + 1> expected{}, drawn{};
     for (std::size_t r = 0; r < drawing.rings.size(); ++r) {
         const RingDrawing& ring = drawing.rings[r];
@@ -146,6 +199,10 @@ LayoutFaults checkLayout(const WheelInput& in, const WheelDrawing& drawing) {
                 });
                 if (overlap) ++faults.overlappingStacks;
             }
+            for (const Box& label : labels) {
+                if (std::ranges::any_of(stacks[i], [&](const Box& cell) { return touch(label, cell); }))
+                    ++faults.labelsOverStacks;
+            }
         }
     }
     for (const WheelPrimitive& primitive : drawing.primitives) {
@@ -157,6 +214,7 @@ LayoutFaults checkLayout(const WheelInput& in, const WheelDrawing& drawing) {
     for (int p = 1; p <= point::Count; ++p) {
         if (drawn[static_cast<std::size_t>(p)] != expected[static_cast<std::size_t>(p)]) ++faults.drawnWrongly;
     }
+    faults.outsideFrame = primitivesOutside(in, drawing, style);
     return faults;
 }
 
@@ -165,6 +223,8 @@ LayoutFaults& operator+=(LayoutFaults& total, const LayoutFaults& more) {
     total.natalOutsideBand += more.natalOutsideBand;
     total.othersOutsideBand += more.othersOutsideBand;
     total.overlappingStacks += more.overlappingStacks;
+    total.labelsOverStacks += more.labelsOverStacks;
+    total.outsideFrame += more.outsideFrame;
     return total;
 }
 

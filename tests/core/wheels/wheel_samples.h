@@ -35,6 +35,8 @@ struct LayoutFaults {
     int natalOutsideBand = 0;   // natal ring glyphs not inside their band
     int othersOutsideBand = 0;  // the same for the rings with fixed house radii
     int overlappingStacks = 0;  // pairs of glyph stacks of one ring that touch
+    int labelsOverStacks = 0;   // pairs of a cusp label and a glyph stack that touch
+    int outsideFrame = 0;       // primitives reaching past the frame
 };
 LayoutFaults checkLayout(const WheelInput& input, const WheelDrawing& drawing);
 LayoutFaults& operator+=(LayoutFaults& total, const LayoutFaults& more);
