@@ -58,10 +58,8 @@ std::array<double, 13> houseLineAngles(const WheelInput& in) {
 
 void appendRings(std::vector<WheelPrimitive>& out, const WheelInput& in, const WheelStyle& style,
                  const std::array<double, 13>& lineAngle) {
-    for (double radius : wheelCircles(in.kind))
-        out.emplace_back(CircleShape{radius, style.circles});
-    if (in.kind != WheelKind::Single)
-        out.emplace_back(DiscShape{kHouseNumberInner, style.background});
+    for (double radius : wheelCircles(in.kind)) out.emplace_back(CircleShape{radius, style.circles});
+    if (in.kind != WheelKind::Single) out.emplace_back(DiscShape{kHouseNumberInner, style.background});
     const double from = houseLineStart(in.kind);
     for (int entry = 1; entry <= 12; ++entry) {
         const double a = lineAngle[static_cast<std::size_t>(entry)];
