@@ -8,7 +8,7 @@
 #
 #   tools/first-start.sh 1280x1024                                    # the check alone
 #   tools/first-start.sh 1920x1080 docs/first-start-1920x1080.png     # check and photograph
-#   HELION=other-build/src/ui/helion tools/first-start.sh 1280x1024
+#   HELION=other-build/bin/helion tools/first-start.sh 1280x1024
 #
 # Exits 77 (a skipped test) when Xvfb, openbox, xdotool or xprop is missing. helion runs
 # with HOME and XDG_DATA_HOME in a fresh temporary folder, removed afterwards.
@@ -16,7 +16,7 @@ set -euo pipefail
 
 SCRIPT=$(readlink -f "$0")
 cd "$(dirname "$SCRIPT")/.."
-HELION=${HELION:-build/src/ui/helion}
+HELION=${HELION:-build/bin/helion}
 WAIT_SECONDS=${WAIT_SECONDS:-30}
 SKIP=77
 
