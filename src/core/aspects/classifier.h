@@ -7,7 +7,7 @@
 #include <optional>
 #include <span>
 
-#include "core/aspects/catalogue.h"
+#include "core/aspects/aspect_kinds.h"
 
 namespace helion {
 

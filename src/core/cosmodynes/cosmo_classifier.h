@@ -9,7 +9,7 @@
 namespace helion::cosmo {
 
 struct CosmoAspect {
-    int code;      // aspect code of the catalogue
+    int code;      // aspect code
     double angle;  // exact angle in degrees
     int group;     // 1..5, the orb group
     int nature;    // +1 harmonious, -1 discordant, 0 neither

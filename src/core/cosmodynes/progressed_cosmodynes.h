@@ -18,7 +18,7 @@ namespace helion {
 struct ProgressedAspect {
     int first;   // 1..12
     int second;  // first + 1 .. 24
-    int code;    // aspect code of the catalogue
+    int code;    // aspect code
     double power;
     double harmony;
 };

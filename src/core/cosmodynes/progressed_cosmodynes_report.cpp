@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/aspects/catalogue.h"
+#include "core/aspects/aspect_kinds.h"
 #include "core/cosmodynes/cosmo_number_fill.h"
 #include "core/cosmodynes/cosmodynes_tables.h"
 #include "core/reports/angle_text.h"

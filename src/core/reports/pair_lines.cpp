@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "core/aspects/catalogue.h"
+#include "core/aspects/aspect_kinds.h"
 #include "core/aspects/classifier.h"
 #include "core/reports/name_tables.h"
 #include "core/reports/number_format.h"

@@ -1,6 +1,6 @@
 #include "core/reports/pair_sections.h"
 
-#include "core/aspects/catalogue.h"
+#include "core/aspects/aspect_kinds.h"
 #include "core/reports/pair_lines.h"
 
 namespace helion {

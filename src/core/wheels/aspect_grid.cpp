@@ -1,6 +1,6 @@
 #include "core/wheels/aspect_grid.h"
 
-#include "core/aspects/catalogue.h"
+#include "core/aspects/aspect_kinds.h"
 #include "core/wheels/glyph_stack.h"
 #include "core/wheels/wheel_style.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "core/aspects/catalogue.h"
+#include "core/aspects/aspect_kinds.h"
 #include "core/aspects/classifier.h"
 #include "core/astro/angles.h"
 

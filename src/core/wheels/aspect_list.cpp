@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "core/aspects/catalogue.h"
+#include "core/aspects/aspect_kinds.h"
 #include "core/aspects/classifier.h"
 #include "core/wheels/glyph_stack.h"
 

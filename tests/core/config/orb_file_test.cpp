@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../base/temp_folder.h"
-#include "core/aspects/catalogue.h"
+#include "core/aspects/aspect_kinds.h"
 
 namespace helion {
 namespace {
@@ -16,7 +16,7 @@ OrbTable filled(float value) {
 
 // The leading number of a line's first 7 characters is its orb, a line without one gives
 // 0, and the first empty line ends the list: later entries keep their previous orbs.
-TEST(OrbFile, LinesGiveTheOrbsOfCodesInCatalogueOrder) {
+TEST(OrbFile, LinesGiveTheOrbsOfCodesInCodeOrder) {
     test::TempFolder folder;
     const auto file = folder.write("NATAL.ORB", "8.5 Conjunction\r\n   10\r\nSquare\r\n12.34567\r\n\r\n9\r\n");
     const OrbTableLoad load = loadOrbTable(file, filled(3));

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/aspects/catalogue.h"
+#include "core/aspects/aspect_kinds.h"
 
 namespace helion::cosmo {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "core/aspects/catalogue.h"
+#include "core/aspects/aspect_kinds.h"
 #include "test_charts.h"
 
 namespace helion {

@@ -1,11 +1,11 @@
-#include "core/aspects/catalogue.h"
+#include "core/aspects/aspect_kinds.h"
 
 #include <gtest/gtest.h>
 
 namespace helion {
 namespace {
 
-TEST(AspectCatalogueBounds, CodesOutsideTheCatalogueAreSafe) {
+TEST(AspectKinds, CodesOutsideTheKindsAreSafe) {
     EXPECT_EQ(orbEntry(code::Parallel), 6);
     EXPECT_EQ(aspectName(0), "            ");
     EXPECT_EQ(aspectName(99), "            ");
@@ -15,7 +15,7 @@ TEST(AspectCatalogueBounds, CodesOutsideTheCatalogueAreSafe) {
     EXPECT_EQ(aspectGlyph(19), 0);
 }
 
-TEST(AspectCatalogue, MinorAspectAngles) {
+TEST(AspectKinds, MinorAspectAngles) {
     const std::pair<int, int> angles[] = {{code::SemiQuintile, 36},
                                           {code::Nonagen, 40},
                                           {code::Quintile, 72},
@@ -24,7 +24,7 @@ TEST(AspectCatalogue, MinorAspectAngles) {
     for (const auto& [c, angle] : angles) EXPECT_EQ(aspectAngle(c), angle) << aspectName(c);
 }
 
-TEST(AspectCatalogueBounds, MinorAspectsAreTheQuintileFamilyAndNonagen) {
+TEST(AspectKinds, MinorAspectsAreTheQuintileFamilyAndNonagen) {
     for (int c = code::None; c <= code::BiQuintile; ++c) EXPECT_EQ(isMinorAspect(c), c >= code::SemiQuintile) << c;
     EXPECT_TRUE(isDeclinationAspect(code::Parallel));
     EXPECT_FALSE(isDeclinationAspect(code::Conjunct));

@@ -1,4 +1,4 @@
-#include "core/aspects/catalogue.h"
+#include "core/aspects/aspect_kinds.h"
 
 #include <algorithm>
 #include <array>
@@ -35,15 +35,15 @@ inline constexpr std::array<AspectDef, code::kLastCode + 1> kAspects{{
 
 static_assert(std::ranges::all_of(kAspects, [](const AspectDef& a) { return a.name.size() == 12; }));
 
-constexpr bool isCatalogued(int code) { return code >= code::kFirstCode && code <= code::kLastCode; }
+constexpr bool isAspectCode(int code) { return code >= code::kFirstCode && code <= code::kLastCode; }
 
 constexpr int kGlyphBase = 159;
 
 }  // namespace
 
-std::string_view aspectName(int code) { return kAspects[isCatalogued(code) ? code : code::None].name; }
+std::string_view aspectName(int code) { return kAspects[isAspectCode(code) ? code : code::None].name; }
 
-int aspectAngle(int code) { return isCatalogued(code) ? kAspects[code].angle : 0; }
+int aspectAngle(int code) { return isAspectCode(code) ? kAspects[code].angle : 0; }
 
 int aspectGlyph(int code) { return code >= code::Conjunct && code <= code::kLastGlyphCode ? kGlyphBase + code : 0; }
 
