@@ -7,6 +7,7 @@
 
 #include "core/base/text_file.h"
 #include "core/config/options.h"
+#include "core/config/shipped_copies.h"
 
 namespace helion {
 
@@ -19,7 +20,31 @@ bool isProgramFile(const std::filesystem::directory_entry& entry) {
     return !error && (permissions & std::filesystem::perms::owner_exec) != std::filesystem::perms::none;
 }
 
-// Copies every shipped data file the folder lacks; returns the files that failed.
+// Brings one shipped file into the folder: copies it when the folder lacks it, refreshes
+// a copy still as it was shipped, and leaves a copy the user changed alone. Records the
+// content of the copy when it is the shipped one; false when the copy cannot be written.
+bool bringIn(const std::filesystem::path& source, const std::filesystem::path& target, ShippedCopies& copies) {
+    const auto shipped = readTextFile(source);
+    if (!shipped) return false;
+    const std::string name = target.filename().string();
+    const std::uint64_t shippedHash = contentHash(*shipped);
+    std::error_code error;
+    if (std::filesystem::exists(target, error)) {
+        const auto present = readTextFile(target);
+        if (!present) return true;
+        const std::uint64_t presentHash = contentHash(*present);
+        const auto recorded = copies.find(name);
+        const bool asCopied = recorded != copies.end() && recorded->second == presentHash;
+        if (presentHash == shippedHash) copies[name] = shippedHash;
+        if (presentHash == shippedHash || !asCopied) return true;
+    }
+    if (!writeFileAtomically(target, *shipped)) return false;
+    copies[name] = shippedHash;
+    return true;
+}
+
+// Copies every shipped data file the folder lacks or holds as an older release shipped
+// it; returns the files that failed.
 std::vector<Message> fillFrom(const std::filesystem::path& shipped, const std::filesystem::path& folder) {
     std::vector<Message> messages;
     std::error_code error;
@@ -28,19 +53,24 @@ std::vector<Message> fillFrom(const std::filesystem::path& shipped, const std::f
         messages.push_back({kErrorCaption, "The folder " + folder.string() + " cannot be created: " + error.message()});
         return messages;
     }
+    ShippedCopies copies = readShippedCopies(folder);
+    const ShippedCopies before = copies;
     for (std::filesystem::directory_iterator entry(shipped, error), end; !error && entry != end;
          entry.increment(error)) {
-        if (!entry->is_regular_file(error) || isProgramFile(*entry) || entry->path().filename() == kAtlasFile) continue;
+        if (!entry->is_regular_file(error) || isProgramFile(*entry) || entry->path().filename() == kAtlasFile ||
+            entry->path().filename() == kShippedCopiesFile)
+            continue;
         const auto target = folder / entry->path().filename();
-        if (std::filesystem::exists(target, error)) continue;
-        const auto content = readTextFile(entry->path());
-        if (!content || !writeFileAtomically(target, *content))
+        if (!bringIn(entry->path(), target, copies))
             messages.push_back({kErrorCaption, "The file " + target.string() + " cannot be copied from " +
                                                    entry->path().string() + "."});
     }
     if (error)
         messages.push_back(
             {kErrorCaption, "The shipped data folder " + shipped.string() + " cannot be read: " + error.message()});
+    if (copies != before && !writeShippedCopies(folder, copies))
+        messages.push_back(
+            {kErrorCaption, "The file " + (folder / kShippedCopiesFile).string() + " cannot be written."});
     return messages;
 }
 

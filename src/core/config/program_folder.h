@@ -4,8 +4,9 @@
 //
 // It is the executable's own folder when that folder holds the shipped data files and
 // is writable (a copy unpacked in one folder of its own). Otherwise it is the per-user
-// folder <XDG data home>/helion, which is filled from the shipped data on first start
-// and on every later start with whatever file it lacks; a user's file is never
+// folder <XDG data home>/helion, which is filled from the shipped data on first start;
+// every later start adds whatever file it lacks and refreshes the files the user never
+// changed when a new release ships them changed. A file the user changed is never
 // overwritten. The shipped data is looked for beside the executable, then in the
 // installed data folder (<prefix>/share/helion beside <prefix>/bin; the build tree has
 // the same layout, linked to the source tree's data/).

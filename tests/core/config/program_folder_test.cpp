@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../base/temp_folder.h"
+#include "core/config/shipped_copies.h"
 
 namespace helion {
 namespace {
@@ -51,6 +52,30 @@ TEST_F(ProgramFolderTest, FillingNeverOverwritesTheUsersFiles) {
     const ProgramFolder folder = resolve();
     EXPECT_EQ(readTextFile(folder.folder / "NATAL.ORB"), "10\r\n");
     EXPECT_EQ(readTextFile(folder.folder / "OPTIONS.MAS"), "1\r\n");
+}
+
+// A new release refreshes the copies the user left as shipped and keeps the ones the user
+// changed; files copied before the record existed count as the user's unless they match.
+TEST_F(ProgramFolderTest, ANewReleaseRefreshesOnlyTheCopiesTheUserNeverChanged) {
+    root.write("share/helion/HCDATA.DAT", "1,2\r\n");
+    resolve();
+    root.write("home/helion/NATAL.ORB", "9\r\n");      // the user's edit
+    root.write("home/helion/TZ.DAT", "old\r\n");       // from before the record
+    root.write("share/helion/HCDATA.DAT", "3,4\r\n");  // the new release
+    root.write("share/helion/NATAL.ORB", "7\r\n");
+    root.write("share/helion/TZ.DAT", "new\r\n");
+    const ProgramFolder folder = resolve();
+    EXPECT_TRUE(folder.messages.empty());
+    EXPECT_EQ(readTextFile(folder.folder / "HCDATA.DAT"), "3,4\r\n");
+    EXPECT_EQ(readTextFile(folder.folder / "NATAL.ORB"), "9\r\n");
+    EXPECT_EQ(readTextFile(folder.folder / "TZ.DAT"), "old\r\n");
+    const ShippedCopies copies = readShippedCopies(folder.folder);
+    EXPECT_EQ(copies.at("HCDATA.DAT"), contentHash("3,4\r\n"));
+    EXPECT_EQ(copies.count("TZ.DAT"), 0U);
+
+    root.write("home/helion/SHIPPED.SUM", "zz HCDATA.DAT\r\n0123 short\r\n");  // a damaged record
+    root.write("share/helion/HCDATA.DAT", "5,6\r\n");
+    EXPECT_EQ(readTextFile(resolve().folder / "HCDATA.DAT"), "3,4\r\n") << "unrecorded copies are kept";
 }
 
 TEST_F(ProgramFolderTest, AReadOnlyExecutableFolderIsNotUsed) {
