@@ -37,12 +37,9 @@ std::filesystem::path CitiesWindow::currentFile() const {
 }
 
 void CitiesWindow::fillList() {
-    fileLabel_->setText(fileLabelText(currentFile()));
     file_ = loadCitiesFile(currentFile());
-    QStringList places;
-    places.reserve(static_cast<qsizetype>(file_.cities.size()));
-    for (const CityRecord& city : file_.cities) places.append(QString::fromStdString(city.listText()));
-    refill(*list_, places);
+    showFileRecords(*fileLabel_, *list_, currentFile(), file_.cities,
+                    [](const CityRecord& city) { return city.listText(); });
     if (file_.error) session_.messages->show(*file_.error, MessageIcon::Stop);
 }
 

@@ -2,11 +2,12 @@
 // What the Names and Cities windows share: their list, the file label above it, the
 // row of buttons below and the file name as the label shows it.
 
+#include <QLabel>
 #include <QStringList>
 
 #include <filesystem>
+#include <vector>
 
-class QLabel;
 class QListWidget;
 class QPushButton;
 class QVBoxLayout;
@@ -33,6 +34,17 @@ void refill(QListWidget& list, const QStringList& lines);
 
 // "NAMES.FIL": the file name alone, in capitals.
 QString fileLabelText(const std::filesystem::path& file);
+
+// Shows the file's name above the list and one line per record, as `lineOf` writes it.
+template <typename Record, typename LineOf>
+void showFileRecords(QLabel& label, QListWidget& list, const std::filesystem::path& file,
+                     const std::vector<Record>& records, LineOf lineOf) {
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(records.size()));
+    for (const Record& record : records) lines.append(QString::fromStdString(lineOf(record)));
+    label.setText(fileLabelText(file));
+    refill(list, lines);
+}
 
 // Puts `window` to the right of `beside`, tops aligned.
 void placeBeside(QWidget& window, const QWidget& beside);

@@ -55,12 +55,9 @@ std::filesystem::path NamesWindow::currentFile() const {
 void NamesWindow::fillList() {
     NamesListState& state = session_.namesList;
     lock_->setChecked(state.locked);
-    fileLabel_->setText(fileLabelText(currentFile()));
     file_ = loadNamesFile(currentFile());
-    QStringList names;
-    names.reserve(static_cast<qsizetype>(file_.names.size()));
-    for (const NameRecord& record : file_.names) names.append(QString::fromStdString(record.name));
-    refill(*list_, names);
+    showFileRecords(*fileLabel_, *list_, currentFile(), file_.names,
+                    [](const NameRecord& record) { return record.name; });
     if (file_.error) session_.messages->show(*file_.error, MessageIcon::Stop);
     if (state.locked && !state.changed && list_->count() > 0) {
         const int index = std::min(state.lockedIndex, list_->count() - 1);
