@@ -1,23 +1,14 @@
 #include "cli_run.h"
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "core/base/text_file.h"
 
 namespace helion::test {
-namespace {
-
-std::string slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-}  // namespace
 
 CliResult runProgram(const std::string& program, const std::string& arguments) {
     const auto dir = std::filesystem::temp_directory_path() / ("helion-cli-test-" + std::to_string(::getpid()));
@@ -25,7 +16,7 @@ CliResult runProgram(const std::string& program, const std::string& arguments) {
     const auto out = dir / "out.txt", err = dir / "err.txt";
     const std::string command = program + " " + arguments + " >" + out.string() + " 2>" + err.string();
     const int raw = std::system(command.c_str());
-    CliResult r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
+    CliResult r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readTextFile(out).value_or(""), readTextFile(err).value_or("")};
     std::filesystem::remove_all(dir);
     return r;
 }

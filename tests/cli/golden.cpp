@@ -4,7 +4,8 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+
+#include "core/base/text_file.h"
 
 namespace helion::test {
 
@@ -51,12 +52,7 @@ const std::vector<GoldenCase>& goldenCases() {
     return cases;
 }
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string readFile(const fs::path& path) { return readTextFile(path).value_or(""); }
 
 void expectMatchesGolden(const std::string& actual, const fs::path& golden) {
     if (std::getenv("UPDATE_GOLDEN")) {

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <sstream>
 #include <string>
 #include <tuple>
 
+#include "../core/base/temp_folder.h"
 #include "cli_run.h"
 #include "golden.h"
 
@@ -46,13 +45,13 @@ std::string withoutPageBreaks(const std::string& document) {
 }
 
 TEST(ReportCommand, SaveWritesTheDocumentOfThePrintedText) {
-    const fs::path file = fs::temp_directory_path() / ("helion-report-" + std::to_string(::getpid()) + ".DOC");
+    const TempFolder folder;
+    const fs::path file = folder.path() / "REPORT.DOC";
     const std::string arguments = std::string("report natal ") + goldenCases()[1].arguments;
     const CliResult saved = runCli(arguments + " --save '" + file.string() + "'");
     ASSERT_EQ(saved.status, 0) << saved.err;
     EXPECT_EQ(saved.out, "");
     const std::string document = readFile(file);
-    fs::remove(file);
 
     EXPECT_EQ(withoutPageBreaks(document), runCli(arguments).out);
     EXPECT_TRUE(document.ends_with("\r\n\f\r\n"));
@@ -73,10 +72,8 @@ TEST(ReportCommand, SecondPersonTransitsShowTheirName) {
 
 TEST(ReportCommand, RefusesWhatItCannotUse) {
     const std::string records = sampleNatal() + " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'";
-    const fs::path empty = fs::temp_directory_path() / ("helion-no-options-" + std::to_string(::getpid()));
-    fs::create_directories(empty);
-    const CliResult noOptions = runCli("report natal " + records + " --folder '" + empty.string() + "'");
-    fs::remove_all(empty);
+    const TempFolder empty;
+    const CliResult noOptions = runCli("report natal " + records + " --folder '" + empty.path().string() + "'");
     EXPECT_EQ(noOptions.status, 1);
     EXPECT_EQ(noOptions.out, "");
     EXPECT_NE(noOptions.err.find("Error!"), std::string::npos) << noOptions.err;

@@ -66,15 +66,8 @@ TEST(ZoneOffsets, MatchTheHistoryOfTheTimeZoneDatabase) {
     }
 }
 
-TEST(ZoneOffsets, GapAndRepeatNameBothCandidateOffsets) {
-    const QtZoneHistory history;
-    const auto gap = placeOffset(history, "America/New_York", -74.0, {2024, 3, 10, 2, 30});
-    ASSERT_TRUE(gap);
-    ASSERT_FALSE(gap->warnings.empty());
-    EXPECT_EQ(warningText(gap->warnings[0], "America/New_York"),
-              "This clock time does not exist here: the clocks were put forward over it. "
-              "Offset before the change 5, after it 4.");
-    const auto repeat = placeOffset(history, "Europe/Berlin", 13.4, {2024, 10, 27, 2, 30});
+TEST(ZoneOffsets, ARepeatedHourNamesBothCandidateOffsets) {
+    const auto repeat = placeOffset(QtZoneHistory{}, "Europe/Berlin", 13.4, {2024, 10, 27, 2, 30});
     ASSERT_TRUE(repeat);
     ASSERT_FALSE(repeat->warnings.empty());
     EXPECT_EQ(repeat->warnings[0].earlierHoursWest, -2);
@@ -82,9 +75,8 @@ TEST(ZoneOffsets, GapAndRepeatNameBothCandidateOffsets) {
 }
 
 TEST(ZoneOffsets, AnUnknownZoneHasNoOffset) {
-    const QtZoneHistory history;
-    EXPECT_FALSE(placeOffset(history, "Nowhere/Town", 0.0, {2000, 1, 1, 0, 0}));
-    EXPECT_FALSE(placeOffset(history, "", 0.0, {2000, 1, 1, 0, 0}));
+    for (const char* zone : {"Nowhere/Town", ""})
+        EXPECT_FALSE(placeOffset(QtZoneHistory{}, zone, 0.0, {2000, 1, 1, 0, 0}));
 }
 
 // Every zone of the shipped place list must be one the computer's history knows, or

@@ -46,18 +46,15 @@ protected:
 
 TEST_F(NamesWindowTest, SaveAppendsReplacesOrKeepsAndBacksUpTheOldFile) {
     const auto file = folder.path() / "NAMES.FIL";
+    const std::string ann = "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\n";
     const struct {
         const char* name;
         bool yes;
-        const char* after;
+        std::string after;
     } rows[] = {
-        {"Cy", false,
-         "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBob,01 Jan 1960,1.05,P,-1,-13.24,-42.22\r\n"
-         "Cy,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"},
-        {"bOB", true, "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nbOB,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"},
-        {"ann", false,
-         "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBob,01 Jan 1960,1.05,P,-1,-13.24,-42.22\r\n"
-         "ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"},
+        {"Cy", false, kPeople + std::string("Cy,07 Mar 1952,10.30,A,5,74.00,40.43\r\n")},
+        {"bOB", true, ann + "bOB,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"},
+        {"ann", false, kPeople + std::string("ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\n")},
     };
     ui::NamesWindow& window = names();
     window.pick(0);  // Ann's data in the natal window
@@ -147,33 +144,6 @@ TEST_F(NamesWindowTest, ALockedEntryIsSelectedAgainUntilAPersonIsSaved) {
     EXPECT_EQ(people->currentRow(), -1);
 }
 
-TEST_F(NamesWindowTest, ABrokenFileKeepsTheNamesBeforeItAndChangeListTakesAnother) {
-    const struct {
-        std::string content;
-        int listed;
-        bool error;
-    } rows[] = {
-        {"Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBroken,1\r\n", 1, true},
-        {"", 0, false},
-        {"\x01\x02", 0, true},
-    };
-    ui::NamesWindow& window = names();
-    for (const auto& row : rows) {
-        boxes.shown.clear();
-        choice = folder.write("OTHER.FIL", row.content);
-        control<QPushButton>(window, "cmdNewFileList")->click();
-        EXPECT_EQ(control<QLabel>(window, "lblNamesOnFile")->text(), "OTHER.FIL");
-        EXPECT_EQ(list(window, "NamesOnFile")->count(), row.listed);
-        EXPECT_EQ(shownTexts(), row.error ? std::vector<std::string>{kNamesFileErrorText} : std::vector<std::string>{});
-    }
-    std::filesystem::create_directory(folder.path() / "DIR.FIL");  // a folder in the file's place
-    choice = folder.path() / "DIR.FIL";
-    boxes.shown.clear();
-    control<QPushButton>(window, "cmdNewFileList")->click();
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{kNamesFileErrorText});
-    EXPECT_EQ(list(window, "NamesOnFile")->count(), 0);
-}
-
 TEST_F(NamesWindowTest, CitiesFillTheNatalWindowAndTheDiurnalFollowsIt) {
     session.state.settings.geoDataFile =
         folder
@@ -209,7 +179,10 @@ TEST_F(NamesWindowTest, CitiesFillTheNatalWindowAndTheDiurnalFollowsIt) {
     EXPECT_TRUE(session.namesWindow->isVisible());
 }
 
-TEST_F(NamesWindowTest, ACitiesFileThatCannotBeReadToItsEndKeepsThePlacesBeforeTheFault) {
+// Change List in the Names and the Cities windows: a file that cannot be read to its end
+// keeps the entries before the fault.
+TEST_F(NamesWindowTest, ChangeListTakesAnotherFileAndKeepsTheEntriesBeforeAFault) {
+    std::filesystem::create_directory(folder.path() / "DIR.FIL");  // a folder in the file's place
     std::filesystem::create_directory(folder.path() / "DIR.LL");
     const struct {
         std::string file;
@@ -217,21 +190,32 @@ TEST_F(NamesWindowTest, ACitiesFileThatCannotBeReadToItsEndKeepsThePlacesBeforeT
         int listed;
         bool error;
     } rows[] = {
+        {"A.FIL", "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBroken,1\r\n", 1, true},
+        {"B.FIL", "", 0, false},
+        {"C.FIL", "\x01\x02", 0, true},
+        {"DIR.FIL", nullptr, 0, true},
         {"A.LL", "Boston,MA,071W04,42N21,5\r\nBroken,MA\r\nSalem,MA,070W54,42N31,5\r\n", 1, true},
         {"B.LL", "", 0, false},
         {"C.LL", nullptr, 0, true},
         {"DIR.LL", nullptr, 0, true},
     };
-    ui::CitiesWindow& cities = ui::CitiesWindow::open(session);
+    ui::NamesWindow& namesWindow = names();
+    ui::CitiesWindow& citiesWindow = ui::CitiesWindow::open(session);
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        const bool cities = row.file.ends_with(".LL");
         if (row.content) folder.write(row.file, row.content);
         choice = folder.path() / row.file;
         boxes.shown.clear();
-        control<QPushButton>(cities, "cmdNewFileList")->click();
-        EXPECT_EQ(chosenPattern, "*.LL");
-        EXPECT_EQ(list(cities, "CitiesOnFile")->count(), row.listed) << row.file;
-        EXPECT_EQ(shownTexts(),
-                  row.error ? std::vector<std::string>{kCitiesFileErrorText} : std::vector<std::string>{});
+        QWidget& window = cities ? static_cast<QWidget&>(citiesWindow) : namesWindow;
+        control<QPushButton>(window, "cmdNewFileList")->click();
+        EXPECT_EQ(chosenPattern, cities ? "*.LL" : "*.FIL");
+        EXPECT_EQ(list(window, cities ? "CitiesOnFile" : "NamesOnFile")->count(), row.listed);
+        const char* error = cities ? kCitiesFileErrorText : kNamesFileErrorText;
+        EXPECT_EQ(shownTexts(), row.error ? std::vector<std::string>{error} : std::vector<std::string>{});
+        if (!cities && row.content) {
+            EXPECT_EQ(control<QLabel>(window, "lblNamesOnFile")->text().toStdString(), row.file);
+        }
     }
 }
 

@@ -15,20 +15,5 @@ TEST(AspectKinds, CodesOutsideTheKindsAreSafe) {
     EXPECT_EQ(aspectGlyph(19), 0);
 }
 
-TEST(AspectKinds, MinorAspectAngles) {
-    const std::pair<int, int> angles[] = {{code::SemiQuintile, 36},
-                                          {code::Nonagen, 40},
-                                          {code::Quintile, 72},
-                                          {code::Trecile, 108},
-                                          {code::BiQuintile, 144}};
-    for (const auto& [c, angle] : angles) EXPECT_EQ(aspectAngle(c), angle) << aspectName(c);
-}
-
-TEST(AspectKinds, MinorAspectsAreTheQuintileFamilyAndNonagen) {
-    for (int c = code::None; c <= code::BiQuintile; ++c) EXPECT_EQ(isMinorAspect(c), c >= code::SemiQuintile) << c;
-    EXPECT_TRUE(isDeclinationAspect(code::Parallel));
-    EXPECT_FALSE(isDeclinationAspect(code::Conjunct));
-}
-
 }  // namespace
 }  // namespace helion

@@ -37,7 +37,7 @@ std::array<float, 17> orbsOf(std::initializer_list<std::pair<int, float>> entrie
 
 TEST(ClassifyWithOrbs, KindsBoundsAndOrder) {
     const auto wide = orbsOf({{1, 10.0f}, {7, 8.0f}, {8, 8.0f}});
-    const auto minor = orbsOf({{11, 1.0f}, {13, 2.0f}});
+    const auto minor = orbsOf({{11, 1.0f}, {13, 2.0f}, {15, 1.0f}});
     const auto sextile = orbsOf({{2, 0.1f}});
     const auto nonagenTrecile = orbsOf({{12, 2.0f}, {14, 2.0f}});
     const auto opposition = orbsOf({{5, 2.0f}});
@@ -57,6 +57,7 @@ TEST(ClassifyWithOrbs, KindsBoundsAndOrder) {
         {"minor aspects off", minor, false, 36.5, code::None},
         {"minor aspects on", minor, true, 36.5, code::SemiQuintile},
         {"quintile", minor, true, 74.0, code::Quintile},
+        {"bi-quintile", minor, true, 144.5, code::BiQuintile},
         // Above 60 + 0.1f in double, but equal to the single-precision bound once rounded.
         {"single precision bound", sextile, false, 60.1000002, code::Sextile},
         {"beyond single precision bound", sextile, false, 60.1000005, code::None},

@@ -21,25 +21,9 @@ TEST(OffsetText, HoursHaveAtMostFourDecimalsAndNoTrailingZeros) {
     for (const auto& row : rows) EXPECT_EQ(hoursText(row.hours), row.text) << row.hours;
 }
 
-TEST(OffsetText, ReasonNamesTheClockAndItsAbbreviation) {
-    const struct {
-        ClockKind kind;
-        const char* abbreviation;
-        const char* reason;
-    } rows[] = {
-        {ClockKind::DaylightSaving, "EDT", "EDT, daylight saving time"},
-        {ClockKind::StandardTime, "BST", "BST, standard time"},
-        {ClockKind::WarTime, "EWT", "EWT, war time"},
-        {ClockKind::WarTime, "+0630", "war time"},  // a number is no name
-        {ClockKind::DoubleSummerTime, "BDST", "BDST, double summer time"},
-        {ClockKind::LocalMeanTime, "", "local mean time"},
-        {ClockKind::CityMeanTime, "AMT", "AMT, mean time of a city of the zone"},
-        {ClockKind::WinterTime, "GMT", "GMT, winter time"},
-    };
-    for (const auto& row : rows) EXPECT_EQ(reasonText({0.0, row.kind, row.abbreviation, {}}), row.reason);
-}
-
-TEST(OffsetText, WarningsGiveBothCandidateOffsetsOrTheZonesCity) {
+// The reasons of every kind of clock are fixed by the time-zone history tests.
+TEST(OffsetText, ReasonsAndWarningsNameTheClocks) {
+    EXPECT_EQ(reasonText({0.0, ClockKind::WarTime, "+0630", {}}), "war time");  // a number is no name
     EXPECT_EQ(warningText({OffsetWarningKind::DoesNotExist, 5, 4}, "America/New_York"),
               "This clock time does not exist here: the clocks were put forward over it. "
               "Offset before the change 5, after it 4.");

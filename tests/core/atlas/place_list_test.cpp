@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "../base/temp_folder.h"
 
 namespace helion {
@@ -20,11 +22,8 @@ TEST(PlaceList, ReadsZonesCountriesAndPlacesInOrder) {
     ASSERT_EQ(list.places.size(), 3u);
     EXPECT_TRUE(list.brokenLines.empty());
     const Place& london = list.places[1];
-    EXPECT_EQ(london.name, "London");
-    EXPECT_EQ(london.region, "ENG");
-    EXPECT_DOUBLE_EQ(london.latitudeDeg, 51.5085);
-    EXPECT_DOUBLE_EQ(london.longitudeDeg, -0.1257);
-    EXPECT_EQ(london.population, 7556900);
+    EXPECT_EQ(std::tie(london.name, london.region, london.latitudeDeg, london.longitudeDeg, london.population),
+              std::tuple("London", "ENG", 51.5085, -0.1257, 7556900));
     EXPECT_EQ(zoneOf(list, london), "Europe/London");
     EXPECT_EQ(countryOf(list, london), "United Kingdom");
     EXPECT_EQ(list.places[0].searchKey, "new york city");

@@ -111,9 +111,5 @@ TEST(PlaceOffset, LocalMeanTimeFollowsThePlacesLongitudeInWholeMinutesOfArc) {
             << row.longitudeEastDeg;
 }
 
-TEST(PlaceOffset, AZoneOutsideTheHistoryHasNoOffset) {
-    EXPECT_FALSE(placeOffset(kEastern, "Nowhere/Town", 0.0, {2000, 1, 1, 0, 0}));
-}
-
 }  // namespace
 }  // namespace helion

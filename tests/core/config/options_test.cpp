@@ -97,20 +97,10 @@ TEST(OptionsEditor, RestoreCopiesTheMasterOrLeavesTheOptionsFileAlone) {
     EXPECT_EQ(folder.read("OPTIONS.OPT"), "8\r\n");
 }
 
-TEST(EditorText, LoadAddsCrLfToEveryLineAndLoadThenSaveKeepsEveryByte) {
+TEST(EditorText, LoadAddsCrLfSavingNormalisesLineBreaksAndLoadThenSaveKeepsEveryByte) {
     test::TempFolder folder;
     EXPECT_EQ(loadEditorText(folder.write("A.FIL", "a\nb")).text, "a\r\nb\r\n");
     EXPECT_TRUE(loadEditorText(folder.path() / "NONE.FIL").error);
-
-    const std::string original = "8      Conjunction\r\n6      Sextile\r\n\r\n";
-    const auto file = folder.write("NATAL.ORB", original);
-    const EditorLoad load = loadEditorText(file);
-    ASSERT_FALSE(load.error);
-    ASSERT_FALSE(saveEditorText(file, load.text));
-    EXPECT_EQ(folder.read("NATAL.ORB"), original);
-}
-
-TEST(EditorText, SavingNormalisesLineBreaksAndNeverEatsText) {
     const std::pair<const char*, const char*> rows[] = {
         {"8\r\n6\r\n", "8\r\n6\r\n"},
         {"8\n6\n", "8\r\n6\r\n"},  // a text box that hands back LF alone
@@ -119,6 +109,13 @@ TEST(EditorText, SavingNormalisesLineBreaksAndNeverEatsText) {
         {"", ""},
     };
     for (const auto& [text, file] : rows) EXPECT_EQ(editorTextForFile(text), file) << text;
+
+    const std::string original = "8      Conjunction\r\n6      Sextile\r\n\r\n";
+    const auto file = folder.write("NATAL.ORB", original);
+    const EditorLoad load = loadEditorText(file);
+    ASSERT_FALSE(load.error);
+    ASSERT_FALSE(saveEditorText(file, load.text));
+    EXPECT_EQ(folder.read("NATAL.ORB"), original);
 }
 
 }  // namespace

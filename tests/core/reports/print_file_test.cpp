@@ -7,8 +7,12 @@
 namespace helion {
 namespace {
 
-TEST(PrintFile, PrintsTheCurrentReportOrEverything) {
+TEST(PrintFile, PrintsTheCurrentReportOrEverythingAndNothingWithoutAReport) {
     const test::TempFolder temp;
+    const PrintFileOutcome none = writePrintFile(DataBuffer{}, PrintScope::CurrentReport, temp.path());
+    EXPECT_FALSE(none.written || none.message);
+    EXPECT_FALSE(std::filesystem::exists(temp.path() / kPrintFileName));
+
     DataBuffer buffer;
     buffer.appendReportLine("earlier");
     buffer.startReport();
@@ -25,14 +29,6 @@ TEST(PrintFile, PrintsTheCurrentReportOrEverything) {
     EXPECT_FALSE(all.written);
     EXPECT_EQ(all.message, (Message{"Information", "No data to print."}));
     EXPECT_TRUE(writePrintFile(buffer, PrintScope::CurrentReport, temp.path()).written);
-}
-
-TEST(PrintFile, EmptyCurrentReportDoesNothing) {
-    const test::TempFolder temp;
-    const PrintFileOutcome outcome = writePrintFile(DataBuffer{}, PrintScope::CurrentReport, temp.path());
-    EXPECT_FALSE(outcome.written);
-    EXPECT_EQ(outcome.message, std::nullopt);
-    EXPECT_FALSE(std::filesystem::exists(temp.path() / kPrintFileName));
 }
 
 }  // namespace
