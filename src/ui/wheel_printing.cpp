@@ -1,9 +1,10 @@
 #include "ui/wheel_printing.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
+#include <QThread>
 
 #include "core/wheels/aspect_grid.h"
 #include "render/wheel_painter.h"
@@ -13,7 +14,7 @@
 namespace helion::ui {
 namespace {
 
-constexpr double kInchesPerMetre = 39.37007874;
+constexpr int kResizeWaitMilliseconds = 1000;
 
 // The grid reads the current orb file afresh, as every drawing of aspects does.
 void appendAspectGridIfAsked(Session& session, const WheelWindow& window, WheelDrawing& drawing) {
@@ -26,12 +27,31 @@ void appendAspectGridIfAsked(Session& session, const WheelWindow& window, WheelD
 }
 
 // The image fills the top half of the page, keeping its proportions.
-void paintOnHalfPage(QPaintDevice& page, const QImage& image) {
+bool paintOnHalfPage(QPaintDevice& page, const QImage& image) {
+    QPainter painter(&page);
+    if (!painter.isActive()) return false;
     const QSizeF half(page.width(), page.height() / 2.0);
     const QSizeF fitted = QSizeF(image.size()).scaled(half, Qt::KeepAspectRatio);
-    QPainter painter(&page);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(QPointF((half.width() - fitted.width()) / 2, 0), fitted), image);
+    return true;
+}
+
+// A window manager resizes a window some time after it is asked to, and the drawing
+// surface must have its new size before its image is taken or the print ends.
+void setMaximisedAndWait(QWidget& window, bool maximised) {
+    if (window.isMaximized() == maximised) return;
+    const QSize before = window.size();
+    if (maximised) {
+        window.showMaximized();
+    } else {
+        window.showNormal();
+    }
+    const QDeadlineTimer deadline(kResizeWaitMilliseconds);
+    while (window.size() == before && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
 }
 
 }  // namespace
@@ -41,22 +61,22 @@ Message fullOrHalfPageQuestion() {
             "Click 'YES' for full page chartwheel. Click 'NO' for half page chartwheel."};
 }
 
-void paintFullPage(Session& session, const WheelWindow& window, QPaintDevice& page) {
+Message wheelNotPrintedMessage() { return {kErrorCaption, "The chartwheel could not be printed."}; }
+
+std::optional<WheelDrawing> paintFullPage(Session& session, const WheelWindow& window, QPaintDevice& page) {
     WheelDrawing drawing = window.drawingOn(page, WheelTarget::Printer, false, page.width(), page.height());
     appendAspectGridIfAsked(session, window, drawing);
     QPainter painter(&page);
+    if (!painter.isActive()) return std::nullopt;
     render::paintWheel(painter, drawing, QRectF(0, 0, page.width(), page.height()));
+    return drawing;
 }
 
-QImage halfPageImage(const WheelWindow& window) {
-    const QSize size = window.surfaceSize();
-    QImage image(size, QImage::Format_RGB32);
-    const int dotsPerMetre = static_cast<int>(window.logicalDpiX() * kInchesPerMetre + 0.5);
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    const WheelDrawing drawing = window.drawingOn(image, WheelTarget::Screen, true, size.width(), size.height());
-    QPainter painter(&image);
-    render::paintWheel(painter, drawing, QRectF(QPointF(0, 0), QSizeF(size)));
+QImage blackOnWhiteWindowImage(WheelWindow& window) {
+    window.setMonochrome(true);
+    setMaximisedAndWait(window, true);
+    const QImage image = window.surfaceImage();
+    window.setMonochrome(false);
     return image;
 }
 
@@ -64,16 +84,18 @@ void printWheel(Session& session, WheelWindow& window) {
     const Answer answer = session.messages->askYesNoCancel(fullOrHalfPageQuestion());
     if (answer == Answer::Cancel) return;
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, &window);
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (!window.choosePrinter(printer)) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    bool printed = false;
     if (answer == Answer::Yes) {
         session.wheelMode.innerOuterSwitch = false;
-        paintFullPage(session, window, printer);
+        printed = paintFullPage(session, window, printer).has_value();
     } else {
-        paintOnHalfPage(printer, halfPageImage(window));
+        printed = paintOnHalfPage(printer, blackOnWhiteWindowImage(window));
     }
+    setMaximisedAndWait(window, false);
     QApplication::restoreOverrideCursor();
+    if (!printed) session.messages->show(wheelNotPrintedMessage(), MessageIcon::Stop);
 }
 
 }  // namespace helion::ui

@@ -4,7 +4,12 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
+
+#include <type_traits>
+#include <variant>
 
 #include "core/wheels/nominal_glyph_sizes.h"
 #include "core/wheels/wheel_scale.h"
@@ -69,6 +74,18 @@ void placeForScreen(QWidget& window) {
     window.move(window.x(), screen->availableGeometry().top());
 }
 
+constexpr int kBlack = 0;
+constexpr int kWhite = 15;
+
+// Every line and glyph in black, the background and the inner disc white.
+void toBlackOnWhite(WheelDrawing& drawing) {
+    drawing.background = kWhite;
+    for (WheelPrimitive& primitive : drawing.primitives) {
+        std::visit([](auto& shape) { shape.colour = std::is_same_v<decltype(shape), DiscShape&> ? kWhite : kBlack; },
+                   primitive);
+    }
+}
+
 }  // namespace
 
 WheelWindow::WheelWindow(Session& session, QWidget* parent) : QMainWindow(parent, Qt::Window), session_(session) {
@@ -78,6 +95,10 @@ WheelWindow::WheelWindow(Session& session, QWidget* parent) : QMainWindow(parent
     setCentralWidget(surface_);
     buildMenus();
     placeForScreen(*this);
+    choosePrinter = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
 }
 
 void WheelWindow::buildMenus() {
@@ -117,6 +138,7 @@ void WheelWindow::buildMenus() {
 void WheelWindow::showWheel(const WheelArrangement& arrangement) {
     arrangement_ = arrangement;
     fontMessageShown_ = false;
+    monochrome_ = false;
     lastDrawing_.reset();
     if (aspectList_) aspectList_->close();
     updateMenus();
@@ -169,6 +191,13 @@ WheelDrawing WheelWindow::drawingOn(QPaintDevice& device, WheelTarget target, bo
 
 QSize WheelWindow::surfaceSize() const { return surface_->size(); }
 
+QImage WheelWindow::surfaceImage() const { return surface_->grab().toImage(); }
+
+void WheelWindow::setMonochrome(bool monochrome) {
+    monochrome_ = monochrome;
+    surface_->update();
+}
+
 void WheelWindow::paintSurface(QPaintDevice& surface) {
     QPainter painter(&surface);
     if (!render::glyphFontResolves()) {
@@ -180,7 +209,8 @@ void WheelWindow::paintSurface(QPaintDevice& surface) {
         }
         return;
     }
-    lastDrawing_ = drawingOn(surface, WheelTarget::Screen, false, surface.width(), surface.height());
+    lastDrawing_ = drawingOn(surface, WheelTarget::Screen, monochrome_, surface.width(), surface.height());
+    if (monochrome_) toBlackOnWhite(*lastDrawing_);
     render::paintWheel(painter, *lastDrawing_, QRectF(0, 0, surface.width(), surface.height()));
     setWindowTitle(QString(kCaption) + " - " + QString::fromStdString(arrangement_.chartName));
 }

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <optional>
 
 #include "core/wheels/wheel_drawing.h"
@@ -14,6 +15,7 @@
 
 class QAction;
 class QMenu;
+class QPrinter;
 
 namespace helion::ui {
 
@@ -35,6 +37,14 @@ public:
     // Measures the glyph cells on `device` and builds the drawing for a `width` x `height` area.
     WheelDrawing drawingOn(QPaintDevice& device, WheelTarget target, bool monochrome, int width, int height) const;
     QSize surfaceSize() const;
+    // The drawing surface as painted now.
+    QImage surfaceImage() const;
+    // Black on white, the wheel is painted for a half-page print; cleared on every load.
+    void setMonochrome(bool monochrome);
+
+    // Readies the printer for a print; false when the user cancels. By default the system
+    // print dialog, which also prints to a PDF file. Replaced by tests.
+    std::function<bool(QPrinter& printer)> choosePrinter;
 
     void switchCharts();
     void setChartType(ChartType type);
@@ -60,6 +70,7 @@ private:
     WheelArrangement arrangement_;
     std::optional<WheelDrawing> lastDrawing_;
     bool fontMessageShown_ = false;
+    bool monochrome_ = false;
     QWidget* surface_ = nullptr;
     QAction* aspects_ = nullptr;
     QAction* switch_ = nullptr;

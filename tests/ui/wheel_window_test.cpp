@@ -1,9 +1,13 @@
 // The wheel window on the offscreen platform: the seven wheel commands, Escape, Switch, the
-// chart type, the aspect list and printing.
+// chart type, the aspect list and printing (a full page, or half a page holding the window's
+// image in black on white).
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QRegularExpression>
 
 #include "core/wheels/wheel_scale.h"
 #include "started_program.h"
@@ -123,22 +127,97 @@ TEST_F(WheelWindowTest, AspectListShowsGlyphLinesAndATripleWheelKeepsTheOrbFile)
     EXPECT_EQ(program->session.state.currentOrbFile.filename(), "NAT2TRAN.ORB");
 }
 
-TEST_F(WheelWindowTest, CancelPrintsNothingAndAFullPageDrawsThePrinterWheel) {
-    ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
-    boxes.answers = {ui::Answer::Cancel};
-    wheelItem(window, "mnuPrintChartwheel")->trigger();  // a print dialog would block the test
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0], ui::fullOrHalfPageQuestion());
+// Black, white and the greys of antialiased edges have equal red, green and blue.
+bool hasColour(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() != c.green() || c.green() != c.blue()) return true;
+        }
+    }
+    return false;
+}
 
+int pdfPages(const std::filesystem::path& file) {
+    QFile pdf(QString::fromStdString(file.string()));
+    if (!pdf.open(QIODevice::ReadOnly)) return 0;
+    return static_cast<int>(QString::fromLatin1(pdf.readAll()).count(QRegularExpression("/Type\\s*/Page(?!s)")));
+}
+
+TEST_F(WheelWindowTest, PrintingWritesOnePageOrNothingAndLeavesTheWindowAsItWas) {
+    const struct {
+        const char* name;
+        ui::Answer answer;
+        bool dialogAccepts;
+        const char* folder;  // of the PDF file, inside an existing one
+        int pages;
+        bool switchCleared;
+        bool failureShown;
+    } rows[] = {
+        {"full page", ui::Answer::Yes, true, "", 1, true, false},
+        {"half page", ui::Answer::No, true, "", 1, false, false},
+        {"cancel", ui::Answer::Cancel, true, "", 0, false, false},
+        {"dialog cancelled", ui::Answer::Yes, false, "", 0, false, false},
+        {"unwritable file", ui::Answer::No, true, "missing", 0, false, true},
+    };
+    ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
+    window.resize(500, 400);  // smaller than the screen, so maximising changes it
+    const QSize normal = window.size();
+    for (const auto& row : rows) {
+        TempFolder pdfFolder;
+        const auto pdf = pdfFolder.path() / row.folder / "wheel.pdf";
+        bool dialogShown = false;
+        window.choosePrinter = [&](QPrinter& printer) {
+            dialogShown = true;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(pdf.string()));
+            return row.dialogAccepts;
+        };
+        program->session.wheelMode.innerOuterSwitch = true;
+        boxes.shown.clear();
+        boxes.answers = {row.answer};
+        wheelItem(window, "mnuPrintChartwheel")->trigger();
+
+        ASSERT_FALSE(boxes.shown.empty()) << row.name;
+        EXPECT_EQ(boxes.shown[0], ui::fullOrHalfPageQuestion()) << row.name;
+        EXPECT_EQ(boxes.shown.size() > 1 && boxes.shown[1] == ui::wheelNotPrintedMessage(), row.failureShown)
+            << row.name;
+        EXPECT_EQ(dialogShown, row.answer != ui::Answer::Cancel) << row.name;
+        EXPECT_EQ(pdfPages(pdf), row.pages) << row.name;
+        EXPECT_EQ(program->session.wheelMode.innerOuterSwitch, !row.switchCleared) << row.name;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << row.name;
+        EXPECT_EQ(window.size(), normal) << row.name;
+        EXPECT_TRUE(hasColour(window.surfaceImage())) << row.name;
+    }
+}
+
+TEST_F(WheelWindowTest, TheHalfPageIsTheMaximisedWindowInBlackOnWhite) {
+    ui::WheelWindow& window = wheel("mnuWheelsDualNatTran");
+    window.resize(500, 400);
+    const QImage half = ui::blackOnWhiteWindowImage(window);
+    EXPECT_GT(half.width(), 500);
+    EXPECT_EQ(half.pixelColor(1, 1), QColor(Qt::white));
+    EXPECT_FALSE(hasColour(half));
+}
+
+TEST_F(WheelWindowTest, AFullPageDrawsThePrinterWheelAtItsOwnScale) {
+    const struct {
+        const char* item;
+        ChartType type;
+        std::int16_t scale;
+    } rows[] = {
+        {"mnuWheelsSingleNatal", ChartType::American, 265},
+        {"mnuWheelsSingleNatal", ChartType::European, 272},
+        {"mnuWheelsDualNatTran", ChartType::European, 265},
+    };
     TempFolder pdfFolder;
-    QPdfWriter pdf(QString::fromStdString((pdfFolder.path() / "page.pdf").string()));
-    ui::paintFullPage(program->session, window, pdf);
-    EXPECT_EQ(window.drawingOn(pdf, WheelTarget::Printer, false, pdf.width(), pdf.height()).scale, 265);
-    wheelItem(window, "mnuCTEuropean")->trigger();
-    EXPECT_EQ(window.drawingOn(pdf, WheelTarget::Printer, false, pdf.width(), pdf.height()).scale, 272);
-    const QImage half = ui::halfPageImage(window);
-    EXPECT_EQ(half.size(), window.surfaceSize());
-    EXPECT_EQ(half.pixelColor(1, 1), QColor(Qt::white));  // black on white, whatever the window's colours
+    for (const auto& row : rows) {
+        program->session.state.settings.typeChart = static_cast<std::int16_t>(row.type);
+        QPdfWriter pdf(QString::fromStdString((pdfFolder.path() / "page.pdf").string()));
+        const auto page = ui::paintFullPage(program->session, wheel(row.item), pdf);
+        ASSERT_TRUE(page.has_value()) << row.item;
+        EXPECT_EQ(page->scale, row.scale) << row.item;
+    }
 }
 
 TEST_F(WheelWindowTest, SavingTheEditedOrbFileReopensTheAspectListWithTheNewOrbs) {

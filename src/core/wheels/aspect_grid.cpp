@@ -8,9 +8,9 @@ namespace helion {
 namespace {
 
 constexpr double kDefaultCell = 13.0;
-constexpr double kPageMargin = 6.0;
+constexpr double kDefaultPageMargin = 6.0;
 constexpr int kBlack = 0;
-constexpr int kGridLines = 8;  // grey
+constexpr int kGrey = 8;
 
 double optionOr(const OptionValues& options, int entry, double fallback) {
     const double value = options[entry];
@@ -20,12 +20,18 @@ double optionOr(const OptionValues& options, int entry, double fallback) {
 }  // namespace
 
 AspectGridLayout aspectGridLayout(const OptionValues& options, const WheelFrame& page, double planetGlyphSize) {
+    const auto colour = [&](int entry, int fallback) { return static_cast<int>(optionOr(options, entry, fallback)); };
     const double cell = optionOr(options, 183, kDefaultCell);
     const double side = cell * static_cast<double>(kListedBodies.size() + 1);
-    const WheelPoint corner{page.right - kPageMargin - side, page.bottom + kPageMargin + side};
+    const double margin = optionOr(options, 189, kDefaultPageMargin);
+    const WheelPoint corner{page.right - margin - side, page.bottom + margin + side};
     return {{optionOr(options, 181, corner.x), optionOr(options, 182, corner.y)},
             cell,
-            optionOr(options, 184, planetGlyphSize)};
+            optionOr(options, 184, planetGlyphSize),
+            optionOr(options, 185, planetGlyphSize),
+            colour(186, kGrey),
+            colour(187, kBlack),
+            colour(188, kBlack)};
 }
 
 void appendAspectGrid(std::vector<WheelPrimitive>& out, const AspectListInput& charts, const AspectGridLayout& g) {
@@ -35,26 +41,26 @@ void appendAspectGrid(std::vector<WheelPrimitive>& out, const AspectListInput& c
         return WheelPoint{g.topLeft.x + g.cell * (static_cast<double>(column) + 0.5),
                           g.topLeft.y - g.cell * (static_cast<double>(row) + 0.5)};
     };
-    const auto glyph = [&](WheelPoint centre, int code) {
-        out.push_back(TextShape{centre, "", code, g.glyphSize, kBlack, false, TextAnchor::Centre});
+    const auto glyph = [&](WheelPoint centre, int code, double size, int colour) {
+        out.push_back(TextShape{centre, "", code, size, colour, false, TextAnchor::Centre});
     };
     for (std::size_t i = 0; i <= count + 1; ++i) {
         const double offset = g.cell * static_cast<double>(i);
         out.push_back(
-            LineShape{{g.topLeft.x, g.topLeft.y - offset}, {g.topLeft.x + side, g.topLeft.y - offset}, kGridLines});
+            LineShape{{g.topLeft.x, g.topLeft.y - offset}, {g.topLeft.x + side, g.topLeft.y - offset}, g.lineColour});
         out.push_back(
-            LineShape{{g.topLeft.x + offset, g.topLeft.y}, {g.topLeft.x + offset, g.topLeft.y - side}, kGridLines});
+            LineShape{{g.topLeft.x + offset, g.topLeft.y}, {g.topLeft.x + offset, g.topLeft.y - side}, g.lineColour});
     }
     for (std::size_t i = 0; i < count; ++i) {
-        glyph(at(0, i + 1), kFirstPlanetGlyph + kListedBodies[i]);
-        glyph(at(i + 1, 0), kFirstPlanetGlyph + kListedBodies[i]);
+        glyph(at(0, i + 1), kFirstPlanetGlyph + kListedBodies[i], g.bodyGlyphSize, g.bodyColour);
+        glyph(at(i + 1, 0), kFirstPlanetGlyph + kListedBodies[i], g.bodyGlyphSize, g.bodyColour);
     }
     for (std::size_t row = 0; row < count; ++row) {
         for (std::size_t column = 0; column < count; ++column) {
             if (charts.singleChart && column >= row) continue;
             const auto code =
                 wheelAspectBetween(charts.natal, kListedBodies[row], charts.second, kListedBodies[column], charts.orbs);
-            if (code) glyph(at(column + 1, row + 1), aspectGlyph(*code));
+            if (code) glyph(at(column + 1, row + 1), aspectGlyph(*code), g.aspectGlyphSize, g.aspectColour);
         }
     }
 }

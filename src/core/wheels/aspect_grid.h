@@ -12,13 +12,22 @@
 
 namespace helion {
 
-// The grid's top-left corner and cell size in printer wheel units, and its glyph size in
-// points: option entries 181, 182, 183 and 184 when set (not 0), otherwise the lower right
-// corner of the page below the wheel.
+// How the grid is drawn, from option entries 181 to 189; an entry left at 0 keeps the
+// value in brackets:
+//   181, 182  top-left corner, in printer wheel units (in the page's lower right corner,
+//             `pageMargin` from its right and bottom edges, under the wheel)
+//   183       cell size, in wheel units (13)
+//   184, 185  body and aspect glyph sizes, in points (the printed planet glyph size)
+//   186, 187, 188  colours of the grid lines, body glyphs and aspect glyphs (grey, black, black)
+//   189       the margin of the automatically placed grid, in wheel units (6)
 struct AspectGridLayout {
     WheelPoint topLeft;
     double cell = 0.0;
-    double glyphSize = 0.0;
+    double bodyGlyphSize = 0.0;
+    double aspectGlyphSize = 0.0;
+    int lineColour = 8;
+    int bodyColour = 0;
+    int aspectColour = 0;
 };
 
 AspectGridLayout aspectGridLayout(const OptionValues& options, const WheelFrame& page, double planetGlyphSize);

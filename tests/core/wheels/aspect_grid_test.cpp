@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 namespace helion {
 namespace {
@@ -34,7 +35,7 @@ TEST(AspectGrid, ASingleChartShowsEachPairOnceBelowTheDiagonal) {
         bool singleChart;
         std::size_t sextiles;
     } rows[] = {{true, 1}, {false, 2}};
-    const AspectGridLayout layout{{100, -200}, 13, 10};
+    const AspectGridLayout layout{{100, -200}, 13, 10, 10};
     for (const auto& row : rows) {
         std::vector<WheelPrimitive> out;
         appendAspectGrid(out, sunMoonSextile(row.singleChart), layout);
@@ -58,7 +59,52 @@ TEST(AspectGrid, OptionEntriesPlaceTheGridElseItSitsInThePageCornerBelowTheWheel
     const AspectGridLayout set = aspectGridLayout(options, page, 10);
     EXPECT_EQ(set.topLeft, (WheelPoint{20, -150}));
     EXPECT_EQ(set.cell, 9);
-    EXPECT_EQ(set.glyphSize, 7);
+    EXPECT_EQ(set.bodyGlyphSize, 7);
+}
+
+// Where, how large and in which colour each line (part 0), body glyph (1) and aspect glyph
+// (2) of a grid is drawn.
+using GridParts = std::array<std::vector<std::array<double, 4>>, 3>;
+
+GridParts gridParts(const std::vector<WheelPrimitive>& grid) {
+    GridParts parts;
+    for (const auto& p : grid) {
+        if (const auto* l = std::get_if<LineShape>(&p)) {
+            parts[0].push_back({l->from.x, l->from.y, l->to.y, static_cast<double>(l->colour)});
+        } else {
+            const auto& t = std::get<TextShape>(p);
+            parts[t.glyph >= 224 ? 1 : 2].push_back({t.at.x, t.at.y, t.fontSize, static_cast<double>(t.colour)});
+        }
+    }
+    return parts;
+}
+
+TEST(AspectGrid, EachLayoutEntryChangesItsOwnPartOfTheGrid) {
+    const struct {
+        int entry;
+        float value;
+        std::array<bool, 3> changed;  // lines, body glyphs, aspect glyphs
+    } rows[] = {
+        {185, 8, {false, false, true}},  // aspect glyph size
+        {186, 1, {true, false, false}},  // line colour
+        {187, 4, {false, true, false}},  // body glyph colour
+        {188, 2, {false, false, true}},  // aspect glyph colour
+        {189, 20, {true, true, true}},   // margin of the automatic corner
+    };
+    const WheelFrame page{-249, 264.25, 281, -398.25};
+    const auto grid = [&](const OptionValues& options) {
+        std::vector<WheelPrimitive> out;
+        appendAspectGrid(out, sunMoonSextile(true), aspectGridLayout(options, page, 10));
+        return gridParts(out);
+    };
+    const GridParts standard = grid(OptionValues{});
+    for (const auto& row : rows) {
+        OptionValues options{};
+        options.value[static_cast<std::size_t>(row.entry)] = row.value;
+        const GridParts changed = grid(options);
+        for (std::size_t part = 0; part < 3; ++part)
+            EXPECT_EQ(changed[part] != standard[part], row.changed[part]) << row.entry << " part " << part;
+    }
 }
 
 }  // namespace
