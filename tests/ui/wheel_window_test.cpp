@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFontDatabase>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -240,6 +241,7 @@ using WheelWindowFontTest = StartedProgramTest;
 
 TEST_F(WheelWindowFontTest, WithoutTheGlyphFontTheMessageIsShownOnceAndNoWheelIsDrawn) {
     std::filesystem::remove(folder.path() / "horary.ttf");
+    QFontDatabase::removeAllApplicationFonts();  // registered by an earlier test of this process
     auto program = start();
     program->natalInput->pressOk();
     boxes.shown.clear();
