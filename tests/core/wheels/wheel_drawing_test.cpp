@@ -9,6 +9,7 @@
 #include <random>
 
 #include "core/astro/angles.h"
+#include "core/wheels/cusp_labels.h"
 #include "core/wheels/european_angles.h"
 #include "wheel_samples.h"
 
@@ -176,6 +177,26 @@ TEST(EuropeanAngles, StacksKeepClearOfLinesAndOfEachOther) {
 TEST(EuropeanAngles, LargeGlyphsWidenTheSpacing) {
     EXPECT_DOUBLE_EQ(europeanSpacing(4.0, {5.0, 5.0}, 183.0), 4.0);
     EXPECT_NEAR(europeanSpacing(4.0, {12.0, 16.0}, 183.0), 2.0 * radToDeg(std::asin(10.0 / 183.0)), 1e-12);
+}
+
+// A label spaced wider than its characters (as a table made for larger glyphs places it)
+// covers everything up to its last character.
+TEST(CuspLabels, ALabelCoversTheBoxAroundAllFiveCharacters) {
+    const CuspLabelSizes sizes{{4, 6}, {7, 8}, {3, 5}};
+    const CuspLabelCorners spread{{{0, 0}, {6, 0}, {12, 0}, {22, 0}, {28, 0}}};  // 31 wide, not 21
+    const struct {
+        const char* what;
+        TakenCell cell;
+        bool free;
+    } rows[] = {
+        {"over the tens digit", {{1, -1}, {2, 2}}, false},
+        {"over the minutes, past the characters' own widths", {{29, -1}, {2, 2}}, false},
+        {"below the sign's cell", {{13, -8.5}, {2, 2}}, true},
+        {"beyond the last character", {{31.5, 0}, {2, 2}}, true},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(labelIsFree(spread, sizes, std::span(&row.cell, 1)), row.free) << row.what;
+    }
 }
 
 // Under the sanitizers the same property runs on fewer charts.
