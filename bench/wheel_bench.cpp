@@ -1,7 +1,7 @@
 // The wheel's display list: building a triple wheel from random charts, and the layout of
 // 10,000 random charts per wheel kind, reported as counters: bodies not drawn exactly
-// once, glyphs starting outside their ring's band (natal ring and the other rings), and
-// pairs of glyph stacks of one ring that touch.
+// once, glyphs starting outside their ring's band (natal ring and the other rings), pairs
+// of glyph stacks of one ring that touch, and cusp labels touching a glyph stack.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -37,6 +37,7 @@ void LayoutOfRandomCharts(benchmark::State& state) {
     state.counters["natal_outside_band"] = total.natalOutsideBand;
     state.counters["others_outside_band"] = total.othersOutsideBand;
     state.counters["overlapping_stacks"] = total.overlappingStacks;
+    state.counters["labels_over_stacks"] = total.labelsOverStacks;
 }
 BENCHMARK(LayoutOfRandomCharts)
     ->Args({0, 0})

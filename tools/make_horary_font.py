@@ -62,11 +62,18 @@ PRIVATE_USE_BASE = 0xF000
 # Font units (1000 to the em, as in the Noto sources). Every wheel glyph keeps its proportions
 # and is scaled to fit WHEEL_BOX_WIDTH x WHEEL_BOX_HEIGHT, centred on the advance and on half
 # the height of a digit, so a glyph stack of bodies, digits and signs lines up on one axis.
+# The box is square, as tall as the planets are, and the advance leaves little beside it:
+# neighbouring glyph stacks of a ring stand about a glyph's width apart.
 UNITS_PER_EM = 1000
-WHEEL_ADVANCE = 1000
-WHEEL_BOX_WIDTH = 900
+WHEEL_ADVANCE = 850
+WHEEL_BOX_WIDTH = 800
 WHEEL_BOX_HEIGHT = 800
 WHEEL_BOX_CENTRE_Y = 357
+# The line: above the wheel glyph's box (757) room for the ascenders of the title letters
+# (760), whose first line starts at the top edge of the wheel window; their descenders
+# (240) reach a little into the next line's room above its ascenders.
+LINE_ASCENT = 870
+LINE_DESCENT = 200
 # Letter labels (AC, MC, the quintile family) share one cap height, centred like the symbols,
 # and are condensed when wider than the box; at this height the tail of Q stays inside the box.
 LETTER_CAP_HEIGHT = 540
@@ -198,15 +205,17 @@ def new_font(sources):
                         "This Font Software is licensed under the SIL Open Font License, "
                         "Version 1.1.")
     font.appendSFNTName("English (US)", "License URL", "https://openfontlicense.org")
-    # Lines are spaced as in Noto Sans, whose letters the title blocks are printed in; its
-    # ascent and descent leave room above and below every wheel glyph's box.
-    sans = sources[SANS]
-    for metric in ("os2_winascent", "os2_windescent", "os2_typoascent", "os2_typodescent",
-                   "hhea_ascent", "hhea_descent"):
+    # The line is the glyph cell of the wheel: its height steps a glyph stack inward, by the
+    # whole line across and by three quarters of it up and down, so the line is a third
+    # taller than a wheel glyph's box; more leading would only widen the cells that
+    # neighbouring stacks must keep apart. The title lines still clear their descenders.
+    for metric, value in (("os2_winascent", LINE_ASCENT), ("os2_windescent", LINE_DESCENT),
+                          ("os2_typoascent", LINE_ASCENT), ("os2_typodescent", -LINE_DESCENT),
+                          ("hhea_ascent", LINE_ASCENT), ("hhea_descent", -LINE_DESCENT)):
         setattr(font, metric + "_add", False)  # absolute values, not offsets from the glyphs
-        setattr(font, metric, getattr(sans, metric))
-    font.os2_typolinegap = sans.os2_typolinegap
-    font.hhea_linegap = sans.hhea_linegap
+        setattr(font, metric, value)
+    font.os2_typolinegap = 0
+    font.hhea_linegap = 0
     return font
 
 

@@ -93,18 +93,22 @@ std::optional<CuspLabelCorners> cuspLabelBeside(double lineAngle, const CuspLabe
     return std::nullopt;
 }
 
-CuspLabelCorners firstFreeLabel(std::span<const CuspLabelCorners> choices, const CuspLabelSizes& sizes,
-                                std::span<const TakenCell> taken) {
-    const auto isFree = [&](const CuspLabelCorners& corners) {
-        const double left = corners[0].x, top = corners[0].y;
-        const double right = left + sizes.width(), bottom = top - sizes.height();
-        return std::ranges::none_of(taken, [&](const TakenCell& c) {
-            return left < c.topLeft.x + c.box.width && c.topLeft.x < right && bottom < c.topLeft.y &&
-                   c.topLeft.y - c.box.height < top;
-        });
-    };
-    const auto free = std::ranges::find_if(choices, isFree);
-    return free != choices.end() ? *free : choices.front();
+bool labelIsFree(const CuspLabelCorners& corners, const CuspLabelSizes& sizes, std::span<const TakenCell> taken) {
+    // The five characters stand at their own corners, which a table may space wider than
+    // the characters are: the label covers the box around all five.
+    const std::array<TextBox, 5> cells{sizes.degreeDigit, sizes.degreeDigit, sizes.sign, sizes.minuteDigit,
+                                       sizes.minuteDigit};
+    Box label{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        label.left = std::min(label.left, corners[i].x);
+        label.right = std::max(label.right, corners[i].x + cells[i].width);
+        label.top = std::max(label.top, corners[i].y);
+        label.bottom = std::min(label.bottom, corners[i].y - cells[i].height);
+    }
+    return std::ranges::none_of(taken, [&](const TakenCell& c) {
+        return label.left < c.topLeft.x + c.box.width && c.topLeft.x < label.right && label.bottom < c.topLeft.y &&
+               c.topLeft.y - c.box.height < label.top;
+    });
 }
 
 std::optional<CuspLabelCorners> tableLabelCorners(std::span<const std::int16_t> table, int label) {

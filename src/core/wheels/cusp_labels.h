@@ -45,9 +45,8 @@ struct TakenCell {
     TextBox box;
 };
 
-// The first of `choices` whose label touches none of `taken`; the first when all do.
-CuspLabelCorners firstFreeLabel(std::span<const CuspLabelCorners> choices, const CuspLabelSizes& sizes,
-                                std::span<const TakenCell> taken);
+// Whether a label at `corners` touches none of `taken`.
+bool labelIsFree(const CuspLabelCorners& corners, const CuspLabelSizes& sizes, std::span<const TakenCell> taken);
 
 // The corners of label i (1..12) in a cusp label table of ten entries per label.
 std::optional<CuspLabelCorners> tableLabelCorners(std::span<const std::int16_t> table, int label);

@@ -40,10 +40,13 @@ int preferredSlot(double longitude, const CuspTable& cusp, int house, int slots)
     return static_cast<int>(std::min(std::trunc(slots * distance / arc), 1000.0));
 }
 
+// From the house's radius towards the next house's over the slots; a slot that a crowded
+// house pushes past its last one lies in the next sector and keeps that house's radius
+// rather than running on beyond it, out of the ring's band.
 double interpolatedRadius(const RingLayout& layout, int house, int slot) {
     const double here = layout.startRadius[static_cast<std::size_t>(house - 1)];
     const double next = layout.startRadius[static_cast<std::size_t>(house % 12)];
-    return here + (next - here) * slot / layout.slotCount;
+    return here + (next - here) * std::min(slot, layout.slotCount) / layout.slotCount;
 }
 
 }  // namespace

@@ -28,11 +28,11 @@ extern const std::array<StartupWindow, 5> kStartupWindows;
 // The start-up window for a screen of this width in pixels and pixel density.
 const StartupWindow& startupWindowFor(int screenWidthPixels, int twipsPerPixel);
 
-// The glyph font's cells as fractions of the font size: every wheel glyph fills one box,
-// the digits are narrower, all share one line height.
-inline constexpr double kGlyphCellWidth = 1.0;
-inline constexpr double kDigitCellWidth = 0.6;
-inline constexpr double kCellHeight = 1.2;
+// The glyph font's cells as fractions of the font size: every wheel glyph has one advance,
+// the digits are narrower, all share one line height (ascent 0.87 and descent 0.2).
+inline constexpr double kGlyphCellWidth = 0.85;
+inline constexpr double kDigitCellWidth = 0.572;
+inline constexpr double kCellHeight = 1.07;
 
 GlyphSizes nominalGlyphSizes(const WheelStyle& style, double unitsPerPoint);
 

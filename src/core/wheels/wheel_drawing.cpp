@@ -68,12 +68,29 @@ void appendRings(std::vector<WheelPrimitive>& out, const WheelInput& in, const W
     }
 }
 
-// A label stands where its table or line puts it; when a glyph stack of the natal ring is
-// in the way there, past its line, or on either side further in, from the inner edge of
-// the natal band outward.
+// The places a covered cusp label tries in turn: past its line at the outer circle, then
+// on either side further in, from the inner edge of the natal band outward, and then the
+// same through the bands of the inner rings.
+std::vector<std::pair<LabelSide, double>> labelAlternatives(WheelKind kind) {
+    const auto layouts = ringLayouts(kind);
+    std::vector<std::pair<LabelSide, double>> places{{LabelSide::Past, 0.0}};
+    const auto fromInnerEdge = [&](double inner, double outer) {
+        for (; inner < outer; inner += 8.0) {
+            for (LabelSide side : {LabelSide::Before, LabelSide::Past}) places.emplace_back(side, inner);
+        }
+    };
+    fromInnerEdge(layouts.front().innerRadius, kOuterCircle - 20.0);
+    const double innermost = std::ranges::min(layouts, {}, &RingLayout::innerRadius).innerRadius;
+    fromInnerEdge(innermost, layouts.front().innerRadius - 8.0);
+    return places;
+}
+
+// A label stands where its table or line puts it, or, when a glyph stack of any ring is in
+// the way there, at the first free one of its alternatives (the inner rings' glyphs reach
+// into the natal band where they start near its circle).
 void appendCuspArea(std::vector<WheelPrimitive>& out, const WheelInput& in, const WheelStyle& style,
                     const std::array<double, 13>& lineAngle, const WheelFrame& frame,
-                    std::span<const TakenCell> natalCells) {
+                    std::span<const TakenCell> stackCells) {
     if (in.kind != WheelKind::Single && style.houseNumbers) {
         for (const HouseNumber& n : kHouseNumbers) {
             out.push_back(
@@ -81,22 +98,20 @@ void appendCuspArea(std::vector<WheelPrimitive>& out, const WheelInput& in, cons
         }
     }
     const CuspLabelSizes labelSizes{in.glyphs.cuspDigit, in.glyphs.cuspSign, in.glyphs.cuspMinuteDigit};
+    const auto isFree = [&](const CuspLabelCorners& corners) { return labelIsFree(corners, labelSizes, stackCells); };
+    const auto alternatives = labelAlternatives(in.kind);
     for (int entry = 1; entry <= 12; ++entry) {
         const double angle = lineAngle[static_cast<std::size_t>(entry)];
         const auto first = isEuropean(in) ? cuspLabelBeside(angle, labelSizes, style.houseLineFactor)
                                           : tableLabelCorners(in.cuspLabelTable, entry);
         if (!first) continue;
-        std::vector choices{*first};
-        const auto addChoice = [&](LabelSide side, double inner) {
-            if (const auto c = cuspLabelBeside(angle, labelSizes, style.houseLineFactor, side, inner))
-                choices.push_back(*c);
-        };
-        addChoice(LabelSide::Past, 0.0);
-        for (double inner = ringLayouts(in.kind).front().innerRadius; inner < kOuterCircle - 20.0; inner += 8.0) {
-            for (LabelSide side : {LabelSide::Before, LabelSide::Past}) addChoice(side, inner);
+        CuspLabelCorners chosen = *first;
+        for (std::size_t next = 0; !isFree(chosen) && next < alternatives.size(); ++next) {
+            const auto& [side, inner] = alternatives[next];
+            const auto place = cuspLabelBeside(angle, labelSizes, style.houseLineFactor, side, inner);
+            if (place && isFree(*place)) chosen = *place;
         }
-        appendCuspLabel(out, in.cusp[static_cast<std::size_t>(entry)], firstFreeLabel(choices, labelSizes, natalCells),
-                        style);
+        appendCuspLabel(out, in.cusp[static_cast<std::size_t>(entry)], chosen, style);
     }
     appendInterceptedSigns(out, in.cusp, lineAngle, !isEuropean(in), style, frame, in.glyphs.cuspSign);
 }
@@ -143,7 +158,7 @@ WheelDrawing buildWheel(const WheelInput& in) {
     const auto lineAngle = houseLineAngles(in);
     appendRings(d.primitives, in, style, lineAngle);
     std::vector<WheelPrimitive> stackShapes;
-    std::vector<TakenCell> natalCells;
+    std::vector<TakenCell> stackCells;
 
     const bool narrowNormalRange = in.options[28] == 1;
     for (const RingLayout& layout : ringLayouts(in.kind)) {
@@ -163,13 +178,13 @@ WheelDrawing buildWheel(const WheelInput& in) {
             const bool reversed = isReversedStack(body, isEuropean(in), narrowNormalRange);
             for (StackCell& cell : glyphStack(body, chart.longitude[static_cast<std::size_t>(body.point)], reversed,
                                               in.kind != WheelKind::Triple, style, in.glyphs)) {
-                if (layout.ring == ring::Natal) natalCells.push_back({cell.shape.at, cell.box});
+                stackCells.push_back({cell.shape.at, cell.box});
                 stackShapes.push_back(std::move(cell.shape));
             }
         }
         d.rings.push_back(std::move(ringDrawing));
     }
-    appendCuspArea(d.primitives, in, style, lineAngle, d.frame, natalCells);
+    appendCuspArea(d.primitives, in, style, lineAngle, d.frame, stackCells);
     std::ranges::move(stackShapes, std::back_inserter(d.primitives));
     if (in.kind == WheelKind::Single && in.options[47] == 1) {
         appendAspectLines(d.primitives, d.rings.front().bodies, in.natal, in.options, style);

@@ -58,7 +58,8 @@ DesignCells largestStartupCells(const OptionValues& options) {
     const WheelStyle style = wheelStyle(options, WheelTarget::Screen, WheelKind::Single, false);
     for (const StartupWindow& window : kStartupWindows) {
         const GlyphSizes g = nominalGlyphSizes(style, window.unitsPerPoint());
-        cells.planet = larger(cells.planet, g.planet);
+        cells.planet = larger(cells.planet,
+                              {g.planet.width + style.planetWidthMargin, g.planet.height + style.planetHeightMargin});
         cells.label.degreeDigit = larger(cells.label.degreeDigit, g.cuspDigit);
         cells.label.sign = larger(cells.label.sign, g.cuspSign);
         cells.label.minuteDigit = larger(cells.label.minuteDigit, g.cuspMinuteDigit);

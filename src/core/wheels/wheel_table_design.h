@@ -20,7 +20,8 @@ std::vector<std::int16_t> designGlyphRadii(TextBox planetCell);
 
 std::vector<std::int16_t> designCuspLabels(const CuspLabelSizes& sizes);
 
-// The largest cells among the start-up window sizes, with the shipped options.
+// The largest cells among the start-up window sizes, with the shipped options (the planet
+// cell with its margins, as glyph stacks are placed).
 struct DesignCells {
     TextBox planet;
     CuspLabelSizes label;

@@ -90,5 +90,27 @@ TEST(AllocateSlots, AHouseAcrossAriesKeepsItsBodiesTogether) {
     EXPECT_EQ(slots[point::Sun], 4);
 }
 
+// Start radii of the dual wheel's inner ring (house 1 at 138, house 2 at 130, S = 5): slot
+// by slot towards the next house's radius, and no further for slots a crowded house pushes
+// past its last one.
+TEST(PlaceRing, InterpolatedStartRadiiStopAtTheNextHouse) {
+    RingChart chart;
+    for (int p = 1; p <= point::Count; ++p) {
+        chart.longitude[static_cast<std::size_t>(p)] = p <= 9 ? 0.2 * p : 200.0 + p;
+        chart.house[static_cast<std::size_t>(p)] = p <= 9 ? 1 : 7;
+    }
+    const RingLayout inner = ringLayouts(WheelKind::Dual).back();
+    const RingPlacement placed = placeRing(chart, test::equalCusps(0.0), inner, {});
+    const struct {
+        int point, slot;
+        double radius;
+    } rows[] = {{point::Sun, 0, 138.0}, {point::Mercury, 1, 136.4}, {7, 6, 130.0}, {point::Pluto, 8, 130.0}};
+    for (const auto& row : rows) {
+        const PlacedBody& body = placed[static_cast<std::size_t>(row.point)];
+        EXPECT_EQ(body.slot, row.slot) << row.point;
+        EXPECT_DOUBLE_EQ(body.radius, row.radius) << row.point;
+    }
+}
+
 }  // namespace
 }  // namespace helion

@@ -52,26 +52,6 @@ bool insideBand(const Box& b, const RingLayout& layout) {
                                });
 }
 
-// The boxes of the twelve cusp labels, whose five texts each follow the twelve house lines
-// and the house numbers in the display list.
-std::vector<Box> cuspLabelBoxes(const WheelInput& in, const WheelDrawing& d, const WheelStyle& style) {
-    int lines = 0;
-    const auto afterLines = std::ranges::find_if(d.primitives,
-                                                 [&](const WheelPrimitive& p) {
-                                                     return std::holds_alternative<LineShape>(p) && ++lines == 12;
-                                                 }) +
-                            1;
-    const bool numbered = in.kind != WheelKind::Single && style.houseNumbers;
-    const CuspLabelSizes sizes{in.glyphs.cuspDigit, in.glyphs.cuspSign, in.glyphs.cuspMinuteDigit};
-    std::vector<Box> boxes;
-    auto label = afterLines + (numbered ? 15 : 0);
-    for (int i = 0; i < 12 && label + 5 <= d.primitives.end(); ++i, label += 5) {
-        const WheelPoint at = std::get<TextShape>(*label).at;
-        boxes.push_back({at.x, at.y, at.x + sizes.width(), at.y - sizes.height()});
-    }
-    return boxes;
-}
-
 // A text's box, its cell scaled from the measured cusp digit or sign at their sizes.
 Box textBox(const TextShape& t, const WheelInput& in, const WheelStyle& style) {
     const TextBox cell = t.glyph != 0 ? in.glyphs.cuspSign : in.glyphs.cuspDigit;
@@ -83,6 +63,30 @@ Box textBox(const TextShape& t, const WheelInput& in, const WheelStyle& style) {
                                                            : t.at.x - width / 2;
     const double top = t.anchor == TextAnchor::Centre ? t.at.y + height / 2 : t.at.y;
     return {left, top, left + width, top - height};
+}
+
+// The boxes around the twelve cusp labels' five texts, which follow the twelve house lines
+// and the house numbers in the display list.
+std::vector<Box> cuspLabelBoxes(const WheelInput& in, const WheelDrawing& d, const WheelStyle& style) {
+    int lines = 0;
+    const auto afterLines = std::ranges::find_if(d.primitives,
+                                                 [&](const WheelPrimitive& p) {
+                                                     return std::holds_alternative<LineShape>(p) && ++lines == 12;
+                                                 }) +
+                            1;
+    const bool numbered = in.kind != WheelKind::Single && style.houseNumbers;
+    std::vector<Box> boxes;
+    auto label = afterLines + (numbered ? 15 : 0);
+    for (int i = 0; i < 12 && label + 5 <= d.primitives.end(); ++i, label += 5) {
+        Box box = textBox(std::get<TextShape>(*label), in, style);
+        for (auto character = label + 1; character != label + 5; ++character) {
+            const Box b = textBox(std::get<TextShape>(*character), in, style);
+            box = {std::min(box.left, b.left), std::max(box.top, b.top), std::max(box.right, b.right),
+                   std::min(box.bottom, b.bottom)};
+        }
+        boxes.push_back(box);
+    }
+    return boxes;
 }
 
 int primitivesOutside(const WheelInput& in, const WheelDrawing& d, const WheelStyle& style) {
