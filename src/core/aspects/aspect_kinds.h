@@ -1,6 +1,6 @@
 #pragma once
-// The sixteen aspect kinds: their printed names, exact angles, glyph characters and the
-// place of their orb in an orb set. Code 1 means "no aspect".
+// What Helion knows of each aspect by its code: printed name, exact angle, wheel glyph
+// and which orb applies to it. The code None stands for "nothing found".
 
 #include <string_view>
 
@@ -12,7 +12,7 @@ inline constexpr int None = 1, Conjunct = 2, Sextile = 3, Square = 4, Trine = 5,
                      Quintile = 14, Trecile = 15, BiQuintile = 16;
 inline constexpr int kFirstCode = None;
 inline constexpr int kLastCode = BiQuintile;
-// Codes 12..16 (quintile family and nonagen) are the minor aspects.
+// From the semi-quintile on, the quintiles and the nonagen: the minor aspects.
 inline constexpr int kFirstMinor = SemiQuintile;
 inline constexpr int kLastGlyphCode = 18;
 }  // namespace code
@@ -25,8 +25,7 @@ std::string_view aspectName(int code);
 // declination), code 1 and codes outside 1..16.
 int aspectAngle(int code);
 
-// The character code of the aspect in the astrological glyph font: 159 + code for
-// codes 2..18, 0 otherwise.
+// The aspect's character in the wheel glyph font (159 + code for 2..18), 0 for none.
 int aspectGlyph(int code);
 
 // The entry of an orb set (OrbTable or report orbs) that holds the orb of this code.

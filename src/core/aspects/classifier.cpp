@@ -27,7 +27,7 @@ constexpr std::array<FixedRange, 9> kFixedRanges{{
     {code::Conjunct, -kUnbounded, 1},
 }};
 
-// Later kinds overwrite earlier ones; the conjunction comes last.
+// The order of trial; a later fit replaces an earlier one.
 constexpr std::array<int, 14> kOrbSetOrder{
     code::Sextile,    code::Square,       code::Trine,      code::Opposite,     code::SemiSextile,
     code::SemiSquare, code::Sesquisquare, code::Quincunx,   code::SemiQuintile, code::Nonagen,

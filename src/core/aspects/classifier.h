@@ -1,8 +1,7 @@
 #pragma once
-// Whether two bodies stand in an aspect (by ecliptic longitude) or a parallel (by
-// declination), which one, and how far from exact. Two aspect classifiers share one
-// measure of separation: a fixed orb of one degree for the progression and transit
-// reports, and an orb set for the natal report, the wheels and the aspect grid.
+// Aspect tests on the angular distance of two longitudes, and parallel tests on two
+// declinations. Listings of directed and transiting bodies allow one degree either way;
+// everything else uses the orbs it is given.
 
 #include <optional>
 #include <span>
@@ -22,9 +21,9 @@ struct AspectFinding {
     double distance = 0.0;  // separation minus the exact angle; negative when inside it
 };
 
-// One degree either side of the eight major and semi-major aspects, bounds included.
-// The distance is rounded down to tenths after adding 0.05: floor((d + 0.05) * 10) / 10.
-// With no aspect the code is code::None and the distance is the separation itself.
+// Sextile to quincunx and the conjunction, each within one degree (bounds count). The
+// distance is kept to tenths, half a tenth rounding up; when nothing is found the code
+// is None and the distance is the separation.
 AspectFinding classifyReportAspect(double separation);
 
 // Orbs indexed by orb entry (aspect code - 1): entry 1 conjunction .. 15 biquintile,
@@ -32,8 +31,8 @@ AspectFinding classifyReportAspect(double separation);
 // an entry beyond the span counts as an orb of 0.
 using OrbSet = std::span<const float>;
 
-// Tests every kind in a fixed order and keeps the last that matches, so with wide orbs
-// a later kind wins and the conjunction, tested last, beats all. Comparisons are made
+// Every kind is tried and the last one that fits wins; the conjunction is tried after
+// all others, so wide orbs favour it. Comparisons are made
 // in single precision, like the orbs. The minor aspects (codes 12..16) are tested only
 // when enabled. The distance is not rounded.
 AspectFinding classifyWithOrbs(double separation, OrbSet orbs, bool minorAspects);
@@ -43,8 +42,8 @@ struct ParallelFinding {
     double difference = 0.0;  // | |declination A| - |declination B| |
 };
 
-// A parallel when the absolute declinations differ by no more than the orb (compared in
-// single precision). A declination of exactly 0 counts as north.
+// Parallel when the declinations' sizes lie within the orb of each other (in single
+// precision); contra when one is south of the equator and the other not (0 is north).
 std::optional<ParallelFinding> findParallel(double declinationA, double declinationB, float orb);
 
 }  // namespace helion

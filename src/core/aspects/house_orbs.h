@@ -9,7 +9,7 @@ namespace helion {
 
 enum class HouseClass { Cadent = 0, Succedent = 1, Angular = 2 };
 
-// Angular 1, 4, 7, 10; succedent 2, 5, 8, 11; cadent 3, 6, 9, 12 and no house (0).
+// The house number modulo 3: remainder 1 angular, 2 succedent, 0 cadent (so is "no house").
 constexpr HouseClass houseClassOf(int house) {
     switch (house % 3) {
         case 1: return HouseClass::Angular;
