@@ -28,12 +28,14 @@ bool bringIn(const std::filesystem::path& source, const std::filesystem::path& t
     if (!shipped) return false;
     const std::string name = target.filename().string();
     const std::uint64_t shippedHash = contentHash(*shipped);
+    const auto recorded = copies.find(name);
     std::error_code error;
     if (std::filesystem::exists(target, error)) {
+        // Already recorded as this release ships it: the copy is either that or the user's.
+        if (recorded != copies.end() && recorded->second == shippedHash) return true;
         const auto present = readTextFile(target);
         if (!present) return true;
         const std::uint64_t presentHash = contentHash(*present);
-        const auto recorded = copies.find(name);
         const bool asCopied = recorded != copies.end() && recorded->second == presentHash;
         if (presentHash == shippedHash) copies[name] = shippedHash;
         if (presentHash == shippedHash || !asCopied) return true;
