@@ -31,6 +31,9 @@ public:
         queries.push_back({jd, body, true});
         return inner_.declination(jd, body);
     }
+    NaturalCusps housesAtArmc(HouseSystem system, double armc, double latitude, double obliquity) const override {
+        return inner_.housesAtArmc(system, armc, latitude, obliquity);
+    }
     mutable std::vector<Query> queries;
 
 private:

@@ -51,7 +51,9 @@ std::string chartSet(const ChartPositions& set, const ChartMoment& moment) {
 
 std::string chartTablesJson(const ChartTables& t) {
     const std::string houseCode(1, static_cast<char>(t.houseSystem));
-    return "{\n  \"house_system\": " + text(houseCode) + ",\n  \"natal_obliquity\": " + number(t.natalObliquity) +
+    return "{\n  \"house_system\": " + text(houseCode) +
+           ",\n  \"house_system_name\": " + text(std::string(houseSystemName(t.houseSystem))) +
+           ",\n  \"natal_obliquity\": " + number(t.natalObliquity) +
            ",\n  \"diurnal_obliquity\": " + number(t.diurnalObliquity) +
            ",\n  \"natal\": " + chartSet(t.natal, t.natalMoment) +
            ",\n  \"diurnal\": " + chartSet(t.diurnal, t.diurnalMoment) +

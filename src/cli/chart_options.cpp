@@ -52,9 +52,9 @@ void addChartOptions(CLI::App& command, ChartOptions& options) {
     command.add_option("--diurnal", options.diurnal, "Diurnal record (transit date or second person), same form");
     command
         .add_option("--house", options.house,
-                    "House system: P Placidus, R Regiomontanus, K Koch, O Porphyry, M Meridian "
-                    "(default: the program folder's options)")
-        ->check(CLI::IsMember({'P', 'R', 'K', 'O', 'M'}));
+                    "House system: P Placidus, R Regiomontanus, K Koch, O Porphyry, M Meridian, E Equal, "
+                    "W Whole Sign, C Campanus, B Alcabitius, T Topocentric (default: the program folder's options)")
+        ->check(CLI::IsMember({'P', 'R', 'K', 'O', 'M', 'E', 'W', 'C', 'B', 'T'}));
     command
         .add_option("--second-person", options.secondPerson,
                     "The diurnal record is a second person's birth data; CAPTION names the box (\"2nd Person\")")

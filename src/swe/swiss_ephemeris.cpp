@@ -41,6 +41,10 @@ Coordinates calculate(double jdUt, int body, int32 flags) {
     return c;
 }
 
+// The library names the house systems by the same letters as the program, except
+// Meridian, which it calls 'X' ('M' is Morinus there).
+int libraryHouseLetter(HouseSystem system) { return system == HouseSystem::Meridian ? 'X' : static_cast<char>(system); }
+
 }  // namespace
 
 std::filesystem::path ephemerisPath(const std::filesystem::path& programFolder) {
@@ -72,6 +76,16 @@ LongitudeAndSpeed SwissEphemeris::longitude(double jdUt, int body) const {
 
 double SwissEphemeris::declination(double jdUt, int body) const {
     return calculate(jdUt, body, kEquatorialFlags).values[1];
+}
+
+NaturalCusps SwissEphemeris::housesAtArmc(HouseSystem system, double armcDeg, double latitudeDeg,
+                                          double obliquityDeg) const {
+    double cusps[13] = {};
+    double ascmc[10] = {};
+    swe_houses_armc(armcDeg, latitudeDeg, obliquityDeg, libraryHouseLetter(system), cusps, ascmc);
+    NaturalCusps house{};
+    std::copy(std::begin(cusps), std::end(cusps), house.begin());
+    return house;
 }
 
 }  // namespace helion

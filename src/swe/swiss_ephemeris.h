@@ -26,6 +26,10 @@ public:
     LongitudeAndSpeed longitude(double jdUt, int body) const override;
     // Declination (flags 2306: files + speed + equatorial coordinates).
     double declination(double jdUt, int body) const override;
+    // swe_houses_armc; above the polar circles, where a system is undefined, the library
+    // gives Porphyry cusps instead.
+    NaturalCusps housesAtArmc(HouseSystem system, double armcDeg, double latitudeDeg,
+                              double obliquityDeg) const override;
 };
 
 }  // namespace helion

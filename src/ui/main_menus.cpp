@@ -43,7 +43,13 @@ constexpr HouseEntry kHouseEntries[] = {
     {"mnuHouseKoch", "&Koch", HouseSystem::Koch},
     {"mnuHousePorphyry", "P&orphyry", HouseSystem::Porphyry},
     {"mnuHouseMeridian", "&Meridian", HouseSystem::Meridian},
+    {"mnuHouseEqual", "&Equal", HouseSystem::Equal},
+    {"mnuHouseWholeSign", "&Whole Sign", HouseSystem::WholeSign},
+    {"mnuHouseCampanus", "&Campanus", HouseSystem::Campanus},
+    {"mnuHouseAlcabitius", "&Alcabitius", HouseSystem::Alcabitius},
+    {"mnuHouseTopocentric", "&Topocentric", HouseSystem::Topocentric},
 };
+static_assert(std::size(kHouseEntries) == kHouseSystemCount);
 
 QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption) {
     QMenu* menu = bar->addMenu(QString::fromUtf8(caption));

@@ -33,7 +33,7 @@ struct HelpItem {
 struct MainMenus {
     QAction* exit = nullptr;
     QAction* inputData = nullptr;
-    std::array<HouseItem, 5> houses{};
+    std::array<HouseItem, kHouseSystemCount> houses{};
     QMenu* data = nullptr;
     QAction* summary = nullptr;
     QAction* natalData = nullptr;

@@ -52,6 +52,8 @@ TEST(ChartCommand, RefusedOrAdjustedInputIsToldOnStandardError) {
         {"07 Mar 1952,10.30,Q,5,74.00,40.43", "12.00", "", 2, "--natal: field 4"},
         {"07 Mar 1952,10.30,A,5,74.00,70.00", "12.00", "", 2, "Warning! Your latitude is too high."},
         {"07 Mar 1952,10.30,A,5,74.00,70.00", "12.00", " --house M", 0, ""},  // Meridian houses: no limit
+        {"07 Mar 1952,10.30,A,5,74.00,70.00", "12.00", " --house W", 0, ""},
+        {"07 Mar 1952,10.30,A,5,74.00,70.00", "12.00", " --house T", 2, "Warning! Your latitude is too high."},
         {"07 Mar 1952,10.30,A,5,74.00,40.43", "13.00", "", 2, "Warning! Error in diurnal input data section."},
         {"07 Mar -5000,10.30,A,5,74.00,40.43", "12.00", "", 2, "Warning! Charts can be computed for dates from 28 Feb"},
         {"07 Mar 1700,10.30,A,5,74.00,40.43", "12.00", "", 0, "Information No ephemeris file covers a date of this"},
@@ -77,15 +79,19 @@ TEST(ChartCommand, HouseSystemComesFromTheProgramOptionsUnlessGiven) {
     folder.write("OPTIONS.OPT", options);
     const std::string chart = "chart " + sampleNatal() + " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'" +
                               " --folder '" + folder.path().string() + "'";
-    struct Row {
-        const char* house;
-        const char* expected;
-    };
-    for (const Row& row : {Row{"", "K"}, Row{" --house R", "R"}, Row{" --house P", "P"}}) {
-        const CliResult r = runCli(chart + row.house);
+    // The letter given, or none for option 27's Koch, and the name it stands for.
+    const std::pair<std::string, const char*> rows[] = {
+        {"", "Koch"},      {"P", "Placidus"},   {"R", "Regiomontanus"}, {"K", "Koch"},
+        {"O", "Porphyry"}, {"M", "Meridian"},   {"E", "Equal"},         {"W", "Whole Sign"},
+        {"C", "Campanus"}, {"B", "Alcabitius"}, {"T", "Topocentric"}};
+    for (const auto& [letter, name] : rows) {
+        const CliResult r = runCli(chart + (letter.empty() ? "" : " --house " + letter));
         ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(nlohmann::json::parse(r.out)["house_system"], row.expected) << row.house;
+        const auto json = nlohmann::json::parse(r.out);
+        EXPECT_EQ(json["house_system"], letter.empty() ? "K" : letter);
+        EXPECT_EQ(json["house_system_name"], name) << letter;
     }
+    EXPECT_NE(runCli(chart + " --house X").status, 0);
     std::filesystem::remove(folder.path() / "OPTIONS.OPT");
     const CliResult broken = runCli(chart);
     EXPECT_EQ(broken.status, 1);

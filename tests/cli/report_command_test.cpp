@@ -32,6 +32,16 @@ INSTANTIATE_TEST_SUITE_P(AllReports, ReportGolden,
                              return std::string(std::get<0>(test.param)) + "_" + std::get<1>(test.param).name;
                          });
 
+// Whole Sign cusps on sign boundaries and Campanus cusps from the ephemeris library, in
+// the headers, the cusp table and every point's house.
+TEST(ReportCommand, NatalReportInWholeSignAndCampanusHousesMatchesTheReviewedText) {
+    for (const auto& [name, house] : {std::pair{"whole_sign", "W"}, std::pair{"campanus", "C"}}) {
+        const CliResult r = runCli("report natal " + goldenCases()[0].arguments + " --house " + house);
+        ASSERT_EQ(r.status, 0) << r.err;
+        expectMatchesGolden(r.out, goldenRoot() / "natal" / (std::string(name) + ".txt"));
+    }
+}
+
 // Removes the form-feed lines and turns CR LF into LF.
 std::string withoutPageBreaks(const std::string& document) {
     std::string text;

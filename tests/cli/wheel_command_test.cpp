@@ -77,6 +77,8 @@ TEST(WheelCommand, DisplayListsMatchTheReviewedGoldenFiles) {
         {"single_european.json", "natal --european"},
         {"dual_transits.json", "transits"},
         {"triple_transits_progressed.json", "transits-progressed-natal"},
+        {"single_european_whole_sign.json", "natal --european --house W"},
+        {"single_european_campanus.json", "natal --european --house C"},
     };
     for (const auto& row : rows) {
         const auto file = outFile(row.golden);

@@ -8,11 +8,18 @@
 #include "core/astro/angles.h"
 #include "core/astro/houses.h"
 #include "swe/reference_houses.h"
+#include "swe/swiss_ephemeris.h"
 
 namespace helion {
 namespace {
 
-constexpr std::array<char, 4> kCheckedSystems = {'P', 'K', 'R', 'O'};
+constexpr std::array<char, 9> kCheckedSystems = {'P', 'K', 'R', 'O', 'E', 'W', 'C', 'B', 'T'};
+
+// Campanus, Alcabitius and Topocentric take their intermediate cusps from the library.
+const SwissEphemeris& library() {
+    static const SwissEphemeris eph(ephemerisPath(HELION_SOURCE_DIR "/data"));
+    return eph;
+}
 
 double separation(double a, double b) { return std::fabs(wrap180(normalize360(a) - normalize360(b))); }
 
@@ -26,7 +33,11 @@ struct Gaps {
         armc = std::max(armc, separation(ours.ramcDeg, reference.armcDeg));
         midheaven = std::max(midheaven, separation(ours.midheavenDeg, reference.midheavenDeg));
         ascendant = std::max(ascendant, separation(ours.ascendantDeg, reference.ascendantDeg));
-        const CuspTable cusp = computeCusps(static_cast<HouseSystem>(kCheckedSystems[system]), ours).cusp;
+        // Whole Sign cusps jump by a sign when the two Ascendants straddle a sign boundary.
+        if (kCheckedSystems[system] == 'W' &&
+            std::floor(ours.ascendantDeg / 30.0) != std::floor(reference.ascendantDeg / 30.0))
+            return;
+        const CuspTable cusp = computeCusps(static_cast<HouseSystem>(kCheckedSystems[system]), ours, library()).cusp;
         for (int entry = 1; entry <= 12; ++entry) {
             // Our cusp table starts at the 10th house, the library's at the 1st.
             cusps[system] = std::max(cusps[system], separation(cusp[entry], reference.cusp[(entry + 8) % 12 + 1]));
@@ -78,15 +89,20 @@ Gaps gapsFromLibrary(bool withoutNutation) {
 // the library uses its modern sidereal time and obliquity models. Without nutation the
 // sidereal times differ by up to 0.11 s of time (ARMC 0.000475 degrees, measured), which
 // high latitudes magnify into the Ascendant and the cusps (0.0016 to 0.0017 degrees at 60).
+// The Equal, Campanus, Alcabitius and Topocentric cusps differ only by the Ascendant and
+// Midheaven they are built on (0.00163 degrees); Whole Sign cusps agree exactly.
 TEST(HousesCrossCheck, AgreesOnTheMeanEquinoxOfDate) {
-    gapsFromLibrary(true).expectWithin({0.00050, 0.00055, 0.0017, {0.0017, 0.0018, 0.0017, 0.0017}});
+    gapsFromLibrary(true).expectWithin(
+        {0.00050, 0.00055, 0.0017, {0.0017, 0.0018, 0.0017, 0.0017, 0.0017, 0.0, 0.0017, 0.0017, 0.0017}});
 }
 
 // With nutation the library's sidereal time and Midheaven move by the equation of the
 // equinoxes and the nutation in longitude: measured ARMC 0.00495, Midheaven 0.00541,
-// Ascendant and Placidus, Regiomontanus and Porphyry cusps 0.0194, Koch 0.0226 degrees.
+// Ascendant and Placidus, Regiomontanus and Porphyry cusps 0.0194, Koch 0.0226 degrees;
+// Equal, Campanus, Alcabitius and Topocentric 0.0194 with the Ascendant, Whole Sign 0.
 TEST(HousesCrossCheck, DiffersByNutationOnTheTrueEquinox) {
-    gapsFromLibrary(false).expectWithin({0.0052, 0.0057, 0.0205, {0.0205, 0.024, 0.0205, 0.0205}});
+    gapsFromLibrary(false).expectWithin(
+        {0.0052, 0.0057, 0.0205, {0.0205, 0.024, 0.0205, 0.0205, 0.0205, 0.0, 0.0205, 0.0205, 0.0205}});
 }
 
 // From the same ARMC and obliquity only the cusp formulas remain. Measured: Midheaven
@@ -94,6 +110,9 @@ TEST(HousesCrossCheck, DiffersByNutationOnTheTrueEquinox) {
 // 1.05e-6 degrees, largest at 66 degrees where small ARMC steps move the cusps most. At
 // the equator the cusps are taken 0.00001 radian south, which moves the Placidus cusps
 // by up to 0.000152 and the Koch and Regiomontanus cusps by up to 0.000228 degrees.
+// Equal, Campanus, Alcabitius and Topocentric differ by our Ascendant's 3.7e-7 degrees
+// (0.0013 arcseconds) only: their intermediate cusps are the library's own, and at the
+// equator the library is given latitude 0 itself. Whole Sign cusps agree exactly.
 TEST(HousesCrossCheck, CuspFormulasAgreeForTheSameArmcAndObliquity) {
     Gaps offEquator;
     Gaps equator;
@@ -108,8 +127,48 @@ TEST(HousesCrossCheck, CuspFormulasAgreeForTheSameArmcAndObliquity) {
             }
         }
     }
-    offEquator.expectWithin({1e-12, 1.3e-8, 4.2e-7, {1.2e-6, 8e-7, 8e-7, 4.2e-7}});
-    equator.expectWithin({1e-12, 1.3e-8, 1e-8, {0.00017, 0.00025, 0.00025, 1.3e-8}});
+    offEquator.expectWithin({1e-12, 1.3e-8, 4.2e-7, {1.2e-6, 8e-7, 8e-7, 4.2e-7, 4.2e-7, 0.0, 4.2e-7, 4.2e-7, 4.2e-7}});
+    equator.expectWithin({1e-12, 1.3e-8, 1e-8, {0.00017, 0.00025, 0.00025, 1.3e-8, 1e-8, 0.0, 1.3e-8, 1.3e-8, 1.3e-8}});
+}
+
+// The cusp of house h (1..12) in a table that starts at the 10th house.
+double cuspOfHouse(const CuspTable& cusp, int house) { return cusp[(house + 2) % 12 + 1]; }
+
+double equalCusp(const HouseAngles& a, int house) { return a.ascendantDeg + 30.0 * (house - 1); }
+double wholeSignCusp(const HouseAngles& a, int house) {
+    return 30.0 * std::floor(a.ascendantDeg / 30.0) + 30.0 * (house - 1);
+}
+// The angles: the Midheaven opens the 10th house and the Ascendant the 1st.
+double angleCusp(const HouseAngles& a, int house) {
+    const double angle = house == 10 || house == 4 ? a.midheavenDeg : a.ascendantDeg;
+    return house == 4 || house == 7 ? angle + 180.0 : angle;
+}
+
+TEST(HouseDefinitions, CuspsFollowTheirSystemsRule) {
+    const struct {
+        HouseSystem system;
+        double (*expected)(const HouseAngles&, int);
+        std::vector<int> houses;
+    } rows[] = {
+        {HouseSystem::Equal, equalCusp, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+        {HouseSystem::WholeSign, wholeSignCusp, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+        {HouseSystem::Campanus, angleCusp, {10, 1, 4, 7}},
+        {HouseSystem::Alcabitius, angleCusp, {10, 1, 4, 7}},
+        {HouseSystem::Topocentric, angleCusp, {10, 1, 4, 7}},
+    };
+    for (const auto& row : rows) {
+        for (double ramc = 3.0; ramc < 360.0; ramc += 29.0) {
+            for (double latitude : {-66.0, -33.5, 0.0, 12.0, 51.5, 66.0}) {
+                const HouseAngles sky = anglesAt(ramc, 23.44, latitude);
+                const CuspTable cusp = computeCusps(row.system, sky, library()).cusp;
+                for (int house : row.houses) {
+                    EXPECT_LT(separation(cuspOfHouse(cusp, house), row.expected(sky, house)), 1e-9)
+                        << static_cast<char>(row.system) << " house " << house << " RAMC " << ramc << " lat "
+                        << latitude;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

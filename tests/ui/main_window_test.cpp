@@ -1,5 +1,6 @@
 #include <QDate>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QScreen>
 
@@ -123,6 +124,39 @@ TEST_F(MainWindowTest, AComputedChartOpensTheDataMenuAndAnotherHouseSystemRecomp
     EXPECT_FALSE(item(*program, "mnuHouseMeridian")->isChecked());  // one system at a time
     EXPECT_EQ(program->session.state.charts.houseSystem, HouseSystem::Koch);
     EXPECT_TRUE(program->natalInput->isHidden());  // shown for the run, hidden by it
+}
+
+// Option 27 picks the house system checked at start-up; an unknown value means Placidus.
+TEST_F(MainWindowTest, TheHousesMenuChecksTheSystemOfOption27) {
+    const struct {
+        const char* option27;
+        const char* checked;
+        const char* caption;
+    } rows[] = {
+        {"1", "mnuHousePlacidus", "&Placidus"},
+        {"2", "mnuHouseRegiomontanus", "&Regiomontanus"},
+        {"3", "mnuHouseKoch", "&Koch"},
+        {"5", "mnuHousePorphyry", "P&orphyry"},
+        {"8", "mnuHouseMeridian", "&Meridian"},
+        {"9", "mnuHouseEqual", "&Equal"},
+        {"10", "mnuHouseWholeSign", "&Whole Sign"},
+        {"11", "mnuHouseCampanus", "&Campanus"},
+        {"12", "mnuHouseAlcabitius", "&Alcabitius"},
+        {"13", "mnuHouseTopocentric", "&Topocentric"},
+        {"4", "mnuHousePlacidus", "&Placidus"},
+    };
+    const std::string options = folder.read("OPTIONS.OPT");
+    const std::size_t entry27 = options.find("1      House system");
+    ASSERT_NE(entry27, std::string::npos);
+    for (const auto& row : rows) {
+        folder.write("OPTIONS.OPT", std::string(options).replace(entry27, 1, row.option27));
+        auto program = start();
+        const auto houses = program->mainWindow->findChild<QMenu*>("mnuHouseSystem")->actions();
+        ASSERT_EQ(houses.size(), 10);
+        EXPECT_EQ(std::ranges::count_if(houses, [](const QAction* a) { return a->isChecked(); }), 1) << row.option27;
+        EXPECT_TRUE(item(*program, row.checked)->isChecked()) << row.option27;
+        EXPECT_EQ(item(*program, row.checked)->text(), row.caption);
+    }
 }
 
 TEST_F(MainWindowTest, TheInputMenuRefreshesOnlyAChartNamedNow) {

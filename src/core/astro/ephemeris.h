@@ -1,6 +1,11 @@
 #pragma once
-// Positions of the Sun, Moon and planets at a moment in Universal Time. The desktop
-// and the command line use the Swiss Ephemeris (src/swe); tests use fixed positions.
+// Positions of the Sun, Moon and planets at a moment in Universal Time, and the house
+// systems the program takes from the same library. The desktop and the command line use
+// the Swiss Ephemeris (src/swe); tests use fixed positions.
+
+#include <array>
+
+#include "core/astro/house_system.h"
 
 namespace helion {
 
@@ -23,6 +28,9 @@ struct LongitudeAndSpeed {
 // library's range the positions are meaningless).
 enum class EphemerisReach { Files, AnalyticalTheory, Beyond };
 
+// Cusps in natural house order: entry h is the cusp of house h (1..12); entry 0 unused.
+using NaturalCusps = std::array<double, 13>;
+
 class Ephemeris {
 public:
     virtual ~Ephemeris() = default;
@@ -31,6 +39,10 @@ public:
     virtual LongitudeAndSpeed longitude(double jdUt, int body) const = 0;
     // Declination in degrees, north positive.
     virtual double declination(double jdUt, int body) const = 0;
+    // The twelve cusps of a house system at a right ascension of the meridian (ARMC), a
+    // geographic latitude (north positive) and an obliquity, all in degrees.
+    virtual NaturalCusps housesAtArmc(HouseSystem system, double armcDeg, double latitudeDeg,
+                                      double obliquityDeg) const = 0;
 };
 
 }  // namespace helion

@@ -9,9 +9,6 @@
 namespace helion {
 namespace {
 
-// Cusps in natural house order: entry 1 = 1st house ... 12 = 12th; entry 0 unused.
-using NaturalCusps = std::array<double, 13>;
-
 // Near the polar circles the semi-arc and ascensional-difference formulas ask for the
 // arcsine or arccosine of values beyond 1; clamping keeps the cusps finite there.
 double clampUnit(double x) { return std::clamp(x, -1.0, 1.0); }
@@ -130,12 +127,38 @@ NaturalCusps regiomontanusCusps(const HouseAngles& angles) {
     return house;
 }
 
-NaturalCusps naturalCusps(HouseSystem system, const HouseAngles& angles) {
+// Equal and Whole Sign: twelve houses of 30 degrees each, the first opening at the
+// Ascendant (Equal) or at the beginning of the Ascendant's sign (Whole Sign).
+NaturalCusps thirtyDegreeCusps(double firstCusp) {
+    NaturalCusps house{};
+    for (int i = 1; i <= 12; ++i) house[i] = firstCusp + 30.0 * (i - 1);
+    return house;
+}
+
+// Campanus, Alcabitius and Topocentric come from the ephemeris library for the chart's
+// own ARMC, obliquity and latitude (the library needs no stand-in for the equator). The
+// angles stay the program's own, as in every other system.
+NaturalCusps libraryCusps(HouseSystem system, const HouseAngles& angles, const Ephemeris& library) {
+    const double latitude = angles.latitudeDeg == kEquatorLatitudeDeg ? 0.0 : angles.latitudeDeg;
+    NaturalCusps house = library.housesAtArmc(system, angles.ramcDeg, latitude, angles.obliquityDeg);
+    house[1] = angles.ascendantDeg;
+    house[4] = angles.midheavenDeg + 180.0;
+    house[7] = angles.ascendantDeg + 180.0;
+    house[10] = angles.midheavenDeg;
+    return house;
+}
+
+NaturalCusps naturalCusps(HouseSystem system, const HouseAngles& angles, const Ephemeris& library) {
     switch (system) {
         case HouseSystem::Placidus: return placidusCusps(angles);
         case HouseSystem::Koch: return kochCusps(angles);
         case HouseSystem::Porphyry: return porphyryCusps(angles);
         case HouseSystem::Meridian: return meridianCusps(angles);
+        case HouseSystem::Equal: return thirtyDegreeCusps(angles.ascendantDeg);
+        case HouseSystem::WholeSign: return thirtyDegreeCusps(30.0 * std::floor(angles.ascendantDeg / 30.0));
+        case HouseSystem::Campanus:
+        case HouseSystem::Alcabitius:
+        case HouseSystem::Topocentric: return libraryCusps(system, angles, library);
         case HouseSystem::Regiomontanus: break;
     }
     return regiomontanusCusps(angles);
@@ -143,8 +166,8 @@ NaturalCusps naturalCusps(HouseSystem system, const HouseAngles& angles) {
 
 }  // namespace
 
-HouseCusps computeCusps(HouseSystem system, const HouseAngles& angles) {
-    const NaturalCusps house = naturalCusps(system, angles);
+HouseCusps computeCusps(HouseSystem system, const HouseAngles& angles, const Ephemeris& library) {
+    const NaturalCusps house = naturalCusps(system, angles, library);
     HouseCusps result;
     // The cusp table starts at the 10th house.
     for (int entry = 1; entry <= 12; ++entry) {

@@ -1,11 +1,12 @@
 #pragma once
 // The angles of a chart (RAMC, obliquity, Midheaven, Ascendant), the twelve house cusps
-// in the five house systems, and the house of every point.
+// in every house system, and the house of every point.
 
 #include <string>
 #include <string_view>
 
 #include "core/astro/angles.h"
+#include "core/astro/ephemeris.h"
 #include "core/astro/house_system.h"
 #include "core/astro/julian_day.h"
 #include "core/astro/points.h"
@@ -60,7 +61,9 @@ struct HouseCusps {
     int siderealSeconds = 0;
 };
 
-HouseCusps computeCusps(HouseSystem system, const HouseAngles& angles);
+// Placidus, Regiomontanus, Koch, Porphyry, Meridian, Equal and Whole Sign are the
+// program's own; the library gives the other systems' intermediate cusps.
+HouseCusps computeCusps(HouseSystem system, const HouseAngles& angles, const Ephemeris& library);
 
 // The house of every point. A point exactly on a cusp belongs to the house that cusp opens.
 PointHouses placeInHouses(const PointTable& longitude, const CuspTable& cusp);

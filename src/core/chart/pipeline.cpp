@@ -85,7 +85,7 @@ struct RunContext {
 HouseAngles houseSet(const RunContext& run, ChartPositions& set, const AngleMoment& moment) {
     const HouseAngles angles = computeAngles(moment);
     setAngles(set, angles.ascendantDeg, angles.midheavenDeg);
-    setCusps(set, computeCusps(run.request.houseSystem, angles));
+    setCusps(set, computeCusps(run.request.houseSystem, angles, run.ephemeris));
     return angles;
 }
 
@@ -143,7 +143,7 @@ void computeMinor(RunContext& run, const HouseAngles& diurnalAngles, const Chart
     }
     t.minorMoment = momentAt(*jdMinor);
     t.minorProgressed = bodiesAt(run.ephemeris, t.minorMoment);
-    setCusps(t.minorProgressed, computeCusps(run.request.houseSystem, diurnalAngles));
+    setCusps(t.minorProgressed, computeCusps(run.request.houseSystem, diurnalAngles, run.ephemeris));
     directAngles(t.minorProgressed, t.natal, t.natalObliquity, diurnalAngles.latitudeDeg);
     placeAndDeclinate(t.minorProgressed, t.natalObliquity);
 }
@@ -169,7 +169,8 @@ double chartJulianDay(const ChartInput& input) {
 
 ChartRun computeCharts(const ChartRequest& request, const Ephemeris& ephemeris, const ChartTables& previous) {
     ChartRun result;
-    result.messages = validateChartInput(request.natal, request.diurnal, request.houseSystem == HouseSystem::Meridian);
+    result.messages =
+        validateChartInput(request.natal, request.diurnal, !houseSystemLimitedToPolarCircles(request.houseSystem));
     if (!result.messages.empty()) return result;
 
     ChartTables t;

@@ -136,11 +136,11 @@ std::vector<std::string> inputWindowFaults(const InputWindowTexts& w) {
 }
 
 std::vector<Message> validateChartInput(const InputWindowTexts& natal, const InputWindowTexts& diurnal,
-                                        bool meridianHouses) {
+                                        bool housesAtAnyLatitude) {
     std::vector<Message> messages;
     if (!missingFaults(natal).empty()) messages.push_back(warning(kNatalErrorText));
     if (!missingFaults(diurnal).empty()) messages.push_back(warning(kDiurnalErrorText));
-    if (!meridianHouses && (latitudeTooHigh(natal) || latitudeTooHigh(diurnal))) {
+    if (!housesAtAnyLatitude && (latitudeTooHigh(natal) || latitudeTooHigh(diurnal))) {
         messages.push_back(warning(kLatitudeText));
     }
     if (!rangeFaults(natal).empty()) messages.push_back(warning(kNatalErrorText));

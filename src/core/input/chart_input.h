@@ -62,9 +62,10 @@ std::vector<std::string> inputWindowFaults(const InputWindowTexts& w);
 
 // Runs the four validators in order (input present, latitude limit, natal ranges,
 // diurnal ranges) and returns every message they show, each captioned "Warning!".
-// An empty result means the input is accepted.
+// An empty result means the input is accepted. housesAtAnyLatitude: the house system is
+// defined beyond the polar circles, so the latitude limit does not apply.
 std::vector<Message> validateChartInput(const InputWindowTexts& natal, const InputWindowTexts& diurnal,
-                                        bool meridianHouses);
+                                        bool housesAtAnyLatitude);
 
 // An "Information" notice for each window whose date does not exist (31 April, 29 February
 // 1900): the chart goes on with the day the calendar count makes of it (1 May, 1 March).

@@ -43,13 +43,17 @@ double europeanSpacing(double slotSpacing, TextBox planetCell, double innermostS
     return std::max(slotSpacing, 2.0 * radToDeg(std::asin(halfDiagonal / innermostStart)));
 }
 
-double europeanAngle(double longitude, const CuspTable& cusp) { return normalize360(longitude - cuspOfHouse(cusp, 7)); }
+double europeanDescendant(const CuspTable& cusp, HouseSystem system, double ascendant) {
+    return system == HouseSystem::WholeSign ? normalize360(ascendant + 180.0) : cuspOfHouse(cusp, 7);
+}
 
-void applyEuropeanAngles(RingPlacement& placement, const RingChart& chart, const CuspTable& cusp, double spacing,
-                         std::span<const std::int16_t> glyphRadii, const RingLayout& layout) {
+double europeanAngle(double longitude, double descendant) { return normalize360(longitude - descendant); }
+
+void applyEuropeanAngles(RingPlacement& placement, const RingChart& chart, const CuspTable& cusp, double descendant,
+                         double spacing, std::span<const std::int16_t> glyphRadii, const RingLayout& layout) {
     for (PlacedBody& body : placement) {
         if (body.slot && !body.drawn)
-            body.angle = europeanAngle(chart.longitude[static_cast<std::size_t>(body.point)], cusp);
+            body.angle = europeanAngle(chart.longitude[static_cast<std::size_t>(body.point)], descendant);
     }
     for (int house = 1; house <= 12; ++house) {
         const double arc = houseArc(cusp, house);
@@ -63,7 +67,7 @@ void applyEuropeanAngles(RingPlacement& placement, const RingChart& chart, const
         std::stable_sort(stacks.begin(), stacks.end(),
                          [](const Stack& a, const Stack& b) { return a.offset < b.offset; });
         spreadInHouse(stacks, arc, spacing);
-        const double cuspAngle = europeanAngle(cuspOfHouse(cusp, house), cusp);
+        const double cuspAngle = europeanAngle(cuspOfHouse(cusp, house), descendant);
         for (const Stack& s : stacks) {
             PlacedBody& body = placement[static_cast<std::size_t>(s.point)];
             body.angle = normalize360(cuspAngle + s.offset);

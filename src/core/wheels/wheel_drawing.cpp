@@ -4,6 +4,7 @@
 #include <array>
 #include <iterator>
 #include <span>
+#include <vector>
 
 #include "core/astro/angles.h"
 #include "core/wheels/aspect_lines.h"
@@ -44,16 +45,31 @@ constexpr std::array<HouseNumber, 15> kHouseNumbers{{
 
 bool isEuropean(const WheelInput& in) { return in.kind == WheelKind::Single && in.chartType == ChartType::European; }
 
+double europeanDescendant(const WheelInput& in) {
+    return europeanDescendant(in.cusp, in.houseSystem, in.natal.longitude[point::Ascendant]);
+}
+
 // Angle of each cusp line (cusp table order): equal sectors, or the true cusps with the
 // Ascendant to the left.
 std::array<double, 13> houseLineAngles(const WheelInput& in) {
     std::array<double, 13> angle{};
     for (int entry = 1; entry <= 12; ++entry) {
-        angle[static_cast<std::size_t>(entry)] = isEuropean(in)
-                                                     ? europeanAngle(in.cusp[static_cast<std::size_t>(entry)], in.cusp)
-                                                     : equalSectorLineAngle(houseOfCuspEntry(entry));
+        angle[static_cast<std::size_t>(entry)] =
+            isEuropean(in) ? europeanAngle(in.cusp[static_cast<std::size_t>(entry)], europeanDescendant(in))
+                           : equalSectorLineAngle(houseOfCuspEntry(entry));
     }
     return angle;
+}
+
+// Whole Sign cusps lie on sign boundaries, so the horizon is no cusp line there; the
+// European wheel draws it as well, the Ascendant to the left.
+std::vector<double> houseLineAnglesWithHorizon(const WheelInput& in, const std::array<double, 13>& cuspLines) {
+    std::vector<double> angles(cuspLines.begin() + 1, cuspLines.end());
+    if (isEuropean(in) && in.houseSystem == HouseSystem::WholeSign) {
+        angles.push_back(180.0);
+        angles.push_back(0.0);
+    }
+    return angles;
 }
 
 void appendRings(std::vector<WheelPrimitive>& out, const WheelInput& in, const WheelStyle& style,
@@ -61,8 +77,7 @@ void appendRings(std::vector<WheelPrimitive>& out, const WheelInput& in, const W
     for (double radius : wheelCircles(in.kind)) out.emplace_back(CircleShape{radius, style.circles});
     if (in.kind != WheelKind::Single) out.emplace_back(DiscShape{kHouseNumberInner, style.background});
     const double from = houseLineStart(in.kind);
-    for (int entry = 1; entry <= 12; ++entry) {
-        const double a = lineAngle[static_cast<std::size_t>(entry)];
+    for (const double a : houseLineAnglesWithHorizon(in, lineAngle)) {
         const double c = cosDeg(a), s = style.houseLineFactor * sinDeg(a);
         out.push_back(LineShape{{from * c, from * s}, {kOuterCircle * c, kOuterCircle * s}, style.houseLines});
     }
@@ -170,7 +185,7 @@ WheelDrawing buildWheel(const WheelInput& in) {
                 radii.empty() ? *std::ranges::min_element(layout.startRadius) : *std::ranges::min_element(radii);
             const TextBox planetCell{in.glyphs.planet.width + style.planetWidthMargin,
                                      in.glyphs.planet.height + style.planetHeightMargin};
-            applyEuropeanAngles(ringDrawing.bodies, chart, in.cusp,
+            applyEuropeanAngles(ringDrawing.bodies, chart, in.cusp, europeanDescendant(in),
                                 europeanSpacing(layout.spacing, planetCell, innermost), radii, layout);
         }
         for (const PlacedBody& body : ringDrawing.bodies) {

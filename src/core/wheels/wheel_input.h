@@ -63,9 +63,10 @@ struct WheelInput {
     bool monochrome = false;  // the half-page print: black on white
     // Ring 1 and the cusps it is drawn with; ring 0 and ring 2 as the kind needs them.
     RingChart natal;
-    RingChart second;  // ring 0 of a dual wheel, ring 2 (middle) of a triple wheel
-    RingChart third;   // ring 0 (inner) of a triple wheel
-    CuspTable cusp{};  // entry 1 the 10th house .. entry 4 the 1st .. entry 12 the 9th
+    RingChart second;                                 // ring 0 of a dual wheel, ring 2 (middle) of a triple wheel
+    RingChart third;                                  // ring 0 (inner) of a triple wheel
+    CuspTable cusp{};                                 // entry 1 the 10th house .. entry 4 the 1st .. entry 12 the 9th
+    HouseSystem houseSystem = HouseSystem::Placidus;  // the system of `cusp`
     TitleBlocks titles;
     OptionValues options;
     std::int16_t startScale = 287;

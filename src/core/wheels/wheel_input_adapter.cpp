@@ -36,6 +36,7 @@ WheelInput wheelInputFor(const WheelArrangement& arrangement, const ChartTables&
     in.target = view.target;
     in.monochrome = view.monochrome;
     in.cusp = chartSet(charts, arrangement.houseChart).cusp;
+    in.houseSystem = charts.houseSystem;
     in.natal = ringChartIn(chartSet(charts, arrangement.natalRing).longitude, in.cusp);
     if (arrangement.secondRing) in.second = ringChartIn(chartSet(charts, *arrangement.secondRing).longitude, in.cusp);
     if (arrangement.thirdRing) in.third = ringChartIn(chartSet(charts, *arrangement.thirdRing).longitude, in.cusp);

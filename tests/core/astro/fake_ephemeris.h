@@ -42,6 +42,13 @@ public:
     double declination(double jdUt, int body) const override {
         return eclipticDeclination(longitude(jdUt, body).longitudeDeg, 23.44);
     }
+    // Thirty-degree houses from the ARMC taken as a longitude.
+    NaturalCusps housesAtArmc(HouseSystem, double armcDeg, double, double) const override {
+        NaturalCusps house{};
+        for (int h = 1; h <= 12; ++h)
+            house[static_cast<std::size_t>(h)] = normalize360(armcDeg + 90.0 + 30.0 * (h - 1));
+        return house;
+    }
 };
 
 }  // namespace helion::test

@@ -3,14 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string_view>
 
-// The cusp formulas of the Placidus, Koch, Regiomontanus and Porphyry systems are checked
-// against the Swiss Ephemeris in tests/swe; these tests hold the rules the library cannot.
+#include "fake_ephemeris.h"
+
+// The cusps of every system but Meridian are checked against the Swiss Ephemeris in
+// tests/swe; these tests hold the rules the library cannot.
 namespace helion {
 namespace {
 
 constexpr HouseSystem kAllSystems[] = {HouseSystem::Placidus, HouseSystem::Regiomontanus, HouseSystem::Koch,
                                        HouseSystem::Porphyry, HouseSystem::Meridian};
+
+// These systems are the program's own; the library is never asked.
+const test::FakeEphemeris kLibrary;
 
 double arcBetween(double from, double to) { return normalize360(to - from); }
 
@@ -20,7 +26,7 @@ TEST(HouseCusps, AnglesOppositesAndOrderHoldInEverySystem) {
         for (double ramc : {0.0, 30.0, 100.0, 179.9, 180.0, 215.5, 270.0, 300.0, 345.0}) {
             for (double latitude : {-66.0, -45.0, -10.0, 0.0, 10.0, 45.0, 60.0, 66.0}) {
                 const HouseAngles sky = anglesAt(ramc, 23.44, latitude);
-                const CuspTable cusp = computeCusps(system, sky).cusp;
+                const CuspTable cusp = computeCusps(system, sky, kLibrary).cusp;
                 SCOPED_TRACE(::testing::Message()
                              << static_cast<char>(system) << " RAMC " << ramc << " lat " << latitude);
                 EXPECT_NEAR(wrap180(cusp[1] - sky.midheavenDeg), 0.0, 1e-6);
@@ -50,10 +56,10 @@ TEST(HouseCusps, AnglesOppositesAndOrderHoldInEverySystem) {
 // Only Meridian houses are allowed beyond 66 degrees; every system stays finite there,
 // and Meridian cusps do not depend on the latitude at all.
 TEST(HouseCusps, PolarLatitudesGiveFiniteCusps) {
-    const CuspTable meridianAtEquator = computeCusps(HouseSystem::Meridian, anglesAt(100.0, 23.44, 0.0)).cusp;
+    const CuspTable meridianAtEquator = computeCusps(HouseSystem::Meridian, anglesAt(100.0, 23.44, 0.0), kLibrary).cusp;
     for (HouseSystem system : kAllSystems) {
         for (double latitude : {70.0, 89.0, 90.0, -80.0}) {
-            const CuspTable cusp = computeCusps(system, anglesAt(100.0, 23.44, latitude)).cusp;
+            const CuspTable cusp = computeCusps(system, anglesAt(100.0, 23.44, latitude), kLibrary).cusp;
             for (int entry = 1; entry <= 12; ++entry) {
                 EXPECT_TRUE(std::isfinite(cusp[entry])) << static_cast<char>(system) << " " << latitude;
                 if (system == HouseSystem::Meridian) {
@@ -61,6 +67,15 @@ TEST(HouseCusps, PolarLatitudesGiveFiniteCusps) {
                 }
             }
         }
+    }
+}
+
+// The 66-degree check holds for these systems only; the others are defined everywhere.
+TEST(HouseSystems, SomeAreRefusedBeyondThePolarCircles) {
+    for (const char code : std::string_view("PRKOMEWCBT")) {
+        EXPECT_EQ(houseSystemLimitedToPolarCircles(houseSystemFromCode(code).value()),
+                  std::string_view("PRKOT").find(code) != std::string_view::npos)
+            << code;
     }
 }
 
@@ -77,8 +92,9 @@ TEST(SiderealTime, SouthernChartsReadTwelveHoursLater) {
         {270.0, -1.0, 6 * 3600},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(computeCusps(HouseSystem::Placidus, anglesAt(row.ramc, 23.44, row.latitude)).siderealSeconds,
-                  row.seconds)
+        EXPECT_EQ(
+            computeCusps(HouseSystem::Placidus, anglesAt(row.ramc, 23.44, row.latitude), kLibrary).siderealSeconds,
+            row.seconds)
             << row.ramc << " " << row.latitude;
     }
 }

@@ -67,7 +67,7 @@ TEST(ValidateChartInput, NatalRangesRejectOnlyWhatIsOutOfRange) {
     }
 }
 
-TEST(ValidateChartInput, LatitudeLimitAppliesToEveryHouseSystemButMeridian) {
+TEST(ValidateChartInput, LatitudeLimitAppliesUnlessTheHousesAreDefinedEverywhere) {
     for (const auto& [degrees, minutes, tooHigh] :
          {std::tuple{"66", "0", false}, std::tuple{"66", "1", true}, std::tuple{"67", "0", true}}) {
         InputWindowTexts diurnal = kNewYork;
