@@ -2,9 +2,10 @@
 # Starts Helion for the first time (no settings yet) on a virtual X screen under the openbox
 # window manager and checks, by the frames openbox draws, that no window covers the main
 # window's menus, the natal input window (its Now and OK buttons) or the diurnal one, that
-# every window lies on the screen, and that the Data window a chart opens and the Options
-# window leave the main window's menus free. With a file name it also photographs the
-# screen at the first start.
+# every window lies on the screen, and that the Data window a chart opens, the Options
+# window and the wheel window leave the main window's menus free. With a file name it also
+# photographs the screen at the first start, and beside it (NAME-wheel.png) the screen
+# with the natal wheel open.
 #
 #   tools/first-start.sh 1280x1024                                    # the check alone
 #   tools/first-start.sh 1920x1080 docs/first-start-1920x1080.png     # check and photograph
@@ -26,6 +27,8 @@ DATA_TITLE='^Helion \(Tropical zodiac\) - Data$'
 NATAL_TITLE='^Natal Input Data$'
 DIURNAL_TITLE='^Diurnal Input Data$'
 OPTIONS_TITLE='^Edit: OPTIONS.OPT$'
+NAMES_TITLE='^Names$'
+WHEEL_TITLE='^Chartwheels'
 
 die() { echo "first-start: $*" >&2; exit 1; }
 
@@ -113,18 +116,20 @@ check_inside_x() {
   diurnal=$(wait_for_window "$DIURNAL_TITLE")
   sleep 1  # the windows settle where helion moved them
 
-  local main_inside natal_inside diurnal_inside main_frame natal_frame diurnal_frame
+  local main_inside natal_inside diurnal_inside main_frame natal_frame diurnal_frame names_frame
   main_inside=$(inside_of "$main"); main_frame=$(frame_of "$main")
   natal_inside=$(inside_of "$natal"); natal_frame=$(frame_of "$natal")
   diurnal_inside=$(inside_of "$diurnal"); diurnal_frame=$(frame_of "$diurnal")
+  names_frame=$(frame_of "$(wait_for_window "$NAMES_TITLE")")
   echo "main window frame:    $main_frame"
   echo "natal window frame:   $natal_frame"
   echo "diurnal window frame: $diurnal_frame"
+  echo "Names window frame:   $names_frame"
   expect_uncovered "main window's menus" "$main_inside" "natal window:$natal_frame" "diurnal window:$diurnal_frame"
   expect_uncovered "natal window's boxes and its Now and OK buttons" "$natal_inside" \
     "main window:$main_frame" "diurnal window:$diurnal_frame"
   expect_uncovered "diurnal window" "$diurnal_inside" "main window:$main_frame" "natal window:$natal_frame"
-  for name in main natal diurnal; do
+  for name in main natal diurnal names; do
     frame_var="${name}_frame"
     expect_on_screen "$name window" "${!frame_var}"
   done
@@ -156,8 +161,24 @@ check_inside_x() {
   expect_uncovered "main window's menus" "$main_inside" "Options window:$options_frame"
   expect_on_screen "Options window" "$options_frame"
 
+  # The natal wheel (Wheels, Natal chartwheel) opens under or beside the main window.
+  local wheel wheel_inside wheel_frame
+  xdotool windowactivate --sync "$main" key --delay 300 alt+w n
+  wheel=$(wait_for_window "$WHEEL_TITLE")
+  sleep 1
+  wheel_inside=$(inside_of "$wheel"); wheel_frame=$(frame_of "$wheel")
+  echo "wheel window frame:   $wheel_frame"
+  expect_uncovered "main window's menus" "$main_inside" "wheel window:$wheel_frame"
+  expect_uncovered "wheel window" "$wheel_inside" "main window:$main_frame"
+  expect_on_screen "wheel window" "$wheel_frame"
+  if [ -n "$SHOT" ]; then
+    import -window root "$home/wheel.png"
+    convert "$home/wheel.png" -colors 64 -strip "PNG8:${SHOT%.png}-wheel.png"
+    echo "Wrote ${SHOT%.png}-wheel.png"
+  fi
+
   [ "$failures" -eq 0 ] || die "$failures check(s) failed"
-  echo "first-start: every window uncovered on ${SCREEN_WIDTH}x${SCREEN_HEIGHT}"
+  echo "first-start: every window uncovered and on the ${SCREEN_WIDTH}x${SCREEN_HEIGHT} screen"
 }
 
 if [ "${1:-}" = "--inside-x" ]; then

@@ -13,7 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   fonts-liberation2 tzdata
-  xvfb xauth openbox xdotool x11-utils poppler-utils
+  xvfb xauth openbox xdotool x11-utils poppler-utils imagemagick
   dpkg-dev appstream desktop-file-utils debootstrap
   locales
   clang-14 libclang-rt-14-dev

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/window_frames.h"
+
 namespace helion::ui {
 
 ListWindowParts addFileList(QWidget& window, const char* labelName, const char* listName,
@@ -43,8 +45,11 @@ QString fileLabelText(const std::filesystem::path& file) {
 }
 
 void placeBeside(QWidget& window, const QWidget& beside) {
-    const QRect frame = beside.frameGeometry();
-    window.move(frame.right() + 8, frame.top());
+    // The window has no frame before it is first shown; its neighbour's is the one the
+    // window manager will give it.
+    const FrameMargins frame = frameMarginsOf(beside);
+    applyPlace(window, helion::placeBeside(frameRect(placeOf(beside), frame), window.width(), window.height(), frame,
+                                           freeScreenArea(beside)));
 }
 
 }  // namespace helion::ui

@@ -46,7 +46,8 @@ void showFileRecords(QLabel& label, QListWidget& list, const std::filesystem::pa
     refill(list, lines);
 }
 
-// Puts `window` to the right of `beside`, tops aligned.
+// Puts `window` to the right of `beside`, tops aligned, or under it when the screen is
+// too narrow; always whole on the screen's free area.
 void placeBeside(QWidget& window, const QWidget& beside);
 
 }  // namespace helion::ui

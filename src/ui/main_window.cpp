@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
-#include <QShortcut>
+#include <QTime>
 
 #include <utility>
 
@@ -17,9 +17,12 @@
 #include "ui/chart_command.h"
 #include "ui/data_window.h"
 #include "ui/diurnal_input_window.h"
+#include "ui/names_window.h"
 #include "ui/natal_input_window.h"
 #include "ui/options_window.h"
+#include "ui/present_moment.h"
 #include "ui/session.h"
+#include "ui/time_zone_window.h"
 #include "ui/twips_geometry.h"
 #include "ui/unsaved_changes.h"
 #include "ui/wheel_commands.h"
@@ -51,11 +54,9 @@ void MainWindow::connectMenus() {
     // Ctrl+Q and F1 reach every window of the program; no control uses them otherwise.
     menus_.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     menus_.exit->setShortcutContext(Qt::ApplicationShortcut);
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    help->setContext(Qt::ApplicationShortcut);
-    connect(help, &QShortcut::activated, this, &MainWindow::showHelpOfActiveWindow);
+    QApplication::instance()->installEventFilter(this);
     connect(menus_.exit, &QAction::triggered, this, &MainWindow::exitProgram);
-    connect(menus_.inputData, &QAction::triggered, this, &MainWindow::showInputWindows);
+    connect(menus_.inputData, &QAction::triggered, this, &MainWindow::reopenInputWindows);
     for (const HouseItem& item : menus_.houses)
         connect(item.action, &QAction::triggered, this,
                 [this, system = item.system] { selectHouseSystem(system, true); });
@@ -81,14 +82,18 @@ void MainWindow::connectMenus() {
     });
 }
 
+// The clock runs at the zone the natal window shows, the zone its Now button and the Input
+// item fill the date and time from, so the caption and a chart named "Now" agree even
+// when the computer's own clock is set to another zone.
 void MainWindow::updateClock() {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate today = now.date();
+    const std::string zone = session_.natalInput ? session_.natalInput->texts().zone
+                                                 : numberText(session_.state.options[option::DefaultZone]);
+    const LocalMoment now = presentMoment(session_, zone);
+    const QTime clock(now.hour, now.minute, now.second);
     const QString time = session_.state.timeFormat == TimeFormat::TwentyFourHour
-                             ? now.toString("HH:mm:ss")
-                             : QLocale::c().toString(now.time(), "h:mm:ss AP");
-    setWindowTitle(
-        QString::fromStdString(clockCaption({today.year(), today.month(), today.day()}, time.toStdString())));
+                             ? clock.toString("HH:mm:ss")
+                             : QLocale::c().toString(clock, "h:mm:ss AP");
+    setWindowTitle(QString::fromStdString(clockCaption({now.year, now.month, now.day}, time.toStdString())));
 }
 
 void MainWindow::selectHouseSystem(HouseSystem system, bool recomputeCharts) {
@@ -125,9 +130,26 @@ void MainWindow::showReport(ReportKind kind) {
 
 void MainWindow::showHelpText(std::string_view fileName) { session_.dataWindow->showHelpText(fileName); }
 
-void MainWindow::showHelpOfActiveWindow() {
-    const QWidget* active = QApplication::activeWindow();
-    showHelpText(helpFileOfWindow(active ? active->objectName().toStdString() : std::string()));
+void MainWindow::reopenInputWindows() {
+    showInputWindows();
+    NamesWindow::open(session_);
+}
+
+void MainWindow::showHelpOfWindow(QWidget* window) {
+    if (auto* zones = qobject_cast<TimeZoneWindow*>(window)) {
+        zones->showHelp();
+        return;
+    }
+    showHelpText(helpFileOfWindow(window ? window->objectName().toStdString() : std::string()));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        watched->isWidgetType()) {
+        showHelpOfWindow(static_cast<QWidget*>(watched)->window());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::openOptions() {

@@ -32,8 +32,12 @@ public:
     // Refreshes a chart named "Now" to the present date and time, then shows both input windows.
     void showInputWindows();
     void showHelpText(std::string_view fileName);
-    // F1: the help text of the window that has the focus.
-    void showHelpOfActiveWindow();
+    // The Input item: the two input windows and the Names window, as at start-up, so that
+    // the Names and Cities windows can be reached again after they were closed.
+    void reopenInputWindows();
+    // F1: the help of the window the key was pressed in; a window with help of its own
+    // (the Time Zone window) shows it itself, every other one in the Data window.
+    void showHelpOfWindow(QWidget* window);
     void openOptions();
     // Runs a wheel command and shows its wheel in the wheel window.
     void showWheel(WheelCommand command);
@@ -45,6 +49,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // F1 anywhere in the program, modal windows (file select, print file) included, whose
+    // keys a shortcut of this window would not receive.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectMenus();

@@ -2,27 +2,28 @@
 
 #include "core/base/text_file.h"
 #include "core/input/names_save.h"
+#include "ui/names_window.h"
 #include "ui/session.h"
 #include "ui/session_prompts.h"
 
 namespace helion::ui {
 
-void saveToNamesFile(Session& session, const InputWindowTexts& texts, QWidget* parent) {
+std::optional<std::filesystem::path> saveToNamesFile(Session& session, const InputWindowTexts& texts, QWidget* parent) {
     MessageBoxes& messages = *session.messages;
     if (const auto refusal = namesSaveRefusal(texts)) {
         messages.show(*refusal, MessageIcon::Stop);
-        return;
+        return std::nullopt;
     }
     const auto current = currentNamesFile(session.state.settings.dataFile, session.state.programFolder);
-    const auto chosen = chooseFile(session, "*.FIL", current, parent);
-    if (!chosen) return;
+    const auto chosen = chooseFile(session, "*.FIL", current, parent, "Save into which names file?");
+    if (!chosen) return std::nullopt;
     const auto oldText = readTextFile(*chosen);
     const bool text = oldText && looksLikeText(*oldText);
     const NamesFile file = text ? parseNamesFile(*oldText) : NamesFile{};
     // Every record after a broken line would be lost in the copy.
     if (!text || file.error) {
         messages.show({kErrorCaption, kNamesFileErrorText}, MessageIcon::Stop);
-        return;
+        return std::nullopt;
     }
     std::vector<int> replaced;
     for (const NameRecord& same : recordsNamed(file, texts.name))
@@ -30,9 +31,11 @@ void saveToNamesFile(Session& session, const InputWindowTexts& texts, QWidget* p
     const std::string newText = namesFileAfterSave(*oldText, replaced, namesRecordLine(texts));
     if (const auto failure = replaceNamesFile(*chosen, *oldText, newText)) {
         messages.show(*failure, MessageIcon::Stop);
-        return;
+        return std::nullopt;
     }
     session.namesList.changed = true;
+    if (session.namesWindow && session.namesWindow->isVisible()) session.namesWindow->fillList();
+    return chosen;
 }
 
 }  // namespace helion::ui

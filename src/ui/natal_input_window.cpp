@@ -2,9 +2,11 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 
 #include "ui/chart_command.h"
+#include "ui/list_window_parts.h"
 #include "ui/names_save_command.h"
 #include "ui/present_moment.h"
 #include "ui/session.h"
@@ -47,15 +49,24 @@ NatalInputWindow::NatalInputWindow(Session& session, QWidget* parent) : InputWin
     ok->setDefault(true);
     auto* save = new QPushButton("Save to disk", this);
     save->setObjectName("cmdSave");
+    // A short word after each save instead of a box to close.
+    auto* status = new QLabel(this);
+    status->setObjectName("lblSaveStatus");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(save);
+    buttons->addWidget(status);
     buttons->addStretch();
     buttons->addWidget(now);
     buttons->addWidget(ok);
     fieldGrid()->addLayout(buttons, fieldGrid()->rowCount(), 0, 1, -1);
     connect(now, &QPushButton::clicked, this, &NatalInputWindow::fillPresentMoment);
     connect(ok, &QPushButton::clicked, this, &NatalInputWindow::pressOk);
-    connect(save, &QPushButton::clicked, this, [this] { saveToNamesFile(session_, texts(), this); });
+    connect(save, &QPushButton::clicked, this, [this, status] {
+        status->clear();
+        const InputWindowTexts saved = texts();
+        if (const auto file = saveToNamesFile(session_, saved, this))
+            status->setText(QString("Saved %1 into %2").arg(QString::fromStdString(saved.name), fileLabelText(*file)));
+    });
 
     fillPresentMoment();
 }

@@ -81,9 +81,10 @@ SelectFileWindow::SelectFileWindow(const std::filesystem::path& startFolder, con
 
 std::optional<std::filesystem::path> SelectFileWindow::choose(const std::filesystem::path& startFolder,
                                                               const QString& pattern,
-                                                              const std::filesystem::path& currentFile,
-                                                              QWidget* parent) {
+                                                              const std::filesystem::path& currentFile, QWidget* parent,
+                                                              const QString& caption) {
     SelectFileWindow window(startFolder, pattern, currentFile, parent);
+    if (!caption.isEmpty()) window.setWindowTitle(caption);
     window.exec();
     if (window.chosenPath().empty()) return std::nullopt;
     return window.chosenPath();

@@ -21,10 +21,11 @@ public:
     SelectFileWindow(const std::filesystem::path& startFolder, const QString& pattern,
                      std::filesystem::path currentFile, QWidget* parent = nullptr);
 
-    // Shows the window modally: the chosen file, or nothing when cancelled.
+    // Shows the window modally: the chosen file, or nothing when cancelled. The caption
+    // says what the file is for; empty, the window's own "Select A File".
     static std::optional<std::filesystem::path> choose(const std::filesystem::path& startFolder, const QString& pattern,
                                                        const std::filesystem::path& currentFile,
-                                                       QWidget* parent = nullptr);
+                                                       QWidget* parent = nullptr, const QString& caption = {});
 
     // The chosen path: the current file until a file is selected, empty after Cancel.
     const std::filesystem::path& chosenPath() const { return chosen_; }

@@ -8,9 +8,10 @@
 namespace helion::ui {
 
 std::optional<std::filesystem::path> chooseFile(Session& session, const QString& pattern,
-                                                const std::filesystem::path& current, QWidget* parent) {
+                                                const std::filesystem::path& current, QWidget* parent,
+                                                const QString& caption) {
     if (session.chooseFile) return session.chooseFile(pattern, current);
-    return SelectFileWindow::choose(session.state.programFolder, pattern, current, parent);
+    return SelectFileWindow::choose(session.state.programFolder, pattern, current, parent, caption);
 }
 
 std::optional<std::string> askText(Session& session, const Message& prompt, QWidget* parent) {

@@ -17,9 +17,10 @@ namespace helion::ui {
 struct Session;
 
 // A file of the pattern, starting in the program folder with `current` selected;
-// nothing when cancelled.
+// nothing when cancelled. `caption`, when given, says what the file is for.
 std::optional<std::filesystem::path> chooseFile(Session& session, const QString& pattern,
-                                                const std::filesystem::path& current, QWidget* parent);
+                                                const std::filesystem::path& current, QWidget* parent,
+                                                const QString& caption = {});
 
 // A line typed into an input box captioned and prompted by `prompt`; nothing when cancelled.
 std::optional<std::string> askText(Session& session, const Message& prompt, QWidget* parent);

@@ -1,6 +1,7 @@
 #include "ui/time_zone_window.h"
 
 #include <QFontDatabase>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,6 +18,16 @@
 
 namespace helion::ui {
 
+namespace {
+
+constexpr const char* kHelpText =
+    "Click a zone to put its offset into the Time Zone box of the input window that opened "
+    "this list; East or West is chosen by its sign (hours west of Greenwich are positive). "
+    "The zones come from TZ.DAT in the program folder, a plain text file of name, "
+    "abbreviation and offset. Close leaves the box as it was.";
+
+}  // namespace
+
 TimeZoneWindow& TimeZoneWindow::open(Session& session, bool forDiurnal) {
     session.timeZoneForDiurnal = forDiurnal;
     return openSideWindow(session, session.timeZoneWindow);
@@ -26,6 +37,11 @@ TimeZoneWindow::TimeZoneWindow(Session& session, QWidget* parent) : QWidget(pare
     setObjectName("TimeZone");
     setWindowTitle("Time Zones");
     auto* layout = new QVBoxLayout(this);
+    help_ = new QLabel(kHelpText, this);
+    help_->setObjectName("lblHelp");
+    help_->setWordWrap(true);
+    help_->hide();
+    layout->addWidget(help_);
     list_ = new QListWidget(this);
     list_->setObjectName("lstTimeZones");
     list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -43,6 +59,8 @@ void TimeZoneWindow::fillList() {
     refill(*list_, lines);
     if (table_.error) session_.messages->show(*table_.error, MessageIcon::Stop);
 }
+
+void TimeZoneWindow::showHelp() { help_->show(); }
 
 void TimeZoneWindow::pick(int row) {
     if (row < 0 || row >= static_cast<int>(table_.zones.size())) return;

@@ -6,6 +6,7 @@
 
 #include "core/input/time_zone_table.h"
 
+class QLabel;
 class QListWidget;
 
 namespace helion::ui {
@@ -23,11 +24,14 @@ public:
 
     void fillList();
     void pick(int row);
+    // F1: how the list is used, shown above it in this window (no help file covers it).
+    void showHelp();
 
 private:
     Session& session_;
     TimeZoneTable table_;
     QListWidget* list_ = nullptr;
+    QLabel* help_ = nullptr;
 };
 
 }  // namespace helion::ui

@@ -1,8 +1,8 @@
 #include "ui/wheel_window.h"
 
 #include <QActionGroup>
-#include <QKeyEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -26,6 +26,7 @@
 #include "ui/session.h"
 #include "ui/wheel_commands.h"
 #include "ui/wheel_printing.h"
+#include "ui/window_frames.h"
 
 namespace helion::ui {
 namespace {
@@ -64,14 +65,23 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption) {
 
 constexpr double kTwipsPerInch = 1440.0;
 
-// The window opens at the top of the screen with the start-up size chosen for the screen.
+// Every wheel opens with the start-up size chosen for the screen, under the main window's
+// frame (or beside it) so that the main window's menus stay in reach; the main window's
+// frame margins are the ones the window manager gives this window too.
 void placeForScreen(QWidget& window) {
     const QScreen* screen = window.screen();
     if (!screen) return;
     const int twipsPerPixel = qRound(kTwipsPerInch / screen->logicalDotsPerInch());
     const StartupWindow& size = startupWindowFor(screen->size().width(), twipsPerPixel);
-    window.resize(size.widthTwips / size.twipsPerPixel, size.heightTwips / size.twipsPerPixel);
-    window.move(window.x(), screen->availableGeometry().top());
+    const int width = size.widthTwips / size.twipsPerPixel;
+    const int height = size.heightTwips / size.twipsPerPixel;
+    const QWidget* main = mainWindow();
+    if (!main) {
+        window.resize(width, height);
+        return;
+    }
+    const FrameMargins frame = frameMarginsOf(*main);
+    applyPlace(window, placeWheelWindow(frameRect(placeOf(*main), frame), width, height, frame, freeScreenArea(*main)));
 }
 
 constexpr int kBlack = 0;
@@ -94,7 +104,6 @@ WheelWindow::WheelWindow(Session& session, QWidget* parent) : QMainWindow(parent
     surface_ = new WheelSurface(*this);
     setCentralWidget(surface_);
     buildMenus();
-    placeForScreen(*this);
     choosePrinter = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
         return dialog.exec() == QDialog::Accepted;
@@ -120,6 +129,13 @@ void WheelWindow::buildMenus() {
         addAction(type);
     }
     QAction* help = addItem(bar, "mnuHelp", "&Help");
+    // A shortcut of the window rather than a key handler: it still works when a menu closed
+    // with Escape left the keyboard focus on the menu bar.
+    auto* escape = new QAction(this);
+    escape->setObjectName("returnToMain");
+    escape->setShortcut(Qt::Key_Escape);
+    addAction(escape);
+    connect(escape, &QAction::triggered, this, &WheelWindow::returnToMainWindow);
 
     connect(aspects_, &QAction::triggered, this, &WheelWindow::showAspects);
     connect(changeOrbs, &QAction::triggered, this, &WheelWindow::chooseOrbFile);
@@ -142,6 +158,7 @@ void WheelWindow::showWheel(const WheelArrangement& arrangement) {
     lastDrawing_.reset();
     if (aspectList_) aspectList_->close();
     updateMenus();
+    placeForScreen(*this);
     show();
     raise();
     activateWindow();
@@ -238,6 +255,7 @@ void WheelWindow::showAspects() {
     loadOrbs();
     aspectList_ =
         new AspectListWindow(aspectListInputFor(arrangement_, session_.state.charts, session_.state.orbs), this);
+    aspectList_->setWindowTitle("Aspects - " + QString::fromStdString(arrangement_.chartName));
     aspectList_->show();
 }
 
@@ -251,23 +269,15 @@ void WheelWindow::chooseOrbFile() {
 
 void WheelWindow::editOrbFile() {
     if (orbsEdit_) orbsEdit_->close();
+    // A save leaves the orb table and an open aspect list alone: the next aspect list
+    // reads the saved file.
     orbsEdit_ = new FileEditorWindow(session_, "OrbsEdit", session_.state.currentOrbFile, this);
-    orbsEdit_->onSaved = [this] { showAspects(); };
     orbsEdit_->show();
 }
 
 void WheelWindow::print() { printWheel(session_, *this); }
 
 void WheelWindow::returnToMainWindow() { activateMainWindow(); }
-
-void WheelWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        returnToMainWindow();
-        event->accept();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
-}
 
 void WheelWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) returnToMainWindow();

@@ -57,7 +57,6 @@ public:
     void paintSurface(QPaintDevice& surface);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

@@ -1,16 +1,23 @@
 #include <QDate>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 
+#include "core/app/program_title.h"
 #include "core/config/settings.h"
 #include "started_program.h"
 #include "ui/diurnal_input_window.h"
 #include "ui/names_window.h"
 #include "ui/natal_input_window.h"
+#include "ui/print_file_window.h"
+#include "ui/select_file_window.h"
+#include "ui/time_zone_window.h"
 #include "ui/twips_geometry.h"
 
 namespace helion::test {
@@ -36,13 +43,16 @@ TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
     if (natal.width() + diurnal.width() <= screen.width() || natal.bottom() + diurnal.height() <= screen.bottom()) {
         EXPECT_FALSE(natal.intersects(diurnal));
     }
-    // So does the Names window beside them.
+    // So does the Names window beside them where the screen has room for it; it always lies on the screen.
     ASSERT_TRUE(program->session.namesWindow);
     EXPECT_TRUE(program->session.namesWindow->isVisible());
     EXPECT_TRUE(program->diurnalInput->isVisible());
+    const QRect names = program->session.namesWindow->frameGeometry();
+    EXPECT_TRUE(screen.contains(names));
     const QWidget* inputs[] = {program->natalInput.get(), program->diurnalInput.get()};
-    for (const QWidget* input : inputs)
-        EXPECT_FALSE(program->session.namesWindow->frameGeometry().intersects(input->frameGeometry()));
+    if (diurnal.right() + names.width() < screen.right()) {
+        for (const QWidget* input : inputs) EXPECT_FALSE(names.intersects(input->frameGeometry()));
+    }
     EXPECT_EQ(main.pos().x(), 1500 * main.logicalDpiX() / 1440);
     EXPECT_EQ(main.width(), 9000 * main.logicalDpiX() / 1440);
     EXPECT_EQ(program->session.state.houseSystem,
@@ -171,8 +181,24 @@ TEST_F(MainWindowTest, TheInputMenuRefreshesOnlyAChartNamedNow) {
 
     program->natalInput->setTexts({"Sample", "3", "7", "1952", "10", "30", "5", "74", "0", "40", "43"});
     program->natalInput->pressOk();
+    program->session.namesWindow->close();
     item(*program, "mnuInputData")->trigger();
     EXPECT_EQ(year->text(), "1952");
+    EXPECT_TRUE(program->session.namesWindow->isVisible()) << "and through it the Cities window";
+}
+
+TEST_F(MainWindowTest, TheCaptionClockShowsTheMomentNowFillsIn) {
+    auto program = start();
+    using namespace std::chrono;
+    program->session.universalClock = [] { return sys_days{2026y / December / 31} + 23h + 59min + 30s; };
+    program->session.state.timeFormat = TimeFormat::TwelveHour;
+    program->natalInput->fillPresentMoment();
+    program->mainWindow->updateClock();
+    const InputWindowTexts now = program->natalInput->texts();
+    const std::string time = now.hour + ":" + (now.minute.size() == 1 ? "0" : "") + now.minute + ":30";
+    EXPECT_EQ(
+        program->mainWindow->windowTitle().toStdString(),
+        clockCaption({std::stoi(now.year), std::stoi(now.month), std::stoi(now.day)}, time) + (now.am ? " AM" : " PM"));
 }
 
 // Makes a window the active one, as a click on it would, so that its shortcuts apply.
@@ -209,11 +235,45 @@ TEST_F(MainWindowTest, ShortcutsSaveAndPrintTheDataShowTheActiveWindowsHelpAndEx
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "Helion.INI"));  // Exit writes the settings
 }
 
+TEST_F(MainWindowTest, F1ReachesTheModalWindowsAndTheTimeZoneWindowShowsItsOwnHelp) {
+    auto program = start();
+    folder.write("SELECT.HLP", "Select help\r\n");
+    folder.write("PRNTFILE.HLP", "Print file help\r\n");
+    folder.write("PRNTFILE.XXX", "a line\r\n");
+    ui::SelectFileWindow select(folder.path(), "*.FIL", {}, program->mainWindow.get());
+    ui::PrintFileWindow print(program->session, folder.path() / "PRNTFILE.XXX", program->mainWindow.get());
+    for (const auto& [dialog, help] :
+         {std::pair<QDialog*, const char*>{&select, "Select help"}, {&print, "Print file help"}}) {
+        QString shown;
+        QTimer::singleShot(0, [&shown, program = program.get(), dialog = dialog] {
+            QTest::keyClick(dialog, Qt::Key_F1);
+            shown = dataText(*program);
+            dialog->reject();
+        });
+        dialog->exec();
+        EXPECT_TRUE(shown.startsWith(help)) << shown.toStdString();
+    }
+
+    ui::TimeZoneWindow& zones = ui::TimeZoneWindow::open(program->session, false);
+    QTest::keyClick(&zones, Qt::Key_F1);
+    EXPECT_TRUE(zones.findChild<QLabel*>("lblHelp")->isVisible());
+    EXPECT_TRUE(dataText(*program).startsWith("Print file help")) << "the Data window is left alone";
+}
+
 TEST_F(MainWindowTest, HelpOptionsAndAboutItems) {
     auto program = start();
     folder.write("HINTS.HLP", "Hint one\r\nHint two\r\n");
     item(*program, "mnuHelpHints")->trigger();
     EXPECT_TRUE(dataText(*program).startsWith("Hint one\nHint two\n"));
+    for (const auto& [name, file] : {std::pair{"mnuHelpNames", "NAMES.HLP"},
+                                     {"mnuHelpCities", "GEOGRAPH.HLP"},
+                                     {"mnuHelpNameedit", "NAMEEDIT.HLP"},
+                                     {"mnuHelpLongLat", "LONGLAT.HLP"}}) {
+        folder.write(file, std::string(file) + " text\r\n");
+        ASSERT_TRUE(item(*program, name)) << name;
+        item(*program, name)->trigger();
+        EXPECT_TRUE(dataText(*program).startsWith(QString(file) + " text")) << name;
+    }
 
     item(*program, "mnuOptions")->trigger();
     item(*program, "mnuHelpAbout")->trigger();

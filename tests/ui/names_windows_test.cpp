@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -6,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "core/input/names_save.h"
 #include "ui/cities_window.h"
@@ -51,10 +53,11 @@ TEST_F(NamesWindowTest, SaveAppendsReplacesOrKeepsAndBacksUpTheOldFile) {
         const char* name;
         bool yes;
         std::string after;
+        int listed;  // the open Names window shows the new file at once
     } rows[] = {
-        {"Cy", false, kPeople + std::string("Cy,07 Mar 1952,10.30,A,5,74.00,40.43\r\n")},
-        {"bOB", true, ann + "bOB,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"},
-        {"ann", false, kPeople + std::string("ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\n")},
+        {"Cy", false, kPeople + std::string("Cy,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"), 3},
+        {"bOB", true, ann + "bOB,07 Mar 1952,10.30,A,5,74.00,40.43\r\n", 2},
+        {"ann", false, kPeople + std::string("ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"), 3},
     };
     ui::NamesWindow& window = names();
     window.pick(0);  // Ann's data in the natal window
@@ -68,6 +71,8 @@ TEST_F(NamesWindowTest, SaveAppendsReplacesOrKeepsAndBacksUpTheOldFile) {
         EXPECT_EQ(offered, file);
         EXPECT_EQ(folder.read("NAMES.FIL"), row.after) << row.name;
         EXPECT_EQ(folder.read("NAMES.OLD"), kPeople);
+        EXPECT_EQ(list(window, "NamesOnFile")->count(), row.listed) << row.name;
+        EXPECT_EQ(control<QLabel>(*natal, "lblSaveStatus")->text(), QString("Saved %1 into NAMES.FIL").arg(row.name));
         const bool asked = std::string(row.name) != "Cy";
         ASSERT_EQ(boxes.shown.size(), asked ? 1u : 0u);
         if (asked) {
@@ -102,6 +107,20 @@ TEST_F(NamesWindowTest, SaveRefusesACommaABrokenFileAndACancelledChoiceWithoutWr
         EXPECT_FALSE(std::filesystem::exists(folder.path() / "NAMES.OLD"));
     }
     EXPECT_FALSE(session.namesList.changed);
+}
+
+TEST_F(NamesWindowTest, TheFileChoiceOfASaveSaysWhatItIsFor) {
+    session.chooseFile = nullptr;  // the real file-select window
+    QString caption;
+    QTimer::singleShot(0, [&caption] {
+        QWidget* chooser = QApplication::activeModalWidget();
+        ASSERT_TRUE(chooser);
+        caption = chooser->windowTitle();
+        chooser->close();
+    });
+    save("Cy");
+    EXPECT_EQ(caption, "Save into which names file?");
+    EXPECT_EQ(folder.read("NAMES.FIL"), kPeople);
 }
 
 TEST_F(NamesWindowTest, ListsTheNamesAndAClickFillsTheNatalOrTheSecondPersonsWindow) {

@@ -1,10 +1,19 @@
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <fstream>
+#include <functional>
 
+#include "core/input/atlas_hand_over.h"
+#include "ui/cities_window.h"
+#include "ui/names_window.h"
 #include "ui/time_zone_window.h"
 #include "window_fixture.h"
 
@@ -48,6 +57,22 @@ TEST_F(LookUpTest, TimeZoneHelpWritesTheOffsetIntoTheWindowThatOpenedIt) {
         EXPECT_TRUE(control<QRadioButton>(window, row.east)->isChecked());
     }
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(LookUpTest, TheListWindowsBesideTheDiurnalWindowStayOnTheScreen) {
+    folder.write("TZ.DAT", "Eastern,EST,5\r\n");
+    diurnal->show();
+    const QRect screen = diurnal->screen()->availableGeometry();
+    diurnal->move(screen.right() - diurnal->frameGeometry().width(), screen.top());
+    const std::function<QWidget&()> opens[] = {
+        [this]() -> QWidget& { return ui::NamesWindow::open(session); },
+        [this]() -> QWidget& { return ui::CitiesWindow::open(session); },
+        [this]() -> QWidget& { return ui::TimeZoneWindow::open(session, false); },
+    };
+    for (const auto& open : opens) {
+        const QWidget& window = open();
+        EXPECT_TRUE(screen.contains(window.frameGeometry())) << window.objectName().toStdString();
+    }
 }
 
 TEST_F(LookUpTest, ACorruptTableKeepsTheZonesBeforeTheFault) {
@@ -151,6 +176,22 @@ TEST_F(LookUpTest, AnAtlasThatCannotBeStartedAsksForItsFolder) {
     EXPECT_TRUE(session.state.settings.atlasDir.empty());
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(natal->texts().zone, before.zone);
+}
+
+TEST(MessageBoxes, TheAtlasQuestionIsWideEnoughForItsWholeCaption) {
+    ui::QtMessageBoxes boxes;
+    int width = 0;
+    QTimer::singleShot(0, [&width] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        width = box->width();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_FALSE(boxes.askYesNo({kAtlasQuestionCaption, "Latitude = 41N52"}));
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    // The title bar holds the caption beside its icon and three buttons.
+    EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(kAtlasQuestionCaption) + 100);
 }
 
 }  // namespace

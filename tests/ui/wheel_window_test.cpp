@@ -9,7 +9,9 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScreen>
 
+#include "core/wheels/nominal_glyph_sizes.h"
 #include "core/wheels/wheel_scale.h"
 #include "started_program.h"
 #include "ui/aspect_list_window.h"
@@ -69,6 +71,39 @@ TEST_F(WheelWindowTest, EachCommandDrawsItsWheelUnderTheChartName) {
         EXPECT_EQ(wheelItem(window, "mnuAspects")->isEnabled(), row.aspectsEnabled) << row.item;
     }
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(WheelWindowTest, EveryWheelOpensUnderTheMainWindowAtItsStartUpSize) {
+    ui::MainWindow& main = *program->mainWindow;
+    const QRect screen = main.screen()->availableGeometry();
+    const StartupWindow& size = startupWindowFor(main.screen()->size().width(), qRound(1440.0 / main.logicalDpiX()));
+    for (const char* command : {"mnuWheelsSingleNatal", "mnuWheelsDualNatTran"}) {
+        item(*program, command)->trigger();
+        ui::WheelWindow& window = *main.wheelWindow();
+        EXPECT_EQ(window.size(), QSize(size.widthTwips / size.twipsPerPixel, size.heightTwips / size.twipsPerPixel));
+        EXPECT_FALSE(window.frameGeometry().intersects(main.frameGeometry())) << command;
+        EXPECT_TRUE(screen.contains(window.frameGeometry())) << command;
+        window.setGeometry(0, 0, 300, 200);  // moved by the user; the next wheel places it again
+    }
+}
+
+TEST_F(WheelWindowTest, EscapeReturnsToTheMainWindowAlsoAfterAMenuWasClosedWithEscape) {
+    ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
+    ui::MainWindow& main = *program->mainWindow;
+    for (const bool throughMenu : {false, true}) {
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        if (throughMenu) {
+            QTest::keyClick(window.windowHandle(), Qt::Key_O, Qt::AltModifier);  // the Orbs menu
+            QWidget* menu = QApplication::activePopupWidget();
+            ASSERT_TRUE(menu);
+            QTest::keyClick(menu, Qt::Key_Escape);
+            QTest::keyClick(window.windowHandle(), Qt::Key_Escape);  // leaves the menu bar
+        }
+        QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main)) << throughMenu;
+        EXPECT_TRUE(window.isVisible());
+    }
 }
 
 TEST_F(WheelWindowTest, ResizingSetsTheStartScaleAndEscapeLeavesTheWheelOpen) {
@@ -221,8 +256,12 @@ TEST_F(WheelWindowTest, AFullPageDrawsThePrinterWheelAtItsOwnScale) {
     }
 }
 
-TEST_F(WheelWindowTest, SavingTheEditedOrbFileReopensTheAspectListWithTheNewOrbs) {
+TEST_F(WheelWindowTest, SavingTheEditedOrbFileLeavesTheOrbTableUntilTheNextAspectList) {
     ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
+    wheelItem(window, "mnuAspects")->trigger();  // reads the shipped orbs
+    window.findChild<ui::AspectListWindow*>("CWAspect")->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const OrbTable before = program->session.state.orbs;
     wheelItem(window, "mnuOrbsEdit")->trigger();
     auto* editor = window.findChild<QWidget*>("OrbsEdit");
     ASSERT_NE(editor, nullptr);
@@ -232,9 +271,14 @@ TEST_F(WheelWindowTest, SavingTheEditedOrbFileReopensTheAspectListWithTheNewOrbs
     QFile saved(QString::fromStdString((folder.path() / "NATAL.ORB").string()));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll().toStdString(), "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+    EXPECT_EQ(window.findChild<ui::AspectListWindow*>("CWAspect"), nullptr);
+    EXPECT_EQ(program->session.state.orbs.orb, before.orb);
+
+    wheelItem(window, "mnuAspects")->trigger();
     auto* list = window.findChild<ui::AspectListWindow*>("CWAspect");
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->listText(), "\n\n\n");  // no orbs: only exact aspects, none here
+    EXPECT_TRUE(list->listText().trimmed().isEmpty());  // no orbs: only exact aspects, none here
+    EXPECT_EQ(list->windowTitle().toStdString(), "Aspects - " + program->session.state.charts.chartName);
 }
 
 using WheelWindowFontTest = StartedProgramTest;

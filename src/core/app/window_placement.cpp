@@ -39,4 +39,15 @@ WindowPlace placeReportWindow(const ScreenRect& above, int reportWidth, const Fr
     return keepOnScreen({screen.left, above.bottom(), reportWidth, height}, frame, screen);
 }
 
+WindowPlace placeWheelWindow(const ScreenRect& main, int width, int height, const FrameMargins& frame,
+                             const ScreenRect& screen) {
+    const int frameWidth = frame.left + frame.right;
+    const int frameHeight = frame.top + frame.bottom;
+    const int roomBelow = screen.bottom() - main.bottom() - frameHeight;
+    if (height <= roomBelow) return keepOnScreen({main.left, main.bottom(), width, height}, frame, screen);
+    if (main.right() + frameWidth + width <= screen.right())
+        return keepOnScreen({main.right(), main.top, width, height}, frame, screen);
+    return keepOnScreen({main.left, main.bottom(), width, std::max(roomBelow, height / 2)}, frame, screen);
+}
+
 }  // namespace helion

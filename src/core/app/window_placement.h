@@ -51,4 +51,11 @@ WindowPlace placeBeside(const ScreenRect& neighbour, int width, int height, cons
 WindowPlace placeReportWindow(const ScreenRect& above, int reportWidth, const FrameMargins& frame,
                               const ScreenRect& screen);
 
+// The wheel window: under the main window's frame when it fits there whole, else beside
+// the main window when the screen is wide enough, else under it with the height the screen
+// leaves (at least half the wanted height). It never covers the main window's menu bar
+// where the screen has room for both.
+WindowPlace placeWheelWindow(const ScreenRect& main, int width, int height, const FrameMargins& frame,
+                             const ScreenRect& screen);
+
 }  // namespace helion

@@ -24,9 +24,9 @@ std::vector<std::string> trimmedFields(std::string_view line) {
 FieldRecords readFieldRecords(std::string_view text, std::size_t fieldCount) {
     FieldRecords result;
     const auto lines = splitLines(text);
-    std::size_t i = 0;
-    for (; i < lines.size(); ++i) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         auto fields = trimmedFields(lines[i]);
+        // The list ends here; whatever follows is left unread on purpose (notes, old records).
         if (fields.front().empty()) break;
         const int line = static_cast<int>(i) + 1;
         if (fields.size() != fieldCount) {
@@ -36,13 +36,6 @@ FieldRecords readFieldRecords(std::string_view text, std::size_t fieldCount) {
         }
         if (result.problems.empty()) result.records.push_back({std::move(fields), line});
     }
-    for (std::size_t k = i + 1; k < lines.size(); ++k)
-        if (!lines[k].empty()) {
-            result.problems.push_back(
-                {static_cast<int>(k) + 1, "this follows line " + std::to_string(i + 1) +
-                                              ", whose empty first field ends the list, and is never read"});
-            break;
-        }
     return result;
 }
 

@@ -26,7 +26,8 @@ struct FieldRecords {
 };
 
 // Reads one record of `fieldCount` fields per line, each without surrounding blanks,
-// until the end of the text or a line whose first field is empty.
+// until the end of the text or a line whose first field is empty; the lines after that
+// one are not read and are no fault.
 FieldRecords readFieldRecords(std::string_view text, std::size_t fieldCount);
 
 }  // namespace helion

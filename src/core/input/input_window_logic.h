@@ -56,6 +56,7 @@ struct LocalMoment {
     int day = 0;
     int hour = 0;  // 0..23
     int minute = 0;
+    int second = 0;  // the main window's clock shows it; the input boxes stop at the minute
 };
 
 // The date and time boxes and the A.M./P.M. choice for a moment of the local clock.

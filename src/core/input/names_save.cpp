@@ -76,13 +76,20 @@ std::string namesFileAfterSave(std::string_view oldText, const std::vector<int>&
                                std::string_view newRecord) {
     std::string text;
     const auto lines = splitLines(oldText);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::size_t end = 0;
+    for (; end < lines.size(); ++end) {
         // The list ends at the first line without a name; the new record goes there.
-        if (trimmed(splitFields(lines[i]).front()).empty()) break;
-        if (std::ranges::find(replacedLines, static_cast<int>(i) + 1) != replacedLines.end()) continue;
-        text.append(lines[i]).append(kLineBreak);
+        if (trimmed(splitFields(lines[end]).front()).empty()) break;
+        if (std::ranges::find(replacedLines, static_cast<int>(end) + 1) != replacedLines.end()) continue;
+        text.append(lines[end]).append(kLineBreak);
     }
-    return text.append(newRecord).append(kLineBreak);
+    text.append(newRecord).append(kLineBreak);
+    // What the user keeps below the list's end (notes, old records) stays below it; only
+    // the empty lines at the very end go.
+    std::size_t last = lines.size();
+    while (last > end && trimmed(lines[last - 1]).empty()) --last;
+    for (std::size_t k = end; k < last; ++k) text.append(lines[k]).append(kLineBreak);
+    return text;
 }
 
 std::filesystem::path namesBackupPath(const std::filesystem::path& namesFile) {

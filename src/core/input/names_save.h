@@ -43,7 +43,8 @@ Message replaceNameQuestion(std::string_view newName, const NameRecord& existing
 std::vector<NameRecord> recordsNamed(const NamesFile& file, std::string_view name);
 
 // The whole new file: every line of the old text up to the end of its list, without the
-// lines in `replacedLines` (1-based), then the new record; CR LF after every line.
+// lines in `replacedLines` (1-based), then the new record, then the line that ends the list
+// and what follows it when anything does; CR LF after every line.
 std::string namesFileAfterSave(std::string_view oldText, const std::vector<int>& replacedLines,
                                std::string_view newRecord);
 

@@ -13,8 +13,8 @@ LocalMoment momentInZone(std::chrono::sys_seconds universal, double zoneHoursWes
     const sys_days day = floor<days>(local);
     const year_month_day date(day);
     const hh_mm_ss<seconds> time(local - day);
-    return {int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())), int(time.hours().count()),
-            int(time.minutes().count())};
+    return {int(date.year()),          int(unsigned(date.month())), int(unsigned(date.day())),
+            int(time.hours().count()), int(time.minutes().count()), int(time.seconds().count())};
 }
 
 LocalMoment momentInZone(std::chrono::sys_seconds universal, std::string_view zoneText) {

@@ -11,7 +11,7 @@
 namespace helion {
 
 // The date and time at a zone of `zoneHoursWest` hours (west of Greenwich positive, so
-// local time = Universal Time - zone), to the minute. Fractional zones move the minutes.
+// local time = Universal Time - zone), to the second. Fractional zones move the minutes.
 LocalMoment momentInZone(std::chrono::sys_seconds universal, double zoneHoursWest);
 
 // The same for the text of a zone box, read by the leading-number rule ("" is zone 0).

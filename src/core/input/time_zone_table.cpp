@@ -60,7 +60,6 @@ TimeZoneTable parseTimeZoneTable(std::string_view text) {
     while (next < fields.size() && !fields[next].text.empty()) {
         if (next + 2 >= fields.size()) {
             table.problems.push_back({fields[next].line, "the record lacks its code or offset"});
-            next = fields.size();
             break;
         }
         TimeZoneEntry zone{fields[next].text, fields[next + 1].text, fields[next + 2].text, fields[next].line};
@@ -68,12 +67,6 @@ TimeZoneTable parseTimeZoneTable(std::string_view text) {
         if (const auto fault = faultOf(zone); !fault.empty()) table.problems.push_back({zone.line, fault});
         if (table.problems.empty()) table.zones.push_back(std::move(zone));
     }
-    for (; next < fields.size(); ++next)
-        if (!fields[next].text.empty()) {
-            table.problems.push_back(
-                {fields[next].line, "this follows the empty name that ends the table and is never read"});
-            break;
-        }
     if (table.zones.empty() && table.problems.empty()) table.problems.push_back({0, "the table holds no time zone"});
     if (!table.problems.empty()) table.error = Message{kErrorCaption, kTimeZoneCorruptText};
     return table;

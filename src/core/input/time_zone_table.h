@@ -2,7 +2,7 @@
 // TZ.DAT, the table of time zones the Time Zone window lists: records of a name (at
 // most 32 characters), an abbreviation (at most 4) and the offset in hours to add to
 // local time to get Universal Time (west positive), fields separated by commas or
-// line breaks. An empty name ends the table.
+// line breaks. An empty name ends the table; what follows it is not read.
 
 #include <filesystem>
 #include <optional>

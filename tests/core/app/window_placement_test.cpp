@@ -71,5 +71,28 @@ TEST(PlaceWindows, TheReportWindowIsAsWideAsTheWidestReportWhereThereIsRoom) {
     }
 }
 
+TEST(PlaceWindows, TheWheelWindowLeavesTheMainWindowFreeWhereTheScreenAllows) {
+    const ScreenRect wide{0, 0, 1920, 1080};
+    const ScreenRect menuBar = frameRect({0, 0, 724, 45}, kFrame);
+    const ScreenRect tall = frameRect({0, 0, 600, 700}, kFrame);
+    const struct {
+        ScreenRect main;
+        ScreenRect screen;
+        WindowPlace place;
+    } rows[] = {
+        {menuBar, kScreen, {0, 72, 936, 767}},                      // under the main window, whole
+        {menuBar, wide, {0, 72, 936, 767}},                         //
+        {tall, wide, {604, 0, 936, 767}},                           // no room under it: beside it
+        {tall, kScreen, {0, 614, 936, 383}},                        // room for neither: half height, moved up
+        {{300, 0, 404, 72}, {0, 0, 800, 600}, {81, 72, 715, 501}},  // the height left, moved back left
+    };
+    for (const auto& row : rows) {
+        const WindowPlace wanted = row.screen.width == 800 ? WindowPlace{0, 0, 715, 596} : WindowPlace{0, 0, 936, 767};
+        const WindowPlace place = placeWheelWindow(row.main, wanted.width, wanted.height, kFrame, row.screen);
+        EXPECT_EQ(place, row.place) << row.main.height << " on " << row.screen.width;
+        EXPECT_TRUE(onScreen(frameRect(place, kFrame), row.screen));
+    }
+}
+
 }  // namespace
 }  // namespace helion

@@ -7,7 +7,7 @@ namespace {
 
 TEST(CitiesFile, ReadsPlacesUntilAnEmptyPlaceName) {
     const CitiesFile file =
-        parseCitiesFile("Atlanta,Georgia,84W23,33N45,5\r\nSydney,Australia,151E11,33S55,-10\r\n,x\r\n");
+        parseCitiesFile("Atlanta,Georgia,84W23,33N45,5\r\nSydney,Australia,151E11,33S55,-10\r\n,x\r\nnot read\r\n");
     ASSERT_EQ(file.cities.size(), 2u);
     EXPECT_EQ(file.cities[1].listText(), "Sydney,Australia");
     EXPECT_FALSE(file.error);

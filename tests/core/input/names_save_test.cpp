@@ -82,7 +82,7 @@ TEST(NamesSave, AsksAboutEveryRecordOfTheSameNameInAnyCase) {
               "not replace the existing entry.");
 }
 
-TEST(NamesSave, TheNewFileKeepsEveryLineButTheReplacedOnesAndEndsWithTheNewRecord) {
+TEST(NamesSave, TheNewFileKeepsEveryLineButTheReplacedOnesWithTheNewRecordAtTheListsEnd) {
     const struct {
         const char* old;
         std::vector<int> replaced;
@@ -92,6 +92,7 @@ TEST(NamesSave, TheNewFileKeepsEveryLineButTheReplacedOnesAndEndsWithTheNewRecor
         {kTwoPeople, {}, "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBob,01 Jan 1960,1.05,P,5,71.04,42.22\r\nNew\r\n"},
         {"Ann,x\nBob,y", {}, "Ann,x\r\nBob,y\r\nNew\r\n"},  // LF read, CR LF written
         {"Ann,x\r\n\r\n\r\n", {}, "Ann,x\r\nNew\r\n"},      // trailing empty lines would hide the new record
+        {"Ann,x\r\n,\r\nnotes\r\n\r\n", {}, "Ann,x\r\nNew\r\n,\r\nnotes\r\n"},  // kept below the list's end
         {"", {}, "New\r\n"},
     };
     for (const auto& row : rows) EXPECT_EQ(namesFileAfterSave(row.old, row.replaced, "New"), row.expected) << row.old;
