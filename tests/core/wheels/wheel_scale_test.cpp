@@ -41,27 +41,5 @@ TEST(WheelScale, FullPagePrint) {
     EXPECT_EQ(printedStartScale(WheelKind::Triple, ChartType::American), 265);
 }
 
-// Portrait pages taller than Letter add height, landscape pages width; one unit across
-// covers as many pixels as one unit up divided by the vertical factor.
-TEST(WheelScale, ThePrintedFrameFollowsThePaper) {
-    const struct {
-        const char* paper;
-        double width, height;  // printable area
-        double frameWidth, frameHeight;
-    } rows[] = {
-        {"Letter-shaped", 9675, 12500, 2 * 265, 2.5 * 265},
-        {"A4", 2480, 3508, 2 * 265, 2 * 265 * 3508.0 / 2480 * 0.9675},
-        {"Legal", 2550, 4200, 2 * 265, 2 * 265 * 4200.0 / 2550 * 0.9675},
-        {"A4 landscape", 3508, 2480, 2.5 * 265 * 3508 / 2480 / 0.9675, 2.5 * 265},
-    };
-    for (const auto& row : rows) {
-        const WheelFrame page = printerFrame(265, row.width, row.height);
-        EXPECT_NEAR((page.left + page.right) / 2, 16.0, 1e-9) << row.paper;   // the centre left of the middle
-        EXPECT_NEAR((page.top + page.bottom) / 2, -67.0, 1e-9) << row.paper;  // and above it
-        EXPECT_NEAR(page.right - page.left, row.frameWidth, 1e-9) << row.paper;
-        EXPECT_NEAR(page.top - page.bottom, row.frameHeight, 1e-9) << row.paper;
-    }
-}
-
 }  // namespace
 }  // namespace helion
