@@ -34,7 +34,21 @@ struct WheelOptions {
     std::string out;
     std::string size = "1024x768";
     bool page = false;
+    std::string paper = "letter";
+    bool landscape = false;
 };
+
+struct PaperName {
+    const char* name;
+    Paper paper;
+};
+
+constexpr std::array<PaperName, 4> kPapers{{
+    {"letter", Paper::Letter},
+    {"a4", Paper::A4},
+    {"legal", Paper::Legal},
+    {"a5", Paper::A5},
+}};
 
 struct WheelMode {
     const char* name;
@@ -84,6 +98,8 @@ void runWheel(const WheelOptions& o) {
     const std::optional<ImageFormat> image = imageFormatOf(o.out);
     if (!image && !o.out.ends_with(".json")) return refuse("--out: expected FILE.png, FILE.svg, FILE.pdf or FILE.json");
     if (o.page && image != ImageFormat::Pdf) return refuse("--page: the printed page is written as FILE.pdf");
+    if (!o.page && (o.landscape || o.paper != kPapers[0].name))
+        return refuse("--paper and --landscape: they choose the paper of the printed page (--page)");
     const auto mode = std::ranges::find(kModes, o.mode, &WheelMode::name);
     const std::optional<OptionValues> options = loadProgramOptions(o.chart);
     if (!options) return;
@@ -94,7 +110,7 @@ void runWheel(const WheelOptions& o) {
     if (painting && !painting->glyphFontReady()) return setExitStatus(kBadInput);
 
     WheelModeState state;
-    const WheelCommandContext context{*charts, *options, secondPersonCaption(o.chart)};
+    const WheelCommandContext context{*charts, *options, secondPersonCaption(o.chart), charts->secondPerson};
     WheelArrangement arrangement = runWheelCommand(mode->command, context, state);
     if (o.switched) arrangement = switchTransitWheel(context, state);
 
@@ -123,16 +139,19 @@ void runPrintedPage(const WheelOptions& o, const ChartTables& charts, const Opti
                     const WheelArrangement& arrangement, WheelView view, const std::string& orbFile) {
     view.target = WheelTarget::Printer;
     const WheelStyle style = wheelStyle(options, view.target, arrangement.kind, false);
-    const WheelFrame frame = printerFrame(printedStartScale(arrangement.kind, view.chartType));
     const WheelDataTables tables = readWheelTables(programFolder(o.chart));
     const OrbTable orbs = loadOrbTable(programFolder(o.chart) / orbFile, OrbTable{}).table;
-    const auto draw = [&](const GlyphSizes& glyphs) {
+    const auto draw = [&](const GlyphSizes& glyphs, int width, int height) {
         view.glyphs = glyphs;
+        view.widthPixels = width;
+        view.heightPixels = height;
         WheelDrawing page = buildWheel(wheelInputFor(arrangement, charts, options, tables, view));
         appendPrintedAspectGrid(page, options, aspectListInputFor(arrangement, charts, orbs));
         return page;
     };
-    if (!writeFileAtomically(o.out, printedPagePdf(draw, style, frame))) refuse("cannot write " + o.out);
+    const PrintedPaper paper{std::ranges::find(kPapers, o.paper, &PaperName::name)->paper, o.landscape};
+    const std::string pdf = printedPagePdf(draw, style, printedStartScale(arrangement.kind, view.chartType), paper);
+    if (!writeFileAtomically(o.out, pdf)) refuse("cannot write " + o.out);
 }
 
 }  // namespace
@@ -151,7 +170,12 @@ void addWheelCommand(CLI::App& app) {
                      "Output file: FILE.png, FILE.svg, FILE.pdf, or FILE.json for the display list")
         ->required();
     command->add_option("--size", options->size, "Window size in pixels, WIDTHxHEIGHT");
-    command->add_flag("--page", options->page, "The full printed page (Letter) as FILE.pdf");
+    command->add_flag("--page", options->page, "The full printed page as FILE.pdf");
+    std::vector<std::string> papers;
+    for (const PaperName& p : kPapers) papers.emplace_back(p.name);
+    command->add_option("--paper", options->paper, "The printed page's paper (letter when not given)")
+        ->check(CLI::IsMember(papers));
+    command->add_flag("--landscape", options->landscape, "The printed page's paper turned sideways");
     command->callback([options] { runWheel(*options); });
 }
 

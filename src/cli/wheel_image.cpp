@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -10,6 +11,7 @@
 
 #include <iostream>
 
+#include "core/wheels/wheel_scale.h"
 #include "render/glyph_font.h"
 #include "render/glyph_measure.h"
 #include "render/wheel_painter.h"
@@ -29,6 +31,16 @@ QImage blankImage(int width, int height) {
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
     return image;
+}
+
+QPageSize::PageSizeId pageSizeOf(Paper paper) {
+    switch (paper) {
+        case Paper::A4: return QPageSize::A4;
+        case Paper::Legal: return QPageSize::Legal;
+        case Paper::A5: return QPageSize::A5;
+        case Paper::Letter: break;
+    }
+    return QPageSize::Letter;
 }
 
 void paintOn(QPaintDevice& device, const WheelDrawing& drawing, int width, int height) {
@@ -99,16 +111,18 @@ std::string wheelImage(const WheelDrawing& drawing, ImageFormat format, int widt
     return buffer.data().toStdString();
 }
 
-std::string printedPagePdf(const std::function<WheelDrawing(const GlyphSizes&)>& draw, const WheelStyle& style,
-                           const WheelFrame& frame) {
+std::string printedPagePdf(const PageDrawing& draw, const WheelStyle& style, double startScale,
+                           const PrintedPaper& paper) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    pdf.setPageSize(QPageSize(QPageSize::Letter));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setPageLayout(QPageLayout(QPageSize(pageSizeOf(paper.paper)),
+                                  paper.landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
     pdf.setResolution(kPageDotsPerInch);
     const QRectF page(0, 0, pdf.width(), pdf.height());
-    const WheelDrawing drawing = draw(render::measureGlyphSizes(style, pdf, render::unitsPerPixel(frame, page)));
+    const WheelFrame frame = printerFrame(startScale, page.width(), page.height());
+    const WheelDrawing drawing =
+        draw(render::measureGlyphSizes(style, pdf, render::unitsPerPixel(frame, page)), pdf.width(), pdf.height());
     QPainter painter(&pdf);
     render::paintWheel(painter, drawing, page);
     painter.end();

@@ -40,9 +40,20 @@ GlyphSizes measuredGlyphSizes(const WheelStyle& style, const WheelFrame& frame, 
 // The file's bytes: the drawing painted on an image, an SVG or a one-page PDF of that size.
 std::string wheelImage(const WheelDrawing& drawing, ImageFormat format, int width, int height);
 
-// A full printed page as a one-page Letter PDF: `draw` builds the printer's drawing from
-// glyph cells measured on the page, whose frame is `frame`.
-std::string printedPagePdf(const std::function<WheelDrawing(const GlyphSizes&)>& draw, const WheelStyle& style,
-                           const WheelFrame& frame);
+enum class Paper { Letter, A4, Legal, A5 };
+
+struct PrintedPaper {
+    Paper paper = Paper::Letter;
+    bool landscape = false;
+};
+
+// The printer's drawing for glyph cells measured on the page and its printable area of
+// `width` x `height` device pixels.
+using PageDrawing = std::function<WheelDrawing(const GlyphSizes& glyphs, int width, int height)>;
+
+// A full printed page as a one-page PDF on that paper, the wheel `startScale` units wide
+// either side of its centre at the least.
+std::string printedPagePdf(const PageDrawing& draw, const WheelStyle& style, double startScale,
+                           const PrintedPaper& paper);
 
 }  // namespace helion::cli

@@ -18,26 +18,6 @@ constexpr std::array<QRgb, 16> kPalette{
     qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255),
 };
 
-// Wheel units (y upward) to device coordinates (y downward).
-class DeviceMapping {
-public:
-    DeviceMapping(const WheelFrame& frame, const QRectF& area)
-        : frame_(frame),
-          area_(area),
-          xScale_(area.width() / (frame.right - frame.left)),
-          yScale_(area.height() / (frame.top - frame.bottom)) {}
-    QPointF map(const WheelPoint& p) const {
-        return {area_.left() + (p.x - frame_.left) * xScale_, area_.top() + (frame_.top - p.y) * yScale_};
-    }
-    double length(double units) const { return units * xScale_; }
-
-private:
-    WheelFrame frame_;
-    QRectF area_;
-    double xScale_;
-    double yScale_;
-};
-
 // Fonts and their metrics on the painter's device, made once per size and weight.
 class FontCache {
 public:

@@ -10,6 +10,28 @@
 
 namespace helion::render {
 
+// Where the painter puts the drawing's frame on `area` of the device: wheel units (y
+// upward) to device coordinates (y downward); circles and discs take their radius in
+// units across.
+class DeviceMapping {
+public:
+    DeviceMapping(const WheelFrame& frame, const QRectF& area)
+        : frame_(frame),
+          area_(area),
+          xScale_(area.width() / (frame.right - frame.left)),
+          yScale_(area.height() / (frame.top - frame.bottom)) {}
+    QPointF map(const WheelPoint& p) const {
+        return {area_.left() + (p.x - frame_.left) * xScale_, area_.top() + (frame_.top - p.y) * yScale_};
+    }
+    double length(double units) const { return units * xScale_; }
+
+private:
+    WheelFrame frame_;
+    QRectF area_;
+    double xScale_;
+    double yScale_;
+};
+
 // Colour 0..15 of the standard sixteen-colour palette; other numbers give black.
 QColor paletteColour(int colour);
 

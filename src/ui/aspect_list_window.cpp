@@ -20,7 +20,7 @@ bool isEscape(const QEvent* event) {
 }  // namespace
 
 QString aspectListText(const std::vector<AspectListLine>& lines) {
-    QString text = "\n";
+    QString text;
     for (const AspectListLine& line : lines) {
         if (line.firstGlyph != 0) {
             text += "  " + render::glyphText(line.firstGlyph) + " " + render::glyphText(line.aspectGlyph) + " " +

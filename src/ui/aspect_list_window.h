@@ -24,8 +24,9 @@ private:
     QPlainTextEdit* text_ = nullptr;
 };
 
-// The list as one text: a leading line break, then per line two blanks, the first body's
-// glyph, a blank, the aspect glyph, a blank and the second body's glyph.
+// The list as one text, a line break after every line: an empty line is only its break,
+// an aspect line is two blanks, the first body's glyph, a blank, the aspect glyph, a blank
+// and the second body's glyph. The list's own first empty line is its leading break.
 QString aspectListText(const std::vector<AspectListLine>& lines);
 
 }  // namespace helion::ui

@@ -39,10 +39,19 @@ bool typesText(const QKeyEvent& key) {
     return std::ranges::all_of(text, [](QChar c) { return c.isPrint(); });
 }
 
-bool keyPassesFilter(const QKeyEvent& key, KeyFilter filter) {
+// The text the key would leave in the box: typed over the selection, or at the cursor.
+QString textAfterKey(const QLineEdit& edit, const QString& typed) {
+    QString text = edit.text();
+    if (edit.hasSelectedText()) return text.replace(edit.selectionStart(), edit.selectedText().size(), typed);
+    return text.insert(edit.cursorPosition(), typed);
+}
+
+bool keyPassesFilter(const QKeyEvent& key, const QLineEdit& edit, KeyFilter filter) {
     if (!typesText(key)) return true;
     const QList<uint> characters = key.text().toUcs4();
-    return std::ranges::all_of(characters, [filter](uint c) { return keyAccepted(filter, static_cast<char32_t>(c)); });
+    return std::ranges::all_of(characters,
+                               [filter](uint c) { return keyAccepted(filter, static_cast<char32_t>(c)); }) &&
+           textAccepted(filter, textAfterKey(edit, key.text()).toStdString());
 }
 
 // A sunken frame around a label: grey above and left, white below and right, as many
@@ -212,7 +221,7 @@ bool InputWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (edit && event->type() == QEvent::KeyPress) {
         const auto filter = static_cast<KeyFilter>(edit->property(kFilterProperty).toInt());
-        if (!keyPassesFilter(*static_cast<QKeyEvent*>(event), filter)) return true;
+        if (!keyPassesFilter(*static_cast<QKeyEvent*>(event), *edit, filter)) return true;
     }
     // Selected after the click that gave the focus has placed the cursor.
     if (edit && event->type() == QEvent::FocusIn) QTimer::singleShot(0, edit, &QLineEdit::selectAll);

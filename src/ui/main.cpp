@@ -10,10 +10,27 @@
 #include "ui/splash_window.h"
 #include "ui/startup.h"
 
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: helion [--version | --help]\n"
+    "Opens Helion's windows: chart input, reports, chart wheels and the atlas.\n"
+    "  --version  print the version and the Swiss Ephemeris release, then end\n"
+    "  --help     print this text, then end\n"
+    "Qt's own options (for example -platform offscreen) are passed on to Qt.\n"
+    "Charts, reports and wheels without a window: helion-cli --help\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    // Answered before Qt starts, so that it needs no display.
-    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+    // Answered before Qt starts, so that they need no display.
+    const std::string_view only = argc == 2 ? argv[1] : "";
+    if (only == "--version") {
         std::cout << helion::versionText() << '\n';
+        return 0;
+    }
+    if (only == "--help" || only == "-h") {
+        std::cout << kUsage;
         return 0;
     }
     QApplication app(argc, argv);

@@ -18,7 +18,8 @@ std::string secondPersonName(const Session& session) {
 // current, replacing one the user chose.
 template <typename Step>
 WheelArrangement arrangeWith(Session& session, Step step) {
-    const WheelCommandContext context{session.state.charts, session.state.options, secondPersonName(session)};
+    const WheelCommandContext context{session.state.charts, session.state.options, secondPersonName(session),
+                                      secondPersonSet(session)};
     WheelArrangement arrangement = step(context, session.wheelMode);
     if (arrangement.kind != WheelKind::Triple)
         session.state.currentOrbFile = session.state.programFolder / session.wheelMode.currentOrbFile;

@@ -201,7 +201,7 @@ WheelDrawing WheelWindow::drawingOn(QPaintDevice& device, WheelTarget target, bo
     const WheelStyle style = wheelStyle(session_.state.options, target, arrangement_.kind, monochrome);
     const bool screen = target == WheelTarget::Screen;
     const std::int16_t scale = screen ? view.startScale : printedStartScale(arrangement_.kind, view.chartType);
-    const WheelFrame frame = screen ? screenFrame(scale, width, height) : printerFrame(scale);
+    const WheelFrame frame = screen ? screenFrame(scale, width, height) : printerFrame(scale, width, height);
     view.glyphs = render::measureGlyphSizes(style, device, render::unitsPerPixel(frame, QRectF(0, 0, width, height)));
     return drawingFor(view);
 }

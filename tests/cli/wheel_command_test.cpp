@@ -123,9 +123,42 @@ TEST(WheelCommand, DrawsTheWheelIntoPngSvgAndPdfFiles) {
     }
 }
 
+// The inner band holds the person the first title block names, in that person's own houses.
+TEST(WheelCommand, SwitchPutsTheSecondPersonInside) {
+    std::vector<double> innerSuns;
+    for (const std::string switched : {"", " --switch"}) {
+        const auto json = wheelJson("transits --second-person Bob" + switched, "switch.json");
+        const auto& inner = json["rings"][1];
+        ASSERT_EQ(inner["ring"], 0);
+        EXPECT_EQ(inner["bodies"][13]["house"], 1) << switched;  // the Ascendant opens the first house
+        innerSuns.push_back(inner["bodies"][0]["angle"].get<double>());
+    }
+    EXPECT_NE(innerSuns[0], innerSuns[1]);
+}
+
+// The page's box in points, as the PDF names it.
+TEST(WheelCommand, PrintsThePageOnTheChosenPaper) {
+    const struct {
+        const char* arguments;
+        const char* mediaBox;
+    } rows[] = {
+        {"", "/MediaBox [0 0 612.000000 792.000000]"},
+        {" --paper a4", "/MediaBox [0 0 595.000000 842.000000]"},
+        {" --paper legal --landscape", "/MediaBox [0 0 1008.000000 612.000000]"},
+    };
+    for (const auto& row : rows) {
+        const auto file = outFile("page.pdf");
+        const CliResult r =
+            runCli(std::string("wheel natal --page") + row.arguments + kCharts + " --out " + file.string());
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(readFile(file).find(row.mediaBox), std::string::npos) << row.arguments;
+        std::filesystem::remove(file);
+    }
+}
+
 TEST(WheelCommand, RefusesOtherOutputsAndBadSizes) {
-    for (const char* arguments :
-         {"natal --out x.gif", "natal --size 10x10 --out x.json", "natal --size big --out x.json"}) {
+    for (const char* arguments : {"natal --out x.gif", "natal --size 10x10 --out x.json",
+                                  "natal --size big --out x.json", "natal --paper a4 --out x.pdf"}) {
         const CliResult r = runCli(std::string("wheel ") + arguments + kCharts);
         EXPECT_EQ(r.status, 2) << arguments;
         EXPECT_FALSE(r.err.empty()) << arguments;

@@ -30,6 +30,7 @@ TEST_F(InputWindowTest, KeystrokeFiltersLetOnlyTheirCharactersIn) {
         const char *box, *typed, *kept;
     } rows[] = {{false, "txtMonth", "1-2.a", "12"},  // sign and point only in the zone box
                 {false, "txtTZ", "-5.5a", "-5.5"},
+                {false, "txtTZ", "5.5-", "5.5"},  // a minus sign only in front
                 {false, "txtName", "Ann-Marie 2.", "Ann-Marie 2."},
                 {true, "txtLatMin", "4x5", "45"},
                 {true, "txtTZ", "+3.", "3."}};
@@ -57,6 +58,7 @@ TEST_F(InputWindowTest, HourBoxesFoldOntoTheTwelveHourClock) {
     } rows[] = {
         {false, "0", "12", false, nullptr},  // midnight keeps the A.M./P.M. choice
         {false, "17", "5", true, nullptr},
+        {false, "25", "25", false, nullptr},  // no time of day: kept for OK to refuse
         {false, "", "", false, "Please fill in a value for birth hour."},
         {true, "13", "1", true, nullptr},
         {true, "1x", "1x", false, "You are typing too fast. Please slow down."},

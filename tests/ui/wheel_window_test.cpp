@@ -13,6 +13,7 @@
 
 #include "core/wheels/nominal_glyph_sizes.h"
 #include "core/wheels/wheel_scale.h"
+#include "render/wheel_painter.h"
 #include "started_program.h"
 #include "ui/aspect_list_window.h"
 #include "ui/diurnal_input_window.h"
@@ -128,11 +129,12 @@ TEST_F(WheelWindowTest, ChartTypeKeysAreStoredInTheSettings) {
 }
 
 TEST_F(WheelWindowTest, SwitchTwiceReturnsToTheFirstArrangement) {
+    // Ticked after the computation: the wheel follows the box as the menu does.
     program->diurnalInput->findChild<QCheckBox*>("chk2ndPerson")->click();
     EXPECT_EQ(item(*program, "mnuWheelsDualNatTran")->text(), "2nd &Person Natal vs Natal");
     EXPECT_FALSE(item(*program, "mnuWheelsDualNatProg")->isEnabled());
-    program->natalInput->pressOk();
     ui::WheelWindow& window = wheel("mnuWheelsDualNatTran");
+    EXPECT_EQ(window.arrangement().titles.diurnal[6], "Inner - natal");
     EXPECT_TRUE(wheelItem(window, "mnuSwitch")->isVisible());
     const WheelArrangement first = window.arrangement();
     wheelItem(window, "mnuSwitch")->trigger();
@@ -153,9 +155,9 @@ TEST_F(WheelWindowTest, AspectListShowsGlyphLinesAndATripleWheelKeepsTheOrbFile)
     const QStringList lines = list->listText().split('\n');
     ASSERT_GT(lines.size(), 3);
     EXPECT_TRUE(lines[0].isEmpty());
-    EXPECT_TRUE(lines[2].startsWith("  ")) << lines[2].toStdString();
-    EXPECT_EQ(lines[2].size(), 7);
-    const auto code = [&](int column) { return lines[2][column].unicode() - 0xF000; };
+    EXPECT_TRUE(lines[1].startsWith("  ")) << lines[1].toStdString();  // one break before the first aspect
+    EXPECT_EQ(lines[1].size(), 7);
+    const auto code = [&](int column) { return lines[1][column].unicode() - 0xF000; };
     EXPECT_TRUE(code(2) >= 224 && code(2) <= 238) << code(2);  // a body
     EXPECT_TRUE(code(4) >= 161 && code(4) <= 177) << code(4);  // an aspect
     EXPECT_TRUE(code(6) >= 224 && code(6) <= 238) << code(6);
@@ -256,6 +258,64 @@ TEST_F(WheelWindowTest, AFullPageDrawsThePrinterWheelAtItsOwnScale) {
     }
 }
 
+// Checked on the device, after the page's scale: a wrong scale leaves the display list alone.
+TEST_F(WheelWindowTest, AFullPageFitsEveryPaperWithItsHouseLinesEndingOnTheCircles) {
+    const struct {
+        const char* name;
+        QPageSize::PageSizeId paper;
+        QPageLayout::Orientation orientation;
+    } rows[] = {
+        {"Letter", QPageSize::Letter, QPageLayout::Portrait},
+        {"A4", QPageSize::A4, QPageLayout::Portrait},
+        {"Legal", QPageSize::Legal, QPageLayout::Portrait},
+        {"A5", QPageSize::A5, QPageLayout::Portrait},
+        {"A4 landscape", QPageSize::A4, QPageLayout::Landscape},
+        {"Letter landscape", QPageSize::Letter, QPageLayout::Landscape},
+    };
+    ui::WheelWindow& window = wheel("mnuWheelsDualNatTran");
+    TempFolder pdfFolder;
+    for (const auto& row : rows) {
+        QPdfWriter pdf(QString::fromStdString((pdfFolder.path() / "page.pdf").string()));
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(row.paper), row.orientation, QMarginsF(10, 12, 10, 12), QPageLayout::Millimeter));
+        const auto page = ui::paintFullPage(program->session, window, pdf);
+        ASSERT_TRUE(page.has_value()) << row.name;
+        const QRectF printable = QRectF(0, 0, pdf.width(), pdf.height()).adjusted(-1, -1, 1, 1);
+        const render::DeviceMapping device(page->frame, QRectF(0, 0, pdf.width(), pdf.height()));
+        const QPointF centre = device.map({0, 0});
+        std::vector<double> circles;  // radii in units
+        std::vector<LineShape> lines;
+        int outside = 0;
+        for (const WheelPrimitive& primitive : page->primitives) {
+            if (const auto* circle = std::get_if<CircleShape>(&primitive)) {
+                circles.push_back(circle->radius);
+                const double r = device.length(circle->radius);
+                outside += !printable.contains(QRectF(centre - QPointF(r, r), QSizeF(2 * r, 2 * r)));
+            } else if (const auto* line = std::get_if<LineShape>(&primitive)) {
+                lines.push_back(*line);
+                outside += !printable.contains(device.map(line->from)) + !printable.contains(device.map(line->to));
+            } else if (const auto* text = std::get_if<TextShape>(&primitive)) {
+                outside += !printable.contains(device.map(text->at));
+            }
+        }
+        EXPECT_EQ(outside, 0) << row.name;
+        // House lines run out from the centre to the outermost circle.
+        const double outer = *std::ranges::max_element(circles);
+        int houseLines = 0;
+        for (const LineShape& line : lines) {
+            const auto units = [](const WheelPoint& p) { return std::hypot(p.x, p.y); };
+            const WheelPoint& end = units(line.to) >= units(line.from) ? line.to : line.from;
+            const WheelPoint& start = &end == &line.to ? line.from : line.to;
+            const QPointF from = device.map(start) - centre, to = device.map(end) - centre;
+            const bool radial = std::abs(from.x() * to.y() - from.y() * to.x()) < 1e-6 * QPointF::dotProduct(to, to);
+            if (!radial || units(end) < 0.9 * outer) continue;
+            ++houseLines;
+            EXPECT_NEAR(std::hypot(to.x(), to.y()) / device.length(outer), 1.0, 0.002) << row.name;
+        }
+        EXPECT_GE(houseLines, 12) << row.name;
+    }
+}
+
 TEST_F(WheelWindowTest, SavingTheEditedOrbFileLeavesTheOrbTableUntilTheNextAspectList) {
     ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
     wheelItem(window, "mnuAspects")->trigger();  // reads the shipped orbs
@@ -277,7 +337,7 @@ TEST_F(WheelWindowTest, SavingTheEditedOrbFileLeavesTheOrbTableUntilTheNextAspec
     wheelItem(window, "mnuAspects")->trigger();
     auto* list = window.findChild<ui::AspectListWindow*>("CWAspect");
     ASSERT_NE(list, nullptr);
-    EXPECT_TRUE(list->listText().trimmed().isEmpty());  // no orbs: only exact aspects, none here
+    EXPECT_EQ(list->listText(), "\n\n");  // no orbs: only exact aspects, none here
     EXPECT_EQ(list->windowTitle().toStdString(), "Aspects - " + program->session.state.charts.chartName);
 }
 

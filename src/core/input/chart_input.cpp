@@ -50,7 +50,9 @@ std::vector<std::string> rangeFaults(const InputWindowTexts& w) {
     noteIf(month > 12.0 || day > 31.0 || year > 2099.0, "a month above 12, a day above 31 or a year above 2099",
            faults);
     noteIf(hour > 12.0 || minute > 59.0, "an hour above 12 or a minute above 59", faults);
-    noteIf(zone > kHighestZoneHours || zone < kLowestZoneHours, "a time zone outside -13 to 12 hours", faults);
+    // "5.5-" is no zone at all, though its leading number would read as 5.5.
+    noteIf(zone > kHighestZoneHours || zone < kLowestZoneHours || misplacedMinus(w.zone),
+           "a time zone outside -13 to 12 hours, or not a number", faults);
     // Neither meridian lies beyond the date line.
     noteIf(lonMin > 59.0 || lonDeg > 180.0 || (lonDeg == 180.0 && lonMin > 0.0),
            "a longitude beyond 180 degrees 00 minutes or above 59 minutes", faults);
@@ -128,6 +130,8 @@ std::optional<Message> rolledDateNotice(const char* window, const InputWindowTex
 }
 
 }  // namespace
+
+bool misplacedMinus(std::string_view text) { return text.find('-', 1) != std::string_view::npos; }
 
 std::vector<std::string> inputWindowFaults(const InputWindowTexts& w) {
     std::vector<std::string> faults = missingFaults(w);

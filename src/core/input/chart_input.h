@@ -7,6 +7,7 @@
 // the time zone is the number of hours to add to local time to get Universal Time.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/base/message.h"
@@ -54,6 +55,9 @@ inline constexpr const char* kNatalErrorText = "Error in natal input data sectio
 inline constexpr const char* kDiurnalErrorText = "Error in diurnal input data section. Please correct.";
 inline constexpr const char* kLatitudeText =
     "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house systems.";
+
+// A minus sign anywhere but in front of a zone: the text is no number.
+bool misplacedMinus(std::string_view text);
 
 // What the input-present and range checks refuse in one window, in words; empty when
 // the window passes them. The latitude limit, which depends on the house system, is left

@@ -19,6 +19,10 @@ bool keyAccepted(KeyFilter filter, char32_t key) {
     return filter == KeyFilter::ZoneDigits && (key == U'.' || key == U'-');
 }
 
+bool textAccepted(KeyFilter filter, std::string_view text) {
+    return filter != KeyFilter::ZoneDigits || !misplacedMinus(text);
+}
+
 std::string numberText(double value) {
     const float single = static_cast<float>(value);
     if (single == 0.0f || !std::isfinite(single)) return "0";
@@ -37,10 +41,8 @@ HourCorrection correctHour(std::string_view text, HourBox box) {
     }
     if (!std::isfinite(value)) return {};
     if (value == 0.0) return {std::string("12"), false, std::nullopt};
-    if (value <= 12.0) return {};
-    // Each change of the box takes twelve off, until the hour lies on the 12-hour clock.
-    const double twelves = std::ceil((value - 12.0) / 12.0);
-    return {numberText(value - 12.0 * twelves), true, std::nullopt};
+    if (value <= 12.0 || value >= 24.0) return {};
+    return {numberText(value - 12.0), true, std::nullopt};
 }
 
 std::string zoneTextForDirection(std::string_view zone, bool east) {

@@ -24,6 +24,10 @@ inline constexpr char kBackspace = '\b';
 // True when a typed character may enter a box of that kind. Backspace always may.
 bool keyAccepted(KeyFilter filter, char32_t key);
 
+// True when a box of that kind may hold the text a key would leave in it: a zone's minus
+// sign stands only in front, so "5.5-" is never typed.
+bool textAccepted(KeyFilter filter, std::string_view text);
+
 // A number as the input boxes show it: the shortest single-precision text, no
 // exponent for ordinary values, "0" rather than "-0".
 std::string numberText(double value);
@@ -40,10 +44,11 @@ struct HourCorrection {
     std::optional<Message> message;   // shown instead of any change
 };
 
-// After every change of an hour box: an empty box is warned about; 0 becomes 12;
-// a value above 12 loses twelves until it is at most 12, and P.M. is chosen. The
-// natal box reads its text by the leading-number rule; the diurnal box refuses text
-// that is not a number with the typing-too-fast warning.
+// After every change of an hour box: an empty box is warned about; 0 becomes 12; a
+// 24-hour afternoon hour, 13 to 23, becomes its 12-hour hour and P.M. is chosen. A larger
+// value is no time of day: it stays as typed and OK refuses it, rather than being rolled
+// into some other hour. The natal box reads its text by the leading-number rule; the
+// diurnal box refuses text that is not a number with the typing-too-fast warning.
 HourCorrection correctHour(std::string_view text, HourBox box);
 
 // The zone text after East or West is chosen: zones east of Greenwich are negative,

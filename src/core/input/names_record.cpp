@@ -16,6 +16,7 @@ namespace {
 // Beyond this a number cannot be split into whole part and hundredths; the validators
 // refuse values far below it.
 constexpr double kLargestField = 100000.0;
+constexpr double kFirstImpossibleHour = 24.0;
 
 constexpr std::array<std::string_view, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -104,8 +105,9 @@ NamesRecordParse parseNamesRecord(std::string_view record) {
     w.month = std::to_string(date->month);
     w.year = std::to_string(date->year);
 
+    // An hour past 23 is no time of day; the input window would keep it and refuse it.
     const auto time = fieldNumber(fields[2]);
-    if (!time || *time < 0.0 || *time > kLargestField) {
+    if (!time || *time < 0.0 || *time >= kFirstImpossibleHour) {
         return {std::nullopt, "field 3 (time) is not a time H.MM: '" + std::string(fields[2]) + "'"};
     }
     const Split hm = splitPacked(*time);

@@ -166,7 +166,8 @@ WheelDrawing buildWheel(const WheelInput& in) {
     d.chartType = isEuropean(in) ? ChartType::European : ChartType::American;
     const bool screen = in.target == WheelTarget::Screen;
     d.scale = screen ? in.startScale : printedStartScale(in.kind, in.chartType);
-    d.frame = screen ? screenFrame(d.scale, in.widthPixels, in.heightPixels) : printerFrame(d.scale);
+    d.frame = screen ? screenFrame(d.scale, in.widthPixels, in.heightPixels)
+                     : printerFrame(d.scale, in.widthPixels, in.heightPixels);
     const WheelStyle style = wheelStyle(in.options, in.target, in.kind, in.monochrome);
     d.background = style.background;
 

@@ -70,7 +70,7 @@ struct WheelInput {
     TitleBlocks titles;
     OptionValues options;
     std::int16_t startScale = 287;
-    int widthPixels = 1024;  // the window's inner size; unused on the printer
+    int widthPixels = 1024;  // the window's inner size, or the page's printable area
     int heightPixels = 768;
     std::span<const std::int16_t> cuspLabelTable;    // HCDATA.DAT, empty when missing
     std::span<const std::int16_t> glyphRadiusTable;  // RADIUS.DAT, empty when missing

@@ -55,7 +55,7 @@ AspectListInput aspectListInputFor(const WheelArrangement& arrangement, const Ch
                                    const OrbTable& orbs) {
     const ChartSetId first = arrangement.houseChart;
     ChartSetId second = first;
-    if (arrangement.kind == WheelKind::Dual && arrangement.secondRing) {
+    if (arrangement.secondRing) {
         second = arrangement.natalRing == first ? *arrangement.secondRing : arrangement.natalRing;
     }
     const auto listed = [&](ChartSetId id) {

@@ -32,7 +32,8 @@ WheelInput wheelInputFor(const WheelArrangement& arrangement, const ChartTables&
                          const WheelDataTables& tables, const WheelView& view);
 
 // The aspect list of the wheel shown: the chart that gives the houses against itself on a
-// single wheel, against the other ring's chart on a dual wheel.
+// single wheel, against the other ring's chart on a dual wheel and against the middle ring
+// on a triple wheel.
 AspectListInput aspectListInputFor(const WheelArrangement& arrangement, const ChartTables& charts,
                                    const OrbTable& orbs);
 

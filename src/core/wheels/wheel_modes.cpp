@@ -69,15 +69,15 @@ WheelArrangement triple(const WheelCommandContext& c, ChartSetId middle, std::st
 }
 
 // Unswitched, the natal chart gives the houses and the first title block; switched, the
-// diurnal chart does. A second person's wheel always shows the natal chart inside; a
-// transit wheel shows the transits on the side option 216 asks for, or on the other side
-// once switched.
+// diurnal chart does. A second person's wheel shows inside the person the first block
+// names ("Inner - natal"), so Switch moves the second person inside; a transit wheel shows
+// the transits on the side option 216 asks for, or on the other side once switched.
 WheelArrangement transitWheel(const WheelCommandContext& c, WheelModeState& state) {
     const ChartTables& t = c.charts;
-    const bool secondPerson = t.secondPerson;
+    const bool secondPerson = c.secondPerson;
     const bool switched = state.innerOuterSwitch;
     state.currentOrbFile = secondPerson ? orb_file::Synastry : orb_file::NatalTransits;
-    const bool transitsOutside = secondPerson || ((c.options[option::SecondChartOutside] != 0) != switched);
+    const bool transitsOutside = secondPerson ? !switched : ((c.options[option::SecondChartOutside] != 0) != switched);
 
     WheelArrangement a;
     a.kind = WheelKind::Dual;
@@ -139,7 +139,7 @@ WheelArrangement arrange(WheelCommand command, const WheelCommandContext& c, Whe
 
 WheelArrangement runWheelCommand(WheelCommand command, const WheelCommandContext& context, WheelModeState& state) {
     WheelArrangement a = arrange(command, context, state);
-    if (!context.charts.secondPerson) state.innerOuterSwitch = false;
+    if (!context.secondPerson) state.innerOuterSwitch = false;
     return a;
 }
 

@@ -59,6 +59,7 @@ struct WheelCommandContext {
     const ChartTables& charts;
     const OptionValues& options;
     std::string secondPersonName;  // the caption of the second-person box
+    bool secondPerson = false;     // the box as it is now, not as it was at the last computation
 };
 
 // Runs a command: updates the state (command code, orb file, switch) and returns the

@@ -19,8 +19,17 @@ WheelFrame screenFrame(double startScale, int innerWidth, int innerHeight) {
     return {-startScale, startScale * ratio, startScale, -startScale * ratio};
 }
 
-WheelFrame printerFrame(double startScale) {
-    return {16.0 - startScale, 1.25 * startScale - 67.0, startScale + 16.0, -1.25 * startScale - 67.0};
+WheelFrame printerFrame(double startScale, double pageWidth, double pageHeight) {
+    constexpr double kCentreX = 16.0, kCentreY = -67.0;
+    // Units up the page per unit across it, for the same length in device pixels.
+    const double tallness = pageWidth > 0 && pageHeight > 0 ? pageHeight / pageWidth * kPrinterVerticalFactor : 1.25;
+    double width = 2.0 * startScale;
+    double height = width * tallness;
+    if (height < 2.5 * startScale) {
+        height = 2.5 * startScale;
+        width = height / tallness;
+    }
+    return {kCentreX - width / 2, kCentreY + height / 2, kCentreX + width / 2, kCentreY - height / 2};
 }
 
 }  // namespace helion

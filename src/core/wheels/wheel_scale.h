@@ -19,7 +19,17 @@ std::int16_t printedStartScale(WheelKind kind, ChartType chartType);
 
 WheelFrame screenFrame(double startScale, int innerWidth, int innerHeight);
 
-// The page puts the wheel's centre 16 units left of and 67 units above its middle.
-WheelFrame printerFrame(double startScale);
+// On paper the wheel's vertical distances are drawn at this fraction of the horizontal
+// ones, and the page's scale stretches them back: circles stay round and house lines end
+// on them.
+inline constexpr double kPrinterVerticalFactor = 0.9675;
+
+// The part of the plane a printed page's printable area of `pageWidth` x `pageHeight`
+// device pixels shows: at least `startScale` units either side of the wheel's centre and
+// 1.25 times that above and below it, the rest of the paper added along its longer side
+// so that one unit across is one unit up divided by the vertical factor. On Letter paper
+// that is just the minimum; the wheel's centre lies 16 units left of and 67 units above
+// the middle of the printable area on every paper.
+WheelFrame printerFrame(double startScale, double pageWidth, double pageHeight);
 
 }  // namespace helion

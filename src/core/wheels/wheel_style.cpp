@@ -1,5 +1,7 @@
 #include "core/wheels/wheel_style.h"
 
+#include "core/wheels/wheel_scale.h"
+
 namespace helion {
 namespace {
 
@@ -15,7 +17,7 @@ WheelStyle wheelStyle(const OptionValues& o, WheelTarget target, WheelKind kind,
     const bool screen = target == WheelTarget::Screen;
     // A printed triple wheel may use its own planet and minutes sizes.
     const bool tripleSizes = !screen && kind == WheelKind::Triple && o[199] != 0;
-    s.houseLineFactor = screen ? 0.9875 : 0.9675;
+    s.houseLineFactor = screen ? 0.9875 : kPrinterVerticalFactor;
     s.stackStepDivisor = screen ? 640.0 / 480.0 : 600.0 / 480.0;
     s.titleSize = o[68];
     s.cuspDegreeSize = o[screen ? 69 : 79];

@@ -19,15 +19,25 @@ TEST(KeyAccepted, DigitsEverywhereSignAndPointOnlyInTheZone) {
     }
 }
 
+TEST(KeyAccepted, AZoneTakesItsMinusSignOnlyInFront) {
+    for (const auto& [text, accepted] : {std::pair{"-5.5", true}, std::pair{"-", true}, std::pair{"5.5-", false},
+                                         std::pair{"5-5", false}, std::pair{"--5", false}}) {
+        EXPECT_EQ(textAccepted(KeyFilter::ZoneDigits, text), accepted) << text;
+    }
+    EXPECT_TRUE(textAccepted(KeyFilter::AnyText, "Ann-Marie"));
+}
+
 TEST(CorrectHour, FoldsOntoTheTwelveHourClock) {
     struct Row {
         const char* typed;
         std::optional<std::string> text;
         bool pm;
     };
-    for (const Row& row : {Row{"0", "12", false}, Row{"00", "12", false}, Row{"12", std::nullopt, false},
-                           Row{"07", std::nullopt, false}, Row{"13", "1", true}, Row{"24", "12", true},
-                           Row{"25", "1", true}, Row{"123", "3", true}, Row{"99999999999999", "3", true}}) {
+    // Past 23 the text is no time of day: it stays for OK to refuse, rolled into no other hour.
+    for (const Row& row :
+         {Row{"0", "12", false}, Row{"00", "12", false}, Row{"12", std::nullopt, false}, Row{"07", std::nullopt, false},
+          Row{"13", "1", true}, Row{"23", "11", true}, Row{"24", std::nullopt, false}, Row{"25", std::nullopt, false},
+          Row{"123", std::nullopt, false}, Row{"99999999999999", std::nullopt, false}}) {
         for (HourBox box : {HourBox::Natal, HourBox::Diurnal}) {
             const HourCorrection c = correctHour(row.typed, box);
             EXPECT_EQ(std::tie(c.text, c.selectPm), std::tie(row.text, row.pm)) << row.typed;

@@ -22,7 +22,8 @@ TEST(NamesRecord, TakesTheMonthInAnyCaseAndNamesTheWrongField) {
         {"A,07 Mar 1952,ten,A,5,74.00,40.43", "field 3"},      {"A,07 Mar 1952,10.30,X,5,74.00,40.43", "field 4"},
         {"A,07 Mar 1952,10.30,A,five,74.00,40.43", "field 5"}, {"A,07 Mar 1952,10.30,A,5,74W,40.43", "field 6"},
         {"A,07 Mar 1952,10.30,A,5,74.00,1e300", "field 7"},    {"A,00 Mar 1952,10.30,A,5,74.00,40.43", "field 2"},
-        {"A,32 Mar 1952,10.30,A,5,74.00,40.43", "field 2"},
+        {"A,32 Mar 1952,10.30,A,5,74.00,40.43", "field 2"},    {"A,07 Mar 1952,25.00,A,5,74.00,40.43", "field 3"},
+        {"A,07 Mar 1952,24.00,P,5,74.00,40.43", "field 3"},    {"A,07 Mar 1952,10.30,A,5.5-,74.00,40.43", "field 5"},
     };
     for (const auto& [record, field] : cases) {
         const auto parse = parseNamesRecord(record);

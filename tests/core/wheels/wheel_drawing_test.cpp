@@ -110,16 +110,17 @@ TEST(WheelDrawing, TitleBlocksStartAtTheFrameEdges) {
     in.glyphs.titleLine = 10.0;
     const struct {
         WheelTarget target;
+        int width, height;  // a page whose frame is just the printer's minimum
         double x, natalY, diurnalY;
     } rows[] = {
-        {WheelTarget::Screen, -287 + 10, 287.0 * 705 / 921, -287.0 * 705 / 921 + 80},
-        {WheelTarget::Printer, 16 - 265 + 30, 1.25 * 265 - 67, 1.25 * 265 - 67 - (1.25 * 265 + 20 * 10)},
+        {WheelTarget::Screen, 921, 705, -287 + 10, 287.0 * 705 / 921, -287.0 * 705 / 921 + 80},
+        {WheelTarget::Printer, 9675, 12500, 16 - 265 + 30, 1.25 * 265 - 67, 1.25 * 265 - 67 - (1.25 * 265 + 20 * 10)},
     };
     for (const auto& row : rows) {
         in.target = row.target;
         in.startScale = 287;
-        in.widthPixels = 921;
-        in.heightPixels = 705;
+        in.widthPixels = row.width;
+        in.heightPixels = row.height;
         const auto texts = shapesOf<TextShape>(buildWheel(in));
         const auto find = [&](const std::string& s) { return std::ranges::find(texts, s, &TextShape::text); };
         ASSERT_NE(find("Ann - natal"), texts.end());
