@@ -221,6 +221,24 @@ TEST_F(WheelWindowTest, AFullPageDrawsThePrinterWheelAtItsOwnScale) {
     }
 }
 
+TEST_F(WheelWindowTest, AFullPageWithoutItsOrbFileSaysSoAndLeavesOutTheAspectGrid) {
+    program->session.state.options.value[178] = 1;
+    ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
+    TempFolder pdfFolder;
+    const auto page = [&] {
+        QPdfWriter pdf(QString::fromStdString((pdfFolder.path() / "page.pdf").string()));
+        return ui::paintFullPage(program->session, window, pdf);
+    };
+    const auto withGrid = page();
+    std::filesystem::remove(folder.path() / "NATAL.ORB");
+    boxes.shown.clear();
+    const auto withoutGrid = page();
+    ASSERT_TRUE(withGrid && withoutGrid);
+    EXPECT_LT(withoutGrid->primitives.size(), withGrid->primitives.size());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find("NATAL.ORB"), std::string::npos);
+}
+
 TEST_F(WheelWindowTest, SavingTheEditedOrbFileReopensTheAspectListWithTheNewOrbs) {
     ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
     wheelItem(window, "mnuOrbsEdit")->trigger();
