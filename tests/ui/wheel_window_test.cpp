@@ -224,9 +224,8 @@ TEST_F(WheelWindowTest, AFullPageDrawsThePrinterWheelAtItsOwnScale) {
 TEST_F(WheelWindowTest, AFullPageWithoutItsOrbFileSaysSoAndLeavesOutTheAspectGrid) {
     program->session.state.options.value[178] = 1;
     ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
-    TempFolder pdfFolder;
     const auto page = [&] {
-        QPdfWriter pdf(QString::fromStdString((pdfFolder.path() / "page.pdf").string()));
+        QPdfWriter pdf(QString::fromStdString((folder.path() / "page.pdf").string()));
         return ui::paintFullPage(program->session, window, pdf);
     };
     const auto withGrid = page();
