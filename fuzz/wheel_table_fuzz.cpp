@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/config/wheel_data_tables.h"
+#include "core/wheels/wheel_tables.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    helion::parseIntegerTable(text, helion::kCuspLabelFile, helion::kCuspLabelEntries);
-    helion::parseIntegerTable(text, helion::kGlyphRadiusFile, helion::kGlyphRadiusEntries);
+    helion::wheelTableProblems(helion::WheelTable::CuspLabels,
+                               helion::parseIntegerTable(text, helion::kCuspLabelEntries));
+    helion::wheelTableProblems(helion::WheelTable::GlyphRadii,
+                               helion::parseIntegerTable(text, helion::kGlyphRadiusEntries));
     return 0;
 }

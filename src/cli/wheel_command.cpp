@@ -13,12 +13,12 @@
 #include "cli/wheel_json.h"
 #include "core/base/text_file.h"
 #include "core/config/orb_file.h"
-#include "core/config/wheel_data_tables.h"
 #include "core/wheels/aspect_grid.h"
 #include "core/wheels/nominal_glyph_sizes.h"
 #include "core/wheels/wheel_input_adapter.h"
 #include "core/wheels/wheel_scale.h"
 #include "core/wheels/wheel_style.h"
+#include "core/wheels/wheel_tables.h"
 
 namespace helion::cli {
 namespace {
@@ -76,12 +76,9 @@ std::optional<std::pair<int, int>> parseSize(const std::string& text) {
 }
 
 WheelDataTables readWheelTables(const std::filesystem::path& folder) {
-    IntegerTableRead labels = readIntegerTable(folder, kCuspLabelFile, kCuspLabelEntries);
-    IntegerTableRead radii = readIntegerTable(folder, kGlyphRadiusFile, kGlyphRadiusEntries);
-    for (const auto& warning : {labels.warning, radii.warning}) {
-        if (warning) printMessages({*warning});
-    }
-    return {std::move(labels.values), std::move(radii.values)};
+    WheelTablesLoad load = loadWheelTables(folder);
+    printMessages(load.messages);
+    return std::move(load.tables);
 }
 
 void refuse(const std::string& why) {
@@ -140,13 +137,22 @@ void runPrintedPage(const WheelOptions& o, const ChartTables& charts, const Opti
     view.target = WheelTarget::Printer;
     const WheelStyle style = wheelStyle(options, view.target, arrangement.kind, false);
     const WheelDataTables tables = readWheelTables(programFolder(o.chart));
-    const OrbTable orbs = loadOrbTable(programFolder(o.chart) / orbFile, OrbTable{}).table;
+    // Without its orb file the page goes without the grid, and the run reports the file.
+    std::optional<OrbTable> orbs;
+    if (printedPageHasAspectGrid(options, arrangement.kind)) {
+        OrbTableLoad load = loadOrbTable(programFolder(o.chart) / orbFile, OrbTable{});
+        printMessages(load.messages);
+        if (load.messages.empty())
+            orbs = load.table;
+        else
+            setExitStatus(kDataProblem);
+    }
     const auto draw = [&](const GlyphSizes& glyphs, int width, int height) {
         view.glyphs = glyphs;
         view.widthPixels = width;
         view.heightPixels = height;
         WheelDrawing page = buildWheel(wheelInputFor(arrangement, charts, options, tables, view));
-        appendPrintedAspectGrid(page, options, aspectListInputFor(arrangement, charts, orbs));
+        if (orbs) appendPrintedAspectGrid(page, options, aspectListInputFor(arrangement, charts, *orbs));
         return page;
     };
     const PrintedPaper paper{std::ranges::find(kPapers, o.paper, &PaperName::name)->paper, o.landscape};

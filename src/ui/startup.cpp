@@ -5,6 +5,7 @@
 
 #include "core/config/orb_file.h"
 #include "core/config/regional_formats.h"
+#include "core/wheels/wheel_tables.h"
 #include "render/glyph_font.h"
 #include "swe/swiss_ephemeris.h"
 #include "ui/data_window.h"
@@ -24,11 +25,9 @@ void showAll(MessageBoxes& boxes, const std::vector<Message>& messages) {
 }
 
 WheelDataTables readWheelTables(const std::filesystem::path& folder, MessageBoxes& messages) {
-    IntegerTableRead cuspLabels = readIntegerTable(folder, kCuspLabelFile, kCuspLabelEntries);
-    IntegerTableRead glyphRadii = readIntegerTable(folder, kGlyphRadiusFile, kGlyphRadiusEntries);
-    for (const auto& warning : {cuspLabels.warning, glyphRadii.warning})
-        if (warning) messages.show(*warning, MessageIcon::Exclamation);
-    return {std::move(cuspLabels.values), std::move(glyphRadii.values)};
+    WheelTablesLoad load = loadWheelTables(folder);
+    for (const Message& message : load.messages) messages.show(message, MessageIcon::Exclamation);
+    return std::move(load.tables);
 }
 
 // Every window by its frame: the main window where the settings put it, the natal input

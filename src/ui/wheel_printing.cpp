@@ -16,12 +16,14 @@ namespace {
 
 constexpr int kResizeWaitMilliseconds = 1000;
 
-// The grid reads the current orb file afresh, as every drawing of aspects does.
+// The grid reads the current orb file afresh, as every drawing of aspects does; without
+// it the page is printed without the grid.
 void appendAspectGridIfAsked(Session& session, const WheelWindow& window, WheelDrawing& drawing) {
-    if (session.state.options[178] == 0) return;
+    if (!printedPageHasAspectGrid(session.state.options, drawing.kind)) return;
     const OrbTableLoad orbs = loadOrbTable(session.state.currentOrbFile, session.state.orbs);
     session.state.orbs = orbs.table;
     for (const Message& message : orbs.messages) session.messages->show(message, MessageIcon::Stop);
+    if (!orbs.messages.empty()) return;
     appendPrintedAspectGrid(drawing, session.state.options,
                             aspectListInputFor(window.arrangement(), session.state.charts, session.state.orbs));
 }

@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include "../core/base/temp_folder.h"
 #include "cli_run.h"
 #include "golden.h"
 
@@ -154,6 +155,25 @@ TEST(WheelCommand, PrintsThePageOnTheChosenPaper) {
         EXPECT_NE(readFile(file).find(row.mediaBox), std::string::npos) << row.arguments;
         std::filesystem::remove(file);
     }
+}
+
+// The printed page's aspect grid takes its orbs from the wheel's orb file; without it the
+// page is written without the grid and the run ends with the data problem it reports.
+TEST(WheelCommand, APageWhoseOrbFileIsMissingIsPrintedWithoutItsGrid) {
+    const TempFolder folder;
+    std::filesystem::copy(HELION_SOURCE_DIR "/data", folder.path());
+    std::string options = folder.read("OPTIONS.OPT");
+    std::size_t line178 = 0;
+    for (int line = 1; line < 178; ++line) line178 = options.find('\n', line178) + 1;
+    folder.write("OPTIONS.OPT", options.replace(line178, 1, "1"));  // entry 178: print the grid
+    std::filesystem::remove(folder.path() / "NATAL.ORB");
+    const auto file = folder.path() / "page.pdf";
+    std::string charts = kCharts;
+    charts.replace(charts.find("--folder"), std::string::npos, "--folder '" + folder.path().string() + "'");
+    const CliResult r = runCli("wheel natal --page" + charts + " --out " + file.string());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("NATAL.ORB"), std::string::npos) << r.err;
+    EXPECT_EQ(readFile(file).substr(0, 4), "%PDF");
 }
 
 TEST(WheelCommand, RefusesOtherOutputsAndBadSizes) {

@@ -11,6 +11,7 @@
 
 #include "core/app/program_title.h"
 #include "core/config/settings.h"
+#include "core/wheels/wheel_tables.h"
 #include "started_program.h"
 #include "ui/diurnal_input_window.h"
 #include "ui/names_window.h"
@@ -60,10 +61,11 @@ TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
     EXPECT_FALSE(item(*program, "mnuData")->isVisible());
     EXPECT_FALSE(item(*program, "mnuInputData")->isVisible());
 
-    // The broken table is reported and start-up goes on without it.
+    // The broken table is reported once and the shipped one stands in for it.
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, kWarningCaption);
-    EXPECT_FALSE(program->wheelTables.glyphRadii);
+    EXPECT_NE(boxes.shown[0].text.find("RADIUS.DAT"), std::string::npos);
+    EXPECT_EQ(program->wheelTables.glyphRadii, shippedWheelTable(WheelTable::GlyphRadii));
 }
 
 TEST_F(MainWindowTest, TheDataWindowOpensUnderTheMainWindowWideEnoughForEveryReportUnlessStored) {

@@ -316,6 +316,23 @@ TEST_F(WheelWindowTest, AFullPageFitsEveryPaperWithItsHouseLinesEndingOnTheCircl
     }
 }
 
+TEST_F(WheelWindowTest, AFullPageWithoutItsOrbFileSaysSoAndLeavesOutTheAspectGrid) {
+    program->session.state.options.value[178] = 1;
+    ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
+    const auto page = [&] {
+        QPdfWriter pdf(QString::fromStdString((folder.path() / "page.pdf").string()));
+        return ui::paintFullPage(program->session, window, pdf);
+    };
+    const auto withGrid = page();
+    std::filesystem::remove(folder.path() / "NATAL.ORB");
+    boxes.shown.clear();
+    const auto withoutGrid = page();
+    ASSERT_TRUE(withGrid && withoutGrid);
+    EXPECT_LT(withoutGrid->primitives.size(), withGrid->primitives.size());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find("NATAL.ORB"), std::string::npos);
+}
+
 TEST_F(WheelWindowTest, SavingTheEditedOrbFileLeavesTheOrbTableUntilTheNextAspectList) {
     ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
     wheelItem(window, "mnuAspects")->trigger();  // reads the shipped orbs

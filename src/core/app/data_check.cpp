@@ -20,6 +20,8 @@
 #include "core/input/names_file.h"
 #include "core/input/names_record.h"
 #include "core/input/time_zone_table.h"
+#include "core/wheels/wheel_options.h"
+#include "core/wheels/wheel_tables.h"
 
 namespace helion {
 
@@ -50,7 +52,8 @@ FileCheck checkOptions(const std::filesystem::path& file) {
     if (!load.messages.empty()) return check;
     check.loaded = counted(load.entriesRead, "entries read");
     const auto values = std::span<const float>(load.values.value).subspan(1, load.entriesRead);
-    for (auto& problem : valuesOutsideRanges(values, optionRanges())) check.problems.push_back(std::move(problem));
+    for (const auto ranges : {optionRanges(), wheelOptionRanges()})
+        for (auto& problem : valuesOutsideRanges(values, ranges)) check.problems.push_back(std::move(problem));
     sortByLine(check.problems);
     checkCount(load.entriesRead, kOptionEntries, "entries", check);
     return check;
@@ -133,19 +136,12 @@ FileCheck checkHelpText(const std::filesystem::path& file) {
     return check;
 }
 
-// A wheel table must give every one of its values; fewer would leave zeros in the drawing.
-FileCheck checkWheelTable(const std::filesystem::path& folder, std::string_view name, std::size_t entries) {
-    const IntegerTableRead read = readIntegerTable(folder, name, entries);
-    FileCheck check{std::string(name), {}, {}, {}};
-    if (read.warning)
-        check.problems.push_back({0, read.warning->text});
-    else if (!read.values)
-        check.problems.push_back({0, "the file is missing"});
-    else if (read.valuesRead != entries)
-        check.problems.push_back(
-            {0, "holds " + std::to_string(read.valuesRead) + " values, " + std::to_string(entries) + " expected"});
-    else
-        check.loaded = counted(read.valuesRead, "values");
+// A wheel table must give every one of its values, each inside the frame it is drawn in.
+FileCheck checkWheelTable(const std::filesystem::path& folder, WheelTable table, std::size_t entries) {
+    const std::string name(wheelTableFile(table));
+    const IntegerTableRead read = readIntegerTable(folder / name, entries);
+    FileCheck check{name, {}, wheelTableProblems(table, read), {}};
+    if (!read.missing && !read.fault) check.loaded = counted(read.values.size(), "values");
     return check;
 }
 
@@ -178,8 +174,8 @@ std::vector<FileCheck> checkDataFolder(const std::filesystem::path& folder) {
     checks.push_back(checkTimeZones(folder / kTimeZoneFile));
     for (const auto& file : filesOf(folder, ".LL", {kDefaultCitiesFile})) checks.push_back(checkCities(file));
     for (const auto& file : filesOf(folder, ".FIL", {kDefaultNamesFile})) checks.push_back(checkNames(file));
-    checks.push_back(checkWheelTable(folder, kCuspLabelFile, kCuspLabelEntries));
-    checks.push_back(checkWheelTable(folder, kGlyphRadiusFile, kGlyphRadiusEntries));
+    checks.push_back(checkWheelTable(folder, WheelTable::CuspLabels, kCuspLabelEntries));
+    checks.push_back(checkWheelTable(folder, WheelTable::GlyphRadii, kGlyphRadiusEntries));
     std::error_code error;
     if (std::filesystem::exists(folder / kSettingsFile, error)) checks.push_back(checkSettings(folder));
     for (const auto name : kHelpFiles) checks.push_back(checkHelpText(folder / name));

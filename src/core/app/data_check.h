@@ -20,8 +20,9 @@ struct FileCheck {
 // The options files, every orb, cities and names file in the folder, the time-zone
 // table, the settings file when there is one, and the help texts. Files the program
 // ships must be present. Beyond their form, the numbers are checked against the ranges
-// their use sets, the files must hold all their entries, and every names record must
-// pass the checks the chart computation makes of the input windows.
+// their use sets (the wheel tables' against the frame they are drawn in), the files must
+// hold all their entries, and every names record must pass the checks the chart
+// computation makes of the input windows.
 std::vector<FileCheck> checkDataFolder(const std::filesystem::path& folder);
 
 }  // namespace helion

@@ -47,7 +47,7 @@ std::vector<LineProblem> valuesOutsideRanges(std::span<const float> values, std:
         for (int entry = range.firstEntry; entry <= range.lastEntry; ++entry) {
             if (static_cast<std::size_t>(entry) > values.size()) break;
             const float value = values[static_cast<std::size_t>(entry) - 1];
-            if (!std::isfinite(value) || (range.low <= value && value <= range.high)) continue;
+            if (!std::isfinite(value) || range.holds(value)) continue;
             problems.push_back({entry, "the value " + numberText(value) + " is out of range: " + range.use});
         }
     }

@@ -6,19 +6,12 @@
 #include <vector>
 
 #include "core/base/line_problem.h"
+#include "core/config/value_range.h"
 
 namespace helion {
 
-struct ValueRange {
-    int firstEntry;
-    int lastEntry;
-    float low;
-    float high;
-    const char* use;  // what the entries are and why the range
-};
-
-// The options entries with a limited use; the other entries are switches, colours and
-// sizes that take any value.
+// The options entries with a limited use outside the wheels (whose ranges come with their
+// drawing, `wheelOptionRanges`); the other entries take any value.
 std::span<const ValueRange> optionRanges();
 std::span<const ValueRange> orbRanges();
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/base/message.h"
+#include "core/base/line_problem.h"
 
 namespace helion {
 
@@ -19,24 +19,25 @@ inline constexpr std::string_view kCuspLabelFile = "HCDATA.DAT";
 inline constexpr std::size_t kCuspLabelEntries = 121;
 inline constexpr std::string_view kGlyphRadiusFile = "RADIUS.DAT";
 inline constexpr std::size_t kGlyphRadiusEntries = 361;
+// Written one value per line, the larger table takes about 2 KB; a file far larger than
+// that is something else and is not read into memory at all.
+inline constexpr std::uintmax_t kLargestTableFile = 64 * 1024;
 
 struct IntegerTableRead {
-    // `entries` values, those the file does not give left 0; nothing when the file is
-    // missing or cannot be used.
-    std::optional<std::vector<std::int16_t>> values;
-    std::optional<Message> warning;  // the file exists but cannot be used
-    std::size_t valuesRead = 0;      // the values the file gave
+    std::vector<std::int16_t> values;  // in file order, at most the table's entries
+    std::vector<int> lines;            // the line each value stands on
+    std::optional<LineProblem> fault;  // why the rest of the file is not read; line 0 for the whole file
+    bool missing = false;
 };
 
-IntegerTableRead parseIntegerTable(std::string_view text, std::string_view fileName, std::size_t entries);
+IntegerTableRead parseIntegerTable(std::string_view text, std::size_t entries);
+IntegerTableRead readIntegerTable(const std::filesystem::path& file, std::size_t entries);
 
-// A missing file is no warning: the wheels go without the table.
-IntegerTableRead readIntegerTable(const std::filesystem::path& programFolder, std::string_view fileName,
-                                  std::size_t entries);
-
+// The tables the wheels are drawn with; without a table a wheel places its labels and
+// glyphs by its own rules.
 struct WheelDataTables {
-    std::optional<std::vector<std::int16_t>> cuspLabels;
-    std::optional<std::vector<std::int16_t>> glyphRadii;
+    std::vector<std::int16_t> cuspLabels;
+    std::vector<std::int16_t> glyphRadii;
 };
 
 }  // namespace helion

@@ -12,15 +12,30 @@ namespace {
 struct Token {
     std::string text;
     int line;
+    bool startsLine;
 };
 
 // Fields separated by commas or line breaks, each with the line it stands on.
 std::vector<Token> tokens(std::string_view text) {
     std::vector<Token> result;
     const auto lines = splitLines(text);
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        for (auto& field : trimmedFields(lines[i])) result.push_back({std::move(field), static_cast<int>(i) + 1});
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        bool first = true;
+        for (auto& field : trimmedFields(lines[i])) {
+            result.push_back({std::move(field), static_cast<int>(i) + 1, first});
+            first = false;
+        }
+    }
     return result;
+}
+
+// After a faulty record that runs over into a line of several fields, the next record
+// starts with that line: a line that lacks a comma would otherwise shift every record
+// after it, each one a fault of its own. Records written one field per line go on as read.
+std::size_t resumeAfterFault(const std::vector<Token>& fields, std::size_t next) {
+    for (std::size_t i = next - 2; i < next; ++i)
+        if (fields[i].startsLine && i + 1 < fields.size() && fields[i + 1].line == fields[i].line) return i;
+    return next;
 }
 
 std::string faultOf(const TimeZoneEntry& zone) {
@@ -64,7 +79,10 @@ TimeZoneTable parseTimeZoneTable(std::string_view text) {
         }
         TimeZoneEntry zone{fields[next].text, fields[next + 1].text, fields[next + 2].text, fields[next].line};
         next += 3;
-        if (const auto fault = faultOf(zone); !fault.empty()) table.problems.push_back({zone.line, fault});
+        if (const auto fault = faultOf(zone); !fault.empty()) {
+            table.problems.push_back({zone.line, fault});
+            next = resumeAfterFault(fields, next);
+        }
         if (table.problems.empty()) table.zones.push_back(std::move(zone));
     }
     if (table.zones.empty() && table.problems.empty()) table.problems.push_back({0, "the table holds no time zone"});

@@ -2,6 +2,7 @@
 
 #include "core/aspects/aspect_kinds.h"
 #include "core/wheels/glyph_stack.h"
+#include "core/wheels/wheel_options.h"
 #include "core/wheels/wheel_style.h"
 
 namespace helion {
@@ -65,10 +66,15 @@ void appendAspectGrid(std::vector<WheelPrimitive>& out, const AspectListInput& c
     }
 }
 
+bool printedPageHasAspectGrid(const OptionValues& options, WheelKind kind) {
+    return wheelOptionsInRange(options)[178] != 0 && kind != WheelKind::Triple;
+}
+
 void appendPrintedAspectGrid(WheelDrawing& page, const OptionValues& options, const AspectListInput& charts) {
-    if (options[178] == 0 || page.kind == WheelKind::Triple) return;
-    const double glyphSize = wheelStyle(options, WheelTarget::Printer, page.kind, false).planetSize;
-    appendAspectGrid(page.primitives, charts, aspectGridLayout(options, page.frame, glyphSize));
+    if (!printedPageHasAspectGrid(options, page.kind)) return;
+    const OptionValues inRange = wheelOptionsInRange(options);
+    const double glyphSize = wheelStyle(inRange, WheelTarget::Printer, page.kind, false).planetSize;
+    appendAspectGrid(page.primitives, charts, aspectGridLayout(inRange, page.frame, glyphSize));
 }
 
 }  // namespace helion

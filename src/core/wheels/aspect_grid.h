@@ -35,7 +35,9 @@ AspectGridLayout aspectGridLayout(const OptionValues& options, const WheelFrame&
 void appendAspectGrid(std::vector<WheelPrimitive>& out, const AspectListInput& charts, const AspectGridLayout& layout);
 
 // A full printed page carries the grid when option entry 178 asks for it, except beside a
-// triple wheel.
+// triple wheel; the grid's orbs come from the current orb file, and a page whose orb file
+// cannot be read goes without it.
+bool printedPageHasAspectGrid(const OptionValues& options, WheelKind kind);
 void appendPrintedAspectGrid(WheelDrawing& page, const OptionValues& options, const AspectListInput& charts);
 
 }  // namespace helion

@@ -19,13 +19,18 @@ struct Box {
     double left, top, right, bottom;  // top > bottom
 };
 
+// The value moved from `low` to `high` at the nearest; a glyph larger than the frame (a
+// font size far beyond the window) puts `low` above `high`, and then `high` wins, so the
+// glyph keeps its top and right edges on the frame.
+double pulledInside(double value, double low, double high) { return std::min(std::max(value, low), high); }
+
 bool insideCircle(const Box& b, double radius) {
     const auto inside = [radius](double x, double y) { return x * x + y * y <= radius * radius; };
     return inside(b.left, b.top) && inside(b.right, b.top) && inside(b.left, b.bottom) && inside(b.right, b.bottom);
 }
 
 bool outsideCircle(const Box& b, double radius) {
-    const double nearestX = std::clamp(0.0, b.left, b.right), nearestY = std::clamp(0.0, b.bottom, b.top);
+    const double nearestX = pulledInside(0.0, b.left, b.right), nearestY = pulledInside(0.0, b.bottom, b.top);
     return nearestX * nearestX + nearestY * nearestY >= radius * radius;
 }
 
@@ -157,8 +162,9 @@ void appendInterceptedSigns(std::vector<WheelPrimitive>& out, const CuspTable& c
         const bool leftHalf = angle > 90.0 && angle < 270.0;
         const double x = kInterceptedRadius * kInterceptedWidthFactor * cosDeg(angle);
         const double y = kInterceptedRadius * sinDeg(angle);
-        const WheelPoint at{leftHalf ? std::max(x, frame.left + glyph.width) : std::min(x, frame.right - glyph.width),
-                            std::clamp(y, frame.bottom + glyph.height, frame.top)};
+        const WheelPoint at{leftHalf ? pulledInside(x, frame.left + glyph.width, frame.right)
+                                     : pulledInside(x, frame.left, frame.right - glyph.width),
+                            pulledInside(y, frame.bottom + glyph.height, frame.top)};
         const TextAnchor anchor = leftHalf ? TextAnchor::TopRight : TextAnchor::TopLeft;
         out.push_back(
             TextShape{at, "", kFirstSignGlyph + *sign, style.cuspSignSize, style.interceptedSign, false, anchor});

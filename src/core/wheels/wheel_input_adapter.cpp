@@ -1,16 +1,9 @@
 #include "core/wheels/wheel_input_adapter.h"
 
 #include "core/astro/houses.h"
+#include "core/wheels/wheel_options.h"
 
 namespace helion {
-namespace {
-
-std::span<const std::int16_t> spanOf(const std::optional<std::vector<std::int16_t>>& table) {
-    return table ? std::span<const std::int16_t>(*table) : std::span<const std::int16_t>();
-}
-
-}  // namespace
-
 RingChart ringChartIn(const PointTable& longitude, const CuspTable& cusp) {
     RingChart chart;
     chart.longitude = longitude;
@@ -41,12 +34,12 @@ WheelInput wheelInputFor(const WheelArrangement& arrangement, const ChartTables&
     if (arrangement.secondRing) in.second = ringChartIn(chartSet(charts, *arrangement.secondRing).longitude, in.cusp);
     if (arrangement.thirdRing) in.third = ringChartIn(chartSet(charts, *arrangement.thirdRing).longitude, in.cusp);
     in.titles = arrangement.titles;
-    in.options = options;
+    in.options = wheelOptionsInRange(options);
     in.startScale = view.startScale;
     in.widthPixels = view.widthPixels;
     in.heightPixels = view.heightPixels;
-    in.cuspLabelTable = spanOf(tables.cuspLabels);
-    in.glyphRadiusTable = spanOf(tables.glyphRadii);
+    in.cuspLabelTable = tables.cuspLabels;
+    in.glyphRadiusTable = tables.glyphRadii;
     in.glyphs = view.glyphs;
     return in;
 }

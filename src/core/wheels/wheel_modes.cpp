@@ -2,6 +2,7 @@
 
 #include "core/config/orb_file.h"
 #include "core/reports/angle_text.h"
+#include "core/wheels/wheel_options.h"
 #include "core/wheels/wheel_titles.h"
 
 namespace helion {
@@ -35,8 +36,12 @@ TitleBlocks diurnalTitles(const WheelCommandContext& c, std::string line6, std::
     return titles;
 }
 
+bool secondChartOutside(const WheelCommandContext& c) {
+    return wheelOptionsInRange(c.options)[option::SecondChartOutside] != 0;
+}
+
 std::string innerOrOuter(const WheelCommandContext& c, std::string_view what) {
-    return std::string(c.options[option::SecondChartOutside] != 0 ? "Outer = " : "Inner = ") + std::string(what);
+    return std::string(secondChartOutside(c) ? "Outer = " : "Inner = ") + std::string(what);
 }
 
 // A dual or triple wheel whose ring 1 is the natal chart; WheelSource 2 or 3.
@@ -55,7 +60,7 @@ WheelArrangement multiRing(WheelKind kind, const WheelCommandContext& c, ChartSe
 WheelArrangement dual(const WheelCommandContext& c, ChartSetId second, std::string name, TitleBlocks titles) {
     WheelArrangement a = multiRing(WheelKind::Dual, c, second, std::move(name), std::move(titles));
     // The title says on which side the second chart lies; ring 1 is the outer band.
-    if (c.options[option::SecondChartOutside] != 0) std::swap(a.natalRing, *a.secondRing);
+    if (secondChartOutside(c)) std::swap(a.natalRing, *a.secondRing);
     return a;
 }
 
@@ -77,7 +82,7 @@ WheelArrangement transitWheel(const WheelCommandContext& c, WheelModeState& stat
     const bool secondPerson = c.secondPerson;
     const bool switched = state.innerOuterSwitch;
     state.currentOrbFile = secondPerson ? orb_file::Synastry : orb_file::NatalTransits;
-    const bool transitsOutside = secondPerson ? !switched : ((c.options[option::SecondChartOutside] != 0) != switched);
+    const bool transitsOutside = secondPerson ? !switched : (secondChartOutside(c) != switched);
 
     WheelArrangement a;
     a.kind = WheelKind::Dual;

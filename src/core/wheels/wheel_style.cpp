@@ -1,6 +1,7 @@
 #include "core/wheels/wheel_style.h"
 
 #include "core/wheels/wheel_scale.h"
+#include "core/wheels/wheel_options.h"
 
 namespace helion {
 namespace {
@@ -12,7 +13,8 @@ int colourOf(const OptionValues& options, int entry) { return static_cast<int>(o
 
 }  // namespace
 
-WheelStyle wheelStyle(const OptionValues& o, WheelTarget target, WheelKind kind, bool monochrome) {
+WheelStyle wheelStyle(const OptionValues& options, WheelTarget target, WheelKind kind, bool monochrome) {
+    const OptionValues o = wheelOptionsInRange(options);
     WheelStyle s;
     const bool screen = target == WheelTarget::Screen;
     // A printed triple wheel may use its own planet and minutes sizes.

@@ -11,35 +11,21 @@
 namespace helion {
 namespace {
 
-TEST(WheelDataTables, ReadsCommaAndLineSeparatedValuesAndPadsWithZero) {
-    const auto read = parseIntegerTable("1, -2,3\r\n4\r\n\r\n5,", "HCDATA.DAT", 7);
-    ASSERT_TRUE(read.values);
-    EXPECT_EQ(*read.values, (std::vector<std::int16_t>{1, -2, 3, 4, 5, 0, 0}));
-    EXPECT_FALSE(read.warning);
+TEST(WheelDataTables, ReadsCommaAndLineSeparatedValuesWithTheirLines) {
+    const auto read = parseIntegerTable("1, -2,3\r\n4\r\n\r\n5,", 7);
+    EXPECT_EQ(read.values, (std::vector<std::int16_t>{1, -2, 3, 4, 5}));
+    EXPECT_EQ(read.lines, (std::vector<int>{1, 1, 1, 2, 4}));
+    EXPECT_FALSE(read.fault);
 }
 
-TEST(WheelDataTables, RefusesTooManyOrBadValuesWithAWarning) {
-    const std::string notWhole = "\", which is not a whole number from -32768 to 32767.";
-    const std::pair<const char*, std::string> rows[] = {
-        {"1,2,3,4", " holds more than 3 values."},
-        {"1,x,3", " holds \"x" + notWhole},
-        {"40000", " holds \"40000" + notWhole},
+TEST(WheelDataTables, StopsAtTheFirstFaultAndNamesItsLine) {
+    const std::string notWhole = "\" is not a whole number from -32768 to 32767";
+    const std::pair<const char*, LineProblem> rows[] = {
+        {"1,2\r\n3,4", {2, "the table ends after 3 values"}},
+        {"1\r\nx,3", {2, "\"x" + notWhole}},
+        {"40000", {1, "\"40000" + notWhole}},
     };
-    for (const auto& [text, says] : rows) {
-        const auto read = parseIntegerTable(text, "RADIUS.DAT", 3);
-        EXPECT_FALSE(read.values) << text;
-        EXPECT_EQ(read.warning,
-                  (Message{kWarningCaption, "The file RADIUS.DAT" + says + " The wheels are drawn without it."}));
-    }
-}
-
-TEST(WheelDataTables, AMissingFileIsSkippedQuietly) {
-    test::TempFolder folder;
-    const auto read = readIntegerTable(folder.path(), kCuspLabelFile, kCuspLabelEntries);
-    EXPECT_FALSE(read.values);
-    EXPECT_FALSE(read.warning);
-    folder.write("HCDATA.DAT", "7\r\n");
-    EXPECT_EQ(readIntegerTable(folder.path(), kCuspLabelFile, kCuspLabelEntries).values->at(0), 7);
+    for (const auto& [text, fault] : rows) EXPECT_EQ(parseIntegerTable(text, 3).fault, fault) << text;
 }
 
 TEST(HelpText, ShowsEveryLineOrWarnsWhenTheFileIsMissing) {

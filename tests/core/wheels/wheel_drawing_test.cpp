@@ -200,6 +200,27 @@ TEST(CuspLabels, ALabelCoversTheBoxAroundAllFiveCharacters) {
     }
 }
 
+// A glyph larger than the frame (a tiny window, a huge font) keeps its top edge on the
+// frame's instead of being pushed past it.
+TEST(CuspLabels, AnInterceptedSignTallerThanTheFrameHangsFromItsTop) {
+    const CuspTable cusp = test::cuspsFrom(29.0, {32, 28, 30, 30, 30, 30});  // Taurus lies inside house 1
+    std::array<double, 13> lineAngle{};
+    for (int entry = 1; entry <= 12; ++entry)
+        lineAngle[static_cast<std::size_t>(entry)] = equalSectorLineAngle(houseOfCuspEntry(entry));
+    const WheelFrame frame{-300, 225, 300, -225};
+    for (const TextBox glyph : {TextBox{12, 14}, TextBox{40, 600}, TextBox{700, 600}}) {
+        std::vector<WheelPrimitive> out;
+        appendInterceptedSigns(out, cusp, lineAngle, true, WheelStyle{}, frame, glyph);
+        WheelDrawing drawing;
+        drawing.primitives = std::move(out);
+        ASSERT_EQ(shapesOf<TextShape>(drawing).size(), 2u);
+        for (const TextShape& sign : shapesOf<TextShape>(drawing)) {
+            EXPECT_LE(sign.at.y, frame.top) << glyph.height;
+            EXPECT_GE(sign.at.y - std::min(glyph.height, frame.top - frame.bottom), frame.bottom) << glyph.height;
+        }
+    }
+}
+
 // Under the sanitizers the same property runs on fewer charts.
 #ifdef __SANITIZE_ADDRESS__
 constexpr int kLayoutCharts = 1000;

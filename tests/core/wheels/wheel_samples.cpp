@@ -19,8 +19,7 @@ namespace {
 constexpr double kBandTolerance = 1.5;  // the house radius tables reach a unit past some circles
 
 std::vector<std::int16_t> shippedTable(std::string_view name, std::size_t entries) {
-    const auto read = readIntegerTable(std::filesystem::path(HELION_SOURCE_DIR) / "data", name, entries);
-    return read.values ? *read.values : std::vector<std::int16_t>{};
+    return readIntegerTable(std::filesystem::path(HELION_SOURCE_DIR) / "data" / name, entries).values;
 }
 
 struct Box {
