@@ -37,12 +37,14 @@ TEST(CheckData, NamesTheFileAndLineOfEveryMistake) {
     std::filesystem::remove(folder.path() / "TZ.DAT");
     folder.write("HCDATA.DAT", "1,2,3\r\n");  // a table must be whole
     std::filesystem::remove(folder.path() / "RADIUS.DAT");
+    folder.write("ATLAS.DAT", "#zones\t2\r\nEurope/London\r\n\r\nEurope/Paris\r\n");
     const CliResult r = folder.check();
     EXPECT_EQ(r.status, 1);
     expectLines(r.out, {"NATAL.ORB: 3 orbs read, 2 problem(s)", "NATAL.ORB:2: no number",
                         "OPTIONS.OPT: 2 entries read, 1 problem(s)\n", "MY.LL:2: the time zone \"x\" is not a number",
                         "MY.LL:2: the latitude minutes", "TZ.DAT: the file cannot be read: it is missing",
-                        "HCDATA.DAT: holds 3 values, 121 expected", "RADIUS.DAT: the file is missing"});
+                        "HCDATA.DAT: holds 3 values, 121 expected", "RADIUS.DAT: the file is missing",
+                        "ATLAS.DAT:3: the section #zones counts 2 line(s), but here is an empty line"});
 }
 
 // Files whose form is right but whose meaning the program refuses or misreads.
