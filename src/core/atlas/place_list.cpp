@@ -59,7 +59,7 @@ std::optional<std::size_t> headingCount(std::string_view line, std::string_view 
 
 std::optional<double> inRange(std::string_view text, double limit) {
     const auto value = number<double>(text);
-    if (!value || *value < -limit || *value > limit) return std::nullopt;
+    if (!value || !(*value >= -limit && *value <= limit)) return std::nullopt;  // NaN too
     return value;
 }
 

@@ -56,6 +56,7 @@ TEST(PlaceList, RefusesADamagedListNamingTheLine) {
         {place("A\t\tFR\t1\t2\t3\t0\t"), 7, "the country code 'FR' is not in the list of countries"},
         {place("A\t\tUS\t91\t2\t3\t0\t"), 7, "the latitude '91' is not a number from -90 to 90"},
         {place("A\t\tUS\t1\t2x\t3\t0\t"), 7, "the longitude '2x' is not a number from -180 to 180"},
+        {place("A\t\tUS\t1\tnan\t3\t0\t"), 7, "the longitude 'nan' is not a number from -180 to 180"},
         {place("A\t\tUS\t1\t2\t-3\t0\t"), 7, "the population '-3' is not a whole number of 0 or more"},
         {place("A\t\tUS\t1\t2\t3\t2\t"), 7, "the zone number '2' is not one of the 2 zones, 0 to 1"},
         {place("A\t\tUS\t1\t2\t3\t0\t") + "B\n", 8, "a line after the last section"},
