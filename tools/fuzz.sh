@@ -36,6 +36,8 @@ seed value_file "$data/OPTIONS.OPT" "$data/OPTIONS.MAS" "$data"/*.ORB
 seed settings "$root"/fuzz/seeds/settings/*
 seed wheel_table "$root"/fuzz/seeds/wheel_table/* "$data/HCDATA.DAT" "$data/RADIUS.DAT"
 seed atlas_answer "$root"/fuzz/seeds/atlas_answer/*
+seed place_list "$root"/fuzz/seeds/place_list/*
+seed atlas_hand_over "$root"/fuzz/seeds/atlas_hand_over/*
 
 mkdir -p "$build/fuzz-artifacts"
 failed=0

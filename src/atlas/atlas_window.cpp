@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,7 +15,6 @@
 #include "core/atlas/atlas_result.h"
 #include "core/atlas/coordinate_text.h"
 #include "core/atlas/offset_text.h"
-#include "core/atlas/place_search.h"
 #include "ui/message_boxes.h"
 
 namespace helion::atlas {
@@ -61,6 +61,13 @@ AtlasWindow::AtlasWindow(const PlaceList& places, const ZoneHistory& history, ui
     (moment.am ? am_ : pm_)->setChecked(true);
     warnings_->setWordWrap(true);
     offset_->setWordWrap(true);
+    // Room for the longest texts, so that the list keeps its height as they change.
+    const int line = fontMetrics().lineSpacing();
+    offset_->setFixedHeight(2 * line);
+    warnings_->setFixedHeight(5 * line);
+    warnings_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    offset_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    search_->installEventFilter(this);
 
     auto* clock = new QHBoxLayout;
     clock->addWidget(time_);
@@ -104,7 +111,17 @@ QString AtlasWindow::aboutText() {
            "from the IANA time-zone history of this computer.\n\n"
            "The place list is made from GeoNames data (https://www.geonames.org/), licensed under the "
            "Creative Commons Attribution 4.0 License (CC BY 4.0): places of at least 1,000 inhabitants, "
-           "with a time zone added to each.";
+           "with a time zone added to each from the zone borders of timezone-boundary-builder, "
+           "(c) OpenStreetMap contributors, under the Open Database License (ODbL 1.0).";
+}
+
+bool AtlasWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != search_ || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Up && key != Qt::Key_Down) return false;
+    const int row = list_->indexOfTopLevelItem(list_->currentItem()) + (key == Qt::Key_Down ? 1 : -1);
+    if (QTreeWidgetItem* item = list_->topLevelItem(row)) list_->setCurrentItem(item);
+    return true;
 }
 
 void AtlasWindow::search() {
@@ -112,9 +129,10 @@ void AtlasWindow::search() {
     list_->setUpdatesEnabled(false);
     list_->clear();
     QList<QTreeWidgetItem*> items;
-    for (const std::size_t index : listed_) {
-        const Place& place = places_.places[index];
-        items.append(new QTreeWidgetItem({text(place.name), text(place.region), text(countryOf(places_, place))}));
+    for (const PlaceMatch& match : listed_) {
+        const Place& place = places_.places[match.place];
+        items.append(new QTreeWidgetItem(
+            {text(matchedName(places_, match)), text(place.region), text(countryOf(places_, place))}));
     }
     list_->addTopLevelItems(items);
     list_->setUpdatesEnabled(true);
@@ -126,7 +144,7 @@ const Place* AtlasWindow::chosenPlace() const {
     // While the list is refilled its rows may not yet match the places found.
     const int row = list_->indexOfTopLevelItem(list_->currentItem());
     if (row < 0 || static_cast<std::size_t>(row) >= listed_.size()) return nullptr;
-    return &places_.places[listed_[static_cast<std::size_t>(row)]];
+    return &places_.places[listed_[static_cast<std::size_t>(row)].place];
 }
 
 LocalMomentRead AtlasWindow::moment() const {

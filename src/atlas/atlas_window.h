@@ -1,6 +1,7 @@
 #pragma once
 // The atlas window (`Atlas`): a search box that filters the place list as the user
-// types, the list of places found (place, region, country), the local date and clock
+// types (Up and Down move through the list found while the typing goes on), the list of
+// places found (place, region, country), the local date and clock
 // time, and for the chosen place its coordinates, the offset in force and why, and the
 // warnings. OK leaves the answer in the atlas folder for the input windows and closes
 // the window; Cancel closes it and writes nothing.
@@ -13,6 +14,7 @@
 #include "core/atlas/local_moment.h"
 #include "core/atlas/place_answer.h"
 #include "core/atlas/place_list.h"
+#include "core/atlas/place_search.h"
 
 class QLabel;
 class QLineEdit;
@@ -44,6 +46,7 @@ public:
     static QString aboutText();
 
 private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void search();
     void showAnswer();
     void accept() override;
@@ -54,7 +57,7 @@ private:
     const ZoneHistory& history_;
     ui::MessageBoxes& messages_;
     std::filesystem::path atlasFolder_;
-    std::vector<std::size_t> listed_;
+    std::vector<PlaceMatch> listed_;
 
     QLineEdit* search_;
     QTreeWidget* list_;

@@ -56,8 +56,10 @@ nlohmann::json placeJson(const PlaceList& list, const Place& place, const PlaceA
             {"warnings", answer.warnings}};
 }
 
-void printPlace(const PlaceList& list, const Place& place, const PlaceAnswer& answer) {
-    std::cout << placeTitle(list, place) << "  " << displayText(latitudeDegreesMinutes(place.latitudeDeg)) << "  "
+void printPlace(const PlaceList& list, const PlaceMatch& match, const PlaceAnswer& answer) {
+    const Place& place = list.places[match.place];
+    std::cout << placeTitle(list, place, matchedName(list, match)) << "  "
+              << displayText(latitudeDegreesMinutes(place.latitudeDeg)) << "  "
               << displayText(longitudeDegreesMinutes(place.longitudeDeg)) << "  " << zoneOf(list, place) << "  "
               << (answer.offset ? hoursText(answer.offset->hoursWest) + "  " : "") << answer.reason << '\n';
     for (const auto& warning : answer.warnings) std::cout << "  warning: " << warning << '\n';
@@ -79,13 +81,13 @@ void runAtlas(const AtlasOptions& options) {
     }
     const QtZoneHistory history;
     const auto found = searchPlaces(load.list, options.query, options.limit);
-    for (const std::size_t index : found) {
-        const Place& place = load.list.places[index];
+    for (const PlaceMatch& match : found) {
+        const Place& place = load.list.places[match.place];
         const PlaceAnswer answer = answerFor(history, load.list, place, *read.moment);
         if (options.json) {
             std::cout << placeJson(load.list, place, answer).dump() << '\n';
         } else {
-            printPlace(load.list, place, answer);
+            printPlace(load.list, match, answer);
         }
     }
     if (found.empty()) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,12 +18,14 @@ namespace helion::atlas {
 namespace {
 
 const PlaceList kPlaces = parsePlaceList(
-    "#zones\nAmerica/New_York\nEurope/London\nAmerica/Sao_Paulo\n"
-    "#countries\nBR\tBrazil\nGB\tUnited Kingdom\nUS\tUnited States\n#places\n"
-    "São Paulo\t27\tBR\t-23.5475\t-46.6361\t10021295\t2\n"
-    "New York City\tNY\tUS\t40.7143\t-74.0060\t8175133\t0\n"
-    "London\tENG\tGB\t51.5085\t-0.1257\t7556900\t1\n"
-    "East London\t05\tZA\t-33.0153\t27.9116\t267007\t1\n");
+                              "#zones\t3\nAmerica/New_York\nEurope/London\nAmerica/Sao_Paulo\n"
+                              "#countries\t4\nBR\tBrazil\nGB\tUnited Kingdom\nUS\tUnited States\nZA\tSouth Africa\n"
+                              "#places\t4\n"
+                              "São Paulo\t27\tBR\t-23.5475\t-46.6361\t10021295\t2\t\n"
+                              "New York City\tNY\tUS\t40.7143\t-74.0060\t8175133\t0\tNew Amsterdam\n"
+                              "London\tENG\tGB\t51.5085\t-0.1257\t7556900\t1\t\n"
+                              "East London\t05\tZA\t-33.0153\t27.9116\t267007\t1\t\n")
+                              .list;
 
 class AtlasWindowTest : public ::testing::Test {
 protected:
@@ -60,9 +63,28 @@ TEST_F(AtlasWindowTest, FiltersAsTheUserTypesIgnoringDiacritics) {
     type("txtSearch", "sao p");
     EXPECT_EQ(listedPlaces(), QStringList{"São Paulo/Brazil"});
     type("txtSearch", "london");
-    EXPECT_EQ(listedPlaces(), (QStringList{"London/United Kingdom", "East London/ZA"}));
+    EXPECT_EQ(listedPlaces(), (QStringList{"London/United Kingdom", "East London/South Africa"}));
     type("txtSearch", "nowhere");
     EXPECT_TRUE(listedPlaces().isEmpty());
+}
+
+TEST_F(AtlasWindowTest, ShowsTheOtherNameThatMatched) {
+    type("txtSearch", "new am");
+    EXPECT_EQ(listedPlaces(), QStringList{"New York City (New Amsterdam)/United States"});
+}
+
+TEST_F(AtlasWindowTest, UpAndDownInTheSearchBoxMoveTheChoiceAndTheListKeepsItsHeight) {
+    auto* list = control<QTreeWidget>("lstPlaces");
+    const auto chosenRow = [list] { return list->indexOfTopLevelItem(list->currentItem()); };
+    QCoreApplication::processEvents();
+    const int height = list->height();
+    for (const auto key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) QTest::keyClick(control("txtSearch"), key);
+    EXPECT_EQ(chosenRow(), 1);
+    EXPECT_EQ(control<QLabel>("lblCoordinates")->text(), "40°43' N  74°00' W  America/New_York");
+    type("txtDate", "10 Mar 2024");
+    type("txtTime", "2.30");  // one warning instead of another
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list->height(), height);
 }
 
 TEST_F(AtlasWindowTest, ShowsTheOffsetOfTheChosenPlaceAndWhy) {

@@ -44,6 +44,8 @@ TEST(AtlasCommand, TextNamesThePlaceCoordinatesZoneOffsetAndReason) {
          "São Paulo, 27, Brazil  23°33' S  46°38' W  America/Sao_Paulo  3  standard time"},
         {"atlas \"new york\" --limit 1 --date \"03 Nov 2024\" --time 1.30 --ampm A",
          "New York City, NY, United States  40°43' N  74°00' W  America/New_York  4  EDT, daylight saving time"},
+        {"atlas bombay --limit 1 --date \"15 Jan 2024\"",
+         "Mumbai (Bombay), 16, India  19°04' N  72°53' E  Asia/Kolkata  -5.5  IST, standard time"},
     };
     for (const auto& row : rows) {
         const CliResult r = runCli(row.arguments);

@@ -77,6 +77,7 @@ constexpr Mistake kMistakes[] = {
     {"RADIUS.DAT", nullptr, 0, nullptr, "RADIUS.DAT: the file is missing"},
     {"HINTS.HLP", nullptr, 0, nullptr, "HINTS.HLP: the file cannot be read: it is missing"},
     {"PHILO.HLP", nullptr, 0, "", "PHILO.HLP: the file is empty"},
+    {"ATLAS.DAT", nullptr, 3, "", "ATLAS.DAT:3: the section #zones counts"},
 };
 
 std::string withLine(std::string text, int line, std::string_view value) {

@@ -84,7 +84,6 @@ TEST(ZoneOffsets, AnUnknownZoneHasNoOffset) {
 TEST(ZoneOffsets, EveryZoneOfTheShippedPlaceListIsKnown) {
     const PlaceListLoad load = loadPlaceList(HELION_SOURCE_DIR "/data/ATLAS.DAT");
     ASSERT_EQ(load.error, "");
-    EXPECT_TRUE(load.list.brokenLines.empty());
     EXPECT_GE(load.list.places.size(), 100000u);
     const QtZoneHistory history;
     for (const auto& zone : load.list.zones) EXPECT_TRUE(history.stateAt(zone, 0)) << zone;

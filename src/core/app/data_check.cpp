@@ -6,6 +6,7 @@
 #include <span>
 
 #include "core/app/value_ranges.h"
+#include "core/atlas/place_list.h"
 #include "core/base/file_error.h"
 #include "core/base/numeric_text.h"
 #include "core/input/chart_input.h"
@@ -145,6 +146,24 @@ FileCheck checkWheelTable(const std::filesystem::path& folder, WheelTable table,
     return check;
 }
 
+// One damaged line makes the atlas refuse its whole place list, so that line is named.
+FileCheck checkPlaceList(const std::filesystem::path& file) {
+    FileCheck check{fileNameOf(file), {}, {}, {}};
+    const auto text = readTextFile(file);
+    if (!text) {
+        check.problems.push_back({0, "the file cannot be read: " + whyUnreadable(file)});
+        return check;
+    }
+    const PlaceListParse parse = parsePlaceList(*text);
+    if (parse.problem)
+        check.problems.push_back(*parse.problem);
+    else if (parse.list.places.empty())
+        check.problems.push_back({0, "the file holds no places"});
+    else
+        check.loaded = counted(parse.list.places.size(), "places");
+    return check;
+}
+
 std::string upper(std::string text) {
     std::ranges::transform(text, text.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return text;
@@ -176,6 +195,7 @@ std::vector<FileCheck> checkDataFolder(const std::filesystem::path& folder) {
     for (const auto& file : filesOf(folder, ".FIL", {kDefaultNamesFile})) checks.push_back(checkNames(file));
     checks.push_back(checkWheelTable(folder, WheelTable::CuspLabels, kCuspLabelEntries));
     checks.push_back(checkWheelTable(folder, WheelTable::GlyphRadii, kGlyphRadiusEntries));
+    checks.push_back(checkPlaceList(folder / kAtlasFile));
     std::error_code error;
     if (std::filesystem::exists(folder / kSettingsFile, error)) checks.push_back(checkSettings(folder));
     for (const auto name : kHelpFiles) checks.push_back(checkHelpText(folder / name));

@@ -6,8 +6,8 @@
 
 namespace helion {
 
-std::string placeTitle(const PlaceList& list, const Place& place) {
-    std::string title = place.name;
+std::string placeTitle(const PlaceList& list, const Place& place, std::string_view name) {
+    std::string title(name);
     if (!place.region.empty()) title += ", " + place.region;
     return title + ", " + countryOf(list, place);
 }
@@ -17,7 +17,7 @@ std::string atlasResultText(const PlaceList& list, const Place& place, const Pla
         hoursText(offset.hoursWest),
         packedText(latitudeDegreesMinutes(place.latitudeDeg)),
         packedText(longitudeDegreesMinutes(place.longitudeDeg)),
-        placeTitle(list, place),
+        placeTitle(list, place, place.name),
         zoneOf(list, place) + ": " + reasonText(offset),
     };
     std::string text;

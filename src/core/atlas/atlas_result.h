@@ -15,8 +15,9 @@
 
 namespace helion {
 
-// "New York City, NY, United States".
-std::string placeTitle(const PlaceList& list, const Place& place);
+// "New York City, NY, United States"; `name` is the place's name as shown, which may
+// carry the other name that matched ("Mumbai (Bombay)").
+std::string placeTitle(const PlaceList& list, const Place& place, std::string_view name);
 
 std::string atlasResultText(const PlaceList& list, const Place& place, const PlaceOffset& offset);
 std::string atlasPathText(const std::filesystem::path& resultFolder);

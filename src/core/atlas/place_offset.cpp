@@ -57,8 +57,12 @@ std::optional<PlaceOffset> placeOffset(const ZoneHistory& history, std::string_v
     const bool beforeHolds = holds(*before);
     const bool afterHolds = holds(*after);
 
-    const ZoneState& chosen = beforeHolds || !afterHolds ? *before : *after;
-    const std::int64_t utc = clock - chosen.offsetSeconds;
+    const ZoneState& bracket = beforeHolds || !afterHolds ? *before : *after;
+    const std::int64_t utc = clock - bracket.offsetSeconds;
+    // The clocks at that instant, not a day away: local mean time may give way to a
+    // city's mean time of the same offset (Córdoba 1894), and the reason is the new one.
+    const auto atMoment = history.stateAt(zone, utc);
+    const ZoneState& chosen = atMoment && atMoment->offsetSeconds == bracket.offsetSeconds ? *atMoment : bracket;
     const ClockKind kind = kindOf(chosen, utc);
     PlaceOffset offset{hoursWestOf(chosen, longitudeEastDeg),
                        kind,

@@ -1,5 +1,6 @@
 #include "core/atlas/place_search.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/atlas/text_folding.h"
@@ -17,9 +18,33 @@ bool inQualifiedArea(const PlaceList& list, const Place& place, std::string_view
            beginsWithFolded(countryOf(list, place), qualifier);
 }
 
+// Which alternate name holds the character at `at` of the place's alternate keys.
+std::size_t alternateAt(const Place& place, std::size_t at) {
+    const auto marks = std::count(place.alternateKeys.begin(), place.alternateKeys.begin() + at + 1, kAlternateKeyMark);
+    return static_cast<std::size_t>(std::max<std::ptrdiff_t>(marks, 1) - 1);
+}
+
+struct Found {
+    bool atStart = false;
+    PlaceMatch match;
+};
+
+// `markedName` is `name` after kAlternateKeyMark: an alternate name that begins with it.
+std::optional<Found> matchName(const Place& place, std::size_t index, std::string_view name,
+                               std::string_view markedName) {
+    const std::size_t inName = place.searchKey.find(name);
+    if (inName == 0) return Found{true, {index, std::nullopt}};
+    if (const std::size_t at = place.alternateKeys.find(markedName); at != std::string::npos)
+        return Found{true, {index, alternateAt(place, at)}};
+    if (inName != std::string::npos) return Found{false, {index, std::nullopt}};
+    if (const std::size_t at = place.alternateKeys.find(name); at != std::string::npos)
+        return Found{false, {index, alternateAt(place, at)}};
+    return std::nullopt;
+}
+
 }  // namespace
 
-std::vector<std::size_t> searchPlaces(const PlaceList& list, std::string_view query, std::size_t limit) {
+std::vector<PlaceMatch> searchPlaces(const PlaceList& list, std::string_view query, std::size_t limit) {
     const std::string folded = foldForSearch(query);
     const std::string_view text = folded;
     const std::size_t comma = text.find(',');
@@ -27,18 +52,25 @@ std::vector<std::size_t> searchPlaces(const PlaceList& list, std::string_view qu
     const std::string_view qualifier =
         comma == std::string_view::npos ? std::string_view{} : trimmed(text.substr(comma + 1));
 
-    std::vector<std::size_t> prefixMatches;
-    std::vector<std::size_t> innerMatches;
+    const std::string markedName = kAlternateKeyMark + std::string(name);
+    std::vector<PlaceMatch> prefixMatches;
+    std::vector<PlaceMatch> innerMatches;
     for (std::size_t i = 0; i < list.places.size() && prefixMatches.size() < limit; ++i) {
         const Place& place = list.places[i];
-        const std::size_t at = place.searchKey.find(name);
-        if (at == std::string::npos || (at != 0 && innerMatches.size() >= limit)) continue;
+        const auto found = matchName(place, i, name, markedName);
+        if (!found || (!found->atStart && innerMatches.size() >= limit)) continue;
         if (!qualifier.empty() && !inQualifiedArea(list, place, qualifier)) continue;
-        (at == 0 ? prefixMatches : innerMatches).push_back(i);
+        (found->atStart ? prefixMatches : innerMatches).push_back(found->match);
     }
     innerMatches.resize(std::min(innerMatches.size(), limit - prefixMatches.size()));
     prefixMatches.insert(prefixMatches.end(), innerMatches.begin(), innerMatches.end());
     return prefixMatches;
+}
+
+std::string matchedName(const PlaceList& list, const PlaceMatch& match) {
+    const Place& place = list.places.at(match.place);
+    if (!match.alternate || *match.alternate >= place.alternateNames.size()) return place.name;
+    return place.name + " (" + place.alternateNames[*match.alternate] + ")";
 }
 
 }  // namespace helion

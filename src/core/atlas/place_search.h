@@ -1,11 +1,14 @@
 #pragma once
-// Finding places as the user types. The query is folded like the names (case and
-// Latin diacritics do not matter); places whose name begins with it come first, then
-// places whose name holds it elsewhere, each group largest population first. Text after
-// a comma narrows the search to places whose region, country code or country name
-// begins with it: "London, CA", "Paris, France".
+// Finding places as the user types. The query is folded like the names (case, Latin
+// diacritics, apostrophes and dashes do not matter) and compared with each place's name
+// and its other names ("Bombay", "Peking", "Leningrad"). Places with a name that begins
+// with it come first, then places with a name that holds it elsewhere, each group
+// largest population first. Text after a comma narrows the search to places whose
+// region, country code or country name begins with it: "London, CA", "Paris, France".
 
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,8 +16,16 @@
 
 namespace helion {
 
-// Indices into list.places, best first, at most `limit`. An empty query gives the
-// most populous places.
-std::vector<std::size_t> searchPlaces(const PlaceList& list, std::string_view query, std::size_t limit);
+struct PlaceMatch {
+    std::size_t place = 0;                 // index into list.places
+    std::optional<std::size_t> alternate;  // the other name that matched, when the name itself did not
+    friend bool operator==(const PlaceMatch&, const PlaceMatch&) = default;
+};
+
+// Best first, at most `limit`. An empty query gives the most populous places.
+std::vector<PlaceMatch> searchPlaces(const PlaceList& list, std::string_view query, std::size_t limit);
+
+// The place's name, with the other name that matched after it: "Mumbai (Bombay)".
+std::string matchedName(const PlaceList& list, const PlaceMatch& match);
 
 }  // namespace helion

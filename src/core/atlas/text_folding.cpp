@@ -75,6 +75,8 @@ constexpr auto kFoldRanges = std::to_array<FoldRange>({
     {0x01D3, 0x01DC, "u"},
     {0x0218, 0x0219, "s"},
     {0x021A, 0x021B, "t"},
+    // Modifier letters written for apostrophes and the ʻokina: "Nukuʻalofa"
+    {0x02BB, 0x02BC, ""},
     // Combining diacritical marks (text in decomposed form)
     {0x0300, 0x036F, ""},
     // Latin Extended Additional: transliteration dots and the Vietnamese tone marks
@@ -112,6 +114,10 @@ constexpr auto kFoldRanges = std::to_array<FoldRange>({
     {0x1ECC, 0x1EE3, "o"},
     {0x1EE4, 0x1EF1, "u"},
     {0x1EF2, 0x1EF9, "y"},
+    // Hyphens and dashes part words like a blank; typographic apostrophes go like the
+    // typed one
+    {0x2010, 0x2015, " "},
+    {0x2018, 0x2019, ""},
 });
 
 static_assert(std::ranges::is_sorted(kFoldRanges, {}, &FoldRange::first));
@@ -151,7 +157,11 @@ std::string foldForSearch(std::string_view utf8) {
     while (!utf8.empty()) {
         const char c = utf8.front();
         if (static_cast<std::uint8_t>(c) < 0x80) {
-            folded += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            if (c == '-') {
+                folded += ' ';
+            } else if (c != '\'' && c != '`') {
+                folded += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            }
             utf8.remove_prefix(1);
             continue;
         }

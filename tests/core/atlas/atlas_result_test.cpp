@@ -11,9 +11,10 @@ namespace helion {
 namespace {
 
 const PlaceList kList = parsePlaceList(
-    "#zones\nAmerica/New_York\n#countries\nUS\tUnited States\n#places\n"
-    "New York City\tNY\tUS\t40.7143\t-74.0060\t8175133\t0\n"
-    "Null Island\t\tXX\t-0.0001\t0.0001\t1000\t0\n");
+                            "#zones\t1\nAmerica/New_York\n#countries\t2\nUS\tUnited States\nXX\tXX\n#places\t2\n"
+                            "New York City\tNY\tUS\t40.7143\t-74.0060\t8175133\t0\t\n"
+                            "Null Island\t\tXX\t-0.0001\t0.0001\t1000\t0\t\n")
+                            .list;
 const PlaceOffset kMeanTime{74.0 / 15, ClockKind::LocalMeanTime, "", {}};
 
 TEST(AtlasResult, FiveLinesZoneLatitudeLongitudePlaceAndReason) {

@@ -99,6 +99,22 @@ TEST(PlaceOffset, NamesTheKindOfClockFromItsOffsetsAndDate) {
     }
 }
 
+TEST(PlaceOffset, TheReasonIsTheClockAtTheMomentAskedWhenTheOffsetStaysTheSame) {
+    // Córdoba's clocks: local mean time, then from 1894 the city's mean time, 4:16:48 behind UT.
+    const FakeZoneHistory cordoba(
+        "Z", {{utc(1800, 1, 1, 0, 0), {-15408, -15408, "LMT"}}, {utc(1894, 10, 31, 4, 16), {-15408, -15408, "CMT"}}});
+    const struct {
+        LocalMoment moment;
+        Kind kind;
+    } rows[] = {
+        {{1894, 10, 30, 23, 0}, Kind::LocalMeanTime},
+        {{1894, 10, 31, 1, 0}, Kind::CityMeanTime},
+        {{1894, 10, 31, 20, 0}, Kind::CityMeanTime},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(placeOffset(cordoba, "Z", -64.18, row.moment)->kind, row.kind) << row.moment.hour;
+}
+
 TEST(PlaceOffset, LocalMeanTimeFollowsThePlacesLongitudeInWholeMinutesOfArc) {
     const FakeZoneHistory history("Z", {{0, {-17762, -17762, "LMT"}}});
     const struct {

@@ -10,23 +10,26 @@ namespace {
 
 // Largest population first, as the shipped list is sorted.
 constexpr std::string_view kList =
-    "#zones\nAmerica/Sao_Paulo\n"
-    "#countries\nBR\tBrazil\nUS\tUnited States\nCA\tCanada\nGB\tUnited Kingdom\n"
-    "#places\n"
-    "São Paulo\t27\tBR\t-23.5\t-46.6\t10021295\t0\n"
-    "London\tENG\tGB\t51.5\t-0.1\t7556900\t0\n"
-    "London\t08\tCA\t42.9\t-81.2\t346765\t0\n"
-    "East London\t05\tZA\t-33.0\t27.9\t267007\t0\n"
-    "São Paulo de Olivença\t04\tBR\t-3.4\t-68.9\t14000\t0\n"
-    "New London\tCT\tUS\t41.3\t-72.0\t27620\t0\n"
-    "Londonderry\tNH\tUS\t42.8\t-71.3\t11000\t0\n"
-    "London\tKY\tUS\t37.1\t-84.0\t8126\t0\n";
+    "#zones\t1\nAmerica/Sao_Paulo\n"
+    "#countries\t7\nTO\tTonga\nBR\tBrazil\nUS\tUnited States\nCA\tCanada\nGB\tUnited Kingdom\nIN\tIndia\nZA\tSouth "
+    "Africa\n"
+    "#places\t10\n"
+    "Mumbai\t16\tIN\t19.1\t72.9\t12691836\t0\tBombay;Bombaim\n"
+    "São Paulo\t27\tBR\t-23.5\t-46.6\t10021295\t0\t\n"
+    "London\tENG\tGB\t51.5\t-0.1\t7556900\t0\tLondinium;Londres\n"
+    "London\t08\tCA\t42.9\t-81.2\t346765\t0\t\n"
+    "East London\t05\tZA\t-33.0\t27.9\t267007\t0\t\n"
+    "Nuku‘alofa\t02\tTO\t-21.1\t-175.2\t22400\t0\t\n"
+    "São Paulo de Olivença\t04\tBR\t-3.4\t-68.9\t14000\t0\t\n"
+    "New London\tCT\tUS\t41.3\t-72.0\t27620\t0\tBombay Beach\n"
+    "Londonderry\tNH\tUS\t42.8\t-71.3\t11000\t0\t\n"
+    "London\tKY\tUS\t37.1\t-84.0\t8126\t0\t\n";
 
 std::vector<std::string> found(std::string_view query, std::size_t limit = 10) {
-    static const PlaceList list = parsePlaceList(kList);
+    static const PlaceList list = parsePlaceList(kList).list;
     std::vector<std::string> titles;
-    for (const std::size_t i : searchPlaces(list, query, limit))
-        titles.push_back(list.places[i].name + "/" + list.places[i].region);
+    for (const PlaceMatch& match : searchPlaces(list, query, limit))
+        titles.push_back(matchedName(list, match) + "/" + list.places[match.place].region);
     return titles;
 }
 
@@ -46,9 +49,16 @@ TEST(PlaceSearch, NamesBeginningWithTheQueryComeFirstThenOthersEachByPopulation)
         {"london, ca", 10, {"London/08"}},  // region or country code
         {"London, United", 10, {"London/ENG", "Londonderry/NH", "London/KY", "New London/CT"}},
         {"london,ky", 10, {"London/KY"}},
-        {"", 2, {"São Paulo/27", "London/ENG"}},  // the most populous
+        {"", 2, {"Mumbai/16", "São Paulo/27"}},  // the most populous
         {"Paris", 10, {}},
         {"london", 0, {}},
+        // Other names: a match at their start ranks as one of the name's, and is shown.
+        {"bomba", 10, {"Mumbai (Bombay)/16", "New London (Bombay Beach)/CT"}},
+        {"bombai", 10, {"Mumbai (Bombaim)/16"}},
+        {"lond", 1, {"London/ENG"}},  // the name itself wins over an other name
+        {"dres", 10, {"London (Londres)/ENG"}},
+        {"Nuku'alofa", 10, {"Nuku‘alofa/02"}},
+        {"bombay, in", 10, {"Mumbai (Bombay)/16"}},
     };
     for (const auto& row : rows) EXPECT_EQ(found(row.query, row.limit), row.expected) << row.query;
 }

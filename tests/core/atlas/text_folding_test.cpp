@@ -21,6 +21,12 @@ TEST(TextFolding, FoldsCaseAndLatinDiacriticsKeepingOtherText) {
         {"Timișoara", "timisoara"},
         {"Hồ Chí Minh", "ho chi minh"},
         {"İstanbul", "istanbul"},
+        {"Xi’an", "xian"},  // apostrophes as typed or set: ' ` ‘ ’ ʻ ʼ
+        {"Xi'an", "xian"},
+        {"Nukuʻalofa", "nukualofa"},
+        {"Ma`alaea ‘Ewa", "maalaea ewa"},
+        {"Saint-Denis", "saint denis"},  // hyphens and dashes part words
+        {"Stratford‐upon–Avon", "stratford upon avon"},
         {"Москва", "Москва"},  // another script is kept as it is
         {"5 × 3", "5 × 3"},    // signs of Latin-1 are no letters
         {"a\xFF"
