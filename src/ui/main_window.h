@@ -35,6 +35,8 @@ public:
     // F1: the help text of the window that has the focus.
     void showHelpOfActiveWindow();
     void openOptions();
+    // The Timeline window, over the main window; OK fills the Data window.
+    void openTimeline();
     // Runs a wheel command and shows its wheel in the wheel window.
     void showWheel(WheelCommand command);
     WheelWindow* wheelWindow() const;

@@ -14,6 +14,8 @@ namespace {
 
 constexpr std::array<std::string_view, 8> kKindTexts{"",         "STATION",   "ENTERS SIGN",   "ENTERS HOUSE",
                                                      "NEW MOON", "FULL MOON", "SOLAR ECLIPSE", "LUNAR ECLIPSE"};
+// The period's last day is the one its last second falls on.
+constexpr double kLastSecond = 1.0 / 86400.0;
 constexpr std::array<std::string_view, 3> kMoverTexts{"TRANSIT", "PROGR.", "S. ARC"};
 
 std::string padded(std::string_view text, std::size_t width) {
@@ -75,8 +77,8 @@ Report timelineReport(const ChartTables& charts, const EventPeriod& period, cons
     ReportLines& lines = report.lines;
     appendChartHeader(lines, charts);
     lines.emplace_back();
-    lines.push_back("  TIMELINE - " + dateOnly(period.fromJdUt, zone) + " TO " + dateOnly(period.toJdUt - 1e-6, zone) +
-                    ", TIMES IN ZONE " + formatNumber(zone, "#0.0"));
+    lines.push_back("  TIMELINE - " + dateOnly(period.fromJdUt, zone) + " TO " +
+                    dateOnly(period.toJdUt - kLastSecond, zone) + ", TIMES IN ZONE " + formatNumber(zone, "#0.0"));
     lines.emplace_back();
     std::vector<const Event*> shown;
     for (const Event& e : events) shown.push_back(&e);
