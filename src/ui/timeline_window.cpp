@@ -70,6 +70,9 @@ TimelineWindow::TimelineWindow(Session& session, QWidget* parent) : QDialog(pare
         orbFile_->addItem(QString::fromUtf8(file.data(), static_cast<int>(file.size())));
     orbFile_->setCurrentText(QString::fromUtf8(orb_file::NatalTransits.data()));
     dates->addRow("Transit &orbs", orbFile_);
+    byKind_ = new QCheckBox("Sort by &kind", this);
+    byKind_->setObjectName("chkSortByKind");
+    dates->addRow(byKind_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &TimelineWindow::accept);
@@ -110,7 +113,8 @@ void TimelineWindow::accept() {
     const EventSearch search = findEvents(request, *session_.ephemeris, eclipses ? *eclipses : none);
     for (const Message& m : search.messages) session_.messages->show(m, MessageIcon::Exclamation);
     if (search.events.empty() && !search.messages.empty()) return;
-    session_.dataWindow->present(timelineReport(state.charts, request.period, search.events, TimelineOrder::ByDate));
+    session_.dataWindow->present(timelineReport(state.charts, request.period, search.events,
+                                                byKind_->isChecked() ? TimelineOrder::ByKind : TimelineOrder::ByDate));
     QDialog::accept();
 }
 

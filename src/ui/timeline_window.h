@@ -32,6 +32,7 @@ private:
     QLineEdit* to_ = nullptr;
     std::array<QCheckBox*, kEventChoiceCount> kinds_{};
     QComboBox* orbFile_ = nullptr;
+    QCheckBox* byKind_ = nullptr;
 };
 
 }  // namespace helion::ui

@@ -30,12 +30,14 @@ TEST_F(TimelineWindowTest, OkFillsTheDataWindowAndRemembersTheKinds) {
     EXPECT_TRUE(control<QCheckBox>(window, "chklunations")->isChecked());
     EXPECT_FALSE(control<QCheckBox>(window, "chktransits")->isChecked());
     control<QCheckBox>(window, "chkstations")->setChecked(true);
+    control<QCheckBox>(window, "chkSortByKind")->setChecked(true);
 
     window.accept();
     EXPECT_TRUE(boxes.shown.empty());
     const QString text = control<QPlainTextEdit>(*data, "RichText1")->toPlainText();
     EXPECT_TRUE(text.contains("TIMELINE - 01 Jan 2024 TO 31 Dec 2024")) << text.toStdString();
-    EXPECT_TRUE(text.contains("NEW MOON"));
+    // Sorted by kind: every full moon (the kind after the new moon's) comes after the new moons.
+    EXPECT_LT(text.lastIndexOf("NEW MOON"), text.indexOf("FULL MOON"));
     EXPECT_EQ(session.state.settings.timelineKinds, "stations,lunations");
 }
 

@@ -20,7 +20,6 @@ public:
     bool has(EventChoice c) const { return bits_.test(static_cast<std::size_t>(c)); }
     void set(EventChoice c, bool on = true) { bits_.set(static_cast<std::size_t>(c), on); }
     bool none() const { return bits_.none(); }
-    bool operator==(const EventChoices&) const = default;
 
     // Every kind but the Moon's transits, which make hundreds of events a year.
     static EventChoices usual();

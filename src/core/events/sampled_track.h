@@ -37,8 +37,6 @@ public:
     // Samples [fromJd, toJd] in equal steps no longer than stepDays.
     SampledTrack(LongitudeSource source, PolishRule polish, double fromJd, double toJd, double stepDays);
 
-    double fromJd() const { return jd_.front(); }
-    double toJd() const { return jd_.back(); }
     const LongitudeSource& source() const { return source_; }
 
     // Every moment the point passes one of the levels (degrees, any circle), in time order.

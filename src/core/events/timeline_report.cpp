@@ -48,7 +48,6 @@ std::string orbText(const Event& e, double zoneHours) {
 std::string placeText(const Event& e) {
     std::string text = positionText(e.longitude) + (e.retrograde ? " R" : "  ");
     text += e.house > 0 ? "  H" + formatNumber(e.house, "00") : "     ";
-    if (e.kind == EventKind::SignIngress) text = positionText(30.0 * (e.sign - 1)) + (e.retrograde ? " R" : "  ");
     return text;
 }
 
