@@ -17,6 +17,7 @@ void addReportCommand(CLI::App& app);
 void addCheckDataCommand(CLI::App& app);
 void addWheelCommand(CLI::App& app);
 void addAtlasCommand(CLI::App& app);
+void addEventsCommand(CLI::App& app);
 
 void setExitStatus(int status);
 int exitStatus();

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     helion::cli::addCheckDataCommand(app);
     helion::cli::addWheelCommand(app);
     helion::cli::addAtlasCommand(app);
+    helion::cli::addEventsCommand(app);
     CLI11_PARSE(app, argc, argv);
     return helion::cli::exitStatus();
 }

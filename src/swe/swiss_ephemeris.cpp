@@ -45,6 +45,20 @@ Coordinates calculate(double jdUt, int body, int32 flags) {
 // Meridian, which it calls 'X' ('M' is Morinus there).
 int libraryHouseLetter(HouseSystem system) { return system == HouseSystem::Meridian ? 'X' : static_cast<char>(system); }
 
+// The kind bits of the library's eclipse searches; the most complete kind wins.
+EclipseKind eclipseKindOf(int32 returned) {
+    if ((returned & SE_ECL_ANNULAR_TOTAL) != 0) return EclipseKind::Hybrid;
+    if ((returned & SE_ECL_TOTAL) != 0) return EclipseKind::Total;
+    if ((returned & SE_ECL_ANNULAR) != 0) return EclipseKind::Annular;
+    if ((returned & SE_ECL_PARTIAL) != 0) return EclipseKind::Partial;
+    return EclipseKind::Penumbral;
+}
+
+std::optional<EclipseFound> eclipseOf(int32 returned, const double* moments) {
+    if (returned <= 0) return std::nullopt;
+    return EclipseFound{moments[0], eclipseKindOf(returned)};
+}
+
 }  // namespace
 
 std::filesystem::path ephemerisPath(const std::filesystem::path& programFolder) {
@@ -86,6 +100,18 @@ NaturalCusps SwissEphemeris::housesAtArmc(HouseSystem system, double armcDeg, do
     NaturalCusps house{};
     std::copy(std::begin(cusps), std::end(cusps), house.begin());
     return house;
+}
+
+std::optional<EclipseFound> SwissEphemeris::nextSolarEclipse(double jdUt) const {
+    double moments[10] = {};
+    char error[AS_MAXCH] = "";
+    return eclipseOf(swe_sol_eclipse_when_glob(jdUt, SEFLG_SWIEPH, 0, moments, 0, error), moments);
+}
+
+std::optional<EclipseFound> SwissEphemeris::nextLunarEclipse(double jdUt) const {
+    double moments[10] = {};
+    char error[AS_MAXCH] = "";
+    return eclipseOf(swe_lun_eclipse_when(jdUt, SEFLG_SWIEPH, 0, moments, 0, error), moments);
 }
 
 }  // namespace helion

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "core/astro/eclipse_search.h"
 #include "core/astro/ephemeris.h"
 
 namespace helion {
@@ -13,7 +14,7 @@ namespace helion {
 // data files (*.se1), otherwise the folder of Debian's swe-basic-data package.
 std::filesystem::path ephemerisPath(const std::filesystem::path& programFolder);
 
-class SwissEphemeris final : public Ephemeris {
+class SwissEphemeris final : public Ephemeris, public EclipseSearch {
 public:
     explicit SwissEphemeris(const std::filesystem::path& ephemerisFolder);
     ~SwissEphemeris() override;
@@ -30,6 +31,9 @@ public:
     // gives Porphyry cusps instead.
     NaturalCusps housesAtArmc(HouseSystem system, double armcDeg, double latitudeDeg,
                               double obliquityDeg) const override;
+    // The library's global eclipse searches, with the same ephemeris files.
+    std::optional<EclipseFound> nextSolarEclipse(double jdUt) const override;
+    std::optional<EclipseFound> nextLunarEclipse(double jdUt) const override;
 };
 
 }  // namespace helion

@@ -1,6 +1,7 @@
 #include "ui/main_menus.h"
 
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenuBar>
 
@@ -96,6 +97,8 @@ MainMenus buildMainMenus(QMainWindow& window) {
     menus.minorProgressions = addItem(menus.data, "mnuDataSolarArc", "Minor Progressions Data");
     menus.transits = addItem(menus.data, "mnuDataTransits", "&Transits");
     menus.cosmodynes = addItem(menus.data, "mnuCosmodynes", "Cosmodynes");
+    menus.timeline = addItem(menus.data, "mnuDataTimeline", "&Timeline...");
+    menus.timeline->setShortcut(QKeySequence(Qt::Key_F6));
     menus.data->menuAction()->setVisible(false);
 
     menus.wheels = addMenu(bar, "mnuWheels", "&Wheels");

@@ -41,6 +41,7 @@ struct MainMenus {
     QAction* minorProgressions = nullptr;
     QAction* transits = nullptr;
     QAction* cosmodynes = nullptr;
+    QAction* timeline = nullptr;
     QMenu* wheels = nullptr;
     std::vector<WheelItem> wheelItems;
     QAction* options = nullptr;

@@ -23,6 +23,7 @@
 #include "ui/present_moment.h"
 #include "ui/session.h"
 #include "ui/time_zone_window.h"
+#include "ui/timeline_window.h"
 #include "ui/twips_geometry.h"
 #include "ui/unsaved_changes.h"
 #include "ui/wheel_commands.h"
@@ -68,6 +69,8 @@ void MainWindow::connectMenus() {
     };
     for (const auto& [action, kind] : reports)
         connect(action, &QAction::triggered, this, [this, kind = kind] { showReport(kind); });
+
+    connect(menus_.timeline, &QAction::triggered, this, &MainWindow::openTimeline);
 
     for (const WheelItem& item : menus_.wheelItems)
         connect(item.action, &QAction::triggered, this, [this, command = item.command] { showWheel(command); });
@@ -126,6 +129,12 @@ void MainWindow::showReport(ReportKind kind) {
     const WrittenReport written = writeReport(kind, session_.state.charts, session_.state.options);
     if (written.clipboardText) QApplication::clipboard()->setText(QString::fromStdString(*written.clipboardText));
     presentInDataWindow(written.report);
+}
+
+void MainWindow::openTimeline() {
+    auto* timeline = new TimelineWindow(session_, this);
+    timeline->setAttribute(Qt::WA_DeleteOnClose);
+    timeline->open();
 }
 
 void MainWindow::showHelpText(std::string_view fileName) { session_.dataWindow->showHelpText(fileName); }

@@ -39,6 +39,8 @@ public:
     // (the Time Zone window) shows it itself, every other one in the Data window.
     void showHelpOfWindow(QWidget* window);
     void openOptions();
+    // The Timeline window, over the main window; OK fills the Data window.
+    void openTimeline();
     // Runs a wheel command and shows its wheel in the wheel window.
     void showWheel(WheelCommand command);
     WheelWindow* wheelWindow() const;

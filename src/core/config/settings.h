@@ -36,6 +36,8 @@ struct Settings {
     std::string atlasDir;
     std::int16_t startScale = 287;
     std::int16_t typeChart = 0;
+    // The kinds the Timeline window searches, by name joined with commas; empty at first.
+    std::string timelineKinds;
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 

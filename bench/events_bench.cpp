@@ -1,0 +1,65 @@
+// The timeline search for the sample chart: a year of every kind but the Moon's transits,
+// a year of the Moon's transits, and a century of progressions and solar arcs.
+#include <benchmark/benchmark.h>
+
+#include "core/chart/pipeline.h"
+#include "core/config/orb_file.h"
+#include "core/events/event_finder.h"
+#include "core/input/names_record.h"
+#include "swe/swiss_ephemeris.h"
+
+namespace helion {
+namespace {
+
+const SwissEphemeris& ephemeris() {
+    static const SwissEphemeris eph(ephemerisPath(HELION_SOURCE_DIR "/data"));
+    return eph;
+}
+
+EventRequest sampleRequest(EventChoices choices, int years) {
+    ChartRequest chart;
+    chart.natal = *parseNamesRecord("Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43").texts;
+    chart.diurnal = *parseNamesRecord("Today,06 Dec 2026,12.00,P,5,74.00,40.43").texts;
+    const ChartTables charts = *computeCharts(chart, ephemeris(), ChartTables{}).tables;
+    EventRequest request;
+    request.natal = natalFrameOf(charts);
+    request.natalCusp = charts.natal.cusp;
+    request.period = periodOfLocalDays({2026, 1, 1}, {2025 + years, 12, 31}, 5.0);
+    request.choices = choices;
+    const auto orbs = [](std::string_view file) {
+        return loadOrbTable(std::filesystem::path(HELION_SOURCE_DIR "/data") / file).table;
+    };
+    request.transitOrbs = orbs(orb_file::NatalTransits);
+    request.progressedOrbs = orbs(orb_file::NatalProgressed);
+    request.solarArcOrbs = orbs(orb_file::NatalMinorProgressed);
+    return request;
+}
+
+void runSearch(benchmark::State& state, const EventRequest& request) {
+    std::size_t events = 0;
+    for (auto _ : state) events = findEvents(request, ephemeris(), ephemeris()).events.size();
+    state.counters["events"] = static_cast<double>(events);
+}
+
+void YearOfEverythingButTheMoon(benchmark::State& state) { runSearch(state, sampleRequest(EventChoices::usual(), 1)); }
+BENCHMARK(YearOfEverythingButTheMoon)->Unit(benchmark::kMillisecond);
+
+void YearOfTheMoonsTransits(benchmark::State& state) {
+    EventChoices moon;
+    moon.set(EventChoice::Moon);
+    runSearch(state, sampleRequest(moon, 1));
+}
+BENCHMARK(YearOfTheMoonsTransits)->Unit(benchmark::kMillisecond);
+
+void CenturyOfProgressionsAndSolarArcs(benchmark::State& state) {
+    EventChoices directed;
+    directed.set(EventChoice::Progressions);
+    directed.set(EventChoice::SolarArc);
+    runSearch(state, sampleRequest(directed, 100));
+}
+BENCHMARK(CenturyOfProgressionsAndSolarArcs)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace helion
+
+BENCHMARK_MAIN();

@@ -1,0 +1,82 @@
+#include "core/events/lunation_events.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "core/aspects/classifier.h"
+#include "core/astro/angles.h"
+#include "core/events/moving_points.h"
+
+namespace helion {
+namespace {
+
+constexpr std::array<std::string_view, 5> kEclipseKindNames{"total", "annular", "hybrid", "partial", "penumbral"};
+// After an eclipse the next of its kind is at least five months away; a few weeks
+// later is a safe place to search on from.
+constexpr double kEclipseRestartDays = 20.0;
+
+// "near Sun, Venus": the natal points within kLunationNearDeg of the longitude.
+std::string nearPoints(double longitudeDeg, const NatalTargets& targets) {
+    std::string text;
+    for (const int p : targets.points) {
+        if (separationOf(normalize360(longitudeDeg), targets.longitude[static_cast<std::size_t>(p)]) > kLunationNearDeg)
+            continue;
+        text += text.empty() ? "near " : ", ";
+        text += pointName(p);
+    }
+    return text;
+}
+
+std::string joined(std::string_view first, const std::string& second) {
+    if (first.empty()) return second;
+    if (second.empty()) return std::string(first);
+    return std::string(first) + ", " + second;
+}
+
+Event lunationEvent(EventKind kind, int body, double jd, double longitudeDeg, std::string_view detail,
+                    const NatalTargets& targets) {
+    Event e;
+    e.kind = kind;
+    e.body = body;
+    e.jdUt = jd;
+    placeEvent(e, longitudeDeg, targets.cusp);
+    e.detail = joined(detail, nearPoints(longitudeDeg, targets));
+    return e;
+}
+
+}  // namespace
+
+void addLunationEvents(const Ephemeris& ephemeris, const NatalTargets& targets, const EventPeriod& period,
+                       std::vector<Event>& events) {
+    const MovingPoint phase = moonPhase(ephemeris);
+    const SampledTrack track(phase.source, phase.polish, period.fromJdUt, period.toJdUt, phase.stepDays);
+    const std::array<double, 2> levels{0.0, 180.0};
+    for (const LevelCrossing& c : track.crossings(levels)) {
+        if (!period.holds(c.jdUt)) continue;
+        const double moon = ephemeris.longitude(c.jdUt, body::Moon).longitudeDeg;
+        events.push_back(lunationEvent(c.level == 0 ? EventKind::NewMoon : EventKind::FullMoon, point::Moon, c.jdUt,
+                                       moon, "", targets));
+    }
+}
+
+void addEclipseEvents(const EclipseSearch& eclipses, const Ephemeris& ephemeris, const NatalTargets& targets,
+                      const EventPeriod& period, std::vector<Event>& events) {
+    for (const bool solar : {true, false}) {
+        double from = period.fromJdUt;
+        while (true) {
+            const std::optional<EclipseFound> found =
+                solar ? eclipses.nextSolarEclipse(from) : eclipses.nextLunarEclipse(from);
+            if (!found || !period.holds(found->jdUt)) break;
+            const int body = solar ? point::Sun : point::Moon;
+            const double longitude =
+                ephemeris.longitude(found->jdUt, solar ? helion::body::Sun : helion::body::Moon).longitudeDeg;
+            events.push_back(lunationEvent(solar ? EventKind::SolarEclipse : EventKind::LunarEclipse, body, found->jdUt,
+                                           longitude, kEclipseKindNames[static_cast<std::size_t>(found->kind)],
+                                           targets));
+            from = found->jdUt + kEclipseRestartDays;
+        }
+    }
+}
+
+}  // namespace helion

@@ -1,0 +1,22 @@
+#pragma once
+// New and full moons found on the Moon's distance ahead of the Sun, and the eclipses the
+// ephemeris library finds, each with the natal points close to it.
+
+#include <vector>
+
+#include "core/astro/eclipse_search.h"
+#include "core/astro/ephemeris.h"
+#include "core/events/event_scan.h"
+
+namespace helion {
+
+// Natal points within this many degrees of a lunation or an eclipse are named with it.
+inline constexpr double kLunationNearDeg = 3.0;
+
+void addLunationEvents(const Ephemeris& ephemeris, const NatalTargets& targets, const EventPeriod& period,
+                       std::vector<Event>& events);
+
+void addEclipseEvents(const EclipseSearch& eclipses, const Ephemeris& ephemeris, const NatalTargets& targets,
+                      const EventPeriod& period, std::vector<Event>& events);
+
+}  // namespace helion

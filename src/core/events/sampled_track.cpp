@@ -1,0 +1,187 @@
+#include "core/events/sampled_track.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+#include "core/astro/angles.h"
+
+namespace helion {
+namespace {
+
+constexpr double kSecond = 1.0 / 86400.0;
+// The cubic's roots are solved far below a second; the source's to a tenth of one.
+constexpr double kCubicTolerance = 1e-9;
+constexpr double kPolishTolerance = 0.1 * kSecond;
+constexpr int kPolishSteps = 8;
+constexpr int kStationSteps = 100;
+
+struct Cubic {
+    double c0, c1, c2, c3;  // in the step's own time s, 0..1
+};
+
+Cubic hermite(double p0, double p1, double m0, double m1) {
+    const double d = p1 - p0;
+    return {p0, m0, 3.0 * d - 2.0 * m0 - m1, m0 + m1 - 2.0 * d};
+}
+
+double valueOf(const Cubic& c, double s) { return c.c0 + s * (c.c1 + s * (c.c2 + s * c.c3)); }
+double slopeOf(const Cubic& c, double s) { return c.c1 + s * (2.0 * c.c2 + s * 3.0 * c.c3); }
+
+// The turning points of the cubic strictly inside (0, 1), in order.
+std::vector<double> turningPoints(const Cubic& c) {
+    const double a = 3.0 * c.c3, b = 2.0 * c.c2, k = c.c1;
+    std::vector<double> roots;
+    if (std::fabs(a) < 1e-15) {
+        if (std::fabs(b) > 1e-15) roots.push_back(-k / b);
+    } else {
+        const double discriminant = b * b - 4.0 * a * k;
+        if (discriminant > 0.0) {
+            const double root = std::sqrt(discriminant);
+            roots.push_back((-b - root) / (2.0 * a));
+            roots.push_back((-b + root) / (2.0 * a));
+        }
+    }
+    std::erase_if(roots, [](double s) { return s <= 0.0 || s >= 1.0; });
+    std::sort(roots.begin(), roots.end());
+    return roots;
+}
+
+// The root of a monotone stretch of the cubic: Newton's steps kept inside a shrinking
+// bracket.
+double rootInPiece(const Cubic& c, double sFrom, double sTo, double target) {
+    double lo = sFrom, hi = sTo;
+    const bool rising = valueOf(c, sTo) > valueOf(c, sFrom);
+    double s = 0.5 * (lo + hi);
+    for (int i = 0; i < 60 && hi - lo > kCubicTolerance; ++i) {
+        const double f = valueOf(c, s) - target;
+        if ((f < 0.0) == rising) {
+            lo = s;
+        } else {
+            hi = s;
+        }
+        const double slope = slopeOf(c, s);
+        const double next = slope != 0.0 ? s - f / slope : lo - 1.0;
+        s = next > lo && next < hi ? next : 0.5 * (lo + hi);
+    }
+    return s;
+}
+
+}  // namespace
+
+SampledTrack::SampledTrack(LongitudeSource source, PolishRule polish, double fromJd, double toJd, double stepDays)
+    : source_(std::move(source)), polish_(std::move(polish)) {
+    const auto steps = static_cast<std::size_t>(std::max(1.0, std::ceil((toJd - fromJd) / stepDays)));
+    step_ = (toJd - fromJd) / static_cast<double>(steps);
+    jd_.reserve(steps + 1);
+    for (std::size_t i = 0; i <= steps; ++i) {
+        const double jd = i == steps ? toJd : fromJd + step_ * static_cast<double>(i);
+        const LongitudeAndSpeed p = source_(jd);
+        const double longitude = unwrapped_.empty()
+                                     ? p.longitudeDeg
+                                     : unwrapped_.back() + wrap180(p.longitudeDeg - normalize360(unwrapped_.back()));
+        jd_.push_back(jd);
+        unwrapped_.push_back(longitude);
+        speed_.push_back(p.speedDegPerDay);
+    }
+}
+
+std::vector<LevelCrossing> SampledTrack::crossings(std::span<const double> levelsDeg) const {
+    std::vector<std::size_t> order(levelsDeg.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::vector<double> sorted(levelsDeg.size());
+    for (std::size_t k = 0; k < levelsDeg.size(); ++k) sorted[k] = normalize360(levelsDeg[k]);
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return sorted[a] < sorted[b]; });
+    std::vector<double> sortedLevels(order.size());
+    for (std::size_t k = 0; k < order.size(); ++k) sortedLevels[k] = sorted[order[k]];
+
+    std::vector<LevelCrossing> out;
+    for (std::size_t i = 0; i + 1 < jd_.size(); ++i) {
+        const Cubic c = hermite(unwrapped_[i], unwrapped_[i + 1], speed_[i] * step_, speed_[i + 1] * step_);
+        double s = 0.0;
+        for (const double turn : turningPoints(c)) {
+            addPieceCrossings(i, s, turn, sortedLevels, order, out);
+            s = turn;
+        }
+        addPieceCrossings(i, s, 1.0, sortedLevels, order, out);
+    }
+    std::stable_sort(out.begin(), out.end(),
+                     [](const LevelCrossing& a, const LevelCrossing& b) { return a.jdUt < b.jdUt; });
+    return out;
+}
+
+// A level counts once where the piece reaches it: rising pieces take the levels above
+// their start up to their end, falling pieces those below their start down to their
+// end. A level met exactly at a sample, or touched at a turn, is counted once.
+void SampledTrack::addPieceCrossings(std::size_t i, double sFrom, double sTo, std::span<const double> sortedLevels,
+                                     std::span<const std::size_t> order, std::vector<LevelCrossing>& out) const {
+    const Cubic c = hermite(unwrapped_[i], unwrapped_[i + 1], speed_[i] * step_, speed_[i + 1] * step_);
+    const double ya = valueOf(c, sFrom), yb = valueOf(c, sTo);
+    if (ya == yb) return;
+    const bool rising = yb > ya;
+    const double lo = std::min(ya, yb), hi = std::max(ya, yb);
+    const auto bound = [&](double value) {
+        return rising ? std::upper_bound(sortedLevels.begin(), sortedLevels.end(), value)
+                      : std::lower_bound(sortedLevels.begin(), sortedLevels.end(), value);
+    };
+    for (double circle = std::floor(lo / 360.0); circle <= std::floor(hi / 360.0); circle += 1.0) {
+        const double base = 360.0 * circle;
+        auto first = bound(lo - base);
+        const auto last = bound(hi - base);
+        for (; first != last; ++first) {
+            const double target = *first + base;
+            const double s = rootInPiece(c, sFrom, sTo, target);
+            LevelCrossing crossing;
+            crossing.level = order[static_cast<std::size_t>(first - sortedLevels.begin())];
+            crossing.jdUt = jd_[i] + s * step_;
+            crossing.unwrappedDeg = target;
+            crossing.speedDegPerDay = slopeOf(c, s) / step_;
+            if (polish_ && polish_(crossing.jdUt, target, crossing.speedDegPerDay))
+                crossing.jdUt = polished(crossing.jdUt, target);
+            out.push_back(crossing);
+        }
+    }
+}
+
+// Newton's steps on the source from the cubic's answer; an answer that wanders off (a
+// grazing pass the source does not quite make) keeps the cubic's.
+double SampledTrack::polished(double jdUt, double levelDeg) const {
+    double jd = jdUt;
+    for (int i = 0; i < kPolishSteps; ++i) {
+        const LongitudeAndSpeed p = source_(jd);
+        if (p.speedDegPerDay == 0.0) return jdUt;
+        const double step = wrap180(normalize360(p.longitudeDeg) - normalize360(levelDeg)) / p.speedDegPerDay;
+        jd -= step;
+        if (std::fabs(jd - jdUt) > step_) return jdUt;
+        if (std::fabs(step) < kPolishTolerance) return jd;
+    }
+    return jdUt;
+}
+
+std::vector<Station> SampledTrack::stations() const {
+    std::vector<Station> out;
+    for (std::size_t i = 0; i + 1 < jd_.size(); ++i) {
+        if ((speed_[i] < 0.0) == (speed_[i + 1] < 0.0)) continue;
+        // Regula falsi on the source's motion, halving the kept end's weight (Illinois).
+        double a = jd_[i], b = jd_[i + 1], fa = speed_[i], fb = speed_[i + 1];
+        int side = 0;
+        for (int step = 0; step < kStationSteps && b - a > kPolishTolerance; ++step) {
+            const double m = fa != fb ? (a * fb - b * fa) / (fb - fa) : 0.5 * (a + b);
+            const double fm = source_(m).speedDegPerDay;
+            if ((fm < 0.0) == (fa < 0.0)) {
+                a = m, fa = fm;
+                if (side == -1) fb *= 0.5;
+                side = -1;
+            } else {
+                b = m, fb = fm;
+                if (side == 1) fa *= 0.5;
+                side = 1;
+            }
+            if (fm == 0.0) a = b = m;
+        }
+        out.push_back({0.5 * (a + b), speed_[i + 1] < 0.0});
+    }
+    return out;
+}
+
+}  // namespace helion
