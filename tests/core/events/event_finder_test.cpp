@@ -33,6 +33,7 @@ public:
         return {normalize360(path_(d)), (path_(d + h) - path_(d - h)) / (2.0 * h)};
     }
     double declination(double, int) const override { return 0.0; }
+    NaturalCusps housesAtArmc(HouseSystem, double, double, double) const override { return {}; }
     std::optional<EclipseFound> nextSolarEclipse(double) const override { return std::nullopt; }
     std::optional<EclipseFound> nextLunarEclipse(double) const override { return std::nullopt; }
 
