@@ -1,5 +1,8 @@
 #include "ui/names_save_command.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "core/base/text_file.h"
 #include "core/input/names_save.h"
 #include "ui/session.h"
@@ -16,7 +19,12 @@ void saveToNamesFile(Session& session, const InputWindowTexts& texts, QWidget* p
     const auto current = currentNamesFile(session.state.settings.dataFile, session.state.programFolder);
     const auto chosen = chooseFile(session, "*.FIL", current, parent);
     if (!chosen) return;
-    const auto oldText = readTextFile(*chosen);
+    auto oldText = readTextFile(*chosen);
+    std::error_code error;
+    if (!oldText && std::filesystem::symlink_status(*chosen, error).type() == std::filesystem::file_type::not_found) {
+        if (!messages.askYesNo(createNamesFileQuestion(*chosen))) return;
+        oldText.emplace();
+    }
     const bool text = oldText && looksLikeText(*oldText);
     const NamesFile file = text ? parseNamesFile(*oldText) : NamesFile{};
     // Every record after a broken line would be lost in the copy.

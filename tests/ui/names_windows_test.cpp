@@ -89,8 +89,9 @@ TEST_F(NamesWindowTest, SaveRefusesACommaABrokenFileAndACancelledChoiceWithoutWr
         {"Ann, Jr.", file, kPeople, kNameCommaText},
         {"Cy", std::nullopt, kPeople, nullptr},
         {"Cy", file, broken, kNamesFileErrorText},
-        {"Cy", folder.path() / "MISSING.FIL", kPeople, kNamesFileErrorText},
+        {"Cy", folder.path() / "DIR.FIL", kPeople, kNamesFileErrorText},
     };
+    std::filesystem::create_directory(folder.path() / "DIR.FIL");  // a folder in the file's place
     for (const auto& row : rows) {
         folder.write("NAMES.FIL", row.content);
         std::filesystem::remove(folder.path() / "NAMES.OLD");
@@ -181,6 +182,19 @@ TEST_F(NamesWindowTest, CitiesFillTheNatalWindowAndTheDiurnalFollowsIt) {
 
 // Change List in the Names and the Cities windows: a file that cannot be read to its end
 // keeps the entries before the fault.
+TEST_F(NamesWindowTest, SaveIntoAFileThatDoesNotExistAsksAndMakesIt) {
+    const auto file = folder.path() / "NEW.FIL";
+    names().pick(0);  // Ann's data in the natal window
+    for (const bool yes : {false, true}) {
+        boxes.shown.clear();
+        boxes.answerYes = yes;
+        choice = file;
+        save("Cy");
+        EXPECT_EQ(shownTexts(), std::vector<std::string>{createNamesFileQuestion(file).text});
+        EXPECT_EQ(folder.read("NEW.FIL"), yes ? "Cy,07 Mar 1952,10.30,A,5,74.00,40.43\r\n" : "<missing>");
+    }
+}
+
 TEST_F(NamesWindowTest, ChangeListTakesAnotherFileAndKeepsTheEntriesBeforeAFault) {
     std::filesystem::create_directory(folder.path() / "DIR.FIL");  // a folder in the file's place
     std::filesystem::create_directory(folder.path() / "DIR.LL");

@@ -31,16 +31,18 @@ public:
     double filesFromJd = 0.0;
     double computableFromJd = 0.0;
 
-    EphemerisReach reach(double jdUt) const override {
-        if (jdUt < computableFromJd) return EphemerisReach::Beyond;
-        return jdUt < filesFromJd ? EphemerisReach::AnalyticalTheory : EphemerisReach::Files;
-    }
     LongitudeAndSpeed longitude(double jdUt, int body) const override {
         const Motion& m = motions[static_cast<std::size_t>(body)];
-        return {normalize360(m.longitudeAtEpoch + m.degreesPerDay * (jdUt - 2451545.0)), m.degreesPerDay};
+        return {normalize360(m.longitudeAtEpoch + m.degreesPerDay * (jdUt - 2451545.0)), m.degreesPerDay, reach(jdUt)};
     }
     double declination(double jdUt, int body) const override {
         return eclipticDeclination(longitude(jdUt, body).longitudeDeg, 23.44);
+    }
+
+private:
+    EphemerisReach reach(double jdUt) const {
+        if (jdUt < computableFromJd) return EphemerisReach::Beyond;
+        return jdUt < filesFromJd ? EphemerisReach::AnalyticalTheory : EphemerisReach::Files;
     }
 };
 
