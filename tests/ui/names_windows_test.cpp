@@ -80,6 +80,7 @@ TEST_F(NamesWindowTest, SaveAppendsReplacesOrKeepsAndBacksUpTheOldFile) {
 TEST_F(NamesWindowTest, SaveRefusesACommaABrokenFileAndACancelledChoiceWithoutWriting) {
     const auto file = folder.path() / "NAMES.FIL";
     const std::string broken = "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBroken,1\r\nBob,01 Jan 1960,1.05,P,5,1,1\r\n";
+    const std::string newFileQuestion = createNamesFileQuestion(folder.path() / "NEW.FIL").text;
     const struct {
         const char* name;
         std::optional<std::filesystem::path> choice;
@@ -90,6 +91,7 @@ TEST_F(NamesWindowTest, SaveRefusesACommaABrokenFileAndACancelledChoiceWithoutWr
         {"Cy", std::nullopt, kPeople, nullptr},
         {"Cy", file, broken, kNamesFileErrorText},
         {"Cy", folder.path() / "DIR.FIL", kPeople, kNamesFileErrorText},
+        {"Cy", folder.path() / "NEW.FIL", kPeople, newFileQuestion.c_str()},  // answered No
     };
     std::filesystem::create_directory(folder.path() / "DIR.FIL");  // a folder in the file's place
     for (const auto& row : rows) {
@@ -182,19 +184,6 @@ TEST_F(NamesWindowTest, CitiesFillTheNatalWindowAndTheDiurnalFollowsIt) {
 
 // Change List in the Names and the Cities windows: a file that cannot be read to its end
 // keeps the entries before the fault.
-TEST_F(NamesWindowTest, SaveIntoAFileThatDoesNotExistAsksAndMakesIt) {
-    const auto file = folder.path() / "NEW.FIL";
-    names().pick(0);  // Ann's data in the natal window
-    for (const bool yes : {false, true}) {
-        boxes.shown.clear();
-        boxes.answerYes = yes;
-        choice = file;
-        save("Cy");
-        EXPECT_EQ(shownTexts(), std::vector<std::string>{createNamesFileQuestion(file).text});
-        EXPECT_EQ(folder.read("NEW.FIL"), yes ? "Cy,07 Mar 1952,10.30,A,5,74.00,40.43\r\n" : "<missing>");
-    }
-}
-
 TEST_F(NamesWindowTest, ChangeListTakesAnotherFileAndKeepsTheEntriesBeforeAFault) {
     std::filesystem::create_directory(folder.path() / "DIR.FIL");  // a folder in the file's place
     std::filesystem::create_directory(folder.path() / "DIR.LL");
@@ -206,7 +195,7 @@ TEST_F(NamesWindowTest, ChangeListTakesAnotherFileAndKeepsTheEntriesBeforeAFault
     } rows[] = {
         {"A.FIL", "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBroken,1\r\n", 1, true},
         {"B.FIL", "", 0, false},
-        {"C.FIL", "\x01\x02", 0, true},
+        {"C.FIL", "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\n\x01\x02", 1, true},
         {"DIR.FIL", nullptr, 0, true},
         {"A.LL", "Boston,MA,071W04,42N21,5\r\nBroken,MA\r\nSalem,MA,070W54,42N31,5\r\n", 1, true},
         {"B.LL", "", 0, false},

@@ -50,24 +50,6 @@ TEST(AtomicWrite, ALinkPlantedAtEveryTemporaryNameIsNeverWrittenThrough) {
     EXPECT_TRUE(fs::is_symlink(folder.path() / "planted"));
 }
 
-TEST(AtomicWrite, ALinkEitherHasItsFileReplacedOrIsReplacedItself) {
-    struct Row {
-        LinkAtPath link;
-        bool stillALink;
-        const char* realAfter;
-    };
-    for (const Row& row :
-         {Row{LinkAtPath::ReplaceItsFile, true, "new"}, Row{LinkAtPath::ReplaceTheLink, false, "old"}}) {
-        const test::TempFolder folder;
-        const fs::path real = folder.write("real.DOC", "old");
-        fs::create_symlink(real, folder.path() / "link.DOC");
-        ASSERT_TRUE(writeFileAtomically(folder.path() / "link.DOC", "new", row.link));
-        EXPECT_EQ(fs::is_symlink(folder.path() / "link.DOC"), row.stillALink);
-        EXPECT_EQ(folder.read("link.DOC"), "new");
-        EXPECT_EQ(folder.read("real.DOC"), row.realAfter);
-    }
-}
-
 TEST(AtomicWrite, RefusesWhatIsNotARegularFileAndSaysWhy) {
     const test::TempFolder folder;
     fs::create_directory(folder.path() / "folder");

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <tuple>
-
 #include "../astro/fake_ephemeris.h"
 #include "core/astro/houses.h"
 #include "core/input/names_record.h"
@@ -122,27 +119,6 @@ TEST(Pipeline, AMomentTheEphemerisCannotComputeStopsTheRunTheAnalyticalTheoryOnl
     EXPECT_TRUE(analytical.tables);
     EXPECT_EQ(analytical.messages, (std::vector<Message>{{"Information", kAnalyticalTheoryText}}));
     EXPECT_TRUE(computeCharts(request(kNatal, kTransit), eph, {}).messages.empty());
-}
-
-// How far the ephemeris reaches comes with the positions: no body is asked twice at a
-// chart's moment to learn it.
-TEST(Pipeline, EachBodyIsAskedOnceAtEachMomentOfTheChart) {
-    struct CountingEphemeris final : Ephemeris {
-        LongitudeAndSpeed longitude(double jd, int body) const override {
-            ++asked[{jd, body, false}];
-            return inner.longitude(jd, body);
-        }
-        double declination(double jd, int body) const override {
-            ++asked[{jd, body, true}];
-            return inner.declination(jd, body);
-        }
-        test::FakeEphemeris inner;
-        mutable std::map<std::tuple<double, int, bool>, int> asked;
-    } eph;
-    const ChartTables t = run(request(kNatal, kTransit), eph);
-    for (const double jd : {t.natalMoment.jd, t.progressedMoment.jd, t.diurnalMoment.jd})
-        for (int body = body::Sun; body <= body::Pluto; ++body)
-            for (const bool declination : {false, true}) EXPECT_EQ((eph.asked[{jd, body, declination}]), 1) << jd;
 }
 
 // A day beyond its month's length is kept as the day the calendar makes of it, and said.

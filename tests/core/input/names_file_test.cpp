@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "../base/temp_folder.h"
 #include "core/input/names_record.h"
 
 namespace helion {
@@ -47,19 +46,6 @@ TEST(NamesFile, ALineWithTooFewFieldsIsTheNamesError) {
     ASSERT_TRUE(file.error);
     EXPECT_EQ(file.error->text, kNamesFileErrorText);
     EXPECT_EQ(file.problems.front().line, 1);
-}
-
-TEST(NamesFile, ALineWithAControlCharacterIsNamedAndThePeopleBeforeItStay) {
-    const test::TempFolder folder;
-    using namespace std::string_literals;
-    const auto file = folder.write("NAMES.FIL",
-                                   "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"
-                                   "Bob,01 Jan 1960,1.05,P,5,71.04,42.22\r\n"
-                                   "C\0y,01 Jan 1960,1.05,P,5,71.04,42.22\r\n"s);
-    const NamesFile names = loadNamesFile(file);
-    ASSERT_EQ(names.names.size(), 2u);
-    ASSERT_TRUE(names.error);
-    EXPECT_EQ(names.problems, (std::vector<LineProblem>{{3, kControlCharacterProblem}}));
 }
 
 }  // namespace
