@@ -18,19 +18,20 @@ inline constexpr const char* kNoMinorMomentText =
 
 ChartMoment momentAt(double jd) { return {jd, julianCenturies(jd)}; }
 
-// Sun, Moon and planets from the ephemeris; the nodes from the lunar theory. `worst`
-// takes in how the ephemeris reached the moment.
+// Sun, Moon and planets from the ephemeris; the nodes, which lie on the ecliptic exactly
+// opposite each other, from the lunar theory's mean node. `worst` takes in how the
+// ephemeris reached the moment.
 ChartPositions bodiesAt(const Ephemeris& ephemeris, const ChartMoment& moment, EphemerisReach& worst) {
-    const theory::TheoryPositions theoryPositions = theory::fullRun(moment.t, meanObliquity(moment.t));
     const BodyPositions bodies = fillEphemeris(ephemeris, moment.jd);
     worst = std::max(worst, bodies.reach);
     ChartPositions set;
     set.longitude = bodies.longitude;
     set.declination = bodies.declination;
-    for (int node : {point::NorthNode, point::SouthNode}) {
-        set.longitude[node] = theoryPositions.longitude[node];
-        set.declination[node] = theoryPositions.declination[node];
-    }
+    const theory::NodeLongitudes nodes = theory::meanNodes(moment.t);
+    set.longitude[point::NorthNode] = nodes.north;
+    set.longitude[point::SouthNode] = nodes.south;
+    for (int node : {point::NorthNode, point::SouthNode})
+        set.declination[node] = eclipticDeclination(set.longitude[node], meanObliquity(moment.t));
     set.retrograde = bodies.retrograde;
     return set;
 }
