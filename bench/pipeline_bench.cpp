@@ -18,11 +18,11 @@ struct Query {
     bool declination;
 };
 
-// Passes every query through to the library and records it.
+// Passes every query through to the library and records it: every library call the
+// pipeline makes goes through one of these two.
 class RecordingEphemeris final : public Ephemeris {
 public:
     explicit RecordingEphemeris(const Ephemeris& inner) : inner_(inner) {}
-    EphemerisReach reach(double jd) const override { return inner_.reach(jd); }
     LongitudeAndSpeed longitude(double jd, int body) const override {
         queries.push_back({jd, body, false});
         return inner_.longitude(jd, body);

@@ -108,7 +108,7 @@ void addAtlasCommand(CLI::App& app) {
     command->add_option("--time", options->time, "Local clock time H.MM on the 12-hour clock (default: 12.00)");
     command->add_option("--ampm", options->amPm, "A for A.M., P for P.M. (default: P)");
     command->add_flag("--json", options->json, "One JSON object per place and line");
-    command->add_option("--limit", options->limit, "Most places to list (default: 20)");
+    command->add_option("--limit", options->limit, "Most places to list (default: 20)")->check(CLI::Range(1, 1000000));
     command->add_option("--atlas", options->atlasFile, "The place list to search (default: the shipped ATLAS.DAT)");
     command->callback([options] { runAtlas(*options); });
 }

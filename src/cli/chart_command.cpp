@@ -18,11 +18,12 @@ namespace {
 // reported on standard error by its line and the others go on.
 void printEveryChart(const ChartOptions& options, const OptionValues& programOptions) {
     const auto text = readTextFile(options.names);
-    if (!text || !looksLikeText(*text)) {
+    if (!text) {
         std::cerr << "helion-cli: --names: " << options.names << " cannot be read as a text file\n";
         setExitStatus(kBadInput);
         return;
     }
+    const TextBeforeControl readable = textBeforeControlLine(*text);
     std::optional<InputWindowTexts> diurnal;
     if (!options.diurnal.empty()) {
         const NamesRecordParse parse = parseNamesRecord(options.diurnal);
@@ -34,8 +35,9 @@ void printEveryChart(const ChartOptions& options, const OptionValues& programOpt
         diurnal = parse.texts;
     }
     const SwissEphemeris ephemeris(ephemerisPath(programFolder(options)));
-    const auto lines = splitLines(*text);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    const auto lines = splitLines(readable.text);
+    std::size_t i = 0;
+    for (; i < lines.size(); ++i) {
         if (trimmed(splitFields(lines[i]).front()).empty()) break;  // the end of the list
         const std::string where = options.names + ":" + std::to_string(i + 1) + ": ";
         const NamesRecordParse parse = parseNamesRecord(lines[i]);
@@ -49,10 +51,15 @@ void printEveryChart(const ChartOptions& options, const OptionValues& programOpt
         for (const Message& message : run.messages)
             std::cerr << where << message.caption << " " << message.text << "\n";
         if (!run.tables) {
+            printInputFaults(request, diurnal.has_value(), where);
             setExitStatus(kDataProblem);
             continue;
         }
         std::cout << compactJson(chartTablesJson(*run.tables)) << '\n';
+    }
+    if (i == lines.size() && readable.controlLine != 0) {
+        std::cerr << options.names << ":" << readable.controlLine << ": " << kControlCharacterProblem << "\n";
+        setExitStatus(kDataProblem);
     }
 }
 

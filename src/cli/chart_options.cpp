@@ -115,13 +115,24 @@ ChartRequest requestOf(const InputWindowTexts& natal, const InputWindowTexts& di
     return request;
 }
 
+void printInputFaults(const ChartRequest& request, bool ownDiurnal, const std::string& where) {
+    for (const std::string& fault : inputWindowFaults(request.natal))
+        std::cerr << where << "natal record: " << fault << "\n";
+    if (!ownDiurnal) return;
+    for (const std::string& fault : inputWindowFaults(request.diurnal))
+        std::cerr << where << "diurnal record: " << fault << "\n";
+}
+
 std::optional<ChartTables> runCharts(const ChartOptions& options, const OptionValues& programOptions) {
     const auto request = chartRequest(options, programOptions);
     if (!request) return std::nullopt;
     const SwissEphemeris ephemeris(ephemerisPath(programFolder(options)));
     ChartRun run = computeCharts(*request, ephemeris, ChartTables{});
     printMessages(run.messages);
-    if (!run.tables) setExitStatus(kBadInput);
+    if (!run.tables) {
+        printInputFaults(*request, true, "helion-cli: ");
+        setExitStatus(kBadInput);
+    }
     return run.tables;
 }
 

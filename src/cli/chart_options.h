@@ -60,6 +60,11 @@ ChartRequest requestOf(const InputWindowTexts& natal, const InputWindowTexts& di
 // sets the bad-input exit status and returns nothing.
 std::optional<ChartRequest> chartRequest(const ChartOptions& options, const OptionValues& programOptions);
 
+// The window's own message names no field: after it, each line starts with `where` and
+// says which record and what the input checks refuse in it, with the accepted limit.
+// The diurnal record is left out when it is the natal one charted against itself.
+void printInputFaults(const ChartRequest& request, bool ownDiurnal, const std::string& where);
+
 // Runs the computation; validation messages and notices go to standard error. Returns
 // the tables, or nothing (with the bad-input exit status) when the input was refused.
 std::optional<ChartTables> runCharts(const ChartOptions& options, const OptionValues& programOptions);

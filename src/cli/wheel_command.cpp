@@ -65,13 +65,15 @@ constexpr std::array<WheelMode, 7> kModes{{
     {"transits-minor-natal", WheelCommand::TransitsMinorProgressedNatal},
 }};
 
+constexpr int kSmallestSide = 16;
+constexpr int kLargestSide = 20000;
+
 std::optional<std::pair<int, int>> parseSize(const std::string& text) {
     int width = 0, height = 0;
     char by = 0;
     std::istringstream in(text);
-    if (!(in >> width >> by >> height) || by != 'x' || width < 16 || height < 16 || width > 20000 || height > 20000) {
-        return std::nullopt;
-    }
+    const auto fits = [](int side) { return side >= kSmallestSide && side <= kLargestSide; };
+    if (!(in >> width >> by >> height) || by != 'x' || !fits(width) || !fits(height)) return std::nullopt;
     return std::pair{width, height};
 }
 
@@ -86,12 +88,19 @@ void refuse(const std::string& why) {
     setExitStatus(kBadInput);
 }
 
+void writeOut(const std::string& out, std::string_view content) {
+    if (const FileWrite written = writeFileAtomically(out, content); !written)
+        refuse("cannot write " + out + ": " + written.failure);
+}
+
 void runPrintedPage(const WheelOptions& o, const ChartTables& charts, const OptionValues& options,
                     const WheelArrangement& arrangement, WheelView view, const std::string& orbFile);
 
 void runWheel(const WheelOptions& o) {
     const auto size = parseSize(o.size);
-    if (!size) return refuse("--size: expected WIDTHxHEIGHT in pixels, for example 1024x768");
+    if (!size)
+        return refuse("--size: expected WIDTHxHEIGHT in pixels, each from " + std::to_string(kSmallestSide) + " to " +
+                      std::to_string(kLargestSide) + ", for example 1024x768");
     const std::optional<ImageFormat> image = imageFormatOf(o.out);
     if (!image && !o.out.ends_with(".json")) return refuse("--out: expected FILE.png, FILE.svg, FILE.pdf or FILE.json");
     if (o.page && image != ImageFormat::Pdf) return refuse("--page: the printed page is written as FILE.pdf");
@@ -128,7 +137,7 @@ void runWheel(const WheelOptions& o) {
     const WheelDataTables tables = readWheelTables(programFolder(o.chart));
     const WheelDrawing drawing = buildWheel(wheelInputFor(arrangement, *charts, *options, tables, view));
     const std::string content = image ? wheelImage(drawing, *image, width, height) : wheelJson(drawing);
-    if (!writeFileAtomically(o.out, content)) refuse("cannot write " + o.out);
+    writeOut(o.out, content);
 }
 
 // The full page the printer gets, with the printed aspect grid when the options ask for it.
@@ -157,7 +166,7 @@ void runPrintedPage(const WheelOptions& o, const ChartTables& charts, const Opti
     };
     const PrintedPaper paper{std::ranges::find(kPapers, o.paper, &PaperName::name)->paper, o.landscape};
     const std::string pdf = printedPagePdf(draw, style, printedStartScale(arrangement.kind, view.chartType), paper);
-    if (!writeFileAtomically(o.out, pdf)) refuse("cannot write " + o.out);
+    writeOut(o.out, pdf);
 }
 
 }  // namespace

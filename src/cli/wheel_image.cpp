@@ -48,6 +48,13 @@ void paintOn(QPaintDevice& device, const WheelDrawing& drawing, int width, int h
     render::paintWheel(painter, drawing, QRectF(0, 0, width, height));
 }
 
+// Qt's set-up talks about the session it finds (no XDG_RUNTIME_DIR on a machine without a
+// desktop session, the offscreen platform); none of it concerns a command-line user, so
+// its notes and warnings are dropped while it runs. Critical and fatal messages still go out.
+void quietSetUpMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) qt_message_output(type, context, text);
+}
+
 }  // namespace
 
 std::optional<ImageFormat> imageFormatOf(const std::string& fileName) {
@@ -67,8 +74,10 @@ struct WheelPainting::Gui {
 
 WheelPainting::WheelPainting(const std::filesystem::path& programFolder) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QtMessageHandler previous = qInstallMessageHandler(quietSetUpMessage);
     gui_ = std::make_unique<Gui>();
     render::registerGlyphFont(programFolder);
+    qInstallMessageHandler(previous);
 }
 
 WheelPainting::~WheelPainting() = default;

@@ -2,7 +2,6 @@
 
 #include <swephexp.h>
 
-#include <algorithm>
 #include <string>
 #include <system_error>
 
@@ -73,19 +72,9 @@ SwissEphemeris::SwissEphemeris(const std::filesystem::path& ephemerisFolder) {
 
 SwissEphemeris::~SwissEphemeris() { swe_close(); }
 
-EphemerisReach SwissEphemeris::reach(double jdUt) const {
-    EphemerisReach worst = EphemerisReach::Files;
-    for (int body = body::Sun; body <= body::Pluto; ++body) {
-        for (const int32 flags : {kEclipticFlags, kEquatorialFlags}) {
-            worst = std::max(worst, calculate(jdUt, body, flags).reach);
-        }
-    }
-    return worst;
-}
-
 LongitudeAndSpeed SwissEphemeris::longitude(double jdUt, int body) const {
     const Coordinates c = calculate(jdUt, body, kEclipticFlags);
-    return {c.values[0], c.values[3]};
+    return {c.values[0], c.values[3], c.reach};
 }
 
 double SwissEphemeris::declination(double jdUt, int body) const {

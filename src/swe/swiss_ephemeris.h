@@ -21,9 +21,8 @@ public:
     SwissEphemeris(const SwissEphemeris&) = delete;
     SwissEphemeris& operator=(const SwissEphemeris&) = delete;
 
-    // Every body with both flag sets at the moment; each call's return flags are checked.
-    EphemerisReach reach(double jdUt) const override;
-    // Ecliptic longitude of date with speed (flags 258: Swiss Ephemeris files + speed).
+    // Ecliptic longitude of date with speed (flags 258: Swiss Ephemeris files + speed), and
+    // its reach from the call's return flags.
     LongitudeAndSpeed longitude(double jdUt, int body) const override;
     // Declination (flags 2306: files + speed + equatorial coordinates).
     double declination(double jdUt, int body) const override;

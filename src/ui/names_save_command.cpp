@@ -1,5 +1,8 @@
 #include "ui/names_save_command.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "core/base/text_file.h"
 #include "core/input/names_save.h"
 #include "ui/names_window.h"
@@ -17,7 +20,12 @@ std::optional<std::filesystem::path> saveToNamesFile(Session& session, const Inp
     const auto current = currentNamesFile(session.state.settings.dataFile, session.state.programFolder);
     const auto chosen = chooseFile(session, "*.FIL", current, parent, "Save into which names file?");
     if (!chosen) return std::nullopt;
-    const auto oldText = readTextFile(*chosen);
+    auto oldText = readTextFile(*chosen);
+    std::error_code error;
+    if (!oldText && std::filesystem::symlink_status(*chosen, error).type() == std::filesystem::file_type::not_found) {
+        if (!messages.askYesNo(createNamesFileQuestion(*chosen))) return std::nullopt;
+        oldText.emplace();
+    }
     const bool text = oldText && looksLikeText(*oldText);
     const NamesFile file = text ? parseNamesFile(*oldText) : NamesFile{};
     // Every record after a broken line would be lost in the copy.

@@ -102,7 +102,7 @@ TEST_F(AtlasWindowTest, ShowsTheOffsetOfTheChosenPlaceAndWhy) {
     type("txtDate", "01 Jul 1944");
     EXPECT_EQ(control<QLabel>("lblOffset")->text(), "-2 (east of Greenwich): BDST, double summer time");
     type("txtDate", "31 Feb 2024");
-    EXPECT_TRUE(control<QLabel>("lblOffset")->text().startsWith("The date '31 Feb 2024' is not a date"));
+    EXPECT_TRUE(control<QLabel>("lblOffset")->text().startsWith("The date '31 Feb 2024' does not exist"));
 }
 
 TEST_F(AtlasWindowTest, OkWritesTheResultFilesAndClosesTheWindow) {

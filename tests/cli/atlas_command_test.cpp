@@ -61,7 +61,10 @@ TEST(AtlasCommand, RefusesWhatItCannotUse) {
         const char* error;
     } rows[] = {
         {"atlas xyzzyq", 1, "No place matches 'xyzzyq'."},
-        {"atlas london --date \"31 Feb 2020\"", 2, "helion-cli: The date '31 Feb 2020' is not a date"},
+        {"atlas london --date \"31 Feb 2020\"", 2, "helion-cli: The date '31 Feb 2020' does not exist"},
+        {"atlas london --date \"2020-02-01\"", 2, "helion-cli: The date '2020-02-01' is not a date of the form"},
+        {"atlas london --limit 0", 105, "--limit: Value 0 not in range 1 to 1000000"},
+        {"atlas london --limit -1", 105, "--limit: Value -1 not in range 1 to 1000000"},
         {"atlas london --date \"01 Jan 2020\" --time 25.00", 2, "helion-cli: The time '25.00' is not a clock time"},
         {"atlas london --atlas /nonexistent/ATLAS.DAT", 2,
          "Error! The place list /nonexistent/ATLAS.DAT cannot be read."},

@@ -55,6 +55,9 @@ TEST(ChartCommand, RefusedOrAdjustedInputIsToldOnStandardError) {
         {"07 Mar 1952,10.30,A,5,74.00,70.00", "12.00", " --house W", 0, ""},
         {"07 Mar 1952,10.30,A,5,74.00,70.00", "12.00", " --house T", 2, "Warning! Your latitude is too high."},
         {"07 Mar 1952,10.30,A,5,74.00,40.43", "13.00", "", 2, "Warning! Error in diurnal input data section."},
+        {"07 Mar 3000,10.30,A,5,74.00,40.43", "12.00", "", 2,
+         "Warning! Error in natal input data section. Please correct.\n"
+         "helion-cli: natal record: a month above 12, a day above 31 or a year above 2099\n"},
         {"07 Mar -5000,10.30,A,5,74.00,40.43", "12.00", "", 2, "Warning! Charts can be computed for dates from 28 Feb"},
         {"07 Mar 1700,10.30,A,5,74.00,40.43", "12.00", "", 0, "Information No ephemeris file covers a date of this"},
         {"31 Apr 1952,10.30,A,5,74.00,40.43", "12.00", "", 0,

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 
@@ -57,6 +58,19 @@ TEST(NamesOption, AllChartsEveryReadableRecordOnALineOfItsOwn) {
     EXPECT_NE(r.err.find(fileName + ":3: field 2"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find(fileName + ":4: field 3"), std::string::npos) << "no time of day: " << r.err;
     EXPECT_EQ(r.err.find(":7:"), std::string::npos) << "the list ends at the empty line";
+}
+
+// Line ends converted twice (CR CR LF) still end one line each; a line with a NUL is named
+// and the people before it are charted.
+TEST(NamesOption, AllChartsTheRecordsBeforeALineWithAControlCharacter) {
+    TempFolder folder;
+    using namespace std::string_literals;
+    const auto names = folder.write("P.FIL", kSample + "\r\r\nAnn,01 Jan 1960,1.05,P,5,71.04,42.22\r\r\n"s +
+                                                 "C\0y,01 Jan 1960,1.05,P,5,71.04,42.22\r\r\n"s);
+    const CliResult r = runCli("chart --names " + names.string() + " --all");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2);
+    EXPECT_NE(r.err.find(names.string() + ":3: a control character"), std::string::npos) << r.err;
 }
 
 }  // namespace

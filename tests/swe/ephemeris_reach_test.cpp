@@ -2,6 +2,7 @@
 // the chart computation names when it refuses a moment.
 #include <gtest/gtest.h>
 
+#include "core/astro/ephemeris_fill.h"
 #include "core/astro/julian_day.h"
 #include "swe/swiss_ephemeris.h"
 
@@ -27,7 +28,7 @@ TEST(EphemerisReach, FollowsTheLibrarysFilesAndLimits) {
              // The last day, 12:59 P.M. in the zone 12 hours west of Greenwich.
              Row{julianDay(dayNumber({2099, 12, 31}), 1.5), EphemerisReach::Files},
          }) {
-        EXPECT_EQ(eph.reach(row.jd), row.reach) << row.jd;
+        EXPECT_EQ(fillEphemeris(eph, row.jd).reach, row.reach) << row.jd;
     }
 }
 

@@ -85,6 +85,7 @@ TEST_F(NamesWindowTest, SaveAppendsReplacesOrKeepsAndBacksUpTheOldFile) {
 TEST_F(NamesWindowTest, SaveRefusesACommaABrokenFileAndACancelledChoiceWithoutWriting) {
     const auto file = folder.path() / "NAMES.FIL";
     const std::string broken = "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBroken,1\r\nBob,01 Jan 1960,1.05,P,5,1,1\r\n";
+    const std::string newFileQuestion = createNamesFileQuestion(folder.path() / "NEW.FIL").text;
     const struct {
         const char* name;
         std::optional<std::filesystem::path> choice;
@@ -94,8 +95,10 @@ TEST_F(NamesWindowTest, SaveRefusesACommaABrokenFileAndACancelledChoiceWithoutWr
         {"Ann, Jr.", file, kPeople, kNameCommaText},
         {"Cy", std::nullopt, kPeople, nullptr},
         {"Cy", file, broken, kNamesFileErrorText},
-        {"Cy", folder.path() / "MISSING.FIL", kPeople, kNamesFileErrorText},
+        {"Cy", folder.path() / "DIR.FIL", kPeople, kNamesFileErrorText},
+        {"Cy", folder.path() / "NEW.FIL", kPeople, newFileQuestion.c_str()},  // answered No
     };
+    std::filesystem::create_directory(folder.path() / "DIR.FIL");  // a folder in the file's place
     for (const auto& row : rows) {
         folder.write("NAMES.FIL", row.content);
         std::filesystem::remove(folder.path() / "NAMES.OLD");
@@ -211,7 +214,7 @@ TEST_F(NamesWindowTest, ChangeListTakesAnotherFileAndKeepsTheEntriesBeforeAFault
     } rows[] = {
         {"A.FIL", "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBroken,1\r\n", 1, true},
         {"B.FIL", "", 0, false},
-        {"C.FIL", "\x01\x02", 0, true},
+        {"C.FIL", "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\n\x01\x02", 1, true},
         {"DIR.FIL", nullptr, 0, true},
         {"A.LL", "Boston,MA,071W04,42N21,5\r\nBroken,MA\r\nSalem,MA,070W54,42N31,5\r\n", 1, true},
         {"B.LL", "", 0, false},

@@ -18,15 +18,17 @@ inline constexpr int Mercury = 2;
 inline constexpr int Pluto = 9;
 }  // namespace body
 
+// How a position comes about: from the ephemeris files, from the library's analytical
+// theory because no file covers the moment, or not at all (outside the library's range
+// the position is meaningless). Ordered from best to worst.
+enum class EphemerisReach { Files, AnalyticalTheory, Beyond };
+
 struct LongitudeAndSpeed {
     double longitudeDeg;    // geocentric tropical ecliptic longitude of date
     double speedDegPerDay;  // daily motion in longitude
+    // The declination of the same body and moment comes from the same files.
+    EphemerisReach reach;
 };
-
-// How the positions of a moment come about: from the ephemeris files, from the library's
-// analytical theory because no file covers the moment, or not at all (outside the
-// library's range the positions are meaningless).
-enum class EphemerisReach { Files, AnalyticalTheory, Beyond };
 
 // Cusps in natural house order: entry h is the cusp of house h (1..12); entry 0 unused.
 using NaturalCusps = std::array<double, 13>;
@@ -34,8 +36,6 @@ using NaturalCusps = std::array<double, 13>;
 class Ephemeris {
 public:
     virtual ~Ephemeris() = default;
-    // Asks for every body at the moment and tells the worst way any of them was computed.
-    virtual EphemerisReach reach(double jdUt) const = 0;
     virtual LongitudeAndSpeed longitude(double jdUt, int body) const = 0;
     // Declination in degrees, north positive.
     virtual double declination(double jdUt, int body) const = 0;

@@ -12,6 +12,7 @@ struct BodyPositions {
     PointTable longitude{};
     PointTable declination{};
     PointFlags retrograde{};
+    EphemerisReach reach = EphemerisReach::Files;  // the worst of the bodies
 };
 
 BodyPositions fillEphemeris(const Ephemeris& ephemeris, double jdUt);

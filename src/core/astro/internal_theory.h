@@ -24,6 +24,14 @@ double lunarLatitude(double t);
 // Longitude of the Moon's mean ascending node in degrees, not reduced.
 double meanLunarNode(double t);
 
+// The chart's north and south nodes: the mean ascending node and the point exactly
+// opposite, both on the ecliptic, reduced to [0, 360).
+struct NodeLongitudes {
+    double north;
+    double south;
+};
+NodeLongitudes meanNodes(double t);
+
 // Nutation in longitude (degrees) as the theory applies it to the Sun and the Moon alike,
 // so that their conjunction is found in one frame.
 double nutationInLongitude(double t);

@@ -102,6 +102,11 @@ double sumTerms(const std::array<LunarTerm, N>& terms, const LunarArguments& a) 
 
 double meanLunarNode(double t) { return 259.183275 - 1934.142008 * t + 0.002078 * t * t + 0.0000022 * t * t * t; }
 
+NodeLongitudes meanNodes(double t) {
+    const double north = normalize360(meanLunarNode(t));
+    return {north, normalize360(north + 180.0)};
+}
+
 double nutationInLongitude(double t) { return -0.00479 * sinDeg(normalize360(meanLunarNode(t))); }
 
 double lunarLongitude(double t) {

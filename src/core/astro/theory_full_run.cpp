@@ -43,15 +43,14 @@ TheoryPositions fullRun(double t, double obliquityDeg) {
     }
     place(point::Moon, lunarLongitude(t), lunarLatitude(t));
 
-    // The nodes lie on the ecliptic, exactly opposite each other.
     auto placeNode = [&](int index, double longitudeDeg) {
         const auto i = static_cast<std::size_t>(index);
         out.longitude[i] = longitudeDeg;
         out.declination[i] = eclipticDeclination(longitudeDeg, obliquityDeg);
     };
-    const double north = normalize360(meanLunarNode(t));
-    placeNode(point::NorthNode, north);
-    placeNode(point::SouthNode, normalize360(north + 180.0));
+    const NodeLongitudes nodes = meanNodes(t);
+    placeNode(point::NorthNode, nodes.north);
+    placeNode(point::SouthNode, nodes.south);
     return out;
 }
 

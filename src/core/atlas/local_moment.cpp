@@ -36,8 +36,9 @@ std::optional<std::pair<int, int>> hoursAndMinutes(std::string_view time) {
 
 LocalMomentRead readLocalMoment(std::string_view date, std::string_view time, std::string_view amPm) {
     const auto calendar = parseNamesDate(date);
-    if (!calendar || !calendarDay(calendar->year, calendar->month, calendar->day).ok())
-        return {std::nullopt, "The date '" + std::string(date) + "' is not a date of the form dd mmm yyyy."};
+    if (!calendar) return {std::nullopt, "The date '" + std::string(date) + "' is not a date of the form dd mmm yyyy."};
+    if (!calendarDay(calendar->year, calendar->month, calendar->day).ok())
+        return {std::nullopt, "The date '" + std::string(date) + "' does not exist in the calendar."};
     const auto clock = hoursAndMinutes(trimmed(time));
     if (!clock)
         return {std::nullopt, "The time '" + std::string(time) + "' is not a clock time H.MM from 1.00 to 12.59."};

@@ -1,6 +1,7 @@
 #include "core/base/atomic_write.h"
 
 #include "core/base/file_error.h"
+#include "core/base/message.h"
 
 #include <cerrno>
 #include <random>
@@ -68,31 +69,47 @@ void syncFolder(const std::filesystem::path& folder) {
     if (dir.valid()) ::fsync(dir.get());
 }
 
+// The permission bits, not access(2), decide: the superuser may write any file, yet a file
+// whose owner took away its own write bit was made read-only on purpose. Others are judged
+// by the bit of the class they fall into, as the system would judge them.
+bool madeReadOnly(const struct stat& file) {
+    const uid_t user = ::geteuid();
+    if (user == 0 || user == file.st_uid) return (file.st_mode & S_IWUSR) == 0;
+    if (::getegid() == file.st_gid) return (file.st_mode & S_IWGRP) == 0;
+    return (file.st_mode & S_IWOTH) == 0;
+}
+
 }  // namespace
+
+const char* failedWriteCaption(const FileWrite& result) { return result.readOnly ? kWarningCaption : kErrorCaption; }
 
 std::string cannotBeWritten(const FileWrite& result) { return " cannot be written: " + result.failure + "."; }
 
-FileWrite writeFileAtomically(const std::filesystem::path& path, std::string_view content) {
+FileWrite writeFileAtomically(const std::filesystem::path& path, std::string_view content, LinkAtPath link) {
     const std::string targetName = path.filename().string();
-    return writeFileAtomically(path, content, [&](int) { return randomTemporaryName(targetName); });
+    return writeFileAtomically(path, content, link, [&](int) { return randomTemporaryName(targetName); });
 }
 
-FileWrite writeFileAtomically(const std::filesystem::path& path, std::string_view content,
+FileWrite writeFileAtomically(const std::filesystem::path& path, std::string_view content, LinkAtPath link,
                               const std::function<std::string(int attempt)>& nextTemporaryName) {
     if (path.empty() || !path.has_filename()) return {"no file name was given"};
     std::filesystem::path target = path;
     mode_t mode = defaultFileMode();
     struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0) {
+    // lstat sees a link itself: renaming over it puts the new file where the link was and
+    // leaves what it named alone.
+    const bool replaceTheLink = link == LinkAtPath::ReplaceTheLink;
+    const int found = replaceTheLink ? ::lstat(path.c_str(), &existing) : ::stat(path.c_str(), &existing);
+    if (found != 0 && errno != ENOENT) return failed(errno);
+    if (found == 0 && !S_ISLNK(existing.st_mode)) {
         if (S_ISDIR(existing.st_mode)) return failed(EISDIR);
         if (!S_ISREG(existing.st_mode)) return {"it is not a regular file"};
+        if (madeReadOnly(existing)) return {"it is read-only", true};
         mode = existing.st_mode & 07777;
         std::error_code error;
         const auto resolved = std::filesystem::canonical(path, error);
         if (error) return failed(error.value());
         target = resolved;
-    } else if (errno != ENOENT) {
-        return failed(errno);
     }
     const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
 

@@ -26,10 +26,19 @@ std::vector<std::string_view> splitLines(std::string_view text) {
             break;
         }
         lines.push_back(text.substr(start, end - start));
-        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-        start = end + (crlf ? 2 : 1);
+        const std::size_t afterReturns = text.find_first_not_of('\r', end);
+        const bool lineFeed = afterReturns != std::string_view::npos && text[afterReturns] == '\n';
+        start = lineFeed ? afterReturns + 1 : end + 1;
     }
     return lines;
+}
+
+TextBeforeControl textBeforeControlLine(std::string_view text) {
+    const auto lines = splitLines(text);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (!looksLikeText(lines[i]))
+            return {text.substr(0, static_cast<std::size_t>(lines[i].data() - text.data())), static_cast<int>(i) + 1};
+    return {text, 0};
 }
 
 std::string_view trimmed(std::string_view text) {

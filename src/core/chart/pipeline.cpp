@@ -1,7 +1,6 @@
 #include "core/chart/pipeline.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 #include "core/astro/angles.h"
 #include "core/astro/ephemeris_fill.h"
@@ -19,17 +18,20 @@ inline constexpr const char* kNoMinorMomentText =
 
 ChartMoment momentAt(double jd) { return {jd, julianCenturies(jd)}; }
 
-// Sun, Moon and planets from the ephemeris; the nodes from the lunar theory.
-ChartPositions bodiesAt(const Ephemeris& ephemeris, const ChartMoment& moment) {
-    const theory::TheoryPositions theoryPositions = theory::fullRun(moment.t, meanObliquity(moment.t));
+// Sun, Moon and planets from the ephemeris; the nodes, which lie on the ecliptic exactly
+// opposite each other, from the lunar theory's mean node. `worst` takes in how the
+// ephemeris reached the moment.
+ChartPositions bodiesAt(const Ephemeris& ephemeris, const ChartMoment& moment, EphemerisReach& worst) {
     const BodyPositions bodies = fillEphemeris(ephemeris, moment.jd);
+    worst = std::max(worst, bodies.reach);
     ChartPositions set;
     set.longitude = bodies.longitude;
     set.declination = bodies.declination;
-    for (int node : {point::NorthNode, point::SouthNode}) {
-        set.longitude[node] = theoryPositions.longitude[node];
-        set.declination[node] = theoryPositions.declination[node];
-    }
+    const theory::NodeLongitudes nodes = theory::meanNodes(moment.t);
+    set.longitude[point::NorthNode] = nodes.north;
+    set.longitude[point::SouthNode] = nodes.south;
+    for (int node : {point::NorthNode, point::SouthNode})
+        set.declination[node] = eclipticDeclination(set.longitude[node], meanObliquity(moment.t));
     set.retrograde = bodies.retrograde;
     return set;
 }
@@ -96,14 +98,12 @@ void placeAndDeclinate(ChartPositions& set, double obliquityDeg) {
 
 void computeNatal(RunContext& run, const ChartInput& natal) {
     ChartTables& t = run.tables;
-    t.natal = bodiesAt(run.ephemeris, t.natalMoment);
     t.natalObliquity = houseSet(run, t.natal, angleMoment(natal, natal, 0)).obliquityDeg;
     placeAndDeclinate(t.natal, t.natalObliquity);
 }
 
 void computeProgressed(RunContext& run, const ChartInput& natal, const ChartInput& diurnal) {
     ChartTables& t = run.tables;
-    t.progressed = bodiesAt(run.ephemeris, t.progressedMoment);
     // The progressed houses: the birth time on the birth date moved on by one day for
     // each completed year of life, at the diurnal place.
     const HouseAngles angles = houseSet(run, t.progressed, angleMoment(natal, diurnal, diurnal.age));
@@ -114,7 +114,6 @@ void computeProgressed(RunContext& run, const ChartInput& natal, const ChartInpu
 // Returns the diurnal angles, whose time and place the minor-progressed houses share.
 HouseAngles computeDiurnal(RunContext& run, const ChartInput& diurnal) {
     ChartTables& t = run.tables;
-    t.diurnal = bodiesAt(run.ephemeris, t.diurnalMoment);
     const HouseAngles angles = houseSet(run, t.diurnal, angleMoment(diurnal, diurnal, 0));
     t.diurnalObliquity = angles.obliquityDeg;
     // The diurnal points are placed among the diurnal cusps with the moment's own angles.
@@ -142,17 +141,18 @@ void computeMinor(RunContext& run, const HouseAngles& diurnalAngles, const Chart
         return;
     }
     t.minorMoment = momentAt(*jdMinor);
-    t.minorProgressed = bodiesAt(run.ephemeris, t.minorMoment);
+    // The minor-progressed moment lies between the natal and the diurnal one, which the
+    // ephemeris reached already.
+    EphemerisReach withinReach = EphemerisReach::Files;
+    t.minorProgressed = bodiesAt(run.ephemeris, t.minorMoment, withinReach);
     setCusps(t.minorProgressed, computeCusps(run.request.houseSystem, diurnalAngles, run.ephemeris));
     directAngles(t.minorProgressed, t.natal, t.natalObliquity, diurnalAngles.latitudeDeg);
     placeAndDeclinate(t.minorProgressed, t.natalObliquity);
 }
 
-// The worst reach of the moments, and the message it calls for: beyond the library's
-// range the positions are meaningless and the run stops; the analytical theory only warns.
-std::optional<Message> reachMessage(const Ephemeris& ephemeris, std::initializer_list<double> moments) {
-    EphemerisReach worst = EphemerisReach::Files;
-    for (const double jd : moments) worst = std::max(worst, ephemeris.reach(jd));
+// The message the worst reach of the moments calls for: beyond the library's range the
+// positions are meaningless and the run stops; the analytical theory only warns.
+std::optional<Message> reachMessage(EphemerisReach worst) {
     switch (worst) {
         case EphemerisReach::Beyond: return Message{kWarningCaption, kBeyondEphemerisText};
         case EphemerisReach::AnalyticalTheory: return Message{kInformationCaption, kAnalyticalTheoryText};
@@ -184,7 +184,13 @@ ChartRun computeCharts(const ChartRequest& request, const Ephemeris& ephemeris, 
     t.diurnalMoment = momentAt(chartJulianDay(t.diurnalInput));
     t.progressedMoment = momentAt(progressedMoment(t.natalMoment.jd, t.diurnalMoment.jd));
 
-    const auto reach = reachMessage(ephemeris, {t.natalMoment.jd, t.diurnalMoment.jd, t.progressedMoment.jd});
+    // The bodies of the three moments come first: their calls tell how far the ephemeris
+    // reaches, before anything is built on them.
+    EphemerisReach worst = EphemerisReach::Files;
+    t.natal = bodiesAt(ephemeris, t.natalMoment, worst);
+    t.progressed = bodiesAt(ephemeris, t.progressedMoment, worst);
+    t.diurnal = bodiesAt(ephemeris, t.diurnalMoment, worst);
+    const auto reach = reachMessage(worst);
     if (reach && reach->caption == kWarningCaption) {
         result.messages.push_back(*reach);
         return result;

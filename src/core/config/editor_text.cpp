@@ -35,7 +35,8 @@ std::string editorTextForFile(std::string_view text) {
 std::optional<Message> saveEditorText(const std::filesystem::path& file, std::string_view text) {
     const FileWrite written = writeFileAtomically(file, editorTextForFile(text));
     if (written) return std::nullopt;
-    return Message{kErrorCaption, "The file " + file.string() + cannotBeWritten(written) + " It is left as it was."};
+    return Message{failedWriteCaption(written),
+                   "The file " + file.string() + cannotBeWritten(written) + " It is left as it was."};
 }
 
 }  // namespace helion

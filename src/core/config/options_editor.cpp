@@ -23,8 +23,8 @@ std::optional<Message> restoreDefaultOptions(const std::filesystem::path& progra
                                           std::string(kOptionsFile) + " is left as it was."};
     const FileWrite written = writeFileAtomically(programFolder / kOptionsFile, *content);
     if (!written)
-        return Message{kErrorCaption, "The file " + (programFolder / kOptionsFile).string() + cannotBeWritten(written) +
-                                          " It is left as it was."};
+        return Message{failedWriteCaption(written), "The file " + (programFolder / kOptionsFile).string() +
+                                                        cannotBeWritten(written) + " It is left as it was."};
     return std::nullopt;
 }
 

@@ -76,6 +76,13 @@ void scanDirected(const Scan& scan, const std::vector<MovingPoint>& points, cons
 // without one.
 constexpr double kWidestMarginDays = 3.0 * 365.25;
 
+// The worst reach of the bodies at a moment: the library tells it with each position.
+EphemerisReach reachAt(const Ephemeris& ephemeris, double jdUt) {
+    EphemerisReach worst = EphemerisReach::Files;
+    for (int b = body::Sun; b <= body::Pluto; ++b) worst = std::max(worst, ephemeris.longitude(jdUt, b).reach);
+    return worst;
+}
+
 }  // namespace
 
 NatalFrame natalFrameOf(const ChartTables& charts) {
@@ -102,7 +109,7 @@ EventSearch findEvents(const EventRequest& request, const Ephemeris& ephemeris, 
     EphemerisReach worst = EphemerisReach::Files;
     for (const double jd : {period.fromJdUt, period.toJdUt, progressedMoment(natalJd, period.fromJdUt),
                             progressedMoment(natalJd, period.toJdUt)}) {
-        worst = std::max(worst, ephemeris.reach(jd));
+        worst = std::max(worst, reachAt(ephemeris, jd));
     }
     if (worst == EphemerisReach::Beyond) {
         result.messages.push_back({kWarningCaption, kEventPeriodBeyondText});
@@ -116,8 +123,8 @@ EventSearch findEvents(const EventRequest& request, const Ephemeris& ephemeris, 
                     targets,
                     ephemeris,
                     result.events,
-                    ephemeris.reach(period.fromJdUt - kWidestMarginDays) != EphemerisReach::Beyond,
-                    ephemeris.reach(period.toJdUt + kWidestMarginDays) != EphemerisReach::Beyond};
+                    reachAt(ephemeris, period.fromJdUt - kWidestMarginDays) != EphemerisReach::Beyond,
+                    reachAt(ephemeris, period.toJdUt + kWidestMarginDays) != EphemerisReach::Beyond};
     scanTransits(scan);
     if (request.choices.has(EventChoice::Progressions))
         scanDirected(scan, progressedPoints(ephemeris, request.natal), request.progressedOrbs);

@@ -30,11 +30,20 @@ NamesFile parseNamesFile(std::string_view text) {
 
 NamesFile loadNamesFile(const std::filesystem::path& file) {
     const auto text = readTextFile(file);
-    if (text && looksLikeText(*text)) return parseNamesFile(*text);
-    NamesFile failed;
-    failed.problems.push_back({0, text ? "not a text file" : "the file cannot be read: " + whyUnreadable(file)});
-    failed.error = Message{kErrorCaption, kNamesFileErrorText};
-    return failed;
+    if (!text) {
+        NamesFile failed;
+        failed.problems.push_back({0, "the file cannot be read: " + whyUnreadable(file)});
+        failed.error = Message{kErrorCaption, kNamesFileErrorText};
+        return failed;
+    }
+    // A damaged line ends the list as a broken record does: the people before it stay.
+    const TextBeforeControl readable = textBeforeControlLine(*text);
+    NamesFile names = parseNamesFile(readable.text);
+    if (readable.controlLine != 0) {
+        names.problems.push_back({readable.controlLine, kControlCharacterProblem});
+        names.error = Message{kErrorCaption, kNamesFileErrorText};
+    }
+    return names;
 }
 
 }  // namespace helion

@@ -62,6 +62,11 @@ Message replaceNameQuestion(std::string_view newName, const NameRecord& existing
     return {std::string(newName) + " already exists", text};
 }
 
+Message createNamesFileQuestion(const std::filesystem::path& namesFile) {
+    return {kInformationCaption,
+            "The names file " + namesFile.string() + " does not exist. Do you want to make it with this person?"};
+}
+
 std::vector<NameRecord> recordsNamed(const NamesFile& file, std::string_view name) {
     std::vector<NameRecord> same;
     const auto sameLetter = [](char a, char b) {
@@ -100,14 +105,15 @@ std::filesystem::path namesBackupPath(const std::filesystem::path& namesFile) {
 
 std::optional<Message> replaceNamesFile(const std::filesystem::path& namesFile, std::string_view oldText,
                                         std::string_view newText, const FileReplace& replace) {
-    const auto written = [&](const std::filesystem::path& file, std::string_view text) -> std::optional<Message> {
-        const FileWrite result = replace(file, text);
+    const auto written = [&](const std::filesystem::path& file, std::string_view text,
+                             LinkAtPath link) -> std::optional<Message> {
+        const FileWrite result = replace(file, text, link);
         if (result) return std::nullopt;
         return Message{kWarningCaption, "The file " + file.string() + cannotBeWritten(result) +
                                             " The names file is left as it was and nothing has been saved."};
     };
-    if (auto failure = written(namesBackupPath(namesFile), oldText)) return failure;
-    return written(namesFile, newText);
+    if (auto failure = written(namesBackupPath(namesFile), oldText, LinkAtPath::ReplaceTheLink)) return failure;
+    return written(namesFile, newText, LinkAtPath::ReplaceItsFile);
 }
 
 }  // namespace helion

@@ -39,6 +39,9 @@ std::optional<Message> namesSaveRefusal(const InputWindowTexts& texts);
 // The question asked when `existing` bears the new name, compared without regard to case.
 Message replaceNameQuestion(std::string_view newName, const NameRecord& existing);
 
+// The question asked before a save makes a names file that does not exist yet.
+Message createNamesFileQuestion(const std::filesystem::path& namesFile);
+
 // The records of the file whose name equals `name` without regard to case.
 std::vector<NameRecord> recordsNamed(const NamesFile& file, std::string_view name);
 
@@ -52,15 +55,17 @@ std::string namesFileAfterSave(std::string_view oldText, const std::vector<int>&
 std::filesystem::path namesBackupPath(const std::filesystem::path& namesFile);
 
 // Writes one whole file in one step.
-using FileReplace = std::function<FileWrite(const std::filesystem::path&, std::string_view)>;
+using FileReplace = std::function<FileWrite(const std::filesystem::path&, std::string_view, LinkAtPath)>;
 
 // Keeps the old content as the backup, then replaces the names file with `newText`, each
-// through `replace` (writeFileAtomically unless a test injects a failure). A "Warning!"
-// naming the file that could not be written; the names file is then left as it was.
+// through `replace` (writeFileAtomically unless a test injects a failure). A names file
+// reached through a link is written where the link leads; a backup that is a link is
+// replaced itself. A "Warning!" naming the file that could not be written; the names file
+// is then left as it was.
 std::optional<Message> replaceNamesFile(
     const std::filesystem::path& namesFile, std::string_view oldText, std::string_view newText,
-    const FileReplace& replace = [](const std::filesystem::path& path, std::string_view text) {
-        return writeFileAtomically(path, text);
+    const FileReplace& replace = [](const std::filesystem::path& path, std::string_view text, LinkAtPath link) {
+        return writeFileAtomically(path, text, link);
     });
 
 }  // namespace helion

@@ -42,7 +42,7 @@ std::optional<Message> saveDocument(const DataBuffer& buffer, const std::filesys
     if (auto nothing = nothingToSave(buffer)) return nothing;
     const FileWrite written = writeFileAtomically(file, documentText(buffer.fullList(), pageLength));
     if (written) return std::nullopt;
-    return Message{kErrorCaption, "The file " + file.string() + cannotBeWritten(written)};
+    return Message{failedWriteCaption(written), "The file " + file.string() + cannotBeWritten(written)};
 }
 
 std::string proposedDocumentName(std::string_view chartName) {

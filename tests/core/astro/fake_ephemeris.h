@@ -31,13 +31,9 @@ public:
     double filesFromJd = 0.0;
     double computableFromJd = 0.0;
 
-    EphemerisReach reach(double jdUt) const override {
-        if (jdUt < computableFromJd) return EphemerisReach::Beyond;
-        return jdUt < filesFromJd ? EphemerisReach::AnalyticalTheory : EphemerisReach::Files;
-    }
     LongitudeAndSpeed longitude(double jdUt, int body) const override {
         const Motion& m = motions[static_cast<std::size_t>(body)];
-        return {normalize360(m.longitudeAtEpoch + m.degreesPerDay * (jdUt - 2451545.0)), m.degreesPerDay};
+        return {normalize360(m.longitudeAtEpoch + m.degreesPerDay * (jdUt - 2451545.0)), m.degreesPerDay, reach(jdUt)};
     }
     double declination(double jdUt, int body) const override {
         return eclipticDeclination(longitude(jdUt, body).longitudeDeg, 23.44);
@@ -48,6 +44,12 @@ public:
         for (int h = 1; h <= 12; ++h)
             house[static_cast<std::size_t>(h)] = normalize360(armcDeg + 90.0 + 30.0 * (h - 1));
         return house;
+    }
+
+private:
+    EphemerisReach reach(double jdUt) const {
+        if (jdUt < computableFromJd) return EphemerisReach::Beyond;
+        return jdUt < filesFromJd ? EphemerisReach::AnalyticalTheory : EphemerisReach::Files;
     }
 };
 

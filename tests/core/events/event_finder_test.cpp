@@ -24,13 +24,11 @@ public:
     PathEphemeris(int ephemerisBody, Path path) : body_(ephemerisBody), path_(std::move(path)) {}
     double computableFromJd = 0.0;
 
-    EphemerisReach reach(double jd) const override {
-        return jd < computableFromJd ? EphemerisReach::Beyond : EphemerisReach::Files;
-    }
     LongitudeAndSpeed longitude(double jd, int b) const override {
-        if (b != body_) return {200.0 + b, 0.0};
+        const EphemerisReach reach = jd < computableFromJd ? EphemerisReach::Beyond : EphemerisReach::Files;
+        if (b != body_) return {200.0 + b, 0.0, reach};
         const double d = jd - kStart, h = 1e-4;
-        return {normalize360(path_(d)), (path_(d + h) - path_(d - h)) / (2.0 * h)};
+        return {normalize360(path_(d)), (path_(d + h) - path_(d - h)) / (2.0 * h), reach};
     }
     double declination(double, int) const override { return 0.0; }
     NaturalCusps housesAtArmc(HouseSystem, double, double, double) const override { return {}; }

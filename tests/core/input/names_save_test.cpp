@@ -108,8 +108,8 @@ TEST(NamesSave, AFailedWriteNamesTheFileAndLeavesTheNamesFileAsItWas) {
     const auto names = folder.write("NAMES.FIL", kTwoPeople);
     for (int failing = 1; failing <= 2; ++failing) {
         int calls = 0;
-        const FileReplace failAt = [&](const std::filesystem::path& path, std::string_view text) {
-            return ++calls == failing ? FileWrite{"the disk is full"} : writeFileAtomically(path, text);
+        const FileReplace failAt = [&](const std::filesystem::path& path, std::string_view text, LinkAtPath link) {
+            return ++calls == failing ? FileWrite{"the disk is full"} : writeFileAtomically(path, text, link);
         };
         const auto failure = replaceNamesFile(names, kTwoPeople, "New\r\n", failAt);
         ASSERT_TRUE(failure);
@@ -121,6 +121,23 @@ TEST(NamesSave, AFailedWriteNamesTheFileAndLeavesTheNamesFileAsItWas) {
     EXPECT_FALSE(replaceNamesFile(names, kTwoPeople, "New\r\n"));
     EXPECT_EQ(folder.read("NAMES.FIL"), "New\r\n");
     EXPECT_EQ(folder.read("NAMES.OLD"), kTwoPeople);
+}
+
+// Users keep a names file elsewhere and link to it on purpose; a backup name linked to
+// another file must not overwrite that file.
+TEST(NamesSave, TheNamesFileIsWrittenThroughItsLinkTheBackupReplacesItsLink) {
+    test::TempFolder folder;
+    const auto kept = folder.write("kept.FIL", kTwoPeople);
+    const auto unrelated = folder.write("unrelated.TXT", "precious");
+    const auto names = folder.path() / "NAMES.FIL";
+    std::filesystem::create_symlink(kept, names);
+    std::filesystem::create_symlink(unrelated, folder.path() / "NAMES.OLD");
+    EXPECT_FALSE(replaceNamesFile(names, kTwoPeople, "New\r\n"));
+    EXPECT_TRUE(std::filesystem::is_symlink(names));
+    EXPECT_EQ(folder.read("kept.FIL"), "New\r\n");
+    EXPECT_FALSE(std::filesystem::is_symlink(folder.path() / "NAMES.OLD"));
+    EXPECT_EQ(folder.read("NAMES.OLD"), kTwoPeople);
+    EXPECT_EQ(folder.read("unrelated.TXT"), "precious");
 }
 
 // A save killed at any point: after each of its writes, and halfway through each write
@@ -138,7 +155,8 @@ TEST(NamesSave, ASaveKilledAtAnyPointLeavesTheOldOrTheNewFileWhole) {
             ASSERT_NE(child, -1);
             if (child == 0) {
                 int calls = 0;
-                const FileReplace dying = [&](const std::filesystem::path& path, std::string_view text) {
+                const FileReplace dying = [&](const std::filesystem::path& path, std::string_view text,
+                                              LinkAtPath link) {
                     if (++calls == killedAt && midWrite) {
                         auto partial = path;
                         partial += ".partial";
@@ -147,7 +165,7 @@ TEST(NamesSave, ASaveKilledAtAnyPointLeavesTheOldOrTheNewFileWhole) {
                         std::fflush(out);
                         ::raise(SIGKILL);
                     }
-                    const FileWrite written = writeFileAtomically(path, text);
+                    const FileWrite written = writeFileAtomically(path, text, link);
                     if (calls == killedAt) ::raise(SIGKILL);
                     return written;
                 };

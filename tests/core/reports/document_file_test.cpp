@@ -5,7 +5,13 @@
 #include <cmath>
 #include <sstream>
 
+#include <sys/stat.h>
+#include <functional>
+
 #include "../base/temp_folder.h"
+#include "core/config/editor_text.h"
+#include "core/config/options_editor.h"
+#include "core/input/names_save.h"
 
 namespace helion {
 namespace {
@@ -63,6 +69,31 @@ TEST(SaveDocument, ReplacesTheFileOrWritesNothing) {
     EXPECT_EQ(
         saveDocument(buffer, unwritable, 61.0f),
         (Message{"Error!", "The file " + unwritable.string() + " cannot be written: its folder does not exist."}));
+}
+
+// A folder that lets a rename replace a file must not override the user's read-only mark.
+TEST(UserFileSaves, AFileMadeReadOnlyIsRefusedWithAWarningNamingIt) {
+    const test::TempFolder temp;
+    temp.write("OPTIONS.MAS", "1\r\n");
+    struct Row {
+        const char* file;
+        std::function<std::optional<Message>(const std::filesystem::path&)> save;
+    };
+    for (const Row& row : {
+             Row{"X.DOC", [](const auto& file) { return saveDocument(bufferWith(3), file, 61.0f); }},
+             Row{"ORBS.ORB", [](const auto& file) { return saveEditorText(file, "1\r\n"); }},
+             Row{"OPTIONS.OPT", [](const auto& file) { return restoreDefaultOptions(file.parent_path()); }},
+             Row{"NAMES.FIL", [](const auto& file) { return replaceNamesFile(file, "old", "new"); }},
+         }) {
+        const auto file = temp.write(row.file, "old");
+        ::chmod(file.c_str(), 0444);
+        const auto refusal = row.save(file);
+        ASSERT_TRUE(refusal) << row.file;
+        EXPECT_EQ(refusal->caption, "Warning!") << row.file;
+        EXPECT_NE(refusal->text.find(file.string() + " cannot be written: it is read-only."), std::string::npos)
+            << refusal->text;
+        EXPECT_EQ(temp.read(row.file), "old");
+    }
 }
 
 TEST(ProposedDocumentName, FirstWordOrFirstEightCharacters) {
