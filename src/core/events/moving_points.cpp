@@ -1,5 +1,6 @@
 #include "core/events/moving_points.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -58,7 +59,7 @@ LongitudeSource bodySource(const Ephemeris& ephemeris, int point) {
 LongitudeAndSpeed meanNode(double jd) {
     constexpr double kDelta = 0.01;
     const auto at = [](double day) { return theory::meanLunarNode(julianCenturies(day)); };
-    return {normalize360(at(jd)), (at(jd + kDelta) - at(jd - kDelta)) / (2.0 * kDelta)};
+    return {normalize360(at(jd)), (at(jd + kDelta) - at(jd - kDelta)) / (2.0 * kDelta), EphemerisReach::Files};
 }
 
 // Slow, or close enough to the Sun for its light to bend (the program's own solar
@@ -138,7 +139,7 @@ LongitudeSource directedAscendant(LongitudeSource sun, const NatalFrame& natal) 
         };
         const double slope =
             wrap180(ascendant(s.longitudeDeg + kDeltaDeg) - ascendant(s.longitudeDeg - kDeltaDeg)) / (2.0 * kDeltaDeg);
-        return LongitudeAndSpeed{ascendant(s.longitudeDeg), slope * s.speedDegPerDay};
+        return LongitudeAndSpeed{ascendant(s.longitudeDeg), slope * s.speedDegPerDay, s.reach};
     };
 }
 
@@ -185,7 +186,7 @@ MovingPoint moonPhase(const Ephemeris& ephemeris) {
         const LongitudeAndSpeed moon = ephemeris.longitude(jd, body::Moon);
         const LongitudeAndSpeed sun = ephemeris.longitude(jd, body::Sun);
         return LongitudeAndSpeed{normalize360(moon.longitudeDeg - sun.longitudeDeg),
-                                 moon.speedDegPerDay - sun.speedDegPerDay};
+                                 moon.speedDegPerDay - sun.speedDegPerDay, std::max(moon.reach, sun.reach)};
     };
     return {Mover::Transit,  point::Moon,      std::move(source), [](double, double, double) { return true; },
             kPhase.stepDays, kPhase.marginDays};
