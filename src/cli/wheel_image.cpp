@@ -36,6 +36,36 @@ void paintOn(QPaintDevice& device, const WheelDrawing& drawing, int width, int h
     render::paintWheel(painter, drawing, QRectF(0, 0, width, height));
 }
 
+std::string xmlEscaped(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+// Transparent boxes over the stacks, each holding its title, closing the drawing.
+std::string stackTitleBoxes(const WheelDrawing& drawing, int width, int height, std::span<const std::string> titles) {
+    const WheelFrame& f = drawing.frame;
+    const double xScale = width / (f.right - f.left), yScale = height / (f.top - f.bottom);
+    std::string boxes;
+    for (std::size_t i = 0; i < drawing.stacks.size() && i < titles.size(); ++i) {
+        const WheelBox& b = drawing.stacks[i].box;
+        boxes += "<rect x=\"" + std::to_string((b.left - f.left) * xScale) + "\" y=\"" +
+                 std::to_string((f.top - b.top) * yScale) + "\" width=\"" +
+                 std::to_string((b.right - b.left) * xScale) + "\" height=\"" +
+                 std::to_string((b.top - b.bottom) * yScale) + "\" fill=\"none\" pointer-events=\"all\"><title>" +
+                 xmlEscaped(titles[i]) + "</title></rect>\n";
+    }
+    return boxes;
+}
+
 }  // namespace
 
 std::optional<ImageFormat> imageFormatOf(const std::string& fileName) {
@@ -73,7 +103,8 @@ GlyphSizes measuredGlyphSizes(const WheelStyle& style, const WheelFrame& frame, 
     return render::measureGlyphSizes(style, image, render::unitsPerPixel(frame, QRectF(0, 0, width, height)));
 }
 
-std::string wheelImage(const WheelDrawing& drawing, ImageFormat format, int width, int height) {
+std::string wheelImage(const WheelDrawing& drawing, ImageFormat format, int width, int height,
+                       std::span<const std::string> stackTitles) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (format == ImageFormat::Png) {
@@ -88,6 +119,10 @@ std::string wheelImage(const WheelDrawing& drawing, ImageFormat format, int widt
         svg.setViewBox(QRect(0, 0, width, height));
         svg.setTitle(QStringLiteral("Chartwheels"));
         paintOn(svg, drawing, width, height);
+        std::string text = buffer.data().toStdString();
+        const auto end = text.rfind("</svg>");
+        if (end != std::string::npos) text.insert(end, stackTitleBoxes(drawing, width, height, stackTitles));
+        return text;
     } else {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(kDotsPerInch);
