@@ -15,6 +15,9 @@ constexpr double kInnerClearance = kCircleClearance + kPointerTick;
 constexpr int kRefinements = 8;       // footprints change a little with the angle; rounds to settle them
 constexpr double kMovedAngle = 0.25;  // a stack this near its exact angle needs no pointer line
 constexpr double kMinimumStep = 0.01;
+// Degrees a measured footprint may exceed the packed one and still count as settled: the
+// start radii settle only to a thousandth of a unit, far inside the cell margin.
+constexpr double kSettled = 1e-3;
 constexpr int kMostJoinedHouses =
     3;  // a crowded house and up to two neighbours  // degrees between stacks of different rows, so order stays strict
 
@@ -54,7 +57,7 @@ double radiusReaching(PlacedBody body, double farthest, const StackCells& cells)
     body.radius = farthest;
     for (int round = 0; round < 8; ++round) {
         const double over = footprintAt(body, cells).farthest - farthest;
-        if (over <= 1e-9 && over > -1e-3) break;
+        if (over <= kSettled && over > -1e-3) break;
         body.radius -= over;
     }
     return body.radius;
@@ -153,7 +156,6 @@ bool measure(std::vector<Item>& items, int rows, double line, double span, const
         body.radius = outerRowRadius(body, ring, cells);
         const double nearest = footprintAt(body, cells).nearest;
         if (item.row == 0) item.radius = body.radius;
-        if (item.row == 0 && nearest < ring.innerRadius + kCircleClearance) return false;
         outerRowNearest = std::min(outerRowNearest, nearest);
     }
     std::vector<Footprint> now;
@@ -165,17 +167,17 @@ bool measure(std::vector<Item>& items, int rows, double line, double span, const
         now.push_back(footprintAt(bodyOf(item, line), cells));
     }
     for (std::size_t i = 0; i < items.size(); ++i) {
-        settled =
-            settled && items[i].position - now[i].before >= -1e-9 && items[i].position + now[i].after <= span + 1e-9;
+        settled = settled && items[i].position - now[i].before >= -kSettled &&
+                  items[i].position + now[i].after <= span + kSettled;
         items[i].before = std::max(items[i].before, now[i].before);
         items[i].after = std::max(items[i].after, now[i].after);
     }
     for (std::size_t i = 0; i + 1 < items.size(); ++i) {
         const double step = rows == 1 ? now[i].after + now[i + 1].before : kMinimumStep;
-        settled = settled && items[i + 1].position - items[i].position >= step - 1e-9;
+        settled = settled && items[i + 1].position - items[i].position >= step - kSettled;
     }
     for (std::size_t i = 0; rows == 2 && i + 2 < items.size(); ++i) {
-        settled = settled && items[i + 2].position - items[i].position >= now[i].after + now[i + 2].before - 1e-9;
+        settled = settled && items[i + 2].position - items[i].position >= now[i].after + now[i + 2].before - kSettled;
     }
     return true;
 }
