@@ -304,7 +304,9 @@ Run wholeRing(std::span<const SpreadBody> bodies, const SpreadRing& ring, const 
 
 double exactSectorAngle(double longitude, double cusp, double houseArc, double lineAngle, double sectorArc) {
     const double past = normalize360(longitude - cusp);
-    const double share = houseArc > 0.0 ? std::clamp(past / houseArc, 0.0, 1.0) : 0.0;
+    // A body counted in the house though just outside its arc goes to the nearer end.
+    const double outside = past - houseArc;
+    const double share = houseArc <= 0.0 ? 0.0 : outside <= 0.0 ? past / houseArc : 360.0 - past < outside ? 0.0 : 1.0;
     return normalize360(lineAngle + sectorArc * share);
 }
 
