@@ -12,14 +12,18 @@
 namespace helion {
 namespace {
 
+// Argument: 0 the classic layout, 1 the spread one.
 void TripleWheelDisplayList(benchmark::State& state) {
     std::mt19937 random(7);
     std::vector<WheelInput> inputs;
-    for (int i = 0; i < 64; ++i) inputs.push_back(test::randomInput(WheelKind::Triple, ChartType::American, random));
+    for (int i = 0; i < 64; ++i) {
+        inputs.push_back(test::randomInput(WheelKind::Triple, ChartType::American, random));
+        inputs.back().layout = static_cast<WheelLayout>(state.range(0));
+    }
     std::size_t next = 0;
     for (auto _ : state) benchmark::DoNotOptimize(buildWheel(inputs[next++ % inputs.size()]));
 }
-BENCHMARK(TripleWheelDisplayList)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TripleWheelDisplayList)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void LayoutOfRandomCharts(benchmark::State& state) {
     const auto kind = static_cast<WheelKind>(state.range(0));

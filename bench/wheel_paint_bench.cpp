@@ -22,6 +22,7 @@ extern char** environ;
 namespace helion {
 namespace {
 
+// Argument: 0 the classic layout, 1 the spread one.
 void TripleWheelBuiltAndPainted1920x1080(benchmark::State& state) {
     std::mt19937 random(7);
     std::vector<WheelInput> inputs;
@@ -29,6 +30,7 @@ void TripleWheelBuiltAndPainted1920x1080(benchmark::State& state) {
         WheelInput in = test::randomInput(WheelKind::Triple, ChartType::American, random);
         in.widthPixels = 1920;
         in.heightPixels = 1080;
+        in.layout = static_cast<WheelLayout>(state.range(0));
         inputs.push_back(in);
     }
     QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
@@ -39,7 +41,7 @@ void TripleWheelBuiltAndPainted1920x1080(benchmark::State& state) {
         render::paintWheel(painter, drawing, QRectF(0, 0, 1920, 1080));
     }
 }
-BENCHMARK(TripleWheelBuiltAndPainted1920x1080)->Unit(benchmark::kMillisecond);
+BENCHMARK(TripleWheelBuiltAndPainted1920x1080)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void CliWheelToPngProcess(benchmark::State& state) {
     const std::string out = (std::filesystem::temp_directory_path() / "helion-bench-wheel.png").string();

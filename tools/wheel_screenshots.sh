@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Writes docs/wheels/: a PNG of each of the seven wheels (the natal wheel American and
-# European; the chart type applies to the single wheel only) and a printed full page with
-# its aspect grid, drawn by helion-cli and rendered from PDF to PNG with pdftoppm.
+# European; the chart type applies to the single wheel only), each again in the spread
+# layout (spread-*.png), and a printed full page with its aspect grid, drawn by helion-cli
+# and rendered from PDF to PNG with pdftoppm.
 #
 #   tools/wheel_screenshots.sh                  # builds helion-cli in ./build if needed
 #   BUILD=other-dir tools/wheel_screenshots.sh  # uses another build directory
@@ -33,10 +34,13 @@ wheel() {  # name, then the wheel arguments
     "$CLI" wheel "$@" --folder "$FOLDER" --natal "$NATAL" --diurnal "$DIURNAL" --size "$SIZE" --out "$OUTPUT/$name.png"
 }
 
-wheel natal-american natal
-wheel natal-european natal --european
-for mode in progressed minor transits minor-progressed-natal transits-progressed-natal transits-minor-natal; do
-    wheel "$mode" "$mode"
+for layout in classic spread; do
+    prefix=$([ "$layout" = spread ] && echo spread- || true)
+    wheel "${prefix}natal-american" natal --layout "$layout"
+    wheel "${prefix}natal-european" natal --european --layout "$layout"
+    for mode in progressed minor transits minor-progressed-natal transits-progressed-natal transits-minor-natal; do
+        wheel "$prefix$mode" "$mode" --layout "$layout"
+    done
 done
 
 sed -i '178s/^0 /1 /' "$FOLDER/OPTIONS.OPT"

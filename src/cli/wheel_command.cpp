@@ -15,6 +15,7 @@
 #include "core/config/orb_file.h"
 #include "core/wheels/aspect_grid.h"
 #include "core/wheels/nominal_glyph_sizes.h"
+#include "core/wheels/stack_description.h"
 #include "core/wheels/wheel_input_adapter.h"
 #include "core/wheels/wheel_scale.h"
 #include "core/wheels/wheel_style.h"
@@ -31,6 +32,7 @@ struct WheelOptions {
     std::string mode;
     bool european = false;
     bool switched = false;
+    std::string layout = "classic";
     std::string out;
     std::string size = "1024x768";
     bool page = false;
@@ -103,6 +105,7 @@ void runWheel(const WheelOptions& o) {
                       std::to_string(kLargestSide) + ", for example 1024x768");
     const std::optional<ImageFormat> image = imageFormatOf(o.out);
     if (!image && !o.out.ends_with(".json")) return refuse("--out: expected FILE.png, FILE.svg, FILE.pdf or FILE.json");
+    if (o.layout != "classic" && o.layout != "spread") return refuse("--layout: expected classic or spread");
     if (o.page && image != ImageFormat::Pdf) return refuse("--page: the printed page is written as FILE.pdf");
     if (!o.page && (o.landscape || o.paper != kPapers[0].name))
         return refuse("--paper and --landscape: they choose the paper of the printed page (--page)");
@@ -123,6 +126,7 @@ void runWheel(const WheelOptions& o) {
     const auto [width, height] = *size;
     WheelView view;
     view.chartType = o.european ? ChartType::European : ChartType::American;
+    view.layout = o.layout == "spread" ? WheelLayout::Spread : WheelLayout::Classic;
     view.startScale = resizedStartScale(width, height);
     view.widthPixels = width;
     view.heightPixels = height;
@@ -136,7 +140,13 @@ void runWheel(const WheelOptions& o) {
     }
     const WheelDataTables tables = readWheelTables(programFolder(o.chart));
     const WheelDrawing drawing = buildWheel(wheelInputFor(arrangement, *charts, *options, tables, view));
-    const std::string content = image ? wheelImage(drawing, *image, width, height) : wheelJson(drawing);
+    std::vector<std::string> titles;
+    if (image == ImageFormat::Svg) {
+        const OrbTable orbs = loadOrbTable(programFolder(o.chart) / state.currentOrbFile, OrbTable{}).table;
+        for (const StackEntry& stack : drawing.stacks)
+            titles.push_back(describeStack(stack, drawing, arrangement, *charts, orbs));
+    }
+    const std::string content = image ? wheelImage(drawing, *image, width, height, titles) : wheelJson(drawing);
     writeOut(o.out, content);
 }
 
@@ -179,6 +189,8 @@ void addWheelCommand(CLI::App& app) {
     command->add_option("mode", options->mode, "Which wheel")->required()->check(CLI::IsMember(names));
     addChartOptions(*command, options->chart);
     command->add_flag("--european", options->european, "Single wheel with true house sizes");
+    command->add_option("--layout", options->layout,
+                        "classic: glyph stacks in their house's slots (the default); spread: apart, with pointers");
     command->add_flag("--switch", options->switched, "Exchange the two charts of the transit wheel");
     command
         ->add_option("--out", options->out,

@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <charconv>
 #include <iostream>
 
 #include "core/wheels/wheel_scale.h"
@@ -55,6 +56,42 @@ void quietSetUpMessage(QtMsgType type, const QMessageLogContext& context, const 
     if (type == QtCriticalMsg || type == QtFatalMsg) qt_message_output(type, context, text);
 }
 
+std::string xmlEscaped(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+// SVG lengths with a decimal point under every locale (Qt's start-up adopts the user's).
+std::string svgNumber(double value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2).ptr;
+    return std::string(text, end);
+}
+
+// Transparent boxes over the stacks, each holding its title, closing the drawing.
+std::string stackTitleBoxes(const WheelDrawing& drawing, int width, int height, std::span<const std::string> titles) {
+    const WheelFrame& f = drawing.frame;
+    const double xScale = width / (f.right - f.left), yScale = height / (f.top - f.bottom);
+    std::string boxes;
+    for (std::size_t i = 0; i < drawing.stacks.size() && i < titles.size(); ++i) {
+        const WheelBox& b = drawing.stacks[i].box;
+        boxes += "<rect x=\"" + svgNumber((b.left - f.left) * xScale) + "\" y=\"" +
+                 svgNumber((f.top - b.top) * yScale) + "\" width=\"" + svgNumber((b.right - b.left) * xScale) +
+                 "\" height=\"" + svgNumber((b.top - b.bottom) * yScale) +
+                 "\" fill=\"none\" pointer-events=\"all\"><title>" + xmlEscaped(titles[i]) + "</title></rect>\n";
+    }
+    return boxes;
+}
+
 }  // namespace
 
 std::optional<ImageFormat> imageFormatOf(const std::string& fileName) {
@@ -94,7 +131,8 @@ GlyphSizes measuredGlyphSizes(const WheelStyle& style, const WheelFrame& frame, 
     return render::measureGlyphSizes(style, image, render::unitsPerPixel(frame, QRectF(0, 0, width, height)));
 }
 
-std::string wheelImage(const WheelDrawing& drawing, ImageFormat format, int width, int height) {
+std::string wheelImage(const WheelDrawing& drawing, ImageFormat format, int width, int height,
+                       std::span<const std::string> stackTitles) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (format == ImageFormat::Png) {
@@ -109,6 +147,10 @@ std::string wheelImage(const WheelDrawing& drawing, ImageFormat format, int widt
         svg.setViewBox(QRect(0, 0, width, height));
         svg.setTitle(QStringLiteral("Chartwheels"));
         paintOn(svg, drawing, width, height);
+        std::string text = buffer.data().toStdString();
+        const auto end = text.rfind("</svg>");
+        if (end != std::string::npos) text.insert(end, stackTitleBoxes(drawing, width, height, stackTitles));
+        return text;
     } else {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(kDotsPerInch);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "core/wheels/wheel_drawing.h"
@@ -38,7 +39,10 @@ private:
 GlyphSizes measuredGlyphSizes(const WheelStyle& style, const WheelFrame& frame, int width, int height);
 
 // The file's bytes: the drawing painted on an image, an SVG or a one-page PDF of that size.
-std::string wheelImage(const WheelDrawing& drawing, ImageFormat format, int width, int height);
+// An SVG gives each glyph stack of the drawing its entry of `stackTitles` as a `<title>`,
+// which a browser shows when the stack is pointed at.
+std::string wheelImage(const WheelDrawing& drawing, ImageFormat format, int width, int height,
+                       std::span<const std::string> stackTitles = {});
 
 enum class Paper { Letter, A4, Legal, A5 };
 

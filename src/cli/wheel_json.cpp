@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+
 namespace helion::cli {
 namespace {
 
@@ -40,16 +42,20 @@ struct PrimitiveJson {
     }
 };
 
-Json ringJson(const RingDrawing& ring) {
+// A drawn body's longitude and the box of its whole stack, [left, bottom, right, top].
+Json ringJson(const RingDrawing& ring, const std::vector<StackEntry>& stacks) {
     Json bodies = Json::array();
     for (int p = 1; p <= point::Count; ++p) {
         const PlacedBody& b = ring.bodies[static_cast<std::size_t>(p)];
-        bodies.push_back({{"point", p},
-                          {"house", b.house},
-                          {"slot", b.slot ? Json(*b.slot) : Json(nullptr)},
-                          {"angle", b.angle},
-                          {"radius", b.radius},
-                          {"drawn", b.drawn}});
+        Json body{{"point", p},       {"house", b.house},   {"slot", b.slot ? Json(*b.slot) : Json(nullptr)},
+                  {"angle", b.angle}, {"radius", b.radius}, {"drawn", b.drawn}};
+        const auto stack =
+            std::ranges::find_if(stacks, [&](const StackEntry& s) { return s.ring == ring.ring && s.point == p; });
+        if (stack != stacks.end()) {
+            body["longitude"] = stack->longitude;
+            body["box"] = Json::array({stack->box.left, stack->box.bottom, stack->box.right, stack->box.top});
+        }
+        bodies.push_back(std::move(body));
     }
     return {{"ring", ring.ring}, {"bodies", std::move(bodies)}};
 }
@@ -67,12 +73,13 @@ const char* kindName(WheelKind kind) {
 
 std::string wheelJson(const WheelDrawing& d) {
     Json rings = Json::array();
-    for (const RingDrawing& ring : d.rings) rings.push_back(ringJson(ring));
+    for (const RingDrawing& ring : d.rings) rings.push_back(ringJson(ring, d.stacks));
     Json primitives = Json::array();
     for (const WheelPrimitive& p : d.primitives) primitives.push_back(std::visit(PrimitiveJson{}, p));
     const Json json{
         {"kind", kindName(d.kind)},
         {"chart_type", d.chartType == ChartType::European ? "european" : "american"},
+        {"layout", d.layout == WheelLayout::Spread ? "spread" : "classic"},
         {"scale", d.scale},
         {"frame", {{"left", d.frame.left}, {"top", d.frame.top}, {"right", d.frame.right}, {"bottom", d.frame.bottom}}},
         {"background", d.background},

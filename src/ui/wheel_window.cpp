@@ -12,6 +12,7 @@
 #include <variant>
 
 #include "core/wheels/nominal_glyph_sizes.h"
+#include "core/wheels/stack_description.h"
 #include "core/wheels/wheel_scale.h"
 #include "core/wheels/wheel_style.h"
 #include "render/glyph_font.h"
@@ -39,10 +40,16 @@ class WheelSurface final : public QWidget {
 public:
     explicit WheelSurface(WheelWindow& window) : QWidget(&window), window_(window) {
         setAttribute(Qt::WA_OpaquePaintEvent);
+        setMouseTracking(true);
     }
 
 protected:
     void paintEvent(QPaintEvent*) override { window_.paintSurface(*this); }
+    void mouseMoveEvent(QMouseEvent* event) override { setToolTip(window_.stackTextAt(event->position())); }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);  // on to the window
+        window_.clickAt(event->position());
+    }
 
 private:
     WheelWindow& window_;
@@ -86,6 +93,7 @@ void placeForScreen(QWidget& window) {
 
 constexpr int kBlack = 0;
 constexpr int kWhite = 15;
+constexpr int kDimmed = 7;  // light grey: the aspect lines of the bodies not clicked
 
 // Every line and glyph in black, the background and the inner disc white.
 void toBlackOnWhite(WheelDrawing& drawing) {
@@ -118,6 +126,8 @@ void WheelWindow::buildMenus() {
     QAction* editOrbs = addItem(orbs, "mnuOrbsEdit", "&Edit orb file", Qt::Key_F12);
     QAction* print = addItem(bar, "mnuPrintChartwheel", "&Print");
     switch_ = addItem(bar, "mnuSwitch", "S&witch");
+    spread_ = addItem(bar, "mnuSpreadGlyphs", "Spread glyphs");
+    spread_->setCheckable(true);
     chartType_ = addMenu(bar, "mnuChartType", "&Type");
     american_ = addItem(chartType_, "mnuCTAmerican", "&American", Qt::Key_F7);
     european_ = addItem(chartType_, "mnuCTEuropean", "&European", Qt::Key_F8);
@@ -144,6 +154,7 @@ void WheelWindow::buildMenus() {
     addAction(editOrbs);
     connect(print, &QAction::triggered, this, &WheelWindow::print);
     connect(switch_, &QAction::triggered, this, &WheelWindow::switchCharts);
+    connect(spread_, &QAction::triggered, this, &WheelWindow::setSpreadGlyphs);
     connect(american_, &QAction::triggered, this, [this] { setChartType(ChartType::American); });
     connect(european_, &QAction::triggered, this, [this] { setChartType(ChartType::European); });
     connect(help, &QAction::triggered, this, [this] {
@@ -153,6 +164,7 @@ void WheelWindow::buildMenus() {
 
 void WheelWindow::showWheel(const WheelArrangement& arrangement) {
     arrangement_ = arrangement;
+    highlighted_.reset();
     fontMessageShown_ = false;
     monochrome_ = false;
     lastDrawing_.reset();
@@ -174,6 +186,7 @@ void WheelWindow::updateMenus() {
     const bool european = session_.state.settings.typeChart == static_cast<int>(ChartType::European);
     european_->setChecked(european);
     american_->setChecked(!european);
+    spread_->setChecked(session_.state.settings.spreadGlyphs == 1);
     aspects_->setEnabled(arrangement_.wheelSource != 3);
 }
 
@@ -194,6 +207,7 @@ WheelDrawing WheelWindow::drawingOn(QPaintDevice& device, WheelTarget target, bo
     WheelView view;
     view.chartType = static_cast<ChartType>(session_.state.settings.typeChart == 1 ? 1 : 0);
     view.target = target;
+    view.layout = session_.state.settings.spreadGlyphs == 1 ? WheelLayout::Spread : WheelLayout::Classic;
     view.monochrome = monochrome;
     view.startScale = session_.state.settings.startScale;
     view.widthPixels = width;
@@ -227,9 +241,31 @@ void WheelWindow::paintSurface(QPaintDevice& surface) {
         return;
     }
     lastDrawing_ = drawingOn(surface, WheelTarget::Screen, monochrome_, surface.width(), surface.height());
+    if (highlighted_) dimAspectLinesExcept(*lastDrawing_, *highlighted_, kDimmed);
     if (monochrome_) toBlackOnWhite(*lastDrawing_);
     render::paintWheel(painter, *lastDrawing_, QRectF(0, 0, surface.width(), surface.height()));
     setWindowTitle(QString(kCaption) + " - " + QString::fromStdString(arrangement_.chartName));
+}
+
+const StackEntry* WheelWindow::stackAtPixel(QPointF pixel) const {
+    if (!lastDrawing_ || surface_->width() <= 0 || surface_->height() <= 0) return nullptr;
+    const WheelFrame& f = lastDrawing_->frame;
+    const WheelPoint at{f.left + pixel.x() * (f.right - f.left) / surface_->width(),
+                        f.top - pixel.y() * (f.top - f.bottom) / surface_->height()};
+    return stackAt(*lastDrawing_, at);
+}
+
+QString WheelWindow::stackTextAt(QPointF pixel) const {
+    const StackEntry* stack = stackAtPixel(pixel);
+    if (!stack) return {};
+    return QString::fromStdString(
+        describeStack(*stack, *lastDrawing_, arrangement_, session_.state.charts, session_.state.orbs));
+}
+
+void WheelWindow::clickAt(QPointF pixel) {
+    const StackEntry* stack = stackAtPixel(pixel);
+    highlighted_ = stack && !highlighted_ ? std::optional(stack->point) : std::nullopt;
+    surface_->update();
 }
 
 void WheelWindow::resizeEvent(QResizeEvent* event) {
@@ -246,6 +282,12 @@ void WheelWindow::switchCharts() {
 
 void WheelWindow::setChartType(ChartType type) {
     session_.state.settings.typeChart = static_cast<std::int16_t>(type);
+    updateMenus();
+    surface_->update();
+}
+
+void WheelWindow::setSpreadGlyphs(bool spread) {
+    session_.state.settings.spreadGlyphs = spread ? 1 : 0;
     updateMenus();
     surface_->update();
 }

@@ -48,11 +48,20 @@ public:
 
     void switchCharts();
     void setChartType(ChartType type);
+    // Classic slots or spread glyph stacks, remembered in the settings file.
+    void setSpreadGlyphs(bool spread);
     void showAspects();
     void chooseOrbFile();
     void editOrbFile();
     void print();
     void returnToMainWindow();
+    // What pointing at `pixel` of the surface tells: the facts of the glyph stack there, or
+    // nothing.
+    QString stackTextAt(QPointF pixel) const;
+    // A click on a stack shows only its aspect lines in their colours; the next click,
+    // anywhere, shows them all again.
+    void clickAt(QPointF pixel);
+    std::optional<int> highlightedBody() const { return highlighted_; }
     // Paints the wheel on the window's surface; called by the surface's paint event.
     void paintSurface(QPaintDevice& surface);
 
@@ -64,15 +73,18 @@ private:
     void buildMenus();
     void updateMenus();
     void loadOrbs();
+    const StackEntry* stackAtPixel(QPointF pixel) const;
 
     Session& session_;
     WheelArrangement arrangement_;
     std::optional<WheelDrawing> lastDrawing_;
     bool fontMessageShown_ = false;
     bool monochrome_ = false;
+    std::optional<int> highlighted_;  // the body whose aspect lines a click singled out
     QWidget* surface_ = nullptr;
     QAction* aspects_ = nullptr;
     QAction* switch_ = nullptr;
+    QAction* spread_ = nullptr;
     QMenu* chartType_ = nullptr;
     QAction* american_ = nullptr;
     QAction* european_ = nullptr;

@@ -42,17 +42,19 @@ TEST(WheelCommand, WritesTheDisplayListOfEachWheelKind) {
         const char* chartType;
         std::vector<int> rings;
         int scale;
+        const char* layout;
     } rows[] = {
-        {"natal --size 900x600", "single", "american", {1}, 338},
-        {"natal --european", "single", "european", {1}, 300},
-        {"transits --european", "dual", "american", {1, 0}, 300},
-        {"transits-progressed-natal --size 600x900", "triple", "american", {1, 0, 2}, 244},
+        {"natal --size 900x600", "single", "american", {1}, 338, "classic"},
+        {"natal --european --layout spread", "single", "european", {1}, 300, "spread"},
+        {"transits --european", "dual", "american", {1, 0}, 300, "classic"},
+        {"transits-progressed-natal --size 600x900 --layout spread", "triple", "american", {1, 0, 2}, 244, "spread"},
     };
     for (const auto& row : rows) {
         const auto json = wheelJson(row.arguments, "kinds.json");
         EXPECT_EQ(json["kind"], row.kind) << row.arguments;
         EXPECT_EQ(json["chart_type"], row.chartType) << row.arguments;
         EXPECT_EQ(json["scale"], row.scale) << row.arguments;
+        EXPECT_EQ(json["layout"], row.layout) << row.arguments;
         ASSERT_EQ(json["rings"].size(), row.rings.size()) << row.arguments;
         for (std::size_t r = 0; r < row.rings.size(); ++r) {
             const auto& ring = json["rings"][r];
@@ -62,6 +64,11 @@ TEST(WheelCommand, WritesTheDisplayListOfEachWheelKind) {
             EXPECT_TRUE(ring["bodies"][0]["drawn"].get<bool>());
             EXPECT_FALSE(ring["bodies"][10]["drawn"].get<bool>());  // the North Node takes a slot, undrawn
             EXPECT_TRUE(ring["bodies"][0]["slot"].is_number());
+            EXPECT_TRUE(ring["bodies"][0]["longitude"].is_number());
+            ASSERT_EQ(ring["bodies"][0]["box"].size(), 4u);
+            EXPECT_LT(ring["bodies"][0]["box"][0], ring["bodies"][0]["box"][2]);  // left of right
+            EXPECT_LT(ring["bodies"][0]["box"][1], ring["bodies"][0]["box"][3]);  // below the top
+            EXPECT_FALSE(ring["bodies"][10].contains("box"));
         }
         EXPECT_EQ(json["primitives"][0]["type"], "circle");
         EXPECT_EQ(json["primitives"][0]["radius"], 217);
@@ -121,6 +128,9 @@ TEST(WheelCommand, DrawsTheWheelIntoPngSvgAndPdfFiles) {
         EXPECT_GT(bytes.size(), 1000u) << row.name;
         const std::string start = row.start;
         EXPECT_EQ(bytes.substr(0, start.size()), start) << row.name;
+        if (std::string(row.name) == "wheel.svg") {
+            EXPECT_NE(bytes.find("<title>SUN "), std::string::npos);  // one per glyph stack
+        }
         if (std::string(row.name) == "wheel.png") {
             EXPECT_EQ(pngSize(bytes), (std::pair{640, 480}));
         }
@@ -187,6 +197,7 @@ TEST(WheelCommand, RefusesOtherOutputsBadSizesAndUnwritableFilesSayingWhy) {
         {"natal --out x.gif", "--out: expected FILE.png"},
         {"natal --size 10x10 --out x.json", "each from 16 to 20000"},
         {"natal --size big --out x.json", "each from 16 to 20000"},
+        {"natal --layout tilted --out x.json", "--layout: expected classic or spread"},
         {"natal --paper a4 --out x.pdf", "they choose the paper of the printed page (--page)"},
         {"natal --out /nonexistent/x.json", "cannot write /nonexistent/x.json: its folder does not exist"},
     };

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFontDatabase>
+#include <QMouseEvent>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -126,6 +127,58 @@ TEST_F(WheelWindowTest, ChartTypeKeysAreStoredInTheSettings) {
     wheelItem(window, "mnuCTAmerican")->trigger();
     EXPECT_EQ(program->session.state.settings.typeChart, 0);
     EXPECT_FALSE(wheelItem(window, "mnuCTEuropean")->isChecked());
+}
+
+TEST_F(WheelWindowTest, SpreadGlyphsIsStoredInTheSettings) {
+    ui::WheelWindow& window = wheel("mnuWheelsTripleTranProgNat");
+    wheelItem(window, "mnuSpreadGlyphs")->trigger();
+    EXPECT_EQ(program->session.state.settings.spreadGlyphs, 1);
+    window.grab();
+    EXPECT_EQ(window.lastDrawing()->layout, WheelLayout::Spread);
+    wheelItem(window, "mnuSpreadGlyphs")->trigger();
+    EXPECT_EQ(program->session.state.settings.spreadGlyphs, 0);
+    window.grab();
+    EXPECT_EQ(window.lastDrawing()->layout, WheelLayout::Classic);
+}
+
+// The surface pixel over the middle of a body's glyph.
+QPointF pixelOfGlyph(const ui::WheelWindow& window, int point) {
+    const WheelDrawing& d = *window.lastDrawing();
+    const auto stack = std::ranges::find(d.stacks, point, &StackEntry::point);
+    const WheelBox& glyph = stack->cells.front();
+    const QSize size = window.surfaceSize();
+    return {((glyph.left + glyph.right) / 2 - d.frame.left) * size.width() / (d.frame.right - d.frame.left),
+            (d.frame.top - (glyph.top + glyph.bottom) / 2) * size.height() / (d.frame.top - d.frame.bottom)};
+}
+
+TEST_F(WheelWindowTest, PointingAtAStackDescribesItsBodyAndAClickSinglesOutItsAspectLines) {
+    ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
+    QWidget* surface = window.centralWidget();
+    const QPointF sun = pixelOfGlyph(window, point::Sun);
+    QMouseEvent move(QEvent::MouseMove, sun, surface->mapToGlobal(sun), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(surface, &move);
+    EXPECT_TRUE(surface->toolTip().startsWith("SUN ")) << surface->toolTip().toStdString();
+    EXPECT_TRUE(surface->toolTip().contains("House ")) << surface->toolTip().toStdString();
+
+    const auto colours = [&] {
+        window.grab();
+        std::vector<std::pair<bool, int>> lines;  // touches the Sun, colour
+        const WheelDrawing& d = *window.lastDrawing();
+        for (const AspectLineEntry& l : d.aspectLines) {
+            lines.emplace_back(l.first == point::Sun || l.second == point::Sun,
+                               std::get<LineShape>(d.primitives[l.primitive]).colour);
+        }
+        return lines;
+    };
+    const auto before = colours();
+    ASSERT_FALSE(before.empty());
+    window.clickAt(sun);
+    const auto singled = colours();
+    for (std::size_t k = 0; k < before.size(); ++k) {
+        EXPECT_EQ(singled[k].second, singled[k].first ? before[k].second : 7) << k;
+    }
+    window.clickAt(QPointF(1, 1));
+    EXPECT_EQ(colours(), before);
 }
 
 TEST_F(WheelWindowTest, SwitchTwiceReturnsToTheFirstArrangement) {

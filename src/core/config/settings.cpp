@@ -26,7 +26,7 @@ struct Key {
 };
 
 // In the order the file is written.
-const std::array<Key, 17> kKeys{{
+const std::array<Key, 18> kKeys{{
     {"FontSize", &Settings::fontSize, Accept::FontSize},
     {"FontBold", &Settings::fontBold, Accept::Always},
     {"FontItalic", &Settings::fontItalic, Accept::Always},
@@ -43,6 +43,7 @@ const std::array<Key, 17> kKeys{{
     {"AtlasDir", &Settings::atlasDir, Accept::NotEmpty, true},
     {"StartScale", &Settings::startScale, Accept::Always},
     {"TypeChart", &Settings::typeChart, Accept::Always},
+    {"SpreadGlyphs", &Settings::spreadGlyphs, Accept::Always},
     {"TimelineKinds", &Settings::timelineKinds, Accept::NotEmpty, true},
 }};
 

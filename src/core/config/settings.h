@@ -36,6 +36,7 @@ struct Settings {
     std::string atlasDir;
     std::int16_t startScale = 287;
     std::int16_t typeChart = 0;
+    std::int16_t spreadGlyphs = 0;  // 1: the wheels spread crowded glyph stacks
     // The kinds the Timeline window searches, by name joined with commas; empty at first.
     std::string timelineKinds;
     friend bool operator==(const Settings&, const Settings&) = default;

@@ -33,8 +33,10 @@ int aspectLineCode(double separation, const OptionValues& options) {
     return code::None;
 }
 
-void appendAspectLines(std::vector<WheelPrimitive>& out, const RingPlacement& placement, const RingChart& chart,
-                       const OptionValues& options, const WheelStyle& style) {
+std::vector<std::pair<int, int>> appendAspectLines(std::vector<WheelPrimitive>& out, const RingPlacement& placement,
+                                                   const RingChart& chart, const OptionValues& options,
+                                                   const WheelStyle& style) {
+    std::vector<std::pair<int, int>> drawn;
     for (int i = point::Sun; i <= point::Moon; ++i) {
         for (int j = point::Sun; j <= point::Moon; ++j) {
             const PlacedBody& a = placement[static_cast<std::size_t>(i)];
@@ -49,8 +51,10 @@ void appendAspectLines(std::vector<WheelPrimitive>& out, const RingPlacement& pl
             const WheelPoint middle{(from.x + to.x) / 2, (from.y + to.y) / 2};
             out.push_back(TextShape{middle, "", aspectGlyph(code), style.planetSize, lineColour(code, style), false,
                                     TextAnchor::Centre});
+            drawn.emplace_back(i, j);
         }
     }
+    return drawn;
 }
 
 }  // namespace helion

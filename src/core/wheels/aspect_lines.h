@@ -2,6 +2,7 @@
 // Aspect lines inside the single wheel: a chord between two bodies' glyph angles for
 // each major aspect among the Sun, Moon and planets, with the aspect's glyph on it.
 
+#include <utility>
 #include <vector>
 
 #include "core/wheels/display_list.h"
@@ -14,8 +15,10 @@ namespace helion {
 // the orbs of option entries 2, 3, 4, 5 and 10), code::None otherwise.
 int aspectLineCode(double separation, const OptionValues& options);
 
-// One line per ordered pair with an aspect; a conjunction draws none.
-void appendAspectLines(std::vector<WheelPrimitive>& out, const RingPlacement& placement, const RingChart& chart,
-                       const OptionValues& options, const WheelStyle& style);
+// One line per ordered pair with an aspect, each followed by its glyph; a conjunction draws
+// none. Returns the two bodies of each line appended, in order.
+std::vector<std::pair<int, int>> appendAspectLines(std::vector<WheelPrimitive>& out, const RingPlacement& placement,
+                                                   const RingChart& chart, const OptionValues& options,
+                                                   const WheelStyle& style);
 
 }  // namespace helion

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <iterator>
 #include <span>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "core/wheels/european_angles.h"
 #include "core/wheels/glyph_stack.h"
 #include "core/wheels/ring_layout.h"
+#include "core/wheels/spread_layout.h"
 #include "core/wheels/wheel_scale.h"
 #include "core/wheels/wheel_style.h"
 
@@ -131,6 +133,40 @@ void appendCuspArea(std::vector<WheelPrimitive>& out, const WheelInput& in, cons
     appendInterceptedSigns(out, in.cusp, lineAngle, !isEuropean(in), style, frame, in.glyphs.cuspSign);
 }
 
+// Where a longitude in house h lies on the wheel: on the European wheel its own angle, on
+// the American one the same share of the house's equal sector as of the house's arc.
+double exactAngle(double longitude, int house, const WheelInput& in, const std::array<double, 13>& lineAngle) {
+    if (isEuropean(in)) return europeanAngle(longitude, in.cusp);
+    if (house < 1 || house > 12) return 0.0;
+    return exactSectorAngle(longitude, cuspOfHouse(in.cusp, house), houseArc(in.cusp, house),
+                            lineAngle[static_cast<std::size_t>(cuspEntryOfHouse(house))], 30.0);
+}
+
+// Gives the ring's drawn bodies their spread angles and start radii.
+std::vector<SpreadStack> spreadBodies(RingPlacement& bodies, const RingChart& chart, const WheelInput& in,
+                                      const RingLayout& layout, double lineFactor,
+                                      const std::array<double, 13>& lineAngle, const StackCells& cellsOf) {
+    SpreadRing ring{layout.innerRadius, layout.outerRadius, {}};
+    for (int house = 1; house <= 12; ++house) {
+        const double a = lineAngle[static_cast<std::size_t>(cuspEntryOfHouse(house))];
+        ring.houseLine[static_cast<std::size_t>(house)] =
+            normalize360(radToDeg(std::atan2(lineFactor * sinDeg(a), cosDeg(a))));
+    }
+    std::vector<SpreadBody> toPlace;
+    for (const PlacedBody& body : bodies) {
+        if (!body.drawn) continue;
+        const double longitude = chart.longitude[static_cast<std::size_t>(body.point)];
+        toPlace.push_back({body.point, body.house, exactAngle(longitude, body.house, in, lineAngle)});
+    }
+    std::vector<SpreadStack> spread = spreadRing(toPlace, ring, cellsOf);
+    for (const SpreadStack& stack : spread) {
+        PlacedBody& body = bodies[static_cast<std::size_t>(stack.point)];
+        body.angle = stack.angle;
+        body.radius = stack.radius;
+    }
+    return spread;
+}
+
 const RingChart& chartOfRing(const WheelInput& in, int ringNumber) {
     if (ringNumber == ring::Natal) return in.natal;
     if (ringNumber == ring::Middle || in.kind == WheelKind::Dual) return in.second;
@@ -164,6 +200,7 @@ WheelDrawing buildWheel(const WheelInput& in) {
     WheelDrawing d;
     d.kind = in.kind;
     d.chartType = isEuropean(in) ? ChartType::European : ChartType::American;
+    d.layout = in.layout;
     const bool screen = in.target == WheelTarget::Screen;
     d.scale = screen ? in.startScale : printedStartScale(in.kind, in.chartType);
     d.frame = screen ? screenFrame(d.scale, in.widthPixels, in.heightPixels)
@@ -177,10 +214,19 @@ WheelDrawing buildWheel(const WheelInput& in) {
     std::vector<TakenCell> stackCells;
 
     const bool narrowNormalRange = in.options[28] == 1;
+    std::vector<WheelPrimitive> pointers;
     for (const RingLayout& layout : ringLayouts(in.kind)) {
         const RingChart& chart = chartOfRing(in, layout.ring);
+        const StackCells cellsOf = [&](const PlacedBody& body) {
+            return glyphStack(body, chart.longitude[static_cast<std::size_t>(body.point)],
+                              isReversedStack(body, isEuropean(in), narrowNormalRange), in.kind != WheelKind::Triple,
+                              style, in.glyphs);
+        };
         RingDrawing ringDrawing{layout.ring, placeRing(chart, in.cusp, layout, in.glyphRadiusTable)};
-        if (isEuropean(in)) {
+        std::vector<SpreadStack> spread;
+        if (in.layout == WheelLayout::Spread) {
+            spread = spreadBodies(ringDrawing.bodies, chart, in, layout, style.houseLineFactor, lineAngle, cellsOf);
+        } else if (isEuropean(in)) {
             const auto radii = in.glyphRadiusTable;
             const double innermost =
                 radii.empty() ? *std::ranges::min_element(layout.startRadius) : *std::ranges::min_element(radii);
@@ -191,22 +237,74 @@ WheelDrawing buildWheel(const WheelInput& in) {
         }
         for (const PlacedBody& body : ringDrawing.bodies) {
             if (!body.drawn) continue;
-            const bool reversed = isReversedStack(body, isEuropean(in), narrowNormalRange);
-            for (StackCell& cell : glyphStack(body, chart.longitude[static_cast<std::size_t>(body.point)], reversed,
-                                              in.kind != WheelKind::Triple, style, in.glyphs)) {
-                stackCells.push_back({cell.shape.at, cell.box});
-                stackShapes.push_back(std::move(cell.shape));
+            const double longitude = chart.longitude[static_cast<std::size_t>(body.point)];
+            StackEntry entry;
+            entry.ring = layout.ring;
+            entry.point = body.point;
+            entry.longitude = longitude;
+            entry.exactAngle = exactAngle(longitude, body.house, in, lineAngle);
+            entry.angle = body.angle;
+            const auto spreadStack = std::ranges::find(spread, body.point, &SpreadStack::point);
+            const std::vector<StackCell> cells = cellsOf(body);
+            if (spreadStack != spread.end()) {
+                entry.row = spreadStack->row;
+                entry.squeezed = spreadStack->leftHouses;
+                appendPointer(pointers, *spreadStack, layout.innerRadius, cells, style.houseLines);
             }
+            for (const StackCell& cell : cells) {
+                stackCells.push_back({cell.shape.at, cell.box});
+                stackShapes.push_back(cell.shape);
+                entry.cells.push_back({cell.shape.at.x, cell.shape.at.y - cell.box.height,
+                                       cell.shape.at.x + cell.box.width, cell.shape.at.y});
+            }
+            entry.box = entry.cells.front();
+            for (const WheelBox& b : entry.cells) {
+                entry.box = {std::min(entry.box.left, b.left), std::min(entry.box.bottom, b.bottom),
+                             std::max(entry.box.right, b.right), std::max(entry.box.top, b.top)};
+            }
+            d.stacks.push_back(std::move(entry));
         }
         d.rings.push_back(std::move(ringDrawing));
     }
     appendCuspArea(d.primitives, in, style, lineAngle, d.frame, stackCells);
+    std::ranges::move(pointers, std::back_inserter(d.primitives));
     std::ranges::move(stackShapes, std::back_inserter(d.primitives));
     if (in.kind == WheelKind::Single && in.options[47] == 1) {
-        appendAspectLines(d.primitives, d.rings.front().bodies, in.natal, in.options, style);
+        // Spread stacks may stand beside their bodies; the chords join the exact places.
+        RingPlacement ends = d.rings.front().bodies;
+        for (const StackEntry& s : d.stacks) {
+            if (in.layout == WheelLayout::Spread) ends[static_cast<std::size_t>(s.point)].angle = s.exactAngle;
+        }
+        const std::size_t first = d.primitives.size();
+        const auto pairs = appendAspectLines(d.primitives, ends, in.natal, in.options, style);
+        for (std::size_t k = 0; k < pairs.size(); ++k) {
+            d.aspectLines.push_back({first + 2 * k, pairs[k].first, pairs[k].second});
+        }
     }
     appendTitles(d.primitives, in, style, d.frame);
     return d;
+}
+
+}  // namespace helion
+
+namespace helion {
+
+const StackEntry* stackAt(const WheelDrawing& drawing, WheelPoint at) {
+    for (const StackEntry& stack : drawing.stacks) {
+        for (const WheelBox& c : stack.cells) {
+            if (at.x >= c.left && at.x <= c.right && at.y >= c.bottom && at.y <= c.top) return &stack;
+        }
+    }
+    return nullptr;
+}
+
+void dimAspectLinesExcept(WheelDrawing& drawing, int point, int dimColour) {
+    for (const AspectLineEntry& line : drawing.aspectLines) {
+        if (line.first == point || line.second == point) continue;
+        for (std::size_t k = line.primitive; k < line.primitive + 2 && k < drawing.primitives.size(); ++k) {
+            std::visit([&](auto& shape) { shape.colour = dimColour; }, drawing.primitives[k]);
+        }
+    }
 }
 
 }  // namespace helion

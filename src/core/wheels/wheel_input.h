@@ -16,6 +16,9 @@ namespace helion {
 enum class WheelKind { Single = 0, Dual = 1, Triple = 2 };
 enum class ChartType { American = 0, European = 1 };
 enum class WheelTarget { Screen, Printer };
+// Classic: glyph stacks in the fixed slots of their house. Spread: each stack as near its
+// body's exact place as its neighbours allow, with a pointer to that place.
+enum class WheelLayout { Classic = 0, Spread = 1 };
 
 // The ring numbers of glyph placement: 1 the natal (outer) ring, 0 the second chart of a
 // dual wheel or the inner ring of a triple wheel, 2 the middle ring of a triple wheel.
@@ -60,6 +63,7 @@ struct WheelInput {
     WheelKind kind = WheelKind::Single;
     ChartType chartType = ChartType::American;
     WheelTarget target = WheelTarget::Screen;
+    WheelLayout layout = WheelLayout::Classic;
     bool monochrome = false;  // the half-page print: black on white
     // Ring 1 and the cusps it is drawn with; ring 0 and ring 2 as the kind needs them.
     RingChart natal;

@@ -27,6 +27,7 @@ WheelInput wheelInputFor(const WheelArrangement& arrangement, const ChartTables&
     in.kind = arrangement.kind;
     in.chartType = view.chartType;
     in.target = view.target;
+    in.layout = view.layout;
     in.monochrome = view.monochrome;
     in.cusp = chartSet(charts, arrangement.houseChart).cusp;
     in.houseSystem = charts.houseSystem;

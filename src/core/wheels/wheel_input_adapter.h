@@ -14,6 +14,7 @@ namespace helion {
 struct WheelView {
     ChartType chartType = ChartType::American;
     WheelTarget target = WheelTarget::Screen;
+    WheelLayout layout = WheelLayout::Classic;
     bool monochrome = false;
     std::int16_t startScale = 287;
     int widthPixels = 1024;

@@ -59,7 +59,7 @@ TEST(SettingsFile, WritesTheFixedOrderWithLeadingBlanks) {
               "HelionTop= 0\r\nHelionLeft=-15\r\nHelionHeight= 675\r\nHelionWidth= 10860\r\n"
               "DataTop= 675\r\nDataLeft= 0\r\nDataHeight= 8250\r\nDataWidth= 9600\r\n"
               "DataFile=/prog/NAMES.FIL\r\nGeoDataFile=/prog/GA_MA.LL\r\n"
-              "StartScale= 287\r\nTypeChart= 0\r\n");
+              "StartScale= 287\r\nTypeChart= 0\r\nSpreadGlyphs= 0\r\n");
 }
 
 TEST(SettingsFile, RoundTripsThroughTheFile) {
