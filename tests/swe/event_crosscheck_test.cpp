@@ -35,7 +35,7 @@ struct Scanner {
     LongitudeAndSpeed at(double t) const {
         if (point == point::NorthNode) {
             const auto node = [](double d) { return theory::meanLunarNode(julianCenturies(d)); };
-            return {normalize360(node(t)), (node(t + 0.01) - node(t - 0.01)) / 0.02};
+            return {normalize360(node(t)), (node(t + 0.01) - node(t - 0.01)) / 0.02, EphemerisReach::Files};
         }
         return eph.longitude(t, point == point::Sun ? body::Sun : point == point::Moon ? body::Moon : point);
     }

@@ -136,7 +136,7 @@ void appendCuspArea(std::vector<WheelPrimitive>& out, const WheelInput& in, cons
 // Where a longitude in house h lies on the wheel: on the European wheel its own angle, on
 // the American one the same share of the house's equal sector as of the house's arc.
 double exactAngle(double longitude, int house, const WheelInput& in, const std::array<double, 13>& lineAngle) {
-    if (isEuropean(in)) return europeanAngle(longitude, in.cusp);
+    if (isEuropean(in)) return europeanAngle(longitude, europeanDescendant(in));
     if (house < 1 || house > 12) return 0.0;
     return exactSectorAngle(longitude, cuspOfHouse(in.cusp, house), houseArc(in.cusp, house),
                             lineAngle[static_cast<std::size_t>(cuspEntryOfHouse(house))], 30.0);

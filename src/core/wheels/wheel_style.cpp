@@ -1,7 +1,7 @@
 #include "core/wheels/wheel_style.h"
 
-#include "core/wheels/wheel_scale.h"
 #include "core/wheels/wheel_options.h"
+#include "core/wheels/wheel_scale.h"
 
 namespace helion {
 namespace {
