@@ -75,11 +75,15 @@ constexpr double kTwipsPerInch = 1440.0;
 // Every wheel opens with the start-up size chosen for the screen, under the main window's
 // frame (or beside it) so that the main window's menus stay in reach; the main window's
 // frame margins are the ones the window manager gives this window too.
+const StartupWindow& startupWindowOn(const QScreen& screen) {
+    const int twipsPerPixel = qRound(kTwipsPerInch / screen.logicalDotsPerInch());
+    return startupWindowFor(screen.size().width(), twipsPerPixel);
+}
+
 void placeForScreen(QWidget& window) {
     const QScreen* screen = window.screen();
     if (!screen) return;
-    const int twipsPerPixel = qRound(kTwipsPerInch / screen->logicalDotsPerInch());
-    const StartupWindow& size = startupWindowFor(screen->size().width(), twipsPerPixel);
+    const StartupWindow& size = startupWindowOn(*screen);
     const int width = size.widthTwips / size.twipsPerPixel;
     const int height = size.heightTwips / size.twipsPerPixel;
     const QWidget* main = mainWindow();
@@ -212,8 +216,13 @@ WheelDrawing WheelWindow::drawingOn(QPaintDevice& device, WheelTarget target, bo
     view.startScale = session_.state.settings.startScale;
     view.widthPixels = width;
     view.heightPixels = height;
-    const WheelStyle style = wheelStyle(session_.state.options, target, arrangement_.kind, monochrome);
     const bool screen = target == WheelTarget::Screen;
+    if (screen && this->screen()) {
+        const StartupWindow& startup = startupWindowOn(*this->screen());
+        view.textScale = wheelTextScale(width, height, startup.innerWidth(), startup.innerHeight());
+    }
+    const WheelStyle style =
+        withTextScaled(wheelStyle(session_.state.options, target, arrangement_.kind, monochrome), view.textScale);
     const std::int16_t scale = screen ? view.startScale : printedStartScale(arrangement_.kind, view.chartType);
     const WheelFrame frame = screen ? screenFrame(scale, width, height) : printerFrame(scale, width, height);
     view.glyphs = render::measureGlyphSizes(style, device, render::unitsPerPixel(frame, QRectF(0, 0, width, height)));

@@ -205,7 +205,7 @@ WheelDrawing buildWheel(const WheelInput& in) {
     d.scale = screen ? in.startScale : printedStartScale(in.kind, in.chartType);
     d.frame = screen ? screenFrame(d.scale, in.widthPixels, in.heightPixels)
                      : printerFrame(d.scale, in.widthPixels, in.heightPixels);
-    const WheelStyle style = wheelStyle(in.options, in.target, in.kind, in.monochrome);
+    const WheelStyle style = withTextScaled(wheelStyle(in.options, in.target, in.kind, in.monochrome), in.textScale);
     d.background = style.background;
 
     const auto lineAngle = houseLineAngles(in);

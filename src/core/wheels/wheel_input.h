@@ -65,6 +65,7 @@ struct WheelInput {
     WheelTarget target = WheelTarget::Screen;
     WheelLayout layout = WheelLayout::Classic;
     bool monochrome = false;  // the half-page print: black on white
+    double textScale = 1.0;   // every font size times this (a window larger than at start-up)
     // Ring 1 and the cusps it is drawn with; ring 0 and ring 2 as the kind needs them.
     RingChart natal;
     RingChart second;                                 // ring 0 of a dual wheel, ring 2 (middle) of a triple wheel

@@ -29,6 +29,7 @@ WheelInput wheelInputFor(const WheelArrangement& arrangement, const ChartTables&
     in.target = view.target;
     in.layout = view.layout;
     in.monochrome = view.monochrome;
+    in.textScale = view.textScale;
     in.cusp = chartSet(charts, arrangement.houseChart).cusp;
     in.houseSystem = charts.houseSystem;
     in.natal = ringChartIn(chartSet(charts, arrangement.natalRing).longitude, in.cusp);

@@ -16,6 +16,7 @@ struct WheelView {
     WheelTarget target = WheelTarget::Screen;
     WheelLayout layout = WheelLayout::Classic;
     bool monochrome = false;
+    double textScale = 1.0;
     std::int16_t startScale = 287;
     int widthPixels = 1024;
     int heightPixels = 768;

@@ -19,6 +19,13 @@ WheelFrame screenFrame(double startScale, int innerWidth, int innerHeight) {
     return {-startScale, startScale * ratio, startScale, -startScale * ratio};
 }
 
+double wheelTextScale(int innerWidth, int innerHeight, int startupInnerWidth, int startupInnerHeight) {
+    if (startupInnerWidth <= 0 || startupInnerHeight <= 0) return 1.0;
+    const double ratio = std::min(static_cast<double>(innerWidth) / startupInnerWidth,
+                                  static_cast<double>(innerHeight) / startupInnerHeight);
+    return std::max(1.0, ratio);
+}
+
 WheelFrame printerFrame(double startScale, double pageWidth, double pageHeight) {
     constexpr double kCentreX = 16.0, kCentreY = -67.0;
     // Units up the page per unit across it, for the same length in device pixels.

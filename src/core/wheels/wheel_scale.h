@@ -19,6 +19,11 @@ std::int16_t printedStartScale(WheelKind kind, ChartType chartType);
 
 WheelFrame screenFrame(double startScale, int innerWidth, int innerHeight);
 
+// The wheel's units follow the window's size, its fonts do not: on a window resized past
+// its start-up drawing area the text grows by the smaller of the two ratios, so that a large
+// wheel is not a large circle of small glyphs. At the start-up size and below it is 1.
+double wheelTextScale(int innerWidth, int innerHeight, int startupInnerWidth, int startupInnerHeight);
+
 // On paper the wheel's vertical distances are drawn at this fraction of the horizontal
 // ones, and the page's scale stretches them back: circles stay round and house lines end
 // on them.

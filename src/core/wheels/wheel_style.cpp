@@ -56,4 +56,11 @@ WheelStyle wheelStyle(const OptionValues& options, WheelTarget target, WheelKind
     return s;
 }
 
+WheelStyle withTextScaled(WheelStyle style, double factor) {
+    for (double* size : {&style.titleSize, &style.cuspDegreeSize, &style.cuspSignSize, &style.cuspMinuteSize,
+                         &style.planetSize, &style.degreeSize, &style.signSize, &style.minuteSize})
+        *size *= factor;
+    return style;
+}
+
 }  // namespace helion

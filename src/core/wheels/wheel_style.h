@@ -29,4 +29,7 @@ struct WheelStyle {
 
 WheelStyle wheelStyle(const OptionValues& options, WheelTarget target, WheelKind kind, bool monochrome);
 
+// The style with every font size multiplied by `factor`.
+WheelStyle withTextScaled(WheelStyle style, double factor);
+
 }  // namespace helion

@@ -102,6 +102,20 @@ TEST(WheelDrawing, MonochromeIsBlackOnWhite) {
     EXPECT_EQ(discs[0].colour, 15);
 }
 
+TEST(WheelDrawing, EveryTextFollowsTheTextScale) {
+    WheelInput in =
+        test::inputFor(WheelKind::Dual, ChartType::American, test::equalCusps(0.0), spreadPoints(0), spreadPoints(7));
+    const auto sizes = [&](double scale) {
+        in.textScale = scale;
+        std::vector<double> out;
+        for (const TextShape& t : shapesOf<TextShape>(buildWheel(in))) out.push_back(t.fontSize);
+        return out;
+    };
+    const std::vector<double> plain = sizes(1.0), doubled = sizes(2.0);
+    ASSERT_EQ(plain.size(), doubled.size());
+    for (std::size_t i = 0; i < plain.size(); ++i) EXPECT_DOUBLE_EQ(doubled[i], 2.0 * plain[i]) << i;
+}
+
 TEST(WheelDrawing, TitleBlocksStartAtTheFrameEdges) {
     WheelInput in =
         test::inputFor(WheelKind::Dual, ChartType::American, test::equalCusps(0.0), spreadPoints(0), spreadPoints(7));

@@ -26,6 +26,15 @@ TEST(WheelScale, ResizeKeepsTheShorterHalfExtent) {
     }
 }
 
+TEST(WheelScale, TextGrowsOnlyPastTheStartupDrawingArea) {
+    const struct {
+        int width, height;
+        double scale;
+    } rows[] = {{900, 700, 1.0}, {600, 400, 1.0}, {1800, 1400, 2.0}, {3600, 1050, 1.5}, {2700, 2800, 3.0}};
+    for (const auto& row : rows)
+        EXPECT_DOUBLE_EQ(wheelTextScale(row.width, row.height, 900, 700), row.scale) << row.width << "x" << row.height;
+}
+
 TEST(WheelScale, StartupWindowFollowsTheScreenWidthAndDensity) {
     const struct {
         int screenWidth, twipsPerPixel, widthTwips;
