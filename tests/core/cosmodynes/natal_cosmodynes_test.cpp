@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "core/cosmodynes/cosmodynes_tables.h"
-#include "core/cosmodynes/sign_house_values.h"
 #include "test_charts.h"
 
 namespace helion {
@@ -13,7 +12,7 @@ namespace {
 
 using testing::chartWith;
 using testing::kEqualHousesFromAries;
-using testing::PointSpec;
+using testing::PointPosition;
 
 constexpr double kTol = 1e-9;
 
@@ -70,8 +69,8 @@ TEST(NatalCosmodynes, GridHoldsPowerAboveAndNetHarmonyBelowTheDiagonal) {
 }
 
 // Points spread out from 100 degrees on; each test moves one of them.
-std::array<PointSpec, 15> spreadPoints() {
-    std::array<PointSpec, 15> points{};
+std::array<PointPosition, 15> spreadPoints() {
+    std::array<PointPosition, 15> points{};
     for (int p = 0; p < 15; ++p) points[p] = {100.0 + 7.0 * p, 3.0 * p};
     return points;
 }
@@ -88,7 +87,7 @@ TEST(NatalCosmodynes, HousePositionFallsFromTheCuspToTheNextHouse) {
           Row{315.0, 11.4, "middle of the 11th"},
           Row{330.0 - 1.0 / 72000.0, 9.3, "a hair before the 12th cusp counts as on it"},
           Row{360.0 - 1.0 / 72000.0, 15.0, "a hair before the Ascendant"}}) {
-        std::array<PointSpec, 15> points = spreadPoints();
+        std::array<PointPosition, 15> points = spreadPoints();
         points[0] = {row.sunLongitude, -40.0};
         const NatalCosmodynes cosmo = computeNatalCosmodynes(chartWith(points, kEqualHousesFromAries));
         EXPECT_NEAR(cosmo.housePositionPower[point::Sun], row.power, 1e-5) << row.what;
@@ -105,7 +104,7 @@ TEST(NatalCosmodynes, ParallelOrbOfSunAndMercuryFollowsTheHouseClass) {
     for (const int tested : {point::Sun, point::Mercury}) {
         for (const Row& row : {Row{170.0, 11.0f} /* cadent 6th */, Row{140.0, 13.0f} /* succedent 5th */,
                                Row{100.0, 15.0f} /* angular 4th */}) {
-            std::array<PointSpec, 15> points = spreadPoints();
+            std::array<PointPosition, 15> points = spreadPoints();
             points[6] = {65.0, 50.0};  // Uranus, no aspect to the point tested
             points[tested - 1] = {row.longitude, -50.0};
             const NatalCosmodynes score = computeNatalCosmodynes(chartWith(points, kEqualHousesFromAries));
@@ -119,28 +118,29 @@ TEST(NatalCosmodynes, SignsAndHousesTakeRulerSharesByTheirCusps) {
     // Four cusps in Aries, three in Libra, two in Aquarius, one in Gemini, Cancer,
     // Scorpio and Sagittarius; none in Taurus, Leo, Virgo, Capricorn or Pisces. Every
     // point stands in Cancer or Leo, so the signs tested hold no point.
-    std::array<PointSpec, 15> points{};
+    std::array<PointPosition, 15> points{};
     for (int p = 0; p < 15; ++p) points[p] = {92.0 + 3.7 * p, 1.5 * p};
     const std::array<double, 12> cusps{5, 15, 25, 28, 60, 100, 182, 195, 205, 260, 300, 320};
     const NatalCosmodynes c = computeNatalCosmodynes(chartWith(points, cusps));
-    const auto ruler = [&](int sign) { return cosmo::rulerValue(c.planetPower, sign); };
+    // The rulers by hand: Aries Mars, Taurus and Libra Venus, Gemini Mercury, Scorpio Pluto
+    // and Mars, Sagittarius Jupiter, Capricorn Saturn, Aquarius Saturn and Uranus, Pisces
+    // Neptune and Jupiter.
+    const auto& p = c.planetPower;
+    const double mars = p[4], venus = p[3], mercury = p[2], jupiter = p[5], saturn = p[6];
+    const double scorpio = (p[9] + mars) / 2, aquarius = (saturn + p[7]) / 2, pisces = (p[8] + jupiter) / 2;
 
-    const std::pair<int, double> signs[] = {{1, 0.0},
-                                            {2, ruler(2) / 4},
-                                            {3, ruler(3) / 2},
-                                            {7, ruler(7) * 2},
-                                            {11, ruler(11)},
-                                            {8, (c.planetPower[9] + c.planetPower[4]) / 2 / 4},
-                                            {12, (c.planetPower[8] + c.planetPower[5]) / 2 / 4}};
+    // No cusp in a sign: a quarter of its ruler; one: a half; two: all; three: twice.
+    const std::pair<int, double> signs[] = {{1, 0.0},       {2, venus / 4},   {3, mercury / 2}, {7, venus * 2},
+                                            {11, aquarius}, {8, scorpio / 4}, {12, pisces / 4}};
     for (const auto& [sign, power] : signs) EXPECT_NEAR(c.signPower[sign], power, kTol) << "sign " << sign;
     EXPECT_EQ(c.cuspsInSign[1], 4);
 
     // House 9 (Libra) intercepts Scorpio, house 10 (Sagittarius) Capricorn, house 12
     // (Aquarius) Pisces; the 1st adds the Ascendant and the 10th the Midheaven.
-    const std::pair<int, double> houses[] = {{9, ruler(7) / 2 + ruler(8) / 4},
-                                             {12, ruler(11) / 2 + ruler(12) / 4},
-                                             {1, ruler(1) / 2 + c.planetPower[point::Ascendant]},
-                                             {10, ruler(9) / 2 + ruler(10) / 4 + c.planetPower[point::Midheaven]}};
+    const std::pair<int, double> houses[] = {{9, venus / 2 + scorpio / 4},
+                                             {12, aquarius / 2 + pisces / 4},
+                                             {1, mars / 2 + p[point::Ascendant]},
+                                             {10, jupiter / 2 + saturn / 4 + p[point::Midheaven]}};
     for (const auto& [house, power] : houses) EXPECT_NEAR(c.housePower[house], power, kTol) << "house " << house;
 }
 

@@ -10,14 +10,15 @@ namespace helion::testing {
 
 // Longitude and declination of points 1..15 (entries for the nodes and the Part of
 // Fortune are carried but never scored).
-struct PointSpec {
+struct PointPosition {
     double longitude;
     double declination;
 };
 
 // cuspOfHouse[h - 1] is the cusp of house h; the chart stores them from the 10th house
 // on and places the points in those houses.
-inline ChartPositions chartWith(const std::array<PointSpec, 15>& points, const std::array<double, 12>& cuspOfHouse) {
+inline ChartPositions chartWith(const std::array<PointPosition, 15>& points,
+                                const std::array<double, 12>& cuspOfHouse) {
     ChartPositions chart;
     for (int p = 1; p <= 15; ++p) {
         chart.longitude[p] = points[p - 1].longitude;
