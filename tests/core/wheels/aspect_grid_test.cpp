@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 
+#include "core/wheels/wheel_options.h"
+
 namespace helion {
 namespace {
 
@@ -42,6 +44,24 @@ TEST(AspectGrid, ASingleChartShowsEachPairOnceBelowTheDiagonal) {
         EXPECT_EQ(static_cast<std::size_t>(std::ranges::count(cellGlyphs(out, layout), 162)), row.sextiles);
         // 14 horizontal and 14 vertical grid lines
         EXPECT_EQ(std::ranges::count_if(out, [](const auto& p) { return std::holds_alternative<LineShape>(p); }), 28);
+    }
+}
+
+// Entry 178 switches the printed grid on; a triple wheel's page has no room for it.
+TEST(AspectGrid, APrintedPageHasItWhenSwitchedOnUnlessTheWheelIsTriple) {
+    const struct {
+        float entry178;
+        WheelKind kind;
+        bool grid;
+    } rows[] = {{1, WheelKind::Single, true},
+                {1, WheelKind::Dual, true},
+                {0, WheelKind::Single, false},
+                {0, WheelKind::Dual, false},
+                {1, WheelKind::Triple, false}};
+    for (const auto& row : rows) {
+        OptionValues options = shippedWheelOptions();
+        options.value[178] = row.entry178;
+        EXPECT_EQ(printedPageHasAspectGrid(options, row.kind), row.grid) << row.entry178 << static_cast<int>(row.kind);
     }
 }
 

@@ -33,6 +33,11 @@ PointTable spreadPoints(double from) {
     return lon;
 }
 
+WheelInput dualInput() {
+    return test::inputFor(WheelKind::Dual, ChartType::American, test::equalCusps(0.0), spreadPoints(0),
+                          spreadPoints(7));
+}
+
 TEST(WheelDrawing, EuropeanAscendantLineLiesToTheLeftForAnyAscendant) {
     for (double ascendant : {0.0, 93.7, 181.0, 270.0, 359.9}) {
         const CuspTable cusp = test::cuspsFrom(ascendant, {25, 35, 40, 20, 28, 32});
@@ -90,8 +95,7 @@ TEST(WheelDrawing, AspectLinesOncePerOrderedPairAndNoneForAConjunction) {
 }
 
 TEST(WheelDrawing, MonochromeIsBlackOnWhite) {
-    WheelInput in =
-        test::inputFor(WheelKind::Dual, ChartType::American, test::equalCusps(0.0), spreadPoints(0), spreadPoints(7));
+    WheelInput in = dualInput();
     in.options.value[100] = 3.0f;
     in.monochrome = true;
     const WheelDrawing d = buildWheel(in);
@@ -103,8 +107,7 @@ TEST(WheelDrawing, MonochromeIsBlackOnWhite) {
 }
 
 TEST(WheelDrawing, EveryTextFollowsTheTextScale) {
-    WheelInput in =
-        test::inputFor(WheelKind::Dual, ChartType::American, test::equalCusps(0.0), spreadPoints(0), spreadPoints(7));
+    WheelInput in = dualInput();
     const auto sizes = [&](double scale) {
         in.textScale = scale;
         std::vector<double> out;
@@ -117,8 +120,7 @@ TEST(WheelDrawing, EveryTextFollowsTheTextScale) {
 }
 
 TEST(WheelDrawing, TitleBlocksStartAtTheFrameEdges) {
-    WheelInput in =
-        test::inputFor(WheelKind::Dual, ChartType::American, test::equalCusps(0.0), spreadPoints(0), spreadPoints(7));
+    WheelInput in = dualInput();
     in.titles.natal[0] = "Ann - natal";
     in.titles.diurnal[0] = "Diurnal data";
     in.glyphs.titleLine = 10.0;
@@ -141,21 +143,6 @@ TEST(WheelDrawing, TitleBlocksStartAtTheFrameEdges) {
         EXPECT_NEAR(find("Ann - natal")->at.x, row.x, 1e-9);
         EXPECT_NEAR(find("Ann - natal")->at.y, row.natalY, 1e-9);
         EXPECT_NEAR(find("Diurnal data")->at.y, row.diurnalY, 1e-9);
-    }
-}
-
-TEST(WheelDrawing, TripleWheelsLeaveOutTheMinutes) {
-    const PointTable lon = spreadPoints(3.5);
-    for (const auto& [kind, elements] : {std::pair{WheelKind::Dual, 6}, std::pair{WheelKind::Triple, 4}}) {
-        const WheelDrawing d =
-            buildWheel(test::inputFor(kind, ChartType::American, test::equalCusps(0.0), lon, lon, lon));
-        const auto texts = shapesOf<TextShape>(d);
-        const auto sun = std::ranges::find(texts, 224, &TextShape::glyph);
-        ASSERT_NE(sun, texts.end());
-        // The Sun's stack: glyph, then degrees, sign and (on dual wheels) minutes.
-        EXPECT_EQ(std::count_if(sun, sun + elements, [](const TextShape& t) { return t.glyph == 0 && t.bold; }), 2);
-        EXPECT_EQ(std::count_if(sun, sun + elements, [](const TextShape& t) { return t.glyph == 0 && !t.bold; }),
-                  elements - 4);
     }
 }
 
@@ -189,9 +176,12 @@ TEST(EuropeanAngles, StacksKeepClearOfLinesAndOfEachOther) {
     }
 }
 
+// A 12 x 16 cell's half-diagonal of 10 spans 2 asin(10 / 183) = 6.26495 degrees at radius 183;
+// a start radius inside the cell keeps the slot spacing.
 TEST(EuropeanAngles, LargeGlyphsWidenTheSpacing) {
     EXPECT_DOUBLE_EQ(europeanSpacing(4.0, {5.0, 5.0}, 183.0), 4.0);
-    EXPECT_NEAR(europeanSpacing(4.0, {12.0, 16.0}, 183.0), 2.0 * radToDeg(std::asin(10.0 / 183.0)), 1e-12);
+    EXPECT_NEAR(europeanSpacing(4.0, {12.0, 16.0}, 183.0), 6.264954385, 1e-9);
+    EXPECT_DOUBLE_EQ(europeanSpacing(4.0, {12.0, 16.0}, 9.0), 4.0);
 }
 
 // A label spaced wider than its characters (as a table made for larger glyphs places it)

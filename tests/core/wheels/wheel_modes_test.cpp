@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "core/wheels/wheel_input_adapter.h"
 
 namespace helion {
@@ -33,31 +35,55 @@ OptionValues outside(float option216) {
     return o;
 }
 
-TEST(WheelModes, DualTitlesFollowOption216) {
+// The rows run in order on one state: a triple wheel keeps the orb file and command code
+// of the wheel before it.
+TEST(WheelModes, EachCommandArrangesRingsTitlesAndOrbFile) {
+    using enum ChartSetId;
+    using enum WheelCommand;
     const ChartTables t = charts(false);
+    const std::string blank(15, ' ');
     const struct {
         WheelCommand command;
         float option216;
+        ChartSetId outer;
+        std::optional<ChartSetId> second, third;
+        std::string secondName;
+        const char* orbFile;
+        int commandCode;
         const char* line6;
-        ChartSetId outerBand;
+        const char* line7;
     } rows[] = {
-        {WheelCommand::ProgressedNatal, 0, "Inner = progressed", ChartSetId::Natal},
-        {WheelCommand::ProgressedNatal, 1, "Outer = progressed", ChartSetId::Progressed},
-        {WheelCommand::MinorProgressedNatal, 0, "Inner = minor prog", ChartSetId::Natal},
-        {WheelCommand::MinorProgressedNatal, 2, "Outer = minor prog", ChartSetId::MinorProgressed},
-        {WheelCommand::TransitsNatal, 0, "Inner = transits", ChartSetId::Natal},
-        {WheelCommand::TransitsNatal, 1, "Outer = transits", ChartSetId::Diurnal},
+        {SingleNatal, 0, Natal, {}, {}, "", "NATAL.ORB", 0, "", ""},
+        {ProgressedNatal, 0, Natal, Progressed, {}, "Ann", "NAT2PROG.ORB", 1, "Inner = progressed", ""},
+        {ProgressedNatal, 1, Progressed, Natal, {}, "Ann", "NAT2PROG.ORB", 1, "Outer = progressed", ""},
+        {MinorProgressedNatal, 0, Natal, MinorProgressed, {}, blank, "NAT2SA.ORB", 2, "Inner = minor prog", ""},
+        {MinorProgressedNatal, 2, MinorProgressed, Natal, {}, blank, "NAT2SA.ORB", 2, "Outer = minor prog", ""},
+        {TransitsMinorProgressedNatal, 0, Natal, MinorProgressed, Diurnal, blank, "NAT2SA.ORB", 2, "Inner = transits",
+         "Middle = minor prog"},
+        {TransitsNatal, 0, Natal, Diurnal, {}, "Bob", "NAT2TRAN.ORB", 3, "Inner = transits", ""},
+        {TransitsNatal, 1, Diurnal, Natal, {}, "Ann", "NAT2TRAN.ORB", 3, "Outer = transits", ""},
+        {MinorProgressedProgressedNatal, 0, Natal, Progressed, MinorProgressed, "Ann", "NAT2TRAN.ORB", 3,
+         "Inner = minor progressions", "Middle = progressions"},
+        {TransitsProgressedNatal, 0, Natal, Progressed, Diurnal, "Ann", "NAT2TRAN.ORB", 3, "Inner = transits",
+         "Middle = progressions"},
     };
+    WheelModeState state;
     for (const auto& row : rows) {
         const OptionValues o = outside(row.option216);
-        WheelModeState state;
         const WheelArrangement a = runWheelCommand(row.command, contextOf(t, o), state);
+        SCOPED_TRACE(::testing::Message() << static_cast<int>(row.command) << " option 216 " << row.option216);
+        EXPECT_EQ(a.kind, !row.second ? WheelKind::Single : row.third ? WheelKind::Triple : WheelKind::Dual);
+        EXPECT_EQ(a.wheelSource, !row.second ? 1 : row.third ? 3 : 2);
+        EXPECT_EQ(a.houseChart, Natal);
+        EXPECT_EQ(a.natalRing, row.outer);
+        EXPECT_EQ(a.secondRing, row.second);
+        EXPECT_EQ(a.thirdRing, row.third);
+        EXPECT_EQ(a.secondRingName, row.secondName);
+        EXPECT_EQ(state.currentOrbFile, row.orbFile);
+        EXPECT_EQ(state.wheelCommand, row.commandCode);
+        EXPECT_EQ(a.titles.diurnal[0], row.second ? "Diurnal data" : "");
         EXPECT_EQ(a.titles.diurnal[5], row.line6);
-        EXPECT_EQ(a.titles.diurnal[0], "Diurnal data");
-        EXPECT_EQ(a.natalRing, row.outerBand) << row.line6;
-        EXPECT_EQ(a.houseChart, ChartSetId::Natal);
-        EXPECT_EQ(a.kind, WheelKind::Dual);
-        EXPECT_EQ(a.wheelSource, 2);
+        EXPECT_EQ(a.titles.diurnal[6], row.line7);
     }
 }
 
@@ -68,47 +94,6 @@ TEST(WheelModes, NatalTitleBlock) {
     const WheelArrangement a = runWheelCommand(WheelCommand::SingleNatal, {t, o, "", false}, state);
     EXPECT_EQ(a.titles.natal, (std::array<std::string, 7>{"Ann - natal", "07 Mar 1952", "10.30 A.M. ( 5)", "74.30 W",
                                                           "40.45 N", "06H  39M  52S ", "Placidus"}));
-    EXPECT_EQ(a.titles.diurnal, (std::array<std::string, 7>{}));
-    EXPECT_EQ(state.currentOrbFile, "NATAL.ORB");
-}
-
-TEST(WheelModes, OrbFilesCommandCodesAndRings) {
-    const ChartTables t = charts(false);
-    const OptionValues o;
-    WheelModeState state;
-    runWheelCommand(WheelCommand::TransitsNatal, contextOf(t, o), state);
-    EXPECT_EQ(state.currentOrbFile, "NAT2TRAN.ORB");
-    EXPECT_EQ(state.wheelCommand, 3);
-    // A triple wheel keeps the orb file and the command code.
-    const struct {
-        WheelCommand command;
-        ChartSetId middle, inner;
-        const char* middleName;
-        const char* line6;
-        const char* line7;
-    } rows[] = {
-        {WheelCommand::MinorProgressedProgressedNatal, ChartSetId::Progressed, ChartSetId::MinorProgressed, "Ann",
-         "Inner = minor progressions", "Middle = progressions"},
-        {WheelCommand::TransitsProgressedNatal, ChartSetId::Progressed, ChartSetId::Diurnal, "Ann", "Inner = transits",
-         "Middle = progressions"},
-        {WheelCommand::TransitsMinorProgressedNatal, ChartSetId::MinorProgressed, ChartSetId::Diurnal,
-         "               ", "Inner = transits", "Middle = minor prog"},
-    };
-    for (const auto& row : rows) {
-        const WheelArrangement a = runWheelCommand(row.command, contextOf(t, o), state);
-        EXPECT_EQ(state.currentOrbFile, "NAT2TRAN.ORB");
-        EXPECT_EQ(state.wheelCommand, 3);
-        EXPECT_EQ(a.kind, WheelKind::Triple);
-        EXPECT_EQ(a.wheelSource, 3);
-        EXPECT_EQ(a.secondRing, row.middle);
-        EXPECT_EQ(a.thirdRing, row.inner);
-        EXPECT_EQ(a.secondRingName, row.middleName);
-        EXPECT_EQ(a.titles.diurnal[5], row.line6);
-        EXPECT_EQ(a.titles.diurnal[6], row.line7);
-    }
-    const WheelArrangement minor = runWheelCommand(WheelCommand::MinorProgressedNatal, contextOf(t, o), state);
-    EXPECT_EQ(minor.secondRingName, std::string(15, ' '));
-    EXPECT_EQ(state.currentOrbFile, "NAT2SA.ORB");
 }
 
 TEST(WheelModes, SecondPersonWheelAndSwitchingTwice) {

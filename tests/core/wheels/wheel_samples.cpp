@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <span>
 
 #include "core/astro/angles.h"
 #include "core/config/wheel_data_tables.h"
@@ -22,23 +23,15 @@ std::vector<std::int16_t> shippedTable(std::string_view name, std::size_t entrie
     return readIntegerTable(std::filesystem::path(HELION_SOURCE_DIR) / "data" / name, entries).values;
 }
 
-struct Box {
-    double left, top, right, bottom;
-};
-
-std::vector<Box> stackBoxes(const PlacedBody& body, const WheelInput& in, const WheelStyle& style) {
-    const bool european = in.kind == WheelKind::Single && in.chartType == ChartType::European;
-    const bool reversed = isReversedStack(body, european, in.options[28] == 1);
-    std::vector<Box> boxes;
-    for (const StackCell& c : glyphStack(body, in.natal.longitude[static_cast<std::size_t>(body.point)], reversed,
-                                         in.kind != WheelKind::Triple, style, in.glyphs)) {
-        boxes.push_back({c.shape.at.x, c.shape.at.y, c.shape.at.x + c.box.width, c.shape.at.y - c.box.height});
-    }
-    return boxes;
-}
+using Box = WheelBox;
 
 bool touch(const Box& a, const Box& b) {
     return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
+}
+
+bool anyTouches(std::span<const Box> a, std::span<const Box> b) {
+    return std::ranges::any_of(
+        a, [&](const Box& x) { return std::ranges::any_of(b, [&](const Box& y) { return touch(x, y); }); });
 }
 
 bool insideBand(const Box& b, const RingLayout& layout) {
@@ -61,7 +54,7 @@ Box textBox(const TextShape& t, const WheelInput& in, const WheelStyle& style) {
                         : t.anchor == TextAnchor::TopRight ? t.at.x - width
                                                            : t.at.x - width / 2;
     const double top = t.anchor == TextAnchor::Centre ? t.at.y + height / 2 : t.at.y;
-    return {left, top, left + width, top - height};
+    return {left, top - height, left + width, top};
 }
 
 // The boxes around the twelve cusp labels' five texts, which follow the twelve house lines
@@ -80,8 +73,8 @@ std::vector<Box> cuspLabelBoxes(const WheelInput& in, const WheelDrawing& d, con
         Box box = textBox(std::get<TextShape>(*label), in, style);
         for (auto character = label + 1; character != label + 5; ++character) {
             const Box b = textBox(std::get<TextShape>(*character), in, style);
-            box = {std::min(box.left, b.left), std::max(box.top, b.top), std::max(box.right, b.right),
-                   std::min(box.bottom, b.bottom)};
+            box = {std::min(box.left, b.left), std::min(box.bottom, b.bottom), std::max(box.right, b.right),
+                   std::max(box.top, b.top)};
         }
         boxes.push_back(box);
     }
@@ -176,46 +169,40 @@ WheelInput randomInput(WheelKind kind, ChartType type, std::mt19937& random) {
 LayoutFaults checkLayout(const WheelInput& in, const WheelDrawing& drawing) {
     LayoutFaults faults;
     const WheelStyle style = wheelStyle(in.options, in.target, in.kind, in.monochrome);
-    const auto layouts = ringLayouts(in.kind);
     const std::vector<Box> labels = cuspLabelBoxes(in, drawing, style);
-    std::array<int, point::Count + 1> expected{}, drawn{};
-    for (std::size_t r = 0; r < drawing.rings.size(); ++r) {
-        const RingDrawing& ring = drawing.rings[r];
-        const RingChart& chart = ring.ring == ring::Natal                                    ? in.natal
-                                 : (ring.ring == ring::Middle || in.kind == WheelKind::Dual) ? in.second
-                                                                                             : in.third;
-        WheelInput ringInput = in;
-        ringInput.natal = chart;
-        std::vector<std::vector<Box>> stacks;
-        for (const PlacedBody& body : ring.bodies) {
-            if (!body.drawn) continue;
-            ++expected[static_cast<std::size_t>(body.point)];
-            stacks.push_back(stackBoxes(body, ringInput, style));
-            if (!insideBand(stacks.back().front(), layouts[r])) {
-                ++(ring.ring == ring::Natal ? faults.natalOutsideBand : faults.othersOutsideBand);
-            }
+    std::array<int, point::Count + 1> placed{}, drawn{};
+    for (const RingDrawing& ring : drawing.rings) {
+        for (const PlacedBody& body : ring.bodies) placed[static_cast<std::size_t>(body.point)] += body.drawn ? 1 : 0;
+    }
+    // A glyph counts as drawn where the display list holds it at the corner of its stack's record.
+    for (const WheelPrimitive& primitive : drawing.primitives) {
+        const auto* text = std::get_if<TextShape>(&primitive);
+        if (!text || text->glyph <= kFirstPlanetGlyph || text->glyph > kFirstPlanetGlyph + point::Count) continue;
+        const int point = text->glyph - kFirstPlanetGlyph;
+        if (std::ranges::any_of(drawing.stacks, [&](const StackEntry& s) {
+                return s.point == point && s.cells.front().left == text->at.x && s.cells.front().top == text->at.y;
+            }))
+            ++drawn[static_cast<std::size_t>(point)];
+    }
+    for (int p = 1; p <= point::Count; ++p) {
+        if (drawn[static_cast<std::size_t>(p)] != placed[static_cast<std::size_t>(p)]) ++faults.drawnWrongly;
+    }
+    for (const RingLayout& layout : ringLayouts(in.kind)) {
+        std::vector<const StackEntry*> stacks;
+        for (const StackEntry& s : drawing.stacks) {
+            if (s.ring != layout.ring) continue;
+            stacks.push_back(&s);
+            if (!insideBand(s.cells.front(), layout))
+                ++(layout.ring == ring::Natal ? faults.natalOutsideBand : faults.othersOutsideBand);
         }
         for (std::size_t i = 0; i < stacks.size(); ++i) {
             for (std::size_t j = i + 1; j < stacks.size(); ++j) {
-                const bool overlap = std::ranges::any_of(stacks[i], [&](const Box& a) {
-                    return std::ranges::any_of(stacks[j], [&](const Box& b) { return touch(a, b); });
-                });
-                if (overlap) ++faults.overlappingStacks;
+                if (anyTouches(stacks[i]->cells, stacks[j]->cells)) ++faults.overlappingStacks;
             }
             for (const Box& label : labels) {
-                if (std::ranges::any_of(stacks[i], [&](const Box& cell) { return touch(label, cell); }))
-                    ++faults.labelsOverStacks;
+                if (anyTouches(stacks[i]->cells, std::span(&label, 1))) ++faults.labelsOverStacks;
             }
         }
-    }
-    for (const WheelPrimitive& primitive : drawing.primitives) {
-        const auto* text = std::get_if<TextShape>(&primitive);
-        if (text && text->glyph > kFirstPlanetGlyph && text->glyph <= kFirstPlanetGlyph + point::Count) {
-            ++drawn[static_cast<std::size_t>(text->glyph - kFirstPlanetGlyph)];
-        }
-    }
-    for (int p = 1; p <= point::Count; ++p) {
-        if (drawn[static_cast<std::size_t>(p)] != expected[static_cast<std::size_t>(p)]) ++faults.drawnWrongly;
     }
     faults.outsideFrame = primitivesOutside(in, drawing, style);
     return faults;

@@ -1,6 +1,7 @@
 #pragma once
 // Made-up charts for the wheel tests and benchmarks: random charts with plausible house
-// sizes and planet elongations, and a check of the glyph stack layout of a drawn wheel.
+// sizes and planet elongations, and a check of the glyph stack layout of a drawn wheel read
+// from its display list and the stacks it records.
 
 #include <cstdint>
 #include <random>
@@ -31,7 +32,7 @@ WheelInput inputFor(WheelKind kind, ChartType type, const CuspTable& cusp, const
 WheelInput randomInput(WheelKind kind, ChartType type, std::mt19937& random);
 
 struct LayoutFaults {
-    int drawnWrongly = 0;       // bodies not drawn exactly once per ring that placed them
+    int drawnWrongly = 0;       // bodies not drawn, at their recorded stack, once per ring placing them
     int natalOutsideBand = 0;   // natal ring glyphs not inside their band
     int othersOutsideBand = 0;  // the same for the rings with fixed house radii
     int overlappingStacks = 0;  // pairs of glyph stacks of one ring that touch
