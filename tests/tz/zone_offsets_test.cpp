@@ -66,14 +66,6 @@ TEST(ZoneOffsets, MatchTheHistoryOfTheTimeZoneDatabase) {
     }
 }
 
-TEST(ZoneOffsets, ARepeatedHourNamesBothCandidateOffsets) {
-    const auto repeat = placeOffset(QtZoneHistory{}, "Europe/Berlin", 13.4, {2024, 10, 27, 2, 30});
-    ASSERT_TRUE(repeat);
-    ASSERT_FALSE(repeat->warnings.empty());
-    EXPECT_EQ(repeat->warnings[0].earlierHoursWest, -2);
-    EXPECT_EQ(repeat->warnings[0].laterHoursWest, -1);
-}
-
 TEST(ZoneOffsets, AnUnknownZoneHasNoOffset) {
     for (const char* zone : {"Nowhere/Town", ""})
         EXPECT_FALSE(placeOffset(QtZoneHistory{}, zone, 0.0, {2000, 1, 1, 0, 0}));
