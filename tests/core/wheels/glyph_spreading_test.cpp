@@ -9,7 +9,7 @@ namespace {
 
 // A chart whose points all lie in `house` at the given longitudes; unlisted points go to
 // house 7 at the longitudes after them.
-RingChart chartIn(std::initializer_list<std::pair<int, double>> points, int house) {
+RingChart chartIn(const std::vector<std::pair<int, double>>& points, int house) {
     RingChart chart;
     for (int p = 1; p <= point::Count; ++p) {
         chart.longitude[static_cast<std::size_t>(p)] = 180.0 + p;
@@ -30,9 +30,17 @@ TEST(HouseArc, ArcsOfHousesAndTheOutOfOrderCase) {
     EXPECT_DOUBLE_EQ(houseArc(cusp, 1), 7.5);
 }
 
+// The first `count` points at 2-degree steps from `from`, all in `house`.
+RingChart crowdIn(int house, double from, int count) {
+    std::vector<std::pair<int, double>> points;
+    for (int p = 1; p <= count; ++p) points.emplace_back(p, from + 2.0 * p);
+    return chartIn(points, house);
+}
+
 TEST(AllocateSlots, PreferredSlotsAndCrowding) {
     CuspTable wide = test::equalCusps(0.0);
     wide[5] = 300.0;  // house 1 arcs 300 degrees and counts as 7.5
+    const std::optional<int> none;
     const struct {
         const char* what;
         RingChart chart;
@@ -49,45 +57,29 @@ TEST(AllocateSlots, PreferredSlotsAndCrowding) {
          chartIn({{point::Sun, 1.0}, {point::Moon, 1.5}}, 1),
          test::equalCusps(0.0),
          {{point::Sun, 0}, {point::Moon, 1}}},
+        {"a house across Aries keeps its bodies in order",
+         chartIn({{point::Sun, 5.0}, {point::Moon, 350.0}}, 1),
+         test::equalCusps(345.0),
+         {{point::Moon, 1}, {point::Sun, 4}}},
+        {"nine bodies in seven slots: the South Node is left out, point 8 pushed past",
+         [] {
+             RingChart chart = crowdIn(3, 60.0, 8);
+             chart.longitude[point::SouthNode] = 78.0;
+             chart.house[point::SouthNode] = 3;
+             return chart;
+         }(),
+         test::equalCusps(0.0),
+         {{point::Sun, 0}, {8, 7}, {point::SouthNode, none}}},
+        {"every body in one house still ends",
+         crowdIn(1, 0.0, point::Count),
+         test::equalCusps(0.0),
+         {{point::SouthNode, none}, {point::PartOfFortune, none}, {point::Midheaven, 12}}},
     };
     for (const auto& row : rows) {
         const auto slots = allocateSlots(row.chart, row.cusp, 7);
         for (const auto& [p, slot] : row.slots)
             EXPECT_EQ(slots[static_cast<std::size_t>(p)], slot) << row.what << " " << p;
     }
-}
-
-TEST(AllocateSlots, ACrowdedHouseLeavesOutTheSouthNodeAndPartOfFortune) {
-    RingChart chart;
-    for (int p = 1; p <= point::Count; ++p) {
-        chart.longitude[static_cast<std::size_t>(p)] = p <= 8 ? 60.0 + p : 200.0 + p;
-        chart.house[static_cast<std::size_t>(p)] = p <= 8 ? 3 : 7;
-    }
-    chart.longitude[point::SouthNode] = 69.0;
-    chart.house[point::SouthNode] = 3;  // nine bodies in house 3, seven slots
-    const auto slots = allocateSlots(chart, test::equalCusps(0.0), 7);
-    EXPECT_FALSE(slots[point::SouthNode]);
-    for (int p = 1; p <= 8; ++p) EXPECT_TRUE(slots[static_cast<std::size_t>(p)]) << p;
-}
-
-TEST(AllocateSlots, EveryBodyInOneHouseStillEnds) {
-    RingChart chart;
-    for (int p = 1; p <= point::Count; ++p) {
-        chart.longitude[static_cast<std::size_t>(p)] = 2.0 * p;
-        chart.house[static_cast<std::size_t>(p)] = 1;
-    }
-    const auto slots = allocateSlots(chart, test::equalCusps(0.0), 7);
-    EXPECT_FALSE(slots[point::SouthNode]);
-    EXPECT_FALSE(slots[point::PartOfFortune]);
-    EXPECT_TRUE(slots[point::Midheaven]);
-}
-
-TEST(AllocateSlots, AHouseAcrossAriesKeepsItsBodiesTogether) {
-    // House 1 runs from 345 to 15 degrees: the body at 350 comes before the one at 5.
-    const RingChart chart = chartIn({{point::Sun, 5.0}, {point::Moon, 350.0}}, 1);
-    const auto slots = allocateSlots(chart, test::equalCusps(345.0), 7);
-    EXPECT_EQ(slots[point::Moon], 1);
-    EXPECT_EQ(slots[point::Sun], 4);
 }
 
 // Start radii of the dual wheel's inner ring (house 1 at 138, house 2 at 130, S = 5): slot

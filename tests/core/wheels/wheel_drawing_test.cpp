@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <cmath>
 #include <cstdio>
 #include <random>
@@ -25,8 +24,6 @@ std::vector<Shape> shapesOf(const WheelDrawing& d) {
     return shapes;
 }
 
-bool near(WheelPoint a, WheelPoint b) { return std::fabs(a.x - b.x) < 1e-6 && std::fabs(a.y - b.y) < 1e-6; }
-
 PointTable spreadPoints(double from) {
     PointTable lon{};
     for (int p = 1; p <= point::Count; ++p) lon[static_cast<std::size_t>(p)] = normalize360(from + 23.0 * p);
@@ -36,19 +33,6 @@ PointTable spreadPoints(double from) {
 WheelInput dualInput() {
     return test::inputFor(WheelKind::Dual, ChartType::American, test::equalCusps(0.0), spreadPoints(0),
                           spreadPoints(7));
-}
-
-TEST(WheelDrawing, EuropeanAscendantLineLiesToTheLeftForAnyAscendant) {
-    for (double ascendant : {0.0, 93.7, 181.0, 270.0, 359.9}) {
-        const CuspTable cusp = test::cuspsFrom(ascendant, {25, 35, 40, 20, 28, 32});
-        const WheelDrawing d =
-            buildWheel(test::inputFor(WheelKind::Single, ChartType::European, cusp, spreadPoints(ascendant)));
-        const auto lines = shapesOf<LineShape>(d);
-        const bool left = std::ranges::any_of(lines, [](const LineShape& l) {
-            return near(l.from, {-120.0, 120.0 * 0.9875 * std::sin(kPi)}) && std::fabs(l.to.x + 217.0) < 1e-6;
-        });
-        EXPECT_TRUE(left) << ascendant;
-    }
 }
 
 TEST(WheelDrawing, HouseLinesOfScreenAndPrinterDifferOnlyInTheirVerticalFactor) {
