@@ -33,15 +33,6 @@ TEST(AspectList, ASingleChartListsEachAspectUnderBothBodies) {
     EXPECT_EQ(withGlyph(lines, 162), (std::vector<AspectListLine>{{224, 162, 233}, {233, 162, 224}}));
 }
 
-TEST(AspectList, TheConjunctionIsTestedLast) {
-    AspectListInput in = singleChart({{point::Sun, 10.0}, {point::Moon, 68.0}});
-    in.orbs.orb[1] = 60.0f;  // a conjunction orb wide enough to cover the sextile
-    in.orbs.orb[2] = 3.0f;
-    const auto lines = aspectList(in);
-    EXPECT_EQ(std::ranges::count(lines, AspectListLine{224, 162, 233}), 0);
-    EXPECT_EQ(std::ranges::count(lines, AspectListLine{224, 161, 233}), 1);
-}
-
 TEST(AspectList, NodesAndPartOfFortuneNeverAppear) {
     AspectListInput in = singleChart({});
     for (int p = 1; p <= point::Count; ++p) {
