@@ -61,6 +61,7 @@ TEST_F(DataWindowTest, SaveAsNeverTakesTheNamesFileAndSaveReusesTheFileWithPageB
     EXPECT_EQ(readTextFile(answer), "A\r\nB\r\n\r\n\f\r\nC\r\n\r\n\f\r\n\r\n\f\r\n");
 }
 
+// Save and Print take the second chart's report alone.
 TEST_F(DataWindowTest, AfterANewChartSaveAsksForANameAndReplacesAFileOnlyWhenTold) {
     std::vector<std::filesystem::path> proposed;
     const std::filesystem::path chosen = folder.path() / "ANNA.DOC";
@@ -83,11 +84,17 @@ TEST_F(DataWindowTest, AfterANewChartSaveAsksForANameAndReplacesAFileOnlyWhenTol
 
     boxes.answers = {ui::Answer::Yes};
     item("mnuFileSave")->trigger();
-    EXPECT_NE(readTextFile(chosen), annas);
+    const std::string saved = readTextFile(chosen).value_or("");
+    EXPECT_NE(saved.find("Bartholomew Smith"), std::string::npos);
+    EXPECT_EQ(saved.find("Anna Maria"), std::string::npos) << "the second chart replaces the first";
     const std::size_t asked = boxes.shown.size();
     item("mnuFileSave")->trigger();  // the document this chart's Save As named: no question
     EXPECT_EQ(proposed.size(), 3u);
     EXPECT_EQ(boxes.shown.size(), asked);
+    item("mnuPrint")->trigger();
+    ASSERT_EQ(printed.size(), 1u);
+    EXPECT_NE(printed[0].find("Bartholomew Smith"), std::string::npos);
+    EXPECT_EQ(printed[0].find("Anna Maria"), std::string::npos);
 }
 
 TEST_F(DataWindowTest, ClearingKeepsTheTextAndPrintingGoesThroughThePrintFile) {
