@@ -24,13 +24,14 @@ protected:
     QLineEdit* hour(bool inDiurnal) { return in(inDiurnal, inDiurnal ? "txtHour" : "txtBirthHour"); }
 };
 
+// Which characters each filter takes is the core's table; here each kind of box applies its
+// filter to keys and to the whole text, in both windows.
 TEST_F(InputWindowTest, KeystrokeFiltersLetOnlyTheirCharactersIn) {
     const struct {
         bool inDiurnal;
         const char *box, *typed, *kept;
-    } rows[] = {{false, "txtMonth", "1-2.a", "12"},  // sign and point only in the zone box
-                {false, "txtTZ", "-5.5a", "-5.5"},
-                {false, "txtTZ", "5.5-", "5.5"},  // a minus sign only in front
+    } rows[] = {{false, "txtMonth", "1-2.a", "12"},
+                {false, "txtTZ", "5.5-", "5.5"},
                 {false, "txtName", "Ann-Marie 2.", "Ann-Marie 2."},
                 {true, "txtLatMin", "4x5", "45"},
                 {true, "txtTZ", "+3.", "3."}};
@@ -49,6 +50,8 @@ TEST_F(InputWindowTest, KeystrokeFiltersLetOnlyTheirCharactersIn) {
     EXPECT_EQ(day->text(), "");
 }
 
+// The folding rules are the core's; here each window's hour box shows the folded hour and
+// its half of the day, or the message.
 TEST_F(InputWindowTest, HourBoxesFoldOntoTheTwelveHourClock) {
     const struct {
         bool inDiurnal;
@@ -56,13 +59,10 @@ TEST_F(InputWindowTest, HourBoxesFoldOntoTheTwelveHourClock) {
         bool pm;
         const char* message;
     } rows[] = {
-        {false, "0", "12", false, nullptr},  // midnight keeps the A.M./P.M. choice
         {false, "17", "5", true, nullptr},
-        {false, "25", "25", false, nullptr},  // no time of day: kept for OK to refuse
         {false, "", "", false, "Please fill in a value for birth hour."},
         {true, "13", "1", true, nullptr},
         {true, "1x", "1x", false, "You are typing too fast. Please slow down."},
-        {true, "", "", false, "Please fill in a value for diurnal hour."},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.inDiurnal ? "diurnal '" : "natal '") + row.typed + "'");
