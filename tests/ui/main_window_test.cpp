@@ -35,25 +35,10 @@ TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
     EXPECT_TRUE(main.windowTitle().startsWith("Helion (Tropical zodiac) - "));
     EXPECT_TRUE(main.isVisible());
     EXPECT_TRUE(program->natalInput->isVisible());
-    // The input windows open below the main window and do not cover each other where the
-    // screen holds them side by side or one above the other (the offscreen screen is 800x800).
-    EXPECT_GT(program->natalInput->frameGeometry().top(), main.frameGeometry().bottom());
-    const QRect natal = program->natalInput->frameGeometry();
-    const QRect diurnal = program->diurnalInput->frameGeometry();
-    const QRect screen = main.screen()->availableGeometry();
-    if (natal.width() + diurnal.width() <= screen.width() || natal.bottom() + diurnal.height() <= screen.bottom()) {
-        EXPECT_FALSE(natal.intersects(diurnal));
-    }
-    // So does the Names window beside them where the screen has room for it; it always lies on the screen.
+    // Where the windows open beside each other is checked under a real window manager (first-start.sh).
     ASSERT_TRUE(program->session.namesWindow);
     EXPECT_TRUE(program->session.namesWindow->isVisible());
     EXPECT_TRUE(program->diurnalInput->isVisible());
-    const QRect names = program->session.namesWindow->frameGeometry();
-    EXPECT_TRUE(screen.contains(names));
-    const QWidget* inputs[] = {program->natalInput.get(), program->diurnalInput.get()};
-    if (diurnal.right() + names.width() < screen.right()) {
-        for (const QWidget* input : inputs) EXPECT_FALSE(names.intersects(input->frameGeometry()));
-    }
     EXPECT_EQ(main.pos().x(), 1500 * main.logicalDpiX() / 1440);
     EXPECT_EQ(main.width(), 9000 * main.logicalDpiX() / 1440);
     EXPECT_EQ(program->session.state.houseSystem,
