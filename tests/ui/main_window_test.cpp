@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -215,11 +216,13 @@ TEST_F(MainWindowTest, EscapeInTheDataWindowAndTheAspectListReturnsToTheMainWind
     QWidget* aspects = wheel->findChild<QWidget*>("CWAspect");
     ASSERT_TRUE(aspects);
     for (QWidget* window : {static_cast<QWidget*>(program->dataWindow.get()), aspects}) {
-        activate(*window);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }));
         auto* text = window->findChild<QPlainTextEdit*>();
         ASSERT_TRUE(text);
         QTest::keyClick(text, Qt::Key_Escape);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(program->mainWindow.get())) << window->objectName().toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == program->mainWindow.get(); }))
+            << window->objectName().toStdString();
         EXPECT_TRUE(window->isVisible());
     }
 }
