@@ -38,7 +38,7 @@ TEST_F(DataWindowTest, FontSizeStaysBetweenEightAndTwelveAndBoldToggles) {
     }
 }
 
-TEST_F(DataWindowTest, SaveAsNeverTakesTheNamesFileAndSaveReusesTheFileWithPageBreaks) {
+TEST_F(DataWindowTest, SaveAsNeverTakesTheNamesFileAndBreaksPagesByTheOption) {
     item("mnuFileSave")->trigger();
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"No data to write to file."});
 
@@ -54,13 +54,10 @@ TEST_F(DataWindowTest, SaveAsNeverTakesTheNamesFileAndSaveReusesTheFileWithPageB
     const std::string namesFile = session.state.settings.dataFile;
     item("mnuFileSaveAs")->trigger();
     EXPECT_EQ(session.state.settings.dataFile, namesFile);
-    report({"C"});
-    proposed.clear();
-    item("mnuFileSave")->trigger();
-    EXPECT_TRUE(proposed.empty());  // saved without asking
-    EXPECT_EQ(readTextFile(answer), "A\r\nB\r\n\r\n\f\r\nC\r\n\r\n\f\r\n\r\n\f\r\n");
+    EXPECT_EQ(readTextFile(answer), "A\r\nB\r\n\r\n\f\r\n\r\n\f\r\n");
 }
 
+// Save and Print take the second chart's report alone.
 TEST_F(DataWindowTest, AfterANewChartSaveAsksForANameAndReplacesAFileOnlyWhenTold) {
     std::vector<std::filesystem::path> proposed;
     const std::filesystem::path chosen = folder.path() / "ANNA.DOC";
@@ -83,11 +80,17 @@ TEST_F(DataWindowTest, AfterANewChartSaveAsksForANameAndReplacesAFileOnlyWhenTol
 
     boxes.answers = {ui::Answer::Yes};
     item("mnuFileSave")->trigger();
-    EXPECT_NE(readTextFile(chosen), annas);
+    const std::string saved = readTextFile(chosen).value_or("");
+    EXPECT_NE(saved.find("Bartholomew Smith"), std::string::npos);
+    EXPECT_EQ(saved.find("Anna Maria"), std::string::npos) << "the second chart replaces the first";
     const std::size_t asked = boxes.shown.size();
     item("mnuFileSave")->trigger();  // the document this chart's Save As named: no question
     EXPECT_EQ(proposed.size(), 3u);
     EXPECT_EQ(boxes.shown.size(), asked);
+    item("mnuPrint")->trigger();
+    ASSERT_EQ(printed.size(), 1u);
+    EXPECT_NE(printed[0].find("Bartholomew Smith"), std::string::npos);
+    EXPECT_EQ(printed[0].find("Anna Maria"), std::string::npos);
 }
 
 TEST_F(DataWindowTest, ClearingKeepsTheTextAndPrintingGoesThroughThePrintFile) {

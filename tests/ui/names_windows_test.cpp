@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <algorithm>
+
 #include "core/input/names_save.h"
 #include "ui/cities_window.h"
 #include "ui/names_save_command.h"
@@ -46,70 +48,55 @@ protected:
     std::filesystem::path offered;
 };
 
-TEST_F(NamesWindowTest, SaveAppendsReplacesOrKeepsAndBacksUpTheOldFile) {
+// Each way a save ends: refused for a comma, a cancelled choice, a new file not wanted, a file
+// that is not a names list (or no file at all); else the new name appended, or a name on file
+// (the core decides which match) replaced on Yes and kept beside the new record on No.
+TEST_F(NamesWindowTest, SaveWritesOnlyWhatItMayAndBacksUpTheOldFile) {
     const auto file = folder.path() / "NAMES.FIL";
     const std::string ann = "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\n";
     const struct {
         const char* name;
+        std::optional<std::filesystem::path> choice;
+        std::string before;
         bool yes;
-        std::string after;
-        int listed;  // the open Names window shows the new file at once
+        std::string after;  // empty: nothing written
+        std::string shown;  // the one box's text or caption
     } rows[] = {
-        {"Cy", false, kPeople + std::string("Cy,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"), 3},
-        {"bOB", true, ann + "bOB,07 Mar 1952,10.30,A,5,74.00,40.43\r\n", 2},
-        {"ann", false, kPeople + std::string("ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\n"), 3},
+        {"Ann, Jr.", file, kPeople, true, "", kNameCommaText},
+        {"Cy", std::nullopt, kPeople, true, "", ""},
+        {"Cy", folder.path() / "NEW.FIL", kPeople, false, "", createNamesFileQuestion(folder.path() / "NEW.FIL").text},
+        {"Cy", file, ann + "Broken,1\r\n", true, "", kNamesFileErrorText},
+        {"Cy", folder.path() / "DIR.FIL", kPeople, true, "", kNamesFileErrorText},
+        {"Cy", file, kPeople, false, std::string(kPeople) + "Cy,07 Mar 1952,10.30,A,5,74.00,40.43\r\n", ""},
+        {"bOB", file, kPeople, true, ann + "bOB,07 Mar 1952,10.30,A,5,74.00,40.43\r\n", "bOB already exists"},
+        {"Ann", file, kPeople, false, std::string(kPeople) + ann, "Ann already exists"},
     };
+    std::filesystem::create_directory(folder.path() / "DIR.FIL");  // a folder in the file's place
     ui::NamesWindow& window = names();
     window.pick(0);  // Ann's data in the natal window
     for (const auto& row : rows) {
-        folder.write("NAMES.FIL", kPeople);
+        SCOPED_TRACE(row.name);
+        folder.write("NAMES.FIL", row.before);
+        std::filesystem::remove(folder.path() / "NAMES.OLD");
+        session.namesList.changed = false;
         boxes.shown.clear();
         boxes.answerYes = row.yes;
-        choice = file;
-        save(row.name);
-        EXPECT_EQ(chosenPattern, "*.FIL");
-        EXPECT_EQ(offered, file);
-        EXPECT_EQ(folder.read("NAMES.FIL"), row.after) << row.name;
-        EXPECT_EQ(folder.read("NAMES.OLD"), kPeople);
-        EXPECT_EQ(list(window, "NamesOnFile")->count(), row.listed) << row.name;
-        EXPECT_EQ(control<QLabel>(*natal, "lblSaveStatus")->text(), QString("Saved %1 into NAMES.FIL").arg(row.name));
-        const bool asked = std::string(row.name) != "Cy";
-        ASSERT_EQ(boxes.shown.size(), asked ? 1u : 0u);
-        if (asked) {
-            EXPECT_EQ(boxes.shown[0].caption, std::string(row.name) + " already exists");
-        }
-    }
-    EXPECT_TRUE(session.namesList.changed);
-}
-
-TEST_F(NamesWindowTest, SaveRefusesACommaABrokenFileAndACancelledChoiceWithoutWriting) {
-    const auto file = folder.path() / "NAMES.FIL";
-    const std::string broken = "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBroken,1\r\nBob,01 Jan 1960,1.05,P,5,1,1\r\n";
-    const std::string newFileQuestion = createNamesFileQuestion(folder.path() / "NEW.FIL").text;
-    const struct {
-        const char* name;
-        std::optional<std::filesystem::path> choice;
-        std::string content;
-        const char* message;  // nullptr: nothing shown
-    } rows[] = {
-        {"Ann, Jr.", file, kPeople, kNameCommaText},
-        {"Cy", std::nullopt, kPeople, nullptr},
-        {"Cy", file, broken, kNamesFileErrorText},
-        {"Cy", folder.path() / "DIR.FIL", kPeople, kNamesFileErrorText},
-        {"Cy", folder.path() / "NEW.FIL", kPeople, newFileQuestion.c_str()},  // answered No
-    };
-    std::filesystem::create_directory(folder.path() / "DIR.FIL");  // a folder in the file's place
-    for (const auto& row : rows) {
-        folder.write("NAMES.FIL", row.content);
-        std::filesystem::remove(folder.path() / "NAMES.OLD");
-        boxes.shown.clear();
         choice = row.choice;
         save(row.name);
-        EXPECT_EQ(shownTexts(), row.message ? std::vector<std::string>{row.message} : std::vector<std::string>{});
-        EXPECT_EQ(folder.read("NAMES.FIL"), row.content);
-        EXPECT_FALSE(std::filesystem::exists(folder.path() / "NAMES.OLD"));
+        const bool saved = !row.after.empty();
+        EXPECT_EQ(folder.read("NAMES.FIL"), saved ? row.after : row.before);
+        EXPECT_EQ(folder.read("NAMES.OLD"), saved ? kPeople : "<missing>");
+        EXPECT_EQ(session.namesList.changed, saved);
+        ASSERT_EQ(boxes.shown.size(), row.shown.empty() ? 0u : 1u);
+        if (!row.shown.empty()) {
+            EXPECT_TRUE(boxes.shown[0].text == row.shown || boxes.shown[0].caption == row.shown);
+        }
+        if (!saved) continue;
+        EXPECT_EQ(list(window, "NamesOnFile")->count(), std::ranges::count(row.after, '\n'));  // listed at once
+        EXPECT_EQ(control<QLabel>(*natal, "lblSaveStatus")->text(), QString("Saved %1 into NAMES.FIL").arg(row.name));
     }
-    EXPECT_FALSE(session.namesList.changed);
+    EXPECT_EQ(chosenPattern, "*.FIL");
+    EXPECT_EQ(offered, file);
 }
 
 TEST_F(NamesWindowTest, TheFileChoiceOfASaveSaysWhatItIsFor) {
@@ -133,11 +120,7 @@ TEST_F(NamesWindowTest, ListsTheNamesAndAClickFillsTheNatalOrTheSecondPersonsWin
     ASSERT_EQ(people->count(), 2);
     window.pick(1);
     EXPECT_EQ(natalText("txtName"), "Bob");
-    EXPECT_EQ(natalText("txtLongDeg"), "13");
-    EXPECT_EQ(natalText("txtLongMin"), "24");
-    EXPECT_TRUE(control<QRadioButton>(*natal, "optEast")->isChecked());
     EXPECT_TRUE(control<QRadioButton>(*natal, "optSouth")->isChecked());
-    EXPECT_TRUE(control<QRadioButton>(*natal, "optPM")->isChecked());
 
     control<QCheckBox>(*diurnal, "chk2ndPerson")->click();
     window.pick(0);
@@ -202,24 +185,18 @@ TEST_F(NamesWindowTest, CitiesFillTheNatalWindowAndTheDiurnalFollowsIt) {
 }
 
 // Change List in the Names and the Cities windows: a file that cannot be read to its end
-// keeps the entries before the fault.
+// keeps the entries before the fault (the readers' rules are the core's).
 TEST_F(NamesWindowTest, ChangeListTakesAnotherFileAndKeepsTheEntriesBeforeAFault) {
-    std::filesystem::create_directory(folder.path() / "DIR.FIL");  // a folder in the file's place
-    std::filesystem::create_directory(folder.path() / "DIR.LL");
     const struct {
         std::string file;
-        const char* content;  // nullptr: no such file, or the folder above
+        const char* content;  // nullptr: no such file
         int listed;
         bool error;
     } rows[] = {
         {"A.FIL", "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\nBroken,1\r\n", 1, true},
         {"B.FIL", "", 0, false},
-        {"C.FIL", "Ann,07 Mar 1952,10.30,A,5,74.00,40.43\r\n\x01\x02", 1, true},
-        {"DIR.FIL", nullptr, 0, true},
         {"A.LL", "Boston,MA,071W04,42N21,5\r\nBroken,MA\r\nSalem,MA,070W54,42N31,5\r\n", 1, true},
-        {"B.LL", "", 0, false},
         {"C.LL", nullptr, 0, true},
-        {"DIR.LL", nullptr, 0, true},
     };
     ui::NamesWindow& namesWindow = names();
     ui::CitiesWindow& citiesWindow = ui::CitiesWindow::open(session);

@@ -1,9 +1,12 @@
 #include "ui/options_window.h"
 #include "ui/entry_numbered_edit.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "window_fixture.h"
 
@@ -52,29 +55,42 @@ TEST_F(OptionsWindowTest, RestoreThenQuitKeepsTheOptionsInUseButRestoresTheFile)
     EXPECT_FLOAT_EQ(session.state.options[1], 7.0f);
 }
 
+// Answered in a real message box: its button, or Escape, which is Cancel. Quit and the
+// window's close button ask alike.
 TEST_F(OptionsWindowTest, QuitAndClosingWithChangesAskToSaveThem) {
+    ui::QtMessageBoxes realBoxes;
+    session.messages = &realBoxes;
     const struct {
         bool byQuit;
-        ui::Answer answer;
+        QMessageBox::StandardButton button;  // NoButton: Escape
         bool open;
         float conjunctionOrb;
-    } rows[] = {{true, ui::Answer::Cancel, true, 7.0f},
-                {false, ui::Answer::No, false, 7.0f},
-                {true, ui::Answer::Yes, false, 2.5f}};
+    } rows[] = {{true, QMessageBox::Cancel, true, 7.0f},
+                {false, QMessageBox::NoButton, true, 7.0f},
+                {false, QMessageBox::No, false, 7.0f},
+                {true, QMessageBox::Yes, false, 2.5f}};
     for (const auto& row : rows) {
         ui::OptionsWindow window(session);
         window.show();
         content(window)->selectAll();
         content(window)->insertPlainText("  2.5  conjunction orb\n");  // typed: the text is modified
-        boxes.answers = {row.answer};
+        QString asked;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(box);
+            asked = box->windowTitle() + ": " + box->text();
+            if (row.button == QMessageBox::NoButton)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->button(row.button)->click();
+        });
         if (row.byQuit)
             click(window, "btnQuit");
         else
             window.close();
-        ASSERT_FALSE(boxes.shown.empty());
-        EXPECT_EQ(boxes.shown.back(), (Message{"Edit: OPTIONS.OPT", "Save changes?"}));
-        EXPECT_EQ(window.isVisible(), row.open);
-        EXPECT_FLOAT_EQ(session.state.options[1], row.conjunctionOrb);
+        EXPECT_EQ(asked, "Edit: OPTIONS.OPT: Save changes?");
+        EXPECT_EQ(window.isVisible(), row.open) << row.button;
+        EXPECT_FLOAT_EQ(session.state.options[1], row.conjunctionOrb) << row.button;
     }
     EXPECT_EQ(folder.read("OPTIONS.OPT"), "  2.5  conjunction orb\r\n");
 }
