@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/wheels/wheel_drawing.h"
 #include "core/wheels/wheel_options.h"
 
 namespace helion {
@@ -53,15 +54,17 @@ TEST(AspectGrid, APrintedPageHasItWhenSwitchedOnUnlessTheWheelIsTriple) {
         float entry178;
         WheelKind kind;
         bool grid;
-    } rows[] = {{1, WheelKind::Single, true},
-                {1, WheelKind::Dual, true},
-                {0, WheelKind::Single, false},
-                {0, WheelKind::Dual, false},
-                {1, WheelKind::Triple, false}};
+    } rows[] = {{1, WheelKind::Single, true}, {1, WheelKind::Dual, true},    {0, WheelKind::Single, false},
+                {0, WheelKind::Dual, false},  {1, WheelKind::Triple, false}, {-1, WheelKind::Single, true}};
     for (const auto& row : rows) {
         OptionValues options = shippedWheelOptions();
         options.value[178] = row.entry178;
         EXPECT_EQ(printedPageHasAspectGrid(options, row.kind), row.grid) << row.entry178 << static_cast<int>(row.kind);
+        WheelDrawing page;
+        page.kind = row.kind;
+        page.frame = {-249, 264.25, 281, -398.25};
+        appendPrintedAspectGrid(page, options, AspectListInput{});
+        EXPECT_EQ(page.primitives.empty(), !row.grid) << row.entry178;
     }
 }
 
