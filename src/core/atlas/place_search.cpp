@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <unordered_set>
 
 #include "core/atlas/text_folding.h"
 #include "core/base/text_file.h"
@@ -13,10 +14,32 @@ bool beginsWithFolded(std::string_view text, std::string_view foldedPrefix) {
     return foldForSearch(text).starts_with(foldedPrefix);
 }
 
-bool inQualifiedArea(const PlaceList& list, const Place& place, std::string_view qualifier) {
-    return beginsWithFolded(place.region, qualifier) || beginsWithFolded(place.countryCode, qualifier) ||
-           beginsWithFolded(countryOf(list, place), qualifier);
-}
+// The regions and countries whose name or code begins with the text after the comma,
+// found once a query so that each place costs a look-up, not a folding.
+class Area {
+public:
+    Area(const PlaceList& list, std::string_view qualifier) : list_(&list), qualifier_(qualifier) {
+        if (qualifier.empty()) return;
+        for (const auto& [code, name] : list.countryNames)
+            if (beginsWithFolded(code, qualifier) || beginsWithFolded(name, qualifier)) countries_.insert(code);
+        regions_.reserve(list.regions.size());
+        for (const Region& region : list.regions)
+            regions_.push_back(region.searchKey.starts_with(qualifier) || beginsWithFolded(region.code, qualifier));
+    }
+
+    bool holds(const Place& place) const {
+        if (qualifier_.empty() || countries_.contains(place.countryCode)) return true;
+        const Region* region = namedRegion(*list_, place);
+        return region ? regions_[static_cast<std::size_t>(region - list_->regions.data())]
+                      : beginsWithFolded(place.region, qualifier_);
+    }
+
+private:
+    const PlaceList* list_;
+    std::string_view qualifier_;
+    std::unordered_set<std::string> countries_;
+    std::vector<bool> regions_;  // by index into the list's regions
+};
 
 // Which alternate name holds the character at `at` of the place's alternate keys.
 std::size_t alternateAt(const Place& place, std::size_t at) {
@@ -52,6 +75,7 @@ std::vector<PlaceMatch> searchPlaces(const PlaceList& list, std::string_view que
     const std::string_view qualifier =
         comma == std::string_view::npos ? std::string_view{} : trimmed(text.substr(comma + 1));
 
+    const Area area(list, qualifier);
     const std::string markedName = kAlternateKeyMark + std::string(name);
     std::vector<PlaceMatch> prefixMatches;
     std::vector<PlaceMatch> innerMatches;
@@ -59,7 +83,7 @@ std::vector<PlaceMatch> searchPlaces(const PlaceList& list, std::string_view que
         const Place& place = list.places[i];
         const auto found = matchName(place, i, name, markedName);
         if (!found || (!found->atStart && innerMatches.size() >= limit)) continue;
-        if (!qualifier.empty() && !inQualifiedArea(list, place, qualifier)) continue;
+        if (!area.holds(place)) continue;
         (found->atStart ? prefixMatches : innerMatches).push_back(found->match);
     }
     innerMatches.resize(std::min(innerMatches.size(), limit - prefixMatches.size()));
