@@ -201,15 +201,10 @@ PlaceListLoad loadPlaceList(const std::filesystem::path& path) {
 
 const std::string& zoneOf(const PlaceList& list, const Place& place) { return list.zones.at(place.zone); }
 
-const Region* namedRegion(const PlaceList& list, const Place& place) {
+const std::string& regionOf(const PlaceList& list, const Place& place) {
     const std::pair<std::string_view, std::string_view> key{place.countryCode, place.region};
     const auto found = std::ranges::lower_bound(list.regions, key, {}, regionKey);
-    return found != list.regions.end() && regionKey(*found) == key ? &*found : nullptr;
-}
-
-const std::string& regionOf(const PlaceList& list, const Place& place) {
-    const Region* region = namedRegion(list, place);
-    return region ? region->name : place.region;
+    return found != list.regions.end() && regionKey(*found) == key ? found->name : place.region;
 }
 
 const std::string& countryOf(const PlaceList& list, const Place& place) {

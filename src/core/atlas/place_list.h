@@ -70,13 +70,9 @@ struct PlaceListLoad {
 PlaceListLoad loadPlaceList(const std::filesystem::path& path);
 
 // The place's zone name, and its region's and country's names (the code when the list
-// has no name).
+// has no name). The region is looked up when asked, which keeps loading the list quick.
 const std::string& zoneOf(const PlaceList& list, const Place& place);
 const std::string& regionOf(const PlaceList& list, const Place& place);
-
-// The place's region in the list's regions; nothing when the list has no name for it.
-// Looked up when asked, which keeps loading the list quick.
-const Region* namedRegion(const PlaceList& list, const Place& place);
 const std::string& countryOf(const PlaceList& list, const Place& place);
 
 }  // namespace helion

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <unordered_set>
+#include <utility>
 
 #include "core/atlas/text_folding.h"
 #include "core/base/text_file.h"
@@ -14,31 +15,29 @@ bool beginsWithFolded(std::string_view text, std::string_view foldedPrefix) {
     return foldForSearch(text).starts_with(foldedPrefix);
 }
 
-// The regions and countries whose name or code begins with the text after the comma,
-// found once a query so that each place costs a look-up, not a folding.
+// The countries and named regions whose name or code begins with the text after the
+// comma, found once a query, so that each place costs a look-up or two.
 class Area {
 public:
-    Area(const PlaceList& list, std::string_view qualifier) : list_(&list), qualifier_(qualifier) {
+    Area(const PlaceList& list, std::string_view qualifier) : qualifier_(qualifier) {
         if (qualifier.empty()) return;
         for (const auto& [code, name] : list.countryNames)
             if (beginsWithFolded(code, qualifier) || beginsWithFolded(name, qualifier)) countries_.insert(code);
-        regions_.reserve(list.regions.size());
-        for (const Region& region : list.regions)
-            regions_.push_back(region.searchKey.starts_with(qualifier) || beginsWithFolded(region.code, qualifier));
+        for (const Region& region : list.regions)  // in the list's order, so still sorted
+            if (region.searchKey.starts_with(qualifier)) regions_.emplace_back(region.countryCode, region.code);
     }
 
     bool holds(const Place& place) const {
-        if (qualifier_.empty() || countries_.contains(place.countryCode)) return true;
-        const Region* region = namedRegion(*list_, place);
-        return region ? regions_[static_cast<std::size_t>(region - list_->regions.data())]
-                      : beginsWithFolded(place.region, qualifier_);
+        return qualifier_.empty() || countries_.contains(place.countryCode) ||
+               beginsWithFolded(place.region, qualifier_) ||
+               std::ranges::binary_search(regions_, RegionKey{place.countryCode, place.region});
     }
 
 private:
-    const PlaceList* list_;
+    using RegionKey = std::pair<std::string_view, std::string_view>;  // country code, region code
     std::string_view qualifier_;
     std::unordered_set<std::string> countries_;
-    std::vector<bool> regions_;  // by index into the list's regions
+    std::vector<RegionKey> regions_;
 };
 
 // Which alternate name holds the character at `at` of the place's alternate keys.
