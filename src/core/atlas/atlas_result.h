@@ -15,7 +15,7 @@
 
 namespace helion {
 
-// "New York City, NY, United States"; `name` is the place's name as shown, which may
+// "New York City, New York, United States"; `name` is the place's name as shown, which may
 // carry the other name that matched ("Mumbai (Bombay)").
 std::string placeTitle(const PlaceList& list, const Place& place, std::string_view name);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 #include "core/atlas/text_folding.h"
 #include "core/base/text_file.h"
@@ -61,6 +62,10 @@ std::optional<double> inRange(std::string_view text, double limit) {
     const auto value = number<double>(text);
     if (!value || !(*value >= -limit && *value <= limit)) return std::nullopt;  // NaN too
     return value;
+}
+
+std::pair<std::string_view, std::string_view> regionKey(const Region& region) {
+    return {region.countryCode, region.code};
 }
 
 Place readPlace(std::string_view line, const PlaceList& list, std::optional<Fault>& fault) {
@@ -123,6 +128,8 @@ public:
                 return fault("a country line holds a two-letter code, a tab and the country's name");
             list_.countryNames.emplace(fields[0], fields[1]);
         });
+        optionalSection("#regions", [this](std::string_view line) { readRegion(line); });
+        std::ranges::stable_sort(list_.regions, {}, regionKey);
         section("#places", [this](std::string_view line) {
             Place place = readPlace(line, list_, fault_);
             if (!fault_) list_.places.push_back(std::move(place));
@@ -133,6 +140,22 @@ public:
     }
 
 private:
+    void readRegion(std::string_view line) {
+        const auto fields = tabFields(line);
+        if (fields.size() != 3 || !isCountryCode(fields[0]) || fields[1].empty() || trimmed(fields[2]).empty())
+            return fault(
+                "a region line holds a two-letter country code, the region's code and its name, "
+                "separated by tabs");
+        list_.regions.push_back(
+            {std::string(fields[0]), std::string(fields[1]), std::string(fields[2]), foldForSearch(fields[2])});
+    }
+
+    // A section that older lists lack: read when its heading comes next.
+    template <typename ReadLine>
+    void optionalSection(std::string_view heading, ReadLine readLine) {
+        if (next_ < lines_.size() && lines_[next_].starts_with(heading)) section(heading, readLine);
+    }
+
     template <typename ReadLine>
     void section(std::string_view heading, ReadLine readLine) {
         if (fault_) return;
@@ -177,6 +200,12 @@ PlaceListLoad loadPlaceList(const std::filesystem::path& path) {
 }
 
 const std::string& zoneOf(const PlaceList& list, const Place& place) { return list.zones.at(place.zone); }
+
+const std::string& regionOf(const PlaceList& list, const Place& place) {
+    const std::pair<std::string_view, std::string_view> key{place.countryCode, place.region};
+    const auto found = std::ranges::lower_bound(list.regions, key, {}, regionKey);
+    return found != list.regions.end() && regionKey(*found) == key ? found->name : place.region;
+}
 
 const std::string& countryOf(const PlaceList& list, const Place& place) {
     const auto found = list.countryNames.find(place.countryCode);

@@ -1,11 +1,13 @@
 #pragma once
-// The atlas's place list, ATLAS.DAT: plain text, tab-separated fields, in three
-// sections, each headed by its name, a tab and the number of lines it holds.
+// The atlas's place list, ATLAS.DAT: plain text, tab-separated fields, in sections, each
+// headed by its name, a tab and the number of lines it holds.
 // "#zones": one IANA zone name a line, numbered from 0. "#countries": country code and
-// English name. "#places": name, region (a GeoNames first-level administrative code
-// such as "NY" or "ENG"), country code, latitude (north positive) and longitude (east
-// positive) in degrees, population, zone number, and the place's other names (former
-// and foreign, separated by ";", possibly none). Places come largest population first.
+// English name. "#regions" (lists made before it lack it): country code, region code
+// and the region's English name. "#places": name, region (a GeoNames first-level
+// administrative code such as "NY", "ENG" or "16"), country code, latitude (north
+// positive) and longitude (east positive) in degrees, population, zone number, and the
+// place's other names (former and foreign, separated by ";", possibly none). Places come
+// largest population first.
 
 #include <cstddef>
 #include <filesystem>
@@ -33,11 +35,19 @@ struct Place {
     std::string alternateKeys;  // each folded alternate name preceded by kAlternateKeyMark
 };
 
+struct Region {
+    std::string countryCode;
+    std::string code;  // as the places give it
+    std::string name;
+    std::string searchKey;  // the folded name
+};
+
 inline constexpr char kAlternateKeyMark = '\n';
 
 struct PlaceList {
     std::vector<std::string> zones;
     std::unordered_map<std::string, std::string> countryNames;  // by code
+    std::vector<Region> regions;                                // by country code and region code
     std::vector<Place> places;
 };
 
@@ -59,8 +69,10 @@ struct PlaceListLoad {
 };
 PlaceListLoad loadPlaceList(const std::filesystem::path& path);
 
-// The place's zone name, and its country's name (the code when the list has no name).
+// The place's zone name, and its region's and country's names (the code when the list
+// has no name). The region is looked up when asked, which keeps loading the list quick.
 const std::string& zoneOf(const PlaceList& list, const Place& place);
+const std::string& regionOf(const PlaceList& list, const Place& place);
 const std::string& countryOf(const PlaceList& list, const Place& place);
 
 }  // namespace helion

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <string>
+#include <unordered_set>
+#include <utility>
 
 #include "core/atlas/text_folding.h"
 #include "core/base/text_file.h"
@@ -13,10 +15,30 @@ bool beginsWithFolded(std::string_view text, std::string_view foldedPrefix) {
     return foldForSearch(text).starts_with(foldedPrefix);
 }
 
-bool inQualifiedArea(const PlaceList& list, const Place& place, std::string_view qualifier) {
-    return beginsWithFolded(place.region, qualifier) || beginsWithFolded(place.countryCode, qualifier) ||
-           beginsWithFolded(countryOf(list, place), qualifier);
-}
+// The countries and named regions whose name or code begins with the text after the
+// comma, found once a query, so that each place costs a look-up or two.
+class Area {
+public:
+    Area(const PlaceList& list, std::string_view qualifier) : qualifier_(qualifier) {
+        if (qualifier.empty()) return;
+        for (const auto& [code, name] : list.countryNames)
+            if (beginsWithFolded(code, qualifier) || beginsWithFolded(name, qualifier)) countries_.insert(code);
+        for (const Region& region : list.regions)  // in the list's order, so still sorted
+            if (region.searchKey.starts_with(qualifier)) regions_.emplace_back(region.countryCode, region.code);
+    }
+
+    bool holds(const Place& place) const {
+        return qualifier_.empty() || countries_.contains(place.countryCode) ||
+               beginsWithFolded(place.region, qualifier_) ||
+               std::ranges::binary_search(regions_, RegionKey{place.countryCode, place.region});
+    }
+
+private:
+    using RegionKey = std::pair<std::string_view, std::string_view>;  // country code, region code
+    std::string_view qualifier_;
+    std::unordered_set<std::string> countries_;
+    std::vector<RegionKey> regions_;
+};
 
 // Which alternate name holds the character at `at` of the place's alternate keys.
 std::size_t alternateAt(const Place& place, std::size_t at) {
@@ -52,6 +74,7 @@ std::vector<PlaceMatch> searchPlaces(const PlaceList& list, std::string_view que
     const std::string_view qualifier =
         comma == std::string_view::npos ? std::string_view{} : trimmed(text.substr(comma + 1));
 
+    const Area area(list, qualifier);
     const std::string markedName = kAlternateKeyMark + std::string(name);
     std::vector<PlaceMatch> prefixMatches;
     std::vector<PlaceMatch> innerMatches;
@@ -59,7 +82,7 @@ std::vector<PlaceMatch> searchPlaces(const PlaceList& list, std::string_view que
         const Place& place = list.places[i];
         const auto found = matchName(place, i, name, markedName);
         if (!found || (!found->atStart && innerMatches.size() >= limit)) continue;
-        if (!qualifier.empty() && !inQualifiedArea(list, place, qualifier)) continue;
+        if (!area.holds(place)) continue;
         (found->atStart ? prefixMatches : innerMatches).push_back(found->match);
     }
     innerMatches.resize(std::min(innerMatches.size(), limit - prefixMatches.size()));

@@ -4,7 +4,8 @@
 // and its other names ("Bombay", "Peking", "Leningrad"). Places with a name that begins
 // with it come first, then places with a name that holds it elsewhere, each group
 // largest population first. Text after a comma narrows the search to places whose
-// region, country code or country name begins with it: "London, CA", "Paris, France".
+// region or country, by name or code, begins with it: "London, CA", "Paris, France",
+// "Atlanta, Georgia", "Lyon, Auvergne".
 
 #include <cstddef>
 #include <optional>

@@ -11,7 +11,8 @@ namespace helion {
 namespace {
 
 const PlaceList kList = parsePlaceList(
-                            "#zones\t1\nAmerica/New_York\n#countries\t2\nUS\tUnited States\nXX\tXX\n#places\t2\n"
+                            "#zones\t1\nAmerica/New_York\n#countries\t2\nUS\tUnited States\nXX\tXX\n"
+                            "#regions\t1\nUS\tNY\tNew York\n#places\t2\n"
                             "New York City\tNY\tUS\t40.7143\t-74.0060\t8175133\t0\t\n"
                             "Null Island\t\tXX\t-0.0001\t0.0001\t1000\t0\t\n")
                             .list;
@@ -19,7 +20,7 @@ const PlaceOffset kMeanTime{74.0 / 15, ClockKind::LocalMeanTime, "", {}};
 
 TEST(AtlasResult, FiveLinesZoneLatitudeLongitudePlaceAndReason) {
     EXPECT_EQ(atlasResultText(kList, kList.places[0], kMeanTime),
-              "4.9333\r\n40N43\r\n74W00\r\nNew York City, NY, United States\r\n"
+              "4.9333\r\n40N43\r\n74W00\r\nNew York City, New York, United States\r\n"
               "America/New_York: local mean time\r\n");
 }
 

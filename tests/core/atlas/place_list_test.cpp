@@ -12,6 +12,7 @@ namespace {
 constexpr std::string_view kList =
     "#zones\t2\r\nAmerica/New_York\r\nEurope/London\r\n"
     "#countries\t3\r\nGB\tUnited Kingdom\r\nUS\tUnited States\r\nXX\t\r\n"
+    "#regions\t1\r\nUS\tNY\tNew York\r\n"
     "#places\t3\r\n"
     "New York City\tNY\tUS\t40.7143\t-74.0060\t8175133\t0\tNew Amsterdam;Nueva York\r\n"
     "London\tENG\tGB\t51.5085\t-0.1257\t7556900\t1\t\r\n"
@@ -27,6 +28,8 @@ TEST(PlaceList, ReadsZonesCountriesAndPlacesInOrder) {
               std::tuple("London", "ENG", 51.5085, -0.1257, 7556900));
     EXPECT_EQ(zoneOf(list, london), "Europe/London");
     EXPECT_EQ(countryOf(list, london), "United Kingdom");
+    EXPECT_EQ(regionOf(list, list.places[0]), "New York");
+    EXPECT_EQ(regionOf(list, london), "ENG");  // no name: the code
     EXPECT_EQ(list.places[0].searchKey, "new york city");
     EXPECT_EQ(list.places[0].alternateNames, (std::vector<std::string>{"New Amsterdam", "Nueva York"}));
     EXPECT_EQ(list.places[0].alternateKeys, "\nnew amsterdam\nnueva york");
@@ -50,6 +53,7 @@ TEST(PlaceList, RefusesADamagedListNamingTheLine) {
         {"#zones\t9\nAmerica/New_York\n", 1, "the file ends before them"},
         {"#zones\t1\nLondon\n", 2, "'London' is not a time-zone name"},
         {"#zones\t1\nEurope/London\n#countries\t1\nUSA\tUnited States\n", 4, "a two-letter code"},
+        {head + "#regions\t1\nUS\tNew York\n", 7, "a two-letter country code, the region's code and its name"},
         {head + "#places\t2\nA\t\tUS\t1\t2\t3\t0\t\n", 6, "the file ends before them"},
         {place("A\t\tUS\t1\t2\t3\t0"), 7, "8 fields separated by tabs; this line has 7"},
         {place("\t\tUS\t1\t2\t3\t0\t"), 7, "the place has no name"},

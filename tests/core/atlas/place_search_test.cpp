@@ -11,12 +11,19 @@ namespace {
 // Largest population first, as the shipped list is sorted.
 constexpr std::string_view kList =
     "#zones\t1\nAmerica/Sao_Paulo\n"
-    "#countries\t7\nTO\tTonga\nBR\tBrazil\nUS\tUnited States\nCA\tCanada\nGB\tUnited Kingdom\nIN\tIndia\nZA\tSouth "
-    "Africa\n"
-    "#places\t10\n"
+    "#countries\t9\nTO\tTonga\nBR\tBrazil\nUS\tUnited States\nCA\tCanada\nGB\tUnited Kingdom\nIN\tIndia\nZA\tSouth "
+    "Africa\nDE\tGermany\nFR\tFrance\n"
+    "#regions\t6\nDE\t16\tBerlin\nFR\t11\tÎle-de-France\nFR\t84\tAuvergne-Rhône-Alpes\nUS\tGA\tGeorgia\n"
+    "US\tKY\tKentucky\nUS\tTX\tTexas\n"
+    "#places\t15\n"
     "Mumbai\t16\tIN\t19.1\t72.9\t12691836\t0\tBombay;Bombaim\n"
     "São Paulo\t27\tBR\t-23.5\t-46.6\t10021295\t0\t\n"
     "London\tENG\tGB\t51.5\t-0.1\t7556900\t0\tLondinium;Londres\n"
+    "Berlin\t16\tDE\t52.5\t13.4\t3426354\t0\t\n"
+    "Paris\t11\tFR\t48.9\t2.4\t2138551\t0\t\n"
+    "Lyon\t84\tFR\t45.8\t4.8\t472317\t0\t\n"
+    "Atlanta\tGA\tUS\t33.7\t-84.4\t463878\t0\t\n"
+    "Paris\tTX\tUS\t33.7\t-95.6\t25171\t0\t\n"
     "London\t08\tCA\t42.9\t-81.2\t346765\t0\t\n"
     "East London\t05\tZA\t-33.0\t27.9\t267007\t0\t\n"
     "Nuku‘alofa\t02\tTO\t-21.1\t-175.2\t22400\t0\t\n"
@@ -50,7 +57,7 @@ TEST(PlaceSearch, NamesBeginningWithTheQueryComeFirstThenOthersEachByPopulation)
         {"London, United", 10, {"London/ENG", "Londonderry/NH", "London/KY", "New London/CT"}},
         {"london,ky", 10, {"London/KY"}},
         {"", 2, {"Mumbai/16", "São Paulo/27"}},  // the most populous
-        {"Paris", 10, {}},
+        {"Madrid", 10, {}},
         {"london", 0, {}},
         // Other names: a match at their start ranks as one of the name's, and is shown.
         {"bomba", 10, {"Mumbai (Bombay)/16", "New London (Bombay Beach)/CT"}},
@@ -61,6 +68,27 @@ TEST(PlaceSearch, NamesBeginningWithTheQueryComeFirstThenOthersEachByPopulation)
         {"bombay, in", 10, {"Mumbai (Bombay)/16"}},
     };
     for (const auto& row : rows) EXPECT_EQ(found(row.query, row.limit), row.expected) << row.query;
+}
+
+TEST(PlaceSearch, TextAfterACommaMatchesTheRegionOrCountryByNameOrCode) {
+    const struct {
+        const char* query;
+        Titles expected;
+    } rows[] = {
+        {"Paris, France", {"Paris/11"}},
+        {"Paris, Tex", {"Paris/TX"}},
+        {"Atlanta, Georgia", {"Atlanta/GA"}},
+        {"Atlanta, GA", {"Atlanta/GA"}},
+        {"Lyon, Auvergne", {"Lyon/84"}},
+        {"lyon, auvergne rhone", {"Lyon/84"}},  // folded as names are
+        {"Lyon, Georgia", {}},
+        {"Berlin, DE", {"Berlin/16"}},
+        {"Berlin, Berlin", {"Berlin/16"}},
+        {"Berlin, 16", {"Berlin/16"}},  // a named region's code still counts
+        {"London, Kent", {"London/KY"}},
+        {"London, EN", {"London/ENG"}},  // a region without a name by its code
+    };
+    for (const auto& row : rows) EXPECT_EQ(found(row.query), row.expected) << row.query;
 }
 
 }  // namespace
