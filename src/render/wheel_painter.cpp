@@ -63,14 +63,15 @@ QColor paletteColour(int colour) {
     return QColor(kPalette[static_cast<std::size_t>(colour)]);
 }
 
-void paintWheel(QPainter& painter, const WheelDrawing& drawing, const QRectF& area) {
+void paintDisplayList(QPainter& painter, const std::vector<WheelPrimitive>& primitives, const WheelFrame& frame,
+                      int background, const QRectF& area) {
     painter.save();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.fillRect(area, paletteColour(drawing.background));
-    const DeviceMapping mapping(drawing.frame, area);
+    painter.fillRect(area, paletteColour(background));
+    const DeviceMapping mapping(frame, area);
     const QPointF centre = mapping.map({0, 0});
     FontCache fonts(painter.device());
-    for (const WheelPrimitive& primitive : drawing.primitives) {
+    for (const WheelPrimitive& primitive : primitives) {
         if (const auto* circle = std::get_if<CircleShape>(&primitive)) {
             const double r = mapping.length(circle->radius);
             painter.setPen(thinPen(circle->colour));
@@ -84,11 +85,19 @@ void paintWheel(QPainter& painter, const WheelDrawing& drawing, const QRectF& ar
         } else if (const auto* line = std::get_if<LineShape>(&primitive)) {
             painter.setPen(thinPen(line->colour));
             painter.drawLine(mapping.map(line->from), mapping.map(line->to));
+        } else if (const auto* box = std::get_if<BoxShape>(&primitive)) {
+            const WheelBox& b = box->box;
+            painter.fillRect(QRectF(mapping.map({b.left, b.top}), mapping.map({b.right, b.bottom})),
+                             paletteColour(box->colour));
         } else {
             drawText(painter, fonts, mapping, std::get<TextShape>(primitive));
         }
     }
     painter.restore();
+}
+
+void paintWheel(QPainter& painter, const WheelDrawing& drawing, const QRectF& area) {
+    paintDisplayList(painter, drawing.primitives, drawing.frame, drawing.background, area);
 }
 
 }  // namespace helion::render
