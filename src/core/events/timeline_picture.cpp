@@ -250,7 +250,7 @@ void PictureBuilder::today() {
     if (!in_.period.holds(in_.todayJdUt)) return;
     const double at = x(in_.todayJdUt);
     line({at, -kHeaderHeight + 4.0}, {at, -height_}, kRed);
-    text({at + 3.0, -kHeaderHeight + 4.0}, "Today", kLabelSize, kRed, true);
+    text({at + 3.0, -19.0}, "Today", kLabelSize, kRed, true);  // between the title and the month names
 }
 
 }  // namespace
