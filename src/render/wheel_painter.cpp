@@ -1,6 +1,7 @@
 #include "render/wheel_painter.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 
 #include <array>
 #include <map>
@@ -44,8 +45,22 @@ QPen thinPen(int colour) {
     return pen;
 }
 
-void drawText(QPainter& painter, FontCache& fonts, const DeviceMapping& mapping, const TextShape& text) {
+// The rows of the device the paint can reach: a widget in a scroll area is painted only
+// where it shows.
+QRectF paintedRows(QPainter& painter) {
+    const QPaintDevice* device = painter.device();
+    QRectF rows(0, 0, device->width(), device->height());
+    const QRegion exposed = painter.paintEngine()->systemClip();
+    if (!exposed.isEmpty()) rows &= QRectF(exposed.boundingRect());
+    return rows;
+}
+
+void drawText(QPainter& painter, FontCache& fonts, const DeviceMapping& mapping, const QRectF& rows,
+              const TextShape& text) {
     const auto& [font, metrics] = fonts.at(text.fontSize, text.bold);
+    // Setting a text is the costly part of a paint; one wholly above or below is skipped.
+    const double y = mapping.map(text.at).y();
+    if (y + metrics.height() < rows.top() || y - metrics.height() > rows.bottom()) return;
     const QString characters = text.glyph != 0 ? glyphText(text.glyph) : QString::fromStdString(text.text);
     const double width = metrics.horizontalAdvance(characters);
     QPointF corner = mapping.map(text.at);
@@ -71,6 +86,7 @@ void paintDisplayList(QPainter& painter, const std::vector<WheelPrimitive>& prim
     const DeviceMapping mapping(frame, area);
     const QPointF centre = mapping.map({0, 0});
     FontCache fonts(painter.device());
+    const QRectF rows = paintedRows(painter);
     for (const WheelPrimitive& primitive : primitives) {
         if (const auto* circle = std::get_if<CircleShape>(&primitive)) {
             const double r = mapping.length(circle->radius);
@@ -90,7 +106,7 @@ void paintDisplayList(QPainter& painter, const std::vector<WheelPrimitive>& prim
             painter.fillRect(QRectF(mapping.map({b.left, b.top}), mapping.map({b.right, b.bottom})),
                              paletteColour(box->colour));
         } else {
-            drawText(painter, fonts, mapping, std::get<TextShape>(primitive));
+            drawText(painter, fonts, mapping, rows, std::get<TextShape>(primitive));
         }
     }
     painter.restore();

@@ -81,6 +81,27 @@ long localDay(double jdUt, double zoneHours) { return static_cast<long>(std::flo
 
 double localMidnight(CalendarDate date, double zoneHours) { return periodOfLocalDays(date, date, zoneHours).fromJdUt; }
 
+// How a marker is drawn: its colour, and the glyph or word its date follows.
+struct MarkerLook {
+    int colour = kRed;
+    int glyph = 0;
+    std::string name;
+};
+
+MarkerLook lookOf(const Event& e) {
+    switch (e.kind) {
+        case EventKind::Aspect: return {kRed, aspectGlyph(e.aspect), ""};
+        case EventKind::Station: return {kMagenta, 0, e.detail == "retrograde" ? "R " : "D "};
+        case EventKind::SignIngress: return {kBlue, kFirstSignGlyph + e.sign - 1, ""};
+        case EventKind::HouseIngress: return {kBlue, 0, "H" + std::to_string(e.house) + " "};
+        case EventKind::NewMoon: return {kBlack, 0, "New "};
+        case EventKind::FullMoon: return {kGrey, 0, "Full "};
+        case EventKind::SolarEclipse: return {kRed, 0, "Sol. ecl. "};
+        case EventKind::LunarEclipse: break;
+    }
+    return {kRed, 0, "Lun. ecl. "};
+}
+
 class PictureBuilder {
 public:
     PictureBuilder(const TimelinePictureInput& in, std::size_t rowCount) : in_(in) {
@@ -211,36 +232,9 @@ void PictureBuilder::marker(std::size_t row, const Event& e) {
     mark.right = at + kMarkerHalfWidth;
     mark.top += 2.0;
     mark.bottom -= 2.0;
-    int colour = kRed;
-    int glyph = 0;
-    std::string name;
-    switch (e.kind) {
-        case EventKind::Aspect: glyph = aspectGlyph(e.aspect); break;
-        case EventKind::Station:
-            colour = kMagenta;
-            name = e.detail == "retrograde" ? "R " : "D ";
-            break;
-        case EventKind::SignIngress:
-            colour = kBlue;
-            glyph = kFirstSignGlyph + e.sign - 1;
-            break;
-        case EventKind::HouseIngress:
-            colour = kBlue;
-            name = "H" + std::to_string(e.house) + " ";
-            break;
-        case EventKind::NewMoon:
-            name = "New ";
-            colour = kBlack;
-            break;
-        case EventKind::FullMoon:
-            name = "Full ";
-            colour = kGrey;
-            break;
-        case EventKind::SolarEclipse: name = "Sol. ecl. "; break;
-        case EventKind::LunarEclipse: name = "Lun. ecl. "; break;
-    }
-    box(mark, colour);
-    label(row, at, glyph, name + dayText(e.jdUt, in_.zoneHours));
+    const MarkerLook look = lookOf(e);
+    box(mark, look.colour);
+    label(row, at, look.glyph, look.name + dayText(e.jdUt, in_.zoneHours));
     mark.left = at - kPointerReach;
     mark.right = at + kPointerReach;
     picture_.marks.push_back({mark, lineText(e, in_.zoneHours)});
