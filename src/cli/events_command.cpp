@@ -116,8 +116,9 @@ void addEventsCommand(CLI::App& app) {
     command->add_option("--kinds", options->kinds,
                         "Kinds, joined by commas: transits,moon,stations,ingresses,houses,lunations,eclipses,"
                         "progressions,solar-arc (default: all but moon)");
-    command->add_flag("--json", options->json, "One JSON object per event per line, in date order");
-    command->add_option("--out", options->out, "Write the timeline picture to FILE.png, FILE.svg or FILE.pdf");
+    CLI::Option* json = command->add_flag("--json", options->json, "One JSON object per event per line, in date order");
+    command->add_option("--out", options->out, "Write the timeline picture to FILE.png, FILE.svg or FILE.pdf")
+        ->excludes(json);
     command->callback([options] { runEvents(*options); });
 }
 

@@ -13,7 +13,7 @@
 namespace helion {
 namespace {
 
-constexpr double kCaptionWidth = 190.0;
+constexpr double kCaptionWidth = 200.0;
 constexpr double kHeaderHeight = 46.0;
 constexpr double kRightMargin = 16.0;
 constexpr double kBottomMargin = 8.0;
@@ -27,6 +27,8 @@ constexpr double kMarkerHalfWidth = 1.5;
 constexpr double kPointerReach = 3.0;  // a marker answers this far either side of its line
 constexpr double kMonthLabelSpace = 30.0;
 constexpr double kSmallestMonth = 3.0;
+constexpr double kOneSecond = 1.0 / 86400.0;
+constexpr double kDaysPerMonth = 30.44;  // on average
 
 constexpr int kBlack = 0;
 constexpr int kSilver = 7;
@@ -116,7 +118,8 @@ public:
 
     double x(double jd) const {
         const EventPeriod& p = in_.period;
-        const double share = std::clamp((jd - p.fromJdUt) / (p.toJdUt - p.fromJdUt), 0.0, 1.0);
+        const double length = std::max(p.toJdUt - p.fromJdUt, kOneSecond);
+        const double share = std::clamp((jd - p.fromJdUt) / length, 0.0, 1.0);
         return kCaptionWidth + share * (width_ - kCaptionWidth - kRightMargin);
     }
     double rowTop(std::size_t row) const { return -kHeaderHeight - rowHeight_ * static_cast<double>(row); }
@@ -156,7 +159,7 @@ private:
 };
 
 void PictureBuilder::frameAndGrid(const std::vector<std::string>& rows) {
-    const double last = in_.period.toJdUt - 1.0 / 86400.0;
+    const double last = in_.period.toJdUt - kOneSecond;
     const auto date = [&](double jd) { return localMomentText(jd, in_.zoneHours).substr(0, 11); };
     text({8.0, -4.0}, "Timeline " + date(in_.period.fromJdUt) + " - " + date(last), kTitleSize, kBlack, true);
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -172,7 +175,7 @@ void PictureBuilder::frameAndGrid(const std::vector<std::string>& rows) {
 // month, or only the years when the months crowd.
 void PictureBuilder::monthGrid() {
     const EventPeriod& p = in_.period;
-    const double monthWidth = (x(p.toJdUt) - x(p.fromJdUt)) / ((p.toJdUt - p.fromJdUt) / 30.44);
+    const double monthWidth = (x(p.toJdUt) - x(p.fromJdUt)) / ((p.toJdUt - p.fromJdUt) / kDaysPerMonth);
     CalendarDate month = calendarDate(localDay(p.fromJdUt, in_.zoneHours));
     month.day = 1;
     for (double jd = localMidnight(month, in_.zoneHours); jd < p.toJdUt;) {
