@@ -76,8 +76,12 @@ std::string lineText(const Event& e, double zoneHours) {
     return line.substr(line.find_first_not_of(' '));
 }
 
-// "12 Mar": the local day of a moment.
-std::string dayText(double jdUt, double zoneHours) { return localMomentText(jdUt, zoneHours).substr(0, 6); }
+// A marker's date: "12 Mar", or "12 Mar 2031" when the period spans more than a year.
+std::string markerDate(double jdUt, const TimelinePictureInput& in) {
+    constexpr double kYearDays = 366.0;
+    const bool years = in.period.toJdUt - in.period.fromJdUt > kYearDays;
+    return localMomentText(jdUt, in.zoneHours).substr(0, years ? 11 : 6);
+}
 
 long localDay(double jdUt, double zoneHours) { return static_cast<long>(std::floor(jdUt + 0.5 - zoneHours / 24.0)); }
 
@@ -171,21 +175,32 @@ void PictureBuilder::frameAndGrid(const std::vector<std::string>& rows) {
     monthGrid();
 }
 
+// Every how many years a year is named so that its names keep `room` pixels apart.
+int yearStep(double yearWidth, double room) {
+    int step = 1;
+    for (const int next : {2, 5, 10, 20, 50, 100, 200, 500, 1000}) {
+        if (yearWidth * step >= room) break;
+        step = next;
+    }
+    return step;
+}
+
 // A line at the start of each month of the period, named where there is room: every
-// month, or only the years when the months crowd.
+// month, or only the years (every so many) when the months crowd.
 void PictureBuilder::monthGrid() {
     const EventPeriod& p = in_.period;
     const double monthWidth = (x(p.toJdUt) - x(p.fromJdUt)) / ((p.toJdUt - p.fromJdUt) / kDaysPerMonth);
+    const bool monthsNamed = monthWidth >= kMonthLabelSpace;
+    const int step = yearStep(12.0 * monthWidth, kMonthLabelSpace);
     CalendarDate month = calendarDate(localDay(p.fromJdUt, in_.zoneHours));
     month.day = 1;
     for (double jd = localMidnight(month, in_.zoneHours); jd < p.toJdUt;) {
         const bool january = month.month == 1;
         if (jd >= p.fromJdUt && (monthWidth >= kSmallestMonth || january)) {
             line({x(jd), -kHeaderHeight + 4.0}, {x(jd), -height_}, kGrey);
-            std::string name = kMonthNames[static_cast<std::size_t>(month.month - 1)];
-            if (january) name += " " + std::to_string(month.year);
-            if (monthWidth >= kMonthLabelSpace || january)
-                text({x(jd) + 3.0, -kHeaderHeight + 16.0}, name, kLabelSize, kBlack);
+            std::string name = monthsNamed ? kMonthNames[static_cast<std::size_t>(month.month - 1)] : "";
+            if (january && month.year % step == 0) name += (monthsNamed ? " " : "") + std::to_string(month.year);
+            if (!name.empty()) text({x(jd) + 3.0, -kHeaderHeight + 16.0}, name, kLabelSize, kBlack);
         }
         month = month.month == 12 ? CalendarDate{month.year + 1, 1, 1} : CalendarDate{month.year, month.month + 1, 1};
         jd = localMidnight(month, in_.zoneHours);
@@ -237,7 +252,7 @@ void PictureBuilder::marker(std::size_t row, const Event& e) {
     mark.bottom -= 2.0;
     const MarkerLook look = lookOf(e);
     box(mark, look.colour);
-    label(row, at, look.glyph, look.name + dayText(e.jdUt, in_.zoneHours));
+    label(row, at, look.glyph, look.name + markerDate(e.jdUt, in_));
     mark.left = at - kPointerReach;
     mark.right = at + kPointerReach;
     picture_.marks.push_back({mark, lineText(e, in_.zoneHours)});
