@@ -1,7 +1,6 @@
 #include "render/wheel_painter.h"
 
 #include <QFontMetricsF>
-#include <QPaintEngine>
 
 #include <array>
 #include <map>
@@ -45,13 +44,13 @@ QPen thinPen(int colour) {
     return pen;
 }
 
-// The rows of the device the paint can reach: a widget in a scroll area is painted only
-// where it shows.
+// The part of the device the paint can reach: a painter clipped to the exposed part of a
+// widget (a tall picture scrolled in its window) draws only there.
 QRectF paintedRows(QPainter& painter) {
     const QPaintDevice* device = painter.device();
     QRectF rows(0, 0, device->width(), device->height());
-    const QRegion exposed = painter.paintEngine()->systemClip();
-    if (!exposed.isEmpty()) rows &= QRectF(exposed.boundingRect());
+    if (!painter.worldTransform().isIdentity()) return rows.adjusted(0, -1e9, 0, 1e9);
+    if (painter.hasClipping()) rows &= painter.clipBoundingRect();
     return rows;
 }
 

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -47,8 +48,9 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
+        painter.setClipRect(event->rect());
         const TimelinePicture& picture = window_.picture();
         render::paintDisplayList(painter, picture.primitives, picture.frame, picture.background,
                                  QRectF(0, 0, width(), height()));
