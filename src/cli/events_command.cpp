@@ -1,5 +1,5 @@
 // helion-cli events: the timeline of a natal chart over a period, as the Data window's
-// report or as one JSON object per event.
+// report, as one JSON object per event, or as the timeline picture in a PNG, SVG or PDF file.
 #include <CLI/CLI.hpp>
 #include <iostream>
 #include <memory>
@@ -7,8 +7,11 @@
 #include "cli/chart_options.h"
 #include "cli/commands.h"
 #include "cli/event_json.h"
+#include "cli/wheel_image.h"
+#include "core/base/atomic_write.h"
 #include "core/config/orb_file.h"
 #include "core/events/event_finder.h"
+#include "core/events/timeline_picture.h"
 #include "core/events/timeline_report.h"
 #include "core/input/names_record.h"
 #include "swe/swiss_ephemeris.h"
@@ -22,7 +25,26 @@ struct EventsOptions {
     std::string to;
     std::string kinds;
     bool json = false;
+    std::string out;
 };
+
+// The picture is laid out for a full-HD screen; it grows taller with its rows.
+constexpr int kPictureWidth = 1920;
+constexpr int kPictureHeight = 1080;
+
+// The diurnal record's moment stands for today, so the same command draws the same picture.
+void writePicture(const EventsOptions& options, const ChartTables& charts, const EventPeriod& period,
+                  const std::vector<Event>& events) {
+    const WheelPainting painting(programFolder(options.chart));
+    if (!painting.glyphFontReady()) return setExitStatus(kBadInput);
+    const TimelinePicture picture = buildTimelinePicture(
+        {&events, period, charts.diurnalInput.zone, charts.diurnalMoment.jd, kPictureWidth, kPictureHeight});
+    const std::string content = render::timelinePictureFile(picture, *imageFormatOf(options.out));
+    if (const FileWrite written = writeFileAtomically(options.out, content); !written) {
+        std::cerr << "helion-cli: cannot write " << options.out << ": " << written.failure << "\n";
+        setExitStatus(kBadInput);
+    }
+}
 
 std::optional<CalendarDate> readDate(const char* option, const std::string& text) {
     const std::optional<CalendarDate> date = parseNamesDate(text);
@@ -44,7 +66,9 @@ void runEvents(const EventsOptions& options) {
     const auto choices =
         options.kinds.empty() ? std::optional(EventChoices::usual()) : parseEventChoices(options.kinds);
     if (!choices) std::cerr << "helion-cli: --kinds: '" << options.kinds << "' names an unknown kind\n";
-    if (!first || !last || !choices) {
+    const bool pictureNamed = options.out.empty() || imageFormatOf(options.out);
+    if (!pictureNamed) std::cerr << "helion-cli: --out: expected FILE.png, FILE.svg or FILE.pdf\n";
+    if (!first || !last || !choices || !pictureNamed) {
         setExitStatus(kBadInput);
         return;
     }
@@ -69,6 +93,7 @@ void runEvents(const EventsOptions& options) {
         setExitStatus(kBadInput);
         return;
     }
+    if (!options.out.empty()) return writePicture(options, *charts, request.period, search.events);
     if (options.json) {
         for (const Event& e : search.events) std::cout << eventJson(e, charts->diurnalInput.zone) << "\n";
         return;
@@ -91,7 +116,9 @@ void addEventsCommand(CLI::App& app) {
     command->add_option("--kinds", options->kinds,
                         "Kinds, joined by commas: transits,moon,stations,ingresses,houses,lunations,eclipses,"
                         "progressions,solar-arc (default: all but moon)");
-    command->add_flag("--json", options->json, "One JSON object per event per line, in date order");
+    CLI::Option* json = command->add_flag("--json", options->json, "One JSON object per event per line, in date order");
+    command->add_option("--out", options->out, "Write the timeline picture to FILE.png, FILE.svg or FILE.pdf")
+        ->excludes(json);
     command->callback([options] { runEvents(*options); });
 }
 

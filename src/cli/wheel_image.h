@@ -11,13 +11,12 @@
 
 #include "core/wheels/wheel_drawing.h"
 #include "core/wheels/wheel_style.h"
+#include "render/picture_file.h"
 
 namespace helion::cli {
 
-enum class ImageFormat { Png, Svg, Pdf };
-
-// From the file name's extension; nothing for any other file.
-std::optional<ImageFormat> imageFormatOf(const std::string& fileName);
+using render::ImageFormat;
+using render::imageFormatOf;
 
 // Qt's offscreen GUI with the glyph font of the program folder registered, for as long as
 // the object lives.

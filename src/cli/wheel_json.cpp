@@ -28,6 +28,11 @@ struct PrimitiveJson {
     Json operator()(const LineShape& l) const {
         return {{"type", "line"}, {"from", pointOf(l.from)}, {"to", pointOf(l.to)}, {"colour", l.colour}};
     }
+    Json operator()(const BoxShape& b) const {
+        return {{"type", "box"},
+                {"box", Json::array({b.box.left, b.box.bottom, b.box.right, b.box.top})},
+                {"colour", b.colour}};
+    }
     Json operator()(const TextShape& t) const {
         Json j{{"type", "text"}, {"at", pointOf(t.at)}};
         if (t.glyph != 0)

@@ -44,8 +44,22 @@ QPen thinPen(int colour) {
     return pen;
 }
 
-void drawText(QPainter& painter, FontCache& fonts, const DeviceMapping& mapping, const TextShape& text) {
+// The part of the device the paint can reach: a painter clipped to the exposed part of a
+// widget (a tall picture scrolled in its window) draws only there.
+QRectF paintedRows(QPainter& painter) {
+    const QPaintDevice* device = painter.device();
+    QRectF rows(0, 0, device->width(), device->height());
+    if (!painter.worldTransform().isIdentity()) return rows.adjusted(0, -1e9, 0, 1e9);
+    if (painter.hasClipping()) rows &= painter.clipBoundingRect();
+    return rows;
+}
+
+void drawText(QPainter& painter, FontCache& fonts, const DeviceMapping& mapping, const QRectF& rows,
+              const TextShape& text) {
     const auto& [font, metrics] = fonts.at(text.fontSize, text.bold);
+    // Setting a text is the costly part of a paint; one wholly above or below is skipped.
+    const double y = mapping.map(text.at).y();
+    if (y + metrics.height() < rows.top() || y - metrics.height() > rows.bottom()) return;
     const QString characters = text.glyph != 0 ? glyphText(text.glyph) : QString::fromStdString(text.text);
     const double width = metrics.horizontalAdvance(characters);
     QPointF corner = mapping.map(text.at);
@@ -63,14 +77,16 @@ QColor paletteColour(int colour) {
     return QColor(kPalette[static_cast<std::size_t>(colour)]);
 }
 
-void paintWheel(QPainter& painter, const WheelDrawing& drawing, const QRectF& area) {
+void paintDisplayList(QPainter& painter, const std::vector<WheelPrimitive>& primitives, const WheelFrame& frame,
+                      int background, const QRectF& area) {
     painter.save();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.fillRect(area, paletteColour(drawing.background));
-    const DeviceMapping mapping(drawing.frame, area);
+    painter.fillRect(area, paletteColour(background));
+    const DeviceMapping mapping(frame, area);
     const QPointF centre = mapping.map({0, 0});
     FontCache fonts(painter.device());
-    for (const WheelPrimitive& primitive : drawing.primitives) {
+    const QRectF rows = paintedRows(painter);
+    for (const WheelPrimitive& primitive : primitives) {
         if (const auto* circle = std::get_if<CircleShape>(&primitive)) {
             const double r = mapping.length(circle->radius);
             painter.setPen(thinPen(circle->colour));
@@ -84,11 +100,19 @@ void paintWheel(QPainter& painter, const WheelDrawing& drawing, const QRectF& ar
         } else if (const auto* line = std::get_if<LineShape>(&primitive)) {
             painter.setPen(thinPen(line->colour));
             painter.drawLine(mapping.map(line->from), mapping.map(line->to));
+        } else if (const auto* box = std::get_if<BoxShape>(&primitive)) {
+            const WheelBox& b = box->box;
+            painter.fillRect(QRectF(mapping.map({b.left, b.top}), mapping.map({b.right, b.bottom})),
+                             paletteColour(box->colour));
         } else {
-            drawText(painter, fonts, mapping, std::get<TextShape>(primitive));
+            drawText(painter, fonts, mapping, rows, std::get<TextShape>(primitive));
         }
     }
     painter.restore();
+}
+
+void paintWheel(QPainter& painter, const WheelDrawing& drawing, const QRectF& area) {
+    paintDisplayList(painter, drawing.primitives, drawing.frame, drawing.background, area);
 }
 
 }  // namespace helion::render

@@ -1,6 +1,7 @@
 #pragma once
-// Paints a wheel's display list on any paint device: the drawing's frame is mapped onto a
-// rectangle of the device, texts are set in the glyph font at their point sizes.
+// Paints a display list (a wheel's or the timeline's) on any paint device: the drawing's
+// frame is mapped onto a rectangle of the device, texts are set in the glyph font at their
+// point sizes.
 
 #include <QColor>
 #include <QPainter>
@@ -36,6 +37,8 @@ private:
 QColor paletteColour(int colour);
 
 // Fills `area` with the background and draws every primitive, antialiased.
+void paintDisplayList(QPainter& painter, const std::vector<WheelPrimitive>& primitives, const WheelFrame& frame,
+                      int background, const QRectF& area);
 void paintWheel(QPainter& painter, const WheelDrawing& drawing, const QRectF& area);
 
 }  // namespace helion::render

@@ -26,6 +26,7 @@ class DataWindow;
 class NamesWindow;
 class CitiesWindow;
 class TimeZoneWindow;
+class TimelinePictureWindow;
 
 // The Names window's list between its openings.
 struct NamesListState {
@@ -52,6 +53,8 @@ struct Session {
     NamesWindow* namesWindow = nullptr;
     CitiesWindow* citiesWindow = nullptr;
     TimeZoneWindow* timeZoneWindow = nullptr;
+    // Made with the first timeline, as a child of the Data window.
+    TimelinePictureWindow* timelinePicture = nullptr;
 
     NamesListState namesList;
     // The input window the Time Zone window writes into.

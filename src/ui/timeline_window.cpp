@@ -17,6 +17,7 @@
 #include "core/input/names_record.h"
 #include "ui/data_window.h"
 #include "ui/session.h"
+#include "ui/timeline_picture_window.h"
 
 namespace helion::ui {
 namespace {
@@ -115,6 +116,8 @@ void TimelineWindow::accept() {
     if (search.events.empty() && !search.messages.empty()) return;
     session_.dataWindow->present(timelineReport(state.charts, request.period, search.events,
                                                 byKind_->isChecked() ? TimelineOrder::ByKind : TimelineOrder::ByDate));
+    if (!session_.timelinePicture) session_.timelinePicture = new TimelinePictureWindow(session_, session_.dataWindow);
+    session_.timelinePicture->showTimeline(search.events, request.period);
     QDialog::accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The Timeline window: the period, the kinds of event and the transits' orb file of a
-// timeline search; OK fills the Data window with the timeline of the computed charts.
+// timeline search; OK fills the Data window with the timeline of the computed charts and
+// draws it in the timeline picture window beside.
 
 #include <QDialog>
 

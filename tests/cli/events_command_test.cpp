@@ -5,7 +5,9 @@
 #include <sstream>
 #include <string>
 
+#include "../core/base/temp_folder.h"
 #include "cli_run.h"
+#include "core/base/text_file.h"
 #include "golden.h"
 
 namespace helion::test {
@@ -70,7 +72,26 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"--from '01 Jan 2026' --to '01 Mar 2026' --kinds transits,comets",
                                   "--kinds: 'transits,comets' names an unknown kind"},
                       RefusedCase{"--from '01 Mar 2026' --to '01 Jan 2026'", "The period ends before it begins"},
-                      RefusedCase{"--from '01 Jan 9000' --to '31 Jan 9000'", "The period reaches beyond"}));
+                      RefusedCase{"--from '01 Jan 9000' --to '31 Jan 9000'", "The period reaches beyond"},
+                      RefusedCase{"--from '01 Jan 2026' --to '31 Jan 2026' --out x.gif",
+                                  "--out: expected FILE.png, FILE.svg or FILE.pdf"}));
+
+// The picture as an SVG, each bar and marker titled with its report lines.
+TEST(EventsCommand, OutWritesThePictureWithATitlePerMark) {
+    const TempFolder folder;
+    const std::filesystem::path file = folder.path() / "timeline.svg";
+    const std::string period = "--from '01 Jan 2026' --to '31 Mar 2026'";
+    const CliResult r = runCli(eventsCommand(period + " --out '" + file.string() + "'"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    const std::string report = runCli(eventsCommand(period)).out;
+    const auto newMoon = report.find("NEW MOON");
+    ASSERT_NE(newMoon, std::string::npos);
+    const auto lineStart = report.rfind("\n", newMoon) + 3;  // after the line's two blanks
+    const std::string line = report.substr(lineStart, report.find('\n', newMoon) - lineStart);
+    const std::string svg = readTextFile(file).value_or("");
+    EXPECT_NE(svg.find("<title>" + line + "</title>"), std::string::npos) << line;
+}
 
 // A progressed Moon aspect found by the timeline shows at 0.0 degrees in the progressions
 // report of its moment.

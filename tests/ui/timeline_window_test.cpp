@@ -1,7 +1,11 @@
-// The Timeline window's wiring: its defaults, what OK hands to the Data window and the
-// settings, and a date it cannot read.
+// The Timeline window's wiring: its defaults, what OK hands to the Data window, the
+// settings and the picture window, and a date it cannot read; the picture window's
+// pointer texts and export.
 
 #include "ui/timeline_window.h"
+
+#include "core/base/text_file.h"
+#include "ui/timeline_picture_window.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -39,6 +43,30 @@ TEST_F(TimelineWindowTest, OkFillsTheDataWindowAndRemembersTheKinds) {
     // Sorted by kind: every full moon (the kind after the new moon's) comes after the new moons.
     EXPECT_LT(text.lastIndexOf("NEW MOON"), text.indexOf("FULL MOON"));
     EXPECT_EQ(session.state.settings.timelineKinds, "stations,lunations");
+
+    // The picture window beside: pointing at a marker tells that marker's events.
+    ASSERT_TRUE(session.timelinePicture);
+    EXPECT_TRUE(session.timelinePicture->isVisible());
+    const std::vector<TimelineMark>& marks = session.timelinePicture->picture().marks;
+    ASSERT_FALSE(marks.empty());
+    const WheelBox& box = marks.back().box;
+    const QPointF pixel((box.left + box.right) / 2.0, -(box.top + box.bottom) / 2.0);
+    EXPECT_EQ(session.timelinePicture->markTextAt(pixel).toStdString(), marks.back().text);
+    EXPECT_TRUE(text.contains(QString::fromStdString(marks.back().text)));
+}
+
+TEST_F(TimelineWindowTest, ThePictureIsExportedToTheFileChosenOrAWrongNameIsSaid) {
+    ui::TimelineWindow window(session);
+    window.accept();
+    ASSERT_TRUE(session.timelinePicture);
+    const std::pair<const char*, std::size_t> cases[] = {{"t.svg", 0}, {"t.gif", 1}};
+    for (const auto& [name, warnings] : cases) {
+        session.timelinePicture->chooseExportFile = [&] { return folder.path() / name; };
+        session.timelinePicture->exportPicture();
+        EXPECT_EQ(boxes.shown.size(), warnings) << name;
+    }
+    EXPECT_NE(readTextFile(folder.path() / "t.svg").value_or("").find("<title>"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "t.gif"));
 }
 
 TEST_F(TimelineWindowTest, ADateItCannotReadIsSaidAndTheWindowStays) {

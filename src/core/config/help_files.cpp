@@ -10,7 +10,7 @@ std::string_view helpFileOfWindow(std::string_view windowName) {
         {"Geograph", "GEOGRAPH.HLP"}, {"Options", "OPTIONS.HLP"},   {"OutputD1", "OUTPUTD1.HLP"},
         {"Wheels", "WHEELS.HLP"},     {"CWAspect", "WHEELS.HLP"},   {"OrbsEdit", "WHEELS.HLP"},
         {"NameEdit", "NAMEEDIT.HLP"}, {"LongLat", "LONGLAT.HLP"},   {"SelectFIle", "SELECT.HLP"},
-        {"PrntFile", "PRNTFILE.HLP"}, {"Timeline", "OUTPUTD1.HLP"},
+        {"PrntFile", "PRNTFILE.HLP"}, {"Timeline", "OUTPUTD1.HLP"}, {"TimelinePicture", "OUTPUTD1.HLP"},
     };
     for (const auto& [window, file] : kWindowHelp)
         if (window == windowName) return file;

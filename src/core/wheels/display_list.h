@@ -1,8 +1,8 @@
 #pragma once
 // What a wheel drawing consists of, independent of any paint device: a list of circles,
-// lines, filled discs and texts in wheel units (origin at the wheel's centre, y growing
-// upward), drawn in order over a background colour. Colours are numbers 0..15 of the
-// standard sixteen-colour palette; every text is set in the wheel's glyph font, where a
+// lines, filled discs, filled boxes and texts in wheel units (origin at the wheel's centre,
+// y growing upward), drawn in order over a background colour. Colours are numbers 0..15 of
+// the standard sixteen-colour palette; every text is set in the wheel's glyph font, where a
 // glyph is named by its wheel code (planets 224..238, signs 192..203, aspects 161..177).
 
 #include <string>
@@ -23,6 +23,14 @@ struct WheelFrame {
     double top = 0.0;
     double right = 0.0;
     double bottom = 0.0;
+};
+
+// A box in wheel units; top > bottom.
+struct WheelBox {
+    double left = 0.0;
+    double bottom = 0.0;
+    double right = 0.0;
+    double top = 0.0;
 };
 
 struct CircleShape {
@@ -54,6 +62,12 @@ struct TextShape {
     TextAnchor anchor = TextAnchor::TopLeft;
 };
 
-using WheelPrimitive = std::variant<CircleShape, DiscShape, LineShape, TextShape>;
+// Filled, without an outline.
+struct BoxShape {
+    WheelBox box;
+    int colour = 0;
+};
+
+using WheelPrimitive = std::variant<CircleShape, DiscShape, LineShape, TextShape, BoxShape>;
 
 }  // namespace helion

@@ -17,14 +17,6 @@ struct RingDrawing {
     RingPlacement bodies{};
 };
 
-// A box in wheel units; top > bottom.
-struct WheelBox {
-    double left = 0.0;
-    double bottom = 0.0;
-    double right = 0.0;
-    double top = 0.0;
-};
-
 // One drawn glyph stack, so that a pointer, the SVG titles and the JSON find it again.
 struct StackEntry {
     int ring = ring::Natal;
