@@ -28,21 +28,40 @@ struct Footprint {
     double farthest = 0.0;
 };
 
+// The farthest corner of the cells from the centre: of a box, the one away from both axes.
+double farthestOf(std::span<const StackCell> cells) {
+    double farthest = 0.0;
+    for (const StackCell& c : cells) {
+        const double x =
+            std::max(std::fabs(c.shape.at.x - kCellMargin), std::fabs(c.shape.at.x + c.box.width + kCellMargin));
+        const double y =
+            std::max(std::fabs(c.shape.at.y + kCellMargin), std::fabs(c.shape.at.y - c.box.height - kCellMargin));
+        farthest = std::max(farthest, std::hypot(x, y));
+    }
+    return farthest;
+}
+
+// Corners are measured in the frame turned to the drawing angle: a cell lies well within a
+// quarter turn of it, so the steepest corners on either side bound the angles it covers.
 Footprint footprintOf(std::span<const StackCell> cells, double angle) {
     Footprint f;
-    for (const StackCell& c : cells) {
-        const double left = c.shape.at.x - kCellMargin, right = c.shape.at.x + c.box.width + kCellMargin;
-        const double top = c.shape.at.y + kCellMargin, bottom = c.shape.at.y - c.box.height - kCellMargin;
+    const double c = cosDeg(angle), s = sinDeg(angle);
+    double lowest = std::numeric_limits<double>::infinity(), highest = -lowest;  // slopes across the angle
+    for (const StackCell& cell : cells) {
+        const double left = cell.shape.at.x - kCellMargin, right = cell.shape.at.x + cell.box.width + kCellMargin;
+        const double top = cell.shape.at.y + kCellMargin, bottom = cell.shape.at.y - cell.box.height - kCellMargin;
         for (const double x : {left, right}) {
             for (const double y : {top, bottom}) {
-                const double d = wrap180(radToDeg(std::atan2(y, x)) - angle);
-                f.before = std::max(f.before, -d);
-                f.after = std::max(f.after, d);
-                f.farthest = std::max(f.farthest, std::hypot(x, y));
+                const double slope = (y * c - x * s) / (x * c + y * s);
+                lowest = std::min(lowest, slope);
+                highest = std::max(highest, slope);
             }
         }
         f.nearest = std::min(f.nearest, std::hypot(std::clamp(0.0, left, right), std::clamp(0.0, bottom, top)));
     }
+    f.before = -radToDeg(std::atan(lowest));
+    f.after = radToDeg(std::atan(highest));
+    f.farthest = farthestOf(cells);
     return f;
 }
 
@@ -53,7 +72,7 @@ Footprint footprintAt(PlacedBody body, const StackCells& cells) { return footpri
 double radiusReaching(PlacedBody body, double farthest, const StackCells& cells) {
     body.radius = farthest;
     for (int round = 0; round < 8; ++round) {
-        const double over = footprintAt(body, cells).farthest - farthest;
+        const double over = farthestOf(cells(body)) - farthest;
         if (over <= kSettled && over > -1e-3) break;
         body.radius -= over;
     }
