@@ -44,7 +44,6 @@ std::optional<std::vector<Item>> placeOverSectors(const std::vector<Item>& items
 
 // Houses `first` .. `first + count - 1` of the ring as one run of stacks in ring order.
 struct Run {
-    int first = 1;
     double line = 0.0;  // where the run starts
     double span = 0.0;
     std::vector<double> widths;  // of its houses' sectors
@@ -54,7 +53,7 @@ struct Run {
 
 Run runOf(std::span<const SpreadBody> bodies, const SpreadRing& ring, int first, int count) {
     const auto lineOf = [&](int house) { return ring.houseLine[static_cast<std::size_t>((house - 1) % 12 + 1)]; };
-    Run run{first, lineOf(first), 0.0, {}, {}, false};
+    Run run{lineOf(first), 0.0, {}, {}, false};
     for (int k = 0; k < count; ++k) {
         run.widths.push_back(normalize360(lineOf(first + k + 1) - lineOf(first + k)));
         run.span += run.widths.back();
@@ -85,7 +84,7 @@ Run wholeRing(std::span<const SpreadBody> bodies, const SpreadRing& ring, const 
         const double gap = normalize360(angles[(i + 1) % angles.size()] - angles[i]);
         if (gap > widest || angles.size() == 1) widest = gap, start = angles[i] + gap / 2.0;
     }
-    Run run{1, normalize360(start), 360.0, {360.0}, {}, true};
+    Run run{normalize360(start), 360.0, {360.0}, {}, true};
     for (const SpreadBody& b : bodies) {
         Item item;
         item.body = b;
@@ -118,26 +117,26 @@ public:
 
     // The runs of the cheapest grouping; none when some house's stacks find no room.
     std::vector<Run> cheapestGrouping() {
-        const auto first = std::ranges::find(crowded_.begin() + 1, crowded_.end(), true);
         std::vector<std::pair<int, int>> best;  // first house and count of each run
-        double bestCost = std::numeric_limits<double>::infinity();
+        const auto first = std::ranges::find(crowded_.begin() + 1, crowded_.end(), true);
         if (first == crowded_.end()) {
             for (int house = 1; house <= 12; ++house) best.emplace_back(house, 1);
-            bestCost = 0.0;
-        }
-        // Some run holds the first crowded house; the rest of the ring then is a line of houses.
-        const int crowded = static_cast<int>(first - crowded_.begin());
-        for (int count = 1; count <= kMostJoinedHouses && first != crowded_.end(); ++count) {
-            for (int start = crowded - count + 1; start <= crowded; ++start) {
-                auto grouping = cheapestAlong(start + count, 12 - count);
-                grouping.emplace_back(start, count);
-                double cost = 0.0;
-                for (const auto& [f, n] : grouping) cost += costOf(f, n);
-                if (cost < bestCost) bestCost = cost, best = std::move(grouping);
+        } else {
+            // Some run holds the first crowded house; the rest of the ring then is a line of houses.
+            const int crowded = static_cast<int>(first - crowded_.begin());
+            double bestCost = std::numeric_limits<double>::infinity();
+            for (int count = 1; count <= kMostJoinedHouses; ++count) {
+                for (int start = crowded - count + 1; start <= crowded; ++start) {
+                    auto grouping = cheapestAlong(start + count, 12 - count);
+                    grouping.emplace_back(start, count);
+                    double cost = 0.0;
+                    for (const auto& [f, n] : grouping) cost += costOf(f, n);
+                    if (cost < bestCost) bestCost = cost, best = std::move(grouping);
+                }
             }
+            if (bestCost >= kNoRoom) return {};
         }
         std::vector<Run> runs;
-        if (bestCost >= kNoRoom) return runs;
         for (const auto& [f, n] : best) runs.push_back(*placed(f, n));
         return runs;
     }
@@ -185,15 +184,16 @@ private:
     // The run of `count` houses from `first` on, placed once and remembered; null when its
     // stacks find no room.
     const Run* placed(int first, int count) {
-        auto& slot = runs_[at(first)][static_cast<std::size_t>(count)];
-        if (!slot) {
-            Run run = runOf(bodies_, ring_, static_cast<int>(at(first)), count);
-            auto items = placeOverSectors(run.items, run.line, run.widths, ring_, cells_);
-            if (items) run.items = std::move(*items);
-            slot = items ? std::optional(std::move(run)) : std::optional<Run>(Run{});
-            fits_[at(first)][static_cast<std::size_t>(count)] = items.has_value();
+        const std::size_t h = at(first), n = static_cast<std::size_t>(count);
+        if (!tried_[h][n]) {
+            tried_[h][n] = true;
+            Run run = runOf(bodies_, ring_, static_cast<int>(h), count);
+            if (auto items = placeOverSectors(run.items, run.line, run.widths, ring_, cells_)) {
+                run.items = std::move(*items);
+                runs_[h][n] = std::move(run);
+            }
         }
-        return fits_[at(first)][static_cast<std::size_t>(count)] ? &*slot : nullptr;
+        return runs_[h][n] ? &*runs_[h][n] : nullptr;
     }
 
     std::span<const SpreadBody> bodies_;
@@ -201,7 +201,7 @@ private:
     const StackCells& cells_;
     std::array<bool, 13> crowded_{};
     std::array<std::array<std::optional<Run>, kMostJoinedHouses + 1>, 13> runs_;
-    std::array<std::array<bool, kMostJoinedHouses + 1>, 13> fits_{};
+    std::array<std::array<bool, kMostJoinedHouses + 1>, 13> tried_{};
 };
 
 }  // namespace
