@@ -143,20 +143,19 @@ bool measure(std::vector<Item>& items, int rows, double line, double span, const
     // The inner row starts below the nearest cell of any stack of the outer row, so the two
     // rows cover disjoint radii whatever the stacks' angles.
     double outerRowNearest = std::numeric_limits<double>::infinity();
+    std::vector<Footprint> now;
     for (Item& item : items) {
         PlacedBody body = bodyOf(item, line);
         body.radius = outerRowRadius(body, ring, cells);
-        const double nearest = footprintAt(body, cells).nearest;
+        now.push_back(footprintAt(body, cells));
         if (item.row == 0) item.radius = body.radius;
-        outerRowNearest = std::min(outerRowNearest, nearest);
+        outerRowNearest = std::min(outerRowNearest, now.back().nearest);
     }
-    std::vector<Footprint> now;
-    for (Item& item : items) {
-        if (item.row == 1) {
-            item.radius = radiusReaching(bodyOf(item, line), outerRowNearest - kRowGap, cells);
-            if (footprintAt(bodyOf(item, line), cells).nearest < ring.innerRadius + kInnerClearance) return false;
-        }
-        now.push_back(footprintAt(bodyOf(item, line), cells));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].row == 0) continue;
+        items[i].radius = radiusReaching(bodyOf(items[i], line), outerRowNearest - kRowGap, cells);
+        now[i] = footprintAt(bodyOf(items[i], line), cells);
+        if (now[i].nearest < ring.innerRadius + kInnerClearance) return false;
     }
     for (std::size_t i = 0; i < items.size(); ++i) {
         settled = settled && items[i].position - now[i].before >= -kSettled &&
