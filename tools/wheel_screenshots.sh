@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Writes docs/wheels/: a PNG of each of the seven wheels (the natal wheel American and
 # European; the chart type applies to the single wheel only), each again in the spread
-# layout (spread-*.png), and a printed full page with its aspect grid, drawn by helion-cli
+# layout (spread-*.png), a natal wheel whose crowded house needs a second row of stacks
+# (spread-stellium.png), and a printed full page with its aspect grid, drawn by helion-cli
 # and rendered from PDF to PNG with pdftoppm.
 #
 #   tools/wheel_screenshots.sh                  # builds helion-cli in ./build if needed
@@ -20,6 +21,7 @@ SIZE=1024x768
 CLI="$BUILD/bin/helion-cli"
 NATAL='Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43'
 DIURNAL='Today,06 Dec 2026,12.00,P,5,74.00,40.43'
+STELLIUM='Stellium,04 Feb 1962,08.00,P,5,74.00,40.43'  # seven bodies in Aquarius
 
 command -v pdftoppm >/dev/null || { echo "wheel_screenshots: pdftoppm missing (tools/install-deps.sh)" >&2; exit 1; }
 [ -x "$CLI" ] || cmake --build "$BUILD" --target helion-cli
@@ -28,10 +30,10 @@ FOLDER=$(mktemp -d)
 trap 'rm -rf "$FOLDER"' EXIT
 cp data/* "$FOLDER"/
 
-wheel() {  # name, then the wheel arguments
+wheel() {  # name, then the wheel arguments; CHART replaces the natal sample
     local name=$1
     shift
-    "$CLI" wheel "$@" --folder "$FOLDER" --natal "$NATAL" --diurnal "$DIURNAL" --size "$SIZE" --out "$OUTPUT/$name.png"
+    "$CLI" wheel "$@" --folder "$FOLDER" --natal "${CHART:-$NATAL}" --diurnal "$DIURNAL" --size "$SIZE" --out "$OUTPUT/$name.png"
 }
 
 for layout in classic spread; do
@@ -42,6 +44,7 @@ for layout in classic spread; do
         wheel "$prefix$mode" "$mode" --layout "$layout"
     done
 done
+CHART=$STELLIUM wheel spread-stellium natal --layout spread
 
 sed -i '178s/^0 /1 /' "$FOLDER/OPTIONS.OPT"
 "$CLI" wheel natal --page --folder "$FOLDER" --natal "$NATAL" --diurnal "$DIURNAL" --out "$FOLDER/page.pdf"

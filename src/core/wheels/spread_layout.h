@@ -7,46 +7,26 @@
 //   angles, or they lie in different rows, which cover disjoint radii;
 // - every cell lies inside the ring's band, clear of both circles by `kCircleClearance`
 //   (the inner clearance leaves room for the pointer ticks on the inner circle);
-// - no house line runs through a stack: a stack stays inside its body's house (a body on
-//   a cusp included: its stack moves just past the line into its own house);
+// - no house line runs through a stack: each stack stands wholly in one house's sector,
+//   its body's own or, when houses share their room, a neighbour's (a body on a cusp
+//   included: its stack moves just past the line);
 // - the stacks keep the zodiacal order of their bodies along the ring;
-// - within these limits the stacks of a house lie as near their exact angles as possible,
-//   in least squares, so a cluster spreads symmetrically about its centre.
-// A house too narrow for one row of its stacks alternates them between two rows, when the
-// band holds two. Failing that it shares a neighbouring house's room: the stacks still
-// keep to one side of the line between the two houses, but the last (or first) of them
-// may stand wholly in the neighbour, its pointer crossing over to its body (up to four
-// houses join). Only when that fails too do the ring's stacks spread over the whole ring
-// regardless of the house lines (`leftHouses`), still apart and in order.
+// - a stack stands within `kFarthest` degrees of its body whenever one row, two rows or
+//   the room of up to two neighbouring houses allow it; among the placements that fit, the
+//   one with the least squared displacements wins, a degree beyond `kFarthest` weighing a
+//   hundred times more, so a cluster spreads symmetrically about its centre.
+// Only the bands of the outer rings hold two rows of the single wheel's stacks; the thin
+// bands of the dual and triple wheels' inner rings hold one, so there a cluster wider than
+// its stacks (six bodies within 10 degrees) spreads further along the ring. Only when no
+// grouping of houses holds a ring's stacks do they spread over the whole ring regardless of
+// the house lines (`leftHouses`), still apart and in order.
 
-#include <functional>
 #include <span>
 #include <vector>
 
-#include "core/wheels/glyph_stack.h"
+#include "core/wheels/stack_packing.h"
 
 namespace helion {
-
-inline constexpr double kCircleClearance = 1.5;  // wheel units between a stack and its ring's circles
-inline constexpr double kPointerTick = 4.0;      // length of the tick on the ring's inner circle
-
-// The cells of a stack drawn at a body's angle and start radius.
-using StackCells = std::function<std::vector<StackCell>(const PlacedBody&)>;
-
-struct SpreadRing {
-    double innerRadius = 0.0;
-    double outerRadius = 0.0;
-    // Houses 1..12: the drawing angle of the line that opens house h, as drawn; house h
-    // runs counter-clockwise to the line of house h + 1.
-    std::array<double, 13> houseLine{};
-};
-
-// A body to place: its house and where its longitude lies on the wheel.
-struct SpreadBody {
-    int point = 0;
-    int house = 0;
-    double exactAngle = 0.0;
-};
 
 struct SpreadStack {
     int point = 0;
