@@ -1,6 +1,7 @@
 // The timeline search for the sample chart: a year of every kind but the Moon's transits,
 // a year of the Moon's transits, and a century of progressions and solar arcs.
 #include <benchmark/benchmark.h>
+#include <cstdio>
 
 #include "core/chart/pipeline.h"
 #include "core/config/orb_file.h"
@@ -35,10 +36,37 @@ EventRequest sampleRequest(EventChoices choices, int years) {
     return request;
 }
 
+// Counts the positions asked of the library: a figure that, unlike the time, does not
+// depend on how busy the machine is.
+class CountingEphemeris final : public Ephemeris {
+public:
+    explicit CountingEphemeris(const Ephemeris& inner) : inner_(inner) {}
+    mutable long calls = 0;
+
+    LongitudeAndSpeed longitude(double jdUt, int body) const override {
+        ++calls;
+        return inner_.longitude(jdUt, body);
+    }
+    double declination(double jdUt, int body) const override {
+        ++calls;
+        return inner_.declination(jdUt, body);
+    }
+    NaturalCusps housesAtArmc(HouseSystem system, double armcDeg, double latitudeDeg,
+                              double obliquityDeg) const override {
+        return inner_.housesAtArmc(system, armcDeg, latitudeDeg, obliquityDeg);
+    }
+
+private:
+    const Ephemeris& inner_;
+};
+
 void runSearch(benchmark::State& state, const EventRequest& request) {
     std::size_t events = 0;
     for (auto _ : state) events = findEvents(request, ephemeris(), ephemeris()).events.size();
     state.counters["events"] = static_cast<double>(events);
+    const CountingEphemeris counting(ephemeris());
+    findEvents(request, counting, ephemeris());
+    state.counters["positions"] = static_cast<double>(counting.calls);
 }
 
 void YearOfEverythingButTheMoon(benchmark::State& state) { runSearch(state, sampleRequest(EventChoices::usual(), 1)); }
@@ -62,4 +90,14 @@ BENCHMARK(CenturyOfProgressionsAndSolarArcs)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace helion
 
+namespace helion {
+namespace {
+void OneKind(benchmark::State& state) {
+    EventChoices c;
+    c.set(static_cast<EventChoice>(state.range(0)));
+    runSearch(state, sampleRequest(c, 1));
+}
+BENCHMARK(OneKind)->DenseRange(0, 8)->Unit(benchmark::kMillisecond);
+}  // namespace
+}  // namespace helion
 BENCHMARK_MAIN();
