@@ -1,8 +1,10 @@
 #include "core/events/sampled_track.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <numeric>
+#include <tuple>
+#include <utility>
 
 #include "core/astro/angles.h"
 
@@ -29,22 +31,29 @@ double valueOf(const Cubic& c, double s) { return c.c0 + s * (c.c1 + s * (c.c2 +
 double slopeOf(const Cubic& c, double s) { return c.c1 + s * (2.0 * c.c2 + s * 3.0 * c.c3); }
 
 // The turning points of the cubic strictly inside (0, 1), in order.
-std::vector<double> turningPoints(const Cubic& c) {
+struct Turns {
+    std::array<double, 2> s{};
+    std::size_t count = 0;
+};
+
+Turns turningPoints(const Cubic& c) {
     const double a = 3.0 * c.c3, b = 2.0 * c.c2, k = c.c1;
-    std::vector<double> roots;
+    Turns turns;
+    const auto keep = [&](double s) {
+        if (s > 0.0 && s < 1.0) turns.s[turns.count++] = s;
+    };
     if (std::fabs(a) < 1e-15) {
-        if (std::fabs(b) > 1e-15) roots.push_back(-k / b);
+        if (std::fabs(b) > 1e-15) keep(-k / b);
     } else {
         const double discriminant = b * b - 4.0 * a * k;
         if (discriminant > 0.0) {
             const double root = std::sqrt(discriminant);
-            roots.push_back((-b - root) / (2.0 * a));
-            roots.push_back((-b + root) / (2.0 * a));
+            const double r1 = (-b - root) / (2.0 * a), r2 = (-b + root) / (2.0 * a);
+            keep(std::min(r1, r2));
+            keep(std::max(r1, r2));
         }
     }
-    std::erase_if(roots, [](double s) { return s <= 0.0 || s >= 1.0; });
-    std::sort(roots.begin(), roots.end());
-    return roots;
+    return turns;
 }
 
 // The root of a monotone stretch of the cubic: Newton's steps kept inside a shrinking
@@ -117,21 +126,21 @@ SampledTrack::SampledTrack(const TrackPlan& plan, std::vector<double> moments,
 }
 
 std::vector<LevelCrossing> SampledTrack::crossings(std::span<const double> levelsDeg) const {
-    std::vector<std::size_t> order(levelsDeg.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::vector<double> sorted(levelsDeg.size());
-    for (std::size_t k = 0; k < levelsDeg.size(); ++k) sorted[k] = normalize360(levelsDeg[k]);
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return sorted[a] < sorted[b]; });
-    std::vector<double> sortedLevels(order.size());
-    for (std::size_t k = 0; k < order.size(); ++k) sortedLevels[k] = sorted[order[k]];
+    std::vector<std::pair<double, std::size_t>> byValue(levelsDeg.size());
+    for (std::size_t k = 0; k < levelsDeg.size(); ++k) byValue[k] = {normalize360(levelsDeg[k]), k};
+    std::sort(byValue.begin(), byValue.end());
+    std::vector<double> sortedLevels(byValue.size());
+    std::vector<std::size_t> order(byValue.size());
+    for (std::size_t k = 0; k < byValue.size(); ++k) std::tie(sortedLevels[k], order[k]) = byValue[k];
 
     std::vector<LevelCrossing> out;
     for (std::size_t i = 0; i + 1 < jd_.size(); ++i) {
         const Cubic c = hermite(unwrapped_[i], unwrapped_[i + 1], speed_[i] * step_, speed_[i + 1] * step_);
         double s = 0.0;
-        for (const double turn : turningPoints(c)) {
-            addPieceCrossings(i, s, turn, sortedLevels, order, out);
-            s = turn;
+        const Turns turns = turningPoints(c);
+        for (std::size_t t = 0; t < turns.count; ++t) {
+            addPieceCrossings(i, s, turns.s[t], sortedLevels, order, out);
+            s = turns.s[t];
         }
         addPieceCrossings(i, s, 1.0, sortedLevels, order, out);
     }
