@@ -182,7 +182,9 @@ void SampledTrack::addPieceCrossings(std::size_t i, double sFrom, double sTo, st
 
 double SampledTrack::moment(const LevelCrossing& c) const {
     if (!polish_ || !polish_(c.jdUt, c.unwrappedDeg, c.speedDegPerDay)) return c.jdUt;
-    return polished(c.jdUt, c.unwrappedDeg);
+    const auto [known, fresh] = solved_.try_emplace({c.jdUt, c.unwrappedDeg}, 0.0);
+    if (fresh) known->second = polished(c.jdUt, c.unwrappedDeg);
+    return known->second;
 }
 
 std::optional<double> SampledTrack::momentWithin(const LevelCrossing& c, double fromJd, double toJd) const {

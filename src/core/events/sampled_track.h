@@ -6,8 +6,10 @@
 // step, so a pass shorter than the step is still found.
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "core/astro/ephemeris.h"
@@ -81,6 +83,9 @@ private:
     std::vector<double> jd_;
     std::vector<double> unwrapped_;  // longitudes with the whole circles kept
     std::vector<double> speed_;
+    // Crossings already solved on the source: one orb edge serves every pass between its
+    // entry and its exit, and levels met by several aspects (to the two nodes) coincide.
+    mutable std::map<std::pair<double, double>, double> solved_;
 };
 
 }  // namespace helion
