@@ -35,10 +35,47 @@ EventRequest sampleRequest(EventChoices choices, int years) {
     return request;
 }
 
+// Counts the positions asked of the library and how often the moment asked changes from
+// one to the next: the library redoes its work for a moment (the nutation, the Earth's
+// place) at each change. Unlike the time, neither depends on how busy the machine is.
+class CountingEphemeris final : public Ephemeris {
+public:
+    explicit CountingEphemeris(const Ephemeris& inner) : inner_(inner) {}
+    mutable long calls = 0;
+    mutable long moments = 0;
+
+    LongitudeAndSpeed longitude(double jdUt, int body) const override {
+        count(jdUt);
+        return inner_.longitude(jdUt, body);
+    }
+    double declination(double jdUt, int body) const override {
+        count(jdUt);
+        return inner_.declination(jdUt, body);
+    }
+    NaturalCusps housesAtArmc(HouseSystem system, double armcDeg, double latitudeDeg,
+                              double obliquityDeg) const override {
+        return inner_.housesAtArmc(system, armcDeg, latitudeDeg, obliquityDeg);
+    }
+
+private:
+    void count(double jdUt) const {
+        ++calls;
+        if (jdUt != last_) ++moments;
+        last_ = jdUt;
+    }
+
+    const Ephemeris& inner_;
+    mutable double last_ = 0.0;
+};
+
 void runSearch(benchmark::State& state, const EventRequest& request) {
     std::size_t events = 0;
     for (auto _ : state) events = findEvents(request, ephemeris(), ephemeris()).events.size();
     state.counters["events"] = static_cast<double>(events);
+    const CountingEphemeris counting(ephemeris());
+    findEvents(request, counting, ephemeris());
+    state.counters["positions"] = static_cast<double>(counting.calls);
+    state.counters["moments"] = static_cast<double>(counting.moments);
 }
 
 void YearOfEverythingButTheMoon(benchmark::State& state) { runSearch(state, sampleRequest(EventChoices::usual(), 1)); }

@@ -47,8 +47,10 @@ std::vector<double> levelsOf(const std::vector<AspectPoint>& points) {
 bool isExact(const LevelCrossing& c) { return c.level % kLevelsPerAspect == 0; }
 
 // The hits of one aspect point in time order, with the orb edges crossed between them.
-void addHits(const std::vector<LevelCrossing>& crossings, const AspectPoint& aspect, const MovingPoint& point,
-             const NatalTargets& targets, const EventPeriod& period, std::vector<Event>& events) {
+// Only the hits in the period and their edges are solved on the source.
+void addHits(const SampledTrack& track, const std::vector<LevelCrossing>& crossings, const AspectPoint& aspect,
+             const MovingPoint& point, const NatalTargets& targets, const EventPeriod& period,
+             std::vector<Event>& events) {
     int pass = 0;
     std::optional<double> lastHitDeg;
     for (std::size_t k = 0; k < crossings.size(); ++k) {
@@ -57,24 +59,25 @@ void addHits(const std::vector<LevelCrossing>& crossings, const AspectPoint& asp
         // Hits on the same circle follow one another without a whole round between them.
         pass = lastHitDeg && *lastHitDeg == hit.unwrappedDeg ? pass + 1 : 1;
         lastHitDeg = hit.unwrappedDeg;
-        if (!period.holds(hit.jdUt)) continue;
+        const std::optional<double> jd = track.momentWithin(hit, period.fromJdUt, period.toJdUt);
+        if (!jd) continue;
         Event e;
         e.kind = EventKind::Aspect;
         e.mover = point.mover;
         e.body = point.body;
         e.aspect = aspect.code;
         e.target = aspect.target;
-        e.jdUt = hit.jdUt;
+        e.jdUt = *jd;
         e.pass = pass;
         for (std::size_t j = k; j-- > 0;) {
             if (!isExact(crossings[j])) {
-                e.enterJdUt = crossings[j].jdUt;
+                e.enterJdUt = track.moment(crossings[j]);
                 break;
             }
         }
         for (std::size_t j = k + 1; j < crossings.size(); ++j) {
             if (!isExact(crossings[j])) {
-                e.leaveJdUt = crossings[j].jdUt;
+                e.leaveJdUt = track.moment(crossings[j]);
                 break;
             }
         }
@@ -92,7 +95,8 @@ void addAspectEvents(const SampledTrack& track, const MovingPoint& point, const 
     const std::vector<double> levels = levelsOf(aspects);
     std::vector<std::vector<LevelCrossing>> byAspect(aspects.size());
     for (const LevelCrossing& c : track.crossings(levels)) byAspect[c.level / kLevelsPerAspect].push_back(c);
-    for (std::size_t a = 0; a < aspects.size(); ++a) addHits(byAspect[a], aspects[a], point, targets, period, events);
+    for (std::size_t a = 0; a < aspects.size(); ++a)
+        addHits(track, byAspect[a], aspects[a], point, targets, period, events);
 }
 
 }  // namespace helion

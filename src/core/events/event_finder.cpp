@@ -32,43 +32,92 @@ struct Scan {
     bool marginAfter;
 };
 
-SampledTrack trackOf(const Scan& scan, const MovingPoint& point) {
+TrackPlan planOf(const Scan& scan, const MovingPoint& point) {
     const EventPeriod& period = scan.request.period;
-    return SampledTrack(point.source, point.polish, period.fromJdUt - (scan.marginBefore ? point.marginDays : 0.0),
-                        period.toJdUt + (scan.marginAfter ? point.marginDays : 0.0), point.stepDays);
+    return {point.source, point.polish, period.fromJdUt - (scan.marginBefore ? point.marginDays : 0.0),
+            period.toJdUt + (scan.marginAfter ? point.marginDays : 0.0), point.stepDays};
 }
 
-void scanTransits(const Scan& scan) {
-    const EventChoices& choices = scan.request.choices;
-    const bool aspects = choices.has(EventChoice::Transits);
+// The kinds a transiting point is scanned for.
+struct TransitKinds {
+    bool aspects = false;
+    bool stations = false;
+    bool signs = false;
+    bool houses = false;
+};
+
+TransitKinds transitKindsOf(const EventChoices& choices, int body) {
     const bool moon = choices.has(EventChoice::Moon);
+    const bool isMoon = body == point::Moon;
+    const bool isPlanet = body >= point::Mercury && body <= point::Pluto;
+    return {isMoon ? moon : choices.has(EventChoice::Transits), isPlanet && choices.has(EventChoice::Stations),
+            choices.has(EventChoice::Ingresses) && (!isMoon || moon),
+            choices.has(EventChoice::Houses) && (!isMoon || moon)};
+}
+
+// The transiting points and, when lunations are asked, the Moon's phase, sampled
+// together; the phase's track comes last.
+struct TransitTracks {
+    std::vector<MovingPoint> points;
+    std::vector<TransitKinds> kinds;
+    std::vector<SampledTrack> tracks;
+};
+
+TransitTracks transitTracks(const Scan& scan) {
+    const EventChoices& choices = scan.request.choices;
     const EventPeriod& period = scan.request.period;
-    for (const MovingPoint& point : transitPoints(scan.ephemeris, moon)) {
-        const bool isMoon = point.body == point::Moon;
-        const bool isPlanet = point.body >= point::Mercury && point.body <= point::Pluto;
-        const bool wantAspects = isMoon ? moon : aspects;
-        const bool wantStations = isPlanet && choices.has(EventChoice::Stations);
-        const bool wantSigns = choices.has(EventChoice::Ingresses) && (!isMoon || moon);
-        const bool wantHouses = choices.has(EventChoice::Houses) && (!isMoon || moon);
-        if (!wantAspects && !wantStations && !wantSigns && !wantHouses) continue;
-        const SampledTrack track = trackOf(scan, point);
-        if (wantAspects) addAspectEvents(track, point, scan.targets, scan.request.transitOrbs, period, scan.events);
-        if (wantStations) addStationEvents(track, point, scan.targets, period, scan.events);
-        if (wantSigns) addIngressEvents(track, point, scan.targets, EventKind::SignIngress, period, scan.events);
-        if (wantHouses) addIngressEvents(track, point, scan.targets, EventKind::HouseIngress, period, scan.events);
+    TransitTracks t;
+    std::vector<TrackPlan> plans;
+    for (MovingPoint& point : transitPoints(scan.ephemeris, choices.has(EventChoice::Moon))) {
+        const TransitKinds kinds = transitKindsOf(choices, point.body);
+        if (!kinds.aspects && !kinds.stations && !kinds.signs && !kinds.houses) continue;
+        plans.push_back(planOf(scan, point));
+        t.points.push_back(std::move(point));
+        t.kinds.push_back(kinds);
+    }
+    if (choices.has(EventChoice::Lunations)) {
+        const MovingPoint phase = moonPhase(scan.ephemeris);
+        plans.push_back({phase.source, phase.polish, period.fromJdUt, period.toJdUt, phase.stepDays});
+    }
+    t.tracks = sampleTogether(plans);
+    return t;
+}
+
+void scanTransits(const Scan& scan, const TransitTracks& t) {
+    const EventPeriod& period = scan.request.period;
+    for (std::size_t k = 0; k < t.points.size(); ++k) {
+        const MovingPoint& point = t.points[k];
+        const SampledTrack& track = t.tracks[k];
+        const TransitKinds& kinds = t.kinds[k];
+        if (kinds.aspects) addAspectEvents(track, point, scan.targets, scan.request.transitOrbs, period, scan.events);
+        if (kinds.stations) addStationEvents(track, point, scan.targets, period, scan.events);
+        if (kinds.signs) addIngressEvents(track, point, scan.targets, EventKind::SignIngress, period, scan.events);
+        if (kinds.houses) addIngressEvents(track, point, scan.targets, EventKind::HouseIngress, period, scan.events);
     }
 }
 
 // Progressed and directed points aspect the natal ones; the progressed Moon also enters
-// signs and houses.
-void scanDirected(const Scan& scan, const std::vector<MovingPoint>& points, const OrbTable& orbs) {
+// signs and houses. Both sets are sampled together.
+void scanDirected(const Scan& scan) {
+    const EventChoices& choices = scan.request.choices;
     const EventPeriod& period = scan.request.period;
-    for (const MovingPoint& point : points) {
-        const SampledTrack track = trackOf(scan, point);
-        addAspectEvents(track, point, scan.targets, orbs, period, scan.events);
+    std::vector<MovingPoint> points;
+    if (choices.has(EventChoice::Progressions)) points = progressedPoints(scan.ephemeris, scan.request.natal);
+    if (choices.has(EventChoice::SolarArc)) {
+        for (MovingPoint& point : solarArcPoints(scan.ephemeris, scan.request.natal))
+            points.push_back(std::move(point));
+    }
+    std::vector<TrackPlan> plans;
+    for (const MovingPoint& point : points) plans.push_back(planOf(scan, point));
+    const std::vector<SampledTrack> tracks = sampleTogether(plans);
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        const MovingPoint& point = points[k];
+        const OrbTable& orbs =
+            point.mover == Mover::Progressed ? scan.request.progressedOrbs : scan.request.solarArcOrbs;
+        addAspectEvents(tracks[k], point, scan.targets, orbs, period, scan.events);
         if (point.mover != Mover::Progressed || point.body != point::Moon) continue;
-        addIngressEvents(track, point, scan.targets, EventKind::SignIngress, period, scan.events);
-        addIngressEvents(track, point, scan.targets, EventKind::HouseIngress, period, scan.events);
+        addIngressEvents(tracks[k], point, scan.targets, EventKind::SignIngress, period, scan.events);
+        addIngressEvents(tracks[k], point, scan.targets, EventKind::HouseIngress, period, scan.events);
     }
 }
 
@@ -125,12 +174,11 @@ EventSearch findEvents(const EventRequest& request, const Ephemeris& ephemeris, 
                     result.events,
                     reachAt(ephemeris, period.fromJdUt - kWidestMarginDays) != EphemerisReach::Beyond,
                     reachAt(ephemeris, period.toJdUt + kWidestMarginDays) != EphemerisReach::Beyond};
-    scanTransits(scan);
-    if (request.choices.has(EventChoice::Progressions))
-        scanDirected(scan, progressedPoints(ephemeris, request.natal), request.progressedOrbs);
-    if (request.choices.has(EventChoice::SolarArc))
-        scanDirected(scan, solarArcPoints(ephemeris, request.natal), request.solarArcOrbs);
-    if (request.choices.has(EventChoice::Lunations)) addLunationEvents(ephemeris, targets, period, result.events);
+    const TransitTracks transits = transitTracks(scan);
+    scanTransits(scan, transits);
+    scanDirected(scan);
+    if (request.choices.has(EventChoice::Lunations))
+        addLunationEvents(transits.tracks.back(), ephemeris, targets, period, result.events);
     if (request.choices.has(EventChoice::Eclipses))
         addEclipseEvents(eclipses, ephemeris, targets, period, result.events);
     std::stable_sort(result.events.begin(), result.events.end(),

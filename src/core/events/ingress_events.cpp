@@ -38,14 +38,15 @@ void addIngressEvents(const SampledTrack& track, const MovingPoint& point, const
     for (int k = 1; k <= kSigns; ++k)
         levels.push_back(houses ? targets.cusp[static_cast<std::size_t>(k)] : 30.0 * (k - 1));
     for (const LevelCrossing& c : track.crossings(levels)) {
-        if (!period.holds(c.jdUt)) continue;
+        const std::optional<double> jd = track.momentWithin(c, period.fromJdUt, period.toJdUt);
+        if (!jd) continue;
         const bool backwards = c.speedDegPerDay < 0.0;
         const int opened = houses ? houseOpenedBy(static_cast<int>(c.level) + 1) : static_cast<int>(c.level) + 1;
         Event e;
         e.kind = kind;
         e.mover = point.mover;
         e.body = point.body;
-        e.jdUt = c.jdUt;
+        e.jdUt = *jd;
         e.retrograde = backwards;
         placeEvent(e, levels[c.level], targets.cusp);
         if (houses) {
@@ -59,7 +60,7 @@ void addIngressEvents(const SampledTrack& track, const MovingPoint& point, const
 
 void addStationEvents(const SampledTrack& track, const MovingPoint& point, const NatalTargets& targets,
                       const EventPeriod& period, std::vector<Event>& events) {
-    for (const Station& s : track.stations()) {
+    for (const Station& s : track.stations(period.fromJdUt, period.toJdUt)) {
         if (!period.holds(s.jdUt)) continue;
         Event e;
         e.kind = EventKind::Station;

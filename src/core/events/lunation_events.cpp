@@ -6,7 +6,6 @@
 
 #include "core/aspects/classifier.h"
 #include "core/astro/angles.h"
-#include "core/events/moving_points.h"
 
 namespace helion {
 namespace {
@@ -47,16 +46,15 @@ Event lunationEvent(EventKind kind, int body, double jd, double longitudeDeg, st
 
 }  // namespace
 
-void addLunationEvents(const Ephemeris& ephemeris, const NatalTargets& targets, const EventPeriod& period,
-                       std::vector<Event>& events) {
-    const MovingPoint phase = moonPhase(ephemeris);
-    const SampledTrack track(phase.source, phase.polish, period.fromJdUt, period.toJdUt, phase.stepDays);
+void addLunationEvents(const SampledTrack& phase, const Ephemeris& ephemeris, const NatalTargets& targets,
+                       const EventPeriod& period, std::vector<Event>& events) {
     const std::array<double, 2> levels{0.0, 180.0};
-    for (const LevelCrossing& c : track.crossings(levels)) {
-        if (!period.holds(c.jdUt)) continue;
-        const double moon = ephemeris.longitude(c.jdUt, body::Moon).longitudeDeg;
-        events.push_back(lunationEvent(c.level == 0 ? EventKind::NewMoon : EventKind::FullMoon, point::Moon, c.jdUt,
-                                       moon, "", targets));
+    for (const LevelCrossing& c : phase.crossings(levels)) {
+        const std::optional<double> jd = phase.momentWithin(c, period.fromJdUt, period.toJdUt);
+        if (!jd) continue;
+        const double moon = ephemeris.longitude(*jd, body::Moon).longitudeDeg;
+        events.push_back(lunationEvent(c.level == 0 ? EventKind::NewMoon : EventKind::FullMoon, point::Moon, *jd, moon,
+                                       "", targets));
     }
 }
 

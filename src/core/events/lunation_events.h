@@ -13,8 +13,9 @@ namespace helion {
 // Natal points within this many degrees of a lunation or an eclipse are named with it.
 inline constexpr double kLunationNearDeg = 3.0;
 
-void addLunationEvents(const Ephemeris& ephemeris, const NatalTargets& targets, const EventPeriod& period,
-                       std::vector<Event>& events);
+// The new and full moons on the track of the Moon's phase (see moonPhase).
+void addLunationEvents(const SampledTrack& phase, const Ephemeris& ephemeris, const NatalTargets& targets,
+                       const EventPeriod& period, std::vector<Event>& events);
 
 void addEclipseEvents(const EclipseSearch& eclipses, const Ephemeris& ephemeris, const NatalTargets& targets,
                       const EventPeriod& period, std::vector<Event>& events);

@@ -1,8 +1,10 @@
 #include "core/events/sampled_track.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <numeric>
+#include <tuple>
+#include <utility>
 
 #include "core/astro/angles.h"
 
@@ -29,22 +31,29 @@ double valueOf(const Cubic& c, double s) { return c.c0 + s * (c.c1 + s * (c.c2 +
 double slopeOf(const Cubic& c, double s) { return c.c1 + s * (2.0 * c.c2 + s * 3.0 * c.c3); }
 
 // The turning points of the cubic strictly inside (0, 1), in order.
-std::vector<double> turningPoints(const Cubic& c) {
+struct Turns {
+    std::array<double, 2> s{};
+    std::size_t count = 0;
+};
+
+Turns turningPoints(const Cubic& c) {
     const double a = 3.0 * c.c3, b = 2.0 * c.c2, k = c.c1;
-    std::vector<double> roots;
+    Turns turns;
+    const auto keep = [&](double s) {
+        if (s > 0.0 && s < 1.0) turns.s[turns.count++] = s;
+    };
     if (std::fabs(a) < 1e-15) {
-        if (std::fabs(b) > 1e-15) roots.push_back(-k / b);
+        if (std::fabs(b) > 1e-15) keep(-k / b);
     } else {
         const double discriminant = b * b - 4.0 * a * k;
         if (discriminant > 0.0) {
             const double root = std::sqrt(discriminant);
-            roots.push_back((-b - root) / (2.0 * a));
-            roots.push_back((-b + root) / (2.0 * a));
+            const double r1 = (-b - root) / (2.0 * a), r2 = (-b + root) / (2.0 * a);
+            keep(std::min(r1, r2));
+            keep(std::max(r1, r2));
         }
     }
-    std::erase_if(roots, [](double s) { return s <= 0.0 || s >= 1.0; });
-    std::sort(roots.begin(), roots.end());
-    return roots;
+    return turns;
 }
 
 // The root of a monotone stretch of the cubic: Newton's steps kept inside a shrinking
@@ -67,41 +76,71 @@ double rootInPiece(const Cubic& c, double sFrom, double sTo, double target) {
     return s;
 }
 
+// Equal steps no longer than the plan's from its start to its end.
+std::vector<double> momentsOf(const TrackPlan& plan) {
+    const double span = plan.toJd - plan.fromJd;
+    const auto steps = static_cast<std::size_t>(std::max(1.0, std::ceil(span / plan.stepDays)));
+    const double step = span / static_cast<double>(steps);
+    std::vector<double> moments;
+    moments.reserve(steps + 1);
+    for (std::size_t i = 0; i < steps; ++i) moments.push_back(plan.fromJd + step * static_cast<double>(i));
+    moments.push_back(plan.toJd);
+    return moments;
+}
+
 }  // namespace
 
-SampledTrack::SampledTrack(LongitudeSource source, PolishRule polish, double fromJd, double toJd, double stepDays)
-    : source_(std::move(source)), polish_(std::move(polish)) {
-    const auto steps = static_cast<std::size_t>(std::max(1.0, std::ceil((toJd - fromJd) / stepDays)));
-    step_ = (toJd - fromJd) / static_cast<double>(steps);
-    jd_.reserve(steps + 1);
-    for (std::size_t i = 0; i <= steps; ++i) {
-        const double jd = i == steps ? toJd : fromJd + step_ * static_cast<double>(i);
-        const LongitudeAndSpeed p = source_(jd);
+std::vector<SampledTrack> sampleTogether(const std::vector<TrackPlan>& plans) {
+    struct Ask {
+        double jd;
+        std::size_t plan;
+        std::size_t sample;
+    };
+    std::vector<std::vector<double>> moments;
+    std::vector<Ask> asks;
+    for (std::size_t k = 0; k < plans.size(); ++k) {
+        moments.push_back(momentsOf(plans[k]));
+        for (std::size_t i = 0; i < moments.back().size(); ++i) asks.push_back({moments.back()[i], k, i});
+    }
+    std::stable_sort(asks.begin(), asks.end(), [](const Ask& a, const Ask& b) { return a.jd < b.jd; });
+    std::vector<std::vector<LongitudeAndSpeed>> samples(plans.size());
+    for (std::size_t k = 0; k < plans.size(); ++k) samples[k].resize(moments[k].size());
+    for (const Ask& ask : asks) samples[ask.plan][ask.sample] = plans[ask.plan].source(ask.jd);
+    std::vector<SampledTrack> tracks;
+    for (std::size_t k = 0; k < plans.size(); ++k)
+        tracks.push_back(SampledTrack(plans[k], std::move(moments[k]), samples[k]));
+    return tracks;
+}
+
+SampledTrack::SampledTrack(const TrackPlan& plan, std::vector<double> moments,
+                           std::span<const LongitudeAndSpeed> samples)
+    : source_(plan.source), polish_(plan.polish), jd_(std::move(moments)) {
+    step_ = (plan.toJd - plan.fromJd) / static_cast<double>(jd_.size() - 1);
+    for (const LongitudeAndSpeed& p : samples) {
         const double longitude = unwrapped_.empty()
                                      ? p.longitudeDeg
                                      : unwrapped_.back() + wrap180(p.longitudeDeg - normalize360(unwrapped_.back()));
-        jd_.push_back(jd);
         unwrapped_.push_back(longitude);
         speed_.push_back(p.speedDegPerDay);
     }
 }
 
 std::vector<LevelCrossing> SampledTrack::crossings(std::span<const double> levelsDeg) const {
-    std::vector<std::size_t> order(levelsDeg.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::vector<double> sorted(levelsDeg.size());
-    for (std::size_t k = 0; k < levelsDeg.size(); ++k) sorted[k] = normalize360(levelsDeg[k]);
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return sorted[a] < sorted[b]; });
-    std::vector<double> sortedLevels(order.size());
-    for (std::size_t k = 0; k < order.size(); ++k) sortedLevels[k] = sorted[order[k]];
+    std::vector<std::pair<double, std::size_t>> byValue(levelsDeg.size());
+    for (std::size_t k = 0; k < levelsDeg.size(); ++k) byValue[k] = {normalize360(levelsDeg[k]), k};
+    std::sort(byValue.begin(), byValue.end());
+    std::vector<double> sortedLevels(byValue.size());
+    std::vector<std::size_t> order(byValue.size());
+    for (std::size_t k = 0; k < byValue.size(); ++k) std::tie(sortedLevels[k], order[k]) = byValue[k];
 
     std::vector<LevelCrossing> out;
     for (std::size_t i = 0; i + 1 < jd_.size(); ++i) {
         const Cubic c = hermite(unwrapped_[i], unwrapped_[i + 1], speed_[i] * step_, speed_[i + 1] * step_);
         double s = 0.0;
-        for (const double turn : turningPoints(c)) {
-            addPieceCrossings(i, s, turn, sortedLevels, order, out);
-            s = turn;
+        const Turns turns = turningPoints(c);
+        for (std::size_t t = 0; t < turns.count; ++t) {
+            addPieceCrossings(i, s, turns.s[t], sortedLevels, order, out);
+            s = turns.s[t];
         }
         addPieceCrossings(i, s, 1.0, sortedLevels, order, out);
     }
@@ -136,11 +175,23 @@ void SampledTrack::addPieceCrossings(std::size_t i, double sFrom, double sTo, st
             crossing.jdUt = jd_[i] + s * step_;
             crossing.unwrappedDeg = target;
             crossing.speedDegPerDay = slopeOf(c, s) / step_;
-            if (polish_ && polish_(crossing.jdUt, target, crossing.speedDegPerDay))
-                crossing.jdUt = polished(crossing.jdUt, target);
             out.push_back(crossing);
         }
     }
+}
+
+double SampledTrack::moment(const LevelCrossing& c) const {
+    if (!polish_ || !polish_(c.jdUt, c.unwrappedDeg, c.speedDegPerDay)) return c.jdUt;
+    const auto [known, fresh] = solved_.try_emplace({c.jdUt, c.unwrappedDeg}, 0.0);
+    if (fresh) known->second = polished(c.jdUt, c.unwrappedDeg);
+    return known->second;
+}
+
+std::optional<double> SampledTrack::momentWithin(const LevelCrossing& c, double fromJd, double toJd) const {
+    if (c.jdUt < fromJd - step_ || c.jdUt >= toJd + step_) return std::nullopt;
+    const double jd = moment(c);
+    if (jd < fromJd || jd >= toJd) return std::nullopt;
+    return jd;
 }
 
 // Newton's steps on the source from the cubic's answer; an answer that wanders off (a
@@ -158,10 +209,10 @@ double SampledTrack::polished(double jdUt, double levelDeg) const {
     return jdUt;
 }
 
-std::vector<Station> SampledTrack::stations() const {
+std::vector<Station> SampledTrack::stations(double fromJd, double toJd) const {
     std::vector<Station> out;
     for (std::size_t i = 0; i + 1 < jd_.size(); ++i) {
-        if ((speed_[i] < 0.0) == (speed_[i + 1] < 0.0)) continue;
+        if ((speed_[i] < 0.0) == (speed_[i + 1] < 0.0) || jd_[i + 1] < fromJd || jd_[i] >= toJd) continue;
         // Regula falsi on the source's motion, halving the kept end's weight (Illinois).
         double a = jd_[i], b = jd_[i + 1], fa = speed_[i], fb = speed_[i + 1];
         int side = 0;

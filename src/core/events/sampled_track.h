@@ -6,7 +6,10 @@
 // step, so a pass shorter than the step is still found.
 
 #include <functional>
+#include <map>
+#include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "core/astro/ephemeris.h"
@@ -32,20 +35,44 @@ struct Station {
     bool turnsRetrograde = false;
 };
 
+// A track to sample: [fromJd, toJd] in equal steps no longer than stepDays.
+struct TrackPlan {
+    LongitudeSource source;
+    PolishRule polish;
+    double fromJd = 0.0;
+    double toJd = 0.0;
+    double stepDays = 1.0;
+};
+
+class SampledTrack;
+
+// Samples the tracks moment by moment rather than track by track: the ephemeris library
+// keeps its work for the last moment asked (the nutation, the Earth's place), which is
+// most of a position's cost, so bodies asked at one moment in a row share it.
+std::vector<SampledTrack> sampleTogether(const std::vector<TrackPlan>& plans);
+
 class SampledTrack {
 public:
-    // Samples [fromJd, toJd] in equal steps no longer than stepDays.
-    SampledTrack(LongitudeSource source, PolishRule polish, double fromJd, double toJd, double stepDays);
-
     const LongitudeSource& source() const { return source_; }
 
-    // Every moment the point passes one of the levels (degrees, any circle), in time order.
+    // Every moment the point passes one of the levels (degrees, any circle), in time order,
+    // as the cubic between the samples finds it.
     std::vector<LevelCrossing> crossings(std::span<const double> levelsDeg) const;
 
-    // Every moment the point's motion changes sign, solved to a fraction of a second.
-    std::vector<Station> stations() const;
+    // The crossing's moment, solved again on the source where the polish rule asks.
+    double moment(const LevelCrossing& crossing) const;
+    // The same when it lies in [fromJd, toJd); solving moves a crossing by less than a
+    // step, so one farther out is not solved at all.
+    std::optional<double> momentWithin(const LevelCrossing& crossing, double fromJd, double toJd) const;
+
+    // The moments the point's motion changes sign, solved to a fraction of a second, where
+    // the samples around them reach into [fromJd, toJd).
+    std::vector<Station> stations(double fromJd, double toJd) const;
 
 private:
+    friend std::vector<SampledTrack> sampleTogether(const std::vector<TrackPlan>& plans);
+    SampledTrack(const TrackPlan& plan, std::vector<double> moments, std::span<const LongitudeAndSpeed> samples);
+
     void addPieceCrossings(std::size_t interval, double sFrom, double sTo, std::span<const double> sortedLevels,
                            std::span<const std::size_t> order, std::vector<LevelCrossing>& out) const;
     double polished(double jdUt, double levelDeg) const;
@@ -56,6 +83,9 @@ private:
     std::vector<double> jd_;
     std::vector<double> unwrapped_;  // longitudes with the whole circles kept
     std::vector<double> speed_;
+    // Crossings already solved on the source: one orb edge serves every pass between its
+    // entry and its exit, and levels met by several aspects (to the two nodes) coincide.
+    mutable std::map<std::pair<double, double>, double> solved_;
 };
 
 }  // namespace helion
