@@ -107,7 +107,7 @@ TEST(ReadChartInput, ARolledDateIsKeptAndToldInTheRegionalOrder) {
         const char* typed;
         const char* real;
     } rows[] = {
-        {kNewYork, DateOrder::DayMonthYear, nullptr, nullptr},
+        {kNewYork, DateOrder::DayMonthYear, "", ""},
         {april31, DateOrder::DayMonthYear, "31/4/1950", "1/5/1950"},
         {april31, DateOrder::YearMonthDay, "1950/4/31", "1950/5/1"},
         {april31, dateOrderFromCode(7), "4/31/1950", "5/1/1950"},
@@ -115,7 +115,7 @@ TEST(ReadChartInput, ARolledDateIsKeptAndToldInTheRegionalOrder) {
     const ChartInput onTime = readNatalInput(typedInput(kNewYork));
     for (const auto& row : rows) {
         std::vector<Message> expected;
-        if (row.typed) {
+        if (*row.typed) {
             expected.push_back({"Information", std::string("The natal date ") + row.typed +
                                                    " does not exist; the chart is computed for " + row.real + "."});
         }
