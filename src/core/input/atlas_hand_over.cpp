@@ -44,7 +44,9 @@ Message cannotFind(std::string_view file, const std::string& folder) {
 }  // namespace
 
 std::vector<std::string> atlasArguments(const InputWindowTexts& texts) {
-    return {"--date", recordDateText(texts), "--time", recordTimeText(texts), "--ampm", texts.am ? "A" : "P"};
+    const TypedInput typed = typedInput(texts);
+    return {
+        "--date", recordDateText(typed), "--time", recordTimeText(typed), "--ampm", recordMeridiemText(typed.meridiem)};
 }
 
 std::string withFinalSlash(std::string folder) {

@@ -12,7 +12,7 @@ ChartTables sampleCharts() {
     ChartTables charts;
     charts.chartName = "Test";
     ChartInput& natal = charts.natalInput;
-    natal.day = 7, natal.month = 3, natal.year = 1952, natal.time = 10.3f, natal.halfDay = "A.M.", natal.zone = 5;
+    natal.day = 7, natal.month = 3, natal.year = 1952, natal.time = 10.3f, natal.zone = 5;
     charts.diurnalInput.day = 6, charts.diurnalInput.month = 12, charts.diurnalInput.year = 2026;
     charts.diurnalMoment.t = 1.27;
     charts.natal.longitude[point::Sun] = 350.0;
