@@ -38,20 +38,17 @@ OrbTable orbsOf(const std::filesystem::path& folder, std::string_view file) {
     return load.table;
 }
 
-void runEvents(const EventsOptions& options) {
+int runEvents(const EventsOptions& options) {
     const auto first = readDate("--from", options.from);
     const auto last = readDate("--to", options.to);
     const auto choices =
         options.kinds.empty() ? std::optional(EventChoices::usual()) : parseEventChoices(options.kinds);
     if (!choices) std::cerr << "helion-cli: --kinds: '" << options.kinds << "' names an unknown kind\n";
-    if (!first || !last || !choices) {
-        setExitStatus(kBadInput);
-        return;
-    }
+    if (!first || !last || !choices) return kBadInput;
     const std::optional<OptionValues> values = loadProgramOptions(options.chart);
-    if (!values) return;
+    if (!values) return kDataProblem;
     const std::optional<ChartTables> charts = runCharts(options.chart, *values);
-    if (!charts) return;
+    if (!charts) return kBadInput;
 
     const std::filesystem::path folder = programFolder(options.chart);
     EventRequest request;
@@ -65,23 +62,21 @@ void runEvents(const EventsOptions& options) {
     const SwissEphemeris ephemeris(ephemerisPath(folder));
     const EventSearch search = findEvents(request, ephemeris, ephemeris);
     printMessages(search.messages);
-    if (search.events.empty() && !search.messages.empty()) {
-        setExitStatus(kBadInput);
-        return;
-    }
+    if (search.events.empty() && !search.messages.empty()) return kBadInput;
     if (options.json) {
         for (const Event& e : search.events) std::cout << eventJson(e, charts->diurnalInput.zone) << "\n";
-        return;
+        return 0;
     }
     for (const std::string& line :
          timelineReport(*charts, request.period, search.events, TimelineOrder::ByDate).lines) {
         std::cout << line << "\n";
     }
+    return 0;
 }
 
 }  // namespace
 
-void addEventsCommand(CLI::App& app) {
+void addEventsCommand(CLI::App& app, int& exitStatus) {
     auto options = std::make_shared<EventsOptions>();
     CLI::App* command = app.add_subcommand(
         "events", "Timeline of transits, stations, ingresses, lunations, eclipses, progressions and solar arcs");
@@ -92,7 +87,7 @@ void addEventsCommand(CLI::App& app) {
                         "Kinds, joined by commas: transits,moon,stations,ingresses,houses,lunations,eclipses,"
                         "progressions,solar-arc (default: all but moon)");
     command->add_flag("--json", options->json, "One JSON object per event per line, in date order");
-    command->callback([options] { runEvents(*options); });
+    command->callback([options, &exitStatus] { exitStatus = runEvents(*options); });
 }
 
 }  // namespace helion::cli

@@ -94,7 +94,7 @@ void TimelineWindow::accept() {
     const auto first = parseNamesDate(from_->text().toStdString());
     const auto last = parseNamesDate(to_->text().toStdString());
     if (!first || !last) {
-        session_.messages->show({kWarningCaption, kDateText}, MessageIcon::Exclamation);
+        session_.messages->show(warningMessage(kDateText), MessageIcon::Exclamation);
         return;
     }
     AppState& state = session_.state;
@@ -113,8 +113,9 @@ void TimelineWindow::accept() {
     const EventSearch search = findEvents(request, *session_.ephemeris, eclipses ? *eclipses : none);
     for (const Message& m : search.messages) session_.messages->show(m, MessageIcon::Exclamation);
     if (search.events.empty() && !search.messages.empty()) return;
-    session_.dataWindow->present(timelineReport(state.charts, request.period, search.events,
-                                                byKind_->isChecked() ? TimelineOrder::ByKind : TimelineOrder::ByDate));
+    session_.windows.find<DataWindow>()->present(
+        timelineReport(state.charts, request.period, search.events,
+                       byKind_->isChecked() ? TimelineOrder::ByKind : TimelineOrder::ByDate));
     QDialog::accept();
 }
 

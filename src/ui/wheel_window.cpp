@@ -162,7 +162,7 @@ void WheelWindow::buildMenus() {
     connect(american_, &QAction::triggered, this, [this] { setChartType(ChartType::American); });
     connect(european_, &QAction::triggered, this, [this] { setChartType(ChartType::European); });
     connect(help, &QAction::triggered, this, [this] {
-        if (session_.dataWindow) session_.dataWindow->showHelpText(kWheelsHelpFile);
+        if (auto* window = session_.windows.find<DataWindow>()) window->showHelpText(kWheelsHelpFile);
     });
 }
 

@@ -44,10 +44,10 @@ TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
         EXPECT_FALSE(natal.intersects(diurnal));
     }
     // So does the Names window beside them where the screen has room for it; it always lies on the screen.
-    ASSERT_TRUE(program->session.namesWindow);
-    EXPECT_TRUE(program->session.namesWindow->isVisible());
+    ASSERT_TRUE(program->session.windows.find<ui::NamesWindow>());
+    EXPECT_TRUE(program->session.windows.find<ui::NamesWindow>()->isVisible());
     EXPECT_TRUE(program->diurnalInput->isVisible());
-    const QRect names = program->session.namesWindow->frameGeometry();
+    const QRect names = program->session.windows.find<ui::NamesWindow>()->frameGeometry();
     EXPECT_TRUE(screen.contains(names));
     const QWidget* inputs[] = {program->natalInput.get(), program->diurnalInput.get()};
     if (diurnal.right() + names.width() < screen.right()) {
@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
 
     // The broken table is reported once and the shipped one stands in for it.
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, kWarningCaption);
+    EXPECT_EQ(boxes.shown[0].severity, Severity::Warning);
     EXPECT_NE(boxes.shown[0].text.find("RADIUS.DAT"), std::string::npos);
     EXPECT_EQ(program->wheelTables.glyphRadii, shippedWheelTable(WheelTable::GlyphRadii));
 }
@@ -184,10 +184,10 @@ TEST_F(MainWindowTest, TheInputMenuRefreshesOnlyAChartNamedNow) {
 
     program->natalInput->setTexts({"Sample", "3", "7", "1952", "10", "30", "5", "74", "0", "40", "43"});
     program->natalInput->pressOk();
-    program->session.namesWindow->close();
+    program->session.windows.find<ui::NamesWindow>()->close();
     item(*program, "mnuInputData")->trigger();
     EXPECT_EQ(year->text(), "1952");
-    EXPECT_TRUE(program->session.namesWindow->isVisible()) << "and through it the Cities window";
+    EXPECT_TRUE(program->session.windows.find<ui::NamesWindow>()->isVisible()) << "and through it the Cities window";
 }
 
 TEST_F(MainWindowTest, TheCaptionClockShowsTheMomentNowFillsIn) {

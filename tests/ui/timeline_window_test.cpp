@@ -46,7 +46,7 @@ TEST_F(TimelineWindowTest, ADateItCannotReadIsSaidAndTheWindowStays) {
     control(window, "txtTo")->setText("31 Dex 2024");
     window.accept();
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, kWarningCaption);
+    EXPECT_EQ(boxes.shown[0].severity, Severity::Warning);
     EXPECT_EQ(session.state.settings.timelineKinds, "lunations");
 }
 

@@ -9,8 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/base/line_problem.h"
-#include "core/base/message.h"
+#include "core/config/value_lines.h"
 
 namespace helion {
 
@@ -42,11 +41,8 @@ struct OptionValues {
     float operator[](int entry) const { return value[entry]; }
 };
 
-struct OptionsLoad {
-    OptionValues values;            // the previous values where the file gave none or failed
-    std::vector<Message> messages;  // "Error!" naming the file when it could not be used
-    std::vector<LineProblem> problems;
-    std::size_t entriesRead = 0;  // the value lines taken from the file
+struct OptionsLoad : ValueTableRead {
+    OptionValues values;  // the previous values where the file gave none or failed
 };
 
 // Reads an options file over the previous values: entries for which the file has no

@@ -65,7 +65,7 @@ std::vector<std::string> rangeFaults(const InputWindowTexts& w) {
     return faults;
 }
 
-Message warning(const char* text) { return {kWarningCaption, text}; }
+Message warning(const char* text) { return warningMessage(text); }
 
 int roundedValue(const std::string& text) { return static_cast<int>(std::lround(valueOf(text))); }
 
@@ -124,9 +124,8 @@ std::optional<Message> rolledDateNotice(const char* window, const InputWindowTex
     const CalendarDate typed = typedDate(w);
     const CalendarDate real = realDate(typed);
     if (sameDate(typed, real)) return std::nullopt;
-    return Message{kInformationCaption, std::string("The ") + window + " date " + dateText(order, typed) +
-                                            " does not exist; the chart is computed for " + dateText(order, real) +
-                                            "."};
+    return informationMessage(std::string("The ") + window + " date " + dateText(order, typed) +
+                              " does not exist; the chart is computed for " + dateText(order, real) + ".");
 }
 
 }  // namespace
