@@ -57,7 +57,6 @@ TEST(WheelModes, DualTitlesFollowOption216) {
         EXPECT_EQ(a.natalRing, row.outerBand) << row.line6;
         EXPECT_EQ(a.houseChart, ChartSetId::Natal);
         EXPECT_EQ(a.kind, WheelKind::Dual);
-        EXPECT_EQ(a.wheelSource, 2);
     }
 }
 
@@ -99,7 +98,6 @@ TEST(WheelModes, OrbFilesCommandCodesAndRings) {
         EXPECT_EQ(state.currentOrbFile, "NAT2TRAN.ORB");
         EXPECT_EQ(state.wheelCommand, 3);
         EXPECT_EQ(a.kind, WheelKind::Triple);
-        EXPECT_EQ(a.wheelSource, 3);
         EXPECT_EQ(a.secondRing, row.middle);
         EXPECT_EQ(a.thirdRing, row.inner);
         EXPECT_EQ(a.secondRingName, row.middleName);
