@@ -137,7 +137,7 @@ void computeMinor(RunContext& run, const HouseAngles& diurnalAngles, const Chart
     if (!jdMinor) {
         t.minorProgressed = previous.minorProgressed;
         t.minorMoment = previous.minorMoment;
-        messages.push_back({kWarningCaption, kNoMinorMomentText});
+        messages.push_back(warningMessage(kNoMinorMomentText));
         return;
     }
     t.minorMoment = momentAt(*jdMinor);
@@ -154,8 +154,8 @@ void computeMinor(RunContext& run, const HouseAngles& diurnalAngles, const Chart
 // positions are meaningless and the run stops; the analytical theory only warns.
 std::optional<Message> reachMessage(EphemerisReach worst) {
     switch (worst) {
-        case EphemerisReach::Beyond: return Message{kWarningCaption, kBeyondEphemerisText};
-        case EphemerisReach::AnalyticalTheory: return Message{kInformationCaption, kAnalyticalTheoryText};
+        case EphemerisReach::Beyond: return warningMessage(kBeyondEphemerisText);
+        case EphemerisReach::AnalyticalTheory: return informationMessage(kAnalyticalTheoryText);
         case EphemerisReach::Files: break;
     }
     return std::nullopt;
@@ -191,7 +191,7 @@ ChartRun computeCharts(const ChartRequest& request, const Ephemeris& ephemeris, 
     t.progressed = bodiesAt(ephemeris, t.progressedMoment, worst);
     t.diurnal = bodiesAt(ephemeris, t.diurnalMoment, worst);
     const auto reach = reachMessage(worst);
-    if (reach && reach->caption == kWarningCaption) {
+    if (reach && reach->severity == Severity::Warning) {
         result.messages.push_back(*reach);
         return result;
     }

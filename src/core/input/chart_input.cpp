@@ -67,7 +67,7 @@ std::vector<std::string> rangeFaults(const TypedInput& w) {
     return faults;
 }
 
-Message warning(const char* text) { return {kWarningCaption, text}; }
+Message warning(const char* text) { return warningMessage(text); }
 
 int rounded(const BoxNumber& box) { return static_cast<int>(std::lround(box.value)); }
 
@@ -116,9 +116,8 @@ ChartInput readWindow(const TypedInput& w) {
 std::optional<Message> rolledDateNotice(const char* window, const ChartInput& input, DateOrder order) {
     const CalendarDate real{input.year, input.month, input.day};
     if (sameDate(input.typedDate, real)) return std::nullopt;
-    return Message{kInformationCaption, std::string("The ") + window + " date " + dateText(order, input.typedDate) +
-                                            " does not exist; the chart is computed for " + dateText(order, real) +
-                                            "."};
+    return informationMessage(std::string("The ") + window + " date " + dateText(order, input.typedDate) +
+                              " does not exist; the chart is computed for " + dateText(order, real) + ".");
 }
 
 }  // namespace

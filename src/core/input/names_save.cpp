@@ -45,9 +45,9 @@ std::string namesRecordLine(const InputWindowTexts& texts) {
 }
 
 std::optional<Message> namesSaveRefusal(const InputWindowTexts& texts) {
-    if (texts.name.find(',') != std::string::npos) return Message{kWarningCaption, kNameCommaText};
+    if (texts.name.find(',') != std::string::npos) return warningMessage(kNameCommaText);
     const NamesRecordParse parse = parseNamesRecord(namesRecordLine(texts));
-    if (!parse.texts) return Message{kWarningCaption, "The data cannot be saved: " + parse.error + "."};
+    if (!parse.texts) return warningMessage("The data cannot be saved: " + parse.error + ".");
     return std::nullopt;
 }
 
@@ -65,8 +65,8 @@ Message replaceNameQuestion(std::string_view newName, const NameRecord& existing
 }
 
 Message createNamesFileQuestion(const std::filesystem::path& namesFile) {
-    return {kInformationCaption,
-            "The names file " + namesFile.string() + " does not exist. Do you want to make it with this person?"};
+    return informationMessage("The names file " + namesFile.string() +
+                              " does not exist. Do you want to make it with this person?");
 }
 
 std::vector<NameRecord> recordsNamed(const NamesFile& file, std::string_view name) {
@@ -74,7 +74,7 @@ std::vector<NameRecord> recordsNamed(const NamesFile& file, std::string_view nam
     const auto sameLetter = [](char a, char b) {
         return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
     };
-    for (const NameRecord& record : file.names)
+    for (const NameRecord& record : file.records)
         if (std::ranges::equal(record.name, trimmed(name), sameLetter)) same.push_back(record);
     return same;
 }
@@ -111,8 +111,8 @@ std::optional<Message> replaceNamesFile(const std::filesystem::path& namesFile, 
                              LinkAtPath link) -> std::optional<Message> {
         const FileWrite result = replace(file, text, link);
         if (result) return std::nullopt;
-        return Message{kWarningCaption, "The file " + file.string() + cannotBeWritten(result) +
-                                            " The names file is left as it was and nothing has been saved."};
+        return warningMessage("The file " + file.string() + cannotBeWritten(result) +
+                              " The names file is left as it was and nothing has been saved.");
     };
     if (auto failure = written(namesBackupPath(namesFile), oldText, LinkAtPath::ReplaceTheLink)) return failure;
     return written(namesFile, newText, LinkAtPath::ReplaceItsFile);

@@ -78,7 +78,6 @@ TEST(WheelModes, EachCommandArrangesRingsTitlesAndOrbFile) {
         const WheelArrangement a = runWheelCommand(row.command, contextOf(t, o), state);
         SCOPED_TRACE(::testing::Message() << static_cast<int>(row.command) << " option 216 " << row.option216);
         EXPECT_EQ(a.kind, !row.second ? WheelKind::Single : row.third ? WheelKind::Triple : WheelKind::Dual);
-        EXPECT_EQ(a.wheelSource, !row.second ? 1 : row.third ? 3 : 2);
         EXPECT_EQ(a.houseChart, Natal);
         EXPECT_EQ(a.natalRing, row.outer);
         EXPECT_EQ(a.secondRing, row.second);
