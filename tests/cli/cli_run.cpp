@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <sstream>
 
 #include "core/base/text_file.h"
 
@@ -22,5 +23,12 @@ CliResult runProgram(const std::string& program, const std::string& arguments) {
 }
 
 CliResult runCli(const std::string& arguments) { return runProgram(HELION_CLI, arguments); }
+
+std::vector<nlohmann::ordered_json> jsonLines(const std::string& out) {
+    std::vector<nlohmann::ordered_json> lines;
+    std::istringstream stream(out);
+    for (std::string line; std::getline(stream, line);) lines.push_back(nlohmann::ordered_json::parse(line));
+    return lines;
+}
 
 }  // namespace helion::test

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include <map>
 #include <sstream>
@@ -20,13 +19,6 @@ const std::string kShippedFolder = " --folder '" HELION_SOURCE_DIR "/data'";
 
 std::string eventsCommand(const std::string& options) {
     return "events " + sampleNatal() + kSampleDiurnal + kShippedFolder + " " + options;
-}
-
-std::vector<nlohmann::ordered_json> jsonLines(const std::string& out) {
-    std::vector<nlohmann::ordered_json> events;
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);) events.push_back(nlohmann::ordered_json::parse(line));
-    return events;
 }
 
 TEST(EventsCommand, JsonGivesOneObjectPerEventInDateOrderWithTheKeysInOrder) {
@@ -72,7 +64,6 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"--from '01 Jan 2026' --to '01 Mar 2026' --kinds transits,comets",
                                   "--kinds: 'transits,comets' names an unknown kind"},
                       RefusedCase{"--from '01 Mar 2026' --to '01 Jan 2026'", "The period ends before it begins"},
-                      RefusedCase{"--from '01 Jan 9000' --to '31 Jan 9000'", "The period reaches beyond"},
                       RefusedCase{"--from '01 Jan 2026' --to '31 Jan 2026' --out x.gif",
                                   "--out: expected FILE.png, FILE.svg or FILE.pdf"}));
 

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -66,9 +63,7 @@ TEST(NamesOption, AllChartsEveryReadableRecordAndNamesTheOthers) {
         const auto names = folder.write("P.FIL", row.content);
         const CliResult r = runCli("chart --names " + names.string() + " --all");
         EXPECT_EQ(r.status, 1);
-        std::istringstream lines(r.out);
-        std::vector<nlohmann::json> charts;
-        for (std::string line; std::getline(lines, line);) charts.push_back(nlohmann::json::parse(line));
+        const auto charts = jsonLines(r.out);
         ASSERT_EQ(charts.size(), row.charts);
         EXPECT_NEAR(charts[0]["natal"]["jd"].get<double>(), 2434079.1458333, 1e-6);
         EXPECT_EQ(charts[0]["natal"]["jd"], charts[0]["diurnal"]["jd"]);

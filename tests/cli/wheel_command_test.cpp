@@ -3,10 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
-
-#include <unistd.h>
 
 #include "../core/base/temp_folder.h"
 #include "cli_run.h"
@@ -21,18 +18,24 @@ const std::string kCharts =
     " --natal 'Sample Chart,07 Mar 1952,10.30,A,5,74.00,40.43' "
     "--diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43' --folder '" HELION_SOURCE_DIR "/data'";
 
-std::filesystem::path outFile(const std::string& name) {
-    return std::filesystem::temp_directory_path() / ("helion-wheel-" + std::to_string(::getpid()) + "-" + name);
+struct WheelRun {
+    CliResult result;
+    std::string written;  // the --out file's bytes
+};
+
+// `wheel` with the two records, into a file named `name`. Without a desktop session, as on
+// a server.
+WheelRun runWheel(const std::string& arguments, const char* name) {
+    const TempFolder folder;
+    const auto file = folder.path() / name;
+    const CliResult r = runProgram("env -u XDG_RUNTIME_DIR " HELION_CLI,
+                                   "wheel " + arguments + kCharts + " --out '" + file.string() + "'");
+    EXPECT_EQ(r.status, 0) << arguments << r.err;
+    return {r, readFile(file)};
 }
 
-nlohmann::json wheelJson(const std::string& arguments, const std::string& name) {
-    const auto file = outFile(name);
-    const CliResult r = runCli("wheel " + arguments + kCharts + " --out " + file.string());
-    EXPECT_EQ(r.status, 0) << r.err;
-    std::ifstream in(file);
-    auto json = nlohmann::json::parse(in);
-    std::filesystem::remove(file);
-    return json;
+nlohmann::json wheelJson(const std::string& arguments) {
+    return nlohmann::json::parse(runWheel(arguments, "w.json").written);
 }
 
 // The window size sets the start scale; the layout and chart type reach the display list.
@@ -47,7 +50,7 @@ TEST(WheelCommand, SizeLayoutAndChartTypeReachTheDisplayList) {
         {"natal --european --layout spread", 300, "spread", "european"},
     };
     for (const auto& row : rows) {
-        const auto json = wheelJson(row.arguments, "arguments.json");
+        const auto json = wheelJson(row.arguments);
         EXPECT_EQ(json["scale"], row.scale) << row.arguments;
         EXPECT_EQ(json["layout"], row.layout) << row.arguments;
         EXPECT_EQ(json["chart_type"], row.chartType) << row.arguments;
@@ -68,14 +71,9 @@ TEST(WheelCommand, DisplayListsMatchTheReviewedGoldenFiles) {
         {"single_european_campanus.json", "natal --european --house C"},
     };
     for (const auto& row : rows) {
-        const auto file = outFile(row.golden);
-        // Without a desktop session, as on a server: Qt's set-up has nothing to say.
-        const CliResult r = runProgram("env -u XDG_RUNTIME_DIR " HELION_CLI,
-                                       std::string("wheel ") + row.arguments + kCharts + " --out " + file.string());
-        ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.err, "");
-        expectMatchesGolden(readFile(file), goldenRoot() / "wheels" / row.golden);
-        std::filesystem::remove(file);
+        const WheelRun run = runWheel(row.arguments, row.golden);
+        EXPECT_EQ(run.result.err, "");  // Qt's set-up has nothing to say
+        expectMatchesGolden(run.written, goldenRoot() / "wheels" / row.golden);
     }
 }
 
@@ -101,11 +99,7 @@ TEST(WheelCommand, DrawsTheWheelIntoPngSvgAndPdfFiles) {
         {"wheel.pdf", "minor-progressed-natal", "%PDF", ""},
     };
     for (const auto& row : rows) {
-        const auto file = outFile(row.name);
-        const CliResult r = runCli(std::string("wheel ") + row.arguments + kCharts + " --out " + file.string());
-        ASSERT_EQ(r.status, 0) << r.err;
-        const std::string bytes = readFile(file);
-        std::filesystem::remove(file);
+        const std::string bytes = runWheel(row.arguments, row.name).written;
         EXPECT_GT(bytes.size(), 1000u) << row.name;
         EXPECT_TRUE(bytes.starts_with(row.start)) << row.name;
         EXPECT_NE(bytes.find(row.holds), std::string::npos) << row.name;
@@ -119,7 +113,7 @@ TEST(WheelCommand, DrawsTheWheelIntoPngSvgAndPdfFiles) {
 TEST(WheelCommand, SwitchPutsTheSecondPersonInside) {
     std::vector<double> innerSuns;
     for (const std::string switched : {"", " --switch"}) {
-        const auto json = wheelJson("transits --second-person Bob" + switched, "switch.json");
+        const auto json = wheelJson("transits --second-person Bob" + switched);
         const auto& inner = json["rings"][1];
         ASSERT_EQ(inner["ring"], 0);
         EXPECT_EQ(inner["bodies"][13]["house"], 1) << switched;  // the Ascendant opens the first house
@@ -139,12 +133,9 @@ TEST(WheelCommand, PrintsThePageOnTheChosenPaper) {
         {" --paper legal --landscape", "/MediaBox [0 0 1008.000000 612.000000]"},
     };
     for (const auto& row : rows) {
-        const auto file = outFile("page.pdf");
-        const CliResult r =
-            runCli(std::string("wheel natal --page") + row.arguments + kCharts + " --out " + file.string());
-        ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_NE(readFile(file).find(row.mediaBox), std::string::npos) << row.arguments;
-        std::filesystem::remove(file);
+        EXPECT_NE(runWheel(std::string("natal --page") + row.arguments, "page.pdf").written.find(row.mediaBox),
+                  std::string::npos)
+            << row.arguments;
     }
 }
 

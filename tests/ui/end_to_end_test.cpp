@@ -15,18 +15,16 @@
 namespace helion::test {
 namespace {
 
-struct TypedField {
-    const char* control;
-    const char* text;
-};
-
-void typeInto(QWidget& window, std::initializer_list<TypedField> fields, std::initializer_list<const char*> options) {
-    for (const TypedField& field : fields) {
-        auto* box = window.findChild<QLineEdit*>(field.control);
-        ASSERT_TRUE(box) << field.control;
+// Types each text into the box of the same place in `boxes`, then clicks the option buttons.
+void typeInto(QWidget& window, std::initializer_list<const char*> boxes, std::initializer_list<const char*> texts,
+              std::initializer_list<const char*> options) {
+    ASSERT_EQ(boxes.size(), texts.size());
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        auto* box = window.findChild<QLineEdit*>(boxes.begin()[i]);
+        ASSERT_TRUE(box) << boxes.begin()[i];
         box->setFocus();
         box->selectAll();  // typing replaces the whole entry, as after a click into the box
-        QTest::keyClicks(box, field.text);
+        QTest::keyClicks(box, texts.begin()[i]);
     }
     for (const char* name : options) {
         auto* button = window.findChild<QRadioButton*>(name);
@@ -50,29 +48,14 @@ std::string shownReport(ui::Program& program) { return dataText(program).toStdSt
 TEST_F(StartedProgramTest, ATypedChartShowsTheSameNatalReportAsTheCommandLine) {
     auto program = start();
     typeInto(*program->natalInput,
-             {{"txtName", "Sample Chart"},
-              {"txtMonth", "3"},
-              {"txtDay", "7"},
-              {"txtYear", "1952"},
-              {"txtBirthHour", "10"},
-              {"txtBirthMinute", "30"},
-              {"txtTZ", "5"},
-              {"txtLongDeg", "74"},
-              {"txtLongMin", "0"},
-              {"txtLatDeg", "40"},
-              {"txtLatMin", "43"}},
+             {"txtName", "txtMonth", "txtDay", "txtYear", "txtBirthHour", "txtBirthMinute", "txtTZ", "txtLongDeg",
+              "txtLongMin", "txtLatDeg", "txtLatMin"},
+             {"Sample Chart", "3", "7", "1952", "10", "30", "5", "74", "0", "40", "43"},
              {"optAM", "optWest", "optNorth"});
     typeInto(*program->diurnalInput,
-             {{"txtDiurnalMonth", "12"},
-              {"txtDiurnalDay", "6"},
-              {"txtDiurnalYear", "2026"},
-              {"txtDiurnalHour", "12"},
-              {"txtDiurnalMinute", "0"},
-              {"txtDiurnalTZ", "5"},
-              {"txtDiurnalLongDeg", "74"},
-              {"txtDiurnalLongMin", "0"},
-              {"txtDiurnalLatDeg", "40"},
-              {"txtDiurnalLatMin", "43"}},
+             {"txtDiurnalMonth", "txtDiurnalDay", "txtDiurnalYear", "txtDiurnalHour", "txtDiurnalMinute",
+              "txtDiurnalTZ", "txtDiurnalLongDeg", "txtDiurnalLongMin", "txtDiurnalLatDeg", "txtDiurnalLatMin"},
+             {"12", "6", "2026", "12", "0", "5", "74", "0", "40", "43"},
              {"optDiurnalPM", "optDiurnalWest", "optDiurnalNorth"});
     QTest::mouseClick(program->natalInput->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     ASSERT_TRUE(program->session.state.chartsComputed) << (boxes.shown.empty() ? "" : boxes.shown[0].text);

@@ -28,14 +28,19 @@ protected:
     }
 };
 
+// The margin numbers the entries outside the text; notes below the list are kept.
 TEST_F(OptionsWindowTest, SaveWritesTheFileAndReloadsTheOptions) {
     ui::OptionsWindow window(session);
     EXPECT_EQ(window.windowTitle(), "Edit: OPTIONS.OPT");
     EXPECT_EQ(content(window)->toPlainText(), "  7.0  conjunction orb\n  6.0  sextile orb\n");
-    content(window)->setPlainText("  2.5  conjunction orb\n  6.0  sextile orb\n");
+    auto* edit = control<ui::EntryNumberedEdit>(window, "txtContent");
+    edit->setPlainText("  2.5\n  6.0\n\nnotes after the list\n");
+    EXPECT_EQ(std::vector({edit->entryNumber(0), edit->entryNumber(1), edit->entryNumber(2), edit->entryNumber(3)}),
+              std::vector({1, 2, 0, 0}));
+    EXPECT_GE(edit->viewport()->geometry().left(), edit->marginWidth());
     click(window, "btnSave");
     EXPECT_FLOAT_EQ(session.state.options[1], 2.5f);
-    EXPECT_EQ(folder.read("OPTIONS.OPT"), "  2.5  conjunction orb\r\n  6.0  sextile orb\r\n");
+    EXPECT_EQ(folder.read("OPTIONS.OPT"), "  2.5\r\n  6.0\r\n\r\nnotes after the list\r\n");
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -93,17 +98,6 @@ TEST_F(OptionsWindowTest, QuitAndClosingWithChangesAskToSaveThem) {
         EXPECT_FLOAT_EQ(session.state.options[1], row.conjunctionOrb) << row.button;
     }
     EXPECT_EQ(folder.read("OPTIONS.OPT"), "  2.5  conjunction orb\r\n");
-}
-
-TEST_F(OptionsWindowTest, TheMarginNumbersTheEntriesOutsideTheText) {
-    ui::OptionsWindow window(session);
-    auto* edit = control<ui::EntryNumberedEdit>(window, "txtContent");
-    edit->setPlainText("  8.0\n  6.0\n\nnotes after the list\n");
-    EXPECT_EQ(std::vector({edit->entryNumber(0), edit->entryNumber(1), edit->entryNumber(2), edit->entryNumber(3)}),
-              std::vector({1, 2, 0, 0}));
-    EXPECT_GE(edit->viewport()->geometry().left(), edit->marginWidth());  // the numbers stand beside the text
-    click(window, "btnSave");
-    EXPECT_EQ(folder.read("OPTIONS.OPT"), "  8.0\r\n  6.0\r\n\r\nnotes after the list\r\n");
 }
 
 TEST_F(OptionsWindowTest, AnUnreadableFileIsReportedAndNeverOverwritten) {

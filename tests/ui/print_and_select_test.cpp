@@ -2,9 +2,9 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include "core/base/text_file.h"
+#include "pdf_pages.h"
 #include "ui/print_file_window.h"
 #include "ui/select_file_window.h"
 #include "window_fixture.h"
@@ -16,11 +16,6 @@ std::string numberedText(int lines) {
     std::string text;
     for (int i = 1; i <= lines; ++i) text += "line " + std::to_string(i) + "\r\n";
     return text;
-}
-
-int pdfPages(const std::filesystem::path& pdf) {
-    const QString content = QString::fromLatin1(QByteArray::fromStdString(*readTextFile(pdf)));
-    return static_cast<int>(content.count(QRegularExpression("/Type\\s*/Page\\b")));
 }
 
 TEST_F(WindowTest, PrintWindowPrintsItsTextInPagesOfTheOptionLength) {

@@ -20,6 +20,9 @@
 namespace helion::test {
 namespace {
 
+// The atlas's first answer: the folder it wrote its result into.
+const std::string kPointHere = "printf '%s/\\r\\n' \"$(pwd)\" > PCATPATH.TXT\n";
+
 class LookUpTest : public WindowTest {
 protected:
     void clickLabel(QWidget& window, const char* name) {
@@ -98,9 +101,7 @@ TEST_F(LookUpTest, ACorruptTableKeepsTheZonesBeforeTheFault) {
 
 TEST_F(LookUpTest, TheAtlasAnswerFillsThePlaceWhenAccepted) {
     const auto atlas = folder.path() / "atlas";
-    writeAtlas(atlas,
-               "printf '%s/\\r\\n' \"$(pwd)\" > PCATPATH.TXT\n"
-               "printf '4.9333\\r\\n42N21\\r\\n71W04\\r\\nBoston\\r\\nLMT\\r\\n' > TSRTEMP.TXT");
+    writeAtlas(atlas, kPointHere + "printf '4.9333\\r\\n42N21\\r\\n71W04\\r\\nBoston\\r\\nLMT\\r\\n' > TSRTEMP.TXT");
     session.state.settings.atlasDir = atlas.string() + "/";
     control(*natal, "txtMonth")->setText("3");
     control(*natal, "txtDay")->setText("7");
@@ -125,15 +126,13 @@ TEST_F(LookUpTest, TheAtlasAnswerFillsThePlaceWhenAccepted) {
 
 TEST_F(LookUpTest, AMissingOrUnreadableAnswerFillsNothing) {
     const auto atlas = folder.path() / "atlas";
-    const std::string pointHere = "printf '%s/\\r\\n' \"$(pwd)\" > PCATPATH.TXT\n";
     const struct {
         std::string commands;
         const char* message;
     } rows[] = {
         {"rm -f PCATPATH.TXT TSRTEMP.TXT", "Cannot find the file called PCATPATH in the "},
-        {pointHere + "rm -f TSRTEMP.TXT", "Cannot find the file called TSRTEMP.TXT in the "},
-        {pointHere + ": > TSRTEMP.TXT", "The file TSRTEMP.TXT in the "},
-        {pointHere + "printf 'five\\r\\n42N21\\r\\n71W04\\r\\n' > TSRTEMP.TXT", "The file TSRTEMP.TXT in the "},
+        {kPointHere + "rm -f TSRTEMP.TXT", "Cannot find the file called TSRTEMP.TXT in the "},
+        {kPointHere + "printf 'five\\r\\n42N21\\r\\n71W04\\r\\n' > TSRTEMP.TXT", "The file TSRTEMP.TXT in the "},
     };
     session.state.settings.atlasDir = atlas.string() + "/";
     boxes.answerYes = true;
@@ -152,9 +151,7 @@ TEST_F(LookUpTest, AMissingOrUnreadableAnswerFillsNothing) {
 
 TEST_F(LookUpTest, AnAtlasThatCannotBeStartedAsksForItsFolder) {
     const auto atlas = folder.path() / "found";
-    writeAtlas(atlas,
-               "printf '%s/\\r\\n' \"$(pwd)\" > PCATPATH.TXT\n"
-               "printf -- '-10\\r\\n33S52\\r\\n151E12\\r\\n' > TSRTEMP.TXT");
+    writeAtlas(atlas, kPointHere + "printf -- '-10\\r\\n33S52\\r\\n151E12\\r\\n' > TSRTEMP.TXT");
     std::vector<std::optional<std::string>> answers = {atlas.string()};  // without its final "/"
     session.askText = [&](const Message& prompt) {
         EXPECT_EQ(prompt.caption, "Where do I find helion-atlas?");
