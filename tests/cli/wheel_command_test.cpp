@@ -109,14 +109,13 @@ TEST(WheelCommand, DrawsTheWheelIntoPngSvgAndPdfFiles) {
     }
 }
 
-// The inner band holds the person the first title block names, in that person's own houses.
+// The inner band holds the person the first title block names (the wheel modes decide whom).
 TEST(WheelCommand, SwitchPutsTheSecondPersonInside) {
     std::vector<double> innerSuns;
     for (const std::string switched : {"", " --switch"}) {
         const auto json = wheelJson("transits --second-person Bob" + switched);
         const auto& inner = json["rings"][1];
         ASSERT_EQ(inner["ring"], 0);
-        EXPECT_EQ(inner["bodies"][13]["house"], 1) << switched;  // the Ascendant opens the first house
         innerSuns.push_back(inner["bodies"][0]["angle"].get<double>());
     }
     EXPECT_NE(innerSuns[0], innerSuns[1]);

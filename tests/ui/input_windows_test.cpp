@@ -23,12 +23,13 @@ protected:
 };
 
 // Which characters each filter takes is the core's table; here each kind of box applies its
-// filter to keys, in both windows.
+// filter to keys, in both windows: one row per kind of box and window.
 TEST_F(InputWindowTest, KeystrokeFiltersLetOnlyTheirCharactersIn) {
     const struct {
         bool inDiurnal;
         const char *box, *typed, *kept;
     } rows[] = {{false, "txtMonth", "1-2.a", "12"},
+                {false, "txtTZ", "5.5-", "5.5"},
                 {false, "txtName", "Ann-Marie 2.", "Ann-Marie 2."},
                 {true, "txtLatMin", "4x5", "45"},
                 {true, "txtTZ", "+3.", "3."}};
@@ -47,8 +48,9 @@ TEST_F(InputWindowTest, KeystrokeFiltersLetOnlyTheirCharactersIn) {
     EXPECT_EQ(day->text(), "");
 }
 
-// The folding rules are the core's; here an hour box shows the folded hour and its half of
-// the day, or the message.
+// The folding rules are the core's; here each window's hour box asks them for its own kind
+// of box (the natal one reads a leading number, the diurnal one refuses it) and shows the
+// folded hour and its half of the day, or the message.
 TEST_F(InputWindowTest, HourBoxesFoldOntoTheTwelveHourClock) {
     const struct {
         bool inDiurnal;
@@ -56,7 +58,8 @@ TEST_F(InputWindowTest, HourBoxesFoldOntoTheTwelveHourClock) {
         bool pm;
         const char* message;
     } rows[] = {
-        {false, "17", "5", true, nullptr},
+        {false, "15x", "3", true, nullptr},
+        {true, "13", "1", true, nullptr},
         {true, "1x", "1x", false, "You are typing too fast. Please slow down."},
     };
     for (const auto& row : rows) {
