@@ -53,7 +53,6 @@ constexpr Mistake kMistakes[] = {
     {"OPTIONS.MAS", nullptr, 0, "8\r\n6\r\n",
      "OPTIONS.MAS: holds 2 value lines of 222: entries 3 to 222 are not set by it"},
     {"NATAL.ORB", nullptr, 2, "six", "NATAL.ORB:2: no number"},
-    {"NAT2PROG.ORB", nullptr, 3, "1e999", "NAT2PROG.ORB:3: the number 1e999 is too large"},
     {"NAT2SA.ORB", nullptr, 4, "-2", "NAT2SA.ORB:4: the value -2 is out of range: an orb is 0 to 180 degrees"},
     {"SHORT.ORB", nullptr, 0, "8\r\n6\r\n7\r\n", "SHORT.ORB: holds 3 value lines of 17: orbs 4 to 17 are not set"},
     {"ZONE.LL", nullptr, 0, "Bad,Place,84W23,33N45,x\r\n", "ZONE.LL:1: the time zone \"x\" is not a number"},

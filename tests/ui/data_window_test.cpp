@@ -44,12 +44,8 @@ TEST_F(DataWindowTest, SaveAsNeverTakesTheNamesFileAndBreaksPagesByTheOption) {
 
     session.state.options.value[option::SavedPageLength] = 3;  // a form feed after every second line
     report({"A", "B"});
-    std::filesystem::path proposed;
     const std::filesystem::path answer = folder.path() / "ANNA.DOC";
-    data->chooseSaveFile = [&](const std::filesystem::path& p) {
-        proposed = p;
-        return std::optional(answer);
-    };
+    data->chooseSaveFile = [&](const std::filesystem::path&) { return std::optional(answer); };
     // The names file the settings name is never the document.
     const std::string namesFile = session.state.settings.dataFile;
     item("mnuFileSaveAs")->trigger();
