@@ -34,7 +34,7 @@ TEST_F(OptionsWindowTest, SaveWritesTheFileAndReloadsTheOptions) {
     EXPECT_EQ(content(window)->toPlainText(), "  7.0  conjunction orb\n  6.0  sextile orb\n");
     content(window)->setPlainText("  2.5  conjunction orb\n  6.0  sextile orb\n");
     click(window, "btnSave");
-    EXPECT_FLOAT_EQ(session.state.options[1], 2.5f);
+    EXPECT_FLOAT_EQ(session.state.options.orb(Aspect::Conjunct), 2.5f);
     EXPECT_EQ(folder.read("OPTIONS.OPT"), "  2.5  conjunction orb\r\n  6.0  sextile orb\r\n");
     EXPECT_TRUE(boxes.shown.empty());
 }
@@ -52,7 +52,7 @@ TEST_F(OptionsWindowTest, RestoreThenQuitKeepsTheOptionsInUseButRestoresTheFile)
     click(window, "btnQuit");
     EXPECT_FALSE(window.isVisible());  // the restored text is what the file holds: no question
     EXPECT_EQ(boxes.shown.size(), 2u);
-    EXPECT_FLOAT_EQ(session.state.options[1], 7.0f);
+    EXPECT_FLOAT_EQ(session.state.options.orb(Aspect::Conjunct), 7.0f);
 }
 
 // Answered in a real message box: its button, or Escape, which is Cancel. Quit and the
@@ -90,7 +90,7 @@ TEST_F(OptionsWindowTest, QuitAndClosingWithChangesAskToSaveThem) {
             window.close();
         EXPECT_EQ(asked, "Edit: OPTIONS.OPT: Save changes?");
         EXPECT_EQ(window.isVisible(), row.open) << row.button;
-        EXPECT_FLOAT_EQ(session.state.options[1], row.conjunctionOrb) << row.button;
+        EXPECT_FLOAT_EQ(session.state.options.orb(Aspect::Conjunct), row.conjunctionOrb) << row.button;
     }
     EXPECT_EQ(folder.read("OPTIONS.OPT"), "  2.5  conjunction orb\r\n");
 }

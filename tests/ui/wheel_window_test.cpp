@@ -382,7 +382,7 @@ TEST_F(WheelWindowTest, SavingTheEditedOrbFileLeavesTheOrbTableUntilTheNextAspec
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll().toStdString(), "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
     EXPECT_EQ(window.findChild<ui::AspectListWindow*>("CWAspect"), nullptr);
-    EXPECT_EQ(program->session.state.orbs.orb, before.orb);
+    EXPECT_EQ(program->session.state.orbs.value, before.value);
 
     wheelItem(window, "mnuAspects")->trigger();
     auto* list = window.findChild<ui::AspectListWindow*>("CWAspect");

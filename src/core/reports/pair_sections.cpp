@@ -31,8 +31,6 @@ void appendParallels(ReportLines& lines, bool crossLoop, const PointTable& first
 
 }  // namespace
 
-float reportParallelOrb(const OptionValues& options) { return options[orbEntry(code::Parallel)]; }
-
 void appendSectionHeading(ReportLines& lines, int indent, std::string_view heading) {
     lines.push_back(std::string(static_cast<std::size_t>(indent), ' ') + std::string(heading));
     lines.emplace_back();

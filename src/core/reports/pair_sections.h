@@ -15,9 +15,6 @@ namespace helion {
 // (never the nodes nor the Part of Fortune), in index order.
 inline constexpr std::array<int, 12> kAspectBodies{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 14, 15};
 
-// The parallel orb of the options, which all reports share.
-float reportParallelOrb(const OptionValues& options);
-
 // A heading indented by `indent` blanks, then an empty line.
 void appendSectionHeading(ReportLines& lines, int indent, std::string_view heading);
 
