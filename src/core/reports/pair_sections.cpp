@@ -1,6 +1,5 @@
 #include "core/reports/pair_sections.h"
 
-#include "core/aspects/aspect_kinds.h"
 #include "core/reports/pair_lines.h"
 
 namespace helion {

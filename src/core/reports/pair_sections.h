@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "core/chart/chart_tables.h"
-#include "core/config/options.h"
 #include "core/reports/report.h"
 
 namespace helion {
