@@ -102,7 +102,7 @@ ChartRequest requestOf(const InputWindowTexts& natal, const InputWindowTexts& di
     request.natal = natal;
     request.diurnal = diurnal;
     request.houseSystem = options.house ? houseSystemFromCode(*options.house).value_or(HouseSystem::Placidus)
-                                        : houseSystemFromOption(programOptions[option::HouseSystem]);
+                                        : houseSystemFromOption(programOptions.houseSystemNumber());
     request.secondPerson = options.secondPerson.has_value();
     request.dateOrder = dateOrderFromCode(options.dateOrder);
     return request;

@@ -1,5 +1,6 @@
 #include "cli/event_json.h"
 
+#include <algorithm>
 #include <array>
 #include <nlohmann/json.hpp>
 
@@ -20,15 +21,16 @@ nlohmann::ordered_json momentOrNull(const std::optional<double>& jd) {
     return jd ? nlohmann::ordered_json(*jd) : nlohmann::ordered_json(nullptr);
 }
 
-// The aspects' full names by code (2 conjunction .. 16 biquintile), as the orb files
-// name their lines, in lower case.
+// The aspects' full names in the order of kAspects, as the orb files name their lines, in
+// lower case.
 constexpr std::array<std::string_view, 15> kAspectNames{
     "conjunction",  "sextile",  "square",        "trine",   "opposition", "parallel", "semi-sextile", "semi-square",
     "sesquisquare", "quincunx", "semi-quintile", "nonagen", "quintile",   "trecile",  "biquintile"};
 
-nlohmann::ordered_json aspectOrNull(int code) {
-    if (code < code::Conjunct || code > code::kLastCode) return nullptr;
-    return kAspectNames[static_cast<std::size_t>(code - code::Conjunct)];
+nlohmann::ordered_json aspectOrNull(const std::optional<Aspect>& aspect) {
+    const auto found = aspect ? std::ranges::find(kAspects, *aspect) : kAspects.end();
+    if (found == kAspects.end()) return nullptr;
+    return kAspectNames[static_cast<std::size_t>(found - kAspects.begin())];
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ int runReport(ReportKind kind, const ReportOptions& options) {
         if (text) std::cout << withLineFeeds(*text);
         return status;
     }
-    if (const auto problem = saveDocument(buffer, *options.saveFile, (*values)[option::SavedPageLength])) {
+    if (const auto problem = saveDocument(buffer, *options.saveFile, values->savedPageLength())) {
         printMessages({*problem});
         return kBadInput;
     }

@@ -145,7 +145,7 @@ void DataWindow::save() {
         return;
     }
     const std::optional<Message> problem =
-        saveDocument(session_.state.data, documentFile_, session_.state.options[option::SavedPageLength]);
+        saveDocument(session_.state.data, documentFile_, session_.state.options.savedPageLength());
     if (problem && session_.messages) session_.messages->show(*problem, MessageIcon::Exclamation);
 }
 
@@ -162,7 +162,7 @@ void DataWindow::saveAs() {
     const bool replacing = std::filesystem::exists(*chosen, error);
     if (replacing && !(session_.messages && session_.messages->askYesNo(replaceQuestion(*chosen)))) return;
     const std::optional<Message> problem =
-        saveDocument(session_.state.data, *chosen, session_.state.options[option::SavedPageLength]);
+        saveDocument(session_.state.data, *chosen, session_.state.options.savedPageLength());
     if (problem) {
         if (session_.messages) session_.messages->show(*problem, MessageIcon::Exclamation);
         return;

@@ -90,7 +90,7 @@ void MainWindow::connectMenus() {
 // when the computer's own clock is set to another zone.
 void MainWindow::updateClock() {
     const auto* natal = session_.windows.find<NatalInputWindow>();
-    const std::string zone = natal ? natal->texts().zone : numberText(session_.state.options[option::DefaultZone]);
+    const std::string zone = natal ? natal->texts().zone : numberText(session_.state.options.defaultPlace().zone);
     const LocalMoment now = presentMoment(session_, zone);
     const QTime clock(now.hour, now.minute, now.second);
     const QString time = session_.state.timeFormat == TimeFormat::TwentyFourHour

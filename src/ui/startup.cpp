@@ -102,7 +102,7 @@ std::unique_ptr<Program> startHelion(const ProgramFolder& folder, MessageBoxes& 
     if (settings.error) messages.show(*settings.error, MessageIcon::Stop);
     readRegionalFormats(state);
     state.currentOrbFile = folder.folder / orb_file::Natal;
-    state.houseSystem = houseSystemFromOption(state.options[option::HouseSystem]);
+    state.houseSystem = houseSystemFromOption(state.options.houseSystemNumber());
 
     program->dataWindow = std::make_unique<DataWindow>(session);
     session.windows.add(program->dataWindow.get());

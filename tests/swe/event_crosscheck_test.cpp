@@ -23,7 +23,7 @@ namespace {
 constexpr double kSecond = 1.0 / 86400.0;
 constexpr double kYear2026 = 2461041.5;  // 1 January 2026, 0h UT
 
-using Key = std::tuple<EventKind, int, int, int, bool>;  // kind, body, aspect, target, retrograde
+using Key = std::tuple<EventKind, int, std::optional<Aspect>, int, bool>;  // kind, body, aspect, target, retrograde
 using Found = std::map<Key, std::vector<double>>;
 
 struct Scanner {
@@ -105,23 +105,24 @@ Found bruteForce(const SwissEphemeris& eph, const EventRequest& request) {
         const Scanner scan(eph, p, period.fromJdUt, period.toJdUt);
         for (int target = point::Sun; target <= point::Midheaven; ++target) {
             if (target == point::PartOfFortune) continue;
-            for (int code = code::Conjunct; code <= code::kLastCode; ++code) {
-                const double orb = request.transitOrbs.orb[static_cast<std::size_t>(orbEntry(code))];
-                if (code == code::Parallel || orb <= 0.0) continue;
+            for (const Aspect aspect : kAspects) {
+                const double orb = request.transitOrbs.orb(aspect);
+                if (aspect == Aspect::Parallel || orb <= 0.0) continue;
                 const double natal = request.natal.longitude[static_cast<std::size_t>(target)];
-                const int angle = aspectAngle(code);
+                const int angle = aspectAngle(aspect);
                 const int sides = angle == 0 || angle == 180 ? 1 : 2;
                 for (int side = 0; side < sides; ++side) {
                     for (const auto& [t, v] : scan.crossings(natal + (side == 0 ? angle : -angle)))
-                        keep({EventKind::Aspect, p, code, target, v < 0.0}, t);
+                        keep({EventKind::Aspect, p, aspect, target, v < 0.0}, t);
                 }
             }
         }
         for (int sign = 0; sign < 12; ++sign) {
-            for (const auto& [t, v] : scan.crossings(30.0 * sign)) keep({EventKind::SignIngress, p, 0, 0, v < 0.0}, t);
+            for (const auto& [t, v] : scan.crossings(30.0 * sign))
+                keep({EventKind::SignIngress, p, std::nullopt, 0, v < 0.0}, t);
         }
         if (p < point::Mercury || p > point::Pluto) continue;
-        for (const auto& [t, retro] : scan.stations()) keep({EventKind::Station, p, 0, 0, retro}, t);
+        for (const auto& [t, retro] : scan.stations()) keep({EventKind::Station, p, std::nullopt, 0, retro}, t);
     }
     return found;
 }
@@ -168,7 +169,8 @@ TEST_P(EventCrossCheck, FinderAndPlainScanAgreeToTheSecond) {
         const double tolerance = std::get<0>(key) == EventKind::Station ? 5.0 * kSecond : kSecond;
         for (std::size_t k = 0; k < times.size(); ++k)
             EXPECT_NEAR(found->second[k], times[k], tolerance)
-                << " body " << std::get<1>(key) << " code " << std::get<2>(key) << " target " << std::get<3>(key);
+                << " body " << std::get<1>(key) << " aspect " << aspectCode(std::get<2>(key).value_or(Aspect{}))
+                << " target " << std::get<3>(key);
     }
 }
 

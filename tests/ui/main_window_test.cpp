@@ -42,7 +42,7 @@ TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
     EXPECT_EQ(main.pos().x(), 1500 * main.logicalDpiX() / 1440);
     EXPECT_EQ(main.width(), 9000 * main.logicalDpiX() / 1440);
     EXPECT_EQ(program->session.state.houseSystem,
-              houseSystemFromOption(program->session.state.options[option::HouseSystem]));
+              houseSystemFromOption(program->session.state.options.houseSystemNumber()));
     EXPECT_FALSE(item(*program, "mnuData")->isVisible());
     EXPECT_FALSE(item(*program, "mnuInputData")->isVisible());
 

@@ -39,7 +39,7 @@ TEST_F(OptionsWindowTest, SaveWritesTheFileAndReloadsTheOptions) {
               std::vector({1, 2, 0, 0}));
     EXPECT_GE(edit->viewport()->geometry().left(), edit->marginWidth());
     click(window, "btnSave");
-    EXPECT_FLOAT_EQ(session.state.options[1], 2.5f);
+    EXPECT_FLOAT_EQ(session.state.options.orb(Aspect::Conjunct), 2.5f);
     EXPECT_EQ(folder.read("OPTIONS.OPT"), "  2.5\r\n  6.0\r\n\r\nnotes after the list\r\n");
     EXPECT_TRUE(boxes.shown.empty());
 }
@@ -57,7 +57,7 @@ TEST_F(OptionsWindowTest, RestoreThenQuitKeepsTheOptionsInUseButRestoresTheFile)
     click(window, "btnQuit");
     EXPECT_FALSE(window.isVisible());  // the restored text is what the file holds: no question
     EXPECT_EQ(boxes.shown.size(), 2u);
-    EXPECT_FLOAT_EQ(session.state.options[1], 7.0f);
+    EXPECT_FLOAT_EQ(session.state.options.orb(Aspect::Conjunct), 7.0f);
 }
 
 // Answered in a real message box: its button, or Escape, which is Cancel. Quit and the
@@ -95,7 +95,7 @@ TEST_F(OptionsWindowTest, QuitAndClosingWithChangesAskToSaveThem) {
             window.close();
         EXPECT_EQ(asked, "Edit: OPTIONS.OPT: Save changes?");
         EXPECT_EQ(window.isVisible(), row.open) << row.button;
-        EXPECT_FLOAT_EQ(session.state.options[1], row.conjunctionOrb) << row.button;
+        EXPECT_FLOAT_EQ(session.state.options.orb(Aspect::Conjunct), row.conjunctionOrb) << row.button;
     }
     EXPECT_EQ(folder.read("OPTIONS.OPT"), "  2.5  conjunction orb\r\n");
 }

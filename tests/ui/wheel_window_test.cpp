@@ -372,7 +372,7 @@ TEST_F(WheelWindowTest, SavingTheEditedOrbFileLeavesTheOrbTableUntilTheNextAspec
     QTest::mouseClick(editor->findChild<QWidget*>("btnSave"), Qt::LeftButton);
     EXPECT_EQ(folder.read("NATAL.ORB"), "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
     EXPECT_EQ(window.findChild<ui::AspectListWindow*>("CWAspect"), nullptr);
-    EXPECT_EQ(program->session.state.orbs.orb, before.orb);
+    EXPECT_EQ(program->session.state.orbs.value, before.value);
 
     wheelItem(window, "mnuAspects")->trigger();
     auto* list = window.findChild<ui::AspectListWindow*>("CWAspect");

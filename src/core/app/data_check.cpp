@@ -73,7 +73,7 @@ FileCheck checkOptions(const std::filesystem::path& file) {
 
 FileCheck checkOrbs(const std::filesystem::path& file) {
     const OrbTableLoad load = loadOrbTable(file);
-    return checkValueFile(file, load, load.table.orb, {"orbs", {orbRanges()}});
+    return checkValueFile(file, load, load.table.value, {"orbs", {orbRanges()}});
 }
 
 void warnWhenEmpty(std::size_t entries, std::string_view what, FileCheck& check) {

@@ -12,10 +12,8 @@ struct AspectDef {
     int angle;
 };
 
-// Indexed by aspect code; slot 0 is unused.
-inline constexpr std::array<AspectDef, code::kLastCode + 1> kAspects{{
-    {"            ", 0},
-    {"            ", 0},
+// In the order of kAspects.
+inline constexpr std::array<AspectDef, kAspects.size()> kDefinitions{{
     {"Conjunct    ", 0},
     {"Sextile     ", 60},
     {"Square      ", 90},
@@ -33,24 +31,26 @@ inline constexpr std::array<AspectDef, code::kLastCode + 1> kAspects{{
     {"BiQuintile  ", 144},
 }};
 
-static_assert(std::ranges::all_of(kAspects, [](const AspectDef& a) { return a.name.size() == 12; }));
+static_assert(std::ranges::all_of(kDefinitions, [](const AspectDef& a) { return a.name.size() == 12; }));
 
-constexpr bool isAspectCode(int code) { return code >= code::kFirstCode && code <= code::kLastCode; }
+const AspectDef& definitionOf(Aspect aspect) {
+    const Aspect named = aspect == Aspect::ContraParallel ? Aspect::Parallel : aspect;
+    return kDefinitions[static_cast<std::size_t>(aspectCode(named) - aspectCode(Aspect::Conjunct))];
+}
 
+// The glyph font draws aspect code c as character 159 + c.
 constexpr int kGlyphBase = 159;
 
 }  // namespace
 
-std::string_view aspectName(int code) { return kAspects[isAspectCode(code) ? code : code::None].name; }
+std::string_view aspectName(Aspect aspect) { return definitionOf(aspect).name; }
 
-int aspectAngle(int code) { return isAspectCode(code) ? kAspects[code].angle : 0; }
+int aspectAngle(Aspect aspect) { return definitionOf(aspect).angle; }
 
-int aspectGlyph(int code) { return code >= code::Conjunct && code <= code::kLastGlyphCode ? kGlyphBase + code : 0; }
+int aspectGlyph(Aspect aspect) { return kGlyphBase + aspectCode(aspect); }
 
-int orbEntry(int code) { return code - 1; }
+bool isDeclinationAspect(Aspect aspect) { return aspect == Aspect::Parallel || aspect == Aspect::ContraParallel; }
 
-bool isDeclinationAspect(int code) { return code == code::Parallel; }
-
-bool isMinorAspect(int code) { return code >= code::kFirstMinor && code <= code::kLastCode; }
+bool isMinorAspect(Aspect aspect) { return aspect >= Aspect::SemiQuintile && aspect <= Aspect::BiQuintile; }
 
 }  // namespace helion

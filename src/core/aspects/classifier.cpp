@@ -10,39 +10,34 @@ namespace {
 constexpr double kUnbounded = std::numeric_limits<double>::infinity();
 
 struct FixedRange {
-    int code;
+    Aspect aspect;
     double low;   // inclusive
     double high;  // inclusive
 };
 
 constexpr std::array<FixedRange, 9> kFixedRanges{{
-    {code::Sextile, 59, 61},
-    {code::Square, 89, 91},
-    {code::Trine, 119, 121},
-    {code::Opposite, 179, kUnbounded},
-    {code::SemiSextile, 29, 31},
-    {code::SemiSquare, 44, 46},
-    {code::Sesquisquare, 134, 136},
-    {code::Quincunx, 149, 151},
-    {code::Conjunct, -kUnbounded, 1},
+    {Aspect::Sextile, 59, 61},
+    {Aspect::Square, 89, 91},
+    {Aspect::Trine, 119, 121},
+    {Aspect::Opposite, 179, kUnbounded},
+    {Aspect::SemiSextile, 29, 31},
+    {Aspect::SemiSquare, 44, 46},
+    {Aspect::Sesquisquare, 134, 136},
+    {Aspect::Quincunx, 149, 151},
+    {Aspect::Conjunct, -kUnbounded, 1},
 }};
 
 // The order of trial; a later fit replaces an earlier one.
-constexpr std::array<int, 14> kOrbSetOrder{
-    code::Sextile,    code::Square,       code::Trine,      code::Opposite,     code::SemiSextile,
-    code::SemiSquare, code::Sesquisquare, code::Quincunx,   code::SemiQuintile, code::Nonagen,
-    code::Quintile,   code::Trecile,      code::BiQuintile, code::Conjunct,
+constexpr std::array<Aspect, 14> kOrbSetOrder{
+    Aspect::Sextile,    Aspect::Square,       Aspect::Trine,      Aspect::Opposite,     Aspect::SemiSextile,
+    Aspect::SemiSquare, Aspect::Sesquisquare, Aspect::Quincunx,   Aspect::SemiQuintile, Aspect::Nonagen,
+    Aspect::Quintile,   Aspect::Trecile,      Aspect::BiQuintile, Aspect::Conjunct,
 };
 
-float orbOf(OrbSet orbs, int code) {
-    const auto entry = static_cast<std::size_t>(orbEntry(code));
-    return entry < orbs.size() ? orbs[entry] : 0.0f;
-}
-
-bool withinOrb(float separation, int code, float orb) {
-    const auto angle = static_cast<float>(aspectAngle(code));
-    if (code == code::Conjunct) return separation <= orb;
-    if (code == code::Opposite) return separation >= angle - orb;
+bool withinOrb(float separation, Aspect aspect, float orb) {
+    const auto angle = static_cast<float>(aspectAngle(aspect));
+    if (aspect == Aspect::Conjunct) return separation <= orb;
+    if (aspect == Aspect::Opposite) return separation >= angle - orb;
     return angle - orb <= separation && separation <= angle + orb;
 }
 
@@ -57,18 +52,18 @@ double separationOf(double longitudeA, double longitudeB) { return foldSeparatio
 AspectFinding classifyReportAspect(double separation) {
     for (const FixedRange& range : kFixedRanges) {
         if (separation < range.low || separation > range.high) continue;
-        const double distance = separation - aspectAngle(range.code);
-        return {range.code, std::floor((distance + 0.05) * 10.0) / 10.0};
+        const double distance = separation - aspectAngle(range.aspect);
+        return {range.aspect, std::floor((distance + 0.05) * 10.0) / 10.0};
     }
-    return {code::None, separation};
+    return {std::nullopt, separation};
 }
 
-AspectFinding classifyWithOrbs(double separation, OrbSet orbs, bool minorAspects) {
+AspectFinding classifyWithOrbs(double separation, const OrbSet& orbs, bool minorAspects) {
     const auto single = static_cast<float>(separation);
     AspectFinding finding;
-    for (int code : kOrbSetOrder) {
-        if (isMinorAspect(code) && !minorAspects) continue;
-        if (withinOrb(single, code, orbOf(orbs, code))) finding = {code, separation - aspectAngle(code)};
+    for (Aspect aspect : kOrbSetOrder) {
+        if (isMinorAspect(aspect) && !minorAspects) continue;
+        if (withinOrb(single, aspect, orbs.orb(aspect))) finding = {aspect, separation - aspectAngle(aspect)};
     }
     return finding;
 }

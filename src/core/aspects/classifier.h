@@ -4,7 +4,6 @@
 // everything else uses the orbs it is given.
 
 #include <optional>
-#include <span>
 
 #include "core/aspects/aspect_kinds.h"
 
@@ -17,25 +16,19 @@ double foldSeparation(double absoluteDifference);
 double separationOf(double longitudeA, double longitudeB);
 
 struct AspectFinding {
-    int code = code::None;
+    std::optional<Aspect> aspect;
     double distance = 0.0;  // separation minus the exact angle; negative when inside it
 };
 
 // Sextile to quincunx and the conjunction, each within one degree (bounds count). The
-// distance is kept to tenths, half a tenth rounding up; when nothing is found the code
-// is None and the distance is the separation.
+// distance is kept to tenths, half a tenth rounding up; when nothing is found the
+// distance is the separation.
 AspectFinding classifyReportAspect(double separation);
-
-// Orbs indexed by orb entry (aspect code - 1): entry 1 conjunction .. 15 biquintile,
-// entry 6 the parallel. OptionValues::value and OrbTable::orb both have this layout;
-// an entry beyond the span counts as an orb of 0.
-using OrbSet = std::span<const float>;
 
 // Every kind is tried and the last one that fits wins; the conjunction is tried after
 // all others, so wide orbs favour it. Comparisons are made
-// in single precision, like the orbs. The minor aspects (codes 12..16) are tested only
-// when enabled. The distance is not rounded.
-AspectFinding classifyWithOrbs(double separation, OrbSet orbs, bool minorAspects);
+// in single precision, like the orbs. The minor aspects are tested only when enabled. The distance is not rounded.
+AspectFinding classifyWithOrbs(double separation, const OrbSet& orbs, bool minorAspects);
 
 struct ParallelFinding {
     bool contra = false;      // the declinations lie on opposite sides of the equator

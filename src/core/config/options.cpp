@@ -68,6 +68,23 @@ float OptionValues::reversedDigitShrink(WheelTarget target) const { return value
 float OptionValues::reversedShrinkFromSize(WheelTarget target) const {
     return value[kReversedShrinkFromSize.of(target)];
 }
+bool OptionValues::minorAspects() const { return value[option::MinorAspects] == 1.0f; }
+DefaultPlace OptionValues::defaultPlace() const {
+    return {value[option::DefaultZone],
+            value[option::DefaultLongitudeDegrees],
+            value[option::DefaultLongitudeMinutes],
+            value[option::DefaultLongitudeEast] != 0.0f,
+            value[option::DefaultLatitudeDegrees],
+            value[option::DefaultLatitudeMinutes],
+            value[option::DefaultLatitudeSouth] != 0.0f};
+}
+float OptionValues::lunationOrb() const { return value[option::LunationOrb]; }
+float OptionValues::houseSystemNumber() const { return value[option::HouseSystem]; }
+float OptionValues::printPageLength() const { return value[option::PrintPageLength]; }
+float OptionValues::savedPageLength() const { return value[option::SavedPageLength]; }
+float OptionValues::printLineWidth() const { return value[option::PrintLineWidth]; }
+bool OptionValues::clearAfterNatalReport() const { return value[option::ClearAfterNatalReport] != 0.0f; }
+bool OptionValues::secondChartOutside() const { return value[option::SecondChartOutside] != 0.0f; }
 bool OptionValues::printedTripleSizes() const { return value[kPrintedTripleSizes] != 0; }
 float OptionValues::printedTriplePlanetSize() const { return value[kPrintedTriplePlanetSize]; }
 float OptionValues::printedTripleMinuteSize() const { return value[kPrintedTripleMinuteSize]; }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/config/aspect_orbs.h"
 #include "core/config/value_lines.h"
 
 namespace helion {
@@ -17,9 +18,10 @@ inline constexpr int kOptionEntries = 222;
 inline constexpr std::string_view kOptionsFile = "OPTIONS.OPT";
 inline constexpr std::string_view kOptionsMasterFile = "OPTIONS.MAS";
 
-// Entries with a fixed meaning outside the wheel drawing.
+// Entries with a fixed meaning outside the wheel drawing. Entries 1 to 15 hold the
+// report orbs of aspect codes 2 to 16 (see orbEntry).
 namespace option {
-inline constexpr int MinorAspects = 16;  // 1 = the natal grid also tests codes 12..16
+inline constexpr int MinorAspects = 16;  // 1 = the natal grid also tests the minor aspects
 inline constexpr int DefaultZone = 18;
 inline constexpr int DefaultLongitudeDegrees = 19;
 inline constexpr int DefaultLongitudeMinutes = 20;
@@ -35,6 +37,17 @@ inline constexpr int PrintLineWidth = 117;
 inline constexpr int ClearAfterNatalReport = 211;
 inline constexpr int SecondChartOutside = 216;
 }  // namespace option
+
+// The place a new chart starts from.
+struct DefaultPlace {
+    float zone = 0.0f;  // hours west of Greenwich
+    float longitudeDegrees = 0.0f;
+    float longitudeMinutes = 0.0f;
+    bool east = false;
+    float latitudeDegrees = 0.0f;
+    float latitudeMinutes = 0.0f;
+    bool south = false;
+};
 
 // Where a wheel is drawn: the window, or the printed page with sizes and colours of its own.
 enum class WheelTarget { Screen, Printer };
@@ -75,7 +88,19 @@ enum class AspectGridEntry {
 
 struct OptionValues {
     std::array<float, kOptionEntries + 1> value{};
-    float operator[](int entry) const { return value[entry]; }
+
+    OrbSet reportOrbs() const { return OrbSet(value); }
+    float orb(Aspect aspect) const { return reportOrbs().orb(aspect); }
+    bool minorAspects() const;
+    DefaultPlace defaultPlace() const;
+    float lunationOrb() const;
+    // The house system's number in the options file.
+    float houseSystemNumber() const;
+    float printPageLength() const;
+    float savedPageLength() const;
+    float printLineWidth() const;
+    bool clearAfterNatalReport() const;
+    bool secondChartOutside() const;
 
     float wheelFontSize(WheelText text, WheelTarget target) const;
     float glyphMargin(GlyphMargin margin, WheelTarget target) const;

@@ -6,7 +6,7 @@ namespace {
 
 OrbTableLoad loadOver(const std::filesystem::path& file, const OrbTable& previous, bool valuesInUse) {
     OrbTableLoad load{{}, previous};
-    static_cast<ValueTableRead&>(load) = readValueTable(file, load.table.orb, "orb file", valuesInUse);
+    static_cast<ValueTableRead&>(load) = readValueTable(file, load.table.value, "orb file", valuesInUse);
     return load;
 }
 

@@ -10,15 +10,18 @@
 #include <string_view>
 #include <vector>
 
+#include "core/config/aspect_orbs.h"
 #include "core/config/value_lines.h"
 
 namespace helion {
 
 inline constexpr int kOrbLines = 17;
 
-// Entry k holds the orb of aspect code k + 1 (see orbEntry); entry 0 is never used.
+// Entry k holds line k of the file; entry 0 is never used.
 struct OrbTable {
-    std::array<float, kOrbLines + 1> orb{};
+    std::array<float, kOrbLines + 1> value{};
+    OrbSet orbs() const { return OrbSet(value); }
+    float orb(Aspect aspect) const { return orbs().orb(aspect); }
 };
 
 // The orb file each wheel mode makes current. The triple wheels keep the current one.

@@ -16,15 +16,15 @@ struct AspectRule {
 };
 
 constexpr std::array<AspectRule, 9> kTestOrder{{
-    {{code::Conjunct, 0, 5, 0}, TrineLimit::None},
-    {{code::SemiSextile, 30, 1, +1}, TrineLimit::None},
-    {{code::SemiSquare, 45, 2, -1}, TrineLimit::None},
-    {{code::Sextile, 60, 3, +1}, TrineLimit::None},
-    {{code::Square, 90, 4, -1}, TrineLimit::None},
-    {{code::Trine, 120, 4, +1}, TrineLimit::AtMost130},
-    {{code::Sesquisquare, 135, 2, -1}, TrineLimit::Beyond130},
-    {{code::Quincunx, 150, 1, 0}, TrineLimit::None},
-    {{code::Opposite, 180, 5, -1}, TrineLimit::None},
+    {{Aspect::Conjunct, 0, 5, 0}, TrineLimit::None},
+    {{Aspect::SemiSextile, 30, 1, +1}, TrineLimit::None},
+    {{Aspect::SemiSquare, 45, 2, -1}, TrineLimit::None},
+    {{Aspect::Sextile, 60, 3, +1}, TrineLimit::None},
+    {{Aspect::Square, 90, 4, -1}, TrineLimit::None},
+    {{Aspect::Trine, 120, 4, +1}, TrineLimit::AtMost130},
+    {{Aspect::Sesquisquare, 135, 2, -1}, TrineLimit::Beyond130},
+    {{Aspect::Quincunx, 150, 1, 0}, TrineLimit::None},
+    {{Aspect::Opposite, 180, 5, -1}, TrineLimit::None},
 }};
 
 bool withinLimit(double separation, TrineLimit limit) {

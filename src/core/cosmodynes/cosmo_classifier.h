@@ -4,12 +4,14 @@
 
 #include <optional>
 
+#include "core/config/aspect_orbs.h"
+
 #include "core/cosmodynes/cosmodynes_tables.h"
 
 namespace helion::cosmo {
 
 struct CosmoAspect {
-    int code;      // aspect code
+    Aspect aspect;
     double angle;  // exact angle in degrees
     int group;     // 1..5, the orb group
     int nature;    // +1 harmonious, -1 discordant, 0 neither

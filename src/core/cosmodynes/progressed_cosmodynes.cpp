@@ -89,7 +89,7 @@ void scoreAspects(const NatalCosmodynes& score, const ChartPositions& natal, con
             result.addedPower[b] += power;
             result.addedHarmony[a] += harmony;
             result.addedHarmony[b] += harmony;
-            result.aspects.push_back({i, j, aspect->code, power, harmony});
+            result.aspects.push_back({i, j, aspect->aspect, power, harmony});
         }
     }
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/chart/chart_tables.h"
+#include "core/config/aspect_orbs.h"
 #include "core/cosmodynes/natal_cosmodynes.h"
 
 namespace helion {
@@ -18,7 +19,7 @@ namespace helion {
 struct ProgressedAspect {
     int first;   // 1..12
     int second;  // first + 1 .. 24
-    int code;    // aspect code
+    Aspect aspect;
     double power;
     double harmony;
 };

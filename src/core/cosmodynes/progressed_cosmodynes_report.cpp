@@ -55,7 +55,7 @@ void appendAspects(const ProgressedCosmodynes& score, ReportLines& lines) {
         const bool natalSecond = found.second > 12;
         const std::string second =
             natalSecond ? " n. " + shortNameAt(found.second - 12) : " p. " + shortNameAt(found.second);
-        lines.push_back("  p. " + shortNameAt(found.first) + " " + std::string(aspectName(found.code).substr(0, 10)) +
+        lines.push_back("  p. " + shortNameAt(found.first) + " " + std::string(aspectName(found.aspect).substr(0, 10)) +
                         second + pad7(found.power) + " " + pad7(found.harmony));
     }
     lines.emplace_back();

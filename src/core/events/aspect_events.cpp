@@ -10,7 +10,7 @@ namespace {
 // One longitude at which the moving point makes an aspect to a natal point.
 struct AspectPoint {
     int target;
-    int code;
+    Aspect aspect;
     double exactDeg;
     double orbDeg;
 };
@@ -21,13 +21,13 @@ constexpr std::size_t kLevelsPerAspect = 3;
 std::vector<AspectPoint> aspectPoints(const NatalTargets& targets, const OrbTable& orbs) {
     std::vector<AspectPoint> points;
     for (const int target : targets.points) {
-        for (int code = code::Conjunct; code <= code::kLastCode; ++code) {
-            const double orb = orbs.orb[static_cast<std::size_t>(orbEntry(code))];
-            if (isDeclinationAspect(code) || orb <= 0.0) continue;
-            const double angle = aspectAngle(code);
+        for (Aspect aspect : kAspects) {
+            const double orb = orbs.orb(aspect);
+            if (isDeclinationAspect(aspect) || orb <= 0.0) continue;
+            const double angle = aspectAngle(aspect);
             const double natal = targets.longitude[static_cast<std::size_t>(target)];
-            points.push_back({target, code, normalize360(natal + angle), orb});
-            if (angle != 0.0 && angle != 180.0) points.push_back({target, code, normalize360(natal - angle), orb});
+            points.push_back({target, aspect, normalize360(natal + angle), orb});
+            if (angle != 0.0 && angle != 180.0) points.push_back({target, aspect, normalize360(natal - angle), orb});
         }
     }
     return points;
@@ -65,7 +65,7 @@ void addHits(const SampledTrack& track, const std::vector<LevelCrossing>& crossi
         e.kind = EventKind::Aspect;
         e.mover = point.mover;
         e.body = point.body;
-        e.aspect = aspect.code;
+        e.aspect = aspect.aspect;
         e.target = aspect.target;
         e.jdUt = *jd;
         e.pass = pass;

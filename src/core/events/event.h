@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/config/aspect_orbs.h"
+
 namespace helion {
 
 enum class EventKind { Aspect, Station, SignIngress, HouseIngress, NewMoon, FullMoon, SolarEclipse, LunarEclipse };
@@ -34,8 +36,8 @@ constexpr std::string_view moverName(Mover mover) { return kMoverNames[static_ca
 struct Event {
     EventKind kind = EventKind::Aspect;
     Mover mover = Mover::Transit;
-    int body = 0;    // point index of the moving body
-    int aspect = 0;  // aspect code; 0 where none
+    int body = 0;  // point index of the moving body
+    std::optional<Aspect> aspect;
     int target = 0;  // natal point index; 0 where none
     double jdUt = 0.0;
     // The hits of one aspect one after another without the body running a whole circle

@@ -96,7 +96,7 @@ struct MarkerLook {
 
 MarkerLook lookOf(const Event& e) {
     switch (e.kind) {
-        case EventKind::Aspect: return {kRed, aspectGlyph(e.aspect), ""};
+        case EventKind::Aspect: return {kRed, aspectGlyph(*e.aspect), ""};
         case EventKind::Station: return {kMagenta, 0, e.detail == "retrograde" ? "R " : "D "};
         case EventKind::SignIngress: return {kBlue, kFirstSignGlyph + e.sign - 1, ""};
         case EventKind::HouseIngress: return {kBlue, 0, "H" + std::to_string(e.house) + " "};
@@ -280,9 +280,9 @@ TimelinePicture buildTimelinePicture(const TimelinePictureInput& in) {
     std::size_t row = 0;
     for (const auto& [key, rowEvents] : byRow) {
         // The hits of one orb period share its edges.
-        std::map<std::tuple<int, std::optional<double>, std::optional<double>>, std::vector<const Event*>> periods;
+        std::map<std::tuple<Aspect, std::optional<double>, std::optional<double>>, std::vector<const Event*>> periods;
         for (const Event* e : rowEvents)
-            if (e->kind == EventKind::Aspect) periods[{e->aspect, e->enterJdUt, e->leaveJdUt}].push_back(e);
+            if (e->kind == EventKind::Aspect) periods[{*e->aspect, e->enterJdUt, e->leaveJdUt}].push_back(e);
         for (const auto& [edges, hits] : periods) b.orbPeriod(row, hits);
         for (const Event* e : rowEvents) b.marker(row, *e);
         ++row;

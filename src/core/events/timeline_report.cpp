@@ -28,7 +28,7 @@ std::string dateOnly(double jdUt, double zoneHours) { return localMomentText(jdU
 
 std::string eventText(const Event& e) {
     if (e.kind == EventKind::Aspect) {
-        std::string name(aspectName(e.aspect));
+        std::string name(aspectName(*e.aspect));
         name.erase(name.find_last_not_of(' ') + 1);
         std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::toupper(c); });
         return name;

@@ -62,13 +62,14 @@ void fillDateAndTime(InputWindowTexts& texts, const LocalMoment& moment) {
 }
 
 void fillDefaultPlace(InputWindowTexts& texts, const OptionValues& options) {
-    texts.east = options[option::DefaultLongitudeEast] != 0.0f;
-    texts.south = options[option::DefaultLatitudeSouth] != 0.0f;
-    texts.zone = zoneTextForDirection(numberText(options[option::DefaultZone]), texts.east);
-    texts.longitudeDegrees = numberText(options[option::DefaultLongitudeDegrees]);
-    texts.longitudeMinutes = numberText(options[option::DefaultLongitudeMinutes]);
-    texts.latitudeDegrees = numberText(options[option::DefaultLatitudeDegrees]);
-    texts.latitudeMinutes = numberText(options[option::DefaultLatitudeMinutes]);
+    const DefaultPlace place = options.defaultPlace();
+    texts.east = place.east;
+    texts.south = place.south;
+    texts.zone = zoneTextForDirection(numberText(place.zone), texts.east);
+    texts.longitudeDegrees = numberText(place.longitudeDegrees);
+    texts.longitudeMinutes = numberText(place.longitudeMinutes);
+    texts.latitudeDegrees = numberText(place.latitudeDegrees);
+    texts.latitudeMinutes = numberText(place.latitudeMinutes);
 }
 
 std::array<MenuItemSwitch, kSecondPersonMenuItems> secondPersonMenuSwitches(bool secondPerson) {

@@ -24,10 +24,10 @@ void appendPair(ReportLines& lines, const ChartPositions& natal, int first, int 
     std::ranges::transform(orbs, other, orbs.begin(), [](int x, int y) { return std::max(x, y); });
 
     const double difference = natal.longitude[a] - natal.longitude[b];
-    const AspectFinding aspect = classifyBeaconAspect(separationOf(natal.longitude[a], natal.longitude[b]), orbs);
-    if (aspect.code != code::None) {
-        const double distance = firstBodyIsAhead(difference) ? -aspect.distance : aspect.distance;
-        lines.push_back(aspectLineText(first, aspect.code, second, distance));
+    const AspectFinding found = classifyBeaconAspect(separationOf(natal.longitude[a], natal.longitude[b]), orbs);
+    if (found.aspect) {
+        const double distance = firstBodyIsAhead(difference) ? -found.distance : found.distance;
+        lines.push_back(aspectLineText(first, *found.aspect, second, distance));
     }
     const double parallel = std::fabs(std::fabs(natal.declination[a]) - std::fabs(natal.declination[b]));
     if (parallel < 1.0) {
@@ -46,16 +46,16 @@ BeaconOrbs beaconOrbs(const ChartPositions& natal, int point) {
 
 AspectFinding classifyBeaconAspect(double s, const BeaconOrbs& g) {
     const auto [g1, g2, g3, g4, g5] = g;
-    if (s < g5) return {code::Conjunct, s};
-    if (within(s, 30, g1)) return {code::SemiSextile, s - 30};
-    if (within(s, 45, g2)) return {code::SemiSquare, s - 45};
-    if (within(s, 60, g3)) return {code::Sextile, s - 60};
-    if (within(s, 90, g4)) return {code::Square, s - 90};
-    if (s <= 130 && within(s, 120, g4)) return {code::Trine, s - 120};
-    if (s > 130 && within(s, 135, g2)) return {code::Sesquisquare, s - 135};
-    if (within(s, 150, g1)) return {code::Quincunx, s - 150};
-    if (s > 180 - g5) return {code::Opposite, s - 180};
-    return {code::None, s};
+    if (s < g5) return {Aspect::Conjunct, s};
+    if (within(s, 30, g1)) return {Aspect::SemiSextile, s - 30};
+    if (within(s, 45, g2)) return {Aspect::SemiSquare, s - 45};
+    if (within(s, 60, g3)) return {Aspect::Sextile, s - 60};
+    if (within(s, 90, g4)) return {Aspect::Square, s - 90};
+    if (s <= 130 && within(s, 120, g4)) return {Aspect::Trine, s - 120};
+    if (s > 130 && within(s, 135, g2)) return {Aspect::Sesquisquare, s - 135};
+    if (within(s, 150, g1)) return {Aspect::Quincunx, s - 150};
+    if (s > 180 - g5) return {Aspect::Opposite, s - 180};
+    return {std::nullopt, s};
 }
 
 void appendBeaconSocietyAspects(ReportLines& lines, const ChartPositions& natal) {

@@ -13,7 +13,7 @@ std::optional<std::string> presentReport(DataBuffer& buffer, const Report& repor
 std::optional<std::string> presentComputedChart(DataBuffer& buffer, const ChartTables& charts,
                                                 const OptionValues& options) {
     std::optional<std::string> text = presentReport(buffer, natalDataReport(charts, options));
-    if (options[option::ClearAfterNatalReport] != 0.0f) (void)buffer.clearAllData();
+    if (options.clearAfterNatalReport()) (void)buffer.clearAllData();
     return text;
 }
 

@@ -24,13 +24,13 @@ CalendarDate utDateOf(double t) {
 void appendAspectsOf(ReportLines& lines, double lunationPoint, const ChartPositions& natal, float orb) {
     bool any = false;
     for (int body = 1; body <= point::Count; ++body) {
-        const AspectFinding aspect =
+        const AspectFinding found =
             classifyLunationAspect(separationOf(lunationPoint, natal.longitude[static_cast<std::size_t>(body)]), orb);
-        if (aspect.code == code::None) continue;
+        if (!found.aspect) continue;
         any = true;
-        lines.push_back(kAspectIndent + std::string(aspectName(aspect.code)) + "      " +
+        lines.push_back(kAspectIndent + std::string(aspectName(*found.aspect)) + "      " +
                         std::string(planetName(body)) +
-                        alignTwoPlaces(formatNumber(std::fabs(aspect.distance), "#0.0")) + " degrees");
+                        alignTwoPlaces(formatNumber(std::fabs(found.distance), "#0.0")) + " degrees");
     }
     if (!any) lines.push_back(kAspectIndent + "No aspects");
 }
@@ -40,13 +40,13 @@ void appendAspectsOf(ReportLines& lines, double lunationPoint, const ChartPositi
 AspectFinding classifyLunationAspect(double separation, float orb) {
     const auto s = static_cast<float>(separation);
     const auto inRange = [&](float angle) { return angle - orb <= s && s <= angle + orb; };
-    AspectFinding found{code::None, separation};
-    if (inRange(60.0f)) found = {code::Sextile, separation - 60.0};
-    if (inRange(90.0f)) found = {code::Square, separation - 90.0};
-    if (inRange(120.0f)) found = {code::Trine, separation - 120.0};
-    if (s >= 180.0f - orb) found = {code::Opposite, separation - 180.0};
-    if (s <= orb) found = {code::Conjunct, separation};
-    if (found.code != code::None) found.distance = std::floor((found.distance + 0.05) * 10.0) / 10.0;
+    AspectFinding found{std::nullopt, separation};
+    if (inRange(60.0f)) found = {Aspect::Sextile, separation - 60.0};
+    if (inRange(90.0f)) found = {Aspect::Square, separation - 90.0};
+    if (inRange(120.0f)) found = {Aspect::Trine, separation - 120.0};
+    if (s >= 180.0f - orb) found = {Aspect::Opposite, separation - 180.0};
+    if (s <= orb) found = {Aspect::Conjunct, separation};
+    if (found.aspect) found.distance = std::floor((found.distance + 0.05) * 10.0) / 10.0;
     return found;
 }
 

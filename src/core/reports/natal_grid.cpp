@@ -24,7 +24,7 @@ std::string degreesAndMinutes(double degrees, const char* degreePattern, std::st
     return align(formatNumber(whole, degreePattern)) + "d " + formatNumber((degrees - whole) * 60.0, "00") + "m";
 }
 
-std::string aspectCell(int code) { return alignThreePlaces(std::to_string(aspectAngle(code))) + "  "; }
+std::string aspectCell(Aspect aspect) { return alignThreePlaces(std::to_string(aspectAngle(aspect))) + "  "; }
 
 std::string parallelCell(double declinationA, double declinationB, float orb) {
     const std::optional<ParallelFinding> parallel = findParallel(declinationA, declinationB, orb);
@@ -41,9 +41,9 @@ std::string aspectListLine(int first, int second, double separation, double dist
 }
 
 void appendNatalAspectGrid(ReportLines& lines, const ChartPositions& natal, const OptionValues& options) {
-    const OrbSet orbs(options.value);
-    const bool minorAspects = options[option::MinorAspects] == 1.0f;
-    const float parallelOrb = reportParallelOrb(options);
+    const OrbSet orbs = options.reportOrbs();
+    const bool minorAspects = options.minorAspects();
+    const float parallelOrb = options.orb(Aspect::Parallel);
 
     std::string aspectList = std::string("  Planet    Planet    Separation   Degrees from exact") + kLineBreak;
     lines.emplace_back();
@@ -61,12 +61,12 @@ void appendNatalAspectGrid(ReportLines& lines, const ChartPositions& natal, cons
                 line += parallelCell(natal.declination[i], natal.declination[j], parallelOrb);
             } else {
                 const double separation = separationOf(natal.longitude[i], natal.longitude[j]);
-                const AspectFinding aspect = classifyWithOrbs(separation, orbs, minorAspects);
-                if (aspect.code == code::None) {
+                const AspectFinding found = classifyWithOrbs(separation, orbs, minorAspects);
+                if (!found.aspect) {
                     line += "---  ";
                 } else {
-                    line += aspectCell(aspect.code);
-                    aspectList += aspectListLine(row, column, separation, aspect.distance) + kLineBreak;
+                    line += aspectCell(*found.aspect);
+                    aspectList += aspectListLine(row, column, separation, found.distance) + kLineBreak;
                 }
             }
         }

@@ -33,8 +33,8 @@ bool firstBodyIsAhead(double longitudeDifference) {
     return longitudeDifference <= -180.0 || (longitudeDifference >= 0.0 && longitudeDifference < 180.0);
 }
 
-std::string aspectLineText(int first, int code, int second, double distance) {
-    return pairLine(first, aspectName(code), second, distance);
+std::string aspectLineText(int first, Aspect aspect, int second, double distance) {
+    return pairLine(first, aspectName(aspect), second, distance);
 }
 
 std::string parallelLineText(int first, int second, bool contra, double difference) {
@@ -44,9 +44,9 @@ std::string parallelLineText(int first, int second, bool contra, double differen
 
 std::optional<std::string> aspectLine(int first, int second, double longitudeDifference) {
     const AspectFinding finding = classifyReportAspect(foldSeparation(std::fabs(longitudeDifference)));
-    if (finding.code == code::None) return std::nullopt;
+    if (!finding.aspect) return std::nullopt;
     const double distance = firstBodyIsAhead(longitudeDifference) ? -finding.distance : finding.distance;
-    return aspectLineText(first, finding.code, second, distance);
+    return aspectLineText(first, *finding.aspect, second, distance);
 }
 
 std::optional<std::string> parallelLine(int first, int second, double declinationFirst, double declinationSecond,

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "core/config/aspect_orbs.h"
+
 namespace helion {
 
 // Whether the distance from exact is printed negated, given the signed difference of the
@@ -15,7 +17,7 @@ bool firstBodyIsAhead(double longitudeDifference);
 
 // "  SUN           Trine           MOON           0.4 degrees": the distance in "0.0",
 // one blank fewer before a minus sign so that the digits line up.
-std::string aspectLineText(int first, int code, int second, double distance);
+std::string aspectLineText(int first, Aspect aspect, int second, double distance);
 
 // "  SUN           C.Parallel    MOON           0.5 degrees".
 std::string parallelLineText(int first, int second, bool contra, double difference);

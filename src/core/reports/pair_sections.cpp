@@ -1,6 +1,5 @@
 #include "core/reports/pair_sections.h"
 
-#include "core/aspects/aspect_kinds.h"
 #include "core/reports/pair_lines.h"
 
 namespace helion {
@@ -30,8 +29,6 @@ void appendParallels(ReportLines& lines, bool crossLoop, const PointTable& first
 }
 
 }  // namespace
-
-float reportParallelOrb(const OptionValues& options) { return options[orbEntry(code::Parallel)]; }
 
 void appendSectionHeading(ReportLines& lines, int indent, std::string_view heading) {
     lines.push_back(std::string(static_cast<std::size_t>(indent), ' ') + std::string(heading));

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "core/chart/chart_tables.h"
-#include "core/config/options.h"
 #include "core/reports/report.h"
 
 namespace helion {
@@ -14,9 +13,6 @@ namespace helion {
 // The bodies that take part in aspects and parallels: Sun .. Moon, Ascendant, Midheaven
 // (never the nodes nor the Part of Fortune), in index order.
 inline constexpr std::array<int, 12> kAspectBodies{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 14, 15};
-
-// The parallel orb of the options, which all reports share.
-float reportParallelOrb(const OptionValues& options);
 
 // A heading indented by `indent` blanks, then an empty line.
 void appendSectionHeading(ReportLines& lines, int indent, std::string_view heading);

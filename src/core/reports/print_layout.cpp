@@ -8,7 +8,7 @@
 namespace helion {
 
 int printFontPoints(const std::vector<std::string>& lines, const OptionValues& options) {
-    const double width = options[option::PrintLineWidth];
+    const double width = options.printLineWidth();
     const bool wide = std::ranges::any_of(
         lines, [width](const std::string& line) { return static_cast<double>(line.size()) > width; });
     return wide ? 10 : 12;
@@ -22,7 +22,7 @@ std::vector<std::string> printLines(std::string_view text) {
 
 std::vector<std::vector<std::string>> paginate(const std::vector<std::string>& lines, const OptionValues& options,
                                                int linesFittingOnPaper) {
-    const double asked = std::floor(options[option::PrintPageLength]);
+    const double asked = std::floor(options.printPageLength());
     const int fitting = std::max(1, linesFittingOnPaper);
     const int perPage = asked >= 1.0 && asked < fitting ? static_cast<int>(asked) : fitting;
     std::vector<std::vector<std::string>> pages;

@@ -22,7 +22,7 @@ float solarArc(const ChartPositions& directed, const ChartPositions& natal) {
 Report majorProgressionsReport(const ChartTables& charts, const OptionValues& options) {
     const ChartPositions& progressed = charts.progressed;
     const ChartPositions& natal = charts.natal;
-    const float orb = reportParallelOrb(options);
+    const float orb = options.orb(Aspect::Parallel);
     const MovingChart moving{
         progressed,
         "  PROGRESSED POSITIONS -  " + solarConstantText(solarArc(progressed, natal)),
@@ -52,7 +52,7 @@ Report minorProgressionsReport(const ChartTables& charts, const OptionValues& op
                               {charts.progressed,
                                {2, "MINOR PROGRESSED PLANET ASPECTS TO PROGRESSED PLANETS", 2,
                                 "MINOR PROGRESSED PLANET PARALLELS TO PROGRESSED PLANETS"}}},
-                             reportParallelOrb(options));
+                             options.orb(Aspect::Parallel));
 }
 
 }  // namespace helion

@@ -6,7 +6,7 @@
 namespace helion {
 
 Report transitsReport(const ChartTables& charts, const OptionValues& options, std::string_view secondPersonCaption) {
-    const float orb = reportParallelOrb(options);
+    const float orb = options.orb(Aspect::Parallel);
     // The sections to the natal chart follow the positions table without an empty line.
     const ChartComparison toNatal{
         charts.natal,
@@ -21,7 +21,7 @@ Report transitsReport(const ChartTables& charts, const OptionValues& options, st
                                         {3, "TRANSITING PLANET ASPECTS TO PROGRESSED PLANETS", 2,
                                          "TRANSITING PLANET PARALLELS TO PROGRESSED PLANETS"}}},
                                       orb);
-    appendLunations(report, charts, options[option::LunationOrb]);
+    appendLunations(report, charts, options.lunationOrb());
     return report;
 }
 

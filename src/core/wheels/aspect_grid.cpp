@@ -62,9 +62,9 @@ void appendAspectGrid(std::vector<WheelPrimitive>& out, const AspectListInput& c
     for (std::size_t row = 0; row < count; ++row) {
         for (std::size_t column = 0; column < count; ++column) {
             if (charts.singleChart && column >= row) continue;
-            const auto code =
+            const auto aspect =
                 wheelAspectBetween(charts.natal, kListedBodies[row], charts.second, kListedBodies[column], charts.orbs);
-            if (code) glyph(at(column + 1, row + 1), aspectGlyph(*code), g.aspectGlyphSize, g.aspectColour);
+            if (aspect) glyph(at(column + 1, row + 1), aspectGlyph(*aspect), g.aspectGlyphSize, g.aspectColour);
         }
     }
 }

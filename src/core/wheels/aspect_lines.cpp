@@ -12,11 +12,12 @@ namespace {
 
 constexpr double kChordRadius = 120.0;
 constexpr double kChordFactor = 0.96;
-constexpr std::array<int, 5> kLineAspects{code::Sextile, code::Square, code::Trine, code::Opposite, code::Quincunx};
+constexpr std::array<Aspect, 5> kLineAspects{Aspect::Sextile, Aspect::Square, Aspect::Trine, Aspect::Opposite,
+                                             Aspect::Quincunx};
 
-int lineColour(int code, const WheelStyle& style) {
-    if (code == code::Sextile || code == code::Trine) return style.sextileTrine;
-    if (code == code::Quincunx) return style.quincunx;
+int lineColour(Aspect aspect, const WheelStyle& style) {
+    if (aspect == Aspect::Sextile || aspect == Aspect::Trine) return style.sextileTrine;
+    if (aspect == Aspect::Quincunx) return style.quincunx;
     return style.squareOpposition;
 }
 
@@ -26,11 +27,11 @@ WheelPoint onChordCircle(double angle) {
 
 }  // namespace
 
-int aspectLineCode(double separation, const OptionValues& options) {
-    for (int code : kLineAspects) {
-        if (std::abs(separation - aspectAngle(code)) <= options[orbEntry(code)]) return code;
+std::optional<Aspect> lineAspect(double separation, const OptionValues& options) {
+    for (Aspect aspect : kLineAspects) {
+        if (std::abs(separation - aspectAngle(aspect)) <= options.orb(aspect)) return aspect;
     }
-    return code::None;
+    return std::nullopt;
 }
 
 std::vector<std::pair<int, int>> appendAspectLines(std::vector<WheelPrimitive>& out, const RingPlacement& placement,
@@ -42,15 +43,15 @@ std::vector<std::pair<int, int>> appendAspectLines(std::vector<WheelPrimitive>& 
             const PlacedBody& a = placement[static_cast<std::size_t>(i)];
             const PlacedBody& b = placement[static_cast<std::size_t>(j)];
             if (i == j || !a.slot || !b.slot) continue;
-            const int code = aspectLineCode(separationOf(chart.longitude[static_cast<std::size_t>(i)],
-                                                         chart.longitude[static_cast<std::size_t>(j)]),
-                                            options);
-            if (code == code::None) continue;
+            const auto aspect = lineAspect(separationOf(chart.longitude[static_cast<std::size_t>(i)],
+                                                        chart.longitude[static_cast<std::size_t>(j)]),
+                                           options);
+            if (!aspect) continue;
             const WheelPoint from = onChordCircle(a.angle), to = onChordCircle(b.angle);
-            out.push_back(LineShape{from, to, lineColour(code, style)});
+            out.push_back(LineShape{from, to, lineColour(*aspect, style)});
             const WheelPoint middle{(from.x + to.x) / 2, (from.y + to.y) / 2};
-            out.push_back(TextShape{middle, "", aspectGlyph(code), style.planetSize, lineColour(code, style), false,
-                                    TextAnchor::Centre});
+            out.push_back(TextShape{middle, "", aspectGlyph(*aspect), style.planetSize, lineColour(*aspect, style),
+                                    false, TextAnchor::Centre});
             drawn.emplace_back(i, j);
         }
     }

@@ -2,6 +2,7 @@
 // Aspect lines inside the single wheel: a chord between two bodies' glyph angles for
 // each major aspect among the Sun, Moon and planets, with the aspect's glyph on it.
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -12,8 +13,8 @@
 namespace helion {
 
 // The aspect a line is drawn for (sextile, square, trine, opposition or quincunx, with
-// the orbs of option entries 2, 3, 4, 5 and 10), code::None otherwise.
-int aspectLineCode(double separation, const OptionValues& options);
+// the options' report orbs), nothing otherwise.
+std::optional<Aspect> lineAspect(double separation, const OptionValues& options);
 
 // One line per ordered pair with an aspect, each followed by its glyph; a conjunction draws
 // none. Returns the two bodies of each line appended, in order.

@@ -21,19 +21,17 @@ std::vector<std::pair<int, int>> listedPairs(bool rowByRow) {
     return pairs;
 }
 
-AspectListLine lineOf(int first, int aspectCode, int second) {
-    return {kFirstPlanetGlyph + first, aspectGlyph(aspectCode), kFirstPlanetGlyph + second};
+AspectListLine lineOf(int first, Aspect aspect, int second) {
+    return {kFirstPlanetGlyph + first, aspectGlyph(aspect), kFirstPlanetGlyph + second};
 }
 
 }  // namespace
 
-std::optional<int> wheelAspectBetween(const AspectListChart& first, int firstBody, const AspectListChart& second,
-                                      int secondBody, const OrbTable& orbs) {
+std::optional<Aspect> wheelAspectBetween(const AspectListChart& first, int firstBody, const AspectListChart& second,
+                                         int secondBody, const OrbTable& orbs) {
     const auto at = [](const PointTable& table, int p) { return table[static_cast<std::size_t>(p)]; };
     const double separation = separationOf(at(first.longitude, firstBody), at(second.longitude, secondBody));
-    const int code = classifyWithOrbs(separation, orbs.orb, false).code;
-    if (code < code::Conjunct || code > code::kLastCode) return std::nullopt;
-    return code;
+    return classifyWithOrbs(separation, orbs.orbs(), false).aspect;
 }
 
 std::vector<AspectListLine> aspectList(const AspectListInput& in) {
@@ -41,15 +39,16 @@ std::vector<AspectListLine> aspectList(const AspectListInput& in) {
     const auto pairs = listedPairs(in.singleChart);
     std::vector<AspectListLine> lines{AspectListLine{}};
     for (const auto& [first, second] : pairs) {
-        if (const auto code = wheelAspectBetween(in.natal, first, in.second, second, in.orbs))
-            lines.push_back(lineOf(first, *code, second));
+        if (const auto aspect = wheelAspectBetween(in.natal, first, in.second, second, in.orbs))
+            lines.push_back(lineOf(first, *aspect, second));
     }
     lines.emplace_back();
-    const float parallelOrb = in.orbs.orb[static_cast<std::size_t>(orbEntry(code::Parallel))];
+    const float parallelOrb = in.orbs.orb(Aspect::Parallel);
     for (const auto& [first, second] : pairs) {
         const auto parallel =
             findParallel(at(in.natal.declination, first), at(in.second.declination, second), parallelOrb);
-        if (parallel) lines.push_back(lineOf(first, parallel->contra ? code::kLastGlyphCode : code::Parallel, second));
+        if (parallel)
+            lines.push_back(lineOf(first, parallel->contra ? Aspect::ContraParallel : Aspect::Parallel, second));
     }
     return lines;
 }

@@ -28,7 +28,7 @@ struct AspectListInput {
     OrbTable orbs;
 };
 
-// One line: "  " first glyph, blank, aspect glyph, blank, second glyph. All three codes
+// One line: "  " first glyph, blank, aspect glyph, blank, second glyph. All three glyphs
 // are 0 on an empty line.
 struct AspectListLine {
     int firstGlyph = 0;
@@ -37,10 +37,10 @@ struct AspectListLine {
     friend bool operator==(const AspectListLine&, const AspectListLine&) = default;
 };
 
-// The aspect code (conjunction to quincunx, the conjunction tested last) between two
-// bodies with the orb table's orbs, or nothing.
-std::optional<int> wheelAspectBetween(const AspectListChart& first, int firstBody, const AspectListChart& second,
-                                      int secondBody, const OrbTable& orbs);
+// The aspect (conjunction to quincunx, the conjunction tested last) between two bodies
+// with the orb table's orbs, or nothing.
+std::optional<Aspect> wheelAspectBetween(const AspectListChart& first, int firstBody, const AspectListChart& second,
+                                         int secondBody, const OrbTable& orbs);
 
 // An empty line, the aspects, an empty line, the parallels. The nodes and the Part of
 // Fortune are never listed.

@@ -39,8 +39,8 @@ std::string nameOf(int point) {
     return name;
 }
 
-std::string aspectNameOf(int code) {
-    std::string name(aspectName(code));
+std::string aspectNameOf(Aspect aspect) {
+    std::string name(aspectName(aspect));
     while (!name.empty() && name.back() == ' ') name.pop_back();
     return name;
 }
@@ -63,13 +63,13 @@ std::string stackDescription(const StackFacts& facts, const AspectListInput* lis
     const AspectListChart& other = fromNatal ? aspects.second : aspects.natal;
     for (int body : kListedBodies) {
         if (aspects.singleChart && body == facts.point) continue;
-        const auto code = fromNatal ? wheelAspectBetween(own, facts.point, other, body, aspects.orbs)
-                                    : wheelAspectBetween(other, body, own, facts.point, aspects.orbs);
-        if (!code) continue;
+        const auto aspect = fromNatal ? wheelAspectBetween(own, facts.point, other, body, aspects.orbs)
+                                      : wheelAspectBetween(other, body, own, facts.point, aspects.orbs);
+        if (!aspect) continue;
         const double separation = separationOf(own.longitude[static_cast<std::size_t>(facts.point)],
                                                other.longitude[static_cast<std::size_t>(body)]);
-        const double orb = std::fabs(separation - aspectAngle(*code));
-        text += "\n" + aspectNameOf(*code) + " " + nameOf(body) + ", orb " + degreesMinutes(orb, false);
+        const double orb = std::fabs(separation - aspectAngle(*aspect));
+        text += "\n" + aspectNameOf(*aspect) + " " + nameOf(body) + ", orb " + degreesMinutes(orb, false);
     }
     return text;
 }

@@ -36,9 +36,7 @@ TitleBlocks diurnalTitles(const WheelCommandContext& c, std::string line6, std::
     return titles;
 }
 
-bool secondChartOutside(const WheelCommandContext& c) {
-    return wheelOptionsInRange(c.options)[option::SecondChartOutside] != 0;
-}
+bool secondChartOutside(const WheelCommandContext& c) { return wheelOptionsInRange(c.options).secondChartOutside(); }
 
 std::string innerOrOuter(const WheelCommandContext& c, std::string_view what) {
     return std::string(secondChartOutside(c) ? "Outer = " : "Inner = ") + std::string(what);

@@ -63,8 +63,8 @@ OptionValues wheelOptionsInRange(const OptionValues& options) {
     OptionValues result = options;
     for (const ValueRange& range : kRanges) {
         for (int entry = range.firstEntry; entry <= range.lastEntry; ++entry) {
-            float& value = result.value[static_cast<std::size_t>(entry)];
-            if (!range.holds(value)) value = shipped[entry];
+            const auto at = static_cast<std::size_t>(entry);
+            if (!range.holds(result.value[at])) result.value[at] = shipped.value[at];
         }
     }
     return result;

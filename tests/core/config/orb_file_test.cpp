@@ -9,7 +9,7 @@ namespace {
 
 OrbTable filled(float value) {
     OrbTable t;
-    t.orb.fill(value);
+    t.value.fill(value);
     return t;
 }
 
@@ -19,8 +19,8 @@ TEST(OrbFile, EveryShippedOrbFileHoldsSeventeenLabelledOrbs) {
         const OrbTableLoad load = loadOrbTable(file, filled(-1));
         EXPECT_TRUE(load.messages.empty()) << name;
         EXPECT_TRUE(load.problems.empty()) << name;
-        for (int entry = 1; entry <= kOrbLines; ++entry) EXPECT_GE(load.table.orb[entry], 0.0f) << name << entry;
-        EXPECT_GT(load.table.orb[orbEntry(code::Conjunct)], 0.0f) << name;
+        for (int entry = 1; entry <= kOrbLines; ++entry) EXPECT_GE(load.table.value[entry], 0.0f) << name << entry;
+        EXPECT_GT(load.table.orb(Aspect::Conjunct), 0.0f) << name;
     }
 }
 

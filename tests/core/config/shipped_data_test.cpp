@@ -44,10 +44,10 @@ TEST(ShippedData, OptionsFileIsTheMasterCopyWithADescribedLinePerEntryAndZeroSpa
         const std::string_view description = lines[static_cast<std::size_t>(entry - 1)].substr(7);
         EXPECT_NE(description.find_first_not_of(' '), std::string_view::npos) << "entry " << entry;
         if (description == "spare") {
-            EXPECT_EQ(load.values[entry], 0.0f) << "entry " << entry;
+            EXPECT_EQ(load.values.value[entry], 0.0f) << "entry " << entry;
         }
     }
-    EXPECT_GE(load.values[option::SavedPageLength], 2.0f);
+    EXPECT_GE(load.values.savedPageLength(), 2.0f);
 }
 
 TEST(ShippedData, TablesHoldEnoughRecords) {

@@ -99,10 +99,10 @@ TEST(ValueTable, TheOptionsAndOrbFilesEachFillTheirWholeTable) {
     test::TempFolder folder;
     const auto options = loadOptions(folder.write("OPTIONS.OPT", "1\r\n6\r\n" + valueLines(kOptionEntries - 2)), {});
     const auto orbs = loadOrbTable(folder.write("NATAL.ORB", "1\r\n6\r\n" + valueLines(kOrbLines - 2)), {});
-    EXPECT_FLOAT_EQ(options.values[2], 6.0f);
-    EXPECT_FLOAT_EQ(options.values[kOptionEntries], 3.0f);
-    EXPECT_FLOAT_EQ(orbs.table.orb[orbEntry(code::Sextile)], 6.0f);
-    EXPECT_FLOAT_EQ(orbs.table.orb[kOrbLines], 3.0f);
+    EXPECT_FLOAT_EQ(options.values.value[2], 6.0f);
+    EXPECT_FLOAT_EQ(options.values.value[kOptionEntries], 3.0f);
+    EXPECT_FLOAT_EQ(orbs.table.orb(Aspect::Sextile), 6.0f);
+    EXPECT_FLOAT_EQ(orbs.table.value[kOrbLines], 3.0f);
     const auto over = folder.write("OVER.ORB", valueLines(kOrbLines + 1));
     EXPECT_TRUE(loadOrbTable(over).messages.at(0).text.starts_with("The orb file " + over.string() + " holds 18"));
     EXPECT_TRUE(loadOptions(folder.write("EMPTY.OPT", "")).messages.at(0).text.starts_with("The options file "));

@@ -29,7 +29,7 @@ TEST_F(ProgressedOnTheBirthDate, EveryPointIsConjunctItself) {
     for (int i = 1; i <= 12; ++i) {
         const ProgressedAspect* conjunction = findAspect(progressed, i, i + 12);
         ASSERT_NE(conjunction, nullptr) << "table position " << i;
-        EXPECT_EQ(conjunction->code, code::Conjunct);
+        EXPECT_EQ(conjunction->aspect, Aspect::Conjunct);
     }
     // The Sun in the cadent 12th: the progressed Sun's factor 0.55 beats the natal 0.4.
     EXPECT_NEAR(findAspect(progressed, 1, 13)->power, score.natalCosmoPower[1] * 0.55, kTol);

@@ -63,8 +63,7 @@ EventRequest requestFor(double periodDays, EventChoices choices) {
     for (std::size_t k = 1; k <= 12; ++k) request.natalCusp[k] = 30.0 * static_cast<double>(k) + 15.0;
     request.period = {kStart, kStart + periodDays};
     request.choices = choices;
-    request.transitOrbs.orb[0] = 2.0F;  // the conjunction's entry
-    request.transitOrbs.orb[3] = 2.0F;  // the square's
+    request.transitOrbs.value[orbEntry(Aspect::Square)] = 2.0F;
     return request;
 }
 

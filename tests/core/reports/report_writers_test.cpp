@@ -25,7 +25,7 @@ ChartTables sampleCharts() {
 
 OptionValues options() {
     OptionValues values;
-    values.value[orbEntry(code::Parallel)] = 1.0f;
+    values.value[orbEntry(Aspect::Parallel)] = 1.0f;
     values.value[option::LunationOrb] = 2.0f;
     return values;
 }

@@ -29,7 +29,7 @@ AspectListInput sunMoonSextile(bool singleChart) {
     in.natal.longitude[point::Moon] = 260.0;
     in.second = in.natal;
     in.singleChart = singleChart;
-    in.orbs.orb[2] = 1.0f;  // sextile
+    in.orbs.value[orbEntry(Aspect::Sextile)] = 1.0f;
     return in;
 }
 

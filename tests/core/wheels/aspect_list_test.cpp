@@ -16,7 +16,7 @@ AspectListInput singleChart(std::initializer_list<std::pair<int, double>> longit
     }
     for (const auto& [p, lon] : longitudes) in.natal.longitude[static_cast<std::size_t>(p)] = lon;
     in.second = in.natal;
-    in.orbs.orb[2] = 1.0f;  // sextile
+    in.orbs.value[orbEntry(Aspect::Sextile)] = 1.0f;
     return in;
 }
 
@@ -40,8 +40,8 @@ TEST(AspectList, NodesAndPartOfFortuneNeverAppear) {
         in.natal.declination[static_cast<std::size_t>(p)] = p % 2 ? 5.0 : -5.0;
     }
     in.second = in.natal;
-    in.orbs.orb[1] = 1.0f;
-    in.orbs.orb[6] = 1.0f;
+    in.orbs.value[orbEntry(Aspect::Conjunct)] = 1.0f;
+    in.orbs.value[orbEntry(Aspect::Parallel)] = 1.0f;
     const auto lines = aspectList(in);
     // 12 listed bodies: 132 ordered pairs conjunct, 132 parallel or contra-parallel.
     EXPECT_EQ(lines.size(), 1u + 132u + 1u + 132u);
@@ -57,7 +57,7 @@ TEST(AspectList, TwoChartsListBySecondBodyNeverPairingABodyWithItself) {
     in.singleChart = false;
     in.second.longitude[point::Sun] = 70.0;  // second chart's Sun on the natal Moon, sextile the natal Sun
     in.second.longitude[point::Moon] = 250.0;
-    in.orbs.orb[1] = 1.0f;
+    in.orbs.value[orbEntry(Aspect::Conjunct)] = 1.0f;
     const auto lines = aspectList(in);
     EXPECT_TRUE(withGlyph(lines, 162).empty());  // the two Suns are the same body
     EXPECT_EQ(withGlyph(lines, 161), (std::vector<AspectListLine>{{233, 161, 224}}));

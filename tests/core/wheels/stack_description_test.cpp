@@ -17,7 +17,7 @@ AspectListInput twoCharts() {
     in.natal.longitude[point::Sun] = 90.0;
     in.second.longitude[point::Moon] = 332.0;  // 242 apart: a trine with 2 degrees orb
     in.singleChart = false;
-    in.orbs.orb[static_cast<std::size_t>(orbEntry(code::Trine))] = 3.0f;
+    in.orbs.value[orbEntry(Aspect::Trine)] = 3.0f;
     return in;
 }
 

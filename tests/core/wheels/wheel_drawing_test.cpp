@@ -68,7 +68,7 @@ TEST(WheelDrawing, AspectLinesOncePerOrderedPairAndNoneForAConjunction) {
     for (int entry : {3, 4, 5, 10}) in.options.value[static_cast<std::size_t>(entry)] = 0.5f;
     in.options.value[2] = 1.0f;
     const WheelDrawing d = buildWheel(in);
-    const int sextileColour = static_cast<int>(in.options[97]);
+    const int sextileColour = static_cast<int>(in.options.value[97]);
     const auto lines = shapesOf<LineShape>(d);
     EXPECT_EQ(std::ranges::count_if(lines, [&](const LineShape& l) { return l.colour == sextileColour; }), 2);
     const auto texts = shapesOf<TextShape>(d);

@@ -18,8 +18,8 @@ TEST(WheelOptions, ShippedValuesAreTheMasterFilesAndLieInTheirRanges) {
     const OptionValues shipped = shippedWheelOptions();
     for (const ValueRange& range : wheelOptionRanges()) {
         for (int entry = range.firstEntry; entry <= range.lastEntry; ++entry) {
-            EXPECT_EQ(shipped[entry], master[entry]) << entry;
-            EXPECT_TRUE(range.holds(shipped[entry])) << entry;
+            EXPECT_EQ(shipped.value[entry], master.value[entry]) << entry;
+            EXPECT_TRUE(range.holds(shipped.value[entry])) << entry;
         }
     }
 }
