@@ -34,8 +34,12 @@ struct Scan {
 
 TrackPlan planOf(const Scan& scan, const MovingPoint& point) {
     const EventPeriod& period = scan.request.period;
-    return {point.source, point.polish, period.fromJdUt - (scan.marginBefore ? point.marginDays : 0.0),
-            period.toJdUt + (scan.marginAfter ? point.marginDays : 0.0), point.stepDays};
+    return {point.source,
+            point.polish,
+            period.fromJdUt - (scan.marginBefore ? point.marginDays : 0.0),
+            period.toJdUt + (scan.marginAfter ? point.marginDays : 0.0),
+            point.stepDays,
+            point.mover == Mover::Transit};
 }
 
 // The kinds a transiting point is scanned for.
@@ -77,7 +81,7 @@ TransitTracks transitTracks(const Scan& scan) {
     }
     if (choices.has(EventChoice::Lunations)) {
         const MovingPoint phase = moonPhase(scan.ephemeris);
-        plans.push_back({phase.source, phase.polish, period.fromJdUt, period.toJdUt, phase.stepDays});
+        plans.push_back({phase.source, phase.polish, period.fromJdUt, period.toJdUt, phase.stepDays, true});
     }
     t.tracks = sampleTogether(plans);
     return t;

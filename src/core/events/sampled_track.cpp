@@ -76,13 +76,21 @@ double rootInPiece(const Cubic& c, double sFrom, double sTo, double target) {
     return s;
 }
 
-// Equal steps no longer than the plan's from its start to its end.
+// Equal steps no longer than the plan's from its start to its end; or, on the shared
+// lattice, whole multiples of the step from the last at or before the start to the first
+// at or after the end, so that steps dividing one another (half a day, one, two, four
+// days) fall on moments the library works out only once.
 std::vector<double> momentsOf(const TrackPlan& plan) {
+    std::vector<double> moments;
+    if (plan.onSharedLattice) {
+        const double first = std::floor(plan.fromJd / plan.stepDays);
+        const double last = std::max(first + 1.0, std::ceil(plan.toJd / plan.stepDays));
+        for (double k = first; k <= last; k += 1.0) moments.push_back(k * plan.stepDays);
+        return moments;
+    }
     const double span = plan.toJd - plan.fromJd;
     const auto steps = static_cast<std::size_t>(std::max(1.0, std::ceil(span / plan.stepDays)));
     const double step = span / static_cast<double>(steps);
-    std::vector<double> moments;
-    moments.reserve(steps + 1);
     for (std::size_t i = 0; i < steps; ++i) moments.push_back(plan.fromJd + step * static_cast<double>(i));
     moments.push_back(plan.toJd);
     return moments;
@@ -115,7 +123,9 @@ std::vector<SampledTrack> sampleTogether(const std::vector<TrackPlan>& plans) {
 SampledTrack::SampledTrack(const TrackPlan& plan, std::vector<double> moments,
                            std::span<const LongitudeAndSpeed> samples)
     : source_(plan.source), polish_(plan.polish), jd_(std::move(moments)) {
-    step_ = (plan.toJd - plan.fromJd) / static_cast<double>(jd_.size() - 1);
+    step_ = (jd_.back() - jd_.front()) / static_cast<double>(jd_.size() - 1);
+    // Beyond the plan's ends the lattice reaches less than a step: no crossing there.
+    if (plan.onSharedLattice) reach_ = {plan.fromJd, plan.toJd};
     for (const LongitudeAndSpeed& p : samples) {
         const double longitude = unwrapped_.empty()
                                      ? p.longitudeDeg
@@ -170,9 +180,11 @@ void SampledTrack::addPieceCrossings(std::size_t i, double sFrom, double sTo, st
         for (; first != last; ++first) {
             const double target = *first + base;
             const double s = rootInPiece(c, sFrom, sTo, target);
+            const double jd = jd_[i] + s * step_;
+            if (jd < reach_.first || jd > reach_.second) continue;
             LevelCrossing crossing;
             crossing.level = order[static_cast<std::size_t>(first - sortedLevels.begin())];
-            crossing.jdUt = jd_[i] + s * step_;
+            crossing.jdUt = jd;
             crossing.unwrappedDeg = target;
             crossing.speedDegPerDay = slopeOf(c, s) / step_;
             out.push_back(crossing);

@@ -5,6 +5,7 @@
 // cross, however many targets there are. The cubic follows a turn of direction inside a
 // step, so a pass shorter than the step is still found.
 
+#include <cmath>
 #include <functional>
 #include <map>
 #include <optional>
@@ -35,13 +36,16 @@ struct Station {
     bool turnsRetrograde = false;
 };
 
-// A track to sample: [fromJd, toJd] in equal steps no longer than stepDays.
+// A track to sample: [fromJd, toJd] in equal steps no longer than stepDays, or in steps
+// of exactly stepDays on the lattice of its whole multiples, shared by the plans that ask
+// for it; its crossings are those inside [fromJd, toJd] either way.
 struct TrackPlan {
     LongitudeSource source;
     PolishRule polish;
     double fromJd = 0.0;
     double toJd = 0.0;
     double stepDays = 1.0;
+    bool onSharedLattice = false;
 };
 
 class SampledTrack;
@@ -80,6 +84,7 @@ private:
     LongitudeSource source_;
     PolishRule polish_;
     double step_ = 0.0;
+    std::pair<double, double> reach_{-HUGE_VAL, HUGE_VAL};  // where crossings count
     std::vector<double> jd_;
     std::vector<double> unwrapped_;  // longitudes with the whole circles kept
     std::vector<double> speed_;
