@@ -16,6 +16,10 @@ constexpr double kSecond = 1.0 / 86400.0;
 constexpr double kCubicTolerance = 1e-9;
 constexpr double kPolishTolerance = 0.1 * kSecond;
 constexpr int kPolishSteps = 8;
+// A Newton step whose own error is predicted below a hundredth of a second is taken as
+// it lands; the acceleration read off the samples is taken this many times larger.
+constexpr double kAcceptedError = 0.01 * kSecond;
+constexpr double kAccelerationMargin = 10.0;
 constexpr int kStationSteps = 100;
 
 struct Cubic {
@@ -207,8 +211,11 @@ std::optional<double> SampledTrack::momentWithin(const LevelCrossing& c, double 
 }
 
 // Newton's steps on the source from the cubic's answer; an answer that wanders off (a
-// grazing pass the source does not quite make) keeps the cubic's.
+// grazing pass the source does not quite make) keeps the cubic's. Newton's error after a
+// step of length h is about a h^2 / 2v (a the acceleration, v the speed): once that is
+// far below the tolerance, the step's landing is taken without a call to confirm it.
 double SampledTrack::polished(double jdUt, double levelDeg) const {
+    const double acceleration = accelerationNear(jdUt);
     double jd = jdUt;
     for (int i = 0; i < kPolishSteps; ++i) {
         const LongitudeAndSpeed p = source_(jd);
@@ -216,9 +223,21 @@ double SampledTrack::polished(double jdUt, double levelDeg) const {
         const double step = wrap180(normalize360(p.longitudeDeg) - normalize360(levelDeg)) / p.speedDegPerDay;
         jd -= step;
         if (std::fabs(jd - jdUt) > step_) return jdUt;
-        if (std::fabs(step) < kPolishTolerance) return jd;
+        const double nextStep = acceleration * step * step / (2.0 * std::fabs(p.speedDegPerDay));
+        if (std::fabs(step) < kPolishTolerance || nextStep < kAcceptedError) return jd;
     }
     return jdUt;
+}
+
+// The largest change of speed a day between the samples around the moment, with room for
+// the bend the samples do not show.
+double SampledTrack::accelerationNear(double jdUt) const {
+    const auto after = std::upper_bound(jd_.begin(), jd_.end(), jdUt);
+    const auto i = static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(after - jd_.begin(), 1, std::ssize(jd_) - 1));
+    double most = std::fabs(speed_[i] - speed_[i - 1]);
+    if (i >= 2) most = std::max(most, std::fabs(speed_[i - 1] - speed_[i - 2]));
+    if (i + 1 < jd_.size()) most = std::max(most, std::fabs(speed_[i + 1] - speed_[i]));
+    return kAccelerationMargin * most / step_;
 }
 
 std::vector<Station> SampledTrack::stations(double fromJd, double toJd) const {
