@@ -25,24 +25,28 @@ constexpr double kProgressedMarginCapDays = 3.0 * kDaysPerYear;
 
 struct Motion {
     int body;            // point index
-    double stepDays;     // sample step that keeps the cubic's error far below a second
+    double stepDays;     // sample step that keeps the interpolation's error far below a second
     double marginDays;   // how long its orb periods around the period are followed
     double polishBelow;  // solve again on the ephemeris when slower (degrees a day)
+    // The step for its progression, before the stretch below. A second of real time is a
+    // 365th of one there, and the small error of the library's own speed, which a longer
+    // step multiplies, has to stay below it: Mercury keeps the shorter step it needs.
+    double progressedStepDays = 0.0;
 };
 
-// Found by comparing the cubic with the ephemeris over ten years: away from the Sun its
-// error stays under 2e-6 degrees for Mercury .. Mars and 1e-5 for the slower planets,
-// which are therefore always solved again (they make few events).
-constexpr Motion kSun{point::Sun, 1.0, 5.0, 0.0};
-constexpr Motion kMoon{point::Moon, 0.25, 2.0, 0.0};
-constexpr Motion kPlanets[] = {{point::Mercury, 0.5, 30.0, 0.3},
-                               {3, 1.0, 30.0, 0.2},
-                               {4, 2.0, 45.0, 0.35},
-                               {5, 4.0, 120.0, 1e9},
-                               {6, 4.0, 120.0, 1e9},
-                               {7, 4.0, 120.0, 1e9},
-                               {8, 4.0, 120.0, 1e9},
-                               {point::Pluto, 4.0, 120.0, 1e9}};
+// Found by comparing the interpolation with the ephemeris over ten years: away from the
+// Sun its error stays under 2e-6 degrees for Mercury .. Mars and 1e-5 for the slower
+// planets, which are therefore always solved again (they make few events).
+constexpr Motion kSun{point::Sun, 1.0, 5.0, 0.0, 1.0};
+constexpr Motion kMoon{point::Moon, 0.25, 2.0, 0.0, 0.25};
+constexpr Motion kPlanets[] = {{point::Mercury, 1.0, 30.0, 0.3, 0.5},
+                               {3, 1.0, 30.0, 0.2, 1.0},
+                               {4, 2.0, 45.0, 0.35, 2.0},
+                               {5, 4.0, 120.0, 1e9, 4.0},
+                               {6, 4.0, 120.0, 1e9, 4.0},
+                               {7, 4.0, 120.0, 1e9, 4.0},
+                               {8, 4.0, 120.0, 1e9, 4.0},
+                               {point::Pluto, 4.0, 120.0, 1e9, 4.0}};
 constexpr Motion kNode{point::NorthNode, 8.0, 60.0, 0.0};
 
 int ephemerisBody(int point) {
@@ -107,7 +111,7 @@ MovingPoint progressedPoint(const Motion& m, Mover mover, LongitudeSource source
             m.body,
             std::move(source),
             progressedRule(m, natalJd),
-            m.stepDays * kProgressedStepFactor,
+            m.progressedStepDays * kProgressedStepFactor,
             std::min(m.marginDays * kDaysPerYear, kProgressedMarginCapDays)};
 }
 
@@ -161,8 +165,8 @@ std::vector<MovingPoint> progressedPoints(const Ephemeris& ephemeris, const Nata
     }
     const LongitudeSource sun = points.front().source;
     const double midheavenArc = natal.longitude[point::Midheaven] - natal.longitude[point::Sun];
-    const Motion midheaven{point::Midheaven, kSun.stepDays, kSun.marginDays, 0.0};
-    const Motion ascendant{point::Ascendant, kSun.stepDays, kSun.marginDays, 0.0};
+    const Motion midheaven{point::Midheaven, kSun.stepDays, kSun.marginDays, 0.0, kSun.progressedStepDays};
+    const Motion ascendant{point::Ascendant, kSun.stepDays, kSun.marginDays, 0.0, kSun.progressedStepDays};
     points.push_back(progressedPoint(midheaven, Mover::Progressed, shifted(sun, midheavenArc), natal.jdUt));
     points.push_back(progressedPoint(ascendant, Mover::Progressed, directedAscendant(sun, natal), natal.jdUt));
     return points;
@@ -174,8 +178,8 @@ std::vector<MovingPoint> solarArcPoints(const Ephemeris& ephemeris, const NatalF
     for (const Motion& m : progressedMotions()) {
         if (m.body == point::Sun) continue;
         const double arc = natal.longitude[m.body] - natal.longitude[point::Sun];
-        points.push_back(progressedPoint({m.body, kSun.stepDays, kSun.marginDays, 0.0}, Mover::SolarArc,
-                                         shifted(sun, arc), natal.jdUt));
+        points.push_back(progressedPoint({m.body, kSun.stepDays, kSun.marginDays, 0.0, kSun.progressedStepDays},
+                                         Mover::SolarArc, shifted(sun, arc), natal.jdUt));
     }
     return points;
 }

@@ -16,6 +16,8 @@ constexpr double kSecond = 1.0 / 86400.0;
 constexpr double kCubicTolerance = 1e-9;
 constexpr double kPolishTolerance = 0.1 * kSecond;
 constexpr int kPolishSteps = 8;
+constexpr int kSharpenSteps = 4;
+constexpr double kSharpenReach = 0.1;  // of a step
 // A Newton step whose own error is predicted below a hundredth of a second is taken as
 // it lands; the acceleration read off the samples is taken this many times larger.
 constexpr double kAcceptedError = 0.01 * kSecond;
@@ -197,7 +199,7 @@ void SampledTrack::addPieceCrossings(std::size_t i, double sFrom, double sTo, st
 }
 
 double SampledTrack::moment(const LevelCrossing& c) const {
-    if (!polish_ || !polish_(c.jdUt, c.unwrappedDeg, c.speedDegPerDay)) return c.jdUt;
+    if (!polish_ || !polish_(c.jdUt, c.unwrappedDeg, c.speedDegPerDay)) return sharpened(c.jdUt, c.unwrappedDeg);
     const auto [known, fresh] = solved_.try_emplace({c.jdUt, c.unwrappedDeg}, 0.0);
     if (fresh) known->second = polished(c.jdUt, c.unwrappedDeg);
     return known->second;
@@ -208,6 +210,44 @@ std::optional<double> SampledTrack::momentWithin(const LevelCrossing& c, double 
     const double jd = moment(c);
     if (jd < fromJd || jd >= toJd) return std::nullopt;
     return jd;
+}
+
+// The polynomial of degree 7 that matches the longitude and the motion at the four
+// samples around the crossing follows the point far closer than the cubic of the two
+// around it (its error shrinks with the eighth power of the step, not the fourth):
+// Newton's steps on it move the cubic's answer to where the samples put it. Near the
+// track's ends, or where the steps wander (a grazing pass), the cubic's answer stays.
+double SampledTrack::sharpened(double jdUt, double levelDeg) const {
+    constexpr int kNodes = 4, kTerms = 2 * kNodes;
+    if (jd_.size() < static_cast<std::size_t>(kNodes)) return jdUt;
+    const auto interval = static_cast<std::ptrdiff_t>(std::floor((jdUt - jd_.front()) / step_));
+    const auto first = static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(interval - 1, 0, std::ssize(jd_) - kNodes));
+    // Divided differences over the nodes 0, 0, 1, 1, 2, 2, 3, 3 (in steps from the first).
+    std::array<double, kTerms> q{}, z{};
+    for (int k = 0; k < kTerms; ++k) {
+        z[k] = static_cast<double>(k / 2);
+        q[k] = unwrapped_[first + static_cast<std::size_t>(k / 2)];
+    }
+    for (int order = 1; order < kTerms; ++order) {
+        for (int k = kTerms - 1; k >= order; --k) {
+            q[k] = z[k] == z[k - order] ? speed_[first + static_cast<std::size_t>(k / 2)] * step_
+                                        : (q[k] - q[k - 1]) / (z[k] - z[k - order]);
+        }
+    }
+    double s = (jdUt - jd_[first]) / step_;
+    for (int i = 0; i < kSharpenSteps; ++i) {
+        double value = q[kTerms - 1], slope = 0.0;
+        for (int k = kTerms - 2; k >= 0; --k) {
+            slope = slope * (s - z[k]) + value;
+            value = value * (s - z[k]) + q[k];
+        }
+        if (slope == 0.0) return jdUt;
+        const double step = (value - levelDeg) / slope;
+        s -= step;
+        if (std::fabs(jd_[first] + s * step_ - jdUt) > kSharpenReach * step_) return jdUt;
+        if (std::fabs(step) * step_ < kCubicTolerance) return jd_[first] + s * step_;
+    }
+    return jdUt;
 }
 
 // Newton's steps on the source from the cubic's answer; an answer that wanders off (a

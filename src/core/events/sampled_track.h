@@ -79,6 +79,7 @@ private:
 
     void addPieceCrossings(std::size_t interval, double sFrom, double sTo, std::span<const double> sortedLevels,
                            std::span<const std::size_t> order, std::vector<LevelCrossing>& out) const;
+    double sharpened(double jdUt, double levelDeg) const;
     double polished(double jdUt, double levelDeg) const;
     double accelerationNear(double jdUt) const;
 
