@@ -39,7 +39,8 @@ TrackPlan planOf(const Scan& scan, const MovingPoint& point) {
             period.fromJdUt - (scan.marginBefore ? point.marginDays : 0.0),
             period.toJdUt + (scan.marginAfter ? point.marginDays : 0.0),
             point.stepDays,
-            point.mover == Mover::Transit};
+            point.mover == Mover::Transit,
+            point.position};
 }
 
 // The kinds a transiting point is scanned for.
@@ -81,7 +82,8 @@ TransitTracks transitTracks(const Scan& scan) {
     }
     if (choices.has(EventChoice::Lunations)) {
         const MovingPoint phase = moonPhase(scan.ephemeris);
-        plans.push_back({phase.source, phase.polish, period.fromJdUt, period.toJdUt, phase.stepDays, true});
+        plans.push_back(
+            {phase.source, phase.polish, period.fromJdUt, period.toJdUt, phase.stepDays, true, phase.position});
     }
     t.tracks = sampleTogether(plans);
     return t;

@@ -60,6 +60,11 @@ LongitudeSource bodySource(const Ephemeris& ephemeris, int point) {
     return [&ephemeris, b](double jd) { return ephemeris.longitude(jd, b); };
 }
 
+PositionSource bodyPosition(const Ephemeris& ephemeris, int point) {
+    const int b = ephemerisBody(point);
+    return [&ephemeris, b](double jd) { return ephemeris.longitudeWithoutSpeed(jd, b); };
+}
+
 LongitudeAndSpeed meanNode(double jd) {
     constexpr double kDelta = 0.01;
     const auto at = [](double day) { return theory::meanLunarNode(julianCenturies(day)); };
@@ -87,8 +92,8 @@ PolishRule progressedRule(const Motion& m, double natalJd) {
     };
 }
 
-MovingPoint transitPoint(const Motion& m, LongitudeSource source) {
-    return {Mover::Transit, m.body, std::move(source), transitRule(m), m.stepDays, m.marginDays};
+MovingPoint transitPoint(const Motion& m, LongitudeSource source, PositionSource position = {}) {
+    return {Mover::Transit, m.body, std::move(source), transitRule(m), m.stepDays, m.marginDays, std::move(position)};
 }
 
 // The progressed Sun is read by every solar-arc point and the angles on the same
@@ -112,7 +117,8 @@ MovingPoint progressedPoint(const Motion& m, Mover mover, LongitudeSource source
             std::move(source),
             progressedRule(m, natalJd),
             m.progressedStepDays * kProgressedStepFactor,
-            std::min(m.marginDays * kDaysPerYear, kProgressedMarginCapDays)};
+            std::min(m.marginDays * kDaysPerYear, kProgressedMarginCapDays),
+            {}};
 }
 
 std::vector<Motion> progressedMotions() {
@@ -150,10 +156,13 @@ LongitudeSource directedAscendant(LongitudeSource sun, const NatalFrame& natal) 
 }  // namespace
 
 std::vector<MovingPoint> transitPoints(const Ephemeris& ephemeris, bool withMoon) {
-    std::vector<MovingPoint> points{transitPoint(kSun, bodySource(ephemeris, point::Sun))};
-    for (const Motion& m : kPlanets) points.push_back(transitPoint(m, bodySource(ephemeris, m.body)));
+    const auto moving = [&](const Motion& m) {
+        return transitPoint(m, bodySource(ephemeris, m.body), bodyPosition(ephemeris, m.body));
+    };
+    std::vector<MovingPoint> points{moving(kSun)};
+    for (const Motion& m : kPlanets) points.push_back(moving(m));
     points.push_back(transitPoint(kNode, meanNode));
-    if (withMoon) points.push_back(transitPoint(kMoon, bodySource(ephemeris, point::Moon)));
+    if (withMoon) points.push_back(moving(kMoon));
     return points;
 }
 
@@ -192,8 +201,12 @@ MovingPoint moonPhase(const Ephemeris& ephemeris) {
         return LongitudeAndSpeed{normalize360(moon.longitudeDeg - sun.longitudeDeg),
                                  moon.speedDegPerDay - sun.speedDegPerDay, std::max(moon.reach, sun.reach)};
     };
-    return {Mover::Transit,  point::Moon,      std::move(source), [](double, double, double) { return true; },
-            kPhase.stepDays, kPhase.marginDays};
+    PositionSource position = [&ephemeris](double jd) {
+        return normalize360(ephemeris.longitudeWithoutSpeed(jd, body::Moon) -
+                            ephemeris.longitudeWithoutSpeed(jd, body::Sun));
+    };
+    return {Mover::Transit,  point::Moon,       std::move(source),  [](double, double, double) { return true; },
+            kPhase.stepDays, kPhase.marginDays, std::move(position)};
 }
 
 }  // namespace helion

@@ -22,6 +22,8 @@ constexpr double kSharpenReach = 0.1;  // of a step
 // it lands; the acceleration read off the samples is taken this many times larger.
 constexpr double kAcceptedError = 0.01 * kSecond;
 constexpr double kAccelerationMargin = 10.0;
+// How far the samples' motion at a crossing may be from the ephemeris's (degrees a day).
+constexpr double kSpeedDoubt = 1e-5;
 constexpr int kStationSteps = 100;
 
 struct Cubic {
@@ -128,7 +130,7 @@ std::vector<SampledTrack> sampleTogether(const std::vector<TrackPlan>& plans) {
 
 SampledTrack::SampledTrack(const TrackPlan& plan, std::vector<double> moments,
                            std::span<const LongitudeAndSpeed> samples)
-    : source_(plan.source), polish_(plan.polish), jd_(std::move(moments)) {
+    : source_(plan.source), position_(plan.position), polish_(plan.polish), jd_(std::move(moments)) {
     step_ = (jd_.back() - jd_.front()) / static_cast<double>(jd_.size() - 1);
     // Beyond the plan's ends the lattice reaches less than a step: no crossing there.
     if (plan.onSharedLattice) reach_ = {plan.fromJd, plan.toJd};
@@ -199,9 +201,9 @@ void SampledTrack::addPieceCrossings(std::size_t i, double sFrom, double sTo, st
 }
 
 double SampledTrack::moment(const LevelCrossing& c) const {
-    if (!polish_ || !polish_(c.jdUt, c.unwrappedDeg, c.speedDegPerDay)) return sharpened(c.jdUt, c.unwrappedDeg);
+    if (!polish_ || !polish_(c.jdUt, c.unwrappedDeg, c.speedDegPerDay)) return sharpened(c).jd;
     const auto [known, fresh] = solved_.try_emplace({c.jdUt, c.unwrappedDeg}, 0.0);
-    if (fresh) known->second = polished(c.jdUt, c.unwrappedDeg);
+    if (fresh) known->second = polished(c);
     return known->second;
 }
 
@@ -217,10 +219,11 @@ std::optional<double> SampledTrack::momentWithin(const LevelCrossing& c, double 
 // around it (its error shrinks with the eighth power of the step, not the fourth):
 // Newton's steps on it move the cubic's answer to where the samples put it. Near the
 // track's ends, or where the steps wander (a grazing pass), the cubic's answer stays.
-double SampledTrack::sharpened(double jdUt, double levelDeg) const {
+SampledTrack::Estimate SampledTrack::sharpened(const LevelCrossing& c) const {
     constexpr int kNodes = 4, kTerms = 2 * kNodes;
-    if (jd_.size() < static_cast<std::size_t>(kNodes)) return jdUt;
-    const auto interval = static_cast<std::ptrdiff_t>(std::floor((jdUt - jd_.front()) / step_));
+    const Estimate cubic{c.jdUt, c.speedDegPerDay};
+    if (jd_.size() < static_cast<std::size_t>(kNodes)) return cubic;
+    const auto interval = static_cast<std::ptrdiff_t>(std::floor((c.jdUt - jd_.front()) / step_));
     const auto first = static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(interval - 1, 0, std::ssize(jd_) - kNodes));
     // Divided differences over the nodes 0, 0, 1, 1, 2, 2, 3, 3 (in steps from the first).
     std::array<double, kTerms> q{}, z{};
@@ -234,39 +237,51 @@ double SampledTrack::sharpened(double jdUt, double levelDeg) const {
                                         : (q[k] - q[k - 1]) / (z[k] - z[k - order]);
         }
     }
-    double s = (jdUt - jd_[first]) / step_;
+    double s = (c.jdUt - jd_[first]) / step_;
     for (int i = 0; i < kSharpenSteps; ++i) {
         double value = q[kTerms - 1], slope = 0.0;
         for (int k = kTerms - 2; k >= 0; --k) {
             slope = slope * (s - z[k]) + value;
             value = value * (s - z[k]) + q[k];
         }
-        if (slope == 0.0) return jdUt;
-        const double step = (value - levelDeg) / slope;
+        if (slope == 0.0) return cubic;
+        const double step = (value - c.unwrappedDeg) / slope;
         s -= step;
-        if (std::fabs(jd_[first] + s * step_ - jdUt) > kSharpenReach * step_) return jdUt;
-        if (std::fabs(step) * step_ < kCubicTolerance) return jd_[first] + s * step_;
+        if (std::fabs(jd_[first] + s * step_ - c.jdUt) > kSharpenReach * step_) return cubic;
+        if (std::fabs(step) * step_ < kCubicTolerance) return {jd_[first] + s * step_, slope / step_};
     }
-    return jdUt;
+    return cubic;
 }
 
-// Newton's steps on the source from the cubic's answer; an answer that wanders off (a
+// Newton's steps on the source from the sharpened answer; an answer that wanders off (a
 // grazing pass the source does not quite make) keeps the cubic's. Newton's error after a
-// step of length h is about a h^2 / 2v (a the acceleration, v the speed): once that is
-// far below the tolerance, the step's landing is taken without a call to confirm it.
-double SampledTrack::polished(double jdUt, double levelDeg) const {
-    const double acceleration = accelerationNear(jdUt);
-    double jd = jdUt;
+// step of length h is about a h^2 / 2v (a the acceleration, v the speed), and h dv / v
+// more where the speed used is dv off: once that is far below the tolerance, the step's
+// landing is taken without a call to confirm it. The first step takes the longitude
+// alone, which costs the library less, with the speed the samples give.
+double SampledTrack::polished(const LevelCrossing& c) const {
+    const double acceleration = accelerationNear(c.jdUt);
+    const Estimate start = sharpened(c);
+    double jd = start.jd;
+    const auto stepped = [&](double longitudeDeg, double speed, double speedDoubt) {
+        const double step = wrap180(normalize360(longitudeDeg) - normalize360(c.unwrappedDeg)) / speed;
+        jd -= step;
+        const double error = (acceleration * std::fabs(step) / 2.0 + speedDoubt) * std::fabs(step) / std::fabs(speed);
+        return std::fabs(step) < kPolishTolerance || error < kAcceptedError;
+    };
+    if (position_ && start.speedDegPerDay != 0.0) {
+        const bool done = stepped(position_(jd), start.speedDegPerDay, kSpeedDoubt);
+        if (std::fabs(jd - c.jdUt) > step_) return c.jdUt;
+        if (done) return jd;
+    }
     for (int i = 0; i < kPolishSteps; ++i) {
         const LongitudeAndSpeed p = source_(jd);
-        if (p.speedDegPerDay == 0.0) return jdUt;
-        const double step = wrap180(normalize360(p.longitudeDeg) - normalize360(levelDeg)) / p.speedDegPerDay;
-        jd -= step;
-        if (std::fabs(jd - jdUt) > step_) return jdUt;
-        const double nextStep = acceleration * step * step / (2.0 * std::fabs(p.speedDegPerDay));
-        if (std::fabs(step) < kPolishTolerance || nextStep < kAcceptedError) return jd;
+        if (p.speedDegPerDay == 0.0) return c.jdUt;
+        const bool done = stepped(p.longitudeDeg, p.speedDegPerDay, 0.0);
+        if (std::fabs(jd - c.jdUt) > step_) return c.jdUt;
+        if (done) return jd;
     }
-    return jdUt;
+    return c.jdUt;
 }
 
 // The largest change of speed a day between the samples around the moment, with room for

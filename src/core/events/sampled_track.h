@@ -18,6 +18,8 @@
 namespace helion {
 
 using LongitudeSource = std::function<LongitudeAndSpeed(double jdUt)>;
+// The longitude alone, where the library then need not work out the motion too.
+using PositionSource = std::function<double(double jdUt)>;
 
 // Whether a crossing found on the cubic is solved again on the source itself: where the
 // cubic's small error in longitude means a large error in time (a slow point) or where
@@ -46,6 +48,7 @@ struct TrackPlan {
     double toJd = 0.0;
     double stepDays = 1.0;
     bool onSharedLattice = false;
+    PositionSource position;  // may be empty
 };
 
 class SampledTrack;
@@ -79,11 +82,16 @@ private:
 
     void addPieceCrossings(std::size_t interval, double sFrom, double sTo, std::span<const double> sortedLevels,
                            std::span<const std::size_t> order, std::vector<LevelCrossing>& out) const;
-    double sharpened(double jdUt, double levelDeg) const;
-    double polished(double jdUt, double levelDeg) const;
+    struct Estimate {
+        double jd;
+        double speedDegPerDay;
+    };
+    Estimate sharpened(const LevelCrossing& crossing) const;
+    double polished(const LevelCrossing& crossing) const;
     double accelerationNear(double jdUt) const;
 
     LongitudeSource source_;
+    PositionSource position_;
     PolishRule polish_;
     double step_ = 0.0;
     std::pair<double, double> reach_{-HUGE_VAL, HUGE_VAL};  // where crossings count
