@@ -117,8 +117,7 @@ MovingPoint progressedPoint(const Motion& m, Mover mover, LongitudeSource source
             std::move(source),
             progressedRule(m, natalJd),
             m.progressedStepDays * kProgressedStepFactor,
-            std::min(m.marginDays * kDaysPerYear, kProgressedMarginCapDays),
-            {}};
+            std::min(m.marginDays * kDaysPerYear, kProgressedMarginCapDays)};
 }
 
 std::vector<Motion> progressedMotions() {

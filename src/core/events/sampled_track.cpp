@@ -14,6 +14,7 @@ namespace {
 constexpr double kSecond = 1.0 / 86400.0;
 // The cubic's roots are solved far below a second; the source's to a tenth of one.
 constexpr double kCubicTolerance = 1e-9;
+constexpr double kTouchDeg = 1e-9;
 constexpr double kPolishTolerance = 0.1 * kSecond;
 constexpr int kPolishSteps = 8;
 constexpr int kSharpenSteps = 4;
@@ -169,7 +170,8 @@ std::vector<LevelCrossing> SampledTrack::crossings(std::span<const double> level
 
 // A level counts once where the piece reaches it: rising pieces take the levels above
 // their start up to their end, falling pieces those below their start down to their
-// end. A level met exactly at a sample, or touched at a turn, is counted once.
+// end. A level met exactly at a sample, or touched at a turn, is counted once; a turn
+// that overshoots a level by a rounding error touches it too.
 void SampledTrack::addPieceCrossings(std::size_t i, double sFrom, double sTo, std::span<const double> sortedLevels,
                                      std::span<const std::size_t> order, std::vector<LevelCrossing>& out) const {
     const Cubic c = hermite(unwrapped_[i], unwrapped_[i + 1], speed_[i] * step_, speed_[i + 1] * step_);
@@ -177,6 +179,7 @@ void SampledTrack::addPieceCrossings(std::size_t i, double sFrom, double sTo, st
     if (ya == yb) return;
     const bool rising = yb > ya;
     const double lo = std::min(ya, yb), hi = std::max(ya, yb);
+    const bool afterTurn = sFrom > 0.0;
     const auto bound = [&](double value) {
         return rising ? std::upper_bound(sortedLevels.begin(), sortedLevels.end(), value)
                       : std::lower_bound(sortedLevels.begin(), sortedLevels.end(), value);
@@ -187,6 +190,7 @@ void SampledTrack::addPieceCrossings(std::size_t i, double sFrom, double sTo, st
         const auto last = bound(hi - base);
         for (; first != last; ++first) {
             const double target = *first + base;
+            if (afterTurn && std::fabs(target - ya) < kTouchDeg) continue;
             const double s = rootInPiece(c, sFrom, sTo, target);
             const double jd = jd_[i] + s * step_;
             if (jd < reach_.first || jd > reach_.second) continue;

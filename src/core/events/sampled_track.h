@@ -48,7 +48,7 @@ struct TrackPlan {
     double toJd = 0.0;
     double stepDays = 1.0;
     bool onSharedLattice = false;
-    PositionSource position;  // may be empty
+    PositionSource position = {};  // may be empty
 };
 
 class SampledTrack;
