@@ -19,7 +19,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/message_boxes.h"
+#include "message_boxes/message_boxes.h"
 #include "ui/names_window.h"
 #include "ui/session.h"
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "core/config/program_folder.h"
-#include "ui/message_boxes.h"
+#include "message_boxes/message_boxes.h"
 #include "ui/splash_window.h"
 #include "ui/startup.h"
 #include "window_shown.h"

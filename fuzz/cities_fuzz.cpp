@@ -8,6 +8,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const helion::CitiesFile file = helion::parseCitiesFile(text);
-    for (const helion::CityRecord& city : file.cities) helion::decodeCity(city);
+    for (const helion::CityRecord& city : file.records) helion::decodeCity(city);
     return 0;
 }

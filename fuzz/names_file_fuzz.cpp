@@ -9,6 +9,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const helion::NamesFile file = helion::parseNamesFile(text);
-    for (const helion::NameRecord& record : file.names) helion::parseNamesRecord(record.text);
+    for (const helion::NameRecord& record : file.records) helion::parseNamesRecord(record.text);
     return 0;
 }

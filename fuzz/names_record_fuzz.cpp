@@ -11,9 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view record(reinterpret_cast<const char*>(data), size);
     const helion::NamesRecordParse parse = helion::parseNamesRecord(record);
     if (!parse.texts) return 0;
-    if (helion::validateChartInput(*parse.texts, *parse.texts, true).empty()) {
-        const helion::ChartInput natal = helion::readNatalInput(*parse.texts, helion::DateOrder::DayMonthYear);
-        helion::readDiurnalInput(*parse.texts, natal, helion::DateOrder::YearMonthDay);
+    const helion::TypedInput typed = helion::typedInput(*parse.texts);
+    if (helion::validateChartInput(typed, typed, true).empty()) {
+        const helion::ChartInput natal = helion::readNatalInput(typed);
+        helion::rolledDateNotices(natal, helion::readDiurnalInput(typed, natal), helion::DateOrder::YearMonthDay);
     }
     helion::inputWindowFaults(*parse.texts);
     return 0;

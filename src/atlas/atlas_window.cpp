@@ -15,7 +15,7 @@
 #include "core/atlas/atlas_result.h"
 #include "core/atlas/coordinate_text.h"
 #include "core/atlas/offset_text.h"
-#include "ui/message_boxes.h"
+#include "message_boxes/message_boxes.h"
 
 namespace helion::atlas {
 namespace {
@@ -174,17 +174,17 @@ void AtlasWindow::showAnswer() {
 void AtlasWindow::accept() {
     const Place* place = chosenPlace();
     if (place == nullptr) {
-        messages_.show({kWarningCaption, "Choose a place first."});
+        messages_.show(warningMessage("Choose a place first."));
         return;
     }
     const LocalMomentRead read = moment();
     if (!read.moment) {
-        messages_.show({kWarningCaption, read.error});
+        messages_.show(warningMessage(read.error));
         return;
     }
     const PlaceAnswer answer = answerFor(history_, places_, *place, *read.moment);
     if (!answer.offset) {
-        messages_.show({kWarningCaption, answer.reason});
+        messages_.show(warningMessage(answer.reason));
         return;
     }
     if (const auto failure = writeAtlasResult(atlasFolder_, places_, *place, *answer.offset)) {

@@ -14,8 +14,8 @@
 
 #include "atlas/atlas_window.h"
 #include "core/config/program_folder.h"
+#include "message_boxes/message_boxes.h"
 #include "tz/qt_zone_history.h"
-#include "ui/message_boxes.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     const auto file = shipped.value_or(helion::executableDirectory()) / helion::kAtlasFile;
     const helion::PlaceListLoad load = helion::loadPlaceList(file);
     if (!load.error.empty()) {
-        messages.show({helion::kErrorCaption, load.error}, helion::ui::MessageIcon::Stop);
+        messages.show(helion::errorMessage(load.error), helion::ui::MessageIcon::Stop);
         return 1;
     }
     const helion::QtZoneHistory history;

@@ -66,19 +66,17 @@ void printPlace(const PlaceList& list, const PlaceMatch& match, const PlaceAnswe
     for (const auto& warning : answer.warnings) std::cout << "  warning: " << warning << '\n';
 }
 
-void runAtlas(const AtlasOptions& options) {
+int runAtlas(const AtlasOptions& options) {
     const LocalMomentRead read =
         readLocalMoment(options.date.empty() ? today() : options.date, options.time, options.amPm);
     if (!read.moment) {
         std::cerr << "helion-cli: " << read.error << '\n';
-        setExitStatus(kBadInput);
-        return;
+        return kBadInput;
     }
     const PlaceListLoad load = loadPlaceList(atlasFile(options));
     if (!load.error.empty()) {
         std::cerr << "Error! " << load.error << '\n';
-        setExitStatus(kBadInput);
-        return;
+        return kBadInput;
     }
     const QtZoneHistory history;
     const auto found = searchPlaces(load.list, options.query, options.limit);
@@ -91,15 +89,14 @@ void runAtlas(const AtlasOptions& options) {
             printPlace(load.list, match, answer);
         }
     }
-    if (found.empty()) {
-        std::cerr << "No place matches '" << options.query << "'.\n";
-        setExitStatus(1);
-    }
+    if (!found.empty()) return 0;
+    std::cerr << "No place matches '" << options.query << "'.\n";
+    return 1;
 }
 
 }  // namespace
 
-void addAtlasCommand(CLI::App& app) {
+void addAtlasCommand(CLI::App& app, int& exitStatus) {
     auto options = std::make_shared<AtlasOptions>();
     auto* command = app.add_subcommand(
         "atlas", "Find places by name, best first, with their time zone and the offset in force at a local moment");
@@ -111,7 +108,7 @@ void addAtlasCommand(CLI::App& app) {
     command->add_flag("--json", options->json, "One JSON object per place and line");
     command->add_option("--limit", options->limit, "Most places to list (default: 20)")->check(CLI::Range(1, 1000000));
     command->add_option("--atlas", options->atlasFile, "The place list to search (default: the shipped ATLAS.DAT)");
-    command->callback([options] { runAtlas(*options); });
+    command->callback([options, &exitStatus] { exitStatus = runAtlas(*options); });
 }
 
 }  // namespace helion::cli

@@ -16,12 +16,11 @@ namespace {
 // Every record of the --names file to its own line of JSON, charted against the --diurnal
 // record or, without one, against itself. A record that cannot be read or charted is
 // reported on standard error by its line and the others go on.
-void printEveryChart(const ChartOptions& options, const OptionValues& programOptions) {
+int printEveryChart(const ChartOptions& options, const OptionValues& programOptions) {
     const auto text = readTextFile(options.names);
     if (!text) {
         std::cerr << "helion-cli: --names: " << options.names << " cannot be read as a text file\n";
-        setExitStatus(kBadInput);
-        return;
+        return kBadInput;
     }
     const TextBeforeControl readable = textBeforeControlLine(*text);
     std::optional<InputWindowTexts> diurnal;
@@ -29,13 +28,13 @@ void printEveryChart(const ChartOptions& options, const OptionValues& programOpt
         const NamesRecordParse parse = parseNamesRecord(options.diurnal);
         if (!parse.texts) {
             std::cerr << "helion-cli: --diurnal: " << parse.error << "\n";
-            setExitStatus(kBadInput);
-            return;
+            return kBadInput;
         }
         diurnal = parse.texts;
     }
     const SwissEphemeris ephemeris(ephemerisPath(programFolder(options)));
     const auto lines = splitLines(readable.text);
+    int status = 0;
     std::size_t i = 0;
     for (; i < lines.size(); ++i) {
         if (trimmed(splitFields(lines[i]).front()).empty()) break;  // the end of the list
@@ -43,7 +42,7 @@ void printEveryChart(const ChartOptions& options, const OptionValues& programOpt
         const NamesRecordParse parse = parseNamesRecord(lines[i]);
         if (!parse.texts) {
             std::cerr << where << parse.error << "\n";
-            setExitStatus(kDataProblem);
+            status = kDataProblem;
             continue;
         }
         const ChartRequest request = requestOf(*parse.texts, diurnal.value_or(*parse.texts), options, programOptions);
@@ -52,20 +51,31 @@ void printEveryChart(const ChartOptions& options, const OptionValues& programOpt
             std::cerr << where << message.caption << " " << message.text << "\n";
         if (!run.tables) {
             printInputFaults(request, diurnal.has_value(), where);
-            setExitStatus(kDataProblem);
+            status = kDataProblem;
             continue;
         }
         std::cout << compactJson(chartTablesJson(*run.tables)) << '\n';
     }
     if (i == lines.size() && readable.controlLine != 0) {
         std::cerr << options.names << ":" << readable.controlLine << ": " << kControlCharacterProblem << "\n";
-        setExitStatus(kDataProblem);
+        status = kDataProblem;
     }
+    return status;
+}
+
+int runChart(const ChartOptions& options, bool every) {
+    const auto programOptions = loadProgramOptions(options);
+    if (!programOptions) return kDataProblem;
+    if (every) return printEveryChart(options, *programOptions);
+    const auto tables = runCharts(options, *programOptions);
+    if (!tables) return kBadInput;
+    std::cout << chartTablesJson(*tables);
+    return 0;
 }
 
 }  // namespace
 
-void addChartCommand(CLI::App& app) {
+void addChartCommand(CLI::App& app, int& exitStatus) {
     auto options = std::make_shared<ChartOptions>();
     auto every = std::make_shared<bool>(false);
     CLI::App* command = app.add_subcommand("chart", "Compute the four chart sets and print them as JSON");
@@ -73,15 +83,7 @@ void addChartCommand(CLI::App& app) {
     command->add_flag("--all", *every, "Chart every record of the --names file, one JSON object per line")
         ->needs("--names")
         ->excludes("--record");
-    command->callback([options, every] {
-        const auto programOptions = loadProgramOptions(*options);
-        if (!programOptions) return;
-        if (*every) {
-            printEveryChart(*options, *programOptions);
-            return;
-        }
-        if (const auto tables = runCharts(*options, *programOptions)) std::cout << chartTablesJson(*tables);
-    });
+    command->callback([options, every, &exitStatus] { exitStatus = runChart(*options, *every); });
 }
 
 }  // namespace helion::cli

@@ -3,7 +3,6 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
-#include "cli/commands.h"
 #include "core/config/program_folder.h"
 #include "core/input/names_record.h"
 #include "core/input/names_save.h"
@@ -83,10 +82,7 @@ void printMessages(const std::vector<Message>& messages) {
 std::optional<OptionValues> loadProgramOptions(const ChartOptions& options) {
     const OptionsLoad load = loadOptions(programFolder(options) / kOptionsFile);
     printMessages(load.messages);
-    if (!load.messages.empty()) {
-        setExitStatus(kDataProblem);
-        return std::nullopt;
-    }
+    if (!load.messages.empty()) return std::nullopt;
     return load.values;
 }
 
@@ -96,10 +92,7 @@ std::optional<ChartRequest> chartRequest(const ChartOptions& options, const Opti
         natalText ? readRecord(options.names.empty() ? "--natal" : "--record", *natalText) : std::nullopt;
     if (options.diurnal.empty()) std::cerr << "helion-cli: --diurnal is required\n";
     const auto diurnal = options.diurnal.empty() ? std::nullopt : readRecord("--diurnal", options.diurnal);
-    if (!natal || !diurnal) {
-        setExitStatus(kBadInput);
-        return std::nullopt;
-    }
+    if (!natal || !diurnal) return std::nullopt;
     return requestOf(*natal, *diurnal, options, programOptions);
 }
 
@@ -129,10 +122,7 @@ std::optional<ChartTables> runCharts(const ChartOptions& options, const OptionVa
     const SwissEphemeris ephemeris(ephemerisPath(programFolder(options)));
     ChartRun run = computeCharts(*request, ephemeris, ChartTables{});
     printMessages(run.messages);
-    if (!run.tables) {
-        printInputFaults(*request, true, "helion-cli: ");
-        setExitStatus(kBadInput);
-    }
+    if (!run.tables) printInputFaults(*request, true, "helion-cli: ");
     return run.tables;
 }
 

@@ -46,8 +46,8 @@ std::filesystem::path programFolder(const ChartOptions& options);
 // Each message on a line of standard error, caption first.
 void printMessages(const std::vector<Message>& messages);
 
-// The options file of the program folder; on a problem prints it, sets the data-problem
-// exit status and returns nothing.
+// The options file of the program folder; on a problem prints it and returns nothing
+// (the command ends with the data-problem status).
 std::optional<OptionValues> loadProgramOptions(const ChartOptions& options);
 
 // A chart request for two records read already, with the house system, second person and
@@ -56,8 +56,8 @@ ChartRequest requestOf(const InputWindowTexts& natal, const InputWindowTexts& di
                        const OptionValues& programOptions);
 
 // Reads both records into a chart request, with the house system of --house or else the
-// one the program options choose; on failure prints what is wrong on standard error,
-// sets the bad-input exit status and returns nothing.
+// one the program options choose; on failure prints what is wrong on standard error and
+// returns nothing (the command ends with the bad-input status).
 std::optional<ChartRequest> chartRequest(const ChartOptions& options, const OptionValues& programOptions);
 
 // The window's own message names no field: after it, each line starts with `where` and
@@ -66,7 +66,8 @@ std::optional<ChartRequest> chartRequest(const ChartOptions& options, const Opti
 void printInputFaults(const ChartRequest& request, bool ownDiurnal, const std::string& where);
 
 // Runs the computation; validation messages and notices go to standard error. Returns
-// the tables, or nothing (with the bad-input exit status) when the input was refused.
+// the tables, or nothing (the command ends with the bad-input status) when the input was
+// refused.
 std::optional<ChartTables> runCharts(const ChartOptions& options, const OptionValues& programOptions);
 
 }  // namespace helion::cli

@@ -29,7 +29,7 @@ void printCheck(const FileCheck& check) {
     printLines(check, check.warnings, "warning: ");
 }
 
-void runCheckData(const std::string& folderOption) {
+int runCheckData(const std::string& folderOption) {
     std::filesystem::path folder = folderOption;
     if (folder.empty()) {
         const ProgramFolder resolved = programFolderOfThisProcess();
@@ -39,8 +39,7 @@ void runCheckData(const std::string& folderOption) {
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error)) {
         std::cerr << "Error! " << folder.string() << " is not a folder.\n";
-        setExitStatus(kBadInput);
-        return;
+        return kBadInput;
     }
     std::cout << "Checking the data files in " << folder.string() << '\n';
     std::size_t problems = 0, warnings = 0;
@@ -51,17 +50,17 @@ void runCheckData(const std::string& folderOption) {
         warnings += check.warnings.size();
     }
     std::cout << checks.size() << " files checked, " << problems << " problem(s), " << warnings << " warning(s)\n";
-    setExitStatus(problems == 0 ? 0 : 1);
+    return problems == 0 ? 0 : kDataProblem;
 }
 
 }  // namespace
 
-void addCheckDataCommand(CLI::App& app) {
+void addCheckDataCommand(CLI::App& app, int& exitStatus) {
     auto folder = std::make_shared<std::string>();
     auto* command = app.add_subcommand("check-data",
                                        "Read every data file of the program folder and report each line that is wrong");
     command->add_option("--folder", *folder, "The folder to check instead of the program folder");
-    command->callback([folder] { runCheckData(*folder); });
+    command->callback([folder, &exitStatus] { exitStatus = runCheckData(*folder); });
 }
 
 }  // namespace helion::cli

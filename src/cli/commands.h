@@ -1,6 +1,6 @@
 #pragma once
-// Each subcommand of helion-cli registers itself on the application and records the
-// status the process exits with.
+// Each subcommand of helion-cli registers itself on the application; its run returns the
+// status the process exits with, which the callback hands to `exitStatus`.
 
 namespace CLI {
 class App;
@@ -12,14 +12,11 @@ namespace helion::cli {
 inline constexpr int kDataProblem = 1;
 inline constexpr int kBadInput = 2;
 
-void addChartCommand(CLI::App& app);
-void addReportCommand(CLI::App& app);
-void addCheckDataCommand(CLI::App& app);
-void addWheelCommand(CLI::App& app);
-void addAtlasCommand(CLI::App& app);
-void addEventsCommand(CLI::App& app);
-
-void setExitStatus(int status);
-int exitStatus();
+void addChartCommand(CLI::App& app, int& exitStatus);
+void addReportCommand(CLI::App& app, int& exitStatus);
+void addCheckDataCommand(CLI::App& app, int& exitStatus);
+void addWheelCommand(CLI::App& app, int& exitStatus);
+void addAtlasCommand(CLI::App& app, int& exitStatus);
+void addEventsCommand(CLI::App& app, int& exitStatus);
 
 }  // namespace helion::cli

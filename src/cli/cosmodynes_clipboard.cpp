@@ -3,7 +3,6 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
-#include "cli/commands.h"
 #include "core/base/message.h"
 #include "core/base/text_file.h"
 
@@ -14,11 +13,12 @@ void addClipboardOption(CLI::App& command, std::string& clipboardFile) {
         ->type_name("FILE");
 }
 
-void writeClipboardFile(const std::string& clipboardText, const std::string& clipboardFile) {
+bool writeClipboardFile(const std::string& clipboardText, const std::string& clipboardFile) {
     const FileWrite written = writeFileAtomically(clipboardFile, clipboardText);
-    if (written) return;
-    std::cerr << kErrorCaption << " The file " << clipboardFile << cannotBeWritten(written) << "\n";
-    setExitStatus(kBadInput);
+    if (written) return true;
+    const Message failure = errorMessage("The file " + clipboardFile + cannotBeWritten(written));
+    std::cerr << failure.caption << " " << failure.text << "\n";
+    return false;
 }
 
 }  // namespace helion::cli

@@ -13,7 +13,7 @@ namespace helion::cli {
 void addClipboardOption(CLI::App& command, std::string& clipboardFile);
 
 // Replaces the file with the clipboard text (CR LF after every entry); a file that
-// cannot be written is reported on standard error with the bad-input exit status.
-void writeClipboardFile(const std::string& clipboardText, const std::string& clipboardFile);
+// cannot be written is reported on standard error and gives false.
+bool writeClipboardFile(const std::string& clipboardText, const std::string& clipboardFile);
 
 }  // namespace helion::cli

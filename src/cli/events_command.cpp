@@ -33,17 +33,18 @@ constexpr int kPictureWidth = 1920;
 constexpr int kPictureHeight = 1080;
 
 // The diurnal record's moment stands for today, so the same command draws the same picture.
-void writePicture(const EventsOptions& options, const ChartTables& charts, const EventPeriod& period,
-                  const std::vector<Event>& events) {
+int writePicture(const EventsOptions& options, const ChartTables& charts, const EventPeriod& period,
+                 const std::vector<Event>& events) {
     const WheelPainting painting(programFolder(options.chart));
-    if (!painting.glyphFontReady()) return setExitStatus(kBadInput);
+    if (!painting.glyphFontReady()) return kBadInput;
     const TimelinePicture picture = buildTimelinePicture(
         {&events, period, charts.diurnalInput.zone, charts.diurnalMoment.jd, kPictureWidth, kPictureHeight});
     const std::string content = render::timelinePictureFile(picture, *imageFormatOf(options.out));
     if (const FileWrite written = writeFileAtomically(options.out, content); !written) {
         std::cerr << "helion-cli: cannot write " << options.out << ": " << written.failure << "\n";
-        setExitStatus(kBadInput);
+        return kBadInput;
     }
+    return 0;
 }
 
 std::optional<CalendarDate> readDate(const char* option, const std::string& text) {
@@ -60,7 +61,7 @@ OrbTable orbsOf(const std::filesystem::path& folder, std::string_view file) {
     return load.table;
 }
 
-void runEvents(const EventsOptions& options) {
+int runEvents(const EventsOptions& options) {
     const auto first = readDate("--from", options.from);
     const auto last = readDate("--to", options.to);
     const auto choices =
@@ -68,14 +69,11 @@ void runEvents(const EventsOptions& options) {
     if (!choices) std::cerr << "helion-cli: --kinds: '" << options.kinds << "' names an unknown kind\n";
     const bool pictureNamed = options.out.empty() || imageFormatOf(options.out);
     if (!pictureNamed) std::cerr << "helion-cli: --out: expected FILE.png, FILE.svg or FILE.pdf\n";
-    if (!first || !last || !choices || !pictureNamed) {
-        setExitStatus(kBadInput);
-        return;
-    }
+    if (!first || !last || !choices || !pictureNamed) return kBadInput;
     const std::optional<OptionValues> values = loadProgramOptions(options.chart);
-    if (!values) return;
+    if (!values) return kDataProblem;
     const std::optional<ChartTables> charts = runCharts(options.chart, *values);
-    if (!charts) return;
+    if (!charts) return kBadInput;
 
     const std::filesystem::path folder = programFolder(options.chart);
     EventRequest request;
@@ -89,24 +87,22 @@ void runEvents(const EventsOptions& options) {
     const SwissEphemeris ephemeris(ephemerisPath(folder));
     const EventSearch search = findEvents(request, ephemeris, ephemeris);
     printMessages(search.messages);
-    if (search.events.empty() && !search.messages.empty()) {
-        setExitStatus(kBadInput);
-        return;
-    }
+    if (search.events.empty() && !search.messages.empty()) return kBadInput;
     if (!options.out.empty()) return writePicture(options, *charts, request.period, search.events);
     if (options.json) {
         for (const Event& e : search.events) std::cout << eventJson(e, charts->diurnalInput.zone) << "\n";
-        return;
+        return 0;
     }
     for (const std::string& line :
          timelineReport(*charts, request.period, search.events, TimelineOrder::ByDate).lines) {
         std::cout << line << "\n";
     }
+    return 0;
 }
 
 }  // namespace
 
-void addEventsCommand(CLI::App& app) {
+void addEventsCommand(CLI::App& app, int& exitStatus) {
     auto options = std::make_shared<EventsOptions>();
     CLI::App* command = app.add_subcommand(
         "events", "Timeline of transits, stations, ingresses, lunations, eclipses, progressions and solar arcs");
@@ -119,7 +115,7 @@ void addEventsCommand(CLI::App& app) {
     CLI::Option* json = command->add_flag("--json", options->json, "One JSON object per event per line, in date order");
     command->add_option("--out", options->out, "Write the timeline picture to FILE.png, FILE.svg or FILE.pdf")
         ->excludes(json);
-    command->callback([options] { runEvents(*options); });
+    command->callback([options, &exitStatus] { exitStatus = runEvents(*options); });
 }
 
 }  // namespace helion::cli

@@ -12,12 +12,13 @@ int main(int argc, char** argv) {
     CLI::App app{"Helion - Western tropical astrology from the command line"};
     app.set_version_flag("--version", helion::versionText());
     app.require_subcommand(1);
-    helion::cli::addChartCommand(app);
-    helion::cli::addReportCommand(app);
-    helion::cli::addCheckDataCommand(app);
-    helion::cli::addWheelCommand(app);
-    helion::cli::addAtlasCommand(app);
-    helion::cli::addEventsCommand(app);
+    int exitStatus = 0;
+    helion::cli::addChartCommand(app, exitStatus);
+    helion::cli::addReportCommand(app, exitStatus);
+    helion::cli::addCheckDataCommand(app, exitStatus);
+    helion::cli::addWheelCommand(app, exitStatus);
+    helion::cli::addAtlasCommand(app, exitStatus);
+    helion::cli::addEventsCommand(app, exitStatus);
     CLI11_PARSE(app, argc, argv);
-    return helion::cli::exitStatus();
+    return exitStatus;
 }

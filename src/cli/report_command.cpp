@@ -33,20 +33,22 @@ std::string withLineFeeds(const std::string& windowText) {
     return text;
 }
 
-void runReport(ReportKind kind, const ReportOptions& options) {
+int runReport(ReportKind kind, const ReportOptions& options) {
     if (options.saveFile && options.saveFile->empty()) {
         std::cerr << "helion-cli: --save: no file name was given\n";
-        setExitStatus(kBadInput);
-        return;
+        return kBadInput;
     }
     const std::optional<OptionValues> values = loadProgramOptions(options.chart);
-    if (!values) return;
+    if (!values) return kDataProblem;
     const std::optional<ChartTables> charts = runCharts(options.chart, *values);
-    if (!charts) return;
+    if (!charts) return kBadInput;
 
     const WrittenReport written = writeReport(kind, *charts, *values, secondPersonCaption(options.chart));
-    if (written.clipboardText && !options.clipboardFile.empty())
-        writeClipboardFile(*written.clipboardText, options.clipboardFile);
+    // A clipboard file that cannot be written leaves the report to be printed or saved.
+    int status = 0;
+    if (written.clipboardText && !options.clipboardFile.empty() &&
+        !writeClipboardFile(*written.clipboardText, options.clipboardFile))
+        status = kBadInput;
     const Report& report = written.report;
     DataBuffer buffer;
     const std::optional<std::string> text = presentReport(buffer, report);
@@ -54,17 +56,18 @@ void runReport(ReportKind kind, const ReportOptions& options) {
     printMessages(buffer.takeMessages());
     if (!options.saveFile) {
         if (text) std::cout << withLineFeeds(*text);
-        return;
+        return status;
     }
     if (const auto problem = saveDocument(buffer, *options.saveFile, (*values)[option::SavedPageLength])) {
         printMessages({*problem});
-        setExitStatus(kBadInput);
+        return kBadInput;
     }
+    return status;
 }
 
 }  // namespace
 
-void addReportCommand(CLI::App& app) {
+void addReportCommand(CLI::App& app, int& exitStatus) {
     CLI::App* report = app.add_subcommand("report", "Print one report of the Data window for a chart");
     report->require_subcommand(1);
     for (const ReportListEntry& entry : kReportList) {
@@ -76,7 +79,7 @@ void addReportCommand(CLI::App& app) {
             ->add_option("--save", options->saveFile,
                          "Write the saved-document form (CR LF, form feeds) to FILE instead of printing")
             ->type_name("FILE");
-        command->callback([kind = entry.kind, options] { runReport(kind, *options); });
+        command->callback([kind = entry.kind, options, &exitStatus] { exitStatus = runReport(kind, *options); });
     }
 }
 

@@ -85,20 +85,21 @@ WheelDataTables readWheelTables(const std::filesystem::path& folder) {
     return std::move(load.tables);
 }
 
-void refuse(const std::string& why) {
+int refuse(const std::string& why) {
     std::cerr << "helion-cli: " << why << "\n";
-    setExitStatus(kBadInput);
+    return kBadInput;
 }
 
-void writeOut(const std::string& out, std::string_view content) {
+int writeOut(const std::string& out, std::string_view content) {
     if (const FileWrite written = writeFileAtomically(out, content); !written)
-        refuse("cannot write " + out + ": " + written.failure);
+        return refuse("cannot write " + out + ": " + written.failure);
+    return 0;
 }
 
-void runPrintedPage(const WheelOptions& o, const ChartTables& charts, const OptionValues& options,
-                    const WheelArrangement& arrangement, WheelView view, const std::string& orbFile);
+int runPrintedPage(const WheelOptions& o, const ChartTables& charts, const OptionValues& options,
+                   const WheelArrangement& arrangement, WheelView view, const std::string& orbFile);
 
-void runWheel(const WheelOptions& o) {
+int runWheel(const WheelOptions& o) {
     const auto size = parseSize(o.size);
     if (!size)
         return refuse("--size: expected WIDTHxHEIGHT in pixels, each from " + std::to_string(kSmallestSide) + " to " +
@@ -111,12 +112,12 @@ void runWheel(const WheelOptions& o) {
         return refuse("--paper and --landscape: they choose the paper of the printed page (--page)");
     const auto mode = std::ranges::find(kModes, o.mode, &WheelMode::name);
     const std::optional<OptionValues> options = loadProgramOptions(o.chart);
-    if (!options) return;
+    if (!options) return kDataProblem;
     const std::optional<ChartTables> charts = runCharts(o.chart, *options);
-    if (!charts) return;
+    if (!charts) return kBadInput;
     std::optional<WheelPainting> painting;
     if (image) painting.emplace(programFolder(o.chart));
-    if (painting && !painting->glyphFontReady()) return setExitStatus(kBadInput);
+    if (painting && !painting->glyphFontReady()) return kBadInput;
 
     WheelModeState state;
     const WheelCommandContext context{*charts, *options, secondPersonCaption(o.chart), charts->secondPerson};
@@ -147,24 +148,25 @@ void runWheel(const WheelOptions& o) {
             titles.push_back(describeStack(stack, drawing, arrangement, *charts, orbs));
     }
     const std::string content = image ? wheelImage(drawing, *image, width, height, titles) : wheelJson(drawing);
-    writeOut(o.out, content);
+    return writeOut(o.out, content);
 }
 
 // The full page the printer gets, with the printed aspect grid when the options ask for it.
-void runPrintedPage(const WheelOptions& o, const ChartTables& charts, const OptionValues& options,
-                    const WheelArrangement& arrangement, WheelView view, const std::string& orbFile) {
+int runPrintedPage(const WheelOptions& o, const ChartTables& charts, const OptionValues& options,
+                   const WheelArrangement& arrangement, WheelView view, const std::string& orbFile) {
     view.target = WheelTarget::Printer;
     const WheelStyle style = wheelStyle(options, view.target, arrangement.kind, false);
     const WheelDataTables tables = readWheelTables(programFolder(o.chart));
     // Without its orb file the page goes without the grid, and the run reports the file.
     std::optional<OrbTable> orbs;
+    int status = 0;
     if (printedPageHasAspectGrid(options, arrangement.kind)) {
         OrbTableLoad load = loadOrbTable(programFolder(o.chart) / orbFile, OrbTable{});
         printMessages(load.messages);
         if (load.messages.empty())
             orbs = load.table;
         else
-            setExitStatus(kDataProblem);
+            status = kDataProblem;
     }
     const auto draw = [&](const GlyphSizes& glyphs, int width, int height) {
         view.glyphs = glyphs;
@@ -176,12 +178,13 @@ void runPrintedPage(const WheelOptions& o, const ChartTables& charts, const Opti
     };
     const PrintedPaper paper{std::ranges::find(kPapers, o.paper, &PaperName::name)->paper, o.landscape};
     const std::string pdf = printedPagePdf(draw, style, printedStartScale(arrangement.kind, view.chartType), paper);
-    writeOut(o.out, pdf);
+    const int written = writeOut(o.out, pdf);
+    return written != 0 ? written : status;
 }
 
 }  // namespace
 
-void addWheelCommand(CLI::App& app) {
+void addWheelCommand(CLI::App& app, int& exitStatus) {
     auto options = std::make_shared<WheelOptions>();
     CLI::App* command = app.add_subcommand("wheel", "Draw a chart wheel into an image file, or write its display list");
     std::vector<std::string> names;
@@ -203,7 +206,7 @@ void addWheelCommand(CLI::App& app) {
     command->add_option("--paper", options->paper, "The printed page's paper (letter when not given)")
         ->check(CLI::IsMember(papers));
     command->add_flag("--landscape", options->landscape, "The printed page's paper turned sideways");
-    command->callback([options] { runWheel(*options); });
+    command->callback([options, &exitStatus] { exitStatus = runWheel(*options); });
 }
 
 }  // namespace helion::cli

@@ -36,8 +36,8 @@ public:
 
 private:
     void enable(bool enabled) {
-        if (session_.natalInput) session_.natalInput->setEnabled(enabled);
-        if (session_.diurnalInput) session_.diurnalInput->setEnabled(enabled);
+        if (auto* natal = session_.windows.find<NatalInputWindow>()) natal->setEnabled(enabled);
+        if (auto* diurnal = session_.windows.find<DiurnalInputWindow>()) diurnal->setEnabled(enabled);
     }
     Session& session_;
 };

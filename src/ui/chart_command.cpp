@@ -23,10 +23,10 @@ public:
 
 ChartRequest requestFromWindows(const Session& session) {
     ChartRequest request;
-    if (session.natalInput) request.natal = session.natalInput->texts();
-    if (session.diurnalInput) {
-        request.diurnal = session.diurnalInput->texts();
-        request.secondPerson = session.diurnalInput->secondPerson();
+    if (const auto* natal = session.windows.find<NatalInputWindow>()) request.natal = natal->texts();
+    if (const auto* diurnal = session.windows.find<DiurnalInputWindow>()) {
+        request.diurnal = diurnal->texts();
+        request.secondPerson = diurnal->secondPerson();
     }
     request.houseSystem = session.state.houseSystem;
     request.dateOrder = session.state.dateOrder;
@@ -34,15 +34,15 @@ ChartRequest requestFromWindows(const Session& session) {
 }
 
 void hideInputWindows(const Session& session) {
-    if (session.natalInput) session.natalInput->hide();
-    if (session.diurnalInput) session.diurnalInput->hide();
+    if (auto* natal = session.windows.find<NatalInputWindow>()) natal->hide();
+    if (auto* diurnal = session.windows.find<DiurnalInputWindow>()) diurnal->hide();
 }
 
 void storeAndReport(Session& session, ChartTables tables, ReportData data) {
     hideInputWindows(session);
     if (data == ReportData::StartNew) {
         session.state.data.clearForNewChart();
-        if (session.dataWindow) session.dataWindow->forgetDocument();
+        if (auto* window = session.windows.find<DataWindow>()) window->forgetDocument();
     } else
         session.state.data.startReport();
     session.state.charts = std::move(tables);
@@ -50,9 +50,9 @@ void storeAndReport(Session& session, ChartTables tables, ReportData data) {
     if (session.onChartsComputed) session.onChartsComputed();
     const std::optional<std::string> text =
         presentComputedChart(session.state.data, session.state.charts, session.state.options);
-    if (session.dataWindow) {
-        session.dataWindow->showReportText(text);
-        session.dataWindow->showQueuedMessages();
+    if (auto* window = session.windows.find<DataWindow>()) {
+        window->showReportText(text);
+        window->showQueuedMessages();
     }
 }
 

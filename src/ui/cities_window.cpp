@@ -16,7 +16,7 @@
 
 namespace helion::ui {
 
-CitiesWindow& CitiesWindow::open(Session& session) { return openSideWindow(session, session.citiesWindow); }
+CitiesWindow& CitiesWindow::open(Session& session) { return openSideWindow<CitiesWindow>(session); }
 
 CitiesWindow::CitiesWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
     setObjectName("Geograph");
@@ -38,28 +38,28 @@ std::filesystem::path CitiesWindow::currentFile() const {
 
 void CitiesWindow::fillList() {
     file_ = loadCitiesFile(currentFile());
-    showFileRecords(*fileLabel_, *list_, currentFile(), file_.cities,
+    showFileRecords(*fileLabel_, *list_, currentFile(), file_.records,
                     [](const CityRecord& city) { return city.listText(); });
     if (file_.error) session_.messages->show(*file_.error, MessageIcon::Stop);
 }
 
 void CitiesWindow::pick(int row) {
-    if (row < 0 || row >= static_cast<int>(file_.cities.size())) return;
+    if (row < 0 || row >= static_cast<int>(file_.records.size())) return;
     // Two places of the same name and region: the first one in the file.
-    const std::string text = file_.cities[static_cast<std::size_t>(row)].listText();
-    const auto first = std::find_if(file_.cities.begin(), file_.cities.end(),
+    const std::string text = file_.records[static_cast<std::size_t>(row)].listText();
+    const auto first = std::find_if(file_.records.begin(), file_.records.end(),
                                     [&text](const CityRecord& city) { return city.listText() == text; });
     const CityDecode decode = decodeCity(*first);
     if (!decode.place) {
-        session_.messages->show({kErrorCaption, kCityFormatErrorText}, MessageIcon::Stop);
+        session_.messages->show(errorMessage(kCityFormatErrorText), MessageIcon::Stop);
         return;
     }
-    DiurnalInputWindow* diurnal = session_.diurnalInput;
+    DiurnalInputWindow* diurnal = session_.windows.find<DiurnalInputWindow>();
     if (diurnal && diurnal->secondPerson()) {
         diurnal->setPlace(*decode.place);
         return;
     }
-    if (session_.natalInput) session_.natalInput->setPlace(*decode.place);
+    if (auto* natal = session_.windows.find<NatalInputWindow>()) natal->setPlace(*decode.place);
     if (diurnal) diurnal->followNatalData();
 }
 

@@ -14,7 +14,7 @@
 
 #include "core/reports/print_file.h"
 #include "core/reports/report.h"
-#include "ui/message_boxes.h"
+#include "message_boxes/message_boxes.h"
 
 class QAction;
 class QMenuBar;

@@ -69,7 +69,7 @@ void DiurnalInputWindow::fillPresentMoment() {
 }
 
 void DiurnalInputWindow::copyNatal() {
-    if (session_.natalInput) setTexts(session_.natalInput->texts());
+    if (const auto* natal = session_.windows.find<NatalInputWindow>()) setTexts(natal->texts());
 }
 
 void DiurnalInputWindow::followNatalData() {
@@ -90,8 +90,8 @@ void DiurnalInputWindow::secondPersonClicked(bool checked) {
 
 void DiurnalInputWindow::mouseReleaseEvent(QMouseEvent* event) {
     // A left click on the window's own surface computes the chart, as the natal OK does.
-    if (event->button() == Qt::LeftButton && onBareSurface(*event) && session_.natalInput)
-        session_.natalInput->pressOk();
+    auto* natal = session_.windows.find<NatalInputWindow>();
+    if (event->button() == Qt::LeftButton && onBareSurface(*event) && natal) natal->pressOk();
     InputWindow::mouseReleaseEvent(event);
 }
 

@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "core/config/editor_text.h"
-#include "ui/message_boxes.h"
+#include "message_boxes/message_boxes.h"
 
 namespace helion::ui {
 

@@ -89,8 +89,8 @@ void MainWindow::connectMenus() {
 // item fill the date and time from, so the caption and a chart named "Now" agree even
 // when the computer's own clock is set to another zone.
 void MainWindow::updateClock() {
-    const std::string zone = session_.natalInput ? session_.natalInput->texts().zone
-                                                 : numberText(session_.state.options[option::DefaultZone]);
+    const auto* natal = session_.windows.find<NatalInputWindow>();
+    const std::string zone = natal ? natal->texts().zone : numberText(session_.state.options[option::DefaultZone]);
     const LocalMoment now = presentMoment(session_, zone);
     const QTime clock(now.hour, now.minute, now.second);
     const QString time = session_.state.timeFormat == TimeFormat::TwentyFourHour
@@ -112,9 +112,9 @@ void MainWindow::recompute() {
 
 void MainWindow::showInputWindows() {
     if (session_.state.chartsComputed && session_.state.charts.chartName == kNowChartName)
-        session_.natalInput->refreshDateAndTime();
-    session_.natalInput->show();
-    session_.diurnalInput->show();
+        session_.windows.find<NatalInputWindow>()->refreshDateAndTime();
+    session_.windows.find<NatalInputWindow>()->show();
+    session_.windows.find<DiurnalInputWindow>()->show();
 }
 
 void MainWindow::showDataMenus() {
@@ -123,7 +123,7 @@ void MainWindow::showDataMenus() {
     menus_.inputData->setVisible(true);
 }
 
-void MainWindow::presentInDataWindow(const Report& report) { session_.dataWindow->present(report); }
+void MainWindow::presentInDataWindow(const Report& report) { session_.windows.find<DataWindow>()->present(report); }
 
 void MainWindow::showReport(ReportKind kind) {
     const WrittenReport written = writeReport(kind, session_.state.charts, session_.state.options);
@@ -137,7 +137,9 @@ void MainWindow::openTimeline() {
     timeline->open();
 }
 
-void MainWindow::showHelpText(std::string_view fileName) { session_.dataWindow->showHelpText(fileName); }
+void MainWindow::showHelpText(std::string_view fileName) {
+    session_.windows.find<DataWindow>()->showHelpText(fileName);
+}
 
 void MainWindow::reopenInputWindows() {
     showInputWindows();

@@ -30,7 +30,7 @@ std::optional<std::filesystem::path> saveToNamesFile(Session& session, const Inp
     const NamesFile file = text ? parseNamesFile(*oldText) : NamesFile{};
     // Every record after a broken line would be lost in the copy.
     if (!text || file.error) {
-        messages.show({kErrorCaption, kNamesFileErrorText}, MessageIcon::Stop);
+        messages.show(errorMessage(kNamesFileErrorText), MessageIcon::Stop);
         return std::nullopt;
     }
     std::vector<int> replaced;
@@ -42,7 +42,8 @@ std::optional<std::filesystem::path> saveToNamesFile(Session& session, const Inp
         return std::nullopt;
     }
     session.namesList.changed = true;
-    if (session.namesWindow && session.namesWindow->isVisible()) session.namesWindow->fillList();
+    auto* names = session.windows.find<NamesWindow>();
+    if (names && names->isVisible()) names->fillList();
     return chosen;
 }
 

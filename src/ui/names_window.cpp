@@ -26,7 +26,7 @@ constexpr int kLockedRowsFromTop = 12;
 
 }  // namespace
 
-NamesWindow& NamesWindow::open(Session& session) { return openSideWindow(session, session.namesWindow); }
+NamesWindow& NamesWindow::open(Session& session) { return openSideWindow<NamesWindow>(session); }
 
 NamesWindow::NamesWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
     setObjectName("Names");
@@ -56,7 +56,7 @@ void NamesWindow::fillList() {
     NamesListState& state = session_.namesList;
     lock_->setChecked(state.locked);
     file_ = loadNamesFile(currentFile());
-    showFileRecords(*fileLabel_, *list_, currentFile(), file_.names,
+    showFileRecords(*fileLabel_, *list_, currentFile(), file_.records,
                     [](const NameRecord& record) { return record.name; });
     if (file_.error) session_.messages->show(*file_.error, MessageIcon::Stop);
     if (state.locked && !state.changed && list_->count() > 0) {
@@ -72,23 +72,25 @@ void NamesWindow::lockClicked(bool checked) {
 }
 
 void NamesWindow::pick(int row) {
-    if (row < 0 || row >= static_cast<int>(file_.names.size())) return;
-    const NameRecord& record = file_.names[static_cast<std::size_t>(row)];
+    if (row < 0 || row >= static_cast<int>(file_.records.size())) return;
+    const NameRecord& record = file_.records[static_cast<std::size_t>(row)];
     const NamesRecordParse parse = parseNamesRecord(record.text);
     if (!parse.texts) {
-        session_.messages->show({kErrorCaption, kNamesFileErrorText}, MessageIcon::Stop);
+        session_.messages->show(errorMessage(kNamesFileErrorText), MessageIcon::Stop);
         return;
     }
-    if (session_.diurnalInput && session_.diurnalInput->secondPerson()) {
-        session_.diurnalInput->setTexts(*parse.texts);
-        session_.diurnalInput->setSecondPersonCaption(QString::fromStdString(record.name));
-    } else if (session_.natalInput) {
-        session_.natalInput->setTexts(*parse.texts);
+    auto* diurnal = session_.windows.find<DiurnalInputWindow>();
+    if (diurnal && diurnal->secondPerson()) {
+        diurnal->setTexts(*parse.texts);
+        diurnal->setSecondPersonCaption(QString::fromStdString(record.name));
+    } else if (auto* natal = session_.windows.find<NatalInputWindow>()) {
+        natal->setTexts(*parse.texts);
     }
 }
 
 void NamesWindow::pickAndCompute(int row) {
-    if (session_.diurnalInput && session_.diurnalInput->secondPerson()) return;
+    const auto* diurnal = session_.windows.find<DiurnalInputWindow>();
+    if (diurnal && diurnal->secondPerson()) return;
     session_.namesList.changed = false;
     pick(row);
     close();

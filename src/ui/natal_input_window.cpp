@@ -86,7 +86,7 @@ void NatalInputWindow::refreshDateAndTime() {
 }
 
 void NatalInputWindow::pressOk() {
-    if (session_.timeZoneWindow) session_.timeZoneWindow->close();
+    if (auto* zones = session_.windows.find<TimeZoneWindow>()) zones->close();
     computeCharts(session_, ReportData::StartNew);
 }
 

@@ -23,7 +23,7 @@ void show(Session& session, const Message& message) {
 }
 
 Message fileProblem(const std::filesystem::path& file, const char* what) {
-    return {kErrorCaption, "The file " + fileNameOf(file) + " cannot be " + what + "."};
+    return errorMessage("The file " + fileNameOf(file) + " cannot be " + what + ".");
 }
 
 // The box's lines, each ended by carriage return and line feed, as the file holds them.
@@ -75,7 +75,7 @@ PrintFileWindow::PrintFileWindow(Session& session, std::filesystem::path printFi
 void PrintFileWindow::print() {
     const std::vector<std::string> lines = printLines(content_->toPlainText().toStdString());
     if (const FileWrite written = writeFileAtomically(printFile_, fileText(lines)); !written)
-        helion::ui::show(session_, {kErrorCaption, "The file " + fileNameOf(printFile_) + cannotBeWritten(written)});
+        helion::ui::show(session_, errorMessage("The file " + fileNameOf(printFile_) + cannotBeWritten(written)));
     QPrinter printer(QPrinter::HighResolution);
     if (!choosePrinter(printer)) return;
     printOn(printer);

@@ -16,17 +16,10 @@
 #include "core/astro/ephemeris.h"
 #include "core/config/wheel_data_tables.h"
 #include "core/wheels/wheel_modes.h"
-#include "ui/message_boxes.h"
+#include "message_boxes/message_boxes.h"
+#include "ui/window_registry.h"
 
 namespace helion::ui {
-
-class NatalInputWindow;
-class DiurnalInputWindow;
-class DataWindow;
-class NamesWindow;
-class CitiesWindow;
-class TimeZoneWindow;
-class TimelinePictureWindow;
 
 // The Names window's list between its openings.
 struct NamesListState {
@@ -46,15 +39,9 @@ struct Session {
     const WheelDataTables* wheelTables = nullptr;  // read at start-up
     WheelModeState wheelMode;
 
-    NatalInputWindow* natalInput = nullptr;
-    DiurnalInputWindow* diurnalInput = nullptr;
-    DataWindow* dataWindow = nullptr;
-    // Made when first opened, as children of the natal input window.
-    NamesWindow* namesWindow = nullptr;
-    CitiesWindow* citiesWindow = nullptr;
-    TimeZoneWindow* timeZoneWindow = nullptr;
-    // Made with the first timeline, as a child of the Data window.
-    TimelinePictureWindow* timelinePicture = nullptr;
+    // The Names, Cities and Time Zone windows are made when first opened, as children of
+    // the natal input window.
+    WindowRegistry windows;
 
     NamesListState namesList;
     // The input window the Time Zone window writes into.

@@ -13,10 +13,12 @@
 namespace helion::ui {
 
 template <typename Window>
-Window& openSideWindow(Session& session, Window*& window) {
+Window& openSideWindow(Session& session) {
+    Window* window = session.windows.find<Window>();
     if (!window) {
-        window = new Window(session, session.natalInput);
-        if (session.diurnalInput) placeBeside(*window, *session.diurnalInput);
+        window = new Window(session, session.windows.find<NatalInputWindow>());
+        session.windows.add(window);
+        if (auto* diurnal = session.windows.find<DiurnalInputWindow>()) placeBeside(*window, *diurnal);
     }
     window->fillList();
     window->show();

@@ -105,11 +105,11 @@ std::unique_ptr<Program> startHelion(const ProgramFolder& folder, MessageBoxes& 
     state.houseSystem = houseSystemFromOption(state.options[option::HouseSystem]);
 
     program->dataWindow = std::make_unique<DataWindow>(session);
-    session.dataWindow = program->dataWindow.get();
+    session.windows.add(program->dataWindow.get());
     program->diurnalInput = std::make_unique<DiurnalInputWindow>(session);
-    session.diurnalInput = program->diurnalInput.get();
+    session.windows.add(program->diurnalInput.get());
     program->natalInput = std::make_unique<NatalInputWindow>(session);
-    session.natalInput = program->natalInput.get();
+    session.windows.add(program->natalInput.get());
     program->mainWindow = std::make_unique<MainWindow>(session, program->glyphFontId);
     placeInTwips(*program->mainWindow, {state.settings.helionTop, state.settings.helionLeft,
                                         state.settings.helionHeight, state.settings.helionWidth});

@@ -30,7 +30,7 @@ constexpr const char* kHelpText =
 
 TimeZoneWindow& TimeZoneWindow::open(Session& session, bool forDiurnal) {
     session.timeZoneForDiurnal = forDiurnal;
-    return openSideWindow(session, session.timeZoneWindow);
+    return openSideWindow<TimeZoneWindow>(session);
 }
 
 TimeZoneWindow::TimeZoneWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
@@ -68,8 +68,9 @@ void TimeZoneWindow::pick(int row) {
     const std::string& name = table_.zones[static_cast<std::size_t>(row)].name;
     const auto zone = std::ranges::find(table_.zones, name, &TimeZoneEntry::name);
     const double offset = numericValue(zone->offset);
-    InputWindow* target = session_.timeZoneForDiurnal ? static_cast<InputWindow*>(session_.diurnalInput)
-                                                      : static_cast<InputWindow*>(session_.natalInput);
+    InputWindow* target = session_.timeZoneForDiurnal
+                              ? static_cast<InputWindow*>(session_.windows.find<DiurnalInputWindow>())
+                              : static_cast<InputWindow*>(session_.windows.find<NatalInputWindow>());
     if (target) target->setZone(numberText(offset), offset < 0);
 }
 

@@ -78,7 +78,7 @@ TimelinePictureWindow::TimelinePictureWindow(Session& session, QWidget* parent)
     help->setObjectName("mnuHelp");
     connect(exportItem, &QAction::triggered, this, &TimelinePictureWindow::exportPicture);
     connect(help, &QAction::triggered, this, [this] {
-        if (session_.dataWindow) session_.dataWindow->showHelpText(kHelpFile);
+        if (DataWindow* report = session_.windows.find<DataWindow>()) report->showHelpText(kHelpFile);
     });
     auto* escape = new QAction(this);
     escape->setShortcut(Qt::Key_Escape);
@@ -98,10 +98,11 @@ TimelinePictureWindow::TimelinePictureWindow(Session& session, QWidget* parent)
 void TimelinePictureWindow::showTimeline(std::vector<Event> events, const EventPeriod& period) {
     events_ = std::move(events);
     period_ = period;
-    if (!isVisible() && session_.dataWindow) {
-        const FrameMargins frame = frameMarginsOf(*session_.dataWindow);
-        const ScreenRect report = frameRect(placeOf(*session_.dataWindow), frame);
-        const ScreenRect screen = freeScreenArea(*session_.dataWindow);
+    DataWindow* dataWindow = session_.windows.find<DataWindow>();
+    if (!isVisible() && dataWindow) {
+        const FrameMargins frame = frameMarginsOf(*dataWindow);
+        const ScreenRect report = frameRect(placeOf(*dataWindow), frame);
+        const ScreenRect screen = freeScreenArea(*dataWindow);
         // The screen's width right of the report, as a wide picture needs it.
         const int width = std::max(kNarrowestWindow, screen.right() - report.right() - frame.left - frame.right);
         applyPlace(*this, placeBeside(report, width, report.height - frame.top - frame.bottom, frame, screen));
@@ -134,13 +135,13 @@ void TimelinePictureWindow::exportPicture() {
     if (!file) return;
     const std::optional<render::ImageFormat> format = render::imageFormatOf(file->string());
     if (!format) {
-        session_.messages->show({kWarningCaption, kFormatText}, MessageIcon::Exclamation);
+        session_.messages->show(warningMessage(kFormatText), MessageIcon::Exclamation);
         return;
     }
     const FileWrite written = writeFileAtomically(*file, render::timelinePictureFile(picture_, *format));
     if (!written)
         session_.messages->show(
-            {failedWriteCaption(written), "The file " + file->filename().string() + cannotBeWritten(written)},
+            failedWriteMessage(written, "The file " + file->filename().string() + cannotBeWritten(written)),
             MessageIcon::Stop);
 }
 

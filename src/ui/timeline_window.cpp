@@ -95,7 +95,7 @@ void TimelineWindow::accept() {
     const auto first = parseNamesDate(from_->text().toStdString());
     const auto last = parseNamesDate(to_->text().toStdString());
     if (!first || !last) {
-        session_.messages->show({kWarningCaption, kDateText}, MessageIcon::Exclamation);
+        session_.messages->show(warningMessage(kDateText), MessageIcon::Exclamation);
         return;
     }
     AppState& state = session_.state;
@@ -114,10 +114,15 @@ void TimelineWindow::accept() {
     const EventSearch search = findEvents(request, *session_.ephemeris, eclipses ? *eclipses : none);
     for (const Message& m : search.messages) session_.messages->show(m, MessageIcon::Exclamation);
     if (search.events.empty() && !search.messages.empty()) return;
-    session_.dataWindow->present(timelineReport(state.charts, request.period, search.events,
-                                                byKind_->isChecked() ? TimelineOrder::ByKind : TimelineOrder::ByDate));
-    if (!session_.timelinePicture) session_.timelinePicture = new TimelinePictureWindow(session_, session_.dataWindow);
-    session_.timelinePicture->showTimeline(search.events, request.period);
+    session_.windows.find<DataWindow>()->present(
+        timelineReport(state.charts, request.period, search.events,
+                       byKind_->isChecked() ? TimelineOrder::ByKind : TimelineOrder::ByDate));
+    auto* picture = session_.windows.find<TimelinePictureWindow>();
+    if (!picture) {
+        picture = new TimelinePictureWindow(session_, session_.windows.find<DataWindow>());
+        session_.windows.add(picture);
+    }
+    picture->showTimeline(search.events, request.period);
     QDialog::accept();
 }
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/message_boxes.h"
+#include "message_boxes/message_boxes.h"
 
 class QWidget;
 

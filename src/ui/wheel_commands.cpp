@@ -11,7 +11,8 @@ namespace helion::ui {
 namespace {
 
 std::string secondPersonName(const Session& session) {
-    return session.diurnalInput ? session.diurnalInput->secondPersonName().toStdString() : std::string();
+    const auto* diurnal = session.windows.find<DiurnalInputWindow>();
+    return diurnal ? diurnal->secondPersonName().toStdString() : std::string();
 }
 
 // Runs `step` on the wheel mode state. Every wheel but the triple ones makes its orb file
@@ -29,7 +30,8 @@ WheelArrangement arrangeWith(Session& session, Step step) {
 }  // namespace
 
 bool secondPersonSet(const Session& session) {
-    return session.diurnalInput != nullptr && session.diurnalInput->secondPerson();
+    const auto* diurnal = session.windows.find<DiurnalInputWindow>();
+    return diurnal != nullptr && diurnal->secondPerson();
 }
 
 void showWheelCommand(Session& session, WheelWindow& window, WheelCommand command) {

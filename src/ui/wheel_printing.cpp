@@ -63,7 +63,7 @@ Message fullOrHalfPageQuestion() {
             "Click 'YES' for full page chartwheel. Click 'NO' for half page chartwheel."};
 }
 
-Message wheelNotPrintedMessage() { return {kErrorCaption, "The chartwheel could not be printed."}; }
+Message wheelNotPrintedMessage() { return errorMessage("The chartwheel could not be printed."); }
 
 std::optional<WheelDrawing> paintFullPage(Session& session, const WheelWindow& window, QPaintDevice& page) {
     WheelDrawing drawing = window.drawingOn(page, WheelTarget::Printer, false, page.width(), page.height());

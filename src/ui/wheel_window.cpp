@@ -162,7 +162,7 @@ void WheelWindow::buildMenus() {
     connect(american_, &QAction::triggered, this, [this] { setChartType(ChartType::American); });
     connect(european_, &QAction::triggered, this, [this] { setChartType(ChartType::European); });
     connect(help, &QAction::triggered, this, [this] {
-        if (session_.dataWindow) session_.dataWindow->showHelpText(kWheelsHelpFile);
+        if (auto* window = session_.windows.find<DataWindow>()) window->showHelpText(kWheelsHelpFile);
     });
 }
 
@@ -182,8 +182,8 @@ void WheelWindow::showWheel(const WheelArrangement& arrangement) {
 }
 
 void WheelWindow::updateMenus() {
-    switch_->setVisible(secondPersonSet(session_) && arrangement_.wheelSource == 2);
-    const bool single = arrangement_.wheelSource == 1;
+    switch_->setVisible(secondPersonSet(session_) && arrangement_.kind == WheelKind::Dual);
+    const bool single = arrangement_.kind == WheelKind::Single;
     chartType_->menuAction()->setVisible(single);
     american_->setEnabled(single);
     european_->setEnabled(single);
@@ -191,7 +191,7 @@ void WheelWindow::updateMenus() {
     european_->setChecked(european);
     american_->setChecked(!european);
     spread_->setChecked(session_.state.settings.spreadGlyphs == 1);
-    aspects_->setEnabled(arrangement_.wheelSource != 3);
+    aspects_->setEnabled(arrangement_.kind != WheelKind::Triple);
 }
 
 void WheelWindow::loadOrbs() {

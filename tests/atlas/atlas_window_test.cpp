@@ -123,7 +123,7 @@ TEST_F(AtlasWindowTest, OkRefusesWithoutAPlaceOrWithABadTimeAndCancelWritesNothi
     type("txtTime", "13.00");
     click("cmdOK");
     ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0], (Message{kWarningCaption, "Choose a place first."}));
+    EXPECT_EQ(boxes.shown[0], warningMessage("Choose a place first."));
     EXPECT_EQ(boxes.shown[1].text, "The time '13.00' is not a clock time H.MM from 1.00 to 12.59.");
     EXPECT_TRUE(window.isVisible());
     type("txtTime", "10.30");

@@ -113,7 +113,7 @@ TEST_F(DataWindowTest, HelpShowsItsTextAndAMissingOneLeavesTheReportOnScreen) {
     report({"KEPT"});
     item("mnuHelp")->trigger();
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, kWarningCaption);
+    EXPECT_EQ(boxes.shown[0].severity, Severity::Warning);
     EXPECT_EQ(shown(), "KEPT\n\n\n");
     item("mnuPrint")->trigger();
     EXPECT_EQ(printed, std::vector<std::string>{"KEPT\r\n\r\n\r\n"});

@@ -158,12 +158,12 @@ TEST_F(InputWindowTest, OkRefusesBadInputUntouchedElseShowsOnlyTheNewNatalReport
         std::vector<Message> shown;
         int computed;
     } rows[] = {
-        {"13", "7", "1952", {{kWarningCaption, "Error in natal input data section. Please correct."}}, 0},
-        {"3", "7", "-5000", {{kWarningCaption, kBeyondEphemerisText}}, 0},
+        {"13", "7", "1952", {warningMessage("Error in natal input data section. Please correct.")}, 0},
+        {"3", "7", "-5000", {warningMessage(kBeyondEphemerisText)}, 0},
         {"4",
          "31",
          "1952",
-         {{"Information", "The natal date 4/31/1952 does not exist; the chart is computed for 5/1/1952."}},
+         {informationMessage("The natal date 4/31/1952 does not exist; the chart is computed for 5/1/1952.")},
          1},
         {"3", "7", "1952", {}, 2},
     };

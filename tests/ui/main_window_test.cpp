@@ -36,8 +36,8 @@ TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
     EXPECT_TRUE(main.isVisible());
     EXPECT_TRUE(program->natalInput->isVisible());
     // Where the windows open beside each other is checked under a real window manager (first-start.sh).
-    ASSERT_TRUE(program->session.namesWindow);
-    EXPECT_TRUE(program->session.namesWindow->isVisible());
+    ASSERT_TRUE(program->session.windows.find<ui::NamesWindow>());
+    EXPECT_TRUE(program->session.windows.find<ui::NamesWindow>()->isVisible());
     EXPECT_TRUE(program->diurnalInput->isVisible());
     EXPECT_EQ(main.pos().x(), 1500 * main.logicalDpiX() / 1440);
     EXPECT_EQ(main.width(), 9000 * main.logicalDpiX() / 1440);
@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
 
     // The broken table is reported once and the shipped one stands in for it.
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, kWarningCaption);
+    EXPECT_EQ(boxes.shown[0].severity, Severity::Warning);
     EXPECT_NE(boxes.shown[0].text.find("RADIUS.DAT"), std::string::npos);
     EXPECT_EQ(program->wheelTables.glyphRadii, shippedWheelTable(WheelTable::GlyphRadii));
 }
@@ -150,10 +150,10 @@ TEST_F(MainWindowTest, TheInputMenuRefreshesOnlyAChartNamedNow) {
 
     program->natalInput->setTexts({"Sample", "3", "7", "1952", "10", "30", "5", "74", "0", "40", "43"});
     program->natalInput->pressOk();
-    program->session.namesWindow->close();
+    program->session.windows.find<ui::NamesWindow>()->close();
     item(*program, "mnuInputData")->trigger();
     EXPECT_EQ(year->text(), "1952");
-    EXPECT_TRUE(program->session.namesWindow->isVisible()) << "and through it the Cities window";
+    EXPECT_TRUE(program->session.windows.find<ui::NamesWindow>()->isVisible()) << "and through it the Cities window";
 }
 
 // The clock runs in the zone the natal window shows: 23:59:30 UT is 9:59:30 the next morning ten hours east.

@@ -157,8 +157,8 @@ TEST_F(NamesWindowTest, CitiesFillTheNatalWindowAndTheDiurnalFollowsIt) {
                    "Bad,X,7W,42N21,5\r\n")
             .string();
     control<QPushButton>(names(), "Command1")->click();
-    ASSERT_TRUE(session.citiesWindow);
-    ui::CitiesWindow& cities = *session.citiesWindow;
+    ASSERT_TRUE(session.windows.find<ui::CitiesWindow>());
+    ui::CitiesWindow& cities = *session.windows.find<ui::CitiesWindow>();
     EXPECT_EQ(control<QLabel>(cities, "lblCitiesOnFile")->text(), "TEST.LL");
     EXPECT_EQ(list(cities, "CitiesOnFile")->item(1)->text(), "Sydney,NSW");
     control<QCheckBox>(*diurnal, "chkNatOrNow")->click();
@@ -181,7 +181,7 @@ TEST_F(NamesWindowTest, CitiesFillTheNatalWindowAndTheDiurnalFollowsIt) {
 
     control<QPushButton>(cities, "Command1")->click();
     EXPECT_FALSE(cities.isVisible());
-    EXPECT_TRUE(session.namesWindow->isVisible());
+    EXPECT_TRUE(session.windows.find<ui::NamesWindow>()->isVisible());
 }
 
 // Change List in the Names and the Cities windows: a file that cannot be read to its end

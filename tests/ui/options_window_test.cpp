@@ -111,7 +111,7 @@ TEST_F(OptionsWindowTest, AnUnreadableFileIsReportedAndNeverOverwritten) {
     std::filesystem::remove(folder.path() / "OPTIONS.MAS");
     ui::OptionsWindow window(session);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, kErrorCaption);
+    EXPECT_EQ(boxes.shown[0].severity, Severity::Error);
     EXPECT_FALSE(control<QPushButton>(window, "btnSave")->isEnabled());
     click(window, "cmdRestoreDefault");  // no master copy either
     ASSERT_EQ(boxes.shown.size(), 2u);

@@ -6,7 +6,7 @@
 #include <deque>
 #include <vector>
 
-#include "ui/message_boxes.h"
+#include "message_boxes/message_boxes.h"
 
 namespace helion::test {
 

@@ -48,11 +48,11 @@ TEST_F(LookUpTest, TimeZoneHelpWritesTheOffsetIntoTheWindowThatOpenedIt) {
     for (const auto& row : rows) {
         QWidget& window = row.inDiurnal ? static_cast<QWidget&>(*diurnal) : *natal;
         clickLabel(window, "Label1");
-        ASSERT_TRUE(session.timeZoneWindow);
-        QListWidget* zones = control<QListWidget>(*session.timeZoneWindow, "lstTimeZones");
+        ASSERT_TRUE(session.windows.find<ui::TimeZoneWindow>());
+        QListWidget* zones = control<QListWidget>(*session.windows.find<ui::TimeZoneWindow>(), "lstTimeZones");
         ASSERT_EQ(zones->count(), 4);
         EXPECT_EQ(zones->item(3)->text(), "Eastern                          - EST  =   5");
-        session.timeZoneWindow->pick(row.row);
+        session.windows.find<ui::TimeZoneWindow>()->pick(row.row);
         EXPECT_EQ(text(window, row.inDiurnal ? "txtDiurnalTZ" : "txtTZ"), row.zone);
         EXPECT_TRUE(control<QRadioButton>(window, row.east)->isChecked());
     }
@@ -88,11 +88,12 @@ TEST_F(LookUpTest, ACorruptTableKeepsTheZonesBeforeTheFault) {
             folder.write("TZ.DAT", row.content);
         boxes.shown.clear();
         clickLabel(*natal, "Label1");
-        EXPECT_EQ(control<QListWidget>(*session.timeZoneWindow, "lstTimeZones")->count(), row.listed);
+        EXPECT_EQ(control<QListWidget>(*session.windows.find<ui::TimeZoneWindow>(), "lstTimeZones")->count(),
+                  row.listed);
         EXPECT_EQ(shownTexts(), std::vector<std::string>{"The file TZ.DAT is corrupt."});
     }
     natal->pressOk();
-    EXPECT_FALSE(session.timeZoneWindow->isVisible());
+    EXPECT_FALSE(session.windows.find<ui::TimeZoneWindow>()->isVisible());
 }
 
 TEST_F(LookUpTest, TheAtlasAnswerFillsThePlaceWhenAccepted) {

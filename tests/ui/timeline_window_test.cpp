@@ -45,24 +45,24 @@ TEST_F(TimelineWindowTest, OkFillsTheDataWindowAndRemembersTheKinds) {
     EXPECT_EQ(session.state.settings.timelineKinds, "stations,lunations");
 
     // The picture window beside: pointing at a marker tells that marker's events.
-    ASSERT_TRUE(session.timelinePicture);
-    EXPECT_TRUE(session.timelinePicture->isVisible());
-    const std::vector<TimelineMark>& marks = session.timelinePicture->picture().marks;
+    ASSERT_TRUE(session.windows.find<ui::TimelinePictureWindow>());
+    EXPECT_TRUE(session.windows.find<ui::TimelinePictureWindow>()->isVisible());
+    const std::vector<TimelineMark>& marks = session.windows.find<ui::TimelinePictureWindow>()->picture().marks;
     ASSERT_FALSE(marks.empty());
     const WheelBox& box = marks.back().box;
     const QPointF pixel((box.left + box.right) / 2.0, -(box.top + box.bottom) / 2.0);
-    EXPECT_EQ(session.timelinePicture->markTextAt(pixel).toStdString(), marks.back().text);
+    EXPECT_EQ(session.windows.find<ui::TimelinePictureWindow>()->markTextAt(pixel).toStdString(), marks.back().text);
     EXPECT_TRUE(text.contains(QString::fromStdString(marks.back().text)));
 }
 
 TEST_F(TimelineWindowTest, ThePictureIsExportedToTheFileChosenOrAWrongNameIsSaid) {
     ui::TimelineWindow window(session);
     window.accept();
-    ASSERT_TRUE(session.timelinePicture);
+    ASSERT_TRUE(session.windows.find<ui::TimelinePictureWindow>());
     const std::pair<const char*, std::size_t> cases[] = {{"t.svg", 0}, {"t.gif", 1}};
     for (const auto& [name, warnings] : cases) {
-        session.timelinePicture->chooseExportFile = [&] { return folder.path() / name; };
-        session.timelinePicture->exportPicture();
+        session.windows.find<ui::TimelinePictureWindow>()->chooseExportFile = [&] { return folder.path() / name; };
+        session.windows.find<ui::TimelinePictureWindow>()->exportPicture();
         EXPECT_EQ(boxes.shown.size(), warnings) << name;
     }
     EXPECT_NE(readTextFile(folder.path() / "t.svg").value_or("").find("<title>"), std::string::npos);
@@ -74,7 +74,7 @@ TEST_F(TimelineWindowTest, ADateItCannotReadIsSaidAndTheWindowStays) {
     control(window, "txtTo")->setText("31 Dex 2024");
     window.accept();
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, kWarningCaption);
+    EXPECT_EQ(boxes.shown[0].severity, Severity::Warning);
     EXPECT_EQ(session.state.settings.timelineKinds, "lunations");
 }
 

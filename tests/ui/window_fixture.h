@@ -27,11 +27,11 @@ protected:
         session.ephemeris = std::make_unique<FakeEphemeris>();
         session.messages = &boxes;
         data = std::make_unique<ui::DataWindow>(session);
-        session.dataWindow = data.get();
+        session.windows.add(data.get());
         natal = std::make_unique<ui::NatalInputWindow>(session);
-        session.natalInput = natal.get();
+        session.windows.add(natal.get());
         diurnal = std::make_unique<ui::DiurnalInputWindow>(session);
-        session.diurnalInput = diurnal.get();
+        session.windows.add(diurnal.get());
     }
 
 public:

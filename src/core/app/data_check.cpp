@@ -46,31 +46,34 @@ void checkCount(std::size_t read, int entries, std::string_view what, FileCheck&
                                      std::to_string(entries) + " are not set by it"});
 }
 
-FileCheck checkOptions(const std::filesystem::path& file) {
-    const OptionsLoad load = loadOptions(file);
-    FileCheck check{fileNameOf(file), {}, load.problems, {}};
-    addMessages(load.messages, check);
-    if (!load.messages.empty()) return check;
-    check.loaded = counted(load.entriesRead, "entries read");
-    const auto values = std::span<const float>(load.values.value).subspan(1, load.entriesRead);
-    for (const auto ranges : {optionRanges(), wheelOptionRanges()})
+// What the check of a value file names and measures its values against.
+struct ValueFileRules {
+    std::string_view entryName;  // "entries", "orbs"
+    std::vector<std::span<const ValueRange>> ranges;
+};
+
+FileCheck checkValueFile(const std::filesystem::path& file, const ValueTableRead& read, std::span<const float> entries,
+                         const ValueFileRules& rules) {
+    FileCheck check{fileNameOf(file), {}, read.problems, {}};
+    addMessages(read.messages, check);
+    if (!read.messages.empty()) return check;
+    check.loaded = counted(read.valuesRead, std::string(rules.entryName) + " read");
+    const auto values = entries.subspan(1, read.valuesRead);
+    for (const auto ranges : rules.ranges)
         for (auto& problem : valuesOutsideRanges(values, ranges)) check.problems.push_back(std::move(problem));
     sortByLine(check.problems);
-    checkCount(load.entriesRead, kOptionEntries, "entries", check);
+    checkCount(read.valuesRead, static_cast<int>(entries.size()) - 1, rules.entryName, check);
     return check;
+}
+
+FileCheck checkOptions(const std::filesystem::path& file) {
+    const OptionsLoad load = loadOptions(file);
+    return checkValueFile(file, load, load.values.value, {"entries", {optionRanges(), wheelOptionRanges()}});
 }
 
 FileCheck checkOrbs(const std::filesystem::path& file) {
     const OrbTableLoad load = loadOrbTable(file);
-    FileCheck check{fileNameOf(file), {}, load.problems, {}};
-    addMessages(load.messages, check);
-    if (!load.messages.empty()) return check;
-    check.loaded = counted(load.orbsRead, "orbs read");
-    const auto orbs = std::span<const float>(load.table.orb).subspan(1, load.orbsRead);
-    for (auto& problem : valuesOutsideRanges(orbs, orbRanges())) check.problems.push_back(std::move(problem));
-    sortByLine(check.problems);
-    checkCount(load.orbsRead, kOrbLines, "orbs", check);
-    return check;
+    return checkValueFile(file, load, load.table.orb, {"orbs", {orbRanges()}});
 }
 
 void warnWhenEmpty(std::size_t entries, std::string_view what, FileCheck& check) {
@@ -93,17 +96,17 @@ FileCheck checkTimeZones(const std::filesystem::path& file) {
 
 FileCheck checkCities(const std::filesystem::path& file) {
     const CitiesFile cities = loadCitiesFile(file);
-    FileCheck check{fileNameOf(file), counted(cities.cities.size(), "places"), cities.problems, {}};
-    for (const auto& city : cities.cities)
+    FileCheck check{fileNameOf(file), counted(cities.records.size(), "places"), cities.problems, {}};
+    for (const auto& city : cities.records)
         for (const auto& fault : decodeCity(city).faults) check.problems.push_back({city.line, fault});
-    warnWhenEmpty(cities.cities.size(), "places", check);
+    warnWhenEmpty(cities.records.size(), "places", check);
     return check;
 }
 
 FileCheck checkNames(const std::filesystem::path& file) {
     const NamesFile names = loadNamesFile(file);
-    FileCheck check{fileNameOf(file), counted(names.names.size(), "names"), names.problems, {}};
-    for (const auto& record : names.names) {
+    FileCheck check{fileNameOf(file), counted(names.records.size(), "names"), names.problems, {}};
+    for (const auto& record : names.records) {
         const auto parse = parseNamesRecord(record.text);
         if (!parse.texts) {
             check.problems.push_back({record.line, parse.error});
@@ -112,7 +115,7 @@ FileCheck checkNames(const std::filesystem::path& file) {
         for (const std::string& fault : inputWindowFaults(*parse.texts))
             check.problems.push_back({record.line, "the chart computation refuses the record: " + fault});
     }
-    warnWhenEmpty(names.names.size(), "names", check);
+    warnWhenEmpty(names.records.size(), "names", check);
     return check;
 }
 

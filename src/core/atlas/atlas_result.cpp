@@ -34,7 +34,7 @@ std::optional<Message> writeAtlasResult(const std::filesystem::path& atlasFolder
     const auto written = [](const std::filesystem::path& file, std::string_view text) -> std::optional<Message> {
         const FileWrite result = writeFileAtomically(file, text);
         if (result) return std::nullopt;
-        return Message{kWarningCaption, "The file " + file.string() + cannotBeWritten(result)};
+        return warningMessage("The file " + file.string() + cannotBeWritten(result));
     };
     if (auto failure = written(atlasFolder / kAtlasAnswerFile, atlasResultText(list, place, offset))) return failure;
     return written(atlasFolder / kAtlasFolderFile, atlasPathText(atlasFolder));

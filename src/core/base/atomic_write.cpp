@@ -81,7 +81,9 @@ bool madeReadOnly(const struct stat& file) {
 
 }  // namespace
 
-const char* failedWriteCaption(const FileWrite& result) { return result.readOnly ? kWarningCaption : kErrorCaption; }
+Message failedWriteMessage(const FileWrite& result, std::string text) {
+    return result.readOnly ? warningMessage(std::move(text)) : errorMessage(std::move(text));
+}
 
 std::string cannotBeWritten(const FileWrite& result) { return " cannot be written: " + result.failure + "."; }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/message.h"
+
 namespace helion {
 
 // The outcome of a replacement: true when the file holds the new content, otherwise
@@ -32,9 +34,9 @@ FileWrite writeFileAtomically(const std::filesystem::path& path, std::string_vie
 // " cannot be written: permission denied." to follow the file's name in a message.
 std::string cannotBeWritten(const FileWrite& result);
 
-// The caption of a message about a failed write: a read-only file is the user's own
-// choice, so "Warning!"; any other failure is an "Error!".
-const char* failedWriteCaption(const FileWrite& result);
+// A message about a failed write: a read-only file is the user's own choice, so a warning;
+// any other failure is an error.
+Message failedWriteMessage(const FileWrite& result, std::string text);
 
 // The same with the temporary names chosen by `nextTemporaryName` (attempt 0, 1, ...)
 // instead of random ones. A name that already exists, a symbolic link included, is never

@@ -137,7 +137,7 @@ void computeMinor(RunContext& run, const HouseAngles& diurnalAngles, const Chart
     if (!jdMinor) {
         t.minorProgressed = previous.minorProgressed;
         t.minorMoment = previous.minorMoment;
-        messages.push_back({kWarningCaption, kNoMinorMomentText});
+        messages.push_back(warningMessage(kNoMinorMomentText));
         return;
     }
     t.minorMoment = momentAt(*jdMinor);
@@ -154,8 +154,8 @@ void computeMinor(RunContext& run, const HouseAngles& diurnalAngles, const Chart
 // positions are meaningless and the run stops; the analytical theory only warns.
 std::optional<Message> reachMessage(EphemerisReach worst) {
     switch (worst) {
-        case EphemerisReach::Beyond: return Message{kWarningCaption, kBeyondEphemerisText};
-        case EphemerisReach::AnalyticalTheory: return Message{kInformationCaption, kAnalyticalTheoryText};
+        case EphemerisReach::Beyond: return warningMessage(kBeyondEphemerisText);
+        case EphemerisReach::AnalyticalTheory: return informationMessage(kAnalyticalTheoryText);
         case EphemerisReach::Files: break;
     }
     return std::nullopt;
@@ -169,16 +169,16 @@ double chartJulianDay(const ChartInput& input) {
 
 ChartRun computeCharts(const ChartRequest& request, const Ephemeris& ephemeris, const ChartTables& previous) {
     ChartRun result;
-    result.messages =
-        validateChartInput(request.natal, request.diurnal, !houseSystemLimitedToPolarCircles(request.houseSystem));
+    const TypedInput natal = typedInput(request.natal), diurnal = typedInput(request.diurnal);
+    result.messages = validateChartInput(natal, diurnal, !houseSystemLimitedToPolarCircles(request.houseSystem));
     if (!result.messages.empty()) return result;
 
     ChartTables t;
     t.chartName = request.natal.name;
     t.houseSystem = request.houseSystem;
     t.secondPerson = request.secondPerson;
-    t.natalInput = readNatalInput(request.natal, request.dateOrder);
-    t.diurnalInput = readDiurnalInput(request.diurnal, t.natalInput, request.dateOrder);
+    t.natalInput = readNatalInput(natal);
+    t.diurnalInput = readDiurnalInput(diurnal, t.natalInput);
 
     t.natalMoment = momentAt(chartJulianDay(t.natalInput));
     t.diurnalMoment = momentAt(chartJulianDay(t.diurnalInput));
@@ -191,7 +191,7 @@ ChartRun computeCharts(const ChartRequest& request, const Ephemeris& ephemeris, 
     t.progressed = bodiesAt(ephemeris, t.progressedMoment, worst);
     t.diurnal = bodiesAt(ephemeris, t.diurnalMoment, worst);
     const auto reach = reachMessage(worst);
-    if (reach && reach->caption == kWarningCaption) {
+    if (reach && reach->severity == Severity::Warning) {
         result.messages.push_back(*reach);
         return result;
     }
@@ -202,7 +202,7 @@ ChartRun computeCharts(const ChartRequest& request, const Ephemeris& ephemeris, 
     const HouseAngles diurnalAngles = computeDiurnal(run, t.diurnalInput);
     computeMinor(run, diurnalAngles, previous, result.messages);
     if (reach) result.messages.push_back(*reach);
-    for (Message& notice : rolledDateNotices(request.natal, request.diurnal, request.dateOrder)) {
+    for (Message& notice : rolledDateNotices(t.natalInput, t.diurnalInput, request.dateOrder)) {
         result.messages.push_back(std::move(notice));
     }
 

@@ -8,11 +8,11 @@ EditorLoad loadEditorText(const std::filesystem::path& file) {
     EditorLoad load;
     const auto content = readTextFile(file);
     if (!content) {
-        load.error = Message{kErrorCaption, "The file " + file.string() + " cannot be read."};
+        load.error = errorMessage("The file " + file.string() + " cannot be read.");
         return load;
     }
     if (!looksLikeText(*content)) {
-        load.error = Message{kErrorCaption, "The file " + file.string() + " is not a text file."};
+        load.error = errorMessage("The file " + file.string() + " is not a text file.");
         return load;
     }
     for (const auto line : splitLines(*content)) {
@@ -35,8 +35,8 @@ std::string editorTextForFile(std::string_view text) {
 std::optional<Message> saveEditorText(const std::filesystem::path& file, std::string_view text) {
     const FileWrite written = writeFileAtomically(file, editorTextForFile(text));
     if (written) return std::nullopt;
-    return Message{failedWriteCaption(written),
-                   "The file " + file.string() + cannotBeWritten(written) + " It is left as it was."};
+    return failedWriteMessage(written,
+                              "The file " + file.string() + cannotBeWritten(written) + " It is left as it was.");
 }
 
 }  // namespace helion

@@ -9,8 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/base/line_problem.h"
-#include "core/base/message.h"
+#include "core/config/value_lines.h"
 
 namespace helion {
 
@@ -37,16 +36,69 @@ inline constexpr int ClearAfterNatalReport = 211;
 inline constexpr int SecondChartOutside = 216;
 }  // namespace option
 
+// Where a wheel is drawn: the window, or the printed page with sizes and colours of its own.
+enum class WheelTarget { Screen, Printer };
+// The wheel's texts, each with a font size in points.
+enum class WheelText { Title, CuspDegrees, CuspSign, CuspMinutes, Planets, Degrees, Signs, Minutes };
+// The room added around a glyph's cell, in wheel units.
+enum class GlyphMargin { PlanetWidth, DigitWidth, PlanetHeight, DigitHeight };
+// The wheel's colours, each one of the 16 colour numbers.
+enum class WheelColour {
+    Background,
+    Circles,
+    HouseLines,
+    Titles,
+    CuspDegrees,
+    CuspSign,
+    CuspMinutes,
+    InterceptedSign,
+    Planets,
+    Degrees,
+    Signs,
+    Minutes,
+    SextileTrine,
+    SquareOpposition,
+    Quincunx
+};
+// The printed aspect grid's entries; 0 leaves each to the grid's own choice.
+enum class AspectGridEntry {
+    CornerX,
+    CornerY,
+    Cell,
+    PlanetSize,
+    AspectSize,
+    LineColour,
+    PlanetColour,
+    AspectColour,
+    PageMargin
+};
+
 struct OptionValues {
     std::array<float, kOptionEntries + 1> value{};
     float operator[](int entry) const { return value[entry]; }
+
+    float wheelFontSize(WheelText text, WheelTarget target) const;
+    float glyphMargin(GlyphMargin margin, WheelTarget target) const;
+    int wheelColour(WheelColour colour, WheelTarget target) const;
+    // Reversed minutes digits shrink their cells by `reversedDigitShrink` units once the
+    // minutes size reaches `reversedShrinkFromSize`.
+    float reversedDigitShrink(WheelTarget target) const;
+    float reversedShrinkFromSize(WheelTarget target) const;
+    // A printed triple wheel with planet and minutes sizes of its own and no house numbers.
+    bool printedTripleSizes() const;
+    float printedTriplePlanetSize() const;
+    float printedTripleMinuteSize() const;
+    bool printedSiderealTitle() const;
+    // How many title lines below the middle of the page the printed lower title block starts.
+    float printedLowerTitleLines() const;
+    bool narrowNormalRange() const;
+    bool singleWheelAspectLines() const;
+    bool printedAspectGrid() const;
+    float aspectGrid(AspectGridEntry entry) const;
 };
 
-struct OptionsLoad {
-    OptionValues values;            // the previous values where the file gave none or failed
-    std::vector<Message> messages;  // "Error!" naming the file when it could not be used
-    std::vector<LineProblem> problems;
-    std::size_t entriesRead = 0;  // the value lines taken from the file
+struct OptionsLoad : ValueTableRead {
+    OptionValues values;  // the previous values where the file gave none or failed
 };
 
 // Reads an options file over the previous values: entries for which the file has no

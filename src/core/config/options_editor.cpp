@@ -10,7 +10,7 @@ namespace helion {
 OptionsLoad saveOptionsText(const std::filesystem::path& programFolder, std::string_view editorText,
                             const OptionValues& previous) {
     const auto file = programFolder / kOptionsFile;
-    if (auto failure = saveEditorText(file, editorText)) return OptionsLoad{previous, {*failure}, {}, 0};
+    if (auto failure = saveEditorText(file, editorText)) return OptionsLoad{{{*failure}, {}, 0}, previous};
     return loadOptions(file, previous);
 }
 
@@ -18,13 +18,13 @@ std::optional<Message> restoreDefaultOptions(const std::filesystem::path& progra
     const auto master = programFolder / kOptionsMasterFile;
     const auto content = readTextFile(master);
     if (!content || !looksLikeText(*content))
-        return Message{kErrorCaption, "The master options file " + master.string() +
-                                          " cannot be read, so the default options cannot be restored. " +
-                                          std::string(kOptionsFile) + " is left as it was."};
+        return errorMessage("The master options file " + master.string() +
+                            " cannot be read, so the default options cannot be restored. " + std::string(kOptionsFile) +
+                            " is left as it was.");
     const FileWrite written = writeFileAtomically(programFolder / kOptionsFile, *content);
     if (!written)
-        return Message{failedWriteCaption(written), "The file " + (programFolder / kOptionsFile).string() +
-                                                        cannotBeWritten(written) + " It is left as it was."};
+        return failedWriteMessage(written, "The file " + (programFolder / kOptionsFile).string() +
+                                               cannotBeWritten(written) + " It is left as it was.");
     return std::nullopt;
 }
 

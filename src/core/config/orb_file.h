@@ -10,8 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/base/line_problem.h"
-#include "core/base/message.h"
+#include "core/config/value_lines.h"
 
 namespace helion {
 
@@ -33,11 +32,8 @@ inline constexpr std::array<std::string_view, 5> kShipped{Natal, NatalProgressed
                                                           Synastry};
 }  // namespace orb_file
 
-struct OrbTableLoad {
-    OrbTable table;                 // the previous table where the file gave no line or failed
-    std::vector<Message> messages;  // "Error!" naming the file when it could not be used
-    std::vector<LineProblem> problems;
-    std::size_t orbsRead = 0;  // the orb lines taken from the file
+struct OrbTableLoad : ValueTableRead {
+    OrbTable table;  // the previous table where the file gave no line or failed
 };
 
 // Reads an orb file over the previous table. A file that cannot be opened, is not

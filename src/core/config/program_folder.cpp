@@ -52,7 +52,7 @@ std::vector<Message> fillFrom(const std::filesystem::path& shipped, const std::f
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) {
-        messages.push_back({kErrorCaption, "The folder " + folder.string() + " cannot be created: " + error.message()});
+        messages.push_back(errorMessage("The folder " + folder.string() + " cannot be created: " + error.message()));
         return messages;
     }
     ShippedCopies copies = readShippedCopies(folder);
@@ -64,15 +64,14 @@ std::vector<Message> fillFrom(const std::filesystem::path& shipped, const std::f
             continue;
         const auto target = folder / entry->path().filename();
         if (!bringIn(entry->path(), target, copies))
-            messages.push_back({kErrorCaption, "The file " + target.string() + " cannot be copied from " +
-                                                   entry->path().string() + "."});
+            messages.push_back(
+                errorMessage("The file " + target.string() + " cannot be copied from " + entry->path().string() + "."));
     }
     if (error)
         messages.push_back(
-            {kErrorCaption, "The shipped data folder " + shipped.string() + " cannot be read: " + error.message()});
+            errorMessage("The shipped data folder " + shipped.string() + " cannot be read: " + error.message()));
     if (copies != before && !writeShippedCopies(folder, copies))
-        messages.push_back(
-            {kErrorCaption, "The file " + (folder / kShippedCopiesFile).string() + " cannot be written."});
+        messages.push_back(errorMessage("The file " + (folder / kShippedCopiesFile).string() + " cannot be written."));
     return messages;
 }
 
@@ -123,8 +122,8 @@ ProgramFolder programFolderOfThisProcess() {
     const auto shipped = findShippedData(executableDir);
     if (!shipped) {
         ProgramFolder result{userHome / kUserFolderName, true, {}};
-        result.messages.push_back({kErrorCaption, "The shipped data files of Helion cannot be found; " +
-                                                      result.folder.string() + " is used as it is."});
+        result.messages.push_back(errorMessage("The shipped data files of Helion cannot be found; " +
+                                               result.folder.string() + " is used as it is."));
         return result;
     }
     return resolveProgramFolder(executableDir, *shipped, userHome);

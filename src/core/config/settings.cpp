@@ -126,10 +126,10 @@ SettingsRead readSettings(const std::filesystem::path& programFolder) {
     if (!std::filesystem::exists(file, error)) return SettingsRead{defaults, {}, std::nullopt};
     const auto text = readTextFile(file);
     if (!text || !looksLikeText(*text))
-        return SettingsRead{defaults,
-                            {},
-                            Message{kErrorCaption, "The settings file " + file.string() +
-                                                       " cannot be read. The built-in settings are used."}};
+        return SettingsRead{
+            defaults,
+            {},
+            errorMessage("The settings file " + file.string() + " cannot be read. The built-in settings are used.")};
     return parseSettings(*text, defaults);
 }
 
@@ -153,7 +153,7 @@ std::optional<Message> writeSettings(const std::filesystem::path& programFolder,
     const auto file = programFolder / kSettingsFile;
     const FileWrite written = writeFileAtomically(file, formatSettings(settings));
     if (written) return std::nullopt;
-    return Message{kErrorCaption, "The settings file " + file.string() + cannotBeWritten(written)};
+    return errorMessage("The settings file " + file.string() + cannotBeWritten(written));
 }
 
 }  // namespace helion

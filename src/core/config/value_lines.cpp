@@ -1,5 +1,6 @@
 #include "core/config/value_lines.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <string>
@@ -53,26 +54,27 @@ ValueLines parseValueLines(std::string_view text) {
     return result;
 }
 
-Message ValueFile::errorKeepingValuesInUse() const {
-    return {error->caption, error->text + " The values in use are kept."};
-}
-
-ValueFile readValueFile(const std::filesystem::path& path, std::size_t maxLines, std::string_view kind) {
-    ValueFile file;
+ValueTableRead readValueTable(const std::filesystem::path& path, std::span<float> entries, std::string_view kind,
+                              bool valuesInUse) {
+    ValueTableRead read;
     const std::string named = std::string("The ") + std::string(kind) + " " + path.string();
     const auto fail = [&](const std::string& what) {
-        file.error = Message{kErrorCaption, named + what};
-        return file;
+        read.messages.push_back(errorMessage(named + what + (valuesInUse ? " The values in use are kept." : "")));
+        return read;
     };
     const auto text = readTextFile(path);
     if (!text) return fail(" cannot be read.");
     if (!looksLikeText(*text)) return fail(" is not a text file.");
-    file.lines = parseValueLines(*text);
-    if (file.lines.values.empty()) return fail(" holds no values.");
-    if (file.lines.values.size() > maxLines)
-        return fail(" holds " + std::to_string(file.lines.values.size()) + " value lines, more than the " +
+    ValueLines lines = parseValueLines(*text);
+    read.problems = std::move(lines.problems);
+    const std::size_t maxLines = entries.size() - 1;
+    if (lines.values.empty()) return fail(" holds no values.");
+    if (lines.values.size() > maxLines)
+        return fail(" holds " + std::to_string(lines.values.size()) + " value lines, more than the " +
                     std::to_string(maxLines) + " it may have.");
-    return file;
+    std::ranges::copy(lines.values, entries.begin() + 1);
+    read.valuesRead = lines.values.size();
+    return read;
 }
 
 }  // namespace helion

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -26,16 +26,18 @@ struct ValueLines {
 // 7th character and is cut, text after the first empty line that is never read.
 ValueLines parseValueLines(std::string_view text);
 
-struct ValueFile {
-    ValueLines lines;
-    // Set when the file must not be used: it cannot be read, is not text, holds no value
-    // or more than the allowed number of lines. The caller then keeps its old values.
-    std::optional<Message> error;
-    // The error's message for a program that keeps the values it already uses.
-    Message errorKeepingValuesInUse() const;
+// What reading a value file into a table of entries gives besides the entries.
+struct ValueTableRead {
+    std::vector<Message> messages;  // an error naming the file when it could not be used
+    std::vector<LineProblem> problems;
+    std::size_t valuesRead = 0;  // the value lines taken from the file
 };
 
-// Reads and checks a value file; `kind` names it in messages ("options file").
-ValueFile readValueFile(const std::filesystem::path& path, std::size_t maxLines, std::string_view kind);
+// Reads a value file into `entries`, line k into entry k; entry 0 is never used. A file
+// that cannot be read, is not text, holds no value or more lines than there are entries
+// leaves every entry as it was; `kind` names it in the message ("options file"), which
+// adds, for a program that already uses values (`valuesInUse`), that they are kept.
+ValueTableRead readValueTable(const std::filesystem::path& path, std::span<float> entries, std::string_view kind,
+                              bool valuesInUse);
 
 }  // namespace helion

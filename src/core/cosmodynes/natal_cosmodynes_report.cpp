@@ -13,8 +13,9 @@ std::string clipboardHeading(const ChartTables& charts) {
     const ChartInput& natal = charts.natalInput;
     return "  " + charts.chartName + ", " + formatDate({natal.year, natal.month, natal.day}) +
            ", TZ = " + formatNumber(natal.zone, "##0.0") + ", " + formatNumber(natal.time, "#0.00") + " " +
-           natal.halfDay + ", " + formatNumber(std::fabs(natal.latitude), "##0.00") + " " + natal.latitudeText + ", " +
-           formatNumber(std::fabs(natal.longitude), "##0.00") + " " + natal.longitudeText;
+           meridiemText(natal.meridiem) + ", " + formatNumber(std::fabs(natal.latitude), "##0.00") + " " +
+           latitudeSideText(natal.latitude) + ", " + formatNumber(std::fabs(natal.longitude), "##0.00") + " " +
+           longitudeSideText(natal.longitude);
 }
 
 void appendNatalCosmodynes(const NatalCosmodynes& cosmo, const ChartTables& charts, ReportLines& lines,

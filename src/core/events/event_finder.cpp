@@ -157,7 +157,7 @@ EventSearch findEvents(const EventRequest& request, const Ephemeris& ephemeris, 
     EventSearch result;
     const EventPeriod& period = request.period;
     if (period.toJdUt <= period.fromJdUt) {
-        result.messages.push_back({kWarningCaption, kEventPeriodOrderText});
+        result.messages.push_back(warningMessage(kEventPeriodOrderText));
         return result;
     }
     const double natalJd = request.natal.jdUt;
@@ -167,11 +167,10 @@ EventSearch findEvents(const EventRequest& request, const Ephemeris& ephemeris, 
         worst = std::max(worst, reachAt(ephemeris, jd));
     }
     if (worst == EphemerisReach::Beyond) {
-        result.messages.push_back({kWarningCaption, kEventPeriodBeyondText});
+        result.messages.push_back(warningMessage(kEventPeriodBeyondText));
         return result;
     }
-    if (worst == EphemerisReach::AnalyticalTheory)
-        result.messages.push_back({kInformationCaption, kEventAnalyticalText});
+    if (worst == EphemerisReach::AnalyticalTheory) result.messages.push_back(informationMessage(kEventAnalyticalText));
 
     const NatalTargets targets = targetsOf(request);
     const Scan scan{request,

@@ -38,13 +38,15 @@ std::optional<Coordinate> coordinate(std::string_view text, char positive, char 
 }
 
 Message cannotFind(std::string_view file, const std::string& folder) {
-    return {kWarningCaption, "Cannot find the file called " + std::string(file) + " in the " + folder + " directory."};
+    return warningMessage("Cannot find the file called " + std::string(file) + " in the " + folder + " directory.");
 }
 
 }  // namespace
 
 std::vector<std::string> atlasArguments(const InputWindowTexts& texts) {
-    return {"--date", recordDateText(texts), "--time", recordTimeText(texts), "--ampm", texts.am ? "A" : "P"};
+    const TypedInput typed = typedInput(texts);
+    return {
+        "--date", recordDateText(typed), "--time", recordTimeText(typed), "--ampm", recordMeridiemText(typed.meridiem)};
 }
 
 std::string withFinalSlash(std::string folder) {
@@ -54,9 +56,9 @@ std::string withFinalSlash(std::string folder) {
 
 AtlasRead parseAtlasAnswer(std::string_view text, const std::string& folder) {
     const auto lines = splitLines(text);
-    const Message unreadable{kWarningCaption, "The file " + std::string(kAtlasAnswerFile) + " in the " + folder +
-                                                  " directory does not hold a time zone, latitude and longitude "
-                                                  "that can be read. No data is taken from it."};
+    const Message unreadable = warningMessage("The file " + std::string(kAtlasAnswerFile) + " in the " + folder +
+                                              " directory does not hold a time zone, latitude and longitude "
+                                              "that can be read. No data is taken from it.");
     if (lines.size() < 3 || !looksLikeText(text)) return {std::nullopt, unreadable};
     const auto zone = exactNumber(trimmed(lines[0]));
     const auto latitude = coordinate(lines[1], 'N', 'S', 90);

@@ -3,15 +3,12 @@
 #include <cmath>
 #include <optional>
 
-#include "core/astro/julian_day.h"
 #include "core/base/numeric_text.h"
 
 namespace helion {
 namespace {
 
-double valueOf(const std::string& text) { return numericValue(text); }
-
-bool isEmpty(const std::string& text) { return text.empty(); }
+BoxNumber boxNumber(const std::string& text) { return {numericValue(text), text.empty()}; }
 
 // Dates and the other whole-number fields are 16-bit integers; a value outside that
 // range cannot be stored and is refused like any other range error.
@@ -22,36 +19,38 @@ void noteIf(bool condition, const char* fault, std::vector<std::string>& faults)
     if (condition) faults.emplace_back(fault);
 }
 
-std::vector<std::string> missingFaults(const InputWindowTexts& w) {
-    const double month = valueOf(w.month), day = valueOf(w.day), year = valueOf(w.year);
+bool anyEmpty(std::initializer_list<BoxNumber> boxes) {
+    for (const BoxNumber& box : boxes) {
+        if (box.empty) return true;
+    }
+    return false;
+}
+
+std::vector<std::string> missingFaults(const TypedInput& w) {
     std::vector<std::string> faults;
-    noteIf(month == 0.0 || day == 0.0 || year == 0.0 || isEmpty(w.month) || isEmpty(w.day) || isEmpty(w.year),
+    noteIf(w.month.value == 0.0 || w.day.value == 0.0 || w.year.value == 0.0 || anyEmpty({w.month, w.day, w.year}),
            "the day, month or year is missing or 0", faults);
-    noteIf(isEmpty(w.hour) || isEmpty(w.minute) || isEmpty(w.zone), "the time or the time zone is missing", faults);
-    noteIf(isEmpty(w.longitudeDegrees) || isEmpty(w.longitudeMinutes) || isEmpty(w.latitudeDegrees) ||
-               isEmpty(w.latitudeMinutes),
+    noteIf(anyEmpty({w.hour, w.minute, w.zone}), "the time or the time zone is missing", faults);
+    noteIf(anyEmpty({w.longitudeDegrees, w.longitudeMinutes, w.latitudeDegrees, w.latitudeMinutes}),
            "a degree or minute of the place is missing", faults);
     // A zone east of -2 hours cannot belong to a western longitude.
-    noteIf(valueOf(w.zone) < -2.0 && !w.east, "a time zone below -2 hours with a western longitude", faults);
+    noteIf(w.zone.value < -2.0 && !w.east, "a time zone below -2 hours with a western longitude", faults);
     return faults;
 }
 
-bool latitudeTooHigh(const InputWindowTexts& w) {
-    const double degrees = valueOf(w.latitudeDegrees), minutes = valueOf(w.latitudeMinutes);
+bool latitudeTooHigh(const TypedInput& w) {
+    const double degrees = w.latitudeDegrees.value, minutes = w.latitudeMinutes.value;
     return degrees > 66.0 || (degrees == 66.0 && minutes > 0.0);
 }
 
-std::vector<std::string> rangeFaults(const InputWindowTexts& w) {
-    const double month = valueOf(w.month), day = valueOf(w.day), year = valueOf(w.year);
-    const double hour = valueOf(w.hour), minute = valueOf(w.minute), zone = valueOf(w.zone);
-    const double lonDeg = valueOf(w.longitudeDegrees), lonMin = valueOf(w.longitudeMinutes);
-    const double latDeg = valueOf(w.latitudeDegrees), latMin = valueOf(w.latitudeMinutes);
+std::vector<std::string> rangeFaults(const TypedInput& w) {
+    const double lonDeg = w.longitudeDegrees.value, lonMin = w.longitudeMinutes.value;
+    const double latDeg = w.latitudeDegrees.value, latMin = w.latitudeMinutes.value;
     std::vector<std::string> faults;
-    noteIf(month > 12.0 || day > 31.0 || year > 2099.0, "a month above 12, a day above 31 or a year above 2099",
-           faults);
-    noteIf(hour > 12.0 || minute > 59.0, "an hour above 12 or a minute above 59", faults);
-    // "5.5-" is no zone at all, though its leading number would read as 5.5.
-    noteIf(zone > kHighestZoneHours || zone < kLowestZoneHours || misplacedMinus(w.zone),
+    noteIf(w.month.value > 12.0 || w.day.value > 31.0 || w.year.value > 2099.0,
+           "a month above 12, a day above 31 or a year above 2099", faults);
+    noteIf(w.hour.value > 12.0 || w.minute.value > 59.0, "an hour above 12 or a minute above 59", faults);
+    noteIf(w.zone.value > kHighestZoneHours || w.zone.value < kLowestZoneHours || w.zoneMisplacedMinus,
            "a time zone outside -13 to 12 hours, or not a number", faults);
     // Neither meridian lies beyond the date line.
     noteIf(lonMin > 59.0 || lonDeg > 180.0 || (lonDeg == 180.0 && lonMin > 0.0),
@@ -60,20 +59,35 @@ std::vector<std::string> rangeFaults(const InputWindowTexts& w) {
     noteIf(latMin > 59.0 || latDeg > 90.0 || (latDeg == 90.0 && latMin > 0.0),
            "a latitude beyond 90 degrees 00 minutes or above 59 minutes", faults);
     bool tooLarge = false;
-    for (double v : {month, day, year, hour, minute, lonDeg, lonMin, latDeg, latMin}) tooLarge |= outside16Bit(v);
+    for (const BoxNumber& box : {w.month, w.day, w.year, w.hour, w.minute, w.longitudeDegrees, w.longitudeMinutes,
+                                 w.latitudeDegrees, w.latitudeMinutes}) {
+        tooLarge |= outside16Bit(box.value);
+    }
     noteIf(tooLarge, "a number beyond the range of a whole number field", faults);
     return faults;
 }
 
-Message warning(const char* text) { return {kWarningCaption, text}; }
+Message warning(const char* text) { return warningMessage(text); }
 
-int roundedValue(const std::string& text) { return static_cast<int>(std::lround(valueOf(text))); }
+int rounded(const BoxNumber& box) { return static_cast<int>(std::lround(box.value)); }
 
-float packed(const std::string& whole, const std::string& hundredths) {
-    return static_cast<float>(valueOf(whole) + valueOf(hundredths) / 100.0);
+// The single-precision D.MM / H.MM number the computations take.
+float packed(const BoxNumber& whole, const BoxNumber& hundredths) {
+    return static_cast<float>(whole.value + hundredths.value / 100.0);
 }
 
-std::string joinDate(DateOrder order, const std::string& month, const std::string& day, const std::string& year) {
+float signedPacked(const BoxNumber& whole, const BoxNumber& hundredths, bool negative) {
+    const float value = packed(whole, hundredths);
+    return negative ? -value : value;
+}
+
+bool sameDate(const CalendarDate& a, const CalendarDate& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
+std::string dateText(DateOrder order, const CalendarDate& date) {
+    const std::string month = std::to_string(date.month), day = std::to_string(date.day),
+                      year = std::to_string(date.year);
     switch (order) {
         case DateOrder::YearMonthDay: return year + "/" + month + "/" + day;
         case DateOrder::DayMonthYear: return day + "/" + month + "/" + year;
@@ -82,65 +96,66 @@ std::string joinDate(DateOrder order, const std::string& month, const std::strin
     return month + "/" + day + "/" + year;
 }
 
-CalendarDate typedDate(const InputWindowTexts& w) {
-    return {roundedValue(w.year), roundedValue(w.month), roundedValue(w.day)};
-}
-
-// A day beyond its month's length (31 April) is the day the calendar count makes of it
-// (1 May).
-CalendarDate realDate(const CalendarDate& typed) { return calendarDate(dayNumber(typed)); }
-
-bool sameDate(const CalendarDate& a, const CalendarDate& b) {
-    return a.year == b.year && a.month == b.month && a.day == b.day;
-}
-
-std::string dateText(DateOrder order, const CalendarDate& date) {
-    return joinDate(order, std::to_string(date.month), std::to_string(date.day), std::to_string(date.year));
-}
-
-ChartInput readWindow(const InputWindowTexts& w, DateOrder order) {
+ChartInput readWindow(const TypedInput& w) {
     ChartInput input;
-    input.time = packed(w.hour, w.minute);
-    input.halfDay = w.am ? "A.M." : "P.M.";
-    input.zone = static_cast<float>(valueOf(w.zone));
-    input.longitude = packed(w.longitudeDegrees, w.longitudeMinutes);
-    if (w.east) input.longitude = -input.longitude;
-    input.longitudeText = input.longitude < 0.0f ? "EAST" : "WEST";
-    input.latitude = packed(w.latitudeDegrees, w.latitudeMinutes);
-    if (w.south) input.latitude = -input.latitude;
-    input.latitudeText = input.latitude < 0.0f ? "SOUTH" : "NORTH";
-
-    // The record and its date text show the day the chart is computed for.
-    const CalendarDate typed = typedDate(w);
-    const CalendarDate real = realDate(typed);
+    // A day beyond its month's length (31 April) is the day the calendar count makes of
+    // it (1 May).
+    input.typedDate = {rounded(w.year), rounded(w.month), rounded(w.day)};
+    const CalendarDate real = calendarDate(dayNumber(input.typedDate));
     input.year = real.year;
     input.month = real.month;
     input.day = real.day;
-    input.dateText = sameDate(typed, real) ? joinDate(order, w.month, w.day, w.year) : dateText(order, real);
+    input.time = packed(w.hour, w.minute);
+    input.meridiem = w.meridiem;
+    input.zone = static_cast<float>(w.zone.value);
+    input.longitude = signedPacked(w.longitudeDegrees, w.longitudeMinutes, w.east);
+    input.latitude = signedPacked(w.latitudeDegrees, w.latitudeMinutes, w.south);
     return input;
 }
 
-std::optional<Message> rolledDateNotice(const char* window, const InputWindowTexts& w, DateOrder order) {
-    const CalendarDate typed = typedDate(w);
-    const CalendarDate real = realDate(typed);
-    if (sameDate(typed, real)) return std::nullopt;
-    return Message{kInformationCaption, std::string("The ") + window + " date " + dateText(order, typed) +
-                                            " does not exist; the chart is computed for " + dateText(order, real) +
-                                            "."};
+std::optional<Message> rolledDateNotice(const char* window, const ChartInput& input, DateOrder order) {
+    const CalendarDate real{input.year, input.month, input.day};
+    if (sameDate(input.typedDate, real)) return std::nullopt;
+    return informationMessage(std::string("The ") + window + " date " + dateText(order, input.typedDate) +
+                              " does not exist; the chart is computed for " + dateText(order, real) + ".");
 }
 
 }  // namespace
 
+const char* meridiemText(Meridiem meridiem) { return meridiem == Meridiem::PM ? "P.M." : "A.M."; }
+
+const char* latitudeSideText(float latitude) { return latitude < 0.0f ? "SOUTH" : "NORTH"; }
+
+const char* longitudeSideText(float longitude) { return longitude < 0.0f ? "EAST" : "WEST"; }
+
 bool misplacedMinus(std::string_view text) { return text.find('-', 1) != std::string_view::npos; }
 
+TypedInput typedInput(const InputWindowTexts& w) {
+    return {.name = w.name,
+            .month = boxNumber(w.month),
+            .day = boxNumber(w.day),
+            .year = boxNumber(w.year),
+            .hour = boxNumber(w.hour),
+            .minute = boxNumber(w.minute),
+            .meridiem = w.am ? Meridiem::AM : Meridiem::PM,
+            .zone = boxNumber(w.zone),
+            .zoneMisplacedMinus = misplacedMinus(w.zone),
+            .longitudeDegrees = boxNumber(w.longitudeDegrees),
+            .longitudeMinutes = boxNumber(w.longitudeMinutes),
+            .east = w.east,
+            .latitudeDegrees = boxNumber(w.latitudeDegrees),
+            .latitudeMinutes = boxNumber(w.latitudeMinutes),
+            .south = w.south};
+}
+
 std::vector<std::string> inputWindowFaults(const InputWindowTexts& w) {
-    std::vector<std::string> faults = missingFaults(w);
-    for (std::string& fault : rangeFaults(w)) faults.push_back(std::move(fault));
+    const TypedInput typed = typedInput(w);
+    std::vector<std::string> faults = missingFaults(typed);
+    for (std::string& fault : rangeFaults(typed)) faults.push_back(std::move(fault));
     return faults;
 }
 
-std::vector<Message> validateChartInput(const InputWindowTexts& natal, const InputWindowTexts& diurnal,
-                                        bool housesAtAnyLatitude) {
+std::vector<Message> validateChartInput(const TypedInput& natal, const TypedInput& diurnal, bool housesAtAnyLatitude) {
     std::vector<Message> messages;
     if (!missingFaults(natal).empty()) messages.push_back(warning(kNatalErrorText));
     if (!missingFaults(diurnal).empty()) messages.push_back(warning(kDiurnalErrorText));
@@ -152,22 +167,21 @@ std::vector<Message> validateChartInput(const InputWindowTexts& natal, const Inp
     return messages;
 }
 
-std::vector<Message> rolledDateNotices(const InputWindowTexts& natal, const InputWindowTexts& diurnal,
-                                       DateOrder order) {
+std::vector<Message> rolledDateNotices(const ChartInput& natal, const ChartInput& diurnal, DateOrder order) {
     std::vector<Message> notices;
     if (auto notice = rolledDateNotice("natal", natal, order)) notices.push_back(*notice);
     if (auto notice = rolledDateNotice("diurnal", diurnal, order)) notices.push_back(*notice);
     return notices;
 }
 
-ChartInput readNatalInput(const InputWindowTexts& natal, DateOrder order) {
-    ChartInput input = readWindow(natal, order);
+ChartInput readNatalInput(const TypedInput& natal) {
+    ChartInput input = readWindow(natal);
     input.name = natal.name;
     return input;
 }
 
-ChartInput readDiurnalInput(const InputWindowTexts& diurnal, const ChartInput& natal, DateOrder order) {
-    ChartInput input = readWindow(diurnal, order);
+ChartInput readDiurnalInput(const TypedInput& diurnal, const ChartInput& natal) {
+    ChartInput input = readWindow(diurnal);
     const bool beforeBirthday = input.month < natal.month || (input.month == natal.month && input.day < natal.day);
     input.age = input.year - natal.year - (beforeBirthday ? 1 : 0);
     input.birthdayYear = input.year - (beforeBirthday ? 1 : 0);

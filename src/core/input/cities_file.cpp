@@ -4,7 +4,6 @@
 
 #include "core/base/file_error.h"
 #include "core/base/numeric_text.h"
-#include "core/base/record_fields.h"
 #include "core/base/text_file.h"
 #include "core/input/input_window_logic.h"
 
@@ -53,25 +52,18 @@ std::filesystem::path currentCitiesFile(const std::string& geoDataFile, const st
 }
 
 CitiesFile parseCitiesFile(std::string_view text) {
-    CitiesFile file;
-    FieldRecords read = readFieldRecords(text, kCityFields);
-    for (auto& record : read.records) {
+    return parseRecordList<CityRecord>(text, kCityFields, kCitiesFileErrorText, [](FieldRecord& record) {
         auto& f = record.fields;
-        file.cities.push_back(
-            {std::move(f[0]), std::move(f[1]), std::move(f[2]), std::move(f[3]), std::move(f[4]), record.line});
-    }
-    file.problems = std::move(read.problems);
-    if (!file.problems.empty()) file.error = Message{kErrorCaption, kCitiesFileErrorText};
-    return file;
+        return CityRecord{std::move(f[0]), std::move(f[1]), std::move(f[2]),
+                          std::move(f[3]), std::move(f[4]), record.line};
+    });
 }
 
 CitiesFile loadCitiesFile(const std::filesystem::path& file) {
     const auto text = readTextFile(file);
     if (text && looksLikeText(*text)) return parseCitiesFile(*text);
-    CitiesFile failed;
-    failed.problems.push_back({0, text ? "not a text file" : "the file cannot be read: " + whyUnreadable(file)});
-    failed.error = Message{kErrorCaption, kCitiesFileErrorText};
-    return failed;
+    return unusableRecordList<CityRecord>(text ? "not a text file" : "the file cannot be read: " + whyUnreadable(file),
+                                          kCitiesFileErrorText);
 }
 
 CityDecode decodeCity(const CityRecord& city) {

@@ -10,9 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/base/line_problem.h"
-#include "core/base/message.h"
 #include "core/input/chart_input.h"
+#include "core/input/record_list.h"
 
 namespace helion {
 
@@ -32,11 +31,7 @@ struct CityRecord {
     std::string listText() const { return place + "," + region; }
 };
 
-struct CitiesFile {
-    std::vector<CityRecord> cities;  // the places before the first broken line
-    std::optional<Message> error;    // the cities-file error when a line is broken
-    std::vector<LineProblem> problems;
-};
+using CitiesFile = RecordList<CityRecord>;
 
 // The current cities file: the settings' GeoDataFile, or GA_MA.LL in the program folder.
 std::filesystem::path currentCitiesFile(const std::string& geoDataFile, const std::filesystem::path& programFolder);

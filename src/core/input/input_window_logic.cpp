@@ -10,7 +10,7 @@ namespace {
 
 bool isDigit(char32_t key) { return key >= U'0' && key <= U'9'; }
 
-HourCorrection refused(const char* text) { return {std::nullopt, false, Message{kWarningCaption, text}}; }
+HourCorrection refused(const char* text) { return {std::nullopt, false, warningMessage(text)}; }
 
 }  // namespace
 

@@ -1,7 +1,6 @@
 #include "core/input/names_file.h"
 
 #include "core/base/file_error.h"
-#include "core/base/record_fields.h"
 #include "core/base/text_file.h"
 
 namespace helion {
@@ -17,31 +16,23 @@ std::filesystem::path currentNamesFile(const std::string& dataFile, const std::f
 }
 
 NamesFile parseNamesFile(std::string_view text) {
-    NamesFile file;
-    FieldRecords read = readFieldRecords(text, kNameFields);
     const auto lines = splitLines(text);
-    for (auto& record : read.records)
-        file.names.push_back(
-            {std::move(record.fields[0]), std::string(lines[static_cast<std::size_t>(record.line - 1)]), record.line});
-    file.problems = std::move(read.problems);
-    if (!file.problems.empty()) file.error = Message{kErrorCaption, kNamesFileErrorText};
-    return file;
+    return parseRecordList<NameRecord>(text, kNameFields, kNamesFileErrorText, [&](FieldRecord& record) {
+        return NameRecord{std::move(record.fields[0]), std::string(lines[static_cast<std::size_t>(record.line - 1)]),
+                          record.line};
+    });
 }
 
 NamesFile loadNamesFile(const std::filesystem::path& file) {
     const auto text = readTextFile(file);
-    if (!text) {
-        NamesFile failed;
-        failed.problems.push_back({0, "the file cannot be read: " + whyUnreadable(file)});
-        failed.error = Message{kErrorCaption, kNamesFileErrorText};
-        return failed;
-    }
+    if (!text)
+        return unusableRecordList<NameRecord>("the file cannot be read: " + whyUnreadable(file), kNamesFileErrorText);
     // A damaged line ends the list as a broken record does: the people before it stay.
     const TextBeforeControl readable = textBeforeControlLine(*text);
     NamesFile names = parseNamesFile(readable.text);
     if (readable.controlLine != 0) {
         names.problems.push_back({readable.controlLine, kControlCharacterProblem});
-        names.error = Message{kErrorCaption, kNamesFileErrorText};
+        names.error = errorMessage(kNamesFileErrorText);
     }
     return names;
 }

@@ -10,8 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/base/line_problem.h"
-#include "core/base/message.h"
+#include "core/input/record_list.h"
 
 namespace helion {
 
@@ -29,11 +28,7 @@ struct NameRecord {
     int line = 0;
 };
 
-struct NamesFile {
-    std::vector<NameRecord> names;  // the records before the first broken line
-    std::optional<Message> error;   // the names-file error when a line is broken
-    std::vector<LineProblem> problems;
-};
+using NamesFile = RecordList<NameRecord>;
 
 // The current names file: the settings' DataFile, or NAMES.FIL in the program folder.
 std::filesystem::path currentNamesFile(const std::string& dataFile, const std::filesystem::path& programFolder);

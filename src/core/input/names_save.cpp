@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "core/base/numeric_text.h"
 #include "core/base/record_fields.h"
 #include "core/base/text_file.h"
 #include "core/input/names_record.h"
@@ -15,8 +14,8 @@ namespace {
 
 // Degrees (or hours) and minutes packed as D.MM with two decimals and at least
 // `wholeDigits` digits before the point: 71 and 4 give "71.04", east or south negative.
-std::string packedText(std::string_view whole, std::string_view minutes, bool negative, int wholeDigits) {
-    const long hundredths = std::lround(numericValue(whole) * 100.0) + std::lround(numericValue(minutes));
+std::string packedText(const BoxNumber& whole, const BoxNumber& minutes, bool negative, int wholeDigits) {
+    const long hundredths = std::lround(whole.value * 100.0) + std::lround(minutes.value);
     char buffer[48];
     std::snprintf(buffer, sizeof buffer, "%s%0*ld.%02ld", negative && hundredths != 0 ? "-" : "", wholeDigits,
                   hundredths / 100, hundredths % 100);
@@ -25,27 +24,30 @@ std::string packedText(std::string_view whole, std::string_view minutes, bool ne
 
 }  // namespace
 
-std::string recordDateText(const InputWindowTexts& texts) {
-    const auto whole = [](const std::string& box) {
-        const double value = numericValue(box);
+std::string recordDateText(const TypedInput& typed) {
+    const auto whole = [](const BoxNumber& box) {
         // Far beyond any date; keeps the conversion to int defined.
-        return std::fabs(value) < 1e6 ? static_cast<int>(std::lround(value)) : 0;
+        return std::fabs(box.value) < 1e6 ? static_cast<int>(std::lround(box.value)) : 0;
     };
-    return namesDateText(whole(texts.day), whole(texts.month), whole(texts.year));
+    return namesDateText(whole(typed.day), whole(typed.month), whole(typed.year));
 }
 
-std::string recordTimeText(const InputWindowTexts& texts) { return packedText(texts.hour, texts.minute, false, 1); }
+std::string recordTimeText(const TypedInput& typed) { return packedText(typed.hour, typed.minute, false, 1); }
+
+const char* recordMeridiemText(Meridiem meridiem) { return meridiem == Meridiem::PM ? "P" : "A"; }
 
 std::string namesRecordLine(const InputWindowTexts& texts) {
-    return texts.name + "," + recordDateText(texts) + "," + recordTimeText(texts) + "," + (texts.am ? "A" : "P") + "," +
-           texts.zone + "," + packedText(texts.longitudeDegrees, texts.longitudeMinutes, texts.east, 2) + "," +
-           packedText(texts.latitudeDegrees, texts.latitudeMinutes, texts.south, 2);
+    const TypedInput typed = typedInput(texts);
+    return texts.name + "," + recordDateText(typed) + "," + recordTimeText(typed) + "," +
+           recordMeridiemText(typed.meridiem) + "," + texts.zone + "," +
+           packedText(typed.longitudeDegrees, typed.longitudeMinutes, typed.east, 2) + "," +
+           packedText(typed.latitudeDegrees, typed.latitudeMinutes, typed.south, 2);
 }
 
 std::optional<Message> namesSaveRefusal(const InputWindowTexts& texts) {
-    if (texts.name.find(',') != std::string::npos) return Message{kWarningCaption, kNameCommaText};
+    if (texts.name.find(',') != std::string::npos) return warningMessage(kNameCommaText);
     const NamesRecordParse parse = parseNamesRecord(namesRecordLine(texts));
-    if (!parse.texts) return Message{kWarningCaption, "The data cannot be saved: " + parse.error + "."};
+    if (!parse.texts) return warningMessage("The data cannot be saved: " + parse.error + ".");
     return std::nullopt;
 }
 
@@ -63,8 +65,8 @@ Message replaceNameQuestion(std::string_view newName, const NameRecord& existing
 }
 
 Message createNamesFileQuestion(const std::filesystem::path& namesFile) {
-    return {kInformationCaption,
-            "The names file " + namesFile.string() + " does not exist. Do you want to make it with this person?"};
+    return informationMessage("The names file " + namesFile.string() +
+                              " does not exist. Do you want to make it with this person?");
 }
 
 std::vector<NameRecord> recordsNamed(const NamesFile& file, std::string_view name) {
@@ -72,7 +74,7 @@ std::vector<NameRecord> recordsNamed(const NamesFile& file, std::string_view nam
     const auto sameLetter = [](char a, char b) {
         return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
     };
-    for (const NameRecord& record : file.names)
+    for (const NameRecord& record : file.records)
         if (std::ranges::equal(record.name, trimmed(name), sameLetter)) same.push_back(record);
     return same;
 }
@@ -109,8 +111,8 @@ std::optional<Message> replaceNamesFile(const std::filesystem::path& namesFile, 
                              LinkAtPath link) -> std::optional<Message> {
         const FileWrite result = replace(file, text, link);
         if (result) return std::nullopt;
-        return Message{kWarningCaption, "The file " + file.string() + cannotBeWritten(result) +
-                                            " The names file is left as it was and nothing has been saved."};
+        return warningMessage("The file " + file.string() + cannotBeWritten(result) +
+                              " The names file is left as it was and nothing has been saved.");
     };
     if (auto failure = written(namesBackupPath(namesFile), oldText, LinkAtPath::ReplaceTheLink)) return failure;
     return written(namesFile, newText, LinkAtPath::ReplaceItsFile);

@@ -28,9 +28,10 @@ inline constexpr const char* kNameCommaText =
 // longitude and latitude D.MM with two decimals, negative east and south, the zone as typed.
 std::string namesRecordLine(const InputWindowTexts& texts);
 
-// The date and time fields of that record: "07 Mar 1952" and "10.30".
-std::string recordDateText(const InputWindowTexts& texts);
-std::string recordTimeText(const InputWindowTexts& texts);
+// The date, time and half-day fields of that record: "07 Mar 1952", "10.30" and "A".
+std::string recordDateText(const TypedInput& typed);
+std::string recordTimeText(const TypedInput& typed);
+const char* recordMeridiemText(Meridiem meridiem);
 
 // The refusal of a save before any file is touched: a comma in the name, or data that
 // would not read back as a record (an empty name would even end the list there).

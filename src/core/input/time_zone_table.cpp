@@ -86,7 +86,7 @@ TimeZoneTable parseTimeZoneTable(std::string_view text) {
         if (table.problems.empty()) table.zones.push_back(std::move(zone));
     }
     if (table.zones.empty() && table.problems.empty()) table.problems.push_back({0, "the table holds no time zone"});
-    if (!table.problems.empty()) table.error = Message{kErrorCaption, kTimeZoneCorruptText};
+    if (!table.problems.empty()) table.error = errorMessage(kTimeZoneCorruptText);
     return table;
 }
 
@@ -95,7 +95,7 @@ TimeZoneTable loadTimeZoneTable(const std::filesystem::path& file) {
     if (!text || !looksLikeText(*text)) {
         TimeZoneTable table;
         table.problems.push_back({0, text ? "not a text file" : "the file cannot be read: " + whyUnreadable(file)});
-        table.error = Message{kErrorCaption, kTimeZoneCorruptText};
+        table.error = errorMessage(kTimeZoneCorruptText);
         return table;
     }
     return parseTimeZoneTable(*text);

@@ -16,10 +16,10 @@ void appendChartHeader(ReportLines& lines, const ChartTables& charts) {
     lines.emplace_back();
     lines.push_back("  " + charts.chartName);
     lines.push_back("  " + dateOf(natal) + "    TZ = " + formatNumber(natal.zone, "##0.0") + "      " +
-                    formatNumber(natal.time, "#0.00") + " " + natal.halfDay + "   " +
-                    formatNumber(std::fabs(natal.latitude), "##0.00") + (natal.latitude >= 0 ? " NORTH" : " SOUTH") +
-                    "    " + formatNumber(std::fabs(natal.longitude), "##0.00") +
-                    (natal.longitude >= 0 ? " WEST" : " EAST"));
+                    formatNumber(natal.time, "#0.00") + " " + meridiemText(natal.meridiem) + "   " +
+                    formatNumber(std::fabs(natal.latitude), "##0.00") + " " + latitudeSideText(natal.latitude) +
+                    "    " + formatNumber(std::fabs(natal.longitude), "##0.00") + " " +
+                    longitudeSideText(natal.longitude));
     lines.push_back("  Diurnal date = " + dateOf(charts.diurnalInput));
 }
 

@@ -35,14 +35,14 @@ std::string documentText(const LineList& full, float pageLength) {
 
 std::optional<Message> nothingToSave(const DataBuffer& buffer) {
     if (!buffer.fullList().empty()) return std::nullopt;
-    return Message{"Information", "No data to write to file."};
+    return informationMessage("No data to write to file.");
 }
 
 std::optional<Message> saveDocument(const DataBuffer& buffer, const std::filesystem::path& file, float pageLength) {
     if (auto nothing = nothingToSave(buffer)) return nothing;
     const FileWrite written = writeFileAtomically(file, documentText(buffer.fullList(), pageLength));
     if (written) return std::nullopt;
-    return Message{failedWriteCaption(written), "The file " + file.string() + cannotBeWritten(written)};
+    return failedWriteMessage(written, "The file " + file.string() + cannotBeWritten(written));
 }
 
 std::string proposedDocumentName(std::string_view chartName) {

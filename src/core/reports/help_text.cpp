@@ -10,8 +10,8 @@ Report helpTextReport(const std::filesystem::path& programFolder, std::string_vi
     Report report;
     const auto content = readTextFile(programFolder / fileName);
     if (!content || !looksLikeText(*content)) {
-        report.messages.push_back({kWarningCaption, "The help text " + std::string(fileName) + " cannot be read from " +
-                                                        programFolder.string() + "."});
+        report.messages.push_back(warningMessage("The help text " + std::string(fileName) + " cannot be read from " +
+                                                 programFolder.string() + "."));
         return report;
     }
     for (std::string_view line : splitLines(*content)) report.lines.emplace_back(line);

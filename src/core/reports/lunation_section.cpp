@@ -63,9 +63,9 @@ void appendLunations(Report& report, const ChartTables& charts, float lunationOr
         appendAspectsOf(lines, moon.sunLongitude, charts.natal, lunationOrb);
     }
     if (!search.complete) {
-        report.messages.push_back({kWarningCaption, "The new-moon search gave up after " +
-                                                        std::to_string(search.newMoons.size()) +
-                                                        " new moons: the lunar theory did not converge."});
+        report.messages.push_back(warningMessage("The new-moon search gave up after " +
+                                                 std::to_string(search.newMoons.size()) +
+                                                 " new moons: the lunar theory did not converge."));
     }
 }
 

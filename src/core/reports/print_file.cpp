@@ -11,12 +11,12 @@ PrintFileOutcome writePrintFile(const DataBuffer& buffer, PrintScope scope,
     const LineList& list = scope == PrintScope::AllData ? buffer.fullList() : buffer.displayList();
     if (list.empty()) {
         if (scope == PrintScope::CurrentReport) return {};
-        return {false, Message{"Information", "No data to print."}};
+        return {false, informationMessage("No data to print.")};
     }
     const std::filesystem::path file = programFolder / kPrintFileName;
     const FileWrite written = writeFileAtomically(file, list.text());
     if (written) return {true, std::nullopt};
-    return {false, Message{kErrorCaption, "The file " + file.string() + cannotBeWritten(written)}};
+    return {false, errorMessage("The file " + file.string() + cannotBeWritten(written))};
 }
 
 }  // namespace helion

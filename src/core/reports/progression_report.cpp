@@ -2,10 +2,8 @@
 
 #include "core/astro/angles.h"
 #include "core/reports/angle_text.h"
-#include "core/reports/chart_heading.h"
+#include "core/reports/moving_chart_report.h"
 #include "core/reports/number_format.h"
-#include "core/reports/pair_sections.h"
-#include "core/reports/planet_table.h"
 
 namespace helion {
 namespace {
@@ -25,21 +23,17 @@ Report majorProgressionsReport(const ChartTables& charts, const OptionValues& op
     const ChartPositions& progressed = charts.progressed;
     const ChartPositions& natal = charts.natal;
     const float orb = reportParallelOrb(options);
-    Report report;
+    const MovingChart moving{
+        progressed,
+        "  PROGRESSED POSITIONS -  " + solarConstantText(solarArc(progressed, natal)),
+        false,
+        {travelLine(" MC", progressed.longitude[point::Midheaven], natal.longitude[point::Midheaven]),
+         travelLine("ASC", progressed.longitude[point::Ascendant], natal.longitude[point::Ascendant])}};
+    Report report = movingChartReport(
+        charts, moving,
+        {{natal, {6, "PROGRESSED PLANET ASPECTS TO NATAL PLANETS", 5, "PROGRESSED PLANET PARALLELS TO NATAL PLANETS"}}},
+        orb);
     ReportLines& lines = report.lines;
-
-    appendChartHeader(lines, charts);
-    lines.emplace_back();
-    lines.push_back("  PROGRESSED POSITIONS -  " + solarConstantText(solarArc(progressed, natal)));
-    appendPlanetTable(lines, progressed, false);
-    lines.push_back(travelLine(" MC", progressed.longitude[point::Midheaven], natal.longitude[point::Midheaven]));
-    lines.push_back(travelLine("ASC", progressed.longitude[point::Ascendant], natal.longitude[point::Ascendant]));
-
-    lines.emplace_back();
-    appendCrossSections(
-        lines, {6, "PROGRESSED PLANET ASPECTS TO NATAL PLANETS", 5, "PROGRESSED PLANET PARALLELS TO NATAL PLANETS"},
-        progressed, natal, orb);
-
     appendSectionHeading(lines, 3, "PROGRESSED PLANET ASPECTS TO PROGRESSED PLANETS");
     appendWithinAspects(lines, progressed.longitude);
     lines.emplace_back();
@@ -50,26 +44,15 @@ Report majorProgressionsReport(const ChartTables& charts, const OptionValues& op
 
 Report minorProgressionsReport(const ChartTables& charts, const OptionValues& options) {
     const ChartPositions& minor = charts.minorProgressed;
-    const float orb = reportParallelOrb(options);
-    Report report;
-    ReportLines& lines = report.lines;
-
-    appendChartHeader(lines, charts);
-    lines.emplace_back();
-    lines.push_back("  MINOR PROGRESSIONS - " + solarConstantText(solarArc(minor, charts.natal)));
-    appendPlanetTable(lines, minor, false);
-
-    lines.emplace_back();
-    appendCrossSections(lines,
-                        {3, "MINOR PROGRESSED PLANET ASPECTS TO NATAL PLANETS", 2,
-                         "MINOR PROGRESSED PLANET PARALLELS TO NATAL PLANETS"},
-                        minor, charts.natal, orb);
-    lines.emplace_back();
-    appendCrossSections(lines,
-                        {2, "MINOR PROGRESSED PLANET ASPECTS TO PROGRESSED PLANETS", 2,
-                         "MINOR PROGRESSED PLANET PARALLELS TO PROGRESSED PLANETS"},
-                        minor, charts.progressed, orb);
-    return report;
+    return movingChartReport(charts,
+                             {minor, "  MINOR PROGRESSIONS - " + solarConstantText(solarArc(minor, charts.natal))},
+                             {{charts.natal,
+                               {3, "MINOR PROGRESSED PLANET ASPECTS TO NATAL PLANETS", 2,
+                                "MINOR PROGRESSED PLANET PARALLELS TO NATAL PLANETS"}},
+                              {charts.progressed,
+                               {2, "MINOR PROGRESSED PLANET ASPECTS TO PROGRESSED PLANETS", 2,
+                                "MINOR PROGRESSED PLANET PARALLELS TO PROGRESSED PLANETS"}}},
+                             reportParallelOrb(options));
 }
 
 }  // namespace helion

@@ -42,7 +42,7 @@ std::string LineList::text() const {
 bool DataBuffer::appendReportLine(std::string line) {
     const bool room = full_.count() < kMaxReportLines && display_.count() < kMaxReportLines;
     if (room && appendToBoth(full_.lines_, display_.lines_, std::move(line))) return true;
-    messages_.push_back({kWarningCaption, kBufferFullText});
+    messages_.push_back(warningMessage(kBufferFullText));
     return false;
 }
 

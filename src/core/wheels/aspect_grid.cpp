@@ -13,26 +13,29 @@ constexpr double kDefaultPageMargin = 6.0;
 constexpr int kBlack = 0;
 constexpr int kGrey = 8;
 
-double optionOr(const OptionValues& options, int entry, double fallback) {
-    const double value = options[entry];
+double optionOr(const OptionValues& options, AspectGridEntry entry, double fallback) {
+    const double value = options.aspectGrid(entry);
     return value != 0 ? value : fallback;
 }
 
 }  // namespace
 
 AspectGridLayout aspectGridLayout(const OptionValues& options, const WheelFrame& page, double planetGlyphSize) {
-    const auto colour = [&](int entry, int fallback) { return static_cast<int>(optionOr(options, entry, fallback)); };
-    const double cell = optionOr(options, 183, kDefaultCell);
+    using enum AspectGridEntry;
+    const auto colour = [&](AspectGridEntry entry, int fallback) {
+        return static_cast<int>(optionOr(options, entry, fallback));
+    };
+    const double cell = optionOr(options, Cell, kDefaultCell);
     const double side = cell * static_cast<double>(kListedBodies.size() + 1);
-    const double margin = optionOr(options, 189, kDefaultPageMargin);
+    const double margin = optionOr(options, PageMargin, kDefaultPageMargin);
     const WheelPoint corner{page.right - margin - side, page.bottom + margin + side};
-    return {{optionOr(options, 181, corner.x), optionOr(options, 182, corner.y)},
+    return {{optionOr(options, CornerX, corner.x), optionOr(options, CornerY, corner.y)},
             cell,
-            optionOr(options, 184, planetGlyphSize),
-            optionOr(options, 185, planetGlyphSize),
-            colour(186, kGrey),
-            colour(187, kBlack),
-            colour(188, kBlack)};
+            optionOr(options, PlanetSize, planetGlyphSize),
+            optionOr(options, AspectSize, planetGlyphSize),
+            colour(LineColour, kGrey),
+            colour(PlanetColour, kBlack),
+            colour(AspectColour, kBlack)};
 }
 
 void appendAspectGrid(std::vector<WheelPrimitive>& out, const AspectListInput& charts, const AspectGridLayout& g) {
@@ -67,7 +70,7 @@ void appendAspectGrid(std::vector<WheelPrimitive>& out, const AspectListInput& c
 }
 
 bool printedPageHasAspectGrid(const OptionValues& options, WheelKind kind) {
-    return wheelOptionsInRange(options)[178] != 0 && kind != WheelKind::Triple;
+    return wheelOptionsInRange(options).printedAspectGrid() && kind != WheelKind::Triple;
 }
 
 void appendPrintedAspectGrid(WheelDrawing& page, const OptionValues& options, const AspectListInput& charts) {

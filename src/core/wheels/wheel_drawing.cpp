@@ -186,11 +186,12 @@ void appendTitles(std::vector<WheelPrimitive>& out, const WheelInput& in, const 
     };
     block(in.titles.natal, f.top);
     const bool screen = in.target == WheelTarget::Screen;
-    if (!screen && in.options[198] != 0) {
+    if (!screen && in.options.printedSiderealTitle()) {
         out.push_back(
             TextShape{{x, f.top - line * 7}, "Sidereal", 0, style.titleSize, style.titles, false, TextAnchor::TopLeft});
     }
-    const double diurnalTop = screen ? f.bottom + 8 * line : f.top - ((f.top - f.bottom) / 2 + in.options[191] * line);
+    const double diurnalTop =
+        screen ? f.bottom + 8 * line : f.top - ((f.top - f.bottom) / 2 + in.options.printedLowerTitleLines() * line);
     block(in.titles.diurnal, diurnalTop);
 }
 
@@ -213,7 +214,7 @@ WheelDrawing buildWheel(const WheelInput& in) {
     std::vector<WheelPrimitive> stackShapes;
     std::vector<TakenCell> stackCells;
 
-    const bool narrowNormalRange = in.options[28] == 1;
+    const bool narrowNormalRange = in.options.narrowNormalRange();
     std::vector<WheelPrimitive> pointers;
     for (const RingLayout& layout : ringLayouts(in.kind)) {
         const RingChart& chart = chartOfRing(in, layout.ring);
@@ -269,7 +270,7 @@ WheelDrawing buildWheel(const WheelInput& in) {
     appendCuspArea(d.primitives, in, style, lineAngle, d.frame, stackCells);
     std::ranges::move(pointers, std::back_inserter(d.primitives));
     std::ranges::move(stackShapes, std::back_inserter(d.primitives));
-    if (in.kind == WheelKind::Single && in.options[47] == 1) {
+    if (in.kind == WheelKind::Single && in.options.singleWheelAspectLines()) {
         // Spread stacks may stand beside their bodies; the chords join the exact places.
         RingPlacement ends = d.rings.front().bodies;
         for (const StackEntry& s : d.stacks) {

@@ -15,7 +15,6 @@ namespace helion {
 
 enum class WheelKind { Single = 0, Dual = 1, Triple = 2 };
 enum class ChartType { American = 0, European = 1 };
-enum class WheelTarget { Screen, Printer };
 // Classic: glyph stacks in the fixed slots of their house. Spread: each stack as near its
 // body's exact place as its neighbours allow, with a pointer to that place.
 enum class WheelLayout { Classic = 0, Spread = 1 };

@@ -44,12 +44,11 @@ std::string innerOrOuter(const WheelCommandContext& c, std::string_view what) {
     return std::string(secondChartOutside(c) ? "Outer = " : "Inner = ") + std::string(what);
 }
 
-// A dual or triple wheel whose ring 1 is the natal chart; WheelSource 2 or 3.
+// A dual or triple wheel whose ring 1 is the natal chart.
 WheelArrangement multiRing(WheelKind kind, const WheelCommandContext& c, ChartSetId second, std::string secondName,
                            TitleBlocks titles) {
     WheelArrangement a;
     a.kind = kind;
-    a.wheelSource = static_cast<int>(kind) + 1;
     a.chartName = c.charts.chartName;
     a.secondRing = second;
     a.secondRingName = std::move(secondName);
@@ -86,7 +85,6 @@ WheelArrangement transitWheel(const WheelCommandContext& c, WheelModeState& stat
 
     WheelArrangement a;
     a.kind = WheelKind::Dual;
-    a.wheelSource = 2;
     a.houseChart = switched ? ChartSetId::Diurnal : ChartSetId::Natal;
     a.chartName = switched ? c.secondPersonName : t.chartName;
     a.natalRing = transitsOutside ? ChartSetId::Diurnal : ChartSetId::Natal;

@@ -44,7 +44,6 @@ struct WheelModeState {
 // What one command puts on the wheel. Houses are those of `houseChart`'s cusps.
 struct WheelArrangement {
     WheelKind kind = WheelKind::Single;
-    int wheelSource = 1;  // 1 single natal, 2 dual, 3 triple
     ChartSetId houseChart = ChartSetId::Natal;
     ChartSetId natalRing = ChartSetId::Natal;  // ring 1: the outer band
     std::optional<ChartSetId> secondRing;      // ring 0 of a dual wheel, ring 2 (middle) of a triple

@@ -9,8 +9,6 @@ namespace {
 constexpr int kWhite = 15;
 constexpr int kBlack = 0;
 
-int colourOf(const OptionValues& options, int entry) { return static_cast<int>(options[entry]); }
-
 }  // namespace
 
 WheelStyle wheelStyle(const OptionValues& options, WheelTarget target, WheelKind kind, bool monochrome) {
@@ -18,40 +16,44 @@ WheelStyle wheelStyle(const OptionValues& options, WheelTarget target, WheelKind
     WheelStyle s;
     const bool screen = target == WheelTarget::Screen;
     // A printed triple wheel may use its own planet and minutes sizes.
-    const bool tripleSizes = !screen && kind == WheelKind::Triple && o[199] != 0;
+    const bool tripleSizes = !screen && kind == WheelKind::Triple && o.printedTripleSizes();
+    const auto size = [&](WheelText text) { return o.wheelFontSize(text, target); };
+    const auto margin = [&](GlyphMargin m) { return o.glyphMargin(m, target); };
+    const auto colour = [&](WheelColour c) { return o.wheelColour(c, target); };
     s.houseLineFactor = screen ? 0.9875 : kPrinterVerticalFactor;
     s.stackStepDivisor = screen ? 640.0 / 480.0 : 600.0 / 480.0;
-    s.titleSize = o[68];
-    s.cuspDegreeSize = o[screen ? 69 : 79];
-    s.cuspSignSize = o[screen ? 70 : 80];
-    s.cuspMinuteSize = o[screen ? 71 : 81];
-    s.planetSize = o[screen ? 72 : (tripleSizes ? 200 : 82)];
-    s.degreeSize = o[screen ? 73 : 83];
-    s.signSize = o[screen ? 74 : 84];
-    s.minuteSize = o[screen ? 75 : (tripleSizes ? 203 : 85)];
-    s.planetWidthMargin = o[screen ? 60 : 64];
-    s.digitWidthMargin = o[screen ? 61 : 65];
-    s.planetHeightMargin = o[screen ? 62 : 66];
-    s.digitHeightMargin = o[screen ? 63 : 67];
-    s.reversedDigitShrink = o[screen ? 194 : 196];
-    s.reversedShrinkFromSize = o[screen ? 193 : 195];
+    s.titleSize = size(WheelText::Title);
+    s.cuspDegreeSize = size(WheelText::CuspDegrees);
+    s.cuspSignSize = size(WheelText::CuspSign);
+    s.cuspMinuteSize = size(WheelText::CuspMinutes);
+    s.planetSize = tripleSizes ? o.printedTriplePlanetSize() : size(WheelText::Planets);
+    s.degreeSize = size(WheelText::Degrees);
+    s.signSize = size(WheelText::Signs);
+    s.minuteSize = tripleSizes ? o.printedTripleMinuteSize() : size(WheelText::Minutes);
+    s.planetWidthMargin = margin(GlyphMargin::PlanetWidth);
+    s.digitWidthMargin = margin(GlyphMargin::DigitWidth);
+    s.planetHeightMargin = margin(GlyphMargin::PlanetHeight);
+    s.digitHeightMargin = margin(GlyphMargin::DigitHeight);
+    s.reversedDigitShrink = o.reversedDigitShrink(target);
+    s.reversedShrinkFromSize = o.reversedShrinkFromSize(target);
     s.shrinkOnlyNearRightHorizontal = !screen;
-    s.background = monochrome ? kWhite : (screen ? colourOf(o, 100) : kWhite);
-    s.circles = colourOf(o, screen ? 101 : 115);
-    s.houseLines = monochrome ? kBlack : colourOf(o, screen ? 102 : 116);
-    s.titles = colourOf(o, screen ? 88 : 103);
-    s.cuspDegrees = colourOf(o, 89);
-    s.cuspSign = colourOf(o, 90);
-    s.cuspMinutes = colourOf(o, 91);
-    s.interceptedSign = colourOf(o, 105);
-    s.planetGlyphs = colourOf(o, 92);
-    s.degreeDigits = colourOf(o, 93);
-    s.signGlyphs = colourOf(o, 94);
-    s.minuteDigits = colourOf(o, 95);
-    s.sextileTrine = monochrome ? kBlack : colourOf(o, screen ? 97 : 112);
-    s.squareOpposition = colourOf(o, screen ? 98 : 113);
-    s.quincunx = colourOf(o, screen ? 99 : 114);
-    s.houseNumbers = screen || kind == WheelKind::Dual || o[199] == 0;
+    // The printed page is always white.
+    s.background = monochrome || !screen ? kWhite : colour(WheelColour::Background);
+    s.circles = colour(WheelColour::Circles);
+    s.houseLines = monochrome ? kBlack : colour(WheelColour::HouseLines);
+    s.titles = colour(WheelColour::Titles);
+    s.cuspDegrees = colour(WheelColour::CuspDegrees);
+    s.cuspSign = colour(WheelColour::CuspSign);
+    s.cuspMinutes = colour(WheelColour::CuspMinutes);
+    s.interceptedSign = colour(WheelColour::InterceptedSign);
+    s.planetGlyphs = colour(WheelColour::Planets);
+    s.degreeDigits = colour(WheelColour::Degrees);
+    s.signGlyphs = colour(WheelColour::Signs);
+    s.minuteDigits = colour(WheelColour::Minutes);
+    s.sextileTrine = monochrome ? kBlack : colour(WheelColour::SextileTrine);
+    s.squareOpposition = colour(WheelColour::SquareOpposition);
+    s.quincunx = colour(WheelColour::Quincunx);
+    s.houseNumbers = screen || kind == WheelKind::Dual || !o.printedTripleSizes();
     s.titleLeftInset = screen ? 10 : 30;
     return s;
 }

@@ -73,9 +73,9 @@ WheelTablesLoad loadWheelTables(const std::filesystem::path& programFolder) {
             continue;
         }
         values = shippedWheelTable(table);
-        load.messages.push_back({kWarningCaption, "The file " + std::string(rule.file) + " cannot be used (" +
-                                                      described(problems.front()) +
-                                                      "). The wheels are drawn with the shipped table."});
+        load.messages.push_back(warningMessage("The file " + std::string(rule.file) + " cannot be used (" +
+                                               described(problems.front()) +
+                                               "). The wheels are drawn with the shipped table."));
     }
     return load;
 }

@@ -12,7 +12,7 @@ std::array<std::string, 7> placeTitleLines(const ChartInput& input, std::string 
     const std::string zone = (input.zone >= 0 ? " " : "") + numberText(input.zone);
     return {std::move(firstLine),
             formatDate({input.year, input.month, input.day}),
-            formatNumber(input.time, "#0.00") + " " + input.halfDay + " (" + zone + ")",
+            formatNumber(input.time, "#0.00") + " " + meridiemText(input.meridiem) + " (" + zone + ")",
             formatNumber(std::fabs(input.longitude), "##0.00") + (input.longitude >= 0 ? " W" : " E"),
             formatNumber(std::fabs(input.latitude), "#0.00") + (input.latitude >= 0 ? " N" : " S"),
             "",

@@ -35,7 +35,7 @@ TEST(HelpText, ShowsEveryLineOrWarnsWhenTheFileIsMissing) {
     const Report missing = helpTextReport(folder.path(), "PHILO.HLP");
     EXPECT_TRUE(missing.lines.empty());
     ASSERT_EQ(missing.messages.size(), 1u);
-    EXPECT_EQ(missing.messages[0].caption, kWarningCaption);
+    EXPECT_EQ(missing.messages[0].severity, Severity::Warning);
 }
 
 TEST(ProgramTitle, ClockCaptionIsTitleDateFiveBlanksAndTime) {

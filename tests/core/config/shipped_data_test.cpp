@@ -55,7 +55,7 @@ TEST(ShippedData, TablesHoldEnoughRecords) {
     EXPECT_GE(zones.zones.size(), 60u);
     // The Time Zone window finds the chosen zone by the text before the first "-" of its list line.
     for (const auto& zone : zones.zones) EXPECT_EQ(zone.name.find('-'), std::string::npos) << zone.name;
-    EXPECT_GE(loadCitiesFile(kData / kDefaultCitiesFile).cities.size(), 300u);
+    EXPECT_GE(loadCitiesFile(kData / kDefaultCitiesFile).records.size(), 300u);
 }
 
 }  // namespace

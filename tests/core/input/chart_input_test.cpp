@@ -63,7 +63,7 @@ TEST(ValidateChartInput, NatalRangesRejectOnlyWhatIsOutOfRange) {
     for (const auto& row : rows) {
         InputWindowTexts natal = kNewYork;
         row.edit(natal);
-        const auto messages = texts(validateChartInput(natal, kNewYork, true));
+        const auto messages = texts(validateChartInput(typedInput(natal), typedInput(kNewYork), true));
         EXPECT_EQ(!messages.empty(), row.rejected) << row.what;
         for (const auto& m : messages) EXPECT_EQ(m, kNatalErrorText) << row.what;
     }
@@ -76,10 +76,10 @@ TEST(ValidateChartInput, LatitudeLimitAppliesUnlessTheHousesAreDefinedEverywhere
         diurnal.latitudeDegrees = degrees;
         diurnal.latitudeMinutes = minutes;
         diurnal.south = true;  // the hemisphere does not matter
-        EXPECT_EQ(texts(validateChartInput(kNewYork, diurnal, false)),
+        EXPECT_EQ(texts(validateChartInput(typedInput(kNewYork), typedInput(diurnal), false)),
                   tooHigh ? std::vector<std::string>{kLatitudeText} : std::vector<std::string>{})
             << degrees << " " << minutes;
-        EXPECT_TRUE(validateChartInput(kNewYork, diurnal, true).empty());
+        EXPECT_TRUE(validateChartInput(typedInput(kNewYork), typedInput(diurnal), true).empty());
     }
 }
 
@@ -90,37 +90,46 @@ TEST(ValidateChartInput, EveryFailedCheckSpeaksInOrder) {
     natal.latitudeDegrees = "70";  // latitude limit
     natal.minute = "75";           // natal range
     diurnal.zone = "14";           // diurnal range
-    EXPECT_EQ(texts(validateChartInput(natal, diurnal, false)),
+    EXPECT_EQ(texts(validateChartInput(typedInput(natal), typedInput(diurnal), false)),
               (std::vector<std::string>{kNatalErrorText, kDiurnalErrorText, kLatitudeText, kNatalErrorText,
                                         kDiurnalErrorText}));
 }
 
 // Signs and their texts are covered by the south_east golden reports.
-TEST(ReadChartInput, DateTextFollowsTheRegionalOrderAndTheRealDay) {
+TEST(ReadChartInput, ARolledDateIsKeptAndToldInTheRegionalOrder) {
     InputWindowTexts april31 = kNewYork;
     april31.month = "4", april31.day = "31", april31.year = "1950";
+    const ChartInput may1 = readNatalInput(typedInput(april31));
+    EXPECT_EQ(std::pair(may1.month, may1.day), std::pair(5, 1));
     const struct {
         const InputWindowTexts& texts;
         DateOrder order;
-        const char* dateText;
+        const char* typed;
+        const char* real;
     } rows[] = {
-        {kNewYork, DateOrder::DayMonthYear, "7/3/1952"},
-        {kNewYork, DateOrder::YearMonthDay, "1952/3/7"},
-        {kNewYork, dateOrderFromCode(7), "3/7/1952"},
-        {april31, DateOrder::MonthDayYear, "5/1/1950"},  // 31 April is 1 May
+        {kNewYork, DateOrder::DayMonthYear, "", ""},
+        {april31, DateOrder::DayMonthYear, "31/4/1950", "1/5/1950"},
+        {april31, DateOrder::YearMonthDay, "1950/4/31", "1950/5/1"},
+        {april31, dateOrderFromCode(7), "4/31/1950", "5/1/1950"},
     };
-    for (const auto& row : rows) EXPECT_EQ(readNatalInput(row.texts, row.order).dateText, row.dateText);
-    const ChartInput may1 = readNatalInput(april31, DateOrder::MonthDayYear);
-    EXPECT_EQ(std::pair(may1.month, may1.day), std::pair(5, 1));
+    const ChartInput onTime = readNatalInput(typedInput(kNewYork));
+    for (const auto& row : rows) {
+        std::vector<Message> expected;
+        if (*row.typed) {
+            expected.push_back({"Information", std::string("The natal date ") + row.typed +
+                                                   " does not exist; the chart is computed for " + row.real + "."});
+        }
+        EXPECT_EQ(rolledDateNotices(readNatalInput(typedInput(row.texts)), onTime, row.order), expected) << row.typed;
+    }
 }
 
 TEST(ReadChartInput, AgeCountsCompletedYears) {
-    const ChartInput natal = readNatalInput(kNewYork, DateOrder::MonthDayYear);  // 7 March 1952
+    const ChartInput natal = readNatalInput(typedInput(kNewYork));  // 7 March 1952
     InputWindowTexts diurnal = kNewYork;
     diurnal.year = "2000";
     for (const auto& [day, age, birthdayYear] : {std::tuple{"6", 47, 1999}, std::tuple{"7", 48, 2000}}) {
         diurnal.day = day;
-        const ChartInput d = readDiurnalInput(diurnal, natal, DateOrder::MonthDayYear);
+        const ChartInput d = readDiurnalInput(typedInput(diurnal), natal);
         EXPECT_EQ(std::pair(d.age, d.birthdayYear), std::pair(age, birthdayYear)) << "day " << day;
     }
 }

@@ -47,16 +47,15 @@ TEST(CorrectHour, FoldsOntoTheTwelveHourClock) {
 }
 
 TEST(CorrectHour, EmptyBoxAndTextThatIsNoNumber) {
-    EXPECT_EQ(correctHour("", HourBox::Natal).message, (Message{"Warning!", "Please fill in a value for birth hour."}));
-    EXPECT_EQ(correctHour("", HourBox::Diurnal).message,
-              (Message{"Warning!", "Please fill in a value for diurnal hour."}));
+    EXPECT_EQ(correctHour("", HourBox::Natal).message, warningMessage("Please fill in a value for birth hour."));
+    EXPECT_EQ(correctHour("", HourBox::Diurnal).message, warningMessage("Please fill in a value for diurnal hour."));
     // The natal box reads a leading number; "x" counts as 0.
     EXPECT_EQ(correctHour("x", HourBox::Natal).text, "12");
     EXPECT_EQ(correctHour("15x", HourBox::Natal).text, "3");
     const std::string tooLong(400, '9');
     for (const std::string& typed : {std::string("x"), std::string("15x"), std::string("1.2.3"), tooLong}) {
         const HourCorrection c = correctHour(typed, HourBox::Diurnal);
-        EXPECT_EQ(c.message, (Message{"Warning!", "You are typing too fast. Please slow down."})) << typed;
+        EXPECT_EQ(c.message, warningMessage("You are typing too fast. Please slow down.")) << typed;
         EXPECT_FALSE(c.text);
     }
     // A natal number too large for any clock is left for the validator to reject.

@@ -63,12 +63,11 @@ TEST(SaveDocument, ReplacesTheFileOrWritesNothing) {
     EXPECT_EQ(temp.read("JOHN.DOC"), documentText(buffer.fullList(), 61.0f));
 
     const auto empty = temp.path() / "EMPTY.DOC";
-    EXPECT_EQ(saveDocument(DataBuffer{}, empty, 61.0f), (Message{"Information", "No data to write to file."}));
+    EXPECT_EQ(saveDocument(DataBuffer{}, empty, 61.0f), informationMessage("No data to write to file."));
     EXPECT_FALSE(std::filesystem::exists(empty));
     const auto unwritable = temp.path() / "missing" / "X.DOC";
-    EXPECT_EQ(
-        saveDocument(buffer, unwritable, 61.0f),
-        (Message{"Error!", "The file " + unwritable.string() + " cannot be written: its folder does not exist."}));
+    EXPECT_EQ(saveDocument(buffer, unwritable, 61.0f),
+              errorMessage("The file " + unwritable.string() + " cannot be written: its folder does not exist."));
 }
 
 // A folder that lets a rename replace a file must not override the user's read-only mark.

@@ -21,7 +21,7 @@ TEST(NatalAspectGrid, OnlyOptionValueOneSwitchesTheMinorAspectsOn) {
     const float orbs[] = {8, 6, 7, 8, 8, 1, 2, 2, 2, 3, 1, 1, 2, 1, 2};
     for (int entry = 1; entry <= 15; ++entry) options.value[static_cast<std::size_t>(entry)] = orbs[entry - 1];
     for (const float minor : {0.0f, 1.0f, 2.0f}) {
-        options.value[16] = minor;
+        options.value[option::MinorAspects] = minor;
         ReportLines lines;
         appendNatalAspectGrid(lines, chart, options);
         ASSERT_EQ(lines.size(), 18u);

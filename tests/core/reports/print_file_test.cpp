@@ -27,7 +27,7 @@ TEST(PrintFile, PrintsTheCurrentReportOrEverythingAndNothingWithoutAReport) {
     buffer.clearAllData();
     const PrintFileOutcome all = writePrintFile(buffer, PrintScope::AllData, temp.path());
     EXPECT_FALSE(all.written);
-    EXPECT_EQ(all.message, (Message{"Information", "No data to print."}));
+    EXPECT_EQ(all.message, informationMessage("No data to print."));
     EXPECT_TRUE(writePrintFile(buffer, PrintScope::CurrentReport, temp.path()).written);
 }
 

@@ -60,7 +60,7 @@ TEST(DataBuffer, RefusesLinesBeyondTheLimitOnePerLineAndRecoversAfterClearing) {
     EXPECT_FALSE(buffer.appendReportLine("lost too"));
     const std::vector<Message> messages = buffer.takeMessages();
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0], (Message{"Warning!", kBufferFullText}));
+    EXPECT_EQ(messages[0], warningMessage(kBufferFullText));
     EXPECT_EQ(buffer.fullList().count(), kMaxReportLines);
     EXPECT_TRUE(buffer.displayList().empty()) << "a refused line reaches neither list";
     EXPECT_TRUE(buffer.takeMessages().empty());

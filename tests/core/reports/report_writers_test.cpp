@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/aspects/aspect_kinds.h"
 #include "core/reports/data_window_report.h"
 #include "core/reports/progression_report.h"
 
@@ -12,7 +13,7 @@ ChartTables sampleCharts() {
     ChartTables charts;
     charts.chartName = "Test";
     ChartInput& natal = charts.natalInput;
-    natal.day = 7, natal.month = 3, natal.year = 1952, natal.time = 10.3f, natal.halfDay = "A.M.", natal.zone = 5;
+    natal.day = 7, natal.month = 3, natal.year = 1952, natal.time = 10.3f, natal.zone = 5;
     charts.diurnalInput.day = 6, charts.diurnalInput.month = 12, charts.diurnalInput.year = 2026;
     charts.diurnalMoment.t = 1.27;
     charts.natal.longitude[point::Sun] = 350.0;
@@ -24,8 +25,8 @@ ChartTables sampleCharts() {
 
 OptionValues options() {
     OptionValues values;
-    values.value[6] = 1.0f;   // parallel orb
-    values.value[25] = 2.0f;  // lunation orb
+    values.value[orbEntry(code::Parallel)] = 1.0f;
+    values.value[option::LunationOrb] = 2.0f;
     return values;
 }
 
@@ -46,7 +47,7 @@ TEST(ProgressionsReport, MeasuresTravelAndSolarArcAcrossZeroAries) {
 TEST(DataWindowReport, OptionTwoElevenEmptiesTheFullListAfterTheNatalReport) {
     for (const float clear : {0.0f, 1.0f}) {
         OptionValues values = options();
-        values.value[211] = clear;
+        values.value[option::ClearAfterNatalReport] = clear;
         DataBuffer buffer;
         const std::optional<std::string> text = presentComputedChart(buffer, sampleCharts(), values);
         ASSERT_TRUE(text.has_value());

@@ -45,10 +45,9 @@ TEST(WheelTables, AMissingShortOrWrongTableIsNamedAndTheShippedOneDrawn) {
         else
             std::filesystem::remove(file);
         const WheelTablesLoad load = loadWheelTables(folder.path());
-        EXPECT_EQ(load.messages,
-                  (std::vector<Message>{{kWarningCaption, "The file " + std::string(wheelTableFile(row.table)) +
-                                                              " cannot be used (" + row.why +
-                                                              "). The wheels are drawn with the shipped table."}}))
+        EXPECT_EQ(load.messages, (std::vector<Message>{warningMessage(
+                                     "The file " + std::string(wheelTableFile(row.table)) + " cannot be used (" +
+                                     row.why + "). The wheels are drawn with the shipped table.")}))
             << row.why;
         EXPECT_EQ(load.tables.cuspLabels, shippedWheelTable(WheelTable::CuspLabels)) << row.why;
         EXPECT_EQ(load.tables.glyphRadii, shippedWheelTable(WheelTable::GlyphRadii)) << row.why;

@@ -1,4 +1,4 @@
-#include "ui/message_boxes.h"
+#include "message_boxes/message_boxes.h"
 
 #include <QGridLayout>
 #include <QMessageBox>
