@@ -219,40 +219,62 @@ std::optional<double> SampledTrack::momentWithin(const LevelCrossing& c, double 
 }
 
 // The polynomial of degree 7 that matches the longitude and the motion at the four
-// samples around the crossing follows the point far closer than the cubic of the two
-// around it (its error shrinks with the eighth power of the step, not the fourth):
-// Newton's steps on it move the cubic's answer to where the samples put it. Near the
-// track's ends, or where the steps wander (a grazing pass), the cubic's answer stays.
-SampledTrack::Estimate SampledTrack::sharpened(const LevelCrossing& c) const {
-    constexpr int kNodes = 4, kTerms = 2 * kNodes;
-    const Estimate cubic{c.jdUt, c.speedDegPerDay};
-    if (jd_.size() < static_cast<std::size_t>(kNodes)) return cubic;
-    const auto interval = static_cast<std::ptrdiff_t>(std::floor((c.jdUt - jd_.front()) / step_));
-    const auto first = static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(interval - 1, 0, std::ssize(jd_) - kNodes));
-    // Divided differences over the nodes 0, 0, 1, 1, 2, 2, 3, 3 (in steps from the first).
-    std::array<double, kTerms> q{}, z{};
-    for (int k = 0; k < kTerms; ++k) {
-        z[k] = static_cast<double>(k / 2);
-        q[k] = unwrapped_[first + static_cast<std::size_t>(k / 2)];
-    }
-    for (int order = 1; order < kTerms; ++order) {
-        for (int k = kTerms - 1; k >= order; --k) {
-            q[k] = z[k] == z[k - order] ? speed_[first + static_cast<std::size_t>(k / 2)] * step_
-                                        : (q[k] - q[k - 1]) / (z[k] - z[k - order]);
-        }
-    }
-    double s = (c.jdUt - jd_[first]) / step_;
-    for (int i = 0; i < kSharpenSteps; ++i) {
-        double value = q[kTerms - 1], slope = 0.0;
+// samples around a moment follows the point far closer than the cubic of the two around
+// it (its error shrinks with the eighth power of the step, not the fourth). Newton's
+// form over the nodes 0, 0, 1, 1, 2, 2, 3, 3, in steps from the first sample.
+struct SampledTrack::Septic {
+    static constexpr int kTerms = 8;
+    std::size_t first = 0;
+    std::array<double, kTerms> q{};
+
+    static double node(int k) { return static_cast<double>(k / 2); }
+    // The value, slope and curvature at s (in steps from the first sample).
+    std::array<double, 3> at(double s) const {
+        double value = q[kTerms - 1], slope = 0.0, curvature = 0.0;
         for (int k = kTerms - 2; k >= 0; --k) {
-            slope = slope * (s - z[k]) + value;
-            value = value * (s - z[k]) + q[k];
+            const double x = s - node(k);
+            curvature = curvature * x + 2.0 * slope;
+            slope = slope * x + value;
+            value = value * x + q[static_cast<std::size_t>(k)];
         }
+        return {value, slope, curvature};
+    }
+};
+
+std::optional<SampledTrack::Septic> SampledTrack::septicAround(double jdUt) const {
+    constexpr int kNodes = Septic::kTerms / 2;
+    if (jd_.size() < static_cast<std::size_t>(kNodes)) return std::nullopt;
+    const auto interval = static_cast<std::ptrdiff_t>(std::floor((jdUt - jd_.front()) / step_));
+    Septic p;
+    p.first = static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(interval - 1, 0, std::ssize(jd_) - kNodes));
+    for (int k = 0; k < Septic::kTerms; ++k)
+        p.q[static_cast<std::size_t>(k)] = unwrapped_[p.first + static_cast<std::size_t>(k / 2)];
+    for (int order = 1; order < Septic::kTerms; ++order) {
+        for (int k = Septic::kTerms - 1; k >= order; --k) {
+            const auto K = static_cast<std::size_t>(k);
+            p.q[K] = Septic::node(k) == Septic::node(k - order)
+                         ? speed_[p.first + K / 2] * step_
+                         : (p.q[K] - p.q[K - 1]) / (Septic::node(k) - Septic::node(k - order));
+        }
+    }
+    return p;
+}
+
+// Newton's steps on the polynomial move the cubic's answer to where the samples put it.
+// Near the track's ends, or where the steps wander (a grazing pass), the cubic's stays.
+SampledTrack::Estimate SampledTrack::sharpened(const LevelCrossing& c) const {
+    const Estimate cubic{c.jdUt, c.speedDegPerDay};
+    const std::optional<Septic> p = septicAround(c.jdUt);
+    if (!p) return cubic;
+    const double origin = jd_[p->first];
+    double s = (c.jdUt - origin) / step_;
+    for (int i = 0; i < kSharpenSteps; ++i) {
+        const auto [value, slope, curvature] = p->at(s);
         if (slope == 0.0) return cubic;
         const double step = (value - c.unwrappedDeg) / slope;
         s -= step;
-        if (std::fabs(jd_[first] + s * step_ - c.jdUt) > kSharpenReach * step_) return cubic;
-        if (std::fabs(step) * step_ < kCubicTolerance) return {jd_[first] + s * step_, slope / step_};
+        if (std::fabs(origin + s * step_ - c.jdUt) > kSharpenReach * step_) return cubic;
+        if (std::fabs(step) * step_ < kCubicTolerance) return {origin + s * step_, slope / step_};
     }
     return cubic;
 }
@@ -299,28 +321,37 @@ double SampledTrack::accelerationNear(double jdUt) const {
     return kAccelerationMargin * most / step_;
 }
 
+// Newton's steps on the source's motion, from where the polynomial of the samples turns
+// and with its curvature for the acceleration, kept inside the samples' bracket. The
+// polynomial's turn is off by seconds, so a step or two land within a tenth of one.
 std::vector<Station> SampledTrack::stations(double fromJd, double toJd) const {
     std::vector<Station> out;
     for (std::size_t i = 0; i + 1 < jd_.size(); ++i) {
         if ((speed_[i] < 0.0) == (speed_[i + 1] < 0.0) || jd_[i + 1] < fromJd || jd_[i] >= toJd) continue;
-        // Regula falsi on the source's motion, halving the kept end's weight (Illinois).
-        double a = jd_[i], b = jd_[i + 1], fa = speed_[i], fb = speed_[i + 1];
-        int side = 0;
-        for (int step = 0; step < kStationSteps && b - a > kPolishTolerance; ++step) {
-            const double m = fa != fb ? (a * fb - b * fa) / (fb - fa) : 0.5 * (a + b);
-            const double fm = source_(m).speedDegPerDay;
-            if ((fm < 0.0) == (fa < 0.0)) {
-                a = m, fa = fm;
-                if (side == -1) fb *= 0.5;
-                side = -1;
-            } else {
-                b = m, fb = fm;
-                if (side == 1) fa *= 0.5;
-                side = 1;
-            }
-            if (fm == 0.0) a = b = m;
+        const std::optional<Septic> p = septicAround(0.5 * (jd_[i] + jd_[i + 1]));
+        const double origin = p ? jd_[p->first] : jd_[i];
+        const auto curvatureAt = [&](double jd) { return p ? p->at((jd - origin) / step_)[2] / (step_ * step_) : 0.0; };
+        double lo = jd_[i], hi = jd_[i + 1];
+        const bool loNegative = speed_[i] < 0.0;
+        // The polynomial's own turn, then the source's.
+        double jd = (lo * speed_[i + 1] - hi * speed_[i]) / (speed_[i + 1] - speed_[i]);
+        const auto newtonStep = [&](double speed, double at) {
+            const double curvature = curvatureAt(at);
+            const double next = curvature != 0.0 ? at - speed / curvature : 0.5 * (lo + hi);
+            return next > lo && next < hi ? next : 0.5 * (lo + hi);
+        };
+        for (int k = 0; p && k < kSharpenSteps; ++k) jd = newtonStep(p->at((jd - origin) / step_)[1] / step_, jd);
+        for (int k = 0; k < kStationSteps && hi - lo > kPolishTolerance; ++k) {
+            const double speed = source_(jd).speedDegPerDay;
+            if (speed == 0.0) break;
+            ((speed < 0.0) == loNegative ? lo : hi) = jd;
+            const double next = newtonStep(speed, jd);
+            const bool settled = std::fabs(next - jd) < kPolishTolerance;
+            jd = next;
+            if (settled) break;
         }
-        out.push_back({0.5 * (a + b), speed_[i + 1] < 0.0});
+        const double longitude = p ? p->at((jd - origin) / step_)[0] : unwrapped_[i];
+        out.push_back({jd, speed_[i + 1] < 0.0, normalize360(longitude)});
     }
     return out;
 }

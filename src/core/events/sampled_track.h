@@ -36,6 +36,7 @@ struct LevelCrossing {
 struct Station {
     double jdUt = 0.0;
     bool turnsRetrograde = false;
+    double longitudeDeg = 0.0;
 };
 
 // A track to sample: [fromJd, toJd] in equal steps no longer than stepDays, or in steps
@@ -86,6 +87,8 @@ private:
         double jd;
         double speedDegPerDay;
     };
+    struct Septic;
+    std::optional<Septic> septicAround(double jdUt) const;
     Estimate sharpened(const LevelCrossing& crossing) const;
     double polished(const LevelCrossing& crossing) const;
     double accelerationNear(double jdUt) const;
