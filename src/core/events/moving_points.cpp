@@ -192,8 +192,11 @@ std::vector<MovingPoint> solarArcPoints(const Ephemeris& ephemeris, const NatalF
     return points;
 }
 
+// The phase grows some 12 degrees a day and never turns back, and every lunation is solved
+// on the ephemeris: the samples only find it and start the solving close, which two days'
+// samples of the polynomial through four of them do to a fraction of a second.
 MovingPoint moonPhase(const Ephemeris& ephemeris) {
-    constexpr Motion kPhase{point::Moon, 1.0, 0.0, 1e9};
+    constexpr Motion kPhase{point::Moon, 2.0, 0.0, 1e9};
     LongitudeSource source = [&ephemeris](double jd) {
         const LongitudeAndSpeed moon = ephemeris.longitude(jd, body::Moon);
         const LongitudeAndSpeed sun = ephemeris.longitude(jd, body::Sun);
