@@ -66,13 +66,17 @@ Turns turningPoints(const Cubic& c) {
 }
 
 // The root of a monotone stretch of the cubic: Newton's steps kept inside a shrinking
-// bracket.
+// bracket, from where the chord meets the level. Newton's steps close in from one side,
+// so the bracket seldom shrinks to the tolerance: a step below it ends the search, the
+// error after it being far smaller still.
 double rootInPiece(const Cubic& c, double sFrom, double sTo, double target) {
     double lo = sFrom, hi = sTo;
-    const bool rising = valueOf(c, sTo) > valueOf(c, sFrom);
-    double s = 0.5 * (lo + hi);
+    const double yFrom = valueOf(c, sFrom), yTo = valueOf(c, sTo);
+    const bool rising = yTo > yFrom;
+    double s = sFrom + (sTo - sFrom) * std::clamp((target - yFrom) / (yTo - yFrom), 0.0, 1.0);
     for (int i = 0; i < 60 && hi - lo > kCubicTolerance; ++i) {
         const double f = valueOf(c, s) - target;
+        if (f == 0.0) return s;
         if ((f < 0.0) == rising) {
             lo = s;
         } else {
@@ -80,7 +84,9 @@ double rootInPiece(const Cubic& c, double sFrom, double sTo, double target) {
         }
         const double slope = slopeOf(c, s);
         const double next = slope != 0.0 ? s - f / slope : lo - 1.0;
-        s = next > lo && next < hi ? next : 0.5 * (lo + hi);
+        const bool inside = next > lo && next < hi;
+        if (inside && std::fabs(next - s) < kCubicTolerance) return next;
+        s = inside ? next : 0.5 * (lo + hi);
     }
     return s;
 }
