@@ -36,11 +36,14 @@ struct Motion {
 
 // Found by comparing the interpolation with the ephemeris over ten years: away from the
 // Sun its error stays under 2e-6 degrees for Mercury .. Mars and 1e-5 for the slower
-// planets, which are therefore always solved again (they make few events).
-constexpr Motion kSun{point::Sun, 1.0, 5.0, 0.0, 1.0};
+// planets, which are therefore always solved again (they make few events). The Sun's
+// and Venus's smooth paths keep the crossings the polynomial through four samples finds
+// within a few tenths of a second of the ephemeris's at two days, as over a century of
+// three charts' transits, with the same events found.
+constexpr Motion kSun{point::Sun, 2.0, 5.0, 0.0, 1.0};
 constexpr Motion kMoon{point::Moon, 0.25, 2.0, 0.0, 0.25};
 constexpr Motion kPlanets[] = {{point::Mercury, 1.0, 30.0, 0.3, 0.5},
-                               {3, 1.0, 30.0, 0.2, 1.0},
+                               {3, 2.0, 30.0, 0.2, 1.0},
                                {4, 2.0, 45.0, 0.35, 2.0},
                                {5, 4.0, 120.0, 1e9, 4.0},
                                {6, 4.0, 120.0, 1e9, 4.0},
