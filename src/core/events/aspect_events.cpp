@@ -7,15 +7,7 @@
 namespace helion {
 namespace {
 
-// One longitude at which the moving point makes an aspect to a natal point.
-struct AspectPoint {
-    int target;
-    int code;
-    double exactDeg;
-    double orbDeg;
-};
-
-// Each aspect point gives three levels: the exact longitude, then its orb's two edges.
+// An aspect point's levels: the exact longitude, then its orb's two edges.
 constexpr std::size_t kLevelsPerAspect = 3;
 
 std::vector<AspectPoint> aspectPoints(const NatalTargets& targets, const OrbTable& orbs) {
@@ -89,14 +81,18 @@ void addHits(const SampledTrack& track, const std::vector<LevelCrossing>& crossi
 
 }  // namespace
 
+AspectLevels aspectLevels(const NatalTargets& targets, const OrbTable& orbs) {
+    std::vector<AspectPoint> points = aspectPoints(targets, orbs);
+    const std::vector<double> levels = levelsOf(points);
+    return {std::move(points), LevelSet(levels)};
+}
+
 void addAspectEvents(const SampledTrack& track, const MovingPoint& point, const NatalTargets& targets,
-                     const OrbTable& orbs, const EventPeriod& period, std::vector<Event>& events) {
-    const std::vector<AspectPoint> aspects = aspectPoints(targets, orbs);
-    const std::vector<double> levels = levelsOf(aspects);
-    std::vector<std::vector<LevelCrossing>> byAspect(aspects.size());
-    for (const LevelCrossing& c : track.crossings(levels)) byAspect[c.level / kLevelsPerAspect].push_back(c);
-    for (std::size_t a = 0; a < aspects.size(); ++a)
-        addHits(track, byAspect[a], aspects[a], point, targets, period, events);
+                     const AspectLevels& aspects, const EventPeriod& period, std::vector<Event>& events) {
+    std::vector<std::vector<LevelCrossing>> byAspect(aspects.points.size());
+    for (const LevelCrossing& c : track.crossings(aspects.levels)) byAspect[c.level / kLevelsPerAspect].push_back(c);
+    for (std::size_t a = 0; a < aspects.points.size(); ++a)
+        addHits(track, byAspect[a], aspects.points[a], point, targets, period, events);
 }
 
 }  // namespace helion

@@ -150,24 +150,26 @@ SampledTrack::SampledTrack(const TrackPlan& plan, std::vector<double> moments,
     }
 }
 
-std::vector<LevelCrossing> SampledTrack::crossings(std::span<const double> levelsDeg) const {
+LevelSet::LevelSet(std::span<const double> levelsDeg) {
     std::vector<std::pair<double, std::size_t>> byValue(levelsDeg.size());
     for (std::size_t k = 0; k < levelsDeg.size(); ++k) byValue[k] = {normalize360(levelsDeg[k]), k};
     std::sort(byValue.begin(), byValue.end());
-    std::vector<double> sortedLevels(byValue.size());
-    std::vector<std::size_t> order(byValue.size());
-    for (std::size_t k = 0; k < byValue.size(); ++k) std::tie(sortedLevels[k], order[k]) = byValue[k];
+    sorted_.resize(byValue.size());
+    order_.resize(byValue.size());
+    for (std::size_t k = 0; k < byValue.size(); ++k) std::tie(sorted_[k], order_[k]) = byValue[k];
+}
 
+std::vector<LevelCrossing> SampledTrack::crossings(const LevelSet& levels) const {
     std::vector<LevelCrossing> out;
     for (std::size_t i = 0; i + 1 < jd_.size(); ++i) {
         const Cubic c = hermite(unwrapped_[i], unwrapped_[i + 1], speed_[i] * step_, speed_[i + 1] * step_);
         double s = 0.0;
         const Turns turns = turningPoints(c);
         for (std::size_t t = 0; t < turns.count; ++t) {
-            addPieceCrossings(i, s, turns.s[t], sortedLevels, order, out);
+            addPieceCrossings(i, s, turns.s[t], levels, out);
             s = turns.s[t];
         }
-        addPieceCrossings(i, s, 1.0, sortedLevels, order, out);
+        addPieceCrossings(i, s, 1.0, levels, out);
     }
     std::stable_sort(out.begin(), out.end(),
                      [](const LevelCrossing& a, const LevelCrossing& b) { return a.jdUt < b.jdUt; });
@@ -178,8 +180,9 @@ std::vector<LevelCrossing> SampledTrack::crossings(std::span<const double> level
 // their start up to their end, falling pieces those below their start down to their
 // end. A level met exactly at a sample, or touched at a turn, is counted once; a turn
 // that overshoots a level by a rounding error touches it too.
-void SampledTrack::addPieceCrossings(std::size_t i, double sFrom, double sTo, std::span<const double> sortedLevels,
-                                     std::span<const std::size_t> order, std::vector<LevelCrossing>& out) const {
+void SampledTrack::addPieceCrossings(std::size_t i, double sFrom, double sTo, const LevelSet& levels,
+                                     std::vector<LevelCrossing>& out) const {
+    const std::span<const double> sortedLevels = levels.sortedDeg();
     const Cubic c = hermite(unwrapped_[i], unwrapped_[i + 1], speed_[i] * step_, speed_[i + 1] * step_);
     const double ya = valueOf(c, sFrom), yb = valueOf(c, sTo);
     if (ya == yb) return;
@@ -201,7 +204,7 @@ void SampledTrack::addPieceCrossings(std::size_t i, double sFrom, double sTo, st
             const double jd = jd_[i] + s * step_;
             if (jd < reach_.first || jd > reach_.second) continue;
             LevelCrossing crossing;
-            crossing.level = order[static_cast<std::size_t>(first - sortedLevels.begin())];
+            crossing.level = levels.asked(static_cast<std::size_t>(first - sortedLevels.begin()));
             crossing.jdUt = jd;
             crossing.unwrappedDeg = target;
             crossing.speedDegPerDay = slopeOf(c, s) / step_;

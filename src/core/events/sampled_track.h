@@ -52,6 +52,19 @@ struct TrackPlan {
     PositionSource position = {};  // may be empty
 };
 
+// Levels (degrees, any circle) in the order of the circle, put so once for every track
+// searched for them.
+class LevelSet {
+public:
+    explicit LevelSet(std::span<const double> levelsDeg);
+    std::span<const double> sortedDeg() const { return sorted_; }                     // on 0..360, ascending
+    std::size_t asked(std::size_t sortedIndex) const { return order_[sortedIndex]; }  // its index as asked
+
+private:
+    std::vector<double> sorted_;
+    std::vector<std::size_t> order_;
+};
+
 class SampledTrack;
 
 // Samples the tracks moment by moment rather than track by track: the ephemeris library
@@ -63,9 +76,12 @@ class SampledTrack {
 public:
     const LongitudeSource& source() const { return source_; }
 
-    // Every moment the point passes one of the levels (degrees, any circle), in time order,
-    // as the cubic between the samples finds it.
-    std::vector<LevelCrossing> crossings(std::span<const double> levelsDeg) const;
+    // Every moment the point passes one of the levels, in time order, as the cubic between
+    // the samples finds it.
+    std::vector<LevelCrossing> crossings(const LevelSet& levels) const;
+    std::vector<LevelCrossing> crossings(std::span<const double> levelsDeg) const {
+        return crossings(LevelSet(levelsDeg));
+    }
 
     // The crossing's moment, solved again on the source where the polish rule asks.
     double moment(const LevelCrossing& crossing) const;
@@ -81,8 +97,8 @@ private:
     friend std::vector<SampledTrack> sampleTogether(const std::vector<TrackPlan>& plans);
     SampledTrack(const TrackPlan& plan, std::vector<double> moments, std::span<const LongitudeAndSpeed> samples);
 
-    void addPieceCrossings(std::size_t interval, double sFrom, double sTo, std::span<const double> sortedLevels,
-                           std::span<const std::size_t> order, std::vector<LevelCrossing>& out) const;
+    void addPieceCrossings(std::size_t interval, double sFrom, double sTo, const LevelSet& levels,
+                           std::vector<LevelCrossing>& out) const;
     struct Estimate {
         double jd;
         double speedDegPerDay;
