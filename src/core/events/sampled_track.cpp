@@ -220,8 +220,12 @@ double SampledTrack::moment(const LevelCrossing& c) const {
     return known->second;
 }
 
+bool SampledTrack::mayFallWithin(const LevelCrossing& c, double fromJd, double toJd) const {
+    return c.jdUt >= fromJd - step_ && c.jdUt < toJd + step_;
+}
+
 std::optional<double> SampledTrack::momentWithin(const LevelCrossing& c, double fromJd, double toJd) const {
-    if (c.jdUt < fromJd - step_ || c.jdUt >= toJd + step_) return std::nullopt;
+    if (!mayFallWithin(c, fromJd, toJd)) return std::nullopt;
     const double jd = moment(c);
     if (jd < fromJd || jd >= toJd) return std::nullopt;
     return jd;

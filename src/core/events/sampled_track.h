@@ -85,8 +85,10 @@ public:
 
     // The crossing's moment, solved again on the source where the polish rule asks.
     double moment(const LevelCrossing& crossing) const;
-    // The same when it lies in [fromJd, toJd); solving moves a crossing by less than a
-    // step, so one farther out is not solved at all.
+    // Whether solving may bring the crossing into [fromJd, toJd): it moves a crossing by
+    // less than a step.
+    bool mayFallWithin(const LevelCrossing& crossing, double fromJd, double toJd) const;
+    // The crossing's moment when it lies in [fromJd, toJd).
     std::optional<double> momentWithin(const LevelCrossing& crossing, double fromJd, double toJd) const;
 
     // The moments the point's motion changes sign, solved to a fraction of a second, where
