@@ -75,11 +75,14 @@ LongitudeAndSpeed meanNode(double jd) {
 }
 
 // Slow, or close enough to the Sun for its light to bend (the program's own solar
-// theory is near enough to tell).
+// theory is near enough to tell). A point more than 2 degrees beyond that from the mean
+// Sun is far from the apparent one, which most are: the full theory is spared.
 bool needsPolish(const Motion& m, double jd, double longitudeDeg, double speed) {
     if (std::fabs(speed) < m.polishBelow) return true;
-    const double sunDeg = normalize360(theory::solarLongitude(julianCenturies(jd)));
-    return std::fabs(wrap180(normalize360(longitudeDeg) - sunDeg)) < kNearSunDeg;
+    const double t = julianCenturies(jd);
+    const double longitude = normalize360(longitudeDeg);
+    if (std::fabs(wrap180(longitude - normalize360(theory::meanSolarLongitude(t)))) > kNearSunDeg + 2.0) return false;
+    return std::fabs(wrap180(longitude - normalize360(theory::solarLongitude(t)))) < kNearSunDeg;
 }
 
 PolishRule transitRule(const Motion& m) {
