@@ -48,6 +48,10 @@ public:
         count(jdUt);
         return inner_.longitude(jdUt, body);
     }
+    double longitudeWithoutSpeed(double jdUt, int body) const override {
+        count(jdUt);
+        return inner_.longitudeWithoutSpeed(jdUt, body);
+    }
     double declination(double jdUt, int body) const override {
         count(jdUt);
         return inner_.declination(jdUt, body);

@@ -9,8 +9,9 @@ namespace helion {
 namespace {
 
 constexpr int32 kEclipticFlags = SEFLG_SWIEPH | SEFLG_SPEED;                       // 258
+constexpr int32 kPositionFlags = SEFLG_SWIEPH;                                     // 2
 constexpr int32 kEquatorialFlags = SEFLG_SWIEPH | SEFLG_SPEED | SEFLG_EQUATORIAL;  // 2306
-static_assert(kEclipticFlags == 258 && kEquatorialFlags == 2306);
+static_assert(kEclipticFlags == 258 && kEquatorialFlags == 2306 && kPositionFlags == 2);
 
 bool holdsEphemerisFiles(const std::filesystem::path& folder) {
     std::error_code ec;
@@ -75,6 +76,10 @@ SwissEphemeris::~SwissEphemeris() { swe_close(); }
 LongitudeAndSpeed SwissEphemeris::longitude(double jdUt, int body) const {
     const Coordinates c = calculate(jdUt, body, kEclipticFlags);
     return {c.values[0], c.values[3], c.reach};
+}
+
+double SwissEphemeris::longitudeWithoutSpeed(double jdUt, int body) const {
+    return calculate(jdUt, body, kPositionFlags).values[0];
 }
 
 double SwissEphemeris::declination(double jdUt, int body) const {

@@ -24,6 +24,8 @@ public:
     // Ecliptic longitude of date with speed (flags 258: Swiss Ephemeris files + speed), and
     // its reach from the call's return flags.
     LongitudeAndSpeed longitude(double jdUt, int body) const override;
+    // The same without the speed (flags 2), which spares the library a second nutation.
+    double longitudeWithoutSpeed(double jdUt, int body) const override;
     // Declination (flags 2306: files + speed + equatorial coordinates).
     double declination(double jdUt, int body) const override;
     // swe_houses_armc; above the polar circles, where a system is undefined, the library

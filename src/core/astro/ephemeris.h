@@ -37,6 +37,8 @@ class Ephemeris {
 public:
     virtual ~Ephemeris() = default;
     virtual LongitudeAndSpeed longitude(double jdUt, int body) const = 0;
+    // The longitude alone, which a library may work out faster than with the speed.
+    virtual double longitudeWithoutSpeed(double jdUt, int body) const { return longitude(jdUt, body).longitudeDeg; }
     // Declination in degrees, north positive.
     virtual double declination(double jdUt, int body) const = 0;
     // The twelve cusps of a house system at a right ascension of the meridian (ARMC), a

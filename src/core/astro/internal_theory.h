@@ -15,6 +15,10 @@ namespace helion::theory {
 // Apparent geocentric longitude of the Sun in degrees, not reduced.
 double solarLongitude(double t);
 
+// The Sun's mean longitude in degrees, not reduced. The apparent Sun stays within 2
+// degrees of it: the equation of the centre reaches 1.92, the rest some 0.02.
+double meanSolarLongitude(double t);
+
 // Apparent geocentric longitude of the Moon in degrees, not reduced.
 double lunarLongitude(double t);
 

@@ -30,8 +30,6 @@ constexpr std::array<SolarCorrection, 5> kCorrections{{
 
 constexpr double kAberrationDeg = -0.00569;
 
-double meanLongitude(double t) { return 279.696678 + 36000.768925 * t + 0.0003025 * t * t; }
-
 double eccentricity(double t) { return 0.01675104 - 0.0000418 * t - 0.000000126 * t * t; }
 
 // The Earth's mean anomaly from its element set (epoch J2000, that is T - 1).
@@ -56,9 +54,11 @@ double periodicCorrections(double t) {
 
 }  // namespace
 
+double meanSolarLongitude(double t) { return 279.696678 + 36000.768925 * t + 0.0003025 * t * t; }
+
 double solarLongitude(double t) {
     const double trueLongitude =
-        meanLongitude(t) + equationOfCentre(eccentricity(t), meanAnomaly(t)) + periodicCorrections(t);
+        meanSolarLongitude(t) + equationOfCentre(eccentricity(t), meanAnomaly(t)) + periodicCorrections(t);
     return trueLongitude + kAberrationDeg + nutationInLongitude(t);
 }
 

@@ -34,8 +34,13 @@ struct Scan {
 
 TrackPlan planOf(const Scan& scan, const MovingPoint& point) {
     const EventPeriod& period = scan.request.period;
-    return {point.source, point.polish, period.fromJdUt - (scan.marginBefore ? point.marginDays : 0.0),
-            period.toJdUt + (scan.marginAfter ? point.marginDays : 0.0), point.stepDays};
+    return {point.source,
+            point.polish,
+            period.fromJdUt - (scan.marginBefore ? point.marginDays : 0.0),
+            period.toJdUt + (scan.marginAfter ? point.marginDays : 0.0),
+            point.stepDays,
+            point.mover == Mover::Transit,
+            point.position};
 }
 
 // The kinds a transiting point is scanned for.
@@ -77,7 +82,8 @@ TransitTracks transitTracks(const Scan& scan) {
     }
     if (choices.has(EventChoice::Lunations)) {
         const MovingPoint phase = moonPhase(scan.ephemeris);
-        plans.push_back({phase.source, phase.polish, period.fromJdUt, period.toJdUt, phase.stepDays});
+        plans.push_back(
+            {phase.source, phase.polish, period.fromJdUt, period.toJdUt, phase.stepDays, true, phase.position});
     }
     t.tracks = sampleTogether(plans);
     return t;
@@ -85,11 +91,12 @@ TransitTracks transitTracks(const Scan& scan) {
 
 void scanTransits(const Scan& scan, const TransitTracks& t) {
     const EventPeriod& period = scan.request.period;
+    const AspectLevels aspects = aspectLevels(scan.targets, scan.request.transitOrbs);
     for (std::size_t k = 0; k < t.points.size(); ++k) {
         const MovingPoint& point = t.points[k];
         const SampledTrack& track = t.tracks[k];
         const TransitKinds& kinds = t.kinds[k];
-        if (kinds.aspects) addAspectEvents(track, point, scan.targets, scan.request.transitOrbs, period, scan.events);
+        if (kinds.aspects) addAspectEvents(track, point, scan.targets, aspects, period, scan.events);
         if (kinds.stations) addStationEvents(track, point, scan.targets, period, scan.events);
         if (kinds.signs) addIngressEvents(track, point, scan.targets, EventKind::SignIngress, period, scan.events);
         if (kinds.houses) addIngressEvents(track, point, scan.targets, EventKind::HouseIngress, period, scan.events);
@@ -107,14 +114,16 @@ void scanDirected(const Scan& scan) {
         for (MovingPoint& point : solarArcPoints(scan.ephemeris, scan.request.natal))
             points.push_back(std::move(point));
     }
+    if (points.empty()) return;
     std::vector<TrackPlan> plans;
     for (const MovingPoint& point : points) plans.push_back(planOf(scan, point));
     const std::vector<SampledTrack> tracks = sampleTogether(plans);
+    const AspectLevels progressed = aspectLevels(scan.targets, scan.request.progressedOrbs);
+    const AspectLevels solarArc = aspectLevels(scan.targets, scan.request.solarArcOrbs);
     for (std::size_t k = 0; k < points.size(); ++k) {
         const MovingPoint& point = points[k];
-        const OrbTable& orbs =
-            point.mover == Mover::Progressed ? scan.request.progressedOrbs : scan.request.solarArcOrbs;
-        addAspectEvents(tracks[k], point, scan.targets, orbs, period, scan.events);
+        addAspectEvents(tracks[k], point, scan.targets, point.mover == Mover::Progressed ? progressed : solarArc,
+                        period, scan.events);
         if (point.mover != Mover::Progressed || point.body != point::Moon) continue;
         addIngressEvents(tracks[k], point, scan.targets, EventKind::SignIngress, period, scan.events);
         addIngressEvents(tracks[k], point, scan.targets, EventKind::HouseIngress, period, scan.events);

@@ -26,10 +26,27 @@ int natalHouseOf(double longitudeDeg, const CuspTable& cusp);
 // The event's longitude, sign and house from the moving point's longitude.
 void placeEvent(Event& event, double longitudeDeg, const CuspTable& cusp);
 
+// One longitude at which a moving point makes an aspect to a natal point.
+struct AspectPoint {
+    int target;
+    Aspect aspect;
+    double exactDeg;
+    double orbDeg;
+};
+
+// The aspect points of an orb table to the targets, each giving three levels (the exact
+// longitude, then its orb's two edges), worked out once for all the moving points.
+// Aspects whose orb is 0 and the parallel are left out.
+struct AspectLevels {
+    std::vector<AspectPoint> points;
+    LevelSet levels;
+};
+AspectLevels aspectLevels(const NatalTargets& targets, const OrbTable& orbs);
+
 // Every exact aspect of the moving point to the targets within the period, with its
-// pass and its orb period. Aspects whose orb is 0 and the parallel are left out.
+// pass and its orb period.
 void addAspectEvents(const SampledTrack& track, const MovingPoint& point, const NatalTargets& targets,
-                     const OrbTable& orbs, const EventPeriod& period, std::vector<Event>& events);
+                     const AspectLevels& aspects, const EventPeriod& period, std::vector<Event>& events);
 
 // The moving point's entries into the signs, or into the natal houses.
 void addIngressEvents(const SampledTrack& track, const MovingPoint& point, const NatalTargets& targets, EventKind kind,

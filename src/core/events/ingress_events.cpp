@@ -69,7 +69,7 @@ void addStationEvents(const SampledTrack& track, const MovingPoint& point, const
         e.jdUt = s.jdUt;
         e.retrograde = s.turnsRetrograde;
         e.detail = s.turnsRetrograde ? "retrograde" : "direct";
-        placeEvent(e, track.source()(s.jdUt).longitudeDeg, targets.cusp);
+        placeEvent(e, s.longitudeDeg, targets.cusp);
         events.push_back(std::move(e));
     }
 }

@@ -25,24 +25,31 @@ constexpr double kProgressedMarginCapDays = 3.0 * kDaysPerYear;
 
 struct Motion {
     int body;            // point index
-    double stepDays;     // sample step that keeps the cubic's error far below a second
+    double stepDays;     // sample step that keeps the interpolation's error far below a second
     double marginDays;   // how long its orb periods around the period are followed
     double polishBelow;  // solve again on the ephemeris when slower (degrees a day)
+    // The step for its progression, before the stretch below. A second of real time is a
+    // 365th of one there, and the small error of the library's own speed, which a longer
+    // step multiplies, has to stay below it: Mercury keeps the shorter step it needs.
+    double progressedStepDays = 0.0;
 };
 
-// Found by comparing the cubic with the ephemeris over ten years: away from the Sun its
-// error stays under 2e-6 degrees for Mercury .. Mars and 1e-5 for the slower planets,
-// which are therefore always solved again (they make few events).
-constexpr Motion kSun{point::Sun, 1.0, 5.0, 0.0};
-constexpr Motion kMoon{point::Moon, 0.25, 2.0, 0.0};
-constexpr Motion kPlanets[] = {{point::Mercury, 0.5, 30.0, 0.3},
-                               {3, 1.0, 30.0, 0.2},
-                               {4, 2.0, 45.0, 0.35},
-                               {5, 4.0, 120.0, 1e9},
-                               {6, 4.0, 120.0, 1e9},
-                               {7, 4.0, 120.0, 1e9},
-                               {8, 4.0, 120.0, 1e9},
-                               {point::Pluto, 4.0, 120.0, 1e9}};
+// Found by comparing the interpolation with the ephemeris over ten years: away from the
+// Sun its error stays under 2e-6 degrees for Mercury .. Mars and 1e-5 for the slower
+// planets, which are therefore always solved again (they make few events). The Sun's
+// and Venus's smooth paths keep the crossings the polynomial through four samples finds
+// within a few tenths of a second of the ephemeris's at two days, as over a century of
+// three charts' transits, with the same events found.
+constexpr Motion kSun{point::Sun, 2.0, 5.0, 0.0, 1.0};
+constexpr Motion kMoon{point::Moon, 0.25, 2.0, 0.0, 0.25};
+constexpr Motion kPlanets[] = {{point::Mercury, 1.0, 30.0, 0.3, 0.5},
+                               {3, 2.0, 30.0, 0.2, 1.0},
+                               {4, 2.0, 45.0, 0.35, 2.0},
+                               {5, 4.0, 120.0, 1e9, 4.0},
+                               {6, 4.0, 120.0, 1e9, 4.0},
+                               {7, 4.0, 120.0, 1e9, 4.0},
+                               {8, 4.0, 120.0, 1e9, 4.0},
+                               {point::Pluto, 4.0, 120.0, 1e9, 4.0}};
 constexpr Motion kNode{point::NorthNode, 8.0, 60.0, 0.0};
 
 int ephemerisBody(int point) {
@@ -56,6 +63,11 @@ LongitudeSource bodySource(const Ephemeris& ephemeris, int point) {
     return [&ephemeris, b](double jd) { return ephemeris.longitude(jd, b); };
 }
 
+PositionSource bodyPosition(const Ephemeris& ephemeris, int point) {
+    const int b = ephemerisBody(point);
+    return [&ephemeris, b](double jd) { return ephemeris.longitudeWithoutSpeed(jd, b); };
+}
+
 LongitudeAndSpeed meanNode(double jd) {
     constexpr double kDelta = 0.01;
     const auto at = [](double day) { return theory::meanLunarNode(julianCenturies(day)); };
@@ -63,11 +75,14 @@ LongitudeAndSpeed meanNode(double jd) {
 }
 
 // Slow, or close enough to the Sun for its light to bend (the program's own solar
-// theory is near enough to tell).
+// theory is near enough to tell). A point more than 2 degrees beyond that from the mean
+// Sun is far from the apparent one, which most are: the full theory is spared.
 bool needsPolish(const Motion& m, double jd, double longitudeDeg, double speed) {
     if (std::fabs(speed) < m.polishBelow) return true;
-    const double sunDeg = normalize360(theory::solarLongitude(julianCenturies(jd)));
-    return std::fabs(wrap180(normalize360(longitudeDeg) - sunDeg)) < kNearSunDeg;
+    const double t = julianCenturies(jd);
+    const double longitude = normalize360(longitudeDeg);
+    if (std::fabs(wrap180(longitude - normalize360(theory::meanSolarLongitude(t)))) > kNearSunDeg + 2.0) return false;
+    return std::fabs(wrap180(longitude - normalize360(theory::solarLongitude(t)))) < kNearSunDeg;
 }
 
 PolishRule transitRule(const Motion& m) {
@@ -83,8 +98,8 @@ PolishRule progressedRule(const Motion& m, double natalJd) {
     };
 }
 
-MovingPoint transitPoint(const Motion& m, LongitudeSource source) {
-    return {Mover::Transit, m.body, std::move(source), transitRule(m), m.stepDays, m.marginDays};
+MovingPoint transitPoint(const Motion& m, LongitudeSource source, PositionSource position = {}) {
+    return {Mover::Transit, m.body, std::move(source), transitRule(m), m.stepDays, m.marginDays, std::move(position)};
 }
 
 // The progressed Sun is read by every solar-arc point and the angles on the same
@@ -107,7 +122,7 @@ MovingPoint progressedPoint(const Motion& m, Mover mover, LongitudeSource source
             m.body,
             std::move(source),
             progressedRule(m, natalJd),
-            m.stepDays * kProgressedStepFactor,
+            m.progressedStepDays * kProgressedStepFactor,
             std::min(m.marginDays * kDaysPerYear, kProgressedMarginCapDays)};
 }
 
@@ -146,10 +161,13 @@ LongitudeSource directedAscendant(LongitudeSource sun, const NatalFrame& natal) 
 }  // namespace
 
 std::vector<MovingPoint> transitPoints(const Ephemeris& ephemeris, bool withMoon) {
-    std::vector<MovingPoint> points{transitPoint(kSun, bodySource(ephemeris, point::Sun))};
-    for (const Motion& m : kPlanets) points.push_back(transitPoint(m, bodySource(ephemeris, m.body)));
+    const auto moving = [&](const Motion& m) {
+        return transitPoint(m, bodySource(ephemeris, m.body), bodyPosition(ephemeris, m.body));
+    };
+    std::vector<MovingPoint> points{moving(kSun)};
+    for (const Motion& m : kPlanets) points.push_back(moving(m));
     points.push_back(transitPoint(kNode, meanNode));
-    if (withMoon) points.push_back(transitPoint(kMoon, bodySource(ephemeris, point::Moon)));
+    if (withMoon) points.push_back(moving(kMoon));
     return points;
 }
 
@@ -161,8 +179,8 @@ std::vector<MovingPoint> progressedPoints(const Ephemeris& ephemeris, const Nata
     }
     const LongitudeSource sun = points.front().source;
     const double midheavenArc = natal.longitude[point::Midheaven] - natal.longitude[point::Sun];
-    const Motion midheaven{point::Midheaven, kSun.stepDays, kSun.marginDays, 0.0};
-    const Motion ascendant{point::Ascendant, kSun.stepDays, kSun.marginDays, 0.0};
+    const Motion midheaven{point::Midheaven, kSun.stepDays, kSun.marginDays, 0.0, kSun.progressedStepDays};
+    const Motion ascendant{point::Ascendant, kSun.stepDays, kSun.marginDays, 0.0, kSun.progressedStepDays};
     points.push_back(progressedPoint(midheaven, Mover::Progressed, shifted(sun, midheavenArc), natal.jdUt));
     points.push_back(progressedPoint(ascendant, Mover::Progressed, directedAscendant(sun, natal), natal.jdUt));
     return points;
@@ -174,22 +192,29 @@ std::vector<MovingPoint> solarArcPoints(const Ephemeris& ephemeris, const NatalF
     for (const Motion& m : progressedMotions()) {
         if (m.body == point::Sun) continue;
         const double arc = natal.longitude[m.body] - natal.longitude[point::Sun];
-        points.push_back(progressedPoint({m.body, kSun.stepDays, kSun.marginDays, 0.0}, Mover::SolarArc,
-                                         shifted(sun, arc), natal.jdUt));
+        points.push_back(progressedPoint({m.body, kSun.stepDays, kSun.marginDays, 0.0, kSun.progressedStepDays},
+                                         Mover::SolarArc, shifted(sun, arc), natal.jdUt));
     }
     return points;
 }
 
+// The phase grows some 12 degrees a day and never turns back, and every lunation is solved
+// on the ephemeris: the samples only find it and start the solving close, which two days'
+// samples of the polynomial through four of them do to a fraction of a second.
 MovingPoint moonPhase(const Ephemeris& ephemeris) {
-    constexpr Motion kPhase{point::Moon, 1.0, 0.0, 1e9};
+    constexpr Motion kPhase{point::Moon, 2.0, 0.0, 1e9};
     LongitudeSource source = [&ephemeris](double jd) {
         const LongitudeAndSpeed moon = ephemeris.longitude(jd, body::Moon);
         const LongitudeAndSpeed sun = ephemeris.longitude(jd, body::Sun);
         return LongitudeAndSpeed{normalize360(moon.longitudeDeg - sun.longitudeDeg),
                                  moon.speedDegPerDay - sun.speedDegPerDay, std::max(moon.reach, sun.reach)};
     };
-    return {Mover::Transit,  point::Moon,      std::move(source), [](double, double, double) { return true; },
-            kPhase.stepDays, kPhase.marginDays};
+    PositionSource position = [&ephemeris](double jd) {
+        return normalize360(ephemeris.longitudeWithoutSpeed(jd, body::Moon) -
+                            ephemeris.longitudeWithoutSpeed(jd, body::Sun));
+    };
+    return {Mover::Transit,  point::Moon,       std::move(source),  [](double, double, double) { return true; },
+            kPhase.stepDays, kPhase.marginDays, std::move(position)};
 }
 
 }  // namespace helion

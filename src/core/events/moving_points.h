@@ -18,7 +18,8 @@ struct MovingPoint {
     LongitudeSource source;
     PolishRule polish;
     double stepDays = 1.0;
-    double marginDays = 0.0;  // the search runs this far beyond each end of the period
+    double marginDays = 0.0;       // the search runs this far beyond each end of the period
+    PositionSource position = {};  // the longitude alone, where the ephemeris gives it cheaper
 };
 
 // The natal chart's moment and the constants of its directions.

@@ -5,6 +5,7 @@
 // cross, however many targets there are. The cubic follows a turn of direction inside a
 // step, so a pass shorter than the step is still found.
 
+#include <cmath>
 #include <functional>
 #include <map>
 #include <optional>
@@ -17,6 +18,8 @@
 namespace helion {
 
 using LongitudeSource = std::function<LongitudeAndSpeed(double jdUt)>;
+// The longitude alone, where the library then need not work out the motion too.
+using PositionSource = std::function<double(double jdUt)>;
 
 // Whether a crossing found on the cubic is solved again on the source itself: where the
 // cubic's small error in longitude means a large error in time (a slow point) or where
@@ -33,15 +36,33 @@ struct LevelCrossing {
 struct Station {
     double jdUt = 0.0;
     bool turnsRetrograde = false;
+    double longitudeDeg = 0.0;
 };
 
-// A track to sample: [fromJd, toJd] in equal steps no longer than stepDays.
+// A track to sample: [fromJd, toJd] in equal steps no longer than stepDays, or in steps
+// of exactly stepDays on the lattice of its whole multiples, shared by the plans that ask
+// for it; its crossings are those inside [fromJd, toJd] either way.
 struct TrackPlan {
     LongitudeSource source;
     PolishRule polish;
     double fromJd = 0.0;
     double toJd = 0.0;
     double stepDays = 1.0;
+    bool onSharedLattice = false;
+    PositionSource position = {};  // may be empty
+};
+
+// Levels (degrees, any circle) in the order of the circle, put so once for every track
+// searched for them.
+class LevelSet {
+public:
+    explicit LevelSet(std::span<const double> levelsDeg);
+    std::span<const double> sortedDeg() const { return sorted_; }                     // on 0..360, ascending
+    std::size_t asked(std::size_t sortedIndex) const { return order_[sortedIndex]; }  // its index as asked
+
+private:
+    std::vector<double> sorted_;
+    std::vector<std::size_t> order_;
 };
 
 class SampledTrack;
@@ -55,14 +76,19 @@ class SampledTrack {
 public:
     const LongitudeSource& source() const { return source_; }
 
-    // Every moment the point passes one of the levels (degrees, any circle), in time order,
-    // as the cubic between the samples finds it.
-    std::vector<LevelCrossing> crossings(std::span<const double> levelsDeg) const;
+    // Every moment the point passes one of the levels, in time order, as the cubic between
+    // the samples finds it.
+    std::vector<LevelCrossing> crossings(const LevelSet& levels) const;
+    std::vector<LevelCrossing> crossings(std::span<const double> levelsDeg) const {
+        return crossings(LevelSet(levelsDeg));
+    }
 
     // The crossing's moment, solved again on the source where the polish rule asks.
     double moment(const LevelCrossing& crossing) const;
-    // The same when it lies in [fromJd, toJd); solving moves a crossing by less than a
-    // step, so one farther out is not solved at all.
+    // Whether solving may bring the crossing into [fromJd, toJd): it moves a crossing by
+    // less than a step.
+    bool mayFallWithin(const LevelCrossing& crossing, double fromJd, double toJd) const;
+    // The crossing's moment when it lies in [fromJd, toJd).
     std::optional<double> momentWithin(const LevelCrossing& crossing, double fromJd, double toJd) const;
 
     // The moments the point's motion changes sign, solved to a fraction of a second, where
@@ -73,13 +99,23 @@ private:
     friend std::vector<SampledTrack> sampleTogether(const std::vector<TrackPlan>& plans);
     SampledTrack(const TrackPlan& plan, std::vector<double> moments, std::span<const LongitudeAndSpeed> samples);
 
-    void addPieceCrossings(std::size_t interval, double sFrom, double sTo, std::span<const double> sortedLevels,
-                           std::span<const std::size_t> order, std::vector<LevelCrossing>& out) const;
-    double polished(double jdUt, double levelDeg) const;
+    void addPieceCrossings(std::size_t interval, double sFrom, double sTo, const LevelSet& levels,
+                           std::vector<LevelCrossing>& out) const;
+    struct Estimate {
+        double jd;
+        double speedDegPerDay;
+    };
+    struct Septic;
+    std::optional<Septic> septicAround(double jdUt) const;
+    Estimate sharpened(const LevelCrossing& crossing) const;
+    double polished(const LevelCrossing& crossing) const;
+    double accelerationNear(double jdUt) const;
 
     LongitudeSource source_;
+    PositionSource position_;
     PolishRule polish_;
     double step_ = 0.0;
+    std::pair<double, double> reach_{-HUGE_VAL, HUGE_VAL};  // where crossings count
     std::vector<double> jd_;
     std::vector<double> unwrapped_;  // longitudes with the whole circles kept
     std::vector<double> speed_;

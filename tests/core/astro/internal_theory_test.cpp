@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -53,6 +54,20 @@ TEST(SunAndMoon, MatchPublishedPositions) {
         const double ours = c.position(julianCenturies(c.jd));
         EXPECT_NEAR(wrap180(normalize360(ours) - c.expectedDeg), 0.0, c.toleranceArcSec * kArcSecond) << c.source;
     }
+}
+
+// The timeline search skips the full solar theory for points more than 2 degrees beyond
+// its near-Sun limit from the mean Sun; every 3 days of 1800..2200 the two stay closer.
+TEST(SunAndMoon, ApparentSunStaysWithinTwoDegreesOfTheMeanSun) {
+    double widest = 0.0;
+    for (double jd = 2378496.5; jd < 2524593.5; jd += 3.0) {
+        const double t = julianCenturies(jd);
+        const double gap =
+            wrap180(normalize360(theory::solarLongitude(t)) - normalize360(theory::meanSolarLongitude(t)));
+        widest = std::max(widest, std::fabs(gap));
+    }
+    EXPECT_LT(widest, 2.0);
+    EXPECT_GT(widest, 1.9);  // the equation of the centre is there
 }
 
 // The theory's Moon minus Sun, in degrees.
