@@ -41,13 +41,13 @@ struct EclipticPosition {
     double latitudeDeg;
 };
 
-// Geocentric positions of Mercury .. Pluto at entries 2..9 (point order; 0 and 1 unused).
+// Geocentric positions of Mercury .. Pluto at their body numbers 2..9 (0 and 1 unused).
 std::array<EclipticPosition, 10> planetPositions(double t);
 
 struct TheoryPositions {
-    PointTable longitude{};    // entries 1..12 in point order, reduced to [0, 360)
+    PointTable longitude{};    // the Sun .. the South Node, reduced to [0, 360)
     PointTable latitude{};     // ecliptic latitudes (Moon, planets; 0 for Sun and nodes)
-    PointTable declination{};  // entries 1..12
+    PointTable declination{};  // the Sun .. the South Node
 };
 
 // Every body of the theory for one moment; obliquityDeg is the mean obliquity of that

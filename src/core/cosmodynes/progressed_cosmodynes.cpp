@@ -16,10 +16,10 @@ namespace {
 
 constexpr GroupValues<double> kOneDegreeOrbs{1, 1, 1, 1, 1};
 constexpr int kTablePoints = 12;
-constexpr int kMoonPosition = 10;  // the Moon's table position, equal to its point number
+constexpr int kMoonPosition = 10;  // the Moon's table position
 
 // The point at table position 1..12.
-int pointAt(int position) { return kScoredPoints[position - 1]; }
+Point pointAt(int position) { return kScoredPoints[position - 1]; }
 
 // The progressed Moon moves so fast that its shares and aspects count for less.
 double shareDivisor(int position) { return position == kMoonPosition ? 14.0 : 2.0; }
@@ -31,16 +31,16 @@ struct Share {
 
 Share progressedShare(const CosmoSummary& power, const CosmoSummary& net, const ProgressedCosmodynes& result,
                       int position) {
-    const int p = pointAt(position);
+    const Point p = pointAt(position);
     const double divisor = shareDivisor(position);
-    const double dignity = p <= planet::Count ? result.dignityHarmony[p] - result.dignityDiscord[p] : 0.0;
+    const double dignity = p <= Point::Moon ? result.dignityHarmony[p] - result.dignityDiscord[p] : 0.0;
     return {power[position] / divisor, net[position] / divisor + dignity / divisor};
 }
 
 // An aspect point's house class: the stronger of the natal and the progressed house of
 // its point.
 HouseClass memberClass(int member, const PointHouses& natalHouses, const PointHouses& progressedHouses) {
-    const int p = pointAt(member > kTablePoints ? member - kTablePoints : member);
+    const Point p = pointAt(member > kTablePoints ? member - kTablePoints : member);
     return std::max(houseClassOf(natalHouses[p]), houseClassOf(progressedHouses[p]));
 }
 
@@ -54,7 +54,7 @@ const GroupValues<double>& factorsOf(int member, HouseClass houseClass) {
 double natureHarmony(int position, double power) {
     double harmony = 0.0;
     for (const PlanetNature& nature : kPlanetNatures) {
-        if (position == nature.planet) harmony += (nature.harmony ? 1.0 : -1.0) * nature.share * power;
+        if (pointAt(position) == nature.planet) harmony += (nature.harmony ? 1.0 : -1.0) * nature.share * power;
     }
     return harmony;
 }
@@ -81,8 +81,8 @@ void scoreAspects(const NatalCosmodynes& score, const ChartPositions& natal, con
             const double power = full - full * minutesOff / 120.0;
 
             double harmony = natureHarmony(a, power) + natureHarmony(b, power) + aspect->nature * power;
-            if (a <= planet::Count && b <= planet::Count &&
-                inMutualReception(a, signOf(longitudeOf(i)), b, signOf(longitudeOf(j)))) {
+            if (pointAt(a) <= Point::Moon && pointAt(b) <= Point::Moon &&
+                inMutualReception(pointAt(a), signOf(longitudeOf(i)), pointAt(b), signOf(longitudeOf(j)))) {
                 harmony += 2.5;
             }
             result.addedPower[a] += power;
@@ -103,7 +103,7 @@ ProgressedCosmodynes computeProgressedCosmodynes(const NatalCosmodynes& natalSco
     const CosmoSummary& net = natalScore.natalCosmoNet;
     result.house = placeInHouses(progressed.longitude, natal.cusp);
 
-    for (int p = 1; p <= planet::Count; ++p) {
+    for (const Point p : kBodies) {
         const Dignity dignity = dignityOf(p, signOf(progressed.longitude[p]));
         result.dignityHarmony[p] = dignity.harmony;
         result.dignityDiscord[p] = dignity.discord;
@@ -116,7 +116,7 @@ ProgressedCosmodynes computeProgressedCosmodynes(const NatalCosmodynes& natalSco
         result.houseNet[i] = net[24 + i];
     }
     for (int position = 1; position <= kTablePoints; ++position) {
-        const int p = pointAt(position);
+        const Point p = pointAt(position);
         const Share share = progressedShare(power, net, result, position);
         const int sign = signOf(progressed.longitude[p]);
         result.signPower[sign] += share.power;

@@ -9,7 +9,7 @@ namespace {
 
 // One longitude at which the moving point makes an aspect to a natal point.
 struct AspectPoint {
-    int target;
+    Point target;
     int code;
     double exactDeg;
     double orbDeg;
@@ -20,12 +20,12 @@ constexpr std::size_t kLevelsPerAspect = 3;
 
 std::vector<AspectPoint> aspectPoints(const NatalTargets& targets, const OrbTable& orbs) {
     std::vector<AspectPoint> points;
-    for (const int target : targets.points) {
+    for (const Point target : targets.points) {
         for (int code = code::Conjunct; code <= code::kLastCode; ++code) {
             const double orb = orbs.orb[static_cast<std::size_t>(orbEntry(code))];
             if (isDeclinationAspect(code) || orb <= 0.0) continue;
             const double angle = aspectAngle(code);
-            const double natal = targets.longitude[static_cast<std::size_t>(target)];
+            const double natal = targets.longitude[target];
             points.push_back({target, code, normalize360(natal + angle), orb});
             if (angle != 0.0 && angle != 180.0) points.push_back({target, code, normalize360(natal - angle), orb});
         }

@@ -16,7 +16,7 @@ namespace helion {
 struct NatalTargets {
     PointTable longitude{};
     CuspTable cusp{};
-    std::vector<int> points;  // the natal points aspected
+    std::vector<Point> points;  // the natal points aspected
 };
 
 // The sign (1 Aries .. 12 Pisces) and natal house of a longitude.

@@ -24,7 +24,7 @@ constexpr double kProgressedStepFactor = 83.0;
 constexpr double kProgressedMarginCapDays = 3.0 * kDaysPerYear;
 
 struct Motion {
-    int body;            // point index
+    Point body;
     double stepDays;     // sample step that keeps the cubic's error far below a second
     double marginDays;   // how long its orb periods around the period are followed
     double polishBelow;  // solve again on the ephemeris when slower (degrees a day)
@@ -33,25 +33,15 @@ struct Motion {
 // Found by comparing the cubic with the ephemeris over ten years: away from the Sun its
 // error stays under 2e-6 degrees for Mercury .. Mars and 1e-5 for the slower planets,
 // which are therefore always solved again (they make few events).
-constexpr Motion kSun{point::Sun, 1.0, 5.0, 0.0};
-constexpr Motion kMoon{point::Moon, 0.25, 2.0, 0.0};
-constexpr Motion kPlanets[] = {{point::Mercury, 0.5, 30.0, 0.3},
-                               {3, 1.0, 30.0, 0.2},
-                               {4, 2.0, 45.0, 0.35},
-                               {5, 4.0, 120.0, 1e9},
-                               {6, 4.0, 120.0, 1e9},
-                               {7, 4.0, 120.0, 1e9},
-                               {8, 4.0, 120.0, 1e9},
-                               {point::Pluto, 4.0, 120.0, 1e9}};
-constexpr Motion kNode{point::NorthNode, 8.0, 60.0, 0.0};
+constexpr Motion kSun{Point::Sun, 1.0, 5.0, 0.0};
+constexpr Motion kMoon{Point::Moon, 0.25, 2.0, 0.0};
+constexpr Motion kPlanetMotions[] = {{Point::Mercury, 0.5, 30.0, 0.3},  {Point::Venus, 1.0, 30.0, 0.2},
+                                     {Point::Mars, 2.0, 45.0, 0.35},    {Point::Jupiter, 4.0, 120.0, 1e9},
+                                     {Point::Saturn, 4.0, 120.0, 1e9},  {Point::Uranus, 4.0, 120.0, 1e9},
+                                     {Point::Neptune, 4.0, 120.0, 1e9}, {Point::Pluto, 4.0, 120.0, 1e9}};
+constexpr Motion kNode{Point::NorthNode, 8.0, 60.0, 0.0};
 
-int ephemerisBody(int point) {
-    if (point == point::Sun) return body::Sun;
-    if (point == point::Moon) return body::Moon;
-    return point;
-}
-
-LongitudeSource bodySource(const Ephemeris& ephemeris, int point) {
+LongitudeSource bodySource(const Ephemeris& ephemeris, Point point) {
     const int b = ephemerisBody(point);
     return [&ephemeris, b](double jd) { return ephemeris.longitude(jd, b); };
 }
@@ -89,7 +79,7 @@ MovingPoint transitPoint(const Motion& m, LongitudeSource source) {
 
 // The progressed Sun is read by every solar-arc point and the angles on the same
 // samples: one ephemeris call serves them all.
-LongitudeSource progressedSource(const Ephemeris& ephemeris, int point, double natalJd) {
+LongitudeSource progressedSource(const Ephemeris& ephemeris, Point point, double natalJd) {
     auto cache = std::make_shared<std::map<double, LongitudeAndSpeed>>();
     const int b = ephemerisBody(point);
     return [&ephemeris, b, natalJd, cache](double jd) {
@@ -113,7 +103,7 @@ MovingPoint progressedPoint(const Motion& m, Mover mover, LongitudeSource source
 
 std::vector<Motion> progressedMotions() {
     std::vector<Motion> motions{kSun};
-    motions.insert(motions.end(), std::begin(kPlanets), std::end(kPlanets));
+    motions.insert(motions.end(), std::begin(kPlanetMotions), std::end(kPlanetMotions));
     motions.push_back(kMoon);
     return motions;
 }
@@ -133,7 +123,7 @@ LongitudeSource directedAscendant(LongitudeSource sun, const NatalFrame& natal) 
         constexpr double kDeltaDeg = 0.001;
         const LongitudeAndSpeed s = sun(jd);
         const auto ascendant = [&](double sunDeg) {
-            return solarArcAngles(sunDeg, natal.longitude[point::Sun], natal.longitude[point::Midheaven],
+            return solarArcAngles(sunDeg, natal.longitude[Point::Sun], natal.longitude[Point::Midheaven],
                                   natal.obliquityDeg, natal.latitudeDeg)
                 .ascendantDeg;
         };
@@ -146,10 +136,10 @@ LongitudeSource directedAscendant(LongitudeSource sun, const NatalFrame& natal) 
 }  // namespace
 
 std::vector<MovingPoint> transitPoints(const Ephemeris& ephemeris, bool withMoon) {
-    std::vector<MovingPoint> points{transitPoint(kSun, bodySource(ephemeris, point::Sun))};
-    for (const Motion& m : kPlanets) points.push_back(transitPoint(m, bodySource(ephemeris, m.body)));
+    std::vector<MovingPoint> points{transitPoint(kSun, bodySource(ephemeris, Point::Sun))};
+    for (const Motion& m : kPlanetMotions) points.push_back(transitPoint(m, bodySource(ephemeris, m.body)));
     points.push_back(transitPoint(kNode, meanNode));
-    if (withMoon) points.push_back(transitPoint(kMoon, bodySource(ephemeris, point::Moon)));
+    if (withMoon) points.push_back(transitPoint(kMoon, bodySource(ephemeris, Point::Moon)));
     return points;
 }
 
@@ -160,20 +150,20 @@ std::vector<MovingPoint> progressedPoints(const Ephemeris& ephemeris, const Nata
             progressedPoint(m, Mover::Progressed, progressedSource(ephemeris, m.body, natal.jdUt), natal.jdUt));
     }
     const LongitudeSource sun = points.front().source;
-    const double midheavenArc = natal.longitude[point::Midheaven] - natal.longitude[point::Sun];
-    const Motion midheaven{point::Midheaven, kSun.stepDays, kSun.marginDays, 0.0};
-    const Motion ascendant{point::Ascendant, kSun.stepDays, kSun.marginDays, 0.0};
+    const double midheavenArc = natal.longitude[Point::Midheaven] - natal.longitude[Point::Sun];
+    const Motion midheaven{Point::Midheaven, kSun.stepDays, kSun.marginDays, 0.0};
+    const Motion ascendant{Point::Ascendant, kSun.stepDays, kSun.marginDays, 0.0};
     points.push_back(progressedPoint(midheaven, Mover::Progressed, shifted(sun, midheavenArc), natal.jdUt));
     points.push_back(progressedPoint(ascendant, Mover::Progressed, directedAscendant(sun, natal), natal.jdUt));
     return points;
 }
 
 std::vector<MovingPoint> solarArcPoints(const Ephemeris& ephemeris, const NatalFrame& natal) {
-    const LongitudeSource sun = progressedSource(ephemeris, point::Sun, natal.jdUt);
+    const LongitudeSource sun = progressedSource(ephemeris, Point::Sun, natal.jdUt);
     std::vector<MovingPoint> points;
     for (const Motion& m : progressedMotions()) {
-        if (m.body == point::Sun) continue;
-        const double arc = natal.longitude[m.body] - natal.longitude[point::Sun];
+        if (m.body == Point::Sun) continue;
+        const double arc = natal.longitude[m.body] - natal.longitude[Point::Sun];
         points.push_back(progressedPoint({m.body, kSun.stepDays, kSun.marginDays, 0.0}, Mover::SolarArc,
                                          shifted(sun, arc), natal.jdUt));
     }
@@ -181,14 +171,14 @@ std::vector<MovingPoint> solarArcPoints(const Ephemeris& ephemeris, const NatalF
 }
 
 MovingPoint moonPhase(const Ephemeris& ephemeris) {
-    constexpr Motion kPhase{point::Moon, 1.0, 0.0, 1e9};
+    constexpr Motion kPhase{Point::Moon, 1.0, 0.0, 1e9};
     LongitudeSource source = [&ephemeris](double jd) {
         const LongitudeAndSpeed moon = ephemeris.longitude(jd, body::Moon);
         const LongitudeAndSpeed sun = ephemeris.longitude(jd, body::Sun);
         return LongitudeAndSpeed{normalize360(moon.longitudeDeg - sun.longitudeDeg),
                                  moon.speedDegPerDay - sun.speedDegPerDay, std::max(moon.reach, sun.reach)};
     };
-    return {Mover::Transit,  point::Moon,      std::move(source), [](double, double, double) { return true; },
+    return {Mover::Transit,  Point::Moon,      std::move(source), [](double, double, double) { return true; },
             kPhase.stepDays, kPhase.marginDays};
 }
 

@@ -23,9 +23,8 @@ CalendarDate utDateOf(double t) {
 
 void appendAspectsOf(ReportLines& lines, double lunationPoint, const ChartPositions& natal, float orb) {
     bool any = false;
-    for (int body = 1; body <= point::Count; ++body) {
-        const AspectFinding aspect =
-            classifyLunationAspect(separationOf(lunationPoint, natal.longitude[static_cast<std::size_t>(body)]), orb);
+    for (const Point body : kAllPoints) {
+        const AspectFinding aspect = classifyLunationAspect(separationOf(lunationPoint, natal.longitude[body]), orb);
         if (aspect.code == code::None) continue;
         any = true;
         lines.push_back(kAspectIndent + std::string(aspectName(aspect.code)) + "      " +
