@@ -32,7 +32,7 @@ constexpr std::size_t pointIndex(Point point) { return static_cast<std::size_t>(
 // Files and reports number the points 1 (Sun) .. 15 (Midheaven).
 constexpr int pointNumber(Point point) { return static_cast<int>(point) + 1; }
 constexpr Point pointFromNumber(int number) { return static_cast<Point>(number - 1); }
-constexpr bool isPointNumber(int number) { return number >= 1 && number <= static_cast<int>(kPointCount); }
+constexpr bool isPointNumber(int number) { return number >= 1 && number <= pointNumber(Point::Midheaven); }
 
 // The points first .. last, both included, in table order.
 template <Point First, Point Last>

@@ -16,13 +16,15 @@ namespace {
 
 constexpr GroupValues<double> kOneDegreeOrbs{1, 1, 1, 1, 1};
 constexpr int kTablePoints = 12;
-constexpr int kMoonPosition = 10;  // the Moon's table position
 
 // The point at table position 1..12.
 Point pointAt(int position) { return kScoredPoints[position - 1]; }
 
+// Whether aspect point `member` (1..24) is the progressed `point`.
+bool isProgressed(int member, Point point) { return member <= kTablePoints && pointAt(member) == point; }
+
 // The progressed Moon moves so fast that its shares and aspects count for less.
-double shareDivisor(int position) { return position == kMoonPosition ? 14.0 : 2.0; }
+double shareDivisor(int position) { return isProgressed(position, Point::Moon) ? 14.0 : 2.0; }
 
 struct Share {
     double power;
@@ -47,7 +49,8 @@ HouseClass memberClass(int member, const PointHouses& natalHouses, const PointHo
 // The progressed Sun, Mercury and Moon weigh their aspects more.
 const GroupValues<double>& factorsOf(int member, HouseClass houseClass) {
     const ClassFactors& factors = kProgressedFactors[static_cast<int>(houseClass)];
-    const bool personal = member == 1 || member == 2 || member == kMoonPosition;
+    const bool personal =
+        isProgressed(member, Point::Sun) || isProgressed(member, Point::Mercury) || isProgressed(member, Point::Moon);
     return personal ? factors.personal : factors.plain;
 }
 
@@ -76,7 +79,7 @@ void scoreAspects(const NatalCosmodynes& score, const ChartPositions& natal, con
             const int a = i;
             const int b = j > kTablePoints ? j - kTablePoints : j;
             double full = (score.natalCosmoPower[a] + score.natalCosmoPower[b]) / 2.0 * factor;
-            if (i == kMoonPosition || j == kMoonPosition) full /= 7.0;
+            if (isProgressed(i, Point::Moon) || isProgressed(j, Point::Moon)) full /= 7.0;
             const double minutesOff = std::abs(separation - aspect->angle) * 60.0;
             const double power = full - full * minutesOff / 120.0;
 

@@ -22,11 +22,11 @@ inline constexpr std::array<std::string_view, 8> kEventKindNames{
 inline constexpr std::array<std::string_view, 3> kMoverNames{"transit", "progressed", "solar_arc"};
 
 // The names of the points in the timeline's texts, in table order.
-inline constexpr std::array<std::string_view, 15> kPointNames{
-    "Sun",   "Mercury", "Venus",      "Mars",       "Jupiter",         "Saturn",    "Uranus",   "Neptune",
-    "Pluto", "Moon",    "North Node", "South Node", "Part of Fortune", "Ascendant", "Midheaven"};
+inline constexpr PointArray<std::string_view> kPointNames{{"Sun", "Mercury", "Venus", "Mars", "Jupiter", "Saturn",
+                                                           "Uranus", "Neptune", "Pluto", "Moon", "North Node",
+                                                           "South Node", "Part of Fortune", "Ascendant", "Midheaven"}};
 
-constexpr std::string_view pointName(Point point) { return kPointNames[pointIndex(point)]; }
+constexpr std::string_view pointName(Point point) { return kPointNames[point]; }
 
 constexpr std::string_view eventKindName(EventKind kind) { return kEventKindNames[static_cast<std::size_t>(kind)]; }
 constexpr std::string_view moverName(Mover mover) { return kMoverNames[static_cast<std::size_t>(mover)]; }

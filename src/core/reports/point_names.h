@@ -11,11 +11,11 @@
 
 namespace helion {
 
-inline constexpr std::array<std::string_view, 15> kPointFullNames{"SUN",     "MERCURY", "VENUS",   "MARS",  "JUPITER",
-                                                                  "SATURN",  "URANUS",  "NEPTUNE", "PLUTO", "MOON",
-                                                                  "N. NODE", "S. NODE", "PART F.", "ASC",   "MC "};
+inline constexpr PointArray<std::string_view> kPointFullNames{{"SUN", "MERCURY", "VENUS", "MARS", "JUPITER", "SATURN",
+                                                               "URANUS", "NEPTUNE", "PLUTO", "MOON", "N. NODE",
+                                                               "S. NODE", "PART F.", "ASC", "MC "}};
 
-constexpr std::string_view pointFullName(Point point) { return kPointFullNames[pointIndex(point)]; }
+constexpr std::string_view pointFullName(Point point) { return kPointFullNames[point]; }
 
 // The first `width` characters of the full name, blank-padded to exactly `width`.
 std::string pointNameInWidth(Point point, std::size_t width);

@@ -60,7 +60,8 @@ TEST(WheelDrawing, HouseLinesOfScreenAndPrinterDifferOnlyInTheirVerticalFactor) 
 TEST(WheelDrawing, AspectLinesOncePerOrderedPairAndNoneForAConjunction) {
     PointTable lon = spreadPoints(0);
     const double others[] = {200, 213, 227, 244, 262, 281, 300};  // no aspects among them or to the three below
-    for (const Point p : pointsFromTo<Point::Venus, Point::Pluto>()) lon[p] = others[pointIndex(p) - 2];
+    constexpr auto kVenusToPluto = pointsFromTo<Point::Venus, Point::Pluto>();
+    for (std::size_t k = 0; k < kVenusToPluto.size(); ++k) lon[kVenusToPluto[k]] = others[k];
     lon[Point::Sun] = 10.0;
     lon[Point::Moon] = 70.0;     // exact sextile with the Sun
     lon[Point::Mercury] = 12.0;  // conjunct the Sun
