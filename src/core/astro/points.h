@@ -7,8 +7,9 @@
 
 namespace helion {
 
+// Each point's value is its printed number, 1 (Sun) .. 15 (Midheaven).
 enum class Point {
-    Sun,
+    Sun = 1,
     Mercury,
     Venus,
     Mars,
@@ -27,18 +28,20 @@ enum class Point {
 
 inline constexpr std::size_t kPointCount = 15;
 
-constexpr std::size_t pointIndex(Point point) { return static_cast<std::size_t>(point); }
+// Where a file or a report prints a point, it prints this number.
+constexpr int pointNumber(Point point) { return static_cast<int>(point); }
+constexpr Point pointFromNumber(int number) { return static_cast<Point>(number); }
 
-// Files and reports number the points 1 (Sun) .. 15 (Midheaven).
-constexpr int pointNumber(Point point) { return static_cast<int>(point) + 1; }
-constexpr Point pointFromNumber(int number) { return static_cast<Point>(number - 1); }
+// The position of a point in a table of kPointCount entries.
+constexpr std::size_t pointIndex(Point point) { return static_cast<std::size_t>(pointNumber(point) - 1); }
 constexpr bool isPointNumber(int number) { return number >= 1 && number <= pointNumber(Point::Midheaven); }
 
 // The points first .. last, both included, in table order.
 template <Point First, Point Last>
 constexpr auto pointsFromTo() {
     std::array<Point, pointIndex(Last) - pointIndex(First) + 1> points{};
-    for (std::size_t i = 0; i < points.size(); ++i) points[i] = static_cast<Point>(pointIndex(First) + i);
+    int number = pointNumber(First);
+    for (Point& point : points) point = pointFromNumber(number++);
     return points;
 }
 
