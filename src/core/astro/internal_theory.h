@@ -41,8 +41,8 @@ struct EclipticPosition {
     double latitudeDeg;
 };
 
-// Geocentric positions of Mercury .. Pluto at their body numbers 2..9 (0 and 1 unused).
-std::array<EclipticPosition, 10> planetPositions(double t);
+// Geocentric positions of Mercury .. Pluto (the other entries unused).
+PointArray<EclipticPosition> planetPositions(double t);
 
 struct TheoryPositions {
     PointTable longitude{};    // the Sun .. the South Node, reduced to [0, 360)

@@ -1,7 +1,6 @@
 // One moment of the internal theory: every body in point order, with declinations.
 
 #include "core/astro/angles.h"
-#include "core/astro/ephemeris.h"
 #include "core/astro/internal_theory.h"
 
 namespace helion::theory {
@@ -36,9 +35,9 @@ TheoryPositions fullRun(double t, double obliquityDeg) {
     };
 
     place(Point::Sun, solarLongitude(t), 0.0);
-    const std::array<EclipticPosition, 10> planets = planetPositions(t);
+    const PointArray<EclipticPosition> planets = planetPositions(t);
     for (const Point planet : kPlanets) {
-        const EclipticPosition& p = planets[static_cast<std::size_t>(ephemerisBody(planet))];
+        const EclipticPosition& p = planets[planet];
         place(planet, p.longitudeDeg, p.latitudeDeg);
     }
     place(Point::Moon, lunarLongitude(t), lunarLatitude(t));
