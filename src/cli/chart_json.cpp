@@ -18,31 +18,34 @@ std::string number(double v) {
 
 std::string text(const std::string& s) { return nlohmann::json(s).dump(); }
 
-template <std::size_t N>
-std::string numbers(const std::array<double, N>& values) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < N; ++i) out += (i ? ", " : "") + number(values[i]);
+template <typename Values>
+std::string numbers(const Values& values, std::string out = "[") {
+    for (const double v : values) out += (out.size() > 1 ? ", " : "") + number(v);
     return out + "]";
 }
+
+// The point arrays keep the points' printed numbers as positions: entry 0 is always 0.
+std::string pointNumbers(const PointTable& values) { return numbers(values, "[0"); }
 
 // The 15 house fields of 10 characters, "10TH HOUSE" for a point in the 10th house.
 std::string placementText(const PointHouses& houses) {
     std::string out;
-    for (int p = 1; p <= point::Count; ++p) out += houseField(houses[static_cast<std::size_t>(p)]);
+    for (const Point p : kAllPoints) out += houseField(houses[p]);
     return out;
 }
 
-// Character p - 1 is "R" when point p moved backwards.
+// One character per point in table order, "R" when the point moved backwards.
 std::string retrogradeText(const PointFlags& retrograde) {
     std::string out;
-    for (int p = 1; p <= point::Count; ++p) out += retrogradeMark(retrograde, p);
+    for (const Point p : kAllPoints) out += retrogradeMark(retrograde, p);
     return out;
 }
 
 std::string chartSet(const ChartPositions& set, const ChartMoment& moment) {
     return "{\n    \"jd\": " + number(moment.jd) + ",\n    \"t\": " + number(moment.t) +
-           ",\n    \"longitude\": " + numbers(set.longitude) + ",\n    \"declination\": " + numbers(set.declination) +
-           ",\n    \"cusp\": " + numbers(set.cusp) + ",\n    \"placement\": " + text(placementText(set.house)) +
+           ",\n    \"longitude\": " + pointNumbers(set.longitude) +
+           ",\n    \"declination\": " + pointNumbers(set.declination) + ",\n    \"cusp\": " + numbers(set.cusp) +
+           ",\n    \"placement\": " + text(placementText(set.house)) +
            ",\n    \"sidereal_time\": " + text(siderealTimeText(set.siderealSeconds)) +
            ",\n    \"retrograde\": " + text(retrogradeText(set.retrograde)) + "\n  }";
 }

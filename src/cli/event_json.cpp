@@ -13,8 +13,8 @@ namespace {
 constexpr std::array<std::string_view, 12> kSigns{"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
                                                   "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
-nlohmann::ordered_json nameOrNull(int point) {
-    return point > 0 ? nlohmann::ordered_json(std::string(pointName(point))) : nlohmann::ordered_json(nullptr);
+nlohmann::ordered_json nameOrNull(std::optional<Point> point) {
+    return point ? nlohmann::ordered_json(std::string(pointName(*point))) : nlohmann::ordered_json(nullptr);
 }
 
 nlohmann::ordered_json momentOrNull(const std::optional<double>& jd) {

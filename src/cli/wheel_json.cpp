@@ -50,10 +50,10 @@ struct PrimitiveJson {
 // A drawn body's longitude and the box of its whole stack, [left, bottom, right, top].
 Json ringJson(const RingDrawing& ring, const std::vector<StackEntry>& stacks) {
     Json bodies = Json::array();
-    for (int p = 1; p <= point::Count; ++p) {
-        const PlacedBody& b = ring.bodies[static_cast<std::size_t>(p)];
-        Json body{{"point", p},       {"house", b.house},   {"slot", b.slot ? Json(*b.slot) : Json(nullptr)},
-                  {"angle", b.angle}, {"radius", b.radius}, {"drawn", b.drawn}};
+    for (const Point p : kAllPoints) {
+        const PlacedBody& b = ring.bodies[p];
+        Json body{{"point", pointNumber(p)}, {"house", b.house},   {"slot", b.slot ? Json(*b.slot) : Json(nullptr)},
+                  {"angle", b.angle},        {"radius", b.radius}, {"drawn", b.drawn}};
         const auto stack =
             std::ranges::find_if(stacks, [&](const StackEntry& s) { return s.ring == ring.ring && s.point == p; });
         if (stack != stacks.end()) {

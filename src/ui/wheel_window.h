@@ -61,7 +61,7 @@ public:
     // A click on a stack shows only its aspect lines in their colours; the next click,
     // anywhere, shows them all again.
     void clickAt(QPointF pixel);
-    std::optional<int> highlightedBody() const { return highlighted_; }
+    std::optional<Point> highlightedBody() const { return highlighted_; }
     // Paints the wheel on the window's surface; called by the surface's paint event.
     void paintSurface(QPaintDevice& surface);
 
@@ -80,7 +80,7 @@ private:
     std::optional<WheelDrawing> lastDrawing_;
     bool fontMessageShown_ = false;
     bool monochrome_ = false;
-    std::optional<int> highlighted_;  // the body whose aspect lines a click singled out
+    std::optional<Point> highlighted_;  // the body whose aspect lines a click singled out
     QWidget* surface_ = nullptr;
     QAction* aspects_ = nullptr;
     QAction* switch_ = nullptr;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <tuple>
 
 #include "core/aspects/aspect_kinds.h"
@@ -23,25 +24,26 @@ namespace {
 constexpr double kSecond = 1.0 / 86400.0;
 constexpr double kYear2026 = 2461041.5;  // 1 January 2026, 0h UT
 
-using Key = std::tuple<EventKind, int, std::optional<Aspect>, int, bool>;  // kind, body, aspect, target, retrograde
+using Key = std::tuple<EventKind, Point, std::optional<Aspect>, std::optional<Point>,
+                       bool>;  // kind, body, aspect, target, retrograde
 using Found = std::map<Key, std::vector<double>>;
 
 struct Scanner {
     const SwissEphemeris& eph;
-    int point;
+    Point point;
     double step;
     std::vector<double> jd, lon, speed;
 
     LongitudeAndSpeed at(double t) const {
-        if (point == point::NorthNode) {
+        if (point == Point::NorthNode) {
             const auto node = [](double d) { return theory::meanLunarNode(julianCenturies(d)); };
             return {normalize360(node(t)), (node(t + 0.01) - node(t - 0.01)) / 0.02, EphemerisReach::Files};
         }
-        return eph.longitude(t, point == point::Sun ? body::Sun : point == point::Moon ? body::Moon : point);
+        return eph.longitude(t, ephemerisBody(point));
     }
 
-    Scanner(const SwissEphemeris& e, int p, double from, double to)
-        : eph(e), point(p), step(p == point::Moon ? 1.0 / 144.0 : 1.0 / 24.0) {
+    Scanner(const SwissEphemeris& e, Point p, double from, double to)
+        : eph(e), point(p), step(p == Point::Moon ? 1.0 / 144.0 : 1.0 / 24.0) {
         for (double t = from; t <= to + step; t += step) {
             const LongitudeAndSpeed s = at(t);
             jd.push_back(t);
@@ -101,14 +103,15 @@ Found bruteForce(const SwissEphemeris& eph, const EventRequest& request) {
     const auto keep = [&](Key key, double t) {
         if (period.holds(t)) found[key].push_back(t);
     };
-    for (const int p : {1, 2, 3, 4, 5, 6, 7, 8, 9, point::NorthNode, point::Moon}) {
+    for (const Point p : {Point::Sun, Point::Mercury, Point::Venus, Point::Mars, Point::Jupiter, Point::Saturn,
+                          Point::Uranus, Point::Neptune, Point::Pluto, Point::NorthNode, Point::Moon}) {
         const Scanner scan(eph, p, period.fromJdUt, period.toJdUt);
-        for (int target = point::Sun; target <= point::Midheaven; ++target) {
-            if (target == point::PartOfFortune) continue;
+        for (const Point target : kAllPoints) {
+            if (target == Point::PartOfFortune) continue;
             for (const Aspect aspect : kAspects) {
                 const double orb = request.transitOrbs.orb(aspect);
                 if (aspect == Aspect::Parallel || orb <= 0.0) continue;
-                const double natal = request.natal.longitude[static_cast<std::size_t>(target)];
+                const double natal = request.natal.longitude[target];
                 const int angle = aspectAngle(aspect);
                 const int sides = angle == 0 || angle == 180 ? 1 : 2;
                 for (int side = 0; side < sides; ++side) {
@@ -119,10 +122,11 @@ Found bruteForce(const SwissEphemeris& eph, const EventRequest& request) {
         }
         for (int sign = 0; sign < 12; ++sign) {
             for (const auto& [t, v] : scan.crossings(30.0 * sign))
-                keep({EventKind::SignIngress, p, std::nullopt, 0, v < 0.0}, t);
+                keep({EventKind::SignIngress, p, std::nullopt, std::nullopt, v < 0.0}, t);
         }
-        if (p < point::Mercury || p > point::Pluto) continue;
-        for (const auto& [t, retro] : scan.stations()) keep({EventKind::Station, p, std::nullopt, 0, retro}, t);
+        if (p < Point::Mercury || p > Point::Pluto) continue;
+        for (const auto& [t, retro] : scan.stations())
+            keep({EventKind::Station, p, std::nullopt, std::nullopt, retro}, t);
     }
     return found;
 }
@@ -135,16 +139,11 @@ protected:
 TEST_P(EventCrossCheck, FinderAndPlainScanAgreeToTheSecond) {
     EventRequest request;
     request.natal.jdUt = GetParam();
-    for (int p = point::Sun; p <= point::Moon; ++p) {
-        request.natal.longitude[p] = eph.longitude(GetParam(), p == point::Sun    ? body::Sun
-                                                               : p == point::Moon ? body::Moon
-                                                                                  : p)
-                                         .longitudeDeg;
-    }
-    request.natal.longitude[point::NorthNode] = normalize360(theory::meanLunarNode(julianCenturies(GetParam())));
-    request.natal.longitude[point::SouthNode] = normalize360(request.natal.longitude[point::NorthNode] + 180.0);
-    request.natal.longitude[point::Ascendant] = 123.4;
-    request.natal.longitude[point::Midheaven] = 33.3;
+    for (const Point p : kBodies) request.natal.longitude[p] = eph.longitude(GetParam(), ephemerisBody(p)).longitudeDeg;
+    request.natal.longitude[Point::NorthNode] = normalize360(theory::meanLunarNode(julianCenturies(GetParam())));
+    request.natal.longitude[Point::SouthNode] = normalize360(request.natal.longitude[Point::NorthNode] + 180.0);
+    request.natal.longitude[Point::Ascendant] = 123.4;
+    request.natal.longitude[Point::Midheaven] = 33.3;
     request.period = {kYear2026, kYear2026 + 365.0};
     request.choices = {};
     for (const EventChoice c :
@@ -163,14 +162,15 @@ TEST_P(EventCrossCheck, FinderAndPlainScanAgreeToTheSecond) {
         const auto found = finder.find(key);
         ASSERT_NE(found, finder.end());
         ASSERT_EQ(found->second.size(), times.size())
-            << static_cast<int>(std::get<0>(key)) << " body " << std::get<1>(key);
+            << static_cast<int>(std::get<0>(key)) << " body " << pointNumber(std::get<1>(key));
         // At a station the motion is flat: the ephemeris's speed there changes by some 1e-8
         // degrees a day over seconds, near its own rounding, so its sign settles to a few seconds.
         const double tolerance = std::get<0>(key) == EventKind::Station ? 5.0 * kSecond : kSecond;
         for (std::size_t k = 0; k < times.size(); ++k)
             EXPECT_NEAR(found->second[k], times[k], tolerance)
-                << " body " << std::get<1>(key) << " aspect " << aspectCode(std::get<2>(key).value_or(Aspect{}))
-                << " target " << std::get<3>(key);
+                << " body " << pointNumber(std::get<1>(key)) << " aspect "
+                << aspectCode(std::get<2>(key).value_or(Aspect{})) << " target "
+                << (std::get<3>(key) ? pointNumber(*std::get<3>(key)) : 0);
     }
 }
 

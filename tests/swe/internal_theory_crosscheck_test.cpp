@@ -45,37 +45,30 @@ TEST_F(InternalTheoryCrossCheck, MeanNodeFollowsTheLibrary) {
 // Neptune 0.101 / 0.039, Pluto 0.025 / 0.016, Moon 0.0198 / 0.0103.
 TEST_F(InternalTheoryCrossCheck, FullRunFollowsTheLibrary) {
     const struct {
-        std::size_t point;
-        int libraryBody;
+        Point point;
         double longitudeDeg, declinationDeg;
     } limits[] = {
-        {1, body::Sun, 0.0055, 0.004},
-        {2, 2, 0.03, 0.013},
-        {3, 3, 0.035, 0.016},
-        {4, 4, 0.07, 0.025},
-        {5, 5, 0.23, 0.09},
-        {6, 6, 0.43, 0.155},
-        {7, 7, 0.31, 0.115},
-        {8, 8, 0.115, 0.045},
-        {9, 9, 0.03, 0.019},
-        {10, body::Moon, 0.0225, 0.012},
+        {Point::Sun, 0.0055, 0.004},  {Point::Mercury, 0.03, 0.013},  {Point::Venus, 0.035, 0.016},
+        {Point::Mars, 0.07, 0.025},   {Point::Jupiter, 0.23, 0.09},   {Point::Saturn, 0.43, 0.155},
+        {Point::Uranus, 0.31, 0.115}, {Point::Neptune, 0.115, 0.045}, {Point::Pluto, 0.03, 0.019},
+        {Point::Moon, 0.0225, 0.012},
     };
-    double longitude[11] = {};
-    double declination[11] = {};
+    PointTable longitude{};
+    PointTable declination{};
     for (double jd = kJd1900; jd <= kJd2100; jd += 9.7) {
         const double t = julianCenturies(jd);
         const theory::TheoryPositions ours = theory::fullRun(t, meanObliquity(t));
         for (const auto& limit : limits) {
-            const std::size_t i = limit.point;
-            longitude[i] = std::max(longitude[i],
-                                    longitudeGap(ours.longitude[i], eph.longitude(jd, limit.libraryBody).longitudeDeg));
-            declination[i] =
-                std::max(declination[i], std::fabs(ours.declination[i] - eph.declination(jd, limit.libraryBody)));
+            const Point i = limit.point;
+            const int body = ephemerisBody(i);
+            longitude[i] =
+                std::max(longitude[i], longitudeGap(ours.longitude[i], eph.longitude(jd, body).longitudeDeg));
+            declination[i] = std::max(declination[i], std::fabs(ours.declination[i] - eph.declination(jd, body)));
         }
     }
     for (const auto& limit : limits) {
-        EXPECT_LT(longitude[limit.point], limit.longitudeDeg) << "point " << limit.point;
-        EXPECT_LT(declination[limit.point], limit.declinationDeg) << "point " << limit.point;
+        EXPECT_LT(longitude[limit.point], limit.longitudeDeg) << "point " << pointNumber(limit.point);
+        EXPECT_LT(declination[limit.point], limit.declinationDeg) << "point " << pointNumber(limit.point);
     }
 }
 

@@ -141,7 +141,7 @@ TEST_F(WheelWindowTest, ChartTypeAndSpreadGlyphsAreStoredAndDrawn) {
 }
 
 // The surface pixel over the middle of a body's glyph.
-QPointF pixelOfGlyph(const ui::WheelWindow& window, int point) {
+QPointF pixelOfGlyph(const ui::WheelWindow& window, Point point) {
     const WheelDrawing& d = *window.lastDrawing();
     const auto stack = std::ranges::find(d.stacks, point, &StackEntry::point);
     const WheelBox& glyph = stack->cells.front();
@@ -153,7 +153,7 @@ QPointF pixelOfGlyph(const ui::WheelWindow& window, int point) {
 TEST_F(WheelWindowTest, PointingAtAStackDescribesItsBodyAndAClickSinglesOutItsAspectLines) {
     ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
     QWidget* surface = window.centralWidget();
-    const QPointF sun = pixelOfGlyph(window, point::Sun);
+    const QPointF sun = pixelOfGlyph(window, Point::Sun);
     QMouseEvent move(QEvent::MouseMove, sun, surface->mapToGlobal(sun), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(surface, &move);
     EXPECT_TRUE(surface->toolTip().startsWith("SUN ")) << surface->toolTip().toStdString();
@@ -163,7 +163,7 @@ TEST_F(WheelWindowTest, PointingAtAStackDescribesItsBodyAndAClickSinglesOutItsAs
         std::vector<std::pair<bool, int>> lines;  // touches the Sun, colour
         const WheelDrawing& d = *window.lastDrawing();
         for (const AspectLineEntry& l : d.aspectLines) {
-            lines.emplace_back(l.first == point::Sun || l.second == point::Sun,
+            lines.emplace_back(l.first == Point::Sun || l.second == Point::Sun,
                                std::get<LineShape>(d.primitives[l.primitive]).colour);
         }
         return lines;

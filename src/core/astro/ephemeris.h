@@ -6,17 +6,25 @@
 #include <array>
 
 #include "core/astro/house_system.h"
+#include "core/astro/points.h"
 
 namespace helion {
 
-// Body numbers as the ephemeris library counts them. The program's point index equals
-// the body number for Mercury..Pluto; the Sun is point 1 and the Moon point 10.
+// Body numbers as the ephemeris library counts them: the Sun 0, the Moon 1, Mercury 2 ..
+// Pluto 9, which are the planets' printed point numbers.
 namespace body {
 inline constexpr int Sun = 0;
 inline constexpr int Moon = 1;
 inline constexpr int Mercury = 2;
 inline constexpr int Pluto = 9;
 }  // namespace body
+
+// The library's number of one of the bodies Sun .. Moon.
+constexpr int ephemerisBody(Point body) {
+    if (body == Point::Sun) return body::Sun;
+    if (body == Point::Moon) return body::Moon;
+    return pointNumber(body);
+}
 
 // How a position comes about: from the ephemeris files, from the library's analytical
 // theory because no file covers the moment, or not at all (outside the library's range

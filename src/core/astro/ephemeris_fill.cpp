@@ -11,16 +11,16 @@ BodyPositions fillEphemeris(const Ephemeris& ephemeris, double jdUt) {
         p.reach = std::max(p.reach, l.reach);
         return l;
     };
-    p.longitude[point::Sun] = longitude(body::Sun).longitudeDeg;
-    p.declination[point::Sun] = ephemeris.declination(jdUt, body::Sun);
-    for (int planet = point::Mercury; planet <= point::Pluto; ++planet) {
-        const LongitudeAndSpeed l = longitude(planet);
+    p.longitude[Point::Sun] = longitude(body::Sun).longitudeDeg;
+    p.declination[Point::Sun] = ephemeris.declination(jdUt, body::Sun);
+    for (const Point planet : kPlanets) {
+        const LongitudeAndSpeed l = longitude(ephemerisBody(planet));
         p.longitude[planet] = l.longitudeDeg;
         if (l.speedDegPerDay < 0.0) p.retrograde[planet] = true;
-        p.declination[planet] = ephemeris.declination(jdUt, planet);
+        p.declination[planet] = ephemeris.declination(jdUt, ephemerisBody(planet));
     }
-    p.longitude[point::Moon] = longitude(body::Moon).longitudeDeg;
-    p.declination[point::Moon] = ephemeris.declination(jdUt, body::Moon);
+    p.longitude[Point::Moon] = longitude(body::Moon).longitudeDeg;
+    p.declination[Point::Moon] = ephemeris.declination(jdUt, body::Moon);
     return p;
 }
 

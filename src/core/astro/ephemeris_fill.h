@@ -5,8 +5,8 @@
 
 namespace helion {
 
-// Sun, planets and Moon of one moment: longitude and declination of points 1..10 and
-// the retrograde flags (set for each planet 2..9 moving backwards; the Sun and the Moon
+// Sun, planets and Moon of one moment: longitude and declination of the bodies Sun .. Moon
+// and the retrograde flags (set for each planet moving backwards; the Sun and the Moon
 // never are, and a planet standing still is not).
 struct BodyPositions {
     PointTable longitude{};

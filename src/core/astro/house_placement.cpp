@@ -31,7 +31,7 @@ std::string_view labelOfHouse(int house) {
 
 PointHouses placeInHouses(const PointTable& longitude, const CuspTable& cusp) {
     PointHouses house{};
-    for (int p = 1; p <= point::Count; ++p) {
+    for (const Point p : kAllPoints) {
         const double nudged = normalize360(longitude[p] + kCuspNudgeDeg);
         for (int entry = 1; entry <= 12; ++entry) {
             if (liesBetween(nudged, cusp[entry], cusp[entry == 12 ? 1 : entry + 1])) house[p] = (entry + 8) % 12 + 1;

@@ -45,13 +45,13 @@ struct EclipticPosition {
     double latitudeDeg;
 };
 
-// Geocentric positions of Mercury .. Pluto at entries 2..9 (point order; 0 and 1 unused).
-std::array<EclipticPosition, 10> planetPositions(double t);
+// Geocentric positions of Mercury .. Pluto (the other entries unused).
+PointArray<EclipticPosition> planetPositions(double t);
 
 struct TheoryPositions {
-    PointTable longitude{};    // entries 1..12 in point order, reduced to [0, 360)
+    PointTable longitude{};    // the Sun .. the South Node, reduced to [0, 360)
     PointTable latitude{};     // ecliptic latitudes (Moon, planets; 0 for Sun and nodes)
-    PointTable declination{};  // entries 1..12
+    PointTable declination{};  // the Sun .. the South Node
 };
 
 // Every body of the theory for one moment; obliquityDeg is the mean obliquity of that

@@ -98,9 +98,8 @@ constexpr std::array<ElementSet, 10> kElements{{
                 145.24843457}),
 }};
 
+// The element table holds the Earth in slot 1 and each planet at its point number.
 constexpr int kEarth = 1;
-constexpr int kMercury = 2;
-constexpr int kPluto = 9;
 
 // Eccentric anomaly (radians) for mean anomaly m (radians): Newton's iteration until the
 // correction falls below 1e-7. The step limit only guards against non-finite input.
@@ -200,14 +199,13 @@ Vector heliocentric(int planet, double t) {
 
 }  // namespace
 
-std::array<EclipticPosition, 10> planetPositions(double t) {
+PointArray<EclipticPosition> planetPositions(double t) {
     const Vector earth = heliocentric(kEarth, t);
-    std::array<EclipticPosition, 10> positions{};
-    for (int planet = kMercury; planet <= kPluto; ++planet) {
-        const Vector body = heliocentric(planet, t);
+    PointArray<EclipticPosition> positions{};
+    for (const Point planet : kPlanets) {
+        const Vector body = heliocentric(pointNumber(planet), t);
         const Polar inPlane = rectToPolar({body.x - earth.x, body.y - earth.y});
-        positions[static_cast<std::size_t>(planet)] = {radToDeg(inPlane.angle),
-                                                       radToDeg(std::atan2(body.z - earth.z, inPlane.radius))};
+        positions[planet] = {radToDeg(inPlane.angle), radToDeg(std::atan2(body.z - earth.z, inPlane.radius))};
     }
     return positions;
 }

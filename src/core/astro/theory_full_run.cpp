@@ -28,29 +28,27 @@ struct EquatorRotation {
 TheoryPositions fullRun(double t, double obliquityDeg) {
     TheoryPositions out;
     const EquatorRotation toEquator{cosDeg(obliquityDeg), sinDeg(obliquityDeg)};
-    auto place = [&](int index, double longitudeDeg, double latitudeDeg) {
-        const auto i = static_cast<std::size_t>(index);
+    auto place = [&](Point i, double longitudeDeg, double latitudeDeg) {
         out.longitude[i] = normalize360(longitudeDeg);
         out.latitude[i] = latitudeDeg;
         out.declination[i] = toEquator.declination(out.longitude[i], latitudeDeg);
     };
 
-    place(point::Sun, solarLongitude(t), 0.0);
-    const std::array<EclipticPosition, 10> planets = planetPositions(t);
-    for (int planet = point::Mercury; planet <= point::Pluto; ++planet) {
-        const EclipticPosition& p = planets[static_cast<std::size_t>(planet)];
+    place(Point::Sun, solarLongitude(t), 0.0);
+    const PointArray<EclipticPosition> planets = planetPositions(t);
+    for (const Point planet : kPlanets) {
+        const EclipticPosition& p = planets[planet];
         place(planet, p.longitudeDeg, p.latitudeDeg);
     }
-    place(point::Moon, lunarLongitude(t), lunarLatitude(t));
+    place(Point::Moon, lunarLongitude(t), lunarLatitude(t));
 
-    auto placeNode = [&](int index, double longitudeDeg) {
-        const auto i = static_cast<std::size_t>(index);
+    auto placeNode = [&](Point i, double longitudeDeg) {
         out.longitude[i] = longitudeDeg;
         out.declination[i] = eclipticDeclination(longitudeDeg, obliquityDeg);
     };
     const NodeLongitudes nodes = meanNodes(t);
-    placeNode(point::NorthNode, nodes.north);
-    placeNode(point::SouthNode, nodes.south);
+    placeNode(Point::NorthNode, nodes.north);
+    placeNode(Point::SouthNode, nodes.south);
     return out;
 }
 

@@ -16,7 +16,7 @@ struct ChartPositions {
     PointHouses house{};
     // The sidereal time shown with the chart, whole seconds; southern charts 12 hours later.
     int siderealSeconds = 0;
-    // Set for the planets 2..9 that moved backwards in longitude.
+    // Set for the planets Mercury .. Pluto that moved backwards in longitude.
     PointFlags retrograde{};
 };
 

@@ -28,9 +28,9 @@ ChartPositions bodiesAt(const Ephemeris& ephemeris, const ChartMoment& moment, E
     set.longitude = bodies.longitude;
     set.declination = bodies.declination;
     const theory::NodeLongitudes nodes = theory::meanNodes(moment.t);
-    set.longitude[point::NorthNode] = nodes.north;
-    set.longitude[point::SouthNode] = nodes.south;
-    for (int node : {point::NorthNode, point::SouthNode})
+    set.longitude[Point::NorthNode] = nodes.north;
+    set.longitude[Point::SouthNode] = nodes.south;
+    for (const Point node : {Point::NorthNode, Point::SouthNode})
         set.declination[node] = eclipticDeclination(set.longitude[node], meanObliquity(moment.t));
     set.retrograde = bodies.retrograde;
     return set;
@@ -49,13 +49,13 @@ AngleMoment angleMoment(const ChartInput& time, const ChartInput& place, long ex
 }
 
 double partOfFortune(const ChartPositions& set) {
-    return normalize360(set.longitude[point::Ascendant] + set.longitude[point::Moon] - set.longitude[point::Sun]);
+    return normalize360(set.longitude[Point::Ascendant] + set.longitude[Point::Moon] - set.longitude[Point::Sun]);
 }
 
 void setAngles(ChartPositions& set, double ascendant, double midheaven) {
-    set.longitude[point::Ascendant] = ascendant;
-    set.longitude[point::Midheaven] = midheaven;
-    set.longitude[point::PartOfFortune] = partOfFortune(set);
+    set.longitude[Point::Ascendant] = ascendant;
+    set.longitude[Point::Midheaven] = midheaven;
+    set.longitude[Point::PartOfFortune] = partOfFortune(set);
 }
 
 void setCusps(ChartPositions& set, const HouseCusps& cusps) {
@@ -64,15 +64,15 @@ void setCusps(ChartPositions& set, const HouseCusps& cusps) {
 }
 
 void setAngleDeclinations(ChartPositions& set, double obliquityDeg) {
-    for (int p : {point::PartOfFortune, point::Ascendant, point::Midheaven}) {
+    for (const Point p : {Point::PartOfFortune, Point::Ascendant, Point::Midheaven}) {
         set.declination[p] = eclipticDeclination(set.longitude[p], obliquityDeg);
     }
 }
 
 // Replaces the set's angles by the natal angles directed by the set's own solar arc.
 void directAngles(ChartPositions& set, const ChartPositions& natal, double natalObliquity, double latitudeDeg) {
-    const DirectedAngles d = solarArcAngles(set.longitude[point::Sun], natal.longitude[point::Sun],
-                                            natal.longitude[point::Midheaven], natalObliquity, latitudeDeg);
+    const DirectedAngles d = solarArcAngles(set.longitude[Point::Sun], natal.longitude[Point::Sun],
+                                            natal.longitude[Point::Midheaven], natalObliquity, latitudeDeg);
     setAngles(set, d.ascendantDeg, d.midheavenDeg);
 }
 
@@ -132,8 +132,8 @@ void computeMinor(RunContext& run, const HouseAngles& diurnalAngles, const Chart
                   std::vector<Message>& messages) {
     ChartTables& t = run.tables;
     const std::optional<double> jdMinor =
-        minorMoment(run.ephemeris, t.natal.longitude[point::Sun], t.natal.longitude[point::Moon],
-                    t.diurnal.longitude[point::Sun], t.natalMoment.jd, t.diurnalMoment.jd);
+        minorMoment(run.ephemeris, t.natal.longitude[Point::Sun], t.natal.longitude[Point::Moon],
+                    t.diurnal.longitude[Point::Sun], t.natalMoment.jd, t.diurnalMoment.jd);
     if (!jdMinor) {
         t.minorProgressed = previous.minorProgressed;
         t.minorMoment = previous.minorMoment;

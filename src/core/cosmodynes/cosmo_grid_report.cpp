@@ -16,7 +16,7 @@ constexpr std::string_view kColumnHeads =
     "          Sun    Mer    Ven    Mar    Jup    Sat    Ura    Nep    Plu    Moo    Asc    MC";
 
 // "  Sun  ", "  Mer  " .. "  Asc  ", "  MC   ".
-std::string rowLabel(int point) {
+std::string rowLabel(Point point) {
     const std::string_view name = pointFullName(point);
     if (name.starts_with("MC ")) return "  MC   ";
     std::string label = "  ";
@@ -44,9 +44,9 @@ void appendCosmoGrid(const AspectGrid& grid, ReportLines& lines, CosmoClipboard&
 
     lines.emplace_back(kColumnHeads);
     clipboard.put(lines.back());
-    for (const int row : cosmo::kScoredPoints) {
+    for (const Point row : cosmo::kScoredPoints) {
         std::string line = rowLabel(row);
-        for (const int column : cosmo::kScoredPoints) line += row == column ? "  **** " : cell(grid[row][column]);
+        for (const Point column : cosmo::kScoredPoints) line += row == column ? "  **** " : cell(grid[row][column]);
         lines.push_back(line);
         clipboard.put(line);
     }

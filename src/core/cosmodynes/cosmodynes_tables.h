@@ -6,23 +6,21 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 
 #include "core/aspects/house_orbs.h"
 #include "core/chart/chart_tables.h"
 
 namespace helion::cosmo {
 
-namespace planet {
-inline constexpr int Venus = 3, Mars = 4, Jupiter = 5, Saturn = 6, Uranus = 7, Neptune = 8;
-inline constexpr int Count = 10;  // points 1..10: Sun .. Pluto and the Moon
-}  // namespace planet
-
 inline constexpr int kSignCount = 12;
 inline constexpr int kHouseCount = 12;
 
 // The scored points in the order every table lists them: the planets, then the
 // Ascendant and the Midheaven. The nodes and the Part of Fortune are never scored.
-inline constexpr std::array<int, 12> kScoredPoints{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, point::Ascendant, point::Midheaven};
+inline constexpr std::array<Point, 12> kScoredPoints{
+    Point::Sun,    Point::Mercury, Point::Venus, Point::Mars, Point::Jupiter,   Point::Saturn,
+    Point::Uranus, Point::Neptune, Point::Pluto, Point::Moon, Point::Ascendant, Point::Midheaven};
 
 // Sign 1 Aries .. 12 Pisces of a longitude in [0, 360]; 360 itself is 0 Aries again.
 constexpr int signOf(double longitudeDeg) { return static_cast<int>(longitudeDeg / 30.0) % 12 + 1; }
@@ -68,36 +66,36 @@ inline constexpr std::array<ClassFactors, 3> kProgressedFactors{{
 
 // The benefics lend harmony and the malefics discord to every aspect they take part in.
 struct PlanetNature {
-    int planet;
+    Point planet;
     double share;  // of the aspect's strength
     bool harmony;  // otherwise discord
 };
 inline constexpr std::array<PlanetNature, 4> kPlanetNatures{{
-    {planet::Jupiter, 0.5, true},
-    {planet::Venus, 0.25, true},
-    {planet::Saturn, 0.5, false},
-    {planet::Mars, 0.25, false},
+    {Point::Jupiter, 0.5, true},
+    {Point::Venus, 0.25, true},
+    {Point::Saturn, 0.5, false},
+    {Point::Mars, 0.25, false},
 }};
 
 // A sign's ruler value: one planet's, or the mean of two (the modern co-rulers).
 struct Rulership {
-    int first;
-    int second;  // 0 when the sign has one ruler
+    Point first;
+    std::optional<Point> second;  // none when the sign has one ruler
 };
 inline constexpr std::array<Rulership, 13> kRulers{{
-    {0, 0},
-    {planet::Mars, 0},
-    {planet::Venus, 0},
-    {point::Mercury, 0},
-    {point::Moon, 0},
-    {point::Sun, 0},
-    {point::Mercury, 0},
-    {planet::Venus, 0},
-    {point::Pluto, planet::Mars},
-    {planet::Jupiter, 0},
-    {planet::Saturn, 0},
-    {planet::Saturn, planet::Uranus},
-    {planet::Neptune, planet::Jupiter},
+    {Point::Sun, std::nullopt},  // no sign 0
+    {Point::Mars, std::nullopt},
+    {Point::Venus, std::nullopt},
+    {Point::Mercury, std::nullopt},
+    {Point::Moon, std::nullopt},
+    {Point::Sun, std::nullopt},
+    {Point::Mercury, std::nullopt},
+    {Point::Venus, std::nullopt},
+    {Point::Pluto, Point::Mars},
+    {Point::Jupiter, std::nullopt},
+    {Point::Saturn, std::nullopt},
+    {Point::Saturn, Point::Uranus},
+    {Point::Neptune, Point::Jupiter},
 }};
 
 // A set of signs, bit s for sign s.
@@ -112,8 +110,7 @@ constexpr bool contains(SignSet set, int sign) { return sign >= 1 && sign <= kSi
 // Signs: 1 ARI 2 TAU 3 GEM 4 CAN 5 LEO 6 VIR 7 LIB 8 SCO 9 SAG 10 CAP 11 AQU 12 PIS.
 // The signs each planet is at home in; two planets each in a sign of the other are in
 // mutual reception.
-inline constexpr std::array<SignSet, 11> kReceptionSigns{
-    0,
+inline constexpr PointArray<SignSet> kReceptionSigns{{
     signs({1, 5}),       // Sun
     signs({3, 6, 11}),   // Mercury
     signs({2, 7, 12}),   // Venus
@@ -124,9 +121,9 @@ inline constexpr std::array<SignSet, 11> kReceptionSigns{
     signs({9, 12}),      // Neptune
     signs({5, 8}),       // Pluto
     signs({2, 4}),       // Moon
-};
+}};
 
-constexpr bool inMutualReception(int planetA, int signA, int planetB, int signB) {
+constexpr bool inMutualReception(Point planetA, int signA, Point planetB, int signB) {
     return contains(kReceptionSigns[planetB], signA) && contains(kReceptionSigns[planetA], signB);
 }
 
@@ -134,8 +131,7 @@ constexpr bool inMutualReception(int planetA, int signA, int planetB, int signB)
 struct DignityRow {
     SignSet harmony2, discord2, harmony3, discord3, harmony1, discord1;
 };
-inline constexpr std::array<DignityRow, 11> kDignities{{
-    {},
+inline constexpr PointArray<DignityRow> kDignities{{{
     {signs({5}), signs({11}), signs({1}), signs({7}), signs({9}), signs({3})},          // Sun
     {signs({3, 6}), signs({9, 12}), signs({11}), signs({5}), signs({8}), signs({2})},   // Mercury
     {signs({2, 7}), signs({1, 8}), signs({12}), signs({6}), signs({11}), signs({5})},   // Venus
@@ -146,15 +142,15 @@ inline constexpr std::array<DignityRow, 11> kDignities{{
     {signs({12}), signs({6}), signs({9}), signs({3}), signs({4}), signs({10})},         // Neptune
     {signs({8}), signs({2}), signs({5}), signs({11}), signs({1}), signs({7})},          // Pluto
     {signs({4}), signs({10}), signs({2}), signs({8}), signs({12}), signs({6})},         // Moon
-}};
+}}};
 
 struct Dignity {
     double harmony = 0.0;
     double discord = 0.0;
 };
 
-// The harmony and discord a planet (1..10) takes from standing in a sign.
-constexpr Dignity dignityOf(int planet, int sign) {
+// The harmony and discord a body (Sun .. Moon) takes from standing in a sign.
+constexpr Dignity dignityOf(Point planet, int sign) {
     const DignityRow& row = kDignities[planet];
     auto weigh = [sign](SignSet set, int amount) { return contains(set, sign) ? amount : 0; };
     return {static_cast<double>(weigh(row.harmony2, 2) + weigh(row.harmony3, 3) + weigh(row.harmony1, 1)),

@@ -33,7 +33,7 @@ void scoreHousePositions(const ChartPositions& natal, NatalCosmodynes& cosmo) {
         cosmo.houseSpan[house] =
             degreesAfter(cosmo.cosmoCusp[house], cosmo.cosmoCusp[house == kHouseCount ? 1 : house + 1]);
     }
-    for (int p = 1; p <= planet::Count; ++p) {
+    for (const Point p : kBodies) {
         const int house = natal.house[p];
         if (house == 0) continue;
         double distance = degreesAfter(cosmo.cosmoCusp[house], natal.longitude[p]);
@@ -45,14 +45,15 @@ void scoreHousePositions(const ChartPositions& natal, NatalCosmodynes& cosmo) {
 }
 
 void scoreReceptionAndDignity(const ChartPositions& natal, NatalCosmodynes& cosmo) {
-    for (int x = 1; x <= planet::Count; ++x) {
-        for (int y = x + 1; y <= planet::Count; ++y) {
+    for (const Point x : kBodies) {
+        for (const Point y : kBodies) {
+            if (y <= x) continue;
             if (!inMutualReception(x, signOf(natal.longitude[x]), y, signOf(natal.longitude[y]))) continue;
             cosmo.planetHarmony[x] += 5.0;
             cosmo.planetHarmony[y] += 5.0;
         }
     }
-    for (int p = 1; p <= planet::Count; ++p) {
+    for (const Point p : kBodies) {
         const Dignity dignity = dignityOf(p, signOf(natal.longitude[p]));
         cosmo.planetHarmony[p] += dignity.harmony;
         cosmo.planetDiscord[p] += dignity.discord;
@@ -61,7 +62,7 @@ void scoreReceptionAndDignity(const ChartPositions& natal, NatalCosmodynes& cosm
 
 void fillSummary(NatalCosmodynes& cosmo) {
     for (int i = 1; i <= 12; ++i) {
-        const int p = kScoredPoints[i - 1];
+        const Point p = kScoredPoints[i - 1];
         cosmo.natalCosmoPower[i] = cosmo.planetPower[p];
         cosmo.natalCosmoNet[i] = cosmo.planetHarmony[p] - cosmo.planetDiscord[p];
         cosmo.natalCosmoPower[12 + i] = cosmo.signPower[i];
@@ -79,17 +80,17 @@ NatalCosmodynes computeNatalCosmodynes(const ChartPositions& natal) {
     scoreHousePositions(natal, cosmo);
 
     // The angles draw no power from a house; they start from a fixed power instead.
-    cosmo.aspectPower[point::Ascendant] = 15.0;
-    cosmo.aspectPower[point::Midheaven] = 15.0;
+    cosmo.aspectPower[Point::Ascendant] = 15.0;
+    cosmo.aspectPower[Point::Midheaven] = 15.0;
     scoreAspectsAndParallels(natal, cosmo);
-    for (int p = 1; p <= point::Count; ++p) cosmo.planetPower[p] = cosmo.housePositionPower[p] + cosmo.aspectPower[p];
+    for (const Point p : kAllPoints) cosmo.planetPower[p] = cosmo.housePositionPower[p] + cosmo.aspectPower[p];
 
     scoreReceptionAndDignity(natal, cosmo);
     for (int house = 1; house <= kHouseCount; ++house) ++cosmo.cuspsInSign[signOf(cosmo.cosmoCusp[house])];
     scoreSigns(natal, cosmo);
     scoreHouses(natal, cosmo);
     fillSummary(cosmo);
-    cosmo.rankedPoint = rankDescending(kScoredPoints, [&](int p) { return cosmo.planetPower[p]; });
+    cosmo.rankedPoint = rankDescending(kScoredPoints, [&](Point p) { return cosmo.planetPower[p]; });
     return cosmo;
 }
 

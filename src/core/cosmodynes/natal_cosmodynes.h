@@ -12,16 +12,16 @@ namespace helion {
 
 using SignTable = std::array<double, 13>;   // 1 Aries .. 12 Pisces; slot 0 unused
 using HouseTable = std::array<double, 13>;  // houses 1..12; slot 0 unused
-// Row p, column q: the power of the pair when p < q, its net harmony when p > q.
-using AspectGrid = std::array<std::array<float, point::Count + 1>, point::Count + 1>;
-// Entries 1..12 the scored points in table order (planets 1..10, Ascendant,
-// Midheaven), 13..24 signs 1..12, 25..36 houses 1..12.
+// Row p, column q: the power of the pair when p comes before q, its net harmony when after.
+using AspectGrid = PointArray<PointArray<float>>;
+// Entries 1..12 the scored points in table order (Sun .. Moon, Ascendant, Midheaven), 13..24 signs 1..12, 25..36
+// houses 1..12.
 using CosmoSummary = std::array<double, 37>;
 
 struct NatalCosmodynes {
     CuspTable cosmoCusp{};      // in house order: entry h is the cusp of house h
     HouseTable houseSpan{};     // degrees from the cusp of house h to the next one
-    PointTable cuspDistance{};  // degrees from the cusp of its house to planet p (1..10)
+    PointTable cuspDistance{};  // degrees from the cusp of its house to each body Sun .. Moon
     PointTable housePositionPower{};
     PointTable aspectPower{};
     PointTable planetHarmony{};
@@ -32,7 +32,7 @@ struct NatalCosmodynes {
     SignTable signPower{}, signHarmony{}, signDiscord{};
     HouseTable housePower{}, houseHarmony{}, houseDiscord{};
     // The scored points by power, largest first; equal powers keep their point order.
-    std::array<int, 12> rankedPoint{};
+    std::array<Point, 12> rankedPoint{};
     CosmoSummary natalCosmoPower{};
     CosmoSummary natalCosmoNet{};
 };

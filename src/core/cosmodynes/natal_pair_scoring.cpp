@@ -30,11 +30,11 @@ GroupValues<double> largerOfEach(const GroupValues<double>& a, const GroupValues
 // The angles count as angular points; the luminaries see and weigh aspects widely, and
 // Mercury weighs them as widely as the luminaries. A parallel takes the orb of the
 // conjunction by which its strength is weighed.
-PointOrbs orbsOf(int point, const PointHouses& houses) {
-    const bool angle = point == point::Ascendant || point == point::Midheaven;
+PointOrbs orbsOf(Point point, const PointHouses& houses) {
+    const bool angle = point == Point::Ascendant || point == Point::Midheaven;
     const HouseClassOrbs& orbs = orbsOfHouseClass(angle ? HouseClass::Angular : houseClassOf(houses[point]));
-    const bool luminary = point == point::Sun || point == point::Moon;
-    const bool wideStrength = luminary || point == point::Mercury;
+    const bool luminary = point == Point::Sun || point == Point::Moon;
+    const bool wideStrength = luminary || point == Point::Mercury;
     const GroupOrbs& strength = wideStrength ? orbs.luminary : orbs.plain;
     constexpr std::size_t kConjunctionGroup = 4;
     return {asDoubles(luminary ? orbs.luminary : orbs.plain), asDoubles(strength),
@@ -45,7 +45,7 @@ PointOrbs orbsOf(int point, const PointHouses& houses) {
 // harmony below it, each cell rounded to single precision as it is stored.
 class PairVisit {
 public:
-    PairVisit(NatalCosmodynes& cosmo, int p, int q) : cosmo_(cosmo), p_(p), q_(q) {}
+    PairVisit(NatalCosmodynes& cosmo, Point p, Point q) : cosmo_(cosmo), p_(p), q_(q) {}
 
     void addPower(double s) {
         cosmo_.aspectPower[p_] += s;
@@ -76,11 +76,11 @@ private:
     }
 
     NatalCosmodynes& cosmo_;
-    int p_;
-    int q_;
+    Point p_;
+    Point q_;
 };
 
-void scoreVisit(const ChartPositions& natal, const std::array<PointOrbs, point::Count + 1>& orbs, int p, int q,
+void scoreVisit(const ChartPositions& natal, const PointArray<PointOrbs>& orbs, Point p, Point q,
                 NatalCosmodynes& cosmo) {
     PairVisit visit(cosmo, p, q);
     const double separation = separationOf(natal.longitude[p], natal.longitude[q]);
@@ -105,10 +105,10 @@ void scoreVisit(const ChartPositions& natal, const std::array<PointOrbs, point::
 }  // namespace
 
 void scoreAspectsAndParallels(const ChartPositions& natal, NatalCosmodynes& cosmo) {
-    std::array<PointOrbs, point::Count + 1> orbs{};
-    for (const int p : kScoredPoints) orbs[p] = orbsOf(p, natal.house);
-    for (const int p : kScoredPoints) {
-        for (const int q : kScoredPoints) {
+    PointArray<PointOrbs> orbs{};
+    for (const Point p : kScoredPoints) orbs[p] = orbsOf(p, natal.house);
+    for (const Point p : kScoredPoints) {
+        for (const Point q : kScoredPoints) {
             if (p != q) scoreVisit(natal, orbs, p, q, cosmo);
         }
     }

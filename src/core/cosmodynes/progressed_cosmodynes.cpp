@@ -16,13 +16,15 @@ namespace {
 
 constexpr GroupValues<double> kOneDegreeOrbs{1, 1, 1, 1, 1};
 constexpr int kTablePoints = 12;
-constexpr int kMoonPosition = 10;  // the Moon's table position, equal to its point number
 
 // The point at table position 1..12.
-int pointAt(int position) { return kScoredPoints[position - 1]; }
+Point pointAt(int position) { return kScoredPoints[position - 1]; }
+
+// Whether aspect point `member` (1..24) is the progressed `point`.
+bool isProgressed(int member, Point point) { return member <= kTablePoints && pointAt(member) == point; }
 
 // The progressed Moon moves so fast that its shares and aspects count for less.
-double shareDivisor(int position) { return position == kMoonPosition ? 14.0 : 2.0; }
+double shareDivisor(int position) { return isProgressed(position, Point::Moon) ? 14.0 : 2.0; }
 
 struct Share {
     double power;
@@ -31,30 +33,31 @@ struct Share {
 
 Share progressedShare(const CosmoSummary& power, const CosmoSummary& net, const ProgressedCosmodynes& result,
                       int position) {
-    const int p = pointAt(position);
+    const Point p = pointAt(position);
     const double divisor = shareDivisor(position);
-    const double dignity = p <= planet::Count ? result.dignityHarmony[p] - result.dignityDiscord[p] : 0.0;
+    const double dignity = p <= Point::Moon ? result.dignityHarmony[p] - result.dignityDiscord[p] : 0.0;
     return {power[position] / divisor, net[position] / divisor + dignity / divisor};
 }
 
 // An aspect point's house class: the stronger of the natal and the progressed house of
 // its point.
 HouseClass memberClass(int member, const PointHouses& natalHouses, const PointHouses& progressedHouses) {
-    const int p = pointAt(member > kTablePoints ? member - kTablePoints : member);
+    const Point p = pointAt(member > kTablePoints ? member - kTablePoints : member);
     return std::max(houseClassOf(natalHouses[p]), houseClassOf(progressedHouses[p]));
 }
 
 // The progressed Sun, Mercury and Moon weigh their aspects more.
 const GroupValues<double>& factorsOf(int member, HouseClass houseClass) {
     const ClassFactors& factors = kProgressedFactors[static_cast<int>(houseClass)];
-    const bool personal = member == 1 || member == 2 || member == kMoonPosition;
+    const bool personal =
+        isProgressed(member, Point::Sun) || isProgressed(member, Point::Mercury) || isProgressed(member, Point::Moon);
     return personal ? factors.personal : factors.plain;
 }
 
 double natureHarmony(int position, double power) {
     double harmony = 0.0;
     for (const PlanetNature& nature : kPlanetNatures) {
-        if (position == nature.planet) harmony += (nature.harmony ? 1.0 : -1.0) * nature.share * power;
+        if (pointAt(position) == nature.planet) harmony += (nature.harmony ? 1.0 : -1.0) * nature.share * power;
     }
     return harmony;
 }
@@ -76,13 +79,13 @@ void scoreAspects(const NatalCosmodynes& score, const ChartPositions& natal, con
             const int a = i;
             const int b = j > kTablePoints ? j - kTablePoints : j;
             double full = (score.natalCosmoPower[a] + score.natalCosmoPower[b]) / 2.0 * factor;
-            if (i == kMoonPosition || j == kMoonPosition) full /= 7.0;
+            if (isProgressed(i, Point::Moon) || isProgressed(j, Point::Moon)) full /= 7.0;
             const double minutesOff = std::abs(separation - aspect->angle) * 60.0;
             const double power = full - full * minutesOff / 120.0;
 
             double harmony = natureHarmony(a, power) + natureHarmony(b, power) + aspect->nature * power;
-            if (a <= planet::Count && b <= planet::Count &&
-                inMutualReception(a, signOf(longitudeOf(i)), b, signOf(longitudeOf(j)))) {
+            if (pointAt(a) <= Point::Moon && pointAt(b) <= Point::Moon &&
+                inMutualReception(pointAt(a), signOf(longitudeOf(i)), pointAt(b), signOf(longitudeOf(j)))) {
                 harmony += 2.5;
             }
             result.addedPower[a] += power;
@@ -103,7 +106,7 @@ ProgressedCosmodynes computeProgressedCosmodynes(const NatalCosmodynes& natalSco
     const CosmoSummary& net = natalScore.natalCosmoNet;
     result.house = placeInHouses(progressed.longitude, natal.cusp);
 
-    for (int p = 1; p <= planet::Count; ++p) {
+    for (const Point p : kBodies) {
         const Dignity dignity = dignityOf(p, signOf(progressed.longitude[p]));
         result.dignityHarmony[p] = dignity.harmony;
         result.dignityDiscord[p] = dignity.discord;
@@ -116,7 +119,7 @@ ProgressedCosmodynes computeProgressedCosmodynes(const NatalCosmodynes& natalSco
         result.houseNet[i] = net[24 + i];
     }
     for (int position = 1; position <= kTablePoints; ++position) {
-        const int p = pointAt(position);
+        const Point p = pointAt(position);
         const Share share = progressedShare(power, net, result, position);
         const int sign = signOf(progressed.longitude[p]);
         result.signPower[sign] += share.power;

@@ -15,7 +15,7 @@
 namespace helion {
 
 // Aspect points 1..12 are the progressed points, 13..24 the natal ones, each in table
-// order (planets 1..10, Ascendant, Midheaven).
+// order (Sun .. Moon, Ascendant, Midheaven).
 struct ProgressedAspect {
     int first;   // 1..12
     int second;  // first + 1 .. 24

@@ -15,7 +15,7 @@ namespace {
 
 constexpr std::string_view kChangeHeading = "       Power   Inc/Dec Harmony   Inc/Dec";
 
-std::string shortName(int point) { return std::string(planetName(point).substr(0, 3)); }
+std::string shortName(Point point) { return std::string(planetName(point).substr(0, 3)); }
 
 // "SUN", "MER" .. "MOO", "ASC", "MC " by table position 1..12.
 std::string shortNameAt(int position) { return shortName(cosmo::kScoredPoints[position - 1]); }
@@ -40,8 +40,7 @@ void appendPositions(const ProgressedCosmodynes& score, const ChartTables& chart
     lines.emplace_back();
     lines.emplace_back("    Progressed Planet Positions");
     lines.push_back("     Diurnal date = " + formatDate({diurnal.year, diurnal.month, diurnal.day}));
-    constexpr std::array kPositionOrder{1, 10, 2, 3, 4, 5, 6, 7, 8, 9, 14, 15};
-    for (const int p : kPositionOrder) {
+    for (const Point p : kTableRows) {
         lines.push_back("  " + shortName(p) + " " + positionText(progressed.longitude[p]) + " " +
                         retrogradeMark(progressed.retrograde, p) + "   (" + houseField(score.house[p]) + ")");
     }

@@ -8,9 +8,9 @@ namespace helion {
 
 // Indices ordered by their values, largest first; equal values keep the order they
 // have in `indices`.
-template <std::size_t N, typename ValueOf>
-std::array<int, N> rankDescending(std::array<int, N> indices, ValueOf valueOf) {
-    std::stable_sort(indices.begin(), indices.end(), [&](int a, int b) { return valueOf(a) > valueOf(b); });
+template <typename Index, std::size_t N, typename ValueOf>
+std::array<Index, N> rankDescending(std::array<Index, N> indices, ValueOf valueOf) {
+    std::stable_sort(indices.begin(), indices.end(), [&](Index a, Index b) { return valueOf(a) > valueOf(b); });
     return indices;
 }
 

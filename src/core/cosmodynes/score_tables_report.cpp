@@ -81,7 +81,7 @@ std::array<int, 12> orderBy(ValueOf valueOf) {
 ScoreTable pointTable(const NatalCosmodynes& cosmo) {
     ScoreTable table = tableOf("Planet", "Harmony     %       Discord      %");
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
-        const int p = cosmo::kScoredPoints[i];
+        const Point p = cosmo::kScoredPoints[i];
         table.rows[i] = {"  " + std::string(planetName(p)) + blanks(7), cosmo.planetPower[p], cosmo.planetHarmony[p],
                          cosmo.planetDiscord[p]};
     }

@@ -28,7 +28,7 @@ void addRulerValues(const NatalCosmodynes& cosmo, int sign, double share, ScoreC
     into.discord += share * rulerValue(cosmo.planetDiscord, sign);
 }
 
-void addPointValues(const NatalCosmodynes& cosmo, int point, ScoreCell into) {
+void addPointValues(const NatalCosmodynes& cosmo, Point point, ScoreCell into) {
     into.power += cosmo.planetPower[point];
     into.harmony += cosmo.planetHarmony[point];
     into.discord += cosmo.planetDiscord[point];
@@ -40,8 +40,8 @@ int wrapSign(int sign) { return sign > kSignCount ? sign - kSignCount : sign; }
 
 double rulerValue(const PointTable& values, int sign) {
     const Rulership& ruler = kRulers[sign];
-    if (ruler.second == 0) return values[ruler.first];
-    return (values[ruler.first] + values[ruler.second]) / 2.0;
+    if (!ruler.second) return values[ruler.first];
+    return (values[ruler.first] + values[*ruler.second]) / 2.0;
 }
 
 void scoreSigns(const ChartPositions& natal, NatalCosmodynes& cosmo) {
@@ -51,7 +51,7 @@ void scoreSigns(const ChartPositions& natal, NatalCosmodynes& cosmo) {
             addRulerValues(cosmo, sign, kRulerShareByCusps[cusps], signCell(cosmo, sign));
         }
     }
-    for (const int p : kScoredPoints) {
+    for (const Point p : kScoredPoints) {
         addPointValues(cosmo, p, signCell(cosmo, signOf(natal.longitude[p])));
     }
 }
@@ -66,12 +66,12 @@ void scoreHouses(const ChartPositions& natal, NatalCosmodynes& cosmo) {
             addRulerValues(cosmo, wrapSign(intercepted), 0.25, houseCell(cosmo, house));
         }
     }
-    for (int p = 1; p <= planet::Count; ++p) {
+    for (const Point p : kBodies) {
         const int house = natal.house[p];
         if (house != 0) addPointValues(cosmo, p, houseCell(cosmo, house));
     }
-    addPointValues(cosmo, point::Ascendant, houseCell(cosmo, 1));
-    addPointValues(cosmo, point::Midheaven, houseCell(cosmo, 10));
+    addPointValues(cosmo, Point::Ascendant, houseCell(cosmo, 1));
+    addPointValues(cosmo, Point::Midheaven, houseCell(cosmo, 10));
 }
 
 }  // namespace helion::cosmo

@@ -12,12 +12,12 @@ constexpr std::size_t kLevelsPerAspect = 3;
 
 std::vector<AspectPoint> aspectPoints(const NatalTargets& targets, const OrbTable& orbs) {
     std::vector<AspectPoint> points;
-    for (const int target : targets.points) {
+    for (const Point target : targets.points) {
         for (Aspect aspect : kAspects) {
             const double orb = orbs.orb(aspect);
             if (isDeclinationAspect(aspect) || orb <= 0.0) continue;
             const double angle = aspectAngle(aspect);
-            const double natal = targets.longitude[static_cast<std::size_t>(target)];
+            const double natal = targets.longitude[target];
             points.push_back({target, aspect, normalize360(natal + angle), orb});
             if (angle != 0.0 && angle != 180.0) points.push_back({target, aspect, normalize360(natal - angle), orb});
         }

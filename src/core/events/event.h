@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/astro/points.h"
 #include "core/config/aspect_orbs.h"
 
 namespace helion {
@@ -21,14 +22,12 @@ inline constexpr std::array<std::string_view, 8> kEventKindNames{
     "aspect", "station", "sign_ingress", "house_ingress", "new_moon", "full_moon", "solar_eclipse", "lunar_eclipse"};
 inline constexpr std::array<std::string_view, 3> kMoverNames{"transit", "progressed", "solar_arc"};
 
-// The names of points 1 (Sun) .. 15 (Midheaven) in the timeline's texts.
-inline constexpr std::array<std::string_view, 15> kPointNames{
-    "Sun",   "Mercury", "Venus",      "Mars",       "Jupiter",         "Saturn",    "Uranus",   "Neptune",
-    "Pluto", "Moon",    "North Node", "South Node", "Part of Fortune", "Ascendant", "Midheaven"};
+// The names of the points in the timeline's texts, in table order.
+inline constexpr PointArray<std::string_view> kPointNames{{"Sun", "Mercury", "Venus", "Mars", "Jupiter", "Saturn",
+                                                           "Uranus", "Neptune", "Pluto", "Moon", "North Node",
+                                                           "South Node", "Part of Fortune", "Ascendant", "Midheaven"}};
 
-constexpr std::string_view pointName(int point) {
-    return point >= 1 && point <= 15 ? kPointNames[static_cast<std::size_t>(point - 1)] : std::string_view{};
-}
+constexpr std::string_view pointName(Point point) { return kPointNames[point]; }
 
 constexpr std::string_view eventKindName(EventKind kind) { return kEventKindNames[static_cast<std::size_t>(kind)]; }
 constexpr std::string_view moverName(Mover mover) { return kMoverNames[static_cast<std::size_t>(mover)]; }
@@ -36,9 +35,9 @@ constexpr std::string_view moverName(Mover mover) { return kMoverNames[static_ca
 struct Event {
     EventKind kind = EventKind::Aspect;
     Mover mover = Mover::Transit;
-    int body = 0;  // point index of the moving body
+    Point body = Point::Sun;  // the moving body
     std::optional<Aspect> aspect;
-    int target = 0;  // natal point index; 0 where none
+    std::optional<Point> target;  // the natal point aspected
     double jdUt = 0.0;
     // The hits of one aspect one after another without the body running a whole circle
     // between them (a retrograde loop makes three) count 1, 2, 3; 0 where none.

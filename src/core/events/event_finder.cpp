@@ -17,8 +17,8 @@ NatalTargets targetsOf(const EventRequest& request) {
     NatalTargets targets;
     targets.longitude = request.natal.longitude;
     targets.cusp = request.natalCusp;
-    for (int p = point::Sun; p <= point::Midheaven; ++p) {
-        if (p != point::PartOfFortune || request.partOfFortune) targets.points.push_back(p);
+    for (const Point p : kAllPoints) {
+        if (p != Point::PartOfFortune || request.partOfFortune) targets.points.push_back(p);
     }
     return targets;
 }
@@ -51,10 +51,10 @@ struct TransitKinds {
     bool houses = false;
 };
 
-TransitKinds transitKindsOf(const EventChoices& choices, int body) {
+TransitKinds transitKindsOf(const EventChoices& choices, Point body) {
     const bool moon = choices.has(EventChoice::Moon);
-    const bool isMoon = body == point::Moon;
-    const bool isPlanet = body >= point::Mercury && body <= point::Pluto;
+    const bool isMoon = body == Point::Moon;
+    const bool isPlanet = body >= Point::Mercury && body <= Point::Pluto;
     return {isMoon ? moon : choices.has(EventChoice::Transits), isPlanet && choices.has(EventChoice::Stations),
             choices.has(EventChoice::Ingresses) && (!isMoon || moon),
             choices.has(EventChoice::Houses) && (!isMoon || moon)};
@@ -124,7 +124,7 @@ void scanDirected(const Scan& scan) {
         const MovingPoint& point = points[k];
         addAspectEvents(tracks[k], point, scan.targets, point.mover == Mover::Progressed ? progressed : solarArc,
                         period, scan.events);
-        if (point.mover != Mover::Progressed || point.body != point::Moon) continue;
+        if (point.mover != Mover::Progressed || point.body != Point::Moon) continue;
         addIngressEvents(tracks[k], point, scan.targets, EventKind::SignIngress, period, scan.events);
         addIngressEvents(tracks[k], point, scan.targets, EventKind::HouseIngress, period, scan.events);
     }

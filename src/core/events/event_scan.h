@@ -16,7 +16,7 @@ namespace helion {
 struct NatalTargets {
     PointTable longitude{};
     CuspTable cusp{};
-    std::vector<int> points;  // the natal points aspected
+    std::vector<Point> points;  // the natal points aspected
 };
 
 // The sign (1 Aries .. 12 Pisces) and natal house of a longitude.
@@ -28,7 +28,7 @@ void placeEvent(Event& event, double longitudeDeg, const CuspTable& cusp);
 
 // One longitude at which a moving point makes an aspect to a natal point.
 struct AspectPoint {
-    int target;
+    Point target;
     Aspect aspect;
     double exactDeg;
     double orbDeg;

@@ -21,8 +21,8 @@ int signOf(double longitudeDeg) { return static_cast<int>(std::floor(normalize36
 
 int natalHouseOf(double longitudeDeg, const CuspTable& cusp) {
     PointTable one{};
-    one[point::Sun] = normalize360(longitudeDeg);
-    return placeInHouses(one, cusp)[point::Sun];
+    one[Point::Sun] = normalize360(longitudeDeg);
+    return placeInHouses(one, cusp)[Point::Sun];
 }
 
 void placeEvent(Event& event, double longitudeDeg, const CuspTable& cusp) {

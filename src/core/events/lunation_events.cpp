@@ -46,9 +46,8 @@ std::optional<double> eclipseSeasonLunation(bool solar, double fromJd, double to
 // "near Sun, Venus": the natal points within kLunationNearDeg of the longitude.
 std::string nearPoints(double longitudeDeg, const NatalTargets& targets) {
     std::string text;
-    for (const int p : targets.points) {
-        if (separationOf(normalize360(longitudeDeg), targets.longitude[static_cast<std::size_t>(p)]) > kLunationNearDeg)
-            continue;
+    for (const Point p : targets.points) {
+        if (separationOf(normalize360(longitudeDeg), targets.longitude[p]) > kLunationNearDeg) continue;
         text += text.empty() ? "near " : ", ";
         text += pointName(p);
     }
@@ -61,7 +60,7 @@ std::string joined(std::string_view first, const std::string& second) {
     return std::string(first) + ", " + second;
 }
 
-Event lunationEvent(EventKind kind, int body, double jd, double longitudeDeg, std::string_view detail,
+Event lunationEvent(EventKind kind, Point body, double jd, double longitudeDeg, std::string_view detail,
                     const NatalTargets& targets) {
     Event e;
     e.kind = kind;
@@ -81,7 +80,7 @@ void addLunationEvents(const SampledTrack& phase, const Ephemeris& ephemeris, co
         const std::optional<double> jd = phase.momentWithin(c, period.fromJdUt, period.toJdUt);
         if (!jd) continue;
         const double moon = ephemeris.longitude(*jd, body::Moon).longitudeDeg;
-        events.push_back(lunationEvent(c.level == 0 ? EventKind::NewMoon : EventKind::FullMoon, point::Moon, *jd, moon,
+        events.push_back(lunationEvent(c.level == 0 ? EventKind::NewMoon : EventKind::FullMoon, Point::Moon, *jd, moon,
                                        "", targets));
     }
 }
@@ -97,7 +96,7 @@ void addEclipseEvents(const EclipseSearch& eclipses, const Ephemeris& ephemeris,
             const std::optional<EclipseFound> found =
                 solar ? eclipses.nextSolarEclipse(from) : eclipses.nextLunarEclipse(from);
             if (!found || !period.holds(found->jdUt)) break;
-            const int body = solar ? point::Sun : point::Moon;
+            const Point body = solar ? Point::Sun : Point::Moon;
             const double longitude =
                 ephemeris.longitude(found->jdUt, solar ? helion::body::Sun : helion::body::Moon).longitudeDeg;
             events.push_back(lunationEvent(solar ? EventKind::SolarEclipse : EventKind::LunarEclipse, body, found->jdUt,

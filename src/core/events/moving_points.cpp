@@ -24,7 +24,7 @@ constexpr double kProgressedStepFactor = 83.0;
 constexpr double kProgressedMarginCapDays = 3.0 * kDaysPerYear;
 
 struct Motion {
-    int body;            // point index
+    Point body;
     double stepDays;     // sample step that keeps the interpolation's error far below a second
     double marginDays;   // how long its orb periods around the period are followed
     double polishBelow;  // solve again on the ephemeris when slower (degrees a day)
@@ -40,30 +40,20 @@ struct Motion {
 // and Venus's smooth paths keep the crossings the polynomial through four samples finds
 // within a few tenths of a second of the ephemeris's at two days, as over a century of
 // three charts' transits, with the same events found.
-constexpr Motion kSun{point::Sun, 2.0, 5.0, 0.0, 1.0};
-constexpr Motion kMoon{point::Moon, 0.25, 2.0, 0.0, 0.25};
-constexpr Motion kPlanets[] = {{point::Mercury, 1.0, 30.0, 0.3, 0.5},
-                               {3, 2.0, 30.0, 0.2, 1.0},
-                               {4, 2.0, 45.0, 0.35, 2.0},
-                               {5, 4.0, 120.0, 1e9, 4.0},
-                               {6, 4.0, 120.0, 1e9, 4.0},
-                               {7, 4.0, 120.0, 1e9, 4.0},
-                               {8, 4.0, 120.0, 1e9, 4.0},
-                               {point::Pluto, 4.0, 120.0, 1e9, 4.0}};
-constexpr Motion kNode{point::NorthNode, 8.0, 60.0, 0.0};
+constexpr Motion kSun{Point::Sun, 2.0, 5.0, 0.0, 1.0};
+constexpr Motion kMoon{Point::Moon, 0.25, 2.0, 0.0, 0.25};
+constexpr Motion kPlanetMotions[] = {{Point::Mercury, 1.0, 30.0, 0.3, 0.5},  {Point::Venus, 2.0, 30.0, 0.2, 1.0},
+                                     {Point::Mars, 2.0, 45.0, 0.35, 2.0},    {Point::Jupiter, 4.0, 120.0, 1e9, 4.0},
+                                     {Point::Saturn, 4.0, 120.0, 1e9, 4.0},  {Point::Uranus, 4.0, 120.0, 1e9, 4.0},
+                                     {Point::Neptune, 4.0, 120.0, 1e9, 4.0}, {Point::Pluto, 4.0, 120.0, 1e9, 4.0}};
+constexpr Motion kNode{Point::NorthNode, 8.0, 60.0, 0.0};
 
-int ephemerisBody(int point) {
-    if (point == point::Sun) return body::Sun;
-    if (point == point::Moon) return body::Moon;
-    return point;
-}
-
-LongitudeSource bodySource(const Ephemeris& ephemeris, int point) {
+LongitudeSource bodySource(const Ephemeris& ephemeris, Point point) {
     const int b = ephemerisBody(point);
     return [&ephemeris, b](double jd) { return ephemeris.longitude(jd, b); };
 }
 
-PositionSource bodyPosition(const Ephemeris& ephemeris, int point) {
+PositionSource bodyPosition(const Ephemeris& ephemeris, Point point) {
     const int b = ephemerisBody(point);
     return [&ephemeris, b](double jd) { return ephemeris.longitudeWithoutSpeed(jd, b); };
 }
@@ -104,7 +94,7 @@ MovingPoint transitPoint(const Motion& m, LongitudeSource source, PositionSource
 
 // The progressed Sun is read by every solar-arc point and the angles on the same
 // samples: one ephemeris call serves them all.
-LongitudeSource progressedSource(const Ephemeris& ephemeris, int point, double natalJd) {
+LongitudeSource progressedSource(const Ephemeris& ephemeris, Point point, double natalJd) {
     auto cache = std::make_shared<std::map<double, LongitudeAndSpeed>>();
     const int b = ephemerisBody(point);
     return [&ephemeris, b, natalJd, cache](double jd) {
@@ -128,7 +118,7 @@ MovingPoint progressedPoint(const Motion& m, Mover mover, LongitudeSource source
 
 std::vector<Motion> progressedMotions() {
     std::vector<Motion> motions{kSun};
-    motions.insert(motions.end(), std::begin(kPlanets), std::end(kPlanets));
+    motions.insert(motions.end(), std::begin(kPlanetMotions), std::end(kPlanetMotions));
     motions.push_back(kMoon);
     return motions;
 }
@@ -148,7 +138,7 @@ LongitudeSource directedAscendant(LongitudeSource sun, const NatalFrame& natal) 
         constexpr double kDeltaDeg = 0.001;
         const LongitudeAndSpeed s = sun(jd);
         const auto ascendant = [&](double sunDeg) {
-            return solarArcAngles(sunDeg, natal.longitude[point::Sun], natal.longitude[point::Midheaven],
+            return solarArcAngles(sunDeg, natal.longitude[Point::Sun], natal.longitude[Point::Midheaven],
                                   natal.obliquityDeg, natal.latitudeDeg)
                 .ascendantDeg;
         };
@@ -165,7 +155,7 @@ std::vector<MovingPoint> transitPoints(const Ephemeris& ephemeris, bool withMoon
         return transitPoint(m, bodySource(ephemeris, m.body), bodyPosition(ephemeris, m.body));
     };
     std::vector<MovingPoint> points{moving(kSun)};
-    for (const Motion& m : kPlanets) points.push_back(moving(m));
+    for (const Motion& m : kPlanetMotions) points.push_back(moving(m));
     points.push_back(transitPoint(kNode, meanNode));
     if (withMoon) points.push_back(moving(kMoon));
     return points;
@@ -178,20 +168,20 @@ std::vector<MovingPoint> progressedPoints(const Ephemeris& ephemeris, const Nata
             progressedPoint(m, Mover::Progressed, progressedSource(ephemeris, m.body, natal.jdUt), natal.jdUt));
     }
     const LongitudeSource sun = points.front().source;
-    const double midheavenArc = natal.longitude[point::Midheaven] - natal.longitude[point::Sun];
-    const Motion midheaven{point::Midheaven, kSun.stepDays, kSun.marginDays, 0.0, kSun.progressedStepDays};
-    const Motion ascendant{point::Ascendant, kSun.stepDays, kSun.marginDays, 0.0, kSun.progressedStepDays};
+    const double midheavenArc = natal.longitude[Point::Midheaven] - natal.longitude[Point::Sun];
+    const Motion midheaven{Point::Midheaven, kSun.stepDays, kSun.marginDays, 0.0, kSun.progressedStepDays};
+    const Motion ascendant{Point::Ascendant, kSun.stepDays, kSun.marginDays, 0.0, kSun.progressedStepDays};
     points.push_back(progressedPoint(midheaven, Mover::Progressed, shifted(sun, midheavenArc), natal.jdUt));
     points.push_back(progressedPoint(ascendant, Mover::Progressed, directedAscendant(sun, natal), natal.jdUt));
     return points;
 }
 
 std::vector<MovingPoint> solarArcPoints(const Ephemeris& ephemeris, const NatalFrame& natal) {
-    const LongitudeSource sun = progressedSource(ephemeris, point::Sun, natal.jdUt);
+    const LongitudeSource sun = progressedSource(ephemeris, Point::Sun, natal.jdUt);
     std::vector<MovingPoint> points;
     for (const Motion& m : progressedMotions()) {
-        if (m.body == point::Sun) continue;
-        const double arc = natal.longitude[m.body] - natal.longitude[point::Sun];
+        if (m.body == Point::Sun) continue;
+        const double arc = natal.longitude[m.body] - natal.longitude[Point::Sun];
         points.push_back(progressedPoint({m.body, kSun.stepDays, kSun.marginDays, 0.0, kSun.progressedStepDays},
                                          Mover::SolarArc, shifted(sun, arc), natal.jdUt));
     }
@@ -202,7 +192,7 @@ std::vector<MovingPoint> solarArcPoints(const Ephemeris& ephemeris, const NatalF
 // on the ephemeris: the samples only find it and start the solving close, which two days'
 // samples of the polynomial through four of them do to a fraction of a second.
 MovingPoint moonPhase(const Ephemeris& ephemeris) {
-    constexpr Motion kPhase{point::Moon, 2.0, 0.0, 1e9};
+    constexpr Motion kPhase{Point::Moon, 2.0, 0.0, 1e9};
     LongitudeSource source = [&ephemeris](double jd) {
         const LongitudeAndSpeed moon = ephemeris.longitude(jd, body::Moon);
         const LongitudeAndSpeed sun = ephemeris.longitude(jd, body::Sun);
@@ -213,7 +203,7 @@ MovingPoint moonPhase(const Ephemeris& ephemeris) {
         return normalize360(ephemeris.longitudeWithoutSpeed(jd, body::Moon) -
                             ephemeris.longitudeWithoutSpeed(jd, body::Sun));
     };
-    return {Mover::Transit,  point::Moon,       std::move(source),  [](double, double, double) { return true; },
+    return {Mover::Transit,  Point::Moon,       std::move(source),  [](double, double, double) { return true; },
             kPhase.stepDays, kPhase.marginDays, std::move(position)};
 }
 

@@ -14,7 +14,7 @@ namespace helion {
 
 struct MovingPoint {
     Mover mover = Mover::Transit;
-    int body = 0;  // point index
+    Point body = Point::Sun;
     LongitudeSource source;
     PolishRule polish;
     double stepDays = 1.0;

@@ -48,8 +48,8 @@ constexpr std::array<const char*, 12> kMonthNames{"Jan", "Feb", "Mar", "Apr", "M
 // ingresses) before its rows to the natal targets.
 struct RowKey {
     int mover = -1;
-    int body = 0;
-    int target = 0;
+    Point body = Point::Sun;
+    std::optional<Point> target;
     friend auto operator<=>(const RowKey&, const RowKey&) = default;
 };
 
@@ -58,7 +58,7 @@ RowKey rowOf(const Event& e) {
         case EventKind::Aspect: return {static_cast<int>(e.mover), e.body, e.target};
         case EventKind::Station:
         case EventKind::SignIngress:
-        case EventKind::HouseIngress: return {static_cast<int>(e.mover), e.body, 0};
+        case EventKind::HouseIngress: return {static_cast<int>(e.mover), e.body, std::nullopt};
         default: return {};
     }
 }
@@ -67,7 +67,7 @@ std::string captionOf(const RowKey& key) {
     if (key.mover < 0) return "Lunations and eclipses";
     std::string caption =
         std::string(kMoverTags[static_cast<std::size_t>(key.mover)]) + std::string(pointName(key.body));
-    if (key.target != 0) caption += " - " + std::string(pointName(key.target));
+    if (key.target) caption += " - " + std::string(pointName(*key.target));
     return caption;
 }
 

@@ -60,7 +60,7 @@ std::string timelineLine(const Event& e, double zoneHours) {
     line += padded(kMoverTexts[static_cast<std::size_t>(e.mover)], 8);
     line += padded(pointFullName(e.body), 9);
     line += padded(eventText(e), 14);
-    line += padded(pointFullName(e.target), 9);
+    line += padded(e.target ? pointFullName(*e.target) : std::string_view{}, 9);
     line += placeText(e);
     const std::string orb = orbText(e, zoneHours);
     if (!orb.empty()) line += "  " + orb;

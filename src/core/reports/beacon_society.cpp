@@ -10,36 +10,35 @@
 namespace helion {
 namespace {
 
-HouseClass houseClassOfPoint(const ChartPositions& natal, int point) {
-    if (point == point::Ascendant || point == point::Midheaven) return HouseClass::Angular;
-    return houseClassOf(point >= 1 && point <= point::Count ? natal.house[static_cast<std::size_t>(point)] : 0);
+HouseClass houseClassOfPoint(const ChartPositions& natal, Point point) {
+    if (point == Point::Ascendant || point == Point::Midheaven) return HouseClass::Angular;
+    return houseClassOf(natal.house[point]);
 }
 
 bool within(double separation, double angle, int orb) { return angle - orb < separation && separation < angle + orb; }
 
-void appendPair(ReportLines& lines, const ChartPositions& natal, int first, int second) {
-    const auto a = static_cast<std::size_t>(first), b = static_cast<std::size_t>(second);
-    BeaconOrbs orbs = beaconOrbs(natal, first);
-    const BeaconOrbs other = beaconOrbs(natal, second);
+void appendPair(ReportLines& lines, const ChartPositions& natal, Point a, Point b) {
+    BeaconOrbs orbs = beaconOrbs(natal, a);
+    const BeaconOrbs other = beaconOrbs(natal, b);
     std::ranges::transform(orbs, other, orbs.begin(), [](int x, int y) { return std::max(x, y); });
 
     const double difference = natal.longitude[a] - natal.longitude[b];
     const AspectFinding found = classifyBeaconAspect(separationOf(natal.longitude[a], natal.longitude[b]), orbs);
     if (found.aspect) {
         const double distance = firstBodyIsAhead(difference) ? -found.distance : found.distance;
-        lines.push_back(aspectLineText(first, *found.aspect, second, distance));
+        lines.push_back(aspectLineText(a, *found.aspect, b, distance));
     }
     const double parallel = std::fabs(std::fabs(natal.declination[a]) - std::fabs(natal.declination[b]));
     if (parallel < 1.0) {
         // This list does not tell contraparallels from parallels.
-        lines.push_back(parallelLineText(first, second, false, parallel));
+        lines.push_back(parallelLineText(a, b, false, parallel));
     }
 }
 
 }  // namespace
 
-BeaconOrbs beaconOrbs(const ChartPositions& natal, int point) {
-    const bool luminary = point == point::Sun || point == point::Moon;
+BeaconOrbs beaconOrbs(const ChartPositions& natal, Point point) {
+    const bool luminary = point == Point::Sun || point == Point::Moon;
     const HouseClassOrbs& orbs = orbsOfHouseClass(houseClassOfPoint(natal, point));
     return luminary ? orbs.luminary : orbs.plain;
 }
@@ -61,8 +60,8 @@ AspectFinding classifyBeaconAspect(double s, const BeaconOrbs& g) {
 void appendBeaconSocietyAspects(ReportLines& lines, const ChartPositions& natal) {
     lines.push_back(std::string(14, ' ') + "Beacon Society Aspects");
     lines.emplace_back();
-    for (const int first : kAspectBodies) {
-        for (const int second : kAspectBodies) {
+    for (const Point first : kAspectBodies) {
+        for (const Point second : kAspectBodies) {
             if (second != first) appendPair(lines, natal, first, second);
         }
         lines.emplace_back();

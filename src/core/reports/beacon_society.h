@@ -18,7 +18,7 @@ using BeaconOrbs = GroupOrbs;
 
 // The orbs of a body by its natal house. The Ascendant and Midheaven count as angular
 // non-luminaries; a body without a readable house gets the narrow cadent orbs.
-BeaconOrbs beaconOrbs(const ChartPositions& natal, int point);
+BeaconOrbs beaconOrbs(const ChartPositions& natal, Point point);
 
 // The first aspect whose open orb range holds the separation (0..180), tested
 // conjunction, semi-sextile, semi-square, sextile, square, trine (up to 130 degrees),

@@ -23,9 +23,8 @@ CalendarDate utDateOf(double t) {
 
 void appendAspectsOf(ReportLines& lines, double lunationPoint, const ChartPositions& natal, float orb) {
     bool any = false;
-    for (int body = 1; body <= point::Count; ++body) {
-        const AspectFinding found =
-            classifyLunationAspect(separationOf(lunationPoint, natal.longitude[static_cast<std::size_t>(body)]), orb);
+    for (const Point body : kAllPoints) {
+        const AspectFinding found = classifyLunationAspect(separationOf(lunationPoint, natal.longitude[body]), orb);
         if (!found.aspect) continue;
         any = true;
         lines.push_back(kAspectIndent + std::string(aspectName(*found.aspect)) + "      " +

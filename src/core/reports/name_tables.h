@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "core/astro/points.h"
+
 namespace helion {
 
 namespace detail {
@@ -26,8 +28,8 @@ static_assert(kPlanetNames.size() == 15 * 10);
 static_assert(kSignAbbreviations.size() == 12 * 3);
 static_assert(kMonthAbbreviations.size() == 12 * 3);
 
-// Point p (1 Sun .. 15 Midheaven) in 10 characters, trailing blanks included.
-constexpr std::string_view planetName(int point) { return detail::fixedField(kPlanetNames, 10, point); }
+// A point's name in 10 characters, trailing blanks included.
+constexpr std::string_view planetName(Point point) { return detail::fixedField(kPlanetNames, 10, pointNumber(point)); }
 
 // Sign s (1 Aries .. 12 Pisces) in 3 capitals.
 constexpr std::string_view signAbbreviation(int sign) { return detail::fixedField(kSignAbbreviations, 3, sign); }

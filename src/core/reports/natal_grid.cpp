@@ -14,7 +14,9 @@ namespace helion {
 namespace {
 
 // Columns from the Midheaven down to the Sun, so that the aspects fill the upper left.
-constexpr std::array<int, 12> kGridColumns{15, 14, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
+constexpr std::array<Point, 12> kGridColumns{Point::Midheaven, Point::Ascendant, Point::Moon,    Point::Pluto,
+                                             Point::Neptune,   Point::Uranus,    Point::Saturn,  Point::Jupiter,
+                                             Point::Mars,      Point::Venus,     Point::Mercury, Point::Sun};
 constexpr const char* kLineBreak = "\r\n";
 
 // Whole degrees and the unrounded minutes formatted "00": minutes of 59.5 or more print
@@ -34,7 +36,7 @@ std::string parallelCell(double declinationA, double declinationB, float orb) {
 
 }  // namespace
 
-std::string aspectListLine(int first, int second, double separation, double distance) {
+std::string aspectListLine(Point first, Point second, double separation, double distance) {
     return "  " + std::string(planetName(first)) + std::string(planetName(second)) + " " +
            degreesAndMinutes(separation, "##0", alignThreePlaces) + "       " +
            degreesAndMinutes(std::fabs(distance), "#0", alignSignedFourPlaces);
@@ -50,17 +52,15 @@ void appendNatalAspectGrid(ReportLines& lines, const ChartPositions& natal, cons
     lines.push_back(std::string(17, ' ') + "NATAL PLANET ASPECTS TO NATAL PLANETS");
     lines.emplace_back();
     lines.push_back(std::string(8, ' ') + "MC  Asc  Moo  Plu  Nep  Ura  Sat  Jup  Mar  Ven  Mer  Sun");
-    for (const int row : kAspectBodies) {
-        const auto i = static_cast<std::size_t>(row);
+    for (const Point row : kAspectBodies) {
         std::string line = "  " + pointNameInWidth(row, 3) + "  ";
-        for (const int column : kGridColumns) {
-            const auto j = static_cast<std::size_t>(column);
+        for (const Point column : kGridColumns) {
             if (column == row) {
                 line += "***  ";
             } else if (row > column) {
-                line += parallelCell(natal.declination[i], natal.declination[j], parallelOrb);
+                line += parallelCell(natal.declination[row], natal.declination[column], parallelOrb);
             } else {
-                const double separation = separationOf(natal.longitude[i], natal.longitude[j]);
+                const double separation = separationOf(natal.longitude[row], natal.longitude[column]);
                 const AspectFinding found = classifyWithOrbs(separation, orbs, minorAspects);
                 if (!found.aspect) {
                     line += "---  ";

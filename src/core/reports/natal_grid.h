@@ -13,7 +13,7 @@ namespace helion {
 
 // One line of the aspect list, without its line break: the two bodies, the separation
 // and the distance from exact (printed without its sign).
-std::string aspectListLine(int first, int second, double separation, double distance);
+std::string aspectListLine(Point first, Point second, double separation, double distance);
 
 void appendNatalAspectGrid(ReportLines& lines, const ChartPositions& natal, const OptionValues& options);
 

@@ -16,7 +16,7 @@ std::string distanceColumn(double distance) {
     return std::string(digits.front() == '-' ? 4 : 5, ' ') + digits + " degrees";
 }
 
-std::string pairLine(int first, std::string_view verdict, int second, double distance) {
+std::string pairLine(Point first, std::string_view verdict, Point second, double distance) {
     std::string line = "  ";
     line += planetName(first);
     line += "    ";
@@ -33,23 +33,23 @@ bool firstBodyIsAhead(double longitudeDifference) {
     return longitudeDifference <= -180.0 || (longitudeDifference >= 0.0 && longitudeDifference < 180.0);
 }
 
-std::string aspectLineText(int first, Aspect aspect, int second, double distance) {
+std::string aspectLineText(Point first, Aspect aspect, Point second, double distance) {
     return pairLine(first, aspectName(aspect), second, distance);
 }
 
-std::string parallelLineText(int first, int second, bool contra, double difference) {
+std::string parallelLineText(Point first, Point second, bool contra, double difference) {
     // Ten characters: the parallel column is two narrower than the aspect names.
     return pairLine(first, contra ? "C.Parallel" : "Parallel  ", second, difference);
 }
 
-std::optional<std::string> aspectLine(int first, int second, double longitudeDifference) {
+std::optional<std::string> aspectLine(Point first, Point second, double longitudeDifference) {
     const AspectFinding finding = classifyReportAspect(foldSeparation(std::fabs(longitudeDifference)));
     if (!finding.aspect) return std::nullopt;
     const double distance = firstBodyIsAhead(longitudeDifference) ? -finding.distance : finding.distance;
     return aspectLineText(first, *finding.aspect, second, distance);
 }
 
-std::optional<std::string> parallelLine(int first, int second, double declinationFirst, double declinationSecond,
+std::optional<std::string> parallelLine(Point first, Point second, double declinationFirst, double declinationSecond,
                                         float parallelOrb) {
     const std::optional<ParallelFinding> parallel = findParallel(declinationFirst, declinationSecond, parallelOrb);
     if (!parallel) return std::nullopt;

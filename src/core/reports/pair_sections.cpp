@@ -9,8 +9,6 @@ void keep(ReportLines& lines, std::optional<std::string> line) {
     if (line) lines.push_back(std::move(*line));
 }
 
-double at(const PointTable& table, int point) { return table[static_cast<std::size_t>(point)]; }
-
 // Calls pair(first, second) for every pair of the cross loop or of the within loop.
 template <typename Pair>
 void forEachPair(bool crossLoop, Pair pair) {
@@ -21,11 +19,11 @@ void forEachPair(bool crossLoop, Pair pair) {
 }
 
 void appendAspects(ReportLines& lines, bool crossLoop, const PointTable& first, const PointTable& second) {
-    forEachPair(crossLoop, [&](int a, int b) { keep(lines, aspectLine(a, b, at(first, a) - at(second, b))); });
+    forEachPair(crossLoop, [&](Point a, Point b) { keep(lines, aspectLine(a, b, first[a] - second[b])); });
 }
 
 void appendParallels(ReportLines& lines, bool crossLoop, const PointTable& first, const PointTable& second, float orb) {
-    forEachPair(crossLoop, [&](int a, int b) { keep(lines, parallelLine(a, b, at(first, a), at(second, b), orb)); });
+    forEachPair(crossLoop, [&](Point a, Point b) { keep(lines, parallelLine(a, b, first[a], second[b], orb)); });
 }
 
 }  // namespace

@@ -12,7 +12,9 @@ namespace helion {
 
 // The bodies that take part in aspects and parallels: Sun .. Moon, Ascendant, Midheaven
 // (never the nodes nor the Part of Fortune), in index order.
-inline constexpr std::array<int, 12> kAspectBodies{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 14, 15};
+inline constexpr std::array<Point, 12> kAspectBodies{
+    Point::Sun,    Point::Mercury, Point::Venus, Point::Mars, Point::Jupiter,   Point::Saturn,
+    Point::Uranus, Point::Neptune, Point::Pluto, Point::Moon, Point::Ascendant, Point::Midheaven};
 
 // A heading indented by `indent` blanks, then an empty line.
 void appendSectionHeading(ReportLines& lines, int indent, std::string_view heading);

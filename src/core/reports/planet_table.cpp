@@ -8,9 +8,7 @@
 
 namespace helion {
 
-char retrogradeMark(const PointFlags& retrograde, int point) {
-    return point >= 1 && point <= point::Count && retrograde[static_cast<std::size_t>(point)] ? 'R' : ' ';
-}
+char retrogradeMark(const PointFlags& retrograde, Point point) { return retrograde[point] ? 'R' : ' '; }
 
 std::string houseField(int house) { return std::string(labelOfHouse(house)) + " HOUSE"; }
 
@@ -27,12 +25,11 @@ void appendHouseCuspBlock(ReportLines& lines, const CuspTable& cusp, HouseSystem
 
 void appendPlanetTable(ReportLines& lines, const ChartPositions& chart, bool withHouses) {
     lines.emplace_back();
-    for (const int body : kTableRows) {
-        const auto i = static_cast<std::size_t>(body);
-        std::string row = "  " + positionWithSeconds(chart.longitude[i]) + "   " + std::string(planetName(body)) +
+    for (const Point body : kTableRows) {
+        std::string row = "  " + positionWithSeconds(chart.longitude[body]) + "   " + std::string(planetName(body)) +
                           retrogradeMark(chart.retrograde, body) + "    ";
-        row += withHouses ? "(" + houseField(chart.house[i]) + ")    " : std::string(16, ' ');
-        row += declinationText(chart.declination[i]);
+        row += withHouses ? "(" + houseField(chart.house[body]) + ")    " : std::string(16, ' ');
+        row += declinationText(chart.declination[body]);
         lines.push_back(std::move(row));
     }
     lines.push_back(std::string(51, ' ') + "Decl.");

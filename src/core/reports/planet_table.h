@@ -12,10 +12,12 @@
 namespace helion {
 
 // The bodies with a row, in row order: Sun, Moon, Mercury .. Pluto, Ascendant, Midheaven.
-inline constexpr std::array<int, 12> kTableRows{1, 10, 2, 3, 4, 5, 6, 7, 8, 9, 14, 15};
+inline constexpr std::array<Point, 12> kTableRows{Point::Sun,     Point::Moon,    Point::Mercury,   Point::Venus,
+                                                  Point::Mars,    Point::Jupiter, Point::Saturn,    Point::Uranus,
+                                                  Point::Neptune, Point::Pluto,   Point::Ascendant, Point::Midheaven};
 
 // "R" for a planet that moved backwards at the chart's moment, otherwise a blank.
-char retrogradeMark(const PointFlags& retrograde, int point);
+char retrogradeMark(const PointFlags& retrograde, Point point);
 
 // The 10-character house field of house 1..12 ("10TH HOUSE"); "     HOUSE" for none.
 std::string houseField(int house);

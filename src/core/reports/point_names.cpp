@@ -4,7 +4,7 @@
 
 namespace helion {
 
-std::string pointNameInWidth(int point, std::size_t width) {
+std::string pointNameInWidth(Point point, std::size_t width) {
     std::string name(pointFullName(point).substr(0, width));
     name.resize(width, ' ');
     return name;

@@ -7,18 +7,17 @@
 #include <string>
 #include <string_view>
 
+#include "core/astro/points.h"
+
 namespace helion {
 
-inline constexpr std::array<std::string_view, 15> kPointFullNames{"SUN",     "MERCURY", "VENUS",   "MARS",  "JUPITER",
-                                                                  "SATURN",  "URANUS",  "NEPTUNE", "PLUTO", "MOON",
-                                                                  "N. NODE", "S. NODE", "PART F.", "ASC",   "MC "};
+inline constexpr PointArray<std::string_view> kPointFullNames{{"SUN", "MERCURY", "VENUS", "MARS", "JUPITER", "SATURN",
+                                                               "URANUS", "NEPTUNE", "PLUTO", "MOON", "N. NODE",
+                                                               "S. NODE", "PART F.", "ASC", "MC "}};
 
-// Point p (1 Sun .. 15 Midheaven); empty outside 1..15.
-constexpr std::string_view pointFullName(int point) {
-    return point >= 1 && point <= 15 ? kPointFullNames[static_cast<std::size_t>(point - 1)] : std::string_view{};
-}
+constexpr std::string_view pointFullName(Point point) { return kPointFullNames[point]; }
 
 // The first `width` characters of the full name, blank-padded to exactly `width`.
-std::string pointNameInWidth(int point, std::size_t width);
+std::string pointNameInWidth(Point point, std::size_t width);
 
 }  // namespace helion

@@ -16,7 +16,7 @@ std::string travelLine(const char* angle, double progressed, double natal) {
 }  // namespace
 
 float solarArc(const ChartPositions& directed, const ChartPositions& natal) {
-    return static_cast<float>(normalize360(directed.longitude[point::Sun] - natal.longitude[point::Sun]));
+    return static_cast<float>(normalize360(directed.longitude[Point::Sun] - natal.longitude[Point::Sun]));
 }
 
 Report majorProgressionsReport(const ChartTables& charts, const OptionValues& options) {
@@ -27,8 +27,8 @@ Report majorProgressionsReport(const ChartTables& charts, const OptionValues& op
         progressed,
         "  PROGRESSED POSITIONS -  " + solarConstantText(solarArc(progressed, natal)),
         false,
-        {travelLine(" MC", progressed.longitude[point::Midheaven], natal.longitude[point::Midheaven]),
-         travelLine("ASC", progressed.longitude[point::Ascendant], natal.longitude[point::Ascendant])}};
+        {travelLine(" MC", progressed.longitude[Point::Midheaven], natal.longitude[Point::Midheaven]),
+         travelLine("ASC", progressed.longitude[Point::Ascendant], natal.longitude[Point::Ascendant])}};
     Report report = movingChartReport(
         charts, moving,
         {{natal, {6, "PROGRESSED PLANET ASPECTS TO NATAL PLANETS", 5, "PROGRESSED PLANET PARALLELS TO NATAL PLANETS"}}},

@@ -10,10 +10,9 @@ namespace helion {
 namespace {
 
 // Position with its retrograde mark, then the declination: 22 characters.
-std::string columnsOf(const ChartPositions& chart, int body) {
-    const auto i = static_cast<std::size_t>(body);
-    return positionText(chart.longitude[i]) + " " + retrogradeMark(chart.retrograde, body) + " " +
-           declinationText(chart.declination[i]) + "   ";
+std::string columnsOf(const ChartPositions& chart, Point body) {
+    return positionText(chart.longitude[body]) + " " + retrogradeMark(chart.retrograde, body) + " " +
+           declinationText(chart.declination[body]) + "   ";
 }
 
 }  // namespace
@@ -34,7 +33,7 @@ Report summaryReport(const ChartTables& charts) {
         lines.push_back(
             "  ------   ----------  -------   ---------   -------   ---------   -------   ---------   -------");
     }
-    for (const int body : kTableRows) {
+    for (const Point body : kTableRows) {
         std::string row = "  " + pointNameInWidth(body, 7) + "  " + columnsOf(charts.natal, body);
         if (!charts.secondPerson) row += columnsOf(charts.progressed, body) + columnsOf(charts.minorProgressed, body);
         row += columnsOf(charts.diurnal, body);

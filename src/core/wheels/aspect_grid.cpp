@@ -56,8 +56,8 @@ void appendAspectGrid(std::vector<WheelPrimitive>& out, const AspectListInput& c
             LineShape{{g.topLeft.x + offset, g.topLeft.y}, {g.topLeft.x + offset, g.topLeft.y - side}, g.lineColour});
     }
     for (std::size_t i = 0; i < count; ++i) {
-        glyph(at(0, i + 1), kFirstPlanetGlyph + kListedBodies[i], g.bodyGlyphSize, g.bodyColour);
-        glyph(at(i + 1, 0), kFirstPlanetGlyph + kListedBodies[i], g.bodyGlyphSize, g.bodyColour);
+        glyph(at(0, i + 1), planetGlyph(kListedBodies[i]), g.bodyGlyphSize, g.bodyColour);
+        glyph(at(i + 1, 0), planetGlyph(kListedBodies[i]), g.bodyGlyphSize, g.bodyColour);
     }
     for (std::size_t row = 0; row < count; ++row) {
         for (std::size_t column = 0; column < count; ++column) {

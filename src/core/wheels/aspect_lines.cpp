@@ -34,18 +34,16 @@ std::optional<Aspect> lineAspect(double separation, const OptionValues& options)
     return std::nullopt;
 }
 
-std::vector<std::pair<int, int>> appendAspectLines(std::vector<WheelPrimitive>& out, const RingPlacement& placement,
-                                                   const RingChart& chart, const OptionValues& options,
-                                                   const WheelStyle& style) {
-    std::vector<std::pair<int, int>> drawn;
-    for (int i = point::Sun; i <= point::Moon; ++i) {
-        for (int j = point::Sun; j <= point::Moon; ++j) {
-            const PlacedBody& a = placement[static_cast<std::size_t>(i)];
-            const PlacedBody& b = placement[static_cast<std::size_t>(j)];
+std::vector<std::pair<Point, Point>> appendAspectLines(std::vector<WheelPrimitive>& out, const RingPlacement& placement,
+                                                       const RingChart& chart, const OptionValues& options,
+                                                       const WheelStyle& style) {
+    std::vector<std::pair<Point, Point>> drawn;
+    for (const Point i : kBodies) {
+        for (const Point j : kBodies) {
+            const PlacedBody& a = placement[i];
+            const PlacedBody& b = placement[j];
             if (i == j || !a.slot || !b.slot) continue;
-            const auto aspect = lineAspect(separationOf(chart.longitude[static_cast<std::size_t>(i)],
-                                                        chart.longitude[static_cast<std::size_t>(j)]),
-                                           options);
+            const auto aspect = lineAspect(separationOf(chart.longitude[i], chart.longitude[j]), options);
             if (!aspect) continue;
             const WheelPoint from = onChordCircle(a.angle), to = onChordCircle(b.angle);
             out.push_back(LineShape{from, to, lineColour(*aspect, style)});

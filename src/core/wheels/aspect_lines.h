@@ -18,8 +18,8 @@ std::optional<Aspect> lineAspect(double separation, const OptionValues& options)
 
 // One line per ordered pair with an aspect, each followed by its glyph; a conjunction draws
 // none. Returns the two bodies of each line appended, in order.
-std::vector<std::pair<int, int>> appendAspectLines(std::vector<WheelPrimitive>& out, const RingPlacement& placement,
-                                                   const RingChart& chart, const OptionValues& options,
-                                                   const WheelStyle& style);
+std::vector<std::pair<Point, Point>> appendAspectLines(std::vector<WheelPrimitive>& out, const RingPlacement& placement,
+                                                       const RingChart& chart, const OptionValues& options,
+                                                       const WheelStyle& style);
 
 }  // namespace helion

@@ -10,10 +10,10 @@
 namespace helion {
 namespace {
 
-std::vector<std::pair<int, int>> listedPairs(bool rowByRow) {
-    std::vector<std::pair<int, int>> pairs;
-    for (int outer : kListedBodies) {
-        for (int inner : kListedBodies) {
+std::vector<std::pair<Point, Point>> listedPairs(bool rowByRow) {
+    std::vector<std::pair<Point, Point>> pairs;
+    for (const Point outer : kListedBodies) {
+        for (const Point inner : kListedBodies) {
             if (outer == inner) continue;
             pairs.push_back(rowByRow ? std::pair{outer, inner} : std::pair{inner, outer});
         }
@@ -21,21 +21,19 @@ std::vector<std::pair<int, int>> listedPairs(bool rowByRow) {
     return pairs;
 }
 
-AspectListLine lineOf(int first, Aspect aspect, int second) {
-    return {kFirstPlanetGlyph + first, aspectGlyph(aspect), kFirstPlanetGlyph + second};
+AspectListLine lineOf(Point first, Aspect aspect, Point second) {
+    return {planetGlyph(first), aspectGlyph(aspect), planetGlyph(second)};
 }
 
 }  // namespace
 
-std::optional<Aspect> wheelAspectBetween(const AspectListChart& first, int firstBody, const AspectListChart& second,
-                                         int secondBody, const OrbTable& orbs) {
-    const auto at = [](const PointTable& table, int p) { return table[static_cast<std::size_t>(p)]; };
-    const double separation = separationOf(at(first.longitude, firstBody), at(second.longitude, secondBody));
+std::optional<Aspect> wheelAspectBetween(const AspectListChart& first, Point firstBody, const AspectListChart& second,
+                                         Point secondBody, const OrbTable& orbs) {
+    const double separation = separationOf(first.longitude[firstBody], second.longitude[secondBody]);
     return classifyWithOrbs(separation, orbs.orbs(), false).aspect;
 }
 
 std::vector<AspectListLine> aspectList(const AspectListInput& in) {
-    const auto at = [](const PointTable& table, int p) { return table[static_cast<std::size_t>(p)]; };
     const auto pairs = listedPairs(in.singleChart);
     std::vector<AspectListLine> lines{AspectListLine{}};
     for (const auto& [first, second] : pairs) {
@@ -45,8 +43,7 @@ std::vector<AspectListLine> aspectList(const AspectListInput& in) {
     lines.emplace_back();
     const float parallelOrb = in.orbs.orb(Aspect::Parallel);
     for (const auto& [first, second] : pairs) {
-        const auto parallel =
-            findParallel(at(in.natal.declination, first), at(in.second.declination, second), parallelOrb);
+        const auto parallel = findParallel(in.natal.declination[first], in.second.declination[second], parallelOrb);
         if (parallel)
             lines.push_back(lineOf(first, parallel->contra ? Aspect::ContraParallel : Aspect::Parallel, second));
     }

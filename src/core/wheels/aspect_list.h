@@ -13,8 +13,9 @@ namespace helion {
 
 // The bodies listed, in order: Sun and Moon first, then the planets, the Ascendant and the
 // Midheaven. The nodes and the Part of Fortune are never listed.
-inline constexpr std::array<int, 12> kListedBodies{point::Sun,       point::Moon,     2, 3, 4, 5, 6, 7, 8, point::Pluto,
-                                                   point::Ascendant, point::Midheaven};
+inline constexpr std::array<Point, 12> kListedBodies{
+    Point::Sun,    Point::Moon,   Point::Mercury, Point::Venus, Point::Mars,      Point::Jupiter,
+    Point::Saturn, Point::Uranus, Point::Neptune, Point::Pluto, Point::Ascendant, Point::Midheaven};
 
 struct AspectListChart {
     PointTable longitude{};
@@ -39,8 +40,8 @@ struct AspectListLine {
 
 // The aspect (conjunction to quincunx, the conjunction tested last) between two bodies
 // with the orb table's orbs, or nothing.
-std::optional<Aspect> wheelAspectBetween(const AspectListChart& first, int firstBody, const AspectListChart& second,
-                                         int secondBody, const OrbTable& orbs);
+std::optional<Aspect> wheelAspectBetween(const AspectListChart& first, Point firstBody, const AspectListChart& second,
+                                         Point secondBody, const OrbTable& orbs);
 
 // An empty line, the aspects, an empty line, the parallels. The nodes and the Part of
 // Fortune are never listed.

@@ -10,7 +10,7 @@ namespace helion {
 namespace {
 
 struct Stack {
-    int point;
+    Point point;
     double offset;  // degrees past the house's cusp
 };
 
@@ -52,16 +52,14 @@ double europeanAngle(double longitude, double descendant) { return normalize360(
 void applyEuropeanAngles(RingPlacement& placement, const RingChart& chart, const CuspTable& cusp, double descendant,
                          double spacing, std::span<const std::int16_t> glyphRadii, const RingLayout& layout) {
     for (PlacedBody& body : placement) {
-        if (body.slot && !body.drawn)
-            body.angle = europeanAngle(chart.longitude[static_cast<std::size_t>(body.point)], descendant);
+        if (body.slot && !body.drawn) body.angle = europeanAngle(chart.longitude[body.point], descendant);
     }
     for (int house = 1; house <= 12; ++house) {
         const double arc = houseArc(cusp, house);
         std::vector<Stack> stacks;
         for (const PlacedBody& body : placement) {
             if (!body.drawn || body.house != house) continue;
-            const double past =
-                normalize360(chart.longitude[static_cast<std::size_t>(body.point)] - cuspOfHouse(cusp, house));
+            const double past = normalize360(chart.longitude[body.point] - cuspOfHouse(cusp, house));
             stacks.push_back({body.point, std::min(past, arc)});
         }
         std::stable_sort(stacks.begin(), stacks.end(),
@@ -69,7 +67,7 @@ void applyEuropeanAngles(RingPlacement& placement, const RingChart& chart, const
         spreadInHouse(stacks, arc, spacing);
         const double cuspAngle = europeanAngle(cuspOfHouse(cusp, house), descendant);
         for (const Stack& s : stacks) {
-            PlacedBody& body = placement[static_cast<std::size_t>(s.point)];
+            PlacedBody& body = placement[s.point];
             body.angle = normalize360(cuspAngle + s.offset);
             const auto fromTable = tableRadius(glyphRadii, body.angle);
             body.radius = fromTable ? *fromTable : layout.startRadius[static_cast<std::size_t>(house - 1)];

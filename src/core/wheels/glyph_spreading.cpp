@@ -13,7 +13,7 @@ constexpr double kFullCircleTolerance = 1.0 / 36000.0;
 constexpr std::size_t kOccupancyEntries = 116;
 
 struct Entry {
-    int point;
+    Point point;
     double longitude;
     int house;
 };
@@ -22,7 +22,7 @@ struct Entry {
 // bodies of a house straddling 0 degrees Aries stay together.
 std::vector<Entry> spreadingOrder(const RingChart& chart) {
     std::vector<Entry> entries;
-    for (int p = 1; p <= point::Count; ++p) entries.push_back({p, chart.longitude[p], chart.house[p]});
+    for (const Point p : kAllPoints) entries.push_back({p, chart.longitude[p], chart.house[p]});
     std::stable_sort(entries.begin(), entries.end(),
                      [](const Entry& a, const Entry& b) { return a.longitude > b.longitude; });
     // Bounded: when every body shares one house no rotation ends the run.
@@ -51,7 +51,7 @@ double interpolatedRadius(const RingLayout& layout, int house, int slot) {
 
 }  // namespace
 
-bool isDrawnBody(int p) { return p != point::NorthNode && p != point::SouthNode && p != point::PartOfFortune; }
+bool isDrawnBody(Point p) { return p != Point::NorthNode && p != Point::SouthNode && p != Point::PartOfFortune; }
 
 double cuspOfHouse(const CuspTable& cusp, int house) { return cusp[static_cast<std::size_t>(cuspEntryOfHouse(house))]; }
 
@@ -60,15 +60,14 @@ double houseArc(const CuspTable& cusp, int house) {
     return arc >= 277.5 ? 7.5 : arc;
 }
 
-std::array<std::optional<int>, point::Count + 1> allocateSlots(const RingChart& chart, const CuspTable& cusp,
-                                                               int slots) {
+PointArray<std::optional<int>> allocateSlots(const RingChart& chart, const CuspTable& cusp, int slots) {
     const std::vector<Entry> entries = spreadingOrder(chart);
     std::array<int, 13> count{};
     for (const Entry& e : entries) {
         if (e.house >= 1 && e.house <= 12) ++count[static_cast<std::size_t>(e.house)];
     }
     std::array<bool, kOccupancyEntries> occupied{};
-    std::array<std::optional<int>, point::Count + 1> slotOf{};
+    PointArray<std::optional<int>> slotOf{};
     int k = 1;
     int previousHouse = -1;
     for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
@@ -77,7 +76,7 @@ std::array<std::optional<int>, point::Count + 1> allocateSlots(const RingChart& 
         previousHouse = h;
         if (h < 1 || h > 12) continue;
         const int n = count[static_cast<std::size_t>(h)];
-        if (n > slots && (it->point == point::SouthNode || it->point == point::PartOfFortune)) continue;
+        if (n > slots && (it->point == Point::SouthNode || it->point == Point::PartOfFortune)) continue;
         const auto index = [&](int s) { return static_cast<std::size_t>((h - 1) * slots + s); };
         int s = preferredSlot(it->longitude, cusp, h, slots);
         if (s >= slots - n && slots - s - n + k <= 0) {
@@ -90,7 +89,7 @@ std::array<std::optional<int>, point::Count + 1> allocateSlots(const RingChart& 
         if (index(s) >= kOccupancyEntries) continue;
         occupied[index(s)] = true;
         ++k;
-        slotOf[static_cast<std::size_t>(it->point)] = s;
+        slotOf[it->point] = s;
     }
     return slotOf;
 }
@@ -105,11 +104,11 @@ RingPlacement placeRing(const RingChart& chart, const CuspTable& cusp, const Rin
                         std::span<const std::int16_t> glyphRadii) {
     const auto slots = allocateSlots(chart, cusp, layout.slotCount);
     RingPlacement placement{};
-    for (int p = 1; p <= point::Count; ++p) {
-        PlacedBody& body = placement[static_cast<std::size_t>(p)];
+    for (const Point p : kAllPoints) {
+        PlacedBody& body = placement[p];
         body.point = p;
-        body.house = chart.house[static_cast<std::size_t>(p)];
-        body.slot = slots[static_cast<std::size_t>(p)];
+        body.house = chart.house[p];
+        body.slot = slots[p];
         if (!body.slot) continue;
         body.angle = layout.sectorStart[static_cast<std::size_t>(body.house - 1)] + *body.slot * layout.spacing;
         const auto fromTable = layout.ring == ring::Natal ? tableRadius(glyphRadii, body.angle) : std::nullopt;

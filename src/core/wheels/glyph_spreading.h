@@ -12,7 +12,7 @@
 namespace helion {
 
 struct PlacedBody {
-    int point = 0;
+    Point point = Point::Sun;
     int house = 0;
     std::optional<int> slot;  // none when the body was left out of a crowded house
     double angle = 0.0;       // drawing angle, degrees counter-clockwise from the +x axis
@@ -20,7 +20,7 @@ struct PlacedBody {
     bool drawn = false;       // the nodes and the Part of Fortune take slots but are not drawn
 };
 
-using RingPlacement = std::array<PlacedBody, point::Count + 1>;  // index 0 unused
+using RingPlacement = PointArray<PlacedBody>;
 
 // The cusp longitude of house h (1..12) in a cusp table that starts at the 10th house.
 double cuspOfHouse(const CuspTable& cusp, int house);
@@ -29,9 +29,8 @@ double cuspOfHouse(const CuspTable& cusp, int house);
 // that lost its cusp order and counts as 7.5 degrees.
 double houseArc(const CuspTable& cusp, int house);
 
-// Slots for points 1..15 of one ring, in the houses of the natal cusps.
-std::array<std::optional<int>, point::Count + 1> allocateSlots(const RingChart& chart, const CuspTable& cusp,
-                                                               int slotCount);
+// Slots for the points of one ring, in the houses of the natal cusps.
+PointArray<std::optional<int>> allocateSlots(const RingChart& chart, const CuspTable& cusp, int slotCount);
 
 // Slot allocation with the equal-sector angles and radii of the layout. `glyphRadii` is
 // the per-degree radius table of the natal ring; without it the natal ring interpolates
@@ -42,6 +41,6 @@ RingPlacement placeRing(const RingChart& chart, const CuspTable& cusp, const Rin
 // The start radius at a glyph angle from the per-degree table, if it has the entry.
 std::optional<double> tableRadius(std::span<const std::int16_t> glyphRadii, double angle);
 
-bool isDrawnBody(int point);
+bool isDrawnBody(Point point);
 
 }  // namespace helion

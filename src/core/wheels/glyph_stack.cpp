@@ -55,7 +55,7 @@ std::vector<StackCell> glyphStack(const PlacedBody& body, double longitude, bool
     const Element minuteUnits{digit(z.minutes % 10), 0, style.minuteSize, style.minuteDigits, false, minuteCell};
 
     std::vector<Element> elements{
-        {"", kFirstPlanetGlyph + body.point, style.planetSize, style.planetGlyphs, false, planetCell}};
+        {"", planetGlyph(body.point), style.planetSize, style.planetGlyphs, false, planetCell}};
     if (!reversed) {
         elements.insert(elements.end(), {degreeTens, degreeUnits, sign});
         if (withMinutes) elements.insert(elements.end(), {minuteTens, minuteUnits});

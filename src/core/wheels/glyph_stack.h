@@ -32,8 +32,10 @@ struct ZodiacPosition {
 };
 ZodiacPosition zodiacPosition(double longitude);
 
-inline constexpr int kFirstPlanetGlyph = 223;  // + point
-inline constexpr int kFirstSignGlyph = 191;    // + sign
-inline constexpr int kCellGlyph = 228;         // planet cells are measured on Jupiter
+inline constexpr int kFirstPlanetGlyph = 223;  // + the point's number
+
+constexpr int planetGlyph(Point point) { return kFirstPlanetGlyph + pointNumber(point); }
+inline constexpr int kFirstSignGlyph = 191;  // + sign
+inline constexpr int kCellGlyph = 228;       // planet cells are measured on Jupiter
 
 }  // namespace helion

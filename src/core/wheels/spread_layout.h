@@ -29,7 +29,7 @@
 namespace helion {
 
 struct SpreadStack {
-    int point = 0;
+    Point point = Point::Sun;
     double exactAngle = 0.0;
     double angle = 0.0;   // the stack's drawing angle
     double radius = 0.0;  // its start radius

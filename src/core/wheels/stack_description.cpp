@@ -33,7 +33,7 @@ std::string degreesMinutes(double degrees, bool withSeconds) {
     return text.data();
 }
 
-std::string nameOf(int point) {
+std::string nameOf(Point point) {
     std::string name(pointFullName(point));
     while (!name.empty() && name.back() == ' ') name.pop_back();
     return name;
@@ -61,13 +61,12 @@ std::string stackDescription(const StackFacts& facts, const AspectListInput* lis
     const AspectListInput& aspects = *list;
     const AspectListChart& own = fromNatal ? aspects.natal : aspects.second;
     const AspectListChart& other = fromNatal ? aspects.second : aspects.natal;
-    for (int body : kListedBodies) {
+    for (const Point body : kListedBodies) {
         if (aspects.singleChart && body == facts.point) continue;
         const auto aspect = fromNatal ? wheelAspectBetween(own, facts.point, other, body, aspects.orbs)
                                       : wheelAspectBetween(other, body, own, facts.point, aspects.orbs);
         if (!aspect) continue;
-        const double separation = separationOf(own.longitude[static_cast<std::size_t>(facts.point)],
-                                               other.longitude[static_cast<std::size_t>(body)]);
+        const double separation = separationOf(own.longitude[facts.point], other.longitude[body]);
         const double orb = std::fabs(separation - aspectAngle(*aspect));
         text += "\n" + aspectNameOf(*aspect) + " " + nameOf(body) + ", orb " + degreesMinutes(orb, false);
     }
@@ -83,8 +82,8 @@ std::string describeStack(const StackEntry& stack, const WheelDrawing& drawing, 
     const auto ring = std::ranges::find(drawing.rings, stack.ring, &RingDrawing::ring);
     if (!id || ring == drawing.rings.end()) return {};
     const ChartPositions& positions = chartSet(charts, *id);
-    const auto at = static_cast<std::size_t>(stack.point);
-    const StackFacts facts{stack.point, positions.longitude[at], positions.declination[at], positions.retrograde[at],
+    const Point at = stack.point;
+    const StackFacts facts{at, positions.longitude[at], positions.declination[at], positions.retrograde[at],
                            ring->bodies[at].house};
     const AspectListInput aspects = aspectListInputFor(arrangement, charts, orbs);
     const bool listed = arrangement.kind != WheelKind::Triple || *id == arrangement.houseChart;

@@ -12,7 +12,7 @@
 namespace helion {
 
 struct StackFacts {
-    int point = 0;
+    Point point = Point::Sun;
     double longitude = 0.0;
     double declination = 0.0;
     bool retrograde = false;

@@ -29,7 +29,7 @@ struct SpreadRing {
 
 // A body to place: its house and where its longitude lies on the wheel.
 struct SpreadBody {
-    int point = 0;
+    Point point = Point::Sun;
     int house = 0;
     double exactAngle = 0.0;
 };

@@ -48,7 +48,7 @@ constexpr std::array<HouseNumber, 15> kHouseNumbers{{
 bool isEuropean(const WheelInput& in) { return in.kind == WheelKind::Single && in.chartType == ChartType::European; }
 
 double europeanDescendant(const WheelInput& in) {
-    return europeanDescendant(in.cusp, in.houseSystem, in.natal.longitude[point::Ascendant]);
+    return europeanDescendant(in.cusp, in.houseSystem, in.natal.longitude[Point::Ascendant]);
 }
 
 // Angle of each cusp line (cusp table order): equal sectors, or the true cusps with the
@@ -155,12 +155,12 @@ std::vector<SpreadStack> spreadBodies(RingPlacement& bodies, const RingChart& ch
     std::vector<SpreadBody> toPlace;
     for (const PlacedBody& body : bodies) {
         if (!body.drawn) continue;
-        const double longitude = chart.longitude[static_cast<std::size_t>(body.point)];
+        const double longitude = chart.longitude[body.point];
         toPlace.push_back({body.point, body.house, exactAngle(longitude, body.house, in, lineAngle)});
     }
     std::vector<SpreadStack> spread = spreadRing(toPlace, ring, cellsOf);
     for (const SpreadStack& stack : spread) {
-        PlacedBody& body = bodies[static_cast<std::size_t>(stack.point)];
+        PlacedBody& body = bodies[stack.point];
         body.angle = stack.angle;
         body.radius = stack.radius;
     }
@@ -219,7 +219,7 @@ WheelDrawing buildWheel(const WheelInput& in) {
     for (const RingLayout& layout : ringLayouts(in.kind)) {
         const RingChart& chart = chartOfRing(in, layout.ring);
         const StackCells cellsOf = [&](const PlacedBody& body) {
-            return glyphStack(body, chart.longitude[static_cast<std::size_t>(body.point)],
+            return glyphStack(body, chart.longitude[body.point],
                               isReversedStack(body, isEuropean(in), narrowNormalRange), in.kind != WheelKind::Triple,
                               style, in.glyphs);
         };
@@ -238,7 +238,7 @@ WheelDrawing buildWheel(const WheelInput& in) {
         }
         for (const PlacedBody& body : ringDrawing.bodies) {
             if (!body.drawn) continue;
-            const double longitude = chart.longitude[static_cast<std::size_t>(body.point)];
+            const double longitude = chart.longitude[body.point];
             StackEntry entry;
             entry.ring = layout.ring;
             entry.point = body.point;
@@ -274,7 +274,7 @@ WheelDrawing buildWheel(const WheelInput& in) {
         // Spread stacks may stand beside their bodies; the chords join the exact places.
         RingPlacement ends = d.rings.front().bodies;
         for (const StackEntry& s : d.stacks) {
-            if (in.layout == WheelLayout::Spread) ends[static_cast<std::size_t>(s.point)].angle = s.exactAngle;
+            if (in.layout == WheelLayout::Spread) ends[s.point].angle = s.exactAngle;
         }
         const std::size_t first = d.primitives.size();
         const auto pairs = appendAspectLines(d.primitives, ends, in.natal, in.options, style);
@@ -299,7 +299,7 @@ const StackEntry* stackAt(const WheelDrawing& drawing, WheelPoint at) {
     return nullptr;
 }
 
-void dimAspectLinesExcept(WheelDrawing& drawing, int point, int dimColour) {
+void dimAspectLinesExcept(WheelDrawing& drawing, Point point, int dimColour) {
     for (const AspectLineEntry& line : drawing.aspectLines) {
         if (line.first == point || line.second == point) continue;
         for (std::size_t k = line.primitive; k < line.primitive + 2 && k < drawing.primitives.size(); ++k) {

@@ -20,7 +20,7 @@ struct RingDrawing {
 // One drawn glyph stack, so that a pointer, the SVG titles and the JSON find it again.
 struct StackEntry {
     int ring = ring::Natal;
-    int point = 0;
+    Point point = Point::Sun;
     double longitude = 0.0;
     double exactAngle = 0.0;  // where the longitude lies on the wheel
     double angle = 0.0;       // where the stack is drawn
@@ -33,8 +33,8 @@ struct StackEntry {
 // An aspect line of the single wheel: the line at `primitive`, its glyph right after it.
 struct AspectLineEntry {
     std::size_t primitive = 0;
-    int first = 0;
-    int second = 0;
+    Point first = Point::Sun;
+    Point second = Point::Sun;
 };
 
 struct WheelDrawing {
@@ -57,6 +57,6 @@ const StackEntry* stackAt(const WheelDrawing& drawing, WheelPoint at);
 
 // Leaves the aspect lines of `point` and their glyphs as they are and draws the others
 // in `dimColour`.
-void dimAspectLinesExcept(WheelDrawing& drawing, int point, int dimColour);
+void dimAspectLinesExcept(WheelDrawing& drawing, Point point, int dimColour);
 
 }  // namespace helion

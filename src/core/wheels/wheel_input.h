@@ -27,11 +27,11 @@ inline constexpr int Inner = 0;
 inline constexpr int Middle = 2;
 }  // namespace ring
 
-// One chart as a ring shows it: longitudes of points 1..15 and the house (1..12) of each
-// point among the natal ring's cusps; index 0 unused, house 0 for a point in no house.
+// One chart as a ring shows it: the longitude of each point and its house (1..12) among
+// the natal ring's cusps; house 0 for a point in no house.
 struct RingChart {
     PointTable longitude{};
-    std::array<int, point::Count + 1> house{};
+    PointHouses house{};
 };
 
 struct TitleBlocks {

@@ -110,11 +110,11 @@ TEST(PlaceInHouses, PointOnACuspBelongsToTheHouseItOpens) {
                 {359.99999, 12, "12TH"}, {275.0, 10, "10TH"},      {274.99, 9, " 9TH"}, {245.0, 9, " 9TH"},
                 {125.0, 5, " 5TH"},      {std::nan(""), 0, "    "}};
     PointTable longitude{};
-    for (std::size_t i = 0; i < std::size(rows); ++i) longitude[i + 1] = rows[i].longitude;
+    for (std::size_t i = 0; i < std::size(rows); ++i) longitude[kAllPoints[i]] = rows[i].longitude;
     const PointHouses house = placeInHouses(longitude, cusp);
     for (std::size_t i = 0; i < std::size(rows); ++i) {
-        EXPECT_EQ(house[i + 1], rows[i].house) << rows[i].longitude;
-        EXPECT_EQ(labelOfHouse(house[i + 1]), rows[i].label) << rows[i].longitude;
+        EXPECT_EQ(house[kAllPoints[i]], rows[i].house) << rows[i].longitude;
+        EXPECT_EQ(labelOfHouse(house[kAllPoints[i]]), rows[i].label) << rows[i].longitude;
     }
 }
 

@@ -13,8 +13,8 @@ namespace helion {
 namespace {
 
 constexpr double kArcSecond = 1.0 / 3600.0;
-constexpr auto kNorth = static_cast<std::size_t>(point::NorthNode);
-constexpr auto kSouth = static_cast<std::size_t>(point::SouthNode);
+constexpr Point kNorth = Point::NorthNode;
+constexpr Point kSouth = Point::SouthNode;
 
 // Far from the elements' epochs every body still gets a finite position reduced into one
 // turn and a declination no larger than obliquity plus latitude. The node regresses
@@ -24,10 +24,11 @@ TEST(FullRun, ReducedFiniteAndNodesOppositeFarFromEpoch) {
         SCOPED_TRACE(t);
         const double obliquity = meanObliquity(t);
         const theory::TheoryPositions p = theory::fullRun(t, obliquity);
-        for (std::size_t i = 1; i <= kSouth; ++i) {
-            EXPECT_GE(p.longitude[i], 0.0) << "point " << i;
-            EXPECT_LT(p.longitude[i], 360.0) << "point " << i;
-            EXPECT_LE(std::fabs(p.declination[i]), obliquity + std::fabs(p.latitude[i]) + 1e-9) << "point " << i;
+        for (const Point i : pointsFromTo<Point::Sun, Point::SouthNode>()) {
+            EXPECT_GE(p.longitude[i], 0.0) << "point " << pointNumber(i);
+            EXPECT_LT(p.longitude[i], 360.0) << "point " << pointNumber(i);
+            EXPECT_LE(std::fabs(p.declination[i]), obliquity + std::fabs(p.latitude[i]) + 1e-9)
+                << "point " << pointNumber(i);
         }
         EXPECT_NEAR(p.longitude[kNorth], normalize360(theory::meanLunarNode(t)), 1e-9);
         EXPECT_NEAR(std::fabs(wrap180(p.longitude[kSouth] - p.longitude[kNorth])), 180.0, 1e-9);

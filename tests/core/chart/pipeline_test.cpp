@@ -41,20 +41,20 @@ TEST(Pipeline, InvariantsOfEverySet) {
     const ChartTables t = run(request(kNatal, kTransit));
     for (const ChartPositions* set : {&t.natal, &t.diurnal, &t.progressed, &t.minorProgressed}) {
         const auto& lon = set->longitude;
-        EXPECT_NEAR(normalize360(lon[point::SouthNode] - lon[point::NorthNode]), 180.0, 1e-9);
-        EXPECT_NEAR(lon[point::PartOfFortune], normalize360(lon[point::Ascendant] + lon[point::Moon] - lon[point::Sun]),
+        EXPECT_NEAR(normalize360(lon[Point::SouthNode] - lon[Point::NorthNode]), 180.0, 1e-9);
+        EXPECT_NEAR(lon[Point::PartOfFortune], normalize360(lon[Point::Ascendant] + lon[Point::Moon] - lon[Point::Sun]),
                     1e-9);
-        for (int p = 1; p <= point::Count; ++p) {
-            EXPECT_GE(lon[static_cast<std::size_t>(p)], 0.0);
-            EXPECT_LT(lon[static_cast<std::size_t>(p)], 360.0);
+        for (const double l : lon) {
+            EXPECT_GE(l, 0.0);
+            EXPECT_LT(l, 360.0);
         }
     }
     PointFlags backwards{};  // the fake Mercury and Saturn move backwards
-    backwards[point::Mercury] = backwards[6] = true;
+    backwards[Point::Mercury] = backwards[Point::Saturn] = true;
     EXPECT_EQ(t.natal.retrograde, backwards);
     // The cusp routine reaches the angles through its own chain of rotations.
-    EXPECT_NEAR(t.natal.cusp[1], t.natal.longitude[point::Midheaven], 1e-7);
-    EXPECT_NEAR(t.natal.cusp[4], t.natal.longitude[point::Ascendant], 1e-7);
+    EXPECT_NEAR(t.natal.cusp[1], t.natal.longitude[Point::Midheaven], 1e-7);
+    EXPECT_NEAR(t.natal.cusp[4], t.natal.longitude[Point::Ascendant], 1e-7);
 }
 
 TEST(Pipeline, DiurnalDateOnTheBirthDateProgressesNothing) {
@@ -62,16 +62,16 @@ TEST(Pipeline, DiurnalDateOnTheBirthDateProgressesNothing) {
     EXPECT_DOUBLE_EQ(t.progressedMoment.jd, t.natalMoment.jd);
     EXPECT_NEAR(t.minorMoment.jd, t.natalMoment.jd, 0.00007);
     for (const ChartPositions* set : {&t.progressed, &t.minorProgressed, &t.diurnal}) {
-        EXPECT_NEAR(set->longitude[point::Midheaven], t.natal.longitude[point::Midheaven], 1e-6);
-        EXPECT_NEAR(set->longitude[point::Ascendant], t.natal.longitude[point::Ascendant], 1e-5);
+        EXPECT_NEAR(set->longitude[Point::Midheaven], t.natal.longitude[Point::Midheaven], 1e-6);
+        EXPECT_NEAR(set->longitude[Point::Ascendant], t.natal.longitude[Point::Ascendant], 1e-5);
     }
 }
 
 TEST(Pipeline, DerivedAnglesAreDirectedBySolarArcThenPlacedInHouses) {
     const ChartTables t = run(request(kNatal, kTransit));
-    const double natalSun = t.natal.longitude[point::Sun], natalMc = t.natal.longitude[point::Midheaven];
+    const double natalSun = t.natal.longitude[Point::Sun], natalMc = t.natal.longitude[Point::Midheaven];
     for (const ChartPositions* set : {&t.progressed, &t.minorProgressed, &t.diurnal}) {
-        EXPECT_NEAR(set->longitude[point::Midheaven], normalize360(set->longitude[point::Sun] + natalMc - natalSun),
+        EXPECT_NEAR(set->longitude[Point::Midheaven], normalize360(set->longitude[Point::Sun] + natalMc - natalSun),
                     1e-9);
     }
     for (const ChartPositions* set : {&t.progressed, &t.minorProgressed}) {

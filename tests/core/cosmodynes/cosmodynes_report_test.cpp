@@ -37,9 +37,9 @@ TEST(ScoreTables, EmptyColumnShowsZeroSharesAndTiesKeepTheirOrder) {
 
 TEST(CosmoGrid, ValuesThatRoundToNothingShowDashes) {
     AspectGrid grid{};
-    grid[point::Sun][point::Mercury] = 0.004f;
-    grid[point::Sun][cosmo::planet::Venus] = 5.0f;
-    grid[point::Mercury][point::Sun] = -0.004f;  // natures that almost cancel: no "-0.00"
+    grid[Point::Sun][Point::Mercury] = 0.004f;
+    grid[Point::Sun][Point::Venus] = 5.0f;
+    grid[Point::Mercury][Point::Sun] = -0.004f;  // natures that almost cancel: no "-0.00"
     ReportLines lines;
     CosmoClipboard clipboard;
     appendCosmoGrid(grid, lines, clipboard);

@@ -36,10 +36,10 @@ constexpr double kTol = 1e-9;
 //  discord 6 + 3 + 1.75 = 10.75.
 TEST(NatalCosmodynes, VenusScoredByHand) {
     const NatalCosmodynes cosmo = computeNatalCosmodynes(testing::handCheckedChart());
-    EXPECT_NEAR(cosmo.housePositionPower[3], 8.5 - 0.5 * 22.0 / 30.0, kTol);
-    EXPECT_NEAR(cosmo.planetPower[3], 26.0 + 0.4 / 3.0, kTol);
-    EXPECT_NEAR(cosmo.planetHarmony[3], 19.0, kTol);
-    EXPECT_NEAR(cosmo.planetDiscord[3], 10.75, kTol);
+    EXPECT_NEAR(cosmo.housePositionPower[Point::Venus], 8.5 - 0.5 * 22.0 / 30.0, kTol);
+    EXPECT_NEAR(cosmo.planetPower[Point::Venus], 26.0 + 0.4 / 3.0, kTol);
+    EXPECT_NEAR(cosmo.planetHarmony[Point::Venus], 19.0, kTol);
+    EXPECT_NEAR(cosmo.planetDiscord[Point::Venus], 10.75, kTol);
 }
 
 // The Ascendant at 0 Aries, angular orbs {3, 5, 7, 10, 12}, starts at 15 and draws no
@@ -50,22 +50,23 @@ TEST(NatalCosmodynes, VenusScoredByHand) {
 // declination 0.5 against 0: parallel, 12 * 0.5 = 6. Power 15 + 7 + 2 + 1 + 10 + 6 = 41.
 TEST(NatalCosmodynes, AscendantScoredByHand) {
     const NatalCosmodynes cosmo = computeNatalCosmodynes(testing::handCheckedChart());
-    EXPECT_EQ(cosmo.housePositionPower[point::Ascendant], 0.0);
-    EXPECT_NEAR(cosmo.planetPower[point::Ascendant], 41.0, kTol);
-    EXPECT_NEAR(cosmo.planetHarmony[point::Ascendant], 3.5, kTol);
-    EXPECT_NEAR(cosmo.planetDiscord[point::Ascendant], 19.0, kTol);
+    EXPECT_EQ(cosmo.housePositionPower[Point::Ascendant], 0.0);
+    EXPECT_NEAR(cosmo.planetPower[Point::Ascendant], 41.0, kTol);
+    EXPECT_NEAR(cosmo.planetHarmony[Point::Ascendant], 3.5, kTol);
+    EXPECT_NEAR(cosmo.planetDiscord[Point::Ascendant], 19.0, kTol);
     EXPECT_NEAR(cosmo.natalCosmoPower[11], 41.0, kTol);
     EXPECT_NEAR(cosmo.natalCosmoNet[11], -15.5, kTol);
-    EXPECT_NEAR(cosmo.natalCosmoPower[3], cosmo.planetPower[3], kTol);
+    EXPECT_NEAR(cosmo.natalCosmoPower[3], cosmo.planetPower[Point::Venus], kTol);
 }
 
 TEST(NatalCosmodynes, GridHoldsPowerAboveAndNetHarmonyBelowTheDiagonal) {
     const NatalCosmodynes cosmo = computeNatalCosmodynes(testing::handCheckedChart());
-    EXPECT_FLOAT_EQ(cosmo.aspectGrid[3][5], 5.0f);     // Venus trine Jupiter: power
-    EXPECT_FLOAT_EQ(cosmo.aspectGrid[5][3], 8.75f);    // trine 5 + Jupiter 2.5 + Venus 1.25
-    EXPECT_FLOAT_EQ(cosmo.aspectGrid[3][4], 7.0f);     // Venus parallel Mars: power
-    EXPECT_NEAR(cosmo.aspectGrid[4][3], 0.0f, 1e-6f);  // Venus's +1.75 and Mars's -1.75 cancel
-    EXPECT_EQ(cosmo.aspectGrid[2][3], 0.0f);           // Mercury and Venus: nothing
+    const AspectGrid& grid = cosmo.aspectGrid;
+    EXPECT_FLOAT_EQ(grid[Point::Venus][Point::Jupiter], 5.0f);   // Venus trine Jupiter: power
+    EXPECT_FLOAT_EQ(grid[Point::Jupiter][Point::Venus], 8.75f);  // trine 5 + Jupiter 2.5 + Venus 1.25
+    EXPECT_FLOAT_EQ(grid[Point::Venus][Point::Mars], 7.0f);      // Venus parallel Mars: power
+    EXPECT_NEAR(grid[Point::Mars][Point::Venus], 0.0f, 1e-6f);   // Venus's +1.75 and Mars's -1.75 cancel
+    EXPECT_EQ(grid[Point::Mercury][Point::Venus], 0.0f);         // Mercury and Venus: nothing
 }
 
 // Points spread out from 100 degrees on; each test moves one of them.
@@ -90,7 +91,7 @@ TEST(NatalCosmodynes, HousePositionFallsFromTheCuspToTheNextHouse) {
         std::array<PointPosition, 15> points = spreadPoints();
         points[0] = {row.sunLongitude, -40.0};
         const NatalCosmodynes cosmo = computeNatalCosmodynes(chartWith(points, kEqualHousesFromAries));
-        EXPECT_NEAR(cosmo.housePositionPower[point::Sun], row.power, 1e-5) << row.what;
+        EXPECT_NEAR(cosmo.housePositionPower[Point::Sun], row.power, 1e-5) << row.what;
     }
 }
 
@@ -101,15 +102,15 @@ TEST(NatalCosmodynes, ParallelOrbOfSunAndMercuryFollowsTheHouseClass) {
         double longitude;
         float orb;
     };
-    for (const int tested : {point::Sun, point::Mercury}) {
+    for (const Point tested : {Point::Sun, Point::Mercury}) {
         for (const Row& row : {Row{170.0, 11.0f} /* cadent 6th */, Row{140.0, 13.0f} /* succedent 5th */,
                                Row{100.0, 15.0f} /* angular 4th */}) {
             std::array<PointPosition, 15> points = spreadPoints();
             points[6] = {65.0, 50.0};  // Uranus, no aspect to the point tested
-            points[tested - 1] = {row.longitude, -50.0};
+            points[pointIndex(tested)] = {row.longitude, -50.0};
             const NatalCosmodynes score = computeNatalCosmodynes(chartWith(points, kEqualHousesFromAries));
-            EXPECT_FLOAT_EQ(score.aspectGrid[tested][cosmo::planet::Uranus], row.orb)
-                << "point " << tested << " at " << row.longitude;
+            EXPECT_FLOAT_EQ(score.aspectGrid[tested][Point::Uranus], row.orb)
+                << "point " << pointNumber(tested) << " at " << row.longitude;
         }
     }
 }
@@ -126,8 +127,10 @@ TEST(NatalCosmodynes, SignsAndHousesTakeRulerSharesByTheirCusps) {
     // and Mars, Sagittarius Jupiter, Capricorn Saturn, Aquarius Saturn and Uranus, Pisces
     // Neptune and Jupiter.
     const auto& p = c.planetPower;
-    const double mars = p[4], venus = p[3], mercury = p[2], jupiter = p[5], saturn = p[6];
-    const double scorpio = (p[9] + mars) / 2, aquarius = (saturn + p[7]) / 2, pisces = (p[8] + jupiter) / 2;
+    const double mars = p[Point::Mars], venus = p[Point::Venus], mercury = p[Point::Mercury],
+                 jupiter = p[Point::Jupiter], saturn = p[Point::Saturn];
+    const double scorpio = (p[Point::Pluto] + mars) / 2, aquarius = (saturn + p[Point::Uranus]) / 2,
+                 pisces = (p[Point::Neptune] + jupiter) / 2;
 
     // No cusp in a sign: a quarter of its ruler; one: a half; two: all; three: twice.
     const std::pair<int, double> signs[] = {{1, 0.0},       {2, venus / 4},   {3, mercury / 2}, {7, venus * 2},
@@ -139,37 +142,41 @@ TEST(NatalCosmodynes, SignsAndHousesTakeRulerSharesByTheirCusps) {
     // (Aquarius) Pisces; the 1st adds the Ascendant and the 10th the Midheaven.
     const std::pair<int, double> houses[] = {{9, venus / 2 + scorpio / 4},
                                              {12, aquarius / 2 + pisces / 4},
-                                             {1, mars / 2 + p[point::Ascendant]},
-                                             {10, jupiter / 2 + saturn / 4 + p[point::Midheaven]}};
+                                             {1, mars / 2 + p[Point::Ascendant]},
+                                             {10, jupiter / 2 + saturn / 4 + p[Point::Midheaven]}};
     for (const auto& [house, power] : houses) EXPECT_NEAR(c.housePower[house], power, kTol) << "house " << house;
 }
 
 TEST(MutualReception, EachInASignOfTheOther) {
     struct ReceptionCase {
-        int planetA, signA, planetB, signB;
+        Point planetA;
+        int signA;
+        Point planetB;
+        int signB;
         bool mutual;
     };
-    for (const ReceptionCase& c : {ReceptionCase{3, 2, 10, 7, true},   // Venus in Taurus, Moon in Libra
-                                   ReceptionCase{2, 3, 7, 3, true},    // Mercury and Uranus share Gemini
-                                   ReceptionCase{4, 10, 6, 10, true},  // Mars and Saturn share Capricorn
-                                   ReceptionCase{1, 5, 10, 4, false},  // Sun in Leo, Moon in Cancer
-                                   ReceptionCase{5, 12, 8, 1, false}}) {
+    for (const ReceptionCase& c :
+         {ReceptionCase{Point::Venus, 2, Point::Moon, 7, true},      // Venus in Taurus, Moon in Libra
+          ReceptionCase{Point::Mercury, 3, Point::Uranus, 3, true},  // share Gemini
+          ReceptionCase{Point::Mars, 10, Point::Saturn, 10, true},   // share Capricorn
+          ReceptionCase{Point::Sun, 5, Point::Moon, 4, false},       // Sun in Leo, Moon in Cancer
+          ReceptionCase{Point::Jupiter, 12, Point::Neptune, 1, false}}) {
         EXPECT_EQ(cosmo::inMutualReception(c.planetA, c.signA, c.planetB, c.signB), c.mutual)
-            << c.planetA << " in " << c.signA << ", " << c.planetB << " in " << c.signB;
+            << pointNumber(c.planetA) << " in " << c.signA << ", " << pointNumber(c.planetB) << " in " << c.signB;
     }
 }
 
 TEST(NatalCosmodynes, EqualPowersKeepPointOrder) {
     // Uranus and Neptune side by side in one place: equal power, Uranus listed first.
     ChartPositions chart = testing::handCheckedChart();
-    chart.longitude[8] = chart.longitude[7];
-    chart.declination[8] = chart.declination[7];
+    chart.longitude[Point::Neptune] = chart.longitude[Point::Uranus];
+    chart.declination[Point::Neptune] = chart.declination[Point::Uranus];
     chart.house = placeInHouses(chart.longitude, chart.cusp);
     const NatalCosmodynes c = computeNatalCosmodynes(chart);
-    ASSERT_EQ(c.planetPower[7], c.planetPower[8]);
-    const auto uranus = std::ranges::find(c.rankedPoint, 7);
+    ASSERT_EQ(c.planetPower[Point::Uranus], c.planetPower[Point::Neptune]);
+    const auto uranus = std::ranges::find(c.rankedPoint, Point::Uranus);
     ASSERT_NE(uranus + 1, c.rankedPoint.end());
-    EXPECT_EQ(uranus[1], 8);
+    EXPECT_EQ(uranus[1], Point::Neptune);
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST_F(ProgressedOnTheBirthDate, SignsAndHousesChangeOnlyByTheShares) {
 
 TEST_F(ProgressedOnTheBirthDate, OneDegreeFromExactCountsHalf) {
     ChartPositions moved = natal;
-    moved.longitude[1] += 1.0;
+    moved.longitude[Point::Sun] += 1.0;
     const ProgressedCosmodynes later = computeProgressedCosmodynes(score, natal, moved);
     const ProgressedAspect* conjunction = findAspect(later, 1, 13);
     ASSERT_NE(conjunction, nullptr);

@@ -8,8 +8,8 @@
 
 namespace helion::testing {
 
-// Longitude and declination of points 1..15 (entries for the nodes and the Part of
-// Fortune are carried but never scored).
+// Longitude and declination of each point in table order (entries for the nodes and the
+// Part of Fortune are carried but never scored).
 struct PointPosition {
     double longitude;
     double declination;
@@ -20,9 +20,9 @@ struct PointPosition {
 inline ChartPositions chartWith(const std::array<PointPosition, 15>& points,
                                 const std::array<double, 12>& cuspOfHouse) {
     ChartPositions chart;
-    for (int p = 1; p <= 15; ++p) {
-        chart.longitude[p] = points[p - 1].longitude;
-        chart.declination[p] = points[p - 1].declination;
+    for (std::size_t i = 0; i < kPointCount; ++i) {
+        chart.longitude[kAllPoints[i]] = points[i].longitude;
+        chart.declination[kAllPoints[i]] = points[i].declination;
     }
     for (int entry = 1; entry <= 12; ++entry) chart.cusp[entry] = cuspOfHouse[(entry + 8) % 12];
     chart.house = placeInHouses(chart.longitude, chart.cusp);

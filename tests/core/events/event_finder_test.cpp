@@ -59,7 +59,7 @@ struct PathCase {
 EventRequest requestFor(double periodDays, EventChoices choices) {
     EventRequest request;
     request.natal.longitude.fill(250.0);
-    request.natal.longitude[point::Sun] = 0.0;  // the one target the paths aim at
+    request.natal.longitude[Point::Sun] = 0.0;  // the one target the paths aim at
     for (std::size_t k = 1; k <= 12; ++k) request.natalCusp[k] = 30.0 * static_cast<double>(k) + 15.0;
     request.period = {kStart, kStart + periodDays};
     request.choices = choices;
@@ -72,7 +72,7 @@ std::vector<Event> found(const PathCase& c, const PathEphemeris& sky) {
     for (const EventChoice k : {EventChoice::Transits, EventChoice::Stations, EventChoice::Ingresses}) choices.set(k);
     std::vector<Event> events = findEvents(requestFor(c.periodDays, choices), sky, sky).events;
     std::erase_if(events, [&](const Event& e) {
-        return e.kind != c.kind || (e.kind == EventKind::Aspect && e.target != point::Sun);
+        return e.kind != c.kind || (e.kind == EventKind::Aspect && e.target != Point::Sun);
     });
     return events;
 }

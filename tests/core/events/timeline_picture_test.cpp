@@ -14,7 +14,7 @@
 namespace helion {
 namespace {
 
-constexpr int kVenus = 3, kJupiter = 5, kSaturn = 6;
+constexpr Point kVenus = Point::Venus, kJupiter = Point::Jupiter, kSaturn = Point::Saturn;
 constexpr int kGrey = 8;  // the month lines
 constexpr int kRed = 12;  // the today line
 
@@ -22,7 +22,7 @@ double day(int year, int month, int d) { return periodOfLocalDays({year, month, 
 
 const EventPeriod kYear{day(2026, 1, 1), day(2027, 1, 1)};
 
-Event hit(int body, Aspect aspect, int target, double jd, std::optional<double> enter, std::optional<double> leave,
+Event hit(Point body, Aspect aspect, Point target, double jd, std::optional<double> enter, std::optional<double> leave,
           int pass = 1) {
     Event e;
     e.body = body;
@@ -35,7 +35,7 @@ Event hit(int body, Aspect aspect, int target, double jd, std::optional<double> 
     return e;
 }
 
-Event other(EventKind kind, int body, double jd) {
+Event other(EventKind kind, Point body, double jd) {
     Event e;
     e.kind = kind;
     e.body = body;
@@ -81,15 +81,15 @@ struct MarkCase {
 
 TEST(TimelinePicture, BarsAndMarkersStandOnTheirRowsAtTheirMoments) {
     const std::vector<Event> events{
-        other(EventKind::NewMoon, point::Moon, day(2026, 1, 18)),
-        hit(kSaturn, Aspect::Square, point::Sun, day(2026, 3, 1), day(2026, 2, 10), day(2026, 3, 20)),
+        other(EventKind::NewMoon, Point::Moon, day(2026, 1, 18)),
+        hit(kSaturn, Aspect::Square, Point::Sun, day(2026, 3, 1), day(2026, 2, 10), day(2026, 3, 20)),
         other(EventKind::Station, kSaturn, day(2026, 7, 26)),
         // A retrograde loop: three hits within one orb period.
-        hit(kJupiter, Aspect::Trine, point::Moon, day(2026, 4, 1), day(2026, 3, 1), day(2026, 9, 1), 1),
-        hit(kJupiter, Aspect::Trine, point::Moon, day(2026, 5, 1), day(2026, 3, 1), day(2026, 9, 1), 2),
-        hit(kJupiter, Aspect::Trine, point::Moon, day(2026, 8, 1), day(2026, 3, 1), day(2026, 9, 1), 3),
+        hit(kJupiter, Aspect::Trine, Point::Moon, day(2026, 4, 1), day(2026, 3, 1), day(2026, 9, 1), 1),
+        hit(kJupiter, Aspect::Trine, Point::Moon, day(2026, 5, 1), day(2026, 3, 1), day(2026, 9, 1), 2),
+        hit(kJupiter, Aspect::Trine, Point::Moon, day(2026, 8, 1), day(2026, 3, 1), day(2026, 9, 1), 3),
         // In orb before the period began and beyond the search at its end.
-        hit(point::Pluto, Aspect::Conjunct, kVenus, day(2026, 6, 1), day(2025, 11, 1), std::nullopt),
+        hit(Point::Pluto, Aspect::Conjunct, kVenus, day(2026, 6, 1), day(2025, 11, 1), std::nullopt),
     };
     const TimelinePicture p = picture(events);
     EXPECT_EQ(p.rows, (std::vector<std::string>{"Lunations and eclipses", "Jupiter - Moon", "Saturn", "Saturn - Sun",

@@ -8,18 +8,18 @@ namespace helion {
 namespace {
 
 TEST(BeaconOrbs, GrowWithTheHouseAndTheLuminaries) {
-    ChartPositions chart;  // points 1..15 in these houses
-    chart.house = {0, 10, 1, 3, 6, 2, 5, 9, 12, 8, 4, 4, 10, 1, 1, 10};
-    const std::pair<int, BeaconOrbs> rows[] = {
-        {1, {4, 6, 8, 12, 15}},   // Sun, angular
-        {4, {1, 3, 5, 6, 8}},     // Mars, cadent
-        {5, {2, 4, 6, 8, 10}},    // Jupiter, succedent
-        {10, {4, 6, 8, 12, 15}},  // Moon, angular
-        {14, {3, 5, 7, 10, 12}},  // Ascendant
-        {15, {3, 5, 7, 10, 12}},  // Midheaven
+    ChartPositions chart;  // the points in these houses, in table order
+    chart.house = {{10, 1, 3, 6, 2, 5, 9, 12, 8, 4, 4, 10, 1, 1, 10}};
+    const std::pair<Point, BeaconOrbs> rows[] = {
+        {Point::Sun, {4, 6, 8, 12, 15}},        // angular
+        {Point::Mars, {1, 3, 5, 6, 8}},         // cadent
+        {Point::Jupiter, {2, 4, 6, 8, 10}},     // succedent
+        {Point::Moon, {4, 6, 8, 12, 15}},       // angular
+        {Point::Ascendant, {3, 5, 7, 10, 12}},  // in the 1st
+        {Point::Midheaven, {3, 5, 7, 10, 12}},  // in the 10th
     };
-    for (const auto& [body, orbs] : rows) EXPECT_EQ(beaconOrbs(chart, body), orbs) << body;
-    EXPECT_EQ(beaconOrbs(ChartPositions{}, 2), (BeaconOrbs{1, 3, 5, 6, 8}));  // no house: narrowest
+    for (const auto& [body, orbs] : rows) EXPECT_EQ(beaconOrbs(chart, body), orbs) << pointNumber(body);
+    EXPECT_EQ(beaconOrbs(ChartPositions{}, Point::Mercury), (BeaconOrbs{1, 3, 5, 6, 8}));  // no house: narrowest
 }
 
 TEST(BeaconClassifier, TakesTheFirstOpenRange) {

@@ -41,8 +41,8 @@ TEST(Lunations, PrintsAPointPastZeroAriesFromItsReducedValue) {
     ChartTables charts;
     charts.diurnalMoment.t = centuriesAt({2023, 4, 10});
     charts.natal.longitude.fill(200.0);               // in aspect with none of the lunation points
-    charts.natal.longitude[point::Sun] = 0.5;         // conjunct the lunation point
-    charts.natal.longitude[point::NorthNode] = 90.5;  // the nodes take part here
+    charts.natal.longitude[Point::Sun] = 0.5;         // conjunct the lunation point
+    charts.natal.longitude[Point::NorthNode] = 90.5;  // the nodes take part here
     Report report;
     appendLunations(report, charts, 2.0f);
     const ReportLines& lines = report.lines;

@@ -6,8 +6,10 @@ namespace helion {
 namespace {
 
 TEST(AspectListLine, MinutesOfFiftyNinePointFiveOrMorePrintSixtyWithoutCarry) {
-    EXPECT_EQ(aspectListLine(6, 8, 11.9999, 11.9999), "  SATURN    NEPTUNE     11d 60m         11d 60m");
-    EXPECT_EQ(aspectListLine(6, 8, 11.99, -0.99), "  SATURN    NEPTUNE     11d 59m          0d 59m");
+    EXPECT_EQ(aspectListLine(Point::Saturn, Point::Neptune, 11.9999, 11.9999),
+              "  SATURN    NEPTUNE     11d 60m         11d 60m");
+    EXPECT_EQ(aspectListLine(Point::Saturn, Point::Neptune, 11.99, -0.99),
+              "  SATURN    NEPTUNE     11d 59m          0d 59m");
 }
 
 TEST(NatalAspectGrid, OnlyOptionValueOneSwitchesTheMinorAspectsOn) {
@@ -15,8 +17,8 @@ TEST(NatalAspectGrid, OnlyOptionValueOneSwitchesTheMinorAspectsOn) {
     ChartPositions chart;
     chart.longitude.fill(20.0);
     chart.declination.fill(20.0);
-    chart.longitude[point::Sun] = chart.declination[point::Sun] = 0.0;
-    chart.longitude[point::Mercury] = 72.0;
+    chart.longitude[Point::Sun] = chart.declination[Point::Sun] = 0.0;
+    chart.longitude[Point::Mercury] = 72.0;
     OptionValues options;
     const float orbs[] = {8, 6, 7, 8, 8, 1, 2, 2, 2, 3, 1, 1, 2, 1, 2};
     for (int entry = 1; entry <= 15; ++entry) options.value[static_cast<std::size_t>(entry)] = orbs[entry - 1];

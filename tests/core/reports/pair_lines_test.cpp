@@ -22,7 +22,7 @@ TEST(AspectLine, SignTellsApplyingFromSeparating) {
         {-120.4, "Trine           MOON           0.4 degrees"}, {-1.5, nullptr},
     };
     for (const auto& row : rows) {
-        const auto line = aspectLine(point::Sun, point::Moon, row.difference);
+        const auto line = aspectLine(Point::Sun, Point::Moon, row.difference);
         if (row.expected == nullptr) {
             EXPECT_EQ(line, std::nullopt) << row.difference;
         } else {

@@ -16,10 +16,10 @@ ChartTables sampleCharts() {
     natal.day = 7, natal.month = 3, natal.year = 1952, natal.time = 10.3f, natal.zone = 5;
     charts.diurnalInput.day = 6, charts.diurnalInput.month = 12, charts.diurnalInput.year = 2026;
     charts.diurnalMoment.t = 1.27;
-    charts.natal.longitude[point::Sun] = 350.0;
-    charts.natal.longitude[point::Midheaven] = 350.0;
-    charts.progressed.longitude[point::Sun] = 5.0;
-    charts.progressed.longitude[point::Midheaven] = 5.0;
+    charts.natal.longitude[Point::Sun] = 350.0;
+    charts.natal.longitude[Point::Midheaven] = 350.0;
+    charts.progressed.longitude[Point::Sun] = 5.0;
+    charts.progressed.longitude[Point::Midheaven] = 5.0;
     return charts;
 }
 

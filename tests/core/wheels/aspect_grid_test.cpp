@@ -24,9 +24,9 @@ std::vector<int> cellGlyphs(const std::vector<WheelPrimitive>& out, const Aspect
 
 AspectListInput sunMoonSextile(bool singleChart) {
     AspectListInput in;
-    for (int p = 1; p <= point::Count; ++p) in.natal.longitude[static_cast<std::size_t>(p)] = 7.0 * p;  // no aspects
-    in.natal.longitude[point::Sun] = 200.0;
-    in.natal.longitude[point::Moon] = 260.0;
+    for (const Point p : kAllPoints) in.natal.longitude[p] = 7.0 * pointNumber(p);  // no aspects
+    in.natal.longitude[Point::Sun] = 200.0;
+    in.natal.longitude[Point::Moon] = 260.0;
     in.second = in.natal;
     in.singleChart = singleChart;
     in.orbs.value[orbEntry(Aspect::Sextile)] = 1.0f;

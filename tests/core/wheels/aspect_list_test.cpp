@@ -8,13 +8,14 @@
 namespace helion {
 namespace {
 
-AspectListInput singleChart(std::initializer_list<std::pair<int, double>> longitudes) {
+AspectListInput singleChart(std::initializer_list<std::pair<Point, double>> longitudes) {
     AspectListInput in;
-    for (int p = 1; p <= point::Count; ++p) {
-        in.natal.longitude[static_cast<std::size_t>(p)] = std::fmod(13.7 * p * p, 360.0);  // few aspects
-        in.natal.declination[static_cast<std::size_t>(p)] = -20.0 + 2.9 * p;
+    for (const Point p : kAllPoints) {
+        const int n = pointNumber(p);
+        in.natal.longitude[p] = std::fmod(13.7 * n * n, 360.0);  // few aspects
+        in.natal.declination[p] = -20.0 + 2.9 * n;
     }
-    for (const auto& [p, lon] : longitudes) in.natal.longitude[static_cast<std::size_t>(p)] = lon;
+    for (const auto& [p, lon] : longitudes) in.natal.longitude[p] = lon;
     in.second = in.natal;
     in.orbs.value[orbEntry(Aspect::Sextile)] = 1.0f;
     return in;
@@ -28,16 +29,16 @@ std::vector<AspectListLine> withGlyph(const std::vector<AspectListLine>& lines, 
 }
 
 TEST(AspectList, ASingleChartListsEachAspectUnderBothBodies) {
-    const auto lines = aspectList(singleChart({{point::Sun, 10.0}, {point::Moon, 70.0}}));
+    const auto lines = aspectList(singleChart({{Point::Sun, 10.0}, {Point::Moon, 70.0}}));
     EXPECT_EQ(lines.front(), AspectListLine{});
     EXPECT_EQ(withGlyph(lines, 162), (std::vector<AspectListLine>{{224, 162, 233}, {233, 162, 224}}));
 }
 
 TEST(AspectList, NodesAndPartOfFortuneNeverAppear) {
     AspectListInput in = singleChart({});
-    for (int p = 1; p <= point::Count; ++p) {
-        in.natal.longitude[static_cast<std::size_t>(p)] = 0.0;
-        in.natal.declination[static_cast<std::size_t>(p)] = p % 2 ? 5.0 : -5.0;
+    for (const Point p : kAllPoints) {
+        in.natal.longitude[p] = 0.0;
+        in.natal.declination[p] = pointNumber(p) % 2 ? 5.0 : -5.0;
     }
     in.second = in.natal;
     in.orbs.value[orbEntry(Aspect::Conjunct)] = 1.0f;
@@ -53,10 +54,10 @@ TEST(AspectList, NodesAndPartOfFortuneNeverAppear) {
 }
 
 TEST(AspectList, TwoChartsListBySecondBodyNeverPairingABodyWithItself) {
-    AspectListInput in = singleChart({{point::Sun, 10.0}, {point::Moon, 70.0}});
+    AspectListInput in = singleChart({{Point::Sun, 10.0}, {Point::Moon, 70.0}});
     in.singleChart = false;
-    in.second.longitude[point::Sun] = 70.0;  // second chart's Sun on the natal Moon, sextile the natal Sun
-    in.second.longitude[point::Moon] = 250.0;
+    in.second.longitude[Point::Sun] = 70.0;  // second chart's Sun on the natal Moon, sextile the natal Sun
+    in.second.longitude[Point::Moon] = 250.0;
     in.orbs.value[orbEntry(Aspect::Conjunct)] = 1.0f;
     const auto lines = aspectList(in);
     EXPECT_TRUE(withGlyph(lines, 162).empty());  // the two Suns are the same body

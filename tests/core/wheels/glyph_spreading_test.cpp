@@ -9,15 +9,15 @@ namespace {
 
 // A chart whose points all lie in `house` at the given longitudes; unlisted points go to
 // house 7 at the longitudes after them.
-RingChart chartIn(const std::vector<std::pair<int, double>>& points, int house) {
+RingChart chartIn(const std::vector<std::pair<Point, double>>& points, int house) {
     RingChart chart;
-    for (int p = 1; p <= point::Count; ++p) {
-        chart.longitude[static_cast<std::size_t>(p)] = 180.0 + p;
-        chart.house[static_cast<std::size_t>(p)] = 7;
+    for (const Point p : kAllPoints) {
+        chart.longitude[p] = 180.0 + pointNumber(p);
+        chart.house[p] = 7;
     }
     for (const auto& [p, lon] : points) {
-        chart.longitude[static_cast<std::size_t>(p)] = lon;
-        chart.house[static_cast<std::size_t>(p)] = house;
+        chart.longitude[p] = lon;
+        chart.house[p] = house;
     }
     return chart;
 }
@@ -31,9 +31,9 @@ TEST(HouseArc, ArcsOfHousesAndTheOutOfOrderCase) {
 }
 
 // The first `count` points at 2-degree steps from `from`, all in `house`.
-RingChart crowdIn(int house, double from, int count) {
-    std::vector<std::pair<int, double>> points;
-    for (int p = 1; p <= count; ++p) points.emplace_back(p, from + 2.0 * p);
+RingChart crowdIn(int house, double from, std::size_t count) {
+    std::vector<std::pair<Point, double>> points;
+    for (std::size_t i = 0; i < count; ++i) points.emplace_back(kAllPoints[i], from + 2.0 * pointNumber(kAllPoints[i]));
     return chartIn(points, house);
 }
 
@@ -45,40 +45,39 @@ TEST(AllocateSlots, PreferredSlotsAndCrowding) {
         const char* what;
         RingChart chart;
         CuspTable cusp;
-        std::vector<std::pair<int, std::optional<int>>> slots;
+        std::vector<std::pair<Point, std::optional<int>>> slots;
     } rows[] = {
-        {"slot by share of the house", chartIn({{point::Sun, 15.0}}, 1), test::equalCusps(0.0), {{point::Sun, 3}}},
-        {"a 300-degree arc counts as 7.5", chartIn({{point::Sun, 3.75}}, 1), wide, {{point::Sun, 3}}},
+        {"slot by share of the house", chartIn({{Point::Sun, 15.0}}, 1), test::equalCusps(0.0), {{Point::Sun, 3}}},
+        {"a 300-degree arc counts as 7.5", chartIn({{Point::Sun, 3.75}}, 1), wide, {{Point::Sun, 3}}},
         {"late bodies move back for those still to come",
-         chartIn({{point::Sun, 28.0}, {point::Moon, 29.0}, {point::Mercury, 29.5}}, 1),
+         chartIn({{Point::Sun, 28.0}, {Point::Moon, 29.0}, {Point::Mercury, 29.5}}, 1),
          test::equalCusps(0.0),
-         {{point::Sun, 4}, {point::Moon, 5}, {point::Mercury, 6}}},
+         {{Point::Sun, 4}, {Point::Moon, 5}, {Point::Mercury, 6}}},
         {"equal preferred slots take the next free one",
-         chartIn({{point::Sun, 1.0}, {point::Moon, 1.5}}, 1),
+         chartIn({{Point::Sun, 1.0}, {Point::Moon, 1.5}}, 1),
          test::equalCusps(0.0),
-         {{point::Sun, 0}, {point::Moon, 1}}},
+         {{Point::Sun, 0}, {Point::Moon, 1}}},
         {"a house across Aries keeps its bodies in order",
-         chartIn({{point::Sun, 5.0}, {point::Moon, 350.0}}, 1),
+         chartIn({{Point::Sun, 5.0}, {Point::Moon, 350.0}}, 1),
          test::equalCusps(345.0),
-         {{point::Moon, 1}, {point::Sun, 4}}},
-        {"nine bodies in seven slots: the South Node is left out, point 8 pushed past",
+         {{Point::Moon, 1}, {Point::Sun, 4}}},
+        {"nine bodies in seven slots: the South Node is left out, Neptune pushed past",
          [] {
              RingChart chart = crowdIn(3, 60.0, 8);
-             chart.longitude[point::SouthNode] = 78.0;
-             chart.house[point::SouthNode] = 3;
+             chart.longitude[Point::SouthNode] = 78.0;
+             chart.house[Point::SouthNode] = 3;
              return chart;
          }(),
          test::equalCusps(0.0),
-         {{point::Sun, 0}, {8, 7}, {point::SouthNode, none}}},
+         {{Point::Sun, 0}, {Point::Neptune, 7}, {Point::SouthNode, none}}},
         {"every body in one house still ends",
-         crowdIn(1, 0.0, point::Count),
+         crowdIn(1, 0.0, kPointCount),
          test::equalCusps(0.0),
-         {{point::SouthNode, none}, {point::PartOfFortune, none}, {point::Midheaven, 12}}},
+         {{Point::SouthNode, none}, {Point::PartOfFortune, none}, {Point::Midheaven, 12}}},
     };
     for (const auto& row : rows) {
         const auto slots = allocateSlots(row.chart, row.cusp, 7);
-        for (const auto& [p, slot] : row.slots)
-            EXPECT_EQ(slots[static_cast<std::size_t>(p)], slot) << row.what << " " << p;
+        for (const auto& [p, slot] : row.slots) EXPECT_EQ(slots[p], slot) << row.what << " " << pointNumber(p);
     }
 }
 
@@ -87,20 +86,22 @@ TEST(AllocateSlots, PreferredSlotsAndCrowding) {
 // past its last one.
 TEST(PlaceRing, InterpolatedStartRadiiStopAtTheNextHouse) {
     RingChart chart;
-    for (int p = 1; p <= point::Count; ++p) {
-        chart.longitude[static_cast<std::size_t>(p)] = p <= 9 ? 0.2 * p : 200.0 + p;
-        chart.house[static_cast<std::size_t>(p)] = p <= 9 ? 1 : 7;
+    for (const Point p : kAllPoints) {
+        chart.longitude[p] = p <= Point::Pluto ? 0.2 * pointNumber(p) : 200.0 + pointNumber(p);
+        chart.house[p] = p <= Point::Pluto ? 1 : 7;
     }
     const RingLayout inner = ringLayouts(WheelKind::Dual).back();
     const RingPlacement placed = placeRing(chart, test::equalCusps(0.0), inner, {});
     const struct {
-        int point, slot;
+        Point point;
+        int slot;
         double radius;
-    } rows[] = {{point::Sun, 0, 138.0}, {point::Mercury, 1, 136.4}, {7, 6, 130.0}, {point::Pluto, 8, 130.0}};
+    } rows[] = {
+        {Point::Sun, 0, 138.0}, {Point::Mercury, 1, 136.4}, {Point::Uranus, 6, 130.0}, {Point::Pluto, 8, 130.0}};
     for (const auto& row : rows) {
-        const PlacedBody& body = placed[static_cast<std::size_t>(row.point)];
-        EXPECT_EQ(body.slot, row.slot) << row.point;
-        EXPECT_DOUBLE_EQ(body.radius, row.radius) << row.point;
+        const PlacedBody& body = placed[row.point];
+        EXPECT_EQ(body.slot, row.slot) << pointNumber(row.point);
+        EXPECT_DOUBLE_EQ(body.radius, row.radius) << pointNumber(row.point);
     }
 }
 

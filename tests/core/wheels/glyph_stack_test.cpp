@@ -21,7 +21,7 @@ TEST(GlyphStack, ReversedBelowTheHorizonOrByAngleOnTheEuropeanWheel) {
         {true, false, 9, 254.9, false}, {true, true, 9, 255.0, true},
     };
     for (const auto& row : rows) {
-        const PlacedBody body{point::Sun, row.house, 0, row.angle, 200.0, true};
+        const PlacedBody body{Point::Sun, row.house, 0, row.angle, 200.0, true};
         EXPECT_EQ(isReversedStack(body, row.european, row.narrow), row.reversed)
             << row.european << row.narrow << " house " << row.house << " angle " << row.angle;
     }

@@ -95,10 +95,11 @@ WheelInput spreadInput(WheelInput in) {
     return in;
 }
 
+// Bodies by their printed numbers, 1 the Sun .. 10 the Moon.
 PointTable pointsAt(std::initializer_list<std::pair<int, double>> bodies) {
     PointTable lon{};
-    for (int p = 1; p <= point::Count; ++p) lon[static_cast<std::size_t>(p)] = normalize360(15.0 + 29.0 * p);
-    for (const auto& [p, value] : bodies) lon[static_cast<std::size_t>(p)] = value;
+    for (const Point p : kAllPoints) lon[p] = normalize360(15.0 + 29.0 * pointNumber(p));
+    for (const auto& [n, value] : bodies) lon[pointFromNumber(n)] = value;
     return lon;
 }
 
@@ -150,10 +151,10 @@ TEST(SpreadLayout, AFreeClusterSpreadsSymmetricallyWithPointers) {
     const WheelDrawing d = buildWheel(in);
     double signedSum = 0.0;
     for (const StackEntry& s : d.stacks) {
-        if (s.point <= 3) signedSum += wrap180(s.angle - s.exactAngle);
+        if (s.point <= Point::Venus) signedSum += wrap180(s.angle - s.exactAngle);
     }
-    const auto& sun = *std::ranges::find(d.stacks, 1, &StackEntry::point);
-    const auto& mercury = *std::ranges::find(d.stacks, 2, &StackEntry::point);
+    const auto& sun = *std::ranges::find(d.stacks, Point::Sun, &StackEntry::point);
+    const auto& mercury = *std::ranges::find(d.stacks, Point::Mercury, &StackEntry::point);
     EXPECT_NEAR(signedSum, 0.0, 1e-6);
     EXPECT_LT(sun.angle, sun.exactAngle - 1.0);  // moved back, before its body
     EXPECT_NEAR(mercury.angle, mercury.exactAngle, 0.1);

@@ -26,7 +26,7 @@ std::vector<Shape> shapesOf(const WheelDrawing& d) {
 
 PointTable spreadPoints(double from) {
     PointTable lon{};
-    for (int p = 1; p <= point::Count; ++p) lon[static_cast<std::size_t>(p)] = normalize360(from + 23.0 * p);
+    for (const Point p : kAllPoints) lon[p] = normalize360(from + 23.0 * pointNumber(p));
     return lon;
 }
 
@@ -60,10 +60,11 @@ TEST(WheelDrawing, HouseLinesOfScreenAndPrinterDifferOnlyInTheirVerticalFactor) 
 TEST(WheelDrawing, AspectLinesOncePerOrderedPairAndNoneForAConjunction) {
     PointTable lon = spreadPoints(0);
     const double others[] = {200, 213, 227, 244, 262, 281, 300};  // no aspects among them or to the three below
-    for (int p = 3; p <= 9; ++p) lon[static_cast<std::size_t>(p)] = others[p - 3];
-    lon[point::Sun] = 10.0;
-    lon[point::Moon] = 70.0;     // exact sextile with the Sun
-    lon[point::Mercury] = 12.0;  // conjunct the Sun
+    constexpr auto kVenusToPluto = pointsFromTo<Point::Venus, Point::Pluto>();
+    for (std::size_t k = 0; k < kVenusToPluto.size(); ++k) lon[kVenusToPluto[k]] = others[k];
+    lon[Point::Sun] = 10.0;
+    lon[Point::Moon] = 70.0;     // exact sextile with the Sun
+    lon[Point::Mercury] = 12.0;  // conjunct the Sun
     WheelInput in = test::inputFor(WheelKind::Single, ChartType::American, test::equalCusps(100.0), lon);
     for (int entry : {3, 4, 5, 10}) in.options.value[static_cast<std::size_t>(entry)] = 0.5f;
     in.options.value[2] = 1.0f;
@@ -137,25 +138,25 @@ TEST(EuropeanAngles, StacksKeepClearOfLinesAndOfEachOther) {
     PointTable lon = spreadPoints(200.0);
     const struct {
         const char* what;
-        std::vector<std::pair<int, double>> bodies;
+        std::vector<std::pair<Point, double>> bodies;
         std::vector<double> angles;
     } rows[] = {
-        {"on the Ascendant", {{point::Sun, 100.1}}, {182.0}},
+        {"on the Ascendant", {{Point::Sun, 100.1}}, {182.0}},
         {"three in a narrow house",
-         {{point::Sun, 100.5}, {point::Moon, 101.0}, {point::Mercury, 101.5}},
+         {{Point::Sun, 100.5}, {Point::Moon, 101.0}, {Point::Mercury, 101.5}},
          {181.25, 182.5, 183.75}},
-        {"close pair", {{point::Sun, 110.0}, {point::Moon, 111.0}}, {190.0, 194.0}},
-        {"before the next cusp", {{point::Sun, 144.9}}, {223.0}},
+        {"close pair", {{Point::Sun, 110.0}, {Point::Moon, 111.0}}, {190.0, 194.0}},
+        {"before the next cusp", {{Point::Sun, 144.9}}, {223.0}},
     };
     for (const auto& row : rows) {
         PointTable l = lon;
-        for (const auto& [p, value] : row.bodies) l[static_cast<std::size_t>(p)] = value;
+        for (const auto& [p, value] : row.bodies) l[p] = value;
         WheelInput in = test::inputFor(WheelKind::Single, ChartType::European, cusp, l);
         in.glyphs.planet = {5.0, 5.0};  // small glyphs: the slot spacing of 4 degrees holds
         const WheelDrawing d = buildWheel(in);
         for (std::size_t i = 0; i < row.bodies.size(); ++i) {
-            EXPECT_NEAR(d.rings[0].bodies[static_cast<std::size_t>(row.bodies[i].first)].angle, row.angles[i], 1e-9)
-                << row.what << " " << row.bodies[i].first;
+            EXPECT_NEAR(d.rings[0].bodies[row.bodies[i].first].angle, row.angles[i], 1e-9)
+                << row.what << " " << pointNumber(row.bodies[i].first);
         }
     }
 }

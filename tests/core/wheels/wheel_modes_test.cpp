@@ -25,7 +25,7 @@ ChartTables charts(bool secondPerson) {
     // Each chart set recognisable by its Sun and its first cusp.
     const std::array sets{&t.natal, &t.diurnal, &t.progressed, &t.minorProgressed};
     for (std::size_t i = 0; i < sets.size(); ++i) {
-        sets[i]->longitude[point::Sun] = 10.0 + 30.0 * double(i);
+        sets[i]->longitude[Point::Sun] = 10.0 + 30.0 * double(i);
         sets[i]->cusp[1] = 100.0 + 30.0 * double(i);
     }
     return t;

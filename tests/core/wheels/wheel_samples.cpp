@@ -153,12 +153,13 @@ WheelInput randomInput(WheelKind kind, ChartType type, std::mt19937& random) {
     const CuspTable cusp = cuspsFrom(circle(random), arcs);
     const auto chart = [&] {
         PointTable lon{};
-        for (int p = 1; p <= point::PartOfFortune; ++p) lon[static_cast<std::size_t>(p)] = circle(random);
-        lon[2] = normalize360(lon[1] + 28.0 * unit(random));  // Mercury and Venus stay near the Sun
-        lon[3] = normalize360(lon[1] + 47.0 * unit(random));
-        lon[point::SouthNode] = normalize360(lon[point::NorthNode] + 180.0);
-        lon[point::Ascendant] = cusp[4];
-        lon[point::Midheaven] = cusp[1];
+        for (const Point p : pointsFromTo<Point::Sun, Point::PartOfFortune>()) lon[p] = circle(random);
+        // Mercury and Venus stay near the Sun.
+        lon[Point::Mercury] = normalize360(lon[Point::Sun] + 28.0 * unit(random));
+        lon[Point::Venus] = normalize360(lon[Point::Sun] + 47.0 * unit(random));
+        lon[Point::SouthNode] = normalize360(lon[Point::NorthNode] + 180.0);
+        lon[Point::Ascendant] = cusp[4];
+        lon[Point::Midheaven] = cusp[1];
         return lon;
     };
     const PointTable natal = chart();
@@ -170,22 +171,22 @@ LayoutFaults checkLayout(const WheelInput& in, const WheelDrawing& drawing) {
     LayoutFaults faults;
     const WheelStyle style = wheelStyle(in.options, in.target, in.kind, in.monochrome);
     const std::vector<Box> labels = cuspLabelBoxes(in, drawing, style);
-    std::array<int, point::Count + 1> placed{}, drawn{};
+    PointArray<int> placed{}, drawn{};
     for (const RingDrawing& ring : drawing.rings) {
-        for (const PlacedBody& body : ring.bodies) placed[static_cast<std::size_t>(body.point)] += body.drawn ? 1 : 0;
+        for (const PlacedBody& body : ring.bodies) placed[body.point] += body.drawn ? 1 : 0;
     }
     // A glyph counts as drawn where the display list holds it at the corner of its stack's record.
     for (const WheelPrimitive& primitive : drawing.primitives) {
         const auto* text = std::get_if<TextShape>(&primitive);
-        if (!text || text->glyph <= kFirstPlanetGlyph || text->glyph > kFirstPlanetGlyph + point::Count) continue;
-        const int point = text->glyph - kFirstPlanetGlyph;
+        if (!text || !isPointNumber(text->glyph - kFirstPlanetGlyph)) continue;
+        const Point point = pointFromNumber(text->glyph - kFirstPlanetGlyph);
         if (std::ranges::any_of(drawing.stacks, [&](const StackEntry& s) {
                 return s.point == point && s.cells.front().left == text->at.x && s.cells.front().top == text->at.y;
             }))
-            ++drawn[static_cast<std::size_t>(point)];
+            ++drawn[point];
     }
-    for (int p = 1; p <= point::Count; ++p) {
-        if (drawn[static_cast<std::size_t>(p)] != placed[static_cast<std::size_t>(p)]) ++faults.drawnWrongly;
+    for (const Point p : kAllPoints) {
+        if (drawn[p] != placed[p]) ++faults.drawnWrongly;
     }
     for (const RingLayout& layout : ringLayouts(in.kind)) {
         std::vector<const StackEntry*> stacks;
