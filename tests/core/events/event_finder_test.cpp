@@ -68,8 +68,11 @@ EventRequest requestFor(double periodDays, EventChoices choices) {
 }
 
 std::vector<Event> found(const PathCase& c, const PathEphemeris& sky) {
+    // Each row asks for its own kind alone: a kind is found without the others' help.
     EventChoices choices;
-    for (const EventChoice k : {EventChoice::Transits, EventChoice::Stations, EventChoice::Ingresses}) choices.set(k);
+    choices.set(c.kind == EventKind::Aspect    ? EventChoice::Transits
+                : c.kind == EventKind::Station ? EventChoice::Stations
+                                               : EventChoice::Ingresses);
     std::vector<Event> events = findEvents(requestFor(c.periodDays, choices), sky, sky).events;
     std::erase_if(events, [&](const Event& e) {
         return e.kind != c.kind || (e.kind == EventKind::Aspect && e.target != Point::Sun);
