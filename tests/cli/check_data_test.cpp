@@ -106,11 +106,15 @@ TEST(CheckData, WarnsOfEmptyFilesAndNamesAFileItCannotOpen) {
     const ShippedCopy folder;
     folder.write("EMPTY.FIL", "");
     folder.write("EMPTY.LL", "");
-    std::filesystem::create_symlink(folder.path() / "LOOP.FIL", folder.path() / "LOOP.FIL");
+    for (const char* name : {"LOOP.FIL", "ATLAS.DAT"}) {
+        std::filesystem::remove(folder.path() / name);
+        std::filesystem::create_symlink(folder.path() / name, folder.path() / name);
+    }
     const CliResult r = folder.check();
     EXPECT_EQ(r.status, 1);
     expectLines(r.out, {"EMPTY.FIL: warning: the file holds no names", "EMPTY.LL: warning: the file holds no places",
-                        "LOOP.FIL: the file cannot be read: its symbolic links loop", ", 1 problem(s), 2 warning(s)"});
+                        "LOOP.FIL: the file cannot be read: its symbolic links loop",
+                        "ATLAS.DAT: the file cannot be read: its symbolic links loop", ", 2 problem(s), 2 warning(s)"});
 }
 
 }  // namespace
