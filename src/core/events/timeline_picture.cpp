@@ -9,6 +9,7 @@
 
 #include "core/aspects/aspect_kinds.h"
 #include "core/events/timeline_report.h"
+#include "core/wheels/glyph_stack.h"
 
 namespace helion {
 namespace {
@@ -30,16 +31,8 @@ constexpr double kSmallestMonth = 3.0;
 constexpr double kOneSecond = 1.0 / 86400.0;
 constexpr double kDaysPerMonth = 30.44;  // on average
 
-constexpr int kBlack = 0;
-constexpr int kSilver = 7;
-constexpr int kGrey = 8;
-constexpr int kRed = 12;
-constexpr int kMagenta = 13;
-constexpr int kBlue = 9;
-constexpr int kWhite = 15;
-// Cyan, teal and navy: the orb's outer third, middle third and the third nearest the hit.
-constexpr std::array<int, 3> kOrbShades{11, 3, 1};
-constexpr int kFirstSignGlyph = 192;
+// The orb's outer third, middle third and the third nearest the hit.
+constexpr std::array<int, 3> kOrbShades{palette::Cyan, palette::Teal, palette::Navy};
 constexpr std::array<const char*, 3> kMoverTags{"", "Pr. ", "SA "};
 constexpr std::array<const char*, 12> kMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -89,23 +82,23 @@ double localMidnight(CalendarDate date, double zoneHours) { return periodOfLocal
 
 // How a marker is drawn: its colour, and the glyph or word its date follows.
 struct MarkerLook {
-    int colour = kRed;
+    int colour = palette::Red;
     int glyph = 0;
     std::string name;
 };
 
 MarkerLook lookOf(const Event& e) {
     switch (e.kind) {
-        case EventKind::Aspect: return {kRed, aspectGlyph(*e.aspect), ""};
-        case EventKind::Station: return {kMagenta, 0, e.detail == "retrograde" ? "R " : "D "};
-        case EventKind::SignIngress: return {kBlue, kFirstSignGlyph + e.sign - 1, ""};
-        case EventKind::HouseIngress: return {kBlue, 0, "H" + std::to_string(e.house) + " "};
-        case EventKind::NewMoon: return {kBlack, 0, "New "};
-        case EventKind::FullMoon: return {kGrey, 0, "Full "};
-        case EventKind::SolarEclipse: return {kRed, 0, "Sol. ecl. "};
+        case EventKind::Aspect: return {palette::Red, aspectGlyph(*e.aspect), ""};
+        case EventKind::Station: return {palette::Magenta, 0, e.detail == "retrograde" ? "R " : "D "};
+        case EventKind::SignIngress: return {palette::Blue, kFirstSignGlyph + e.sign, ""};
+        case EventKind::HouseIngress: return {palette::Blue, 0, "H" + std::to_string(e.house) + " "};
+        case EventKind::NewMoon: return {palette::Black, 0, "New "};
+        case EventKind::FullMoon: return {palette::Grey, 0, "Full "};
+        case EventKind::SolarEclipse: return {palette::Red, 0, "Sol. ecl. "};
         case EventKind::LunarEclipse: break;
     }
-    return {kRed, 0, "Lun. ecl. "};
+    return {palette::Red, 0, "Lun. ecl. "};
 }
 
 class PictureBuilder {
@@ -117,7 +110,7 @@ public:
         height_ = std::max<double>(in.heightPixels, kHeaderHeight + rowHeight_ * rows + kBottomMargin);
         width_ = std::max<double>(in.widthPixels, kCaptionWidth + kRightMargin + 1.0);
         picture_.frame = {0.0, 0.0, width_, -height_};
-        picture_.background = kWhite;
+        picture_.background = palette::White;
     }
 
     double x(double jd) const {
@@ -165,13 +158,13 @@ private:
 void PictureBuilder::frameAndGrid(const std::vector<std::string>& rows) {
     const double last = in_.period.toJdUt - kOneSecond;
     const auto date = [&](double jd) { return localMomentText(jd, in_.zoneHours).substr(0, 11); };
-    text({8.0, -4.0}, "Timeline " + date(in_.period.fromJdUt) + " - " + date(last), kTitleSize, kBlack, true);
+    text({8.0, -4.0}, "Timeline " + date(in_.period.fromJdUt) + " - " + date(last), kTitleSize, palette::Black, true);
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const double top = rowTop(r);
-        line({0.0, top - rowHeight_}, {width_, top - rowHeight_}, kSilver);
-        text({6.0, top - rowHeight_ * 0.3}, rows[r], kCaptionSize, kBlack);
+        line({0.0, top - rowHeight_}, {width_, top - rowHeight_}, palette::Silver);
+        text({6.0, top - rowHeight_ * 0.3}, rows[r], kCaptionSize, palette::Black);
     }
-    line({kCaptionWidth, -kHeaderHeight}, {kCaptionWidth, -height_}, kBlack);
+    line({kCaptionWidth, -kHeaderHeight}, {kCaptionWidth, -height_}, palette::Black);
     monthGrid();
 }
 
@@ -197,10 +190,10 @@ void PictureBuilder::monthGrid() {
     for (double jd = localMidnight(month, in_.zoneHours); jd < p.toJdUt;) {
         const bool january = month.month == 1;
         if (jd >= p.fromJdUt && (monthWidth >= kSmallestMonth || january)) {
-            line({x(jd), -kHeaderHeight + 4.0}, {x(jd), -height_}, kGrey);
+            line({x(jd), -kHeaderHeight + 4.0}, {x(jd), -height_}, palette::Grey);
             std::string name = monthsNamed ? kMonthNames[static_cast<std::size_t>(month.month - 1)] : "";
             if (january && month.year % step == 0) name += (monthsNamed ? " " : "") + std::to_string(month.year);
-            if (!name.empty()) text({x(jd) + 3.0, -kHeaderHeight + 16.0}, name, kLabelSize, kBlack);
+            if (!name.empty()) text({x(jd) + 3.0, -kHeaderHeight + 16.0}, name, kLabelSize, palette::Black);
         }
         month = month.month == 12 ? CalendarDate{month.year + 1, 1, 1} : CalendarDate{month.year, month.month + 1, 1};
         jd = localMidnight(month, in_.zoneHours);
@@ -237,8 +230,8 @@ void PictureBuilder::label(std::size_t row, double atX, int glyph, const std::st
     if (atX < end) return;
     // Near the right edge the label ends at the edge instead.
     const WheelPoint at{std::min(atX + 2.0, width_ - width), rowTop(row) - 1.0};
-    if (glyph != 0) add(TextShape{at, "", glyph, kLabelSize + 1.0, kBlack, false, TextAnchor::TopLeft});
-    text({at.x + (glyph != 0 ? 2.5 * kLabelCharWidth : 0.0), at.y}, s, kLabelSize, kBlack);
+    if (glyph != 0) add(TextShape{at, "", glyph, kLabelSize + 1.0, palette::Black, false, TextAnchor::TopLeft});
+    text({at.x + (glyph != 0 ? 2.5 * kLabelCharWidth : 0.0), at.y}, s, kLabelSize, palette::Black);
     end = at.x + width + 2.0;
 }
 
@@ -261,8 +254,8 @@ void PictureBuilder::marker(std::size_t row, const Event& e) {
 void PictureBuilder::today() {
     if (!in_.period.holds(in_.todayJdUt)) return;
     const double at = x(in_.todayJdUt);
-    line({at, -kHeaderHeight + 4.0}, {at, -height_}, kRed);
-    text({at + 3.0, -19.0}, "Today", kLabelSize, kRed, true);  // between the title and the month names
+    line({at, -kHeaderHeight + 4.0}, {at, -height_}, palette::Red);
+    text({at + 3.0, -19.0}, "Today", kLabelSize, palette::Red, true);  // between the title and the month names
 }
 
 }  // namespace

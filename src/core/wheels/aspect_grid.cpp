@@ -10,8 +10,6 @@ namespace {
 
 constexpr double kDefaultCell = 13.0;
 constexpr double kDefaultPageMargin = 6.0;
-constexpr int kBlack = 0;
-constexpr int kGrey = 8;
 
 double optionOr(const OptionValues& options, AspectGridEntry entry, double fallback) {
     const double value = options.aspectGrid(entry);
@@ -33,9 +31,9 @@ AspectGridLayout aspectGridLayout(const OptionValues& options, const WheelFrame&
             cell,
             optionOr(options, PlanetSize, planetGlyphSize),
             optionOr(options, AspectSize, planetGlyphSize),
-            colour(LineColour, kGrey),
-            colour(PlanetColour, kBlack),
-            colour(AspectColour, kBlack)};
+            colour(LineColour, palette::Grey),
+            colour(PlanetColour, palette::Black),
+            colour(AspectColour, palette::Black)};
 }
 
 void appendAspectGrid(std::vector<WheelPrimitive>& out, const AspectListInput& charts, const AspectGridLayout& g) {

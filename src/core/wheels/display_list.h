@@ -11,6 +11,12 @@
 
 namespace helion {
 
+// The palette's numbers that the drawings name.
+namespace palette {
+inline constexpr int Black = 0, Navy = 1, Teal = 3, Silver = 7, Grey = 8, Blue = 9, Cyan = 11, Red = 12, Magenta = 13,
+                     White = 15;
+}  // namespace palette
+
 struct WheelPoint {
     double x = 0.0;
     double y = 0.0;

@@ -1,15 +1,10 @@
 #include "core/wheels/wheel_style.h"
 
+#include "core/wheels/display_list.h"
 #include "core/wheels/wheel_options.h"
 #include "core/wheels/wheel_scale.h"
 
 namespace helion {
-namespace {
-
-constexpr int kWhite = 15;
-constexpr int kBlack = 0;
-
-}  // namespace
 
 WheelStyle wheelStyle(const OptionValues& options, WheelTarget target, WheelKind kind, bool monochrome) {
     const OptionValues o = wheelOptionsInRange(options);
@@ -38,9 +33,9 @@ WheelStyle wheelStyle(const OptionValues& options, WheelTarget target, WheelKind
     s.reversedShrinkFromSize = o.reversedShrinkFromSize(target);
     s.shrinkOnlyNearRightHorizontal = !screen;
     // The printed page is always white.
-    s.background = monochrome || !screen ? kWhite : colour(WheelColour::Background);
+    s.background = monochrome || !screen ? palette::White : colour(WheelColour::Background);
     s.circles = colour(WheelColour::Circles);
-    s.houseLines = monochrome ? kBlack : colour(WheelColour::HouseLines);
+    s.houseLines = monochrome ? palette::Black : colour(WheelColour::HouseLines);
     s.titles = colour(WheelColour::Titles);
     s.cuspDegrees = colour(WheelColour::CuspDegrees);
     s.cuspSign = colour(WheelColour::CuspSign);
@@ -50,7 +45,7 @@ WheelStyle wheelStyle(const OptionValues& options, WheelTarget target, WheelKind
     s.degreeDigits = colour(WheelColour::Degrees);
     s.signGlyphs = colour(WheelColour::Signs);
     s.minuteDigits = colour(WheelColour::Minutes);
-    s.sextileTrine = monochrome ? kBlack : colour(WheelColour::SextileTrine);
+    s.sextileTrine = monochrome ? palette::Black : colour(WheelColour::SextileTrine);
     s.squareOpposition = colour(WheelColour::SquareOpposition);
     s.quincunx = colour(WheelColour::Quincunx);
     s.houseNumbers = screen || kind == WheelKind::Dual || !o.printedTripleSizes();
