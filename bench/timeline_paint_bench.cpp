@@ -3,7 +3,6 @@
 // shows it; the search itself is timed in events_bench.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -14,7 +13,6 @@
 #include "core/events/event_finder.h"
 #include "core/events/timeline_picture.h"
 #include "core/input/names_record.h"
-#include "render/glyph_font.h"
 #include "render/wheel_painter.h"
 #include "swe/swiss_ephemeris.h"
 
@@ -60,13 +58,3 @@ BENCHMARK(YearTimelineBuiltAndPainted1920x1080)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace helion
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    helion::render::registerGlyphFont(std::filesystem::path(HELION_SOURCE_DIR) / "data");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

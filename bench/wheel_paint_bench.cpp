@@ -2,7 +2,6 @@
 // 1920x1080 image, and `helion-cli wheel ... --out x.png` as a whole process.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -13,7 +12,6 @@
 #include <random>
 #include <stdexcept>
 
-#include "render/glyph_font.h"
 #include "render/wheel_painter.h"
 #include "wheel_samples.h"
 
@@ -69,13 +67,3 @@ BENCHMARK(CliWheelToPngProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace helion
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    helion::render::registerGlyphFont(std::filesystem::path(HELION_SOURCE_DIR) / "data");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
