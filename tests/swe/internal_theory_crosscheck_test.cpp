@@ -1,8 +1,7 @@
-// The internal theory against the Swiss Ephemeris, 1900-2100. Each tolerance sits just
-// above the largest difference measured (noted beside it), so a wrong or missing main
-// term shows up. The theory takes T from the UT Julian day while the library works in
-// Terrestrial Time, so the Moon's figures include Delta T (up to about 90 s by 2100,
-// some 50"); the theory alone stays within about 20" of the library's Moon.
+// The internal theory against the Swiss Ephemeris, 1900-2100. Each limit sits just above
+// the largest difference measured, so a wrong or missing main term shows up. The theory
+// takes T from the UT Julian day, the library Terrestrial Time: the Moon's figures include
+// Delta T (up to 90 s by 2100, some 50"); the theory alone stays within 20" of its Moon.
 
 #include <gtest/gtest.h>
 
@@ -39,10 +38,7 @@ TEST_F(InternalTheoryCrossCheck, MeanNodeFollowsTheLibrary) {
     EXPECT_LT(largest / kArcSecond, 10.5);
 }
 
-// Every body of a full run, longitude and declination, in degrees. Measured largest
-// differences: Sun 0.0047 / 0.0033, Mercury 0.025 / 0.010, Venus 0.029 / 0.014, Mars
-// 0.062 / 0.022, Jupiter 0.204 / 0.082, Saturn 0.389 / 0.139, Uranus 0.281 / 0.102,
-// Neptune 0.101 / 0.039, Pluto 0.025 / 0.016, Moon 0.0198 / 0.0103.
+// Every body of a full run, longitude and declination, in degrees.
 TEST_F(InternalTheoryCrossCheck, FullRunFollowsTheLibrary) {
     const struct {
         Point point;
@@ -53,8 +49,7 @@ TEST_F(InternalTheoryCrossCheck, FullRunFollowsTheLibrary) {
         {Point::Uranus, 0.31, 0.115}, {Point::Neptune, 0.115, 0.045}, {Point::Pluto, 0.03, 0.019},
         {Point::Moon, 0.0225, 0.012},
     };
-    PointTable longitude{};
-    PointTable declination{};
+    PointTable longitude{}, declination{};
     for (double jd = kJd1900; jd <= kJd2100; jd += 9.7) {
         const double t = julianCenturies(jd);
         const theory::TheoryPositions ours = theory::fullRun(t, meanObliquity(t));
