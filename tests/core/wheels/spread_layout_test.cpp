@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <random>
 
 #include "core/astro/angles.h"
 #include "core/wheels/ring_layout.h"

@@ -23,6 +23,24 @@ std::vector<std::int16_t> shippedTable(std::string_view name, std::size_t entrie
     return readIntegerTable(std::filesystem::path(HELION_SOURCE_DIR) / "data" / name, entries).values;
 }
 
+// The shipped options, the shipped wheel tables and glyph sizes of a 1024x768 screen.
+struct WheelSetting {
+    OptionValues options;
+    std::vector<std::int16_t> cuspLabels;
+    std::vector<std::int16_t> glyphRadii;
+};
+
+const WheelSetting& shippedSetting() {
+    static const WheelSetting setting = [] {
+        WheelSetting s;
+        s.options = loadOptions(std::filesystem::path(HELION_SOURCE_DIR) / "data" / "OPTIONS.OPT", {}).values;
+        s.cuspLabels = shippedTable(kCuspLabelFile, kCuspLabelEntries);
+        s.glyphRadii = shippedTable(kGlyphRadiusFile, kGlyphRadiusEntries);
+        return s;
+    }();
+    return setting;
+}
+
 using Box = WheelBox;
 
 bool touch(const Box& a, const Box& b) {
@@ -137,17 +155,6 @@ CuspTable cuspsFrom(double ascendant, const std::array<double, 6>& arcs) {
 }
 
 CuspTable equalCusps(double ascendant) { return cuspsFrom(ascendant, {30, 30, 30, 30, 30, 30}); }
-
-const WheelSetting& shippedSetting() {
-    static const WheelSetting setting = [] {
-        WheelSetting s;
-        s.options = loadOptions(std::filesystem::path(HELION_SOURCE_DIR) / "data" / "OPTIONS.OPT", {}).values;
-        s.cuspLabels = shippedTable(kCuspLabelFile, kCuspLabelEntries);
-        s.glyphRadii = shippedTable(kGlyphRadiusFile, kGlyphRadiusEntries);
-        return s;
-    }();
-    return setting;
-}
 
 WheelInput inputFor(WheelKind kind, ChartType type, const CuspTable& cusp, const PointTable& natal,
                     const PointTable& second, const PointTable& third) {

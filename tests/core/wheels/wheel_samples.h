@@ -4,7 +4,6 @@
 // from its display list and the stacks it records.
 
 #include <array>
-#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -19,14 +18,7 @@ CuspTable cuspsFrom(double ascendant, const std::array<double, 6>& arcs);
 
 CuspTable equalCusps(double ascendant);
 
-// The shipped options, the shipped wheel tables and glyph sizes of a 1024x768 screen.
-struct WheelSetting {
-    OptionValues options;
-    std::vector<std::int16_t> cuspLabels;
-    std::vector<std::int16_t> glyphRadii;
-};
-const WheelSetting& shippedSetting();
-
+// A wheel drawn with the shipped options and wheel tables on a 1024x768 screen.
 WheelInput inputFor(WheelKind kind, ChartType type, const CuspTable& cusp, const PointTable& natal,
                     const PointTable& second = {}, const PointTable& third = {});
 
