@@ -140,6 +140,7 @@ TEST(EuropeanAngles, StacksKeepClearOfLinesAndOfEachOther) {
         const char* what;
         std::vector<std::pair<Point, double>> bodies;
         std::vector<double> angles;
+        TextBox planet{5.0, 5.0};  // small glyphs: the slot spacing of 4 degrees holds
     } rows[] = {
         {"on the Ascendant", {{Point::Sun, 100.1}}, {182.0}},
         {"three in a narrow house",
@@ -147,12 +148,16 @@ TEST(EuropeanAngles, StacksKeepClearOfLinesAndOfEachOther) {
          {181.25, 182.5, 183.75}},
         {"close pair", {{Point::Sun, 110.0}, {Point::Moon, 111.0}}, {190.0, 194.0}},
         {"before the next cusp", {{Point::Sun, 144.9}}, {223.0}},
+        {"close pair, large glyphs with their margins",
+         {{Point::Sun, 110.0}, {Point::Moon, 111.0}},
+         {190.0, 195.720142692},
+         {12.0, 16.0}},
     };
     for (const auto& row : rows) {
         PointTable l = lon;
         for (const auto& [p, value] : row.bodies) l[p] = value;
         WheelInput in = test::inputFor(WheelKind::Single, ChartType::European, cusp, l);
-        in.glyphs.planet = {5.0, 5.0};  // small glyphs: the slot spacing of 4 degrees holds
+        in.glyphs.planet = row.planet;
         const WheelDrawing d = buildWheel(in);
         for (std::size_t i = 0; i < row.bodies.size(); ++i) {
             EXPECT_NEAR(d.rings[0].bodies[row.bodies[i].first].angle, row.angles[i], 1e-9)
