@@ -22,14 +22,6 @@ RingChart chartIn(const std::vector<std::pair<Point, double>>& points, int house
     return chart;
 }
 
-TEST(HouseArc, ArcsOfHousesAndTheOutOfOrderCase) {
-    CuspTable cusp = test::equalCusps(0.0);
-    EXPECT_DOUBLE_EQ(houseArc(cusp, 1), 30.0);
-    EXPECT_DOUBLE_EQ(houseArc(cusp, 12), 30.0);  // house 12 runs to the cusp of house 1
-    cusp[5] = 300.0;                             // house 2's cusp 300 degrees past house 1's
-    EXPECT_DOUBLE_EQ(houseArc(cusp, 1), 7.5);
-}
-
 // The first `count` points at 2-degree steps from `from`, all in `house`.
 RingChart crowdIn(int house, double from, std::size_t count) {
     std::vector<std::pair<Point, double>> points;

@@ -140,6 +140,7 @@ TEST(EuropeanAngles, StacksKeepClearOfLinesAndOfEachOther) {
         const char* what;
         std::vector<std::pair<Point, double>> bodies;
         std::vector<double> angles;
+        TextBox planet{5.0, 5.0};  // small glyphs: the slot spacing of 4 degrees holds
     } rows[] = {
         {"on the Ascendant", {{Point::Sun, 100.1}}, {182.0}},
         {"three in a narrow house",
@@ -147,12 +148,16 @@ TEST(EuropeanAngles, StacksKeepClearOfLinesAndOfEachOther) {
          {181.25, 182.5, 183.75}},
         {"close pair", {{Point::Sun, 110.0}, {Point::Moon, 111.0}}, {190.0, 194.0}},
         {"before the next cusp", {{Point::Sun, 144.9}}, {223.0}},
+        {"close pair, large glyphs with their margins",
+         {{Point::Sun, 110.0}, {Point::Moon, 111.0}},
+         {190.0, 195.720142692},
+         {12.0, 16.0}},
     };
     for (const auto& row : rows) {
         PointTable l = lon;
         for (const auto& [p, value] : row.bodies) l[p] = value;
         WheelInput in = test::inputFor(WheelKind::Single, ChartType::European, cusp, l);
-        in.glyphs.planet = {5.0, 5.0};  // small glyphs: the slot spacing of 4 degrees holds
+        in.glyphs.planet = row.planet;
         const WheelDrawing d = buildWheel(in);
         for (std::size_t i = 0; i < row.bodies.size(); ++i) {
             EXPECT_NEAR(d.rings[0].bodies[row.bodies[i].first].angle, row.angles[i], 1e-9)
@@ -217,38 +222,66 @@ constexpr int kLayoutCharts = 1000;
 constexpr int kLayoutCharts = 10000;
 #endif
 
-// Over random charts every body a ring places is drawn once, every glyph starts inside its
-// ring's band, no cusp label touches a glyph stack and nothing reaches past the frame. Glyph
-// stacks of one ring overlap only where adjacent slots lie closer than a glyph cell: never on
-// the American single wheel; the count of the other kinds is recorded.
-TEST(WheelLayout, RandomChartsDrawEveryBodyOnceInsideItsBandAndClearOfTheLabels) {
+// Over random charts, in either layout, every body a ring places is drawn once at its recorded
+// stack, every glyph starts inside its ring's band, no cusp label touches a glyph stack and
+// nothing reaches past the frame. The classic layout's stacks of one ring overlap only where
+// adjacent slots lie closer than a glyph cell: never on the American single wheel. The spread
+// layout keeps every stack apart, wholly inside its band, clear of the house lines, in zodiacal
+// order and near its body: within 10 degrees on the natal rings. The bands of the middle and
+// inner rings are too thin for a second row, so a cluster that fills a house there reaches a
+// little further past its line (middle ring), and six or seven bodies within 15 degrees, on
+// the inner rings whose stacks are 6 to 8 degrees wide, spread further still.
+TEST(WheelLayout, RandomChartsOfEveryKindInEitherLayout) {
     std::mt19937 random(12);
+    using enum WheelKind;
     const struct {
         const char* name;
         WheelKind kind;
         ChartType type;
+        WheelLayout layout;
         bool stacksApart;
-    } rows[] = {{"single_american", WheelKind::Single, ChartType::American, true},
-                {"single_european", WheelKind::Single, ChartType::European, false},
-                {"dual", WheelKind::Dual, ChartType::American, false},
-                {"triple", WheelKind::Triple, ChartType::American, false}};
+        std::array<double, 3> largestDisplacement;  // spread layout, by ring: inner, natal, middle
+    } rows[] = {{"single_american", Single, ChartType::American, WheelLayout::Classic, true, {}},
+                {"single_european", Single, ChartType::European, WheelLayout::Classic, false, {}},
+                {"dual", Dual, ChartType::American, WheelLayout::Classic, false, {}},
+                {"triple", Triple, ChartType::American, WheelLayout::Classic, false, {}},
+                {"spread_single_american", Single, ChartType::American, WheelLayout::Spread, true, {0, 10, 0}},
+                {"spread_single_european", Single, ChartType::European, WheelLayout::Spread, true, {0, 10, 0}},
+                {"spread_dual", Dual, ChartType::American, WheelLayout::Spread, true, {16, 10, 0}},
+                {"spread_triple", Triple, ChartType::American, WheelLayout::Spread, true, {24, 10, 10.5}}};
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
         test::LayoutFaults total;
         for (int i = 0; i < kLayoutCharts; ++i) {
-            const WheelInput in = test::randomInput(row.kind, row.type, random);
+            WheelInput in = test::randomInput(row.kind, row.type, random);
+            in.layout = row.layout;
             total += test::checkLayout(in, buildWheel(in));
         }
-        EXPECT_EQ(total.drawnWrongly, 0) << row.name;
-        EXPECT_EQ(total.natalOutsideBand, 0) << row.name;
-        EXPECT_EQ(total.othersOutsideBand, 0) << row.name;
-        EXPECT_EQ(total.labelsOverStacks, 0) << row.name;
-        EXPECT_EQ(total.outsideFrame, 0) << row.name;
+        EXPECT_EQ(total.drawnWrongly, 0);
+        EXPECT_EQ(total.natalOutsideBand, 0);
+        EXPECT_EQ(total.othersOutsideBand, 0);
+        EXPECT_EQ(total.labelsOverStacks, 0);
+        EXPECT_EQ(total.outsideFrame, 0);
         if (row.stacksApart) {
-            EXPECT_EQ(total.overlappingStacks, 0) << row.name;
+            EXPECT_EQ(total.overlappingStacks, 0);
         }
         ::testing::Test::RecordProperty(std::string("overlapping_stacks_") + row.name, total.overlappingStacks);
         std::printf("%s: %d overlapping glyph stack pairs in %d charts\n", row.name, total.overlappingStacks,
                     kLayoutCharts);
+        if (row.layout == WheelLayout::Classic) continue;
+        EXPECT_EQ(total.cellsOverCircles, 0);
+        EXPECT_EQ(total.linesThroughStacks, 0);
+        EXPECT_EQ(total.ringsOutOfOrder, 0);
+        for (int r : {ring::Natal, ring::Middle, ring::Inner}) {
+            const auto& moved = total.displacement[static_cast<std::size_t>(r)];
+            if (moved.empty()) continue;
+            double sum = 0.0;
+            for (double x : moved) sum += x;
+            const double mean = sum / static_cast<double>(moved.size()), largest = std::ranges::max(moved);
+            std::printf("  ring %d: displacement mean %.2f, largest %.2f degrees\n", r, mean, largest);
+            EXPECT_LT(mean, 2.0) << " ring " << r;
+            EXPECT_LT(largest, row.largestDisplacement[static_cast<std::size_t>(r)]) << " ring " << r;
+        }
     }
 }
 

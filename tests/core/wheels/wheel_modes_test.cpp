@@ -91,16 +91,6 @@ TEST(WheelModes, EachCommandArrangesRingsTitlesAndOrbFile) {
     }
 }
 
-TEST(WheelModes, NatalTitleBlock) {
-    const ChartTables t = charts(false);
-    const OptionValues o;
-    WheelModeState state;
-    const WheelArrangement a = runWheelCommand(WheelCommand::SingleNatal, {t, o, "", false}, state);
-    EXPECT_EQ(a.titles.natal, (std::array<std::string, 7>{"Ann - natal", "07 Mar 1952", "10.30 A.M. ( 5)", "74.30 W",
-                                                          "40.45 N", "06H  39M  52S ", "Placidus"}));
-    EXPECT_EQ(a.titles.diurnal, (std::array<std::string, 7>{}));
-}
-
 TEST(WheelModes, SecondPersonWheelAndSwitchingTwice) {
     const ChartTables t = charts(true);
     const OptionValues o;

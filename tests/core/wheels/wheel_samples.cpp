@@ -23,6 +23,24 @@ std::vector<std::int16_t> shippedTable(std::string_view name, std::size_t entrie
     return readIntegerTable(std::filesystem::path(HELION_SOURCE_DIR) / "data" / name, entries).values;
 }
 
+// The shipped options, the shipped wheel tables and glyph sizes of a 1024x768 screen.
+struct WheelSetting {
+    OptionValues options;
+    std::vector<std::int16_t> cuspLabels;
+    std::vector<std::int16_t> glyphRadii;
+};
+
+const WheelSetting& shippedSetting() {
+    static const WheelSetting setting = [] {
+        WheelSetting s;
+        s.options = loadOptions(std::filesystem::path(HELION_SOURCE_DIR) / "data" / "OPTIONS.OPT", {}).values;
+        s.cuspLabels = shippedTable(kCuspLabelFile, kCuspLabelEntries);
+        s.glyphRadii = shippedTable(kGlyphRadiusFile, kGlyphRadiusEntries);
+        return s;
+    }();
+    return setting;
+}
+
 using Box = WheelBox;
 
 bool touch(const Box& a, const Box& b) {
@@ -34,14 +52,39 @@ bool anyTouches(std::span<const Box> a, std::span<const Box> b) {
         a, [&](const Box& x) { return std::ranges::any_of(b, [&](const Box& y) { return touch(x, y); }); });
 }
 
-bool insideBand(const Box& b, const RingLayout& layout) {
-    return std::ranges::all_of(std::array{std::pair{b.left, b.top}, std::pair{b.right, b.top},
-                                          std::pair{b.left, b.bottom}, std::pair{b.right, b.bottom}},
-                               [&](const auto& corner) {
-                                   const double r = std::hypot(corner.first, corner.second);
-                                   return r <= layout.outerRadius + kBandTolerance &&
-                                          r >= layout.innerRadius - kBandTolerance;
-                               });
+// Whether the box lies between the ring's circles, widened by `tolerance`.
+bool insideBand(const Box& b, const RingLayout& layout, double tolerance) {
+    const double nearest = std::hypot(std::clamp(0.0, b.left, b.right), std::clamp(0.0, b.bottom, b.top));
+    const double farthest = std::hypot(std::max(-b.left, b.right), std::max(-b.bottom, b.top));
+    return nearest >= layout.innerRadius - tolerance && farthest <= layout.outerRadius + tolerance;
+}
+
+// Whether the segment from `p` to `q` passes through the box (Liang-Barsky clipping).
+bool crosses(WheelPoint p, WheelPoint q, const Box& b) {
+    double enter = 0.0, leave = 1.0;
+    const double d[2] = {q.x - p.x, q.y - p.y};
+    const double low[2] = {b.left - p.x, b.bottom - p.y}, high[2] = {b.right - p.x, b.top - p.y};
+    for (int k = 0; k < 2; ++k) {
+        if (std::fabs(d[k]) < 1e-12) {
+            if (low[k] > 0.0 || high[k] < 0.0) return false;
+            continue;
+        }
+        const double t1 = low[k] / d[k], t2 = high[k] / d[k];
+        enter = std::max(enter, std::min(t1, t2));
+        leave = std::min(leave, std::max(t1, t2));
+    }
+    return enter < leave;
+}
+
+// Along the ring in longitude order the drawing angles turn once round the circle.
+bool outOfOrder(std::vector<const StackEntry*> ring) {
+    std::ranges::stable_sort(ring, {}, [](const StackEntry* s) { return normalize360(s->longitude); });
+    int descents = 0;
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        const double next = ring[(i + 1) % ring.size()]->angle;
+        descents += normalize360(next - ring[0]->angle) < normalize360(ring[i]->angle - ring[0]->angle) ? 1 : 0;
+    }
+    return descents > 1;
 }
 
 // A text's box, its cell scaled from the measured cusp digit or sign at their sizes.
@@ -113,17 +156,6 @@ CuspTable cuspsFrom(double ascendant, const std::array<double, 6>& arcs) {
 
 CuspTable equalCusps(double ascendant) { return cuspsFrom(ascendant, {30, 30, 30, 30, 30, 30}); }
 
-const WheelSetting& shippedSetting() {
-    static const WheelSetting setting = [] {
-        WheelSetting s;
-        s.options = loadOptions(std::filesystem::path(HELION_SOURCE_DIR) / "data" / "OPTIONS.OPT", {}).values;
-        s.cuspLabels = shippedTable(kCuspLabelFile, kCuspLabelEntries);
-        s.glyphRadii = shippedTable(kGlyphRadiusFile, kGlyphRadiusEntries);
-        return s;
-    }();
-    return setting;
-}
-
 WheelInput inputFor(WheelKind kind, ChartType type, const CuspTable& cusp, const PointTable& natal,
                     const PointTable& second, const PointTable& third) {
     const WheelSetting& s = shippedSetting();
@@ -188,13 +220,23 @@ LayoutFaults checkLayout(const WheelInput& in, const WheelDrawing& drawing) {
     for (const Point p : kAllPoints) {
         if (drawn[p] != placed[p]) ++faults.drawnWrongly;
     }
+    std::vector<LineShape> houseLines;
+    for (const WheelPrimitive& p : drawing.primitives) {
+        if (const auto* l = std::get_if<LineShape>(&p); l && houseLines.size() < 12) houseLines.push_back(*l);
+    }
     for (const RingLayout& layout : ringLayouts(in.kind)) {
         std::vector<const StackEntry*> stacks;
         for (const StackEntry& s : drawing.stacks) {
             if (s.ring != layout.ring) continue;
             stacks.push_back(&s);
-            if (!insideBand(s.cells.front(), layout))
+            if (!insideBand(s.cells.front(), layout, kBandTolerance))
                 ++(layout.ring == ring::Natal ? faults.natalOutsideBand : faults.othersOutsideBand);
+            faults.displacement[static_cast<std::size_t>(layout.ring)].push_back(
+                std::fabs(wrap180(s.angle - s.exactAngle)));
+            for (const Box& cell : s.cells) {
+                faults.cellsOverCircles += insideBand(cell, layout, 0.0) ? 0 : 1;
+                for (const LineShape& l : houseLines) faults.linesThroughStacks += crosses(l.from, l.to, cell) ? 1 : 0;
+            }
         }
         for (std::size_t i = 0; i < stacks.size(); ++i) {
             for (std::size_t j = i + 1; j < stacks.size(); ++j) {
@@ -204,6 +246,7 @@ LayoutFaults checkLayout(const WheelInput& in, const WheelDrawing& drawing) {
                 if (anyTouches(stacks[i]->cells, std::span(&label, 1))) ++faults.labelsOverStacks;
             }
         }
+        faults.ringsOutOfOrder += outOfOrder(stacks) ? 1 : 0;
     }
     faults.outsideFrame = primitivesOutside(in, drawing, style);
     return faults;
@@ -216,6 +259,12 @@ LayoutFaults& operator+=(LayoutFaults& total, const LayoutFaults& more) {
     total.overlappingStacks += more.overlappingStacks;
     total.labelsOverStacks += more.labelsOverStacks;
     total.outsideFrame += more.outsideFrame;
+    total.cellsOverCircles += more.cellsOverCircles;
+    total.linesThroughStacks += more.linesThroughStacks;
+    total.ringsOutOfOrder += more.ringsOutOfOrder;
+    for (std::size_t r = 0; r < total.displacement.size(); ++r)
+        total.displacement[r].insert(total.displacement[r].end(), more.displacement[r].begin(),
+                                     more.displacement[r].end());
     return total;
 }
 
