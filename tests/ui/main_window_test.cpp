@@ -53,21 +53,14 @@ TEST_F(MainWindowTest, StartUpAppliesOptionsAndSettingsAndShowsTheWindows) {
     EXPECT_EQ(program->wheelTables.glyphRadii, shippedWheelTable(WheelTable::GlyphRadii));
 }
 
-TEST_F(MainWindowTest, TheDataWindowOpensUnderTheMainWindowWideEnoughForEveryReportUnlessStored) {
-    for (const bool stored : {false, true}) {
-        if (stored) folder.write("Helion.INI", "DataLeft= 300\r\nDataWidth= 6000\r\n");
-        auto program = start();
-        ui::DataWindow& data = *program->dataWindow;
-        const int room = data.screen()->availableGeometry().width();
-        if (stored) {
-            EXPECT_EQ(data.width(), 6000 * data.logicalDpiX() / 1440);
-            continue;
-        }
-        EXPECT_EQ(data.width(), std::min(data.widthForWidestReport(), room));
-        EXPECT_GT(data.frameGeometry().top(), program->mainWindow->frameGeometry().bottom());
-        // The place goes to the settings even before the window is first shown.
-        EXPECT_EQ(program->session.state.settings.dataTop, geometryInTwips(data).top);
-    }
+// A stored size is the Data window's own test.
+TEST_F(MainWindowTest, TheDataWindowOpensUnderTheMainWindowWideEnoughForEveryReport) {
+    auto program = start();
+    ui::DataWindow& data = *program->dataWindow;
+    EXPECT_EQ(data.width(), std::min(data.widthForWidestReport(), data.screen()->availableGeometry().width()));
+    EXPECT_GT(data.frameGeometry().top(), program->mainWindow->frameGeometry().bottom());
+    // The place goes to the settings even before the window is first shown.
+    EXPECT_EQ(program->session.state.settings.dataTop, geometryInTwips(data).top);
 }
 
 TEST_F(MainWindowTest, ExitAndClosingTheWindowBothWriteTheSettings) {
@@ -122,7 +115,7 @@ TEST_F(MainWindowTest, AComputedChartOpensTheDataMenuAndAnotherHouseSystemRecomp
     EXPECT_TRUE(program->natalInput->isHidden());                   // shown for the run, hidden by it
 }
 
-// The menu checks the one system option 27 names (the numbers are the command line's to test).
+// The menu checks the one system option 27 names (the numbers are the core's table).
 TEST_F(MainWindowTest, TheHousesMenuChecksTheSystemOfOption27) {
     const std::string options = folder.read("OPTIONS.OPT");
     const std::size_t entry27 = options.find("1      House system");
@@ -130,7 +123,6 @@ TEST_F(MainWindowTest, TheHousesMenuChecksTheSystemOfOption27) {
     folder.write("OPTIONS.OPT", std::string(options).replace(entry27, 1, "11"));
     auto program = start();
     const auto houses = program->mainWindow->findChild<QMenu*>("mnuHouseSystem")->actions();
-    ASSERT_EQ(houses.size(), 10);
     EXPECT_EQ(std::ranges::count_if(houses, [](const QAction* a) { return a->isChecked(); }), 1);
     EXPECT_TRUE(item(*program, "mnuHouseCampanus")->isChecked());
     EXPECT_EQ(item(*program, "mnuHouseCampanus")->text(), "&Campanus");

@@ -147,6 +147,9 @@ TEST_F(NamesWindowTest, ALockedEntryIsSelectedAgainUntilAPersonIsSaved) {
     people->setCurrentRow(0);
     window.fillList();
     EXPECT_EQ(people->currentRow(), -1);
+    session.namesList.locked = false;  // as another Names window leaves it
+    window.fillList();
+    EXPECT_FALSE(control<QCheckBox>(window, "Check1")->isChecked());
 }
 
 TEST_F(NamesWindowTest, CitiesFillTheNatalWindowAndTheDiurnalFollowsIt) {

@@ -54,7 +54,6 @@ TEST_F(LookUpTest, TimeZoneHelpWritesTheOffsetIntoTheWindowThatOpenedIt) {
         ASSERT_TRUE(session.windows.find<ui::TimeZoneWindow>());
         QListWidget* zones = control<QListWidget>(*session.windows.find<ui::TimeZoneWindow>(), "lstTimeZones");
         ASSERT_EQ(zones->count(), 4);
-        EXPECT_GT(zones->width(), zones->window()->width() / 2) << "the list is laid out across the window";
         EXPECT_EQ(zones->item(3)->text(), "Eastern                          - EST  =   5");
         session.windows.find<ui::TimeZoneWindow>()->pick(row.row);
         EXPECT_EQ(text(window, row.inDiurnal ? "txtDiurnalTZ" : "txtTZ"), row.zone);

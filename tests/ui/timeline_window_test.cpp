@@ -69,13 +69,18 @@ TEST_F(TimelineWindowTest, ThePictureIsExportedToTheFileChosenOrAWrongNameIsSaid
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "t.gif"));
 }
 
-TEST_F(TimelineWindowTest, ADateItCannotReadIsSaidAndTheWindowStays) {
-    ui::TimelineWindow window(session);
-    control(window, "txtTo")->setText("31 Dex 2024");
-    window.accept();
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].severity, Severity::Warning);
-    EXPECT_EQ(session.state.settings.timelineKinds, "lunations");
+TEST_F(TimelineWindowTest, ADateItCannotReadOrAPeriodEndingFirstIsSaidAndTheWindowStays) {
+    for (const char* to : {"31 Dex 2024", "31 Dec 2023"}) {
+        ui::TimelineWindow window(session);
+        window.open();
+        control(window, "txtTo")->setText(to);
+        boxes.shown.clear();
+        window.accept();
+        ASSERT_EQ(boxes.shown.size(), 1u) << to;
+        EXPECT_EQ(boxes.shown[0].severity, Severity::Warning) << to;
+        EXPECT_TRUE(window.isVisible()) << to;
+        EXPECT_FALSE(data->isVisible()) << to;
+    }
 }
 
 }  // namespace
