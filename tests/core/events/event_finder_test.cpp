@@ -132,6 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
         // In orb for years on either side of a one-month period: the edges lie beyond the search.
         PathCase{"in orb throughout", 6, creepsThroughTheSquare, 30.0, EventKind::Aspect, {{5.0, 1, false}}, false},
         PathCase{"ingress at 0 Aries", 0, entersAries, 3.0, EventKind::SignIngress, {{0.5, 0, false}}, false},
+        PathCase{
+            "ingress near the period's end", 0, entersAries, 0.55, EventKind::SignIngress, {{0.5, 0, false}}, false},
         // A one-day period holds the ingress of its own day only.
         PathCase{"one-day period", 0, entersAries, 0.4, EventKind::SignIngress, {}, false}));
 
