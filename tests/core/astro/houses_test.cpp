@@ -100,15 +100,18 @@ TEST(ComputeAngles, CountsAddedDaysBeforeChoosingTheCalendar) {
 }
 
 TEST(PlaceInHouses, PointOnACuspBelongsToTheHouseItOpens) {
-    CuspTable cusp{};
-    for (int entry = 1; entry <= 12; ++entry) cusp[entry] = normalize360(275.0 + 30.0 * (entry - 1));
+    CuspTable cusp{};  // the 9th house spans 0 Aries
+    for (int entry = 1; entry <= 12; ++entry) cusp[entry] = normalize360(5.0 + 30.0 * (entry - 1));
     const struct {
         double longitude;
         int house;
         const char* label;
-    } rows[] = {{5.0, 1, " 1ST"},        {4.9999, 12, "12TH"},     {355.0, 12, "12TH"}, {0.0, 12, "12TH"},
-                {359.99999, 12, "12TH"}, {275.0, 10, "10TH"},      {274.99, 9, " 9TH"}, {245.0, 9, " 9TH"},
-                {125.0, 5, " 5TH"},      {std::nan(""), 0, "    "}};
+    } rows[] = {{5.0, 10, "10TH"},        {5.0 - 1.0 / 36000.0, 10, "10TH"},  // a tenth of an arc-second short counts
+                {4.9999, 9, " 9TH"},      {355.0, 9, " 9TH"},
+                {0.0, 9, " 9TH"},         {359.99999, 9, " 9TH"},
+                {95.0, 1, " 1ST"},        {94.99, 12, "12TH"},
+                {245.0, 6, " 6TH"},       {125.0, 2, " 2ND"},
+                {std::nan(""), 0, "    "}};
     PointTable longitude{};
     for (std::size_t i = 0; i < std::size(rows); ++i) longitude[kAllPoints[i]] = rows[i].longitude;
     const PointHouses house = placeInHouses(longitude, cusp);

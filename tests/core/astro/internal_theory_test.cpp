@@ -37,6 +37,26 @@ TEST(FullRun, ReducedFiniteAndNodesOppositeFarFromEpoch) {
     }
 }
 
+// The library cross-check covers 1900-2100, where the higher powers of time in the
+// orbital elements and the slow perturbation arguments hardly count. Three thousand
+// years back they do: the theory's own positions for 1000 BC, pinned.
+TEST(PlanetPositions, PinnedFarFromTheCrossCheckedCenturies) {
+    const struct {
+        Point planet;
+        double longitudeDeg, latitudeDeg;
+    } rows[] = {
+        {Point::Mercury, 239.6451519, -0.1764749},
+        {Point::Jupiter, 21.1624956, -1.0798267},
+        {Point::Saturn, 66.7957529, -0.9660792},
+        {Point::Neptune, 189.3025020, 2.0250263},
+    };
+    const PointArray<theory::EclipticPosition> far = theory::planetPositions(-29.0);
+    for (const auto& row : rows) {
+        EXPECT_NEAR(normalize360(far[row.planet].longitudeDeg), row.longitudeDeg, 1e-6) << pointNumber(row.planet);
+        EXPECT_NEAR(far[row.planet].latitudeDeg, row.latitudeDeg, 1e-6) << pointNumber(row.planet);
+    }
+}
+
 // Worked examples of Meeus, Astronomical Algorithms (moments in dynamical time, which
 // is the theory's own time argument).
 TEST(SunAndMoon, MatchPublishedPositions) {

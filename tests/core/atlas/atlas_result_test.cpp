@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "../base/temp_folder.h"
 #include "core/atlas/coordinate_text.h"
 
@@ -51,17 +49,6 @@ TEST(AtlasResult, WritesTheResultAndThePathFileNamingTheFolder) {
     EXPECT_EQ(folder.read("TSRTEMP.TXT"),
               "0\r\n0N00\r\n0E00\r\nNull Island, XX\r\nAmerica/New_York: GMT, standard time\r\n");
     EXPECT_EQ(folder.read("PCATPATH.TXT"), folder.path().string() + "/\r\n");
-}
-
-TEST(AtlasResult, TheInputWindowsReadBackWhatTheAtlasWrote) {
-    test::TempFolder folder;
-    ASSERT_EQ(writeAtlasResult(folder.path(), kList, kList.places[0], kMeanTime), std::nullopt);
-    const AtlasRead read = readAtlasHandOver(withFinalSlash(folder.path().string()));
-    ASSERT_TRUE(read.answer) << (read.message ? read.message->text : "");
-    EXPECT_DOUBLE_EQ(read.answer->zone, 4.9333);
-    const CityPlace& place = read.answer->place;
-    EXPECT_EQ(std::tie(place.latitudeDegrees, place.latitudeMinutes, place.south), std::tuple(40, 43, false));
-    EXPECT_EQ(std::tie(place.longitudeDegrees, place.longitudeMinutes, place.east), std::tuple(74, 0, false));
 }
 
 TEST(AtlasResult, AFolderThatCannotBeWrittenIsReportedAndGetsNoFile) {

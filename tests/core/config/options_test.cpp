@@ -23,6 +23,19 @@ TEST(OptionsEditor, RestoreCopiesTheMasterOrLeavesTheOptionsFileAlone) {
     EXPECT_EQ(folder.read("OPTIONS.OPT"), "8\r\n");
 }
 
+TEST(OptionsEditor, ASavedTextIsReadBackAFailedSaveKeepsTheValuesInUse) {
+    test::TempFolder folder;
+    OptionValues inUse;
+    inUse.value[1] = 7.0f;
+    const OptionsLoad saved = saveOptionsText(folder.path(), "2\r\n", inUse);
+    EXPECT_EQ(folder.read("OPTIONS.OPT"), "2\r\n");
+    EXPECT_FLOAT_EQ(saved.values.value[1], 2.0f);
+    const OptionsLoad failed = saveOptionsText(folder.path() / "missing", "3\r\n", inUse);
+    ASSERT_EQ(failed.messages.size(), 1u);
+    EXPECT_NE(failed.messages[0].text.find("cannot be written"), std::string::npos) << failed.messages[0].text;
+    EXPECT_FLOAT_EQ(failed.values.value[1], 7.0f);
+}
+
 TEST(EditorText, LoadAddsCrLfSavingNormalisesLineBreaksAndLoadThenSaveKeepsEveryByte) {
     test::TempFolder folder;
     EXPECT_EQ(loadEditorText(folder.write("A.FIL", "a\nb")).text, "a\r\nb\r\n");

@@ -109,6 +109,11 @@ double meets(const Path& path, double longitude, double a, double b) {
     return 0.5 * (a + b);
 }
 
+// Turning back exactly on the square to Sun at 0 degrees, on day 20.
+double turnsOnTheSquare(double d) { return 90.0 - 0.001 * (d - 20.0) * (d - 20.0); }
+double creepsThroughTheSquare(double d) { return 89.99 + 0.002 * d; }
+double entersAries(double d) { return 359.5 + d; }
+
 INSTANTIATE_TEST_SUITE_P(
     Skies, PathEvents,
     ::testing::Values(
@@ -121,38 +126,16 @@ INSTANTIATE_TEST_SUITE_P(
                   {meets(saturnLoop, 90.0, 130, 300), 2, true},
                   {meets(saturnLoop, 90.0, 300, 400), 3, false}},
                  true},
-        // Turning back exactly on the square: one hit, at the station, not retrograde yet.
-        PathCase{"station on the square",
-                 6,
-                 [](double d) { return 90.0 - 0.001 * (d - 20.0) * (d - 20.0); },
-                 40.0,
-                 EventKind::Aspect,
-                 {{20.0, 1, false}},
-                 true},
-        PathCase{"station turning retrograde",
-                 6,
-                 [](double d) { return 90.0 - 0.001 * (d - 20.0) * (d - 20.0); },
-                 40.0,
-                 EventKind::Station,
-                 {{20.0, 0, true}},
-                 false},
+        // One hit, at the station, not retrograde yet.
+        PathCase{"station on the square", 6, turnsOnTheSquare, 40.0, EventKind::Aspect, {{20.0, 1, false}}, true},
+        PathCase{"station turning retrograde", 6, turnsOnTheSquare, 40.0, EventKind::Station, {{20.0, 0, true}}, false},
         // In orb for years on either side of a one-month period: the edges lie beyond the search.
-        PathCase{"within orb from start to end",
-                 6,
-                 [](double d) { return 89.99 + 0.002 * d; },
-                 30.0,
-                 EventKind::Aspect,
-                 {{5.0, 1, false}},
-                 false},
-        PathCase{"ingress at 0 Aries",
-                 0,
-                 [](double d) { return 359.5 + d; },
-                 3.0,
-                 EventKind::SignIngress,
-                 {{0.5, 0, false}},
-                 false},
+        PathCase{"in orb throughout", 6, creepsThroughTheSquare, 30.0, EventKind::Aspect, {{5.0, 1, false}}, false},
+        PathCase{"ingress at 0 Aries", 0, entersAries, 3.0, EventKind::SignIngress, {{0.5, 0, false}}, false},
+        PathCase{
+            "ingress near the period's end", 0, entersAries, 0.55, EventKind::SignIngress, {{0.5, 0, false}}, false},
         // A one-day period holds the ingress of its own day only.
-        PathCase{"one-day period", 0, [](double d) { return 359.5 + d; }, 0.4, EventKind::SignIngress, {}, false}));
+        PathCase{"one-day period", 0, entersAries, 0.4, EventKind::SignIngress, {}, false}));
 
 TEST(EventPeriodCheck, BeyondTheEphemerisSaysSoAndFindsNothing) {
     PathEphemeris sky(0, [](double d) { return d; });

@@ -15,8 +15,9 @@ namespace helion {
 namespace {
 
 constexpr Point kVenus = Point::Venus, kJupiter = Point::Jupiter, kSaturn = Point::Saturn;
-constexpr int kGrey = 8;  // the month lines
-constexpr int kRed = 12;  // the today line
+constexpr int kGrey = 8;    // the month lines
+constexpr int kRed = 12;    // the today line
+constexpr int kSilver = 7;  // the row rules
 
 double day(int year, int month, int d) { return periodOfLocalDays({year, month, d}, {year, month, d}, 0.0).fromJdUt; }
 
@@ -147,10 +148,37 @@ TEST(TimelinePicture, MonthLinesStartEachMonthOfThePeriodAndOnlyTheYearsWhenCrow
     for (const GridCase& c : cases) EXPECT_EQ(verticalLines(picture({}, c.period), kGrey).size(), c.monthLines);
 }
 
+// 1600 years on some 1700 pixels: twenty years would take 22 pixels, less than a name needs.
+TEST(TimelinePicture, CrowdedYearsAreNamedEveryFiftyWhenEveryTwentyWouldOverlap) {
+    std::vector<std::string> years;
+    for (const WheelPrimitive& primitive : picture({}, {day(1000, 1, 1), day(2600, 1, 1)}).primitives)
+        if (const auto* t = std::get_if<TextShape>(&primitive);
+            t && !t->text.empty() && t->text.find_first_not_of("0123456789") == std::string::npos)
+            years.push_back(t->text);
+    ASSERT_EQ(years.size(), 32u);
+    EXPECT_EQ(years[1], "1050");
+}
+
 TEST(TimelinePicture, TodayIsMarkedOnlyInsideThePeriod) {
     const std::pair<double, std::size_t> cases[] = {
         {day(2026, 6, 1), 1}, {kYear.fromJdUt, 1}, {kYear.fromJdUt - 1.0, 0}, {kYear.toJdUt, 0}};
     for (const auto& [today, lines] : cases) EXPECT_EQ(verticalLines(picture({}, kYear, today), kRed).size(), lines);
+}
+
+TEST(TimelinePicture, TheTitleNamesThePeriodsFirstAndLastDayAndEachRowIsRuledAcross) {
+    const TimelinePicture p = picture({other(EventKind::HouseIngress, kSaturn, day(2026, 5, 1))});
+    std::vector<std::string> texts;
+    for (const WheelPrimitive& primitive : p.primitives) {
+        if (const auto* t = std::get_if<TextShape>(&primitive)) {
+            texts.push_back(t->text);
+            EXPECT_EQ(t->glyph, 0) << "a house ingress is named without a glyph";
+        }
+        if (const auto* l = std::get_if<LineShape>(&primitive); l && l->colour == kSilver) {
+            EXPECT_EQ(l->from.y, l->to.y);
+        }
+    }
+    EXPECT_EQ(texts.front(), "Timeline 01 Jan 2026 - 31 Dec 2026");
+    EXPECT_NE(std::ranges::find(texts, "H0 01 May"), texts.end()) << ::testing::PrintToString(texts);
 }
 
 }  // namespace
