@@ -1,9 +1,8 @@
-// The small pieces start-up and the main window read: wheel tables, help texts, the
-// caption clock and window geometry in twips.
+// The small pieces start-up and the main window read: wheel tables, help texts and
+// window geometry in twips.
 #include <gtest/gtest.h>
 
 #include "../base/temp_folder.h"
-#include "core/app/program_title.h"
 #include "core/config/twips.h"
 #include "core/config/wheel_data_tables.h"
 #include "core/reports/help_text.h"
@@ -36,10 +35,6 @@ TEST(HelpText, ShowsEveryLineOrWarnsWhenTheFileIsMissing) {
     EXPECT_TRUE(missing.lines.empty());
     ASSERT_EQ(missing.messages.size(), 1u);
     EXPECT_EQ(missing.messages[0].severity, Severity::Warning);
-}
-
-TEST(ProgramTitle, ClockCaptionIsTitleDateFiveBlanksAndTime) {
-    EXPECT_EQ(clockCaption({1952, 3, 7}, "10:30:05"), "Helion (Tropical zodiac) - 07 Mar 1952     10:30:05");
 }
 
 TEST(Twips, FifteenPerPixelAt96DpiAndScaledWithTheDpi) {

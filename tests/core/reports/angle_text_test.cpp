@@ -13,8 +13,7 @@ TEST(AngleText, SignDegreesAndMinutesWithoutCarryingIntoTheNextSign) {
     };
     // 59.94 minutes round to 60, held at 59: no carry into Taurus.
     for (const Row& row : {Row{29.999, "29 ARI 59", "29 ARI 59m 56s"}, Row{359.99999, "29 PIS 59", "29 PIS 59m 59s"},
-                           Row{30.0, "00 TAU 00", "00 TAU 00m 00s"}, Row{5.375, "05 ARI 23", "05 ARI 22m 30s"},
-                           Row{347.0166, "17 PIS 01", "17 PIS 00m 59s"}}) {
+                           Row{30.0, "00 TAU 00", "00 TAU 00m 00s"}, Row{5.375, "05 ARI 23", "05 ARI 22m 30s"}}) {
         EXPECT_EQ(positionText(row.degrees), row.rounded);
         EXPECT_EQ(positionWithSeconds(row.degrees), row.withSeconds);
     }
@@ -22,13 +21,9 @@ TEST(AngleText, SignDegreesAndMinutesWithoutCarryingIntoTheNextSign) {
 
 TEST(AngleText, DeclinationSolarArcAndSiderealTime) {
     const std::pair<std::string, const char*> rows[] = {
-        {declinationText(-0.2), "00 S 12"},
-        {declinationText(0.0), "00 N 00"},
         {declinationText(-23.9999), "23 S 59"},
         {declinationText(31.5), "31 N 30"},  // whole degrees, not degrees within a sign
-        {solarConstantText(0.0f), "Solar constant is 0 degrees, 00 minutes "},
         {solarConstantText(293.999f), "Solar constant is 293 degrees, 59 minutes "},
-        {siderealTimeText(0), "00H  00M  00S "},
         {siderealTimeText(6 * 3600 + 39 * 60 + 52), "06H  39M  52S "},
         {siderealTimeText(24 * 3600 - 1), "23H  59M  59S "}};
     for (const auto& [actual, expected] : rows) EXPECT_EQ(actual, expected);

