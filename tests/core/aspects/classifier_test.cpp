@@ -51,10 +51,8 @@ TEST(ClassifyWithOrbs, KindsBoundsAndOrder) {
         {"later kind wins where orbs overlap", wide, false, 37.5, Aspect::SemiSquare},
         {"conjunction tested last", wide, false, 9.5, Aspect::Conjunct},
         {"nonagen", nonagenTrecile, true, 41.5, Aspect::Nonagen},
-        {"trecile", nonagenTrecile, true, 106.5, Aspect::Trecile},
         {"minor aspects off", minor, false, 36.5, std::nullopt},
         {"minor aspects on", minor, true, 36.5, Aspect::SemiQuintile},
-        {"bi-quintile", minor, true, 144.5, Aspect::BiQuintile},
         // Above 60 + 0.1f in double, but equal to the single-precision bound once rounded.
         {"single precision bound", sextile, false, 60.1000002, Aspect::Sextile},
         {"beyond single precision bound", sextile, false, 60.1000005, std::nullopt},

@@ -17,20 +17,6 @@ TEST(Angles, UnpackAndReduce) {
     for (const auto& row : rows) EXPECT_NEAR(row.got, row.expected, 1e-10) << row.what;
 }
 
-// pi is the program's ten-decimal value, so angles are exact to about 1e-10 only.
-TEST(PolarRect, QuadrantsOfRectToPolar) {
-    // Y = 0 is replaced by a tiny positive value, so (-1, 0) lands just below pi.
-    const Polar left = rectToPolar({-1.0, 0.0});
-    EXPECT_LT(left.angle, kPi);
-    EXPECT_NEAR(left.angle, kPi, 1e-8);
-    EXPECT_NEAR(rectToPolar({1.0, -1.0}).angle, 7.0 * kPi / 4.0, 1e-10);
-    EXPECT_NEAR(rectToPolar({-1.0, -1.0}).angle, 5.0 * kPi / 4.0, 1e-10);
-    EXPECT_NEAR(rectToPolar({3.0, 4.0}).radius, 5.0, 1e-12);
-    const Rect back = polarToRect({0.0, 2.0});  // an exact zero angle is nudged
-    EXPECT_NEAR(back.x, 2.0, 1e-12);
-    EXPECT_GT(back.y, 0.0);
-}
-
 TEST(RectToSpherical, PolesAndQuadrants) {
     EXPECT_DOUBLE_EQ(rectToSpherical(0, 0, 1).declinationDeg, 90.0);
     EXPECT_DOUBLE_EQ(rectToSpherical(0, 0, -1).declinationDeg, -90.0);

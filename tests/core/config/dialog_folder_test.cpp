@@ -14,7 +14,6 @@ TEST(DialogStartFolder, DocumentsOnlyForAProgramFolderInsideTheUserDataHome) {
              std::tuple{"/home/ann/.local/share/helion", home, documents, documents},
              std::tuple{"/home/ann/.local/share/helion/", "/home/ann/.local/share/", documents, documents},
              std::tuple{"/home/ann/.local/share/helion", home, "", "/home/ann/.local/share/helion"},
-             std::tuple{"/opt/helion", home, documents, "/opt/helion"},
              std::tuple{"/home/ann/.local/shared/helion", home, documents, "/home/ann/.local/shared/helion"},
              std::tuple{"/home/ann/.local/share", home, documents, "/home/ann/.local/share"},
          })

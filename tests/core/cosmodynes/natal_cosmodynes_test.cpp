@@ -94,26 +94,6 @@ TEST(NatalCosmodynes, HousePositionFallsFromTheCuspToTheNextHouse) {
     }
 }
 
-// A parallel's orb follows the house class of the wider point; the Sun and Mercury
-// (like the Moon) widen it in every class. Uranus in the cadent 3rd keeps to 8.
-TEST(NatalCosmodynes, ParallelOrbOfSunAndMercuryFollowsTheHouseClass) {
-    struct Row {
-        double longitude;
-        float orb;
-    };
-    for (const Point tested : {Point::Sun, Point::Mercury}) {
-        for (const Row& row : {Row{170.0, 11.0f} /* cadent 6th */, Row{140.0, 13.0f} /* succedent 5th */,
-                               Row{100.0, 15.0f} /* angular 4th */}) {
-            std::array<PointPosition, 15> points = spreadPoints();
-            points[6] = {65.0, 50.0};  // Uranus, no aspect to the point tested
-            points[pointIndex(tested)] = {row.longitude, -50.0};
-            const NatalCosmodynes score = computeNatalCosmodynes(chartWith(points, kEqualHousesFromAries));
-            EXPECT_FLOAT_EQ(score.aspectGrid[tested][Point::Uranus], row.orb)
-                << "point " << pointNumber(tested) << " at " << row.longitude;
-        }
-    }
-}
-
 TEST(NatalCosmodynes, SignsAndHousesTakeRulerSharesByTheirCusps) {
     // Four cusps in Aries, three in Libra, two in Aquarius, one in Gemini, Cancer,
     // Scorpio and Sagittarius; none in Taurus, Leo, Virgo, Capricorn or Pisces. Every
@@ -144,24 +124,6 @@ TEST(NatalCosmodynes, SignsAndHousesTakeRulerSharesByTheirCusps) {
                                              {1, mars / 2 + p[Point::Ascendant]},
                                              {10, jupiter / 2 + saturn / 4 + p[Point::Midheaven]}};
     for (const auto& [house, power] : houses) EXPECT_NEAR(c.housePower[house], power, kTol) << "house " << house;
-}
-
-TEST(MutualReception, EachInASignOfTheOther) {
-    struct ReceptionCase {
-        Point planetA;
-        int signA;
-        Point planetB;
-        int signB;
-        bool mutual;
-    };
-    for (const ReceptionCase& c :
-         {ReceptionCase{Point::Venus, 2, Point::Moon, 7, true},      // Venus in Taurus, Moon in Libra
-          ReceptionCase{Point::Mercury, 3, Point::Uranus, 3, true},  // share Gemini
-          ReceptionCase{Point::Sun, 5, Point::Moon, 4, false},       // Sun in Leo, Moon in Cancer
-          ReceptionCase{Point::Jupiter, 12, Point::Neptune, 1, false}}) {
-        EXPECT_EQ(cosmo::inMutualReception(c.planetA, c.signA, c.planetB, c.signB), c.mutual)
-            << pointNumber(c.planetA) << " in " << c.signA << ", " << pointNumber(c.planetB) << " in " << c.signB;
-    }
 }
 
 TEST(NatalCosmodynes, EqualPowersKeepPointOrder) {

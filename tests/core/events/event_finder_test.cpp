@@ -146,6 +146,16 @@ TEST(EventPeriodCheck, BeyondTheEphemerisSaysSoAndFindsNothing) {
     EXPECT_EQ(search.messages[0].text, kEventPeriodBeyondText);
 }
 
+// An empty or reversed period is refused before any search.
+TEST(EventPeriodCheck, APeriodThatDoesNotEndAfterItBeginsIsRefused) {
+    const PathEphemeris sky(0, [](double d) { return d; });
+    for (const auto& [days, refused] : {std::pair{-1.0, true}, std::pair{0.0, true}, std::pair{1.0, false}}) {
+        const EventSearch search = findEvents(requestFor(days, EventChoices::usual()), sky, sky);
+        EXPECT_EQ(search.messages.size() == 1 && search.messages[0].text == kEventPeriodOrderText, refused) << days;
+        EXPECT_TRUE(!refused || search.events.empty()) << days;
+    }
+}
+
 TEST(EventPeriodCheck, CalendarReformDropsTenDays) {
     // 4 October 1582 (Julian) was followed by 15 October (Gregorian).
     const EventPeriod period = periodOfLocalDays({1582, 10, 4}, {1582, 10, 15}, 0.0);
