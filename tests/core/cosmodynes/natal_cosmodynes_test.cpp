@@ -59,16 +59,6 @@ TEST(NatalCosmodynes, AscendantScoredByHand) {
     EXPECT_NEAR(cosmo.natalCosmoPower[3], cosmo.planetPower[Point::Venus], kTol);
 }
 
-TEST(NatalCosmodynes, GridHoldsPowerAboveAndNetHarmonyBelowTheDiagonal) {
-    const NatalCosmodynes cosmo = computeNatalCosmodynes(testing::handCheckedChart());
-    const AspectGrid& grid = cosmo.aspectGrid;
-    EXPECT_FLOAT_EQ(grid[Point::Venus][Point::Jupiter], 5.0f);   // Venus trine Jupiter: power
-    EXPECT_FLOAT_EQ(grid[Point::Jupiter][Point::Venus], 8.75f);  // trine 5 + Jupiter 2.5 + Venus 1.25
-    EXPECT_FLOAT_EQ(grid[Point::Venus][Point::Mars], 7.0f);      // Venus parallel Mars: power
-    EXPECT_NEAR(grid[Point::Mars][Point::Venus], 0.0f, 1e-6f);   // Venus's +1.75 and Mars's -1.75 cancel
-    EXPECT_EQ(grid[Point::Mercury][Point::Venus], 0.0f);         // Mercury and Venus: nothing
-}
-
 // Points spread out from 100 degrees on; each test moves one of them.
 std::array<PointPosition, 15> spreadPoints() {
     std::array<PointPosition, 15> points{};

@@ -1,5 +1,5 @@
 // The timeline picture's geometry: which row a bar or marker lands on, where it starts and
-// ends in time, what pointing at it tells, the month grid and the today line.
+// ends in time, what pointing at it tells and the month grid.
 
 #include "core/events/timeline_picture.h"
 
@@ -16,7 +16,6 @@ namespace {
 
 constexpr Point kVenus = Point::Venus, kJupiter = Point::Jupiter, kSaturn = Point::Saturn;
 constexpr int kGrey = 8;    // the month lines
-constexpr int kRed = 12;    // the today line
 constexpr int kSilver = 7;  // the row rules
 
 double day(int year, int month, int d) { return periodOfLocalDays({year, month, d}, {year, month, d}, 0.0).fromJdUt; }
@@ -144,12 +143,6 @@ TEST(TimelinePicture, MonthLinesStartEachMonthOfThePeriodAndOnlyTheYearsWhenCrow
         {{day(2026, 3, 2), day(2026, 3, 3)}, 0},
     };
     for (const GridCase& c : cases) EXPECT_EQ(verticalLines(picture({}, c.period), kGrey).size(), c.monthLines);
-}
-
-TEST(TimelinePicture, TodayIsMarkedOnlyInsideThePeriod) {
-    const std::pair<double, std::size_t> cases[] = {
-        {day(2026, 6, 1), 1}, {kYear.fromJdUt, 1}, {kYear.fromJdUt - 1.0, 0}, {kYear.toJdUt, 0}};
-    for (const auto& [today, lines] : cases) EXPECT_EQ(verticalLines(picture({}, kYear, today), kRed).size(), lines);
 }
 
 TEST(TimelinePicture, TheTitleNamesThePeriodsFirstAndLastDayAndEachRowIsRuledAcross) {

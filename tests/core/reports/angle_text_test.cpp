@@ -19,13 +19,5 @@ TEST(AngleText, SignDegreesAndMinutesWithoutCarryingIntoTheNextSign) {
     }
 }
 
-TEST(AngleText, DeclinationAndSiderealTime) {
-    const std::pair<std::string, const char*> rows[] = {
-        {declinationText(-23.9999), "23 S 59"},
-        {declinationText(31.5), "31 N 30"},  // whole degrees, not degrees within a sign
-        {siderealTimeText(24 * 3600 - 1), "23H  59M  59S "}};
-    for (const auto& [actual, expected] : rows) EXPECT_EQ(actual, expected);
-}
-
 }  // namespace
 }  // namespace helion

@@ -57,9 +57,7 @@ TEST(PrintLines, SplitsOnEveryLineBreakKind) {
 TEST(PreselectedFile, WholeNameIgnoringCaseElseTheFirst) {
     const std::vector<std::string> names{"MINE.FIL", "NAMES.FIL", "S.FIL"};
     EXPECT_EQ(preselectedFile(names, "/data/names.fil"), 1);
-    EXPECT_EQ(preselectedFile(names, "/data/OTHER.FIL"), 0);
     EXPECT_EQ(preselectedFile(names, "/data/XS.FIL"), 0);  // a name's tail is no match
-    EXPECT_EQ(preselectedFile(names, ""), 0);
     EXPECT_EQ(preselectedFile({}, "/data/NAMES.FIL"), -1);
 }
 
