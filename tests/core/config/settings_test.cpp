@@ -26,7 +26,6 @@ TEST(SettingsFile, EachKeyKeepsItsAcceptanceRule) {
         {"DataWidth= 1234.6", with([](Settings& s) { s.dataWidth = 1235; })},
         {"DataWidth= 99999", with(unchanged)},
         {"DataFile=", with(unchanged)},
-        {"AtlasDir=/opt/atlas", with([](Settings& s) { s.atlasDir = "/opt/atlas"; })},
         {"StartScale", with([](Settings& s) { s.startScale = 0; })},  // no "=": the whole line is the value
         {"Unrelated=5", with(unchanged)},
         // The last of repeated keys wins.

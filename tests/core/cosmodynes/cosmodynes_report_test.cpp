@@ -26,19 +26,5 @@ TEST(ScoreTables, EmptyColumnShowsZeroSharesAndTiesKeepTheirOrder) {
     EXPECT_EQ(lines[16], "row a                10.00                1.00    8.3        1.00                0.00");
 }
 
-TEST(CosmoGrid, ValuesThatRoundToNothingShowDashes) {
-    AspectGrid grid{};
-    grid[Point::Sun][Point::Mercury] = 0.004f;
-    grid[Point::Sun][Point::Venus] = 5.0f;
-    grid[Point::Mercury][Point::Sun] = -0.004f;  // natures that almost cancel: no "-0.00"
-    ReportLines lines;
-    CosmoClipboard clipboard;
-    appendCosmoGrid(grid, lines, clipboard);
-    std::string dashes;
-    for (int i = 0; i < 9; ++i) dashes += "  ---- ";
-    EXPECT_EQ(lines[6], "  Sun    ****   ----   5.00 " + dashes);
-    EXPECT_EQ(lines[7], "  Mer    ----   ****   ---- " + dashes);
-}
-
 }  // namespace
 }  // namespace helion

@@ -116,18 +116,5 @@ TEST(NatalCosmodynes, SignsAndHousesTakeRulerSharesByTheirCusps) {
     for (const auto& [house, power] : houses) EXPECT_NEAR(c.housePower[house], power, kTol) << "house " << house;
 }
 
-TEST(NatalCosmodynes, EqualPowersKeepPointOrder) {
-    // Uranus and Neptune side by side in one place: equal power, Uranus listed first.
-    ChartPositions chart = testing::handCheckedChart();
-    chart.longitude[Point::Neptune] = chart.longitude[Point::Uranus];
-    chart.declination[Point::Neptune] = chart.declination[Point::Uranus];
-    chart.house = placeInHouses(chart.longitude, chart.cusp);
-    const NatalCosmodynes c = computeNatalCosmodynes(chart);
-    ASSERT_EQ(c.planetPower[Point::Uranus], c.planetPower[Point::Neptune]);
-    const auto uranus = std::ranges::find(c.rankedPoint, Point::Uranus);
-    ASSERT_NE(uranus + 1, c.rankedPoint.end());
-    EXPECT_EQ(uranus[1], Point::Neptune);
-}
-
 }  // namespace
 }  // namespace helion

@@ -2,20 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "core/input/names_record.h"
+
 namespace helion {
 namespace {
 
-const InputWindowTexts kNewYork{.name = "Sample",
-                                .month = "3",
-                                .day = "7",
-                                .year = "1952",
-                                .hour = "10",
-                                .minute = "30",
-                                .zone = "5",
-                                .longitudeDegrees = "74",
-                                .longitudeMinutes = "0",
-                                .latitudeDegrees = "40",
-                                .latitudeMinutes = "43"};
+const InputWindowTexts kNewYork = *parseNamesRecord("Sample,07 Mar 1952,10.30,A,5,74.00,40.43").texts;
 
 std::vector<std::string> texts(const std::vector<Message>& messages) {
     std::vector<std::string> out;

@@ -47,7 +47,6 @@ TEST(Lunations, PrintsAPointPastZeroAriesFromItsReducedValue) {
     appendLunations(report, charts, 2.0f);
     const ReportLines& lines = report.lines;
     ASSERT_GE(lines.size(), 6u);
-    EXPECT_EQ(lines[1], "              LUNATIONS AND LUNATION ASPECTS");
     EXPECT_EQ(lines[3], "  21 Mar 2023 - 00 ARI 50");
     EXPECT_EQ(lines[4], "                Conjunct          SUN        0.3 degrees");
     EXPECT_EQ(lines[5], "                Square            N. NODE    0.3 degrees");
