@@ -48,7 +48,6 @@ constexpr Mistake kMistakes[] = {
     {"OPTIONS.OPT", 47, "2", "OPTIONS.OPT:47: the value 2 is out of range: this switch is 0 (off) or 1 (on)"},
     {"OPTIONS.MAS", 0, "8\r\n6\r\n", "OPTIONS.MAS: holds 2 value lines of 222: entries 3 to 222 are not set by it"},
     {"NATAL.ORB", 2, "six", "NATAL.ORB:2: no number"},
-    {"NAT2SA.ORB", 4, "-2", "NAT2SA.ORB:4: the value -2 is out of range: an orb is 0 to 180 degrees"},
     {"ZONE.LL", 0, "Bad,Place,84W23,33N45,x\r\n", "ZONE.LL:1: the time zone \"x\" is not a number"},
     {"TZ.DAT", 2, "Nowhere Time,NWT,99", "TZ.DAT:2: the offset 99 is outside -13 to 12 hours"},
     {"TZ.DAT", 5, "Marquesas Time MART 9.5", "TZ.DAT:5: the code"},

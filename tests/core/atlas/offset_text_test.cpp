@@ -9,8 +9,7 @@ TEST(OffsetText, HoursHaveAtMostFourDecimalsAndNoTrailingZeros) {
     const struct {
         double hours;
         const char* text;
-    } rows[] = {{5, "5"},       {-0.00001, "0"}, {5.5, "5.5"}, {74.0 / 15, "4.9333"}, {-1172.0 / 3600, "-0.3256"},
-                {9.99996, "10"}};
+    } rows[] = {{5, "5"}, {-0.00001, "0"}, {74.0 / 15, "4.9333"}, {-1172.0 / 3600, "-0.3256"}, {9.99996, "10"}};
     for (const auto& row : rows) EXPECT_EQ(hoursText(row.hours), row.text) << row.hours;
 }
 

@@ -25,7 +25,6 @@ TEST(SettingsFile, EachKeyKeepsItsAcceptanceRule) {
         {"DataLeft=xyz", with([](Settings& s) { s.dataLeft = 0; })},
         {"DataWidth= 1234.6", with([](Settings& s) { s.dataWidth = 1235; })},
         {"DataWidth= 99999", with(unchanged)},
-        {"DataFile=", with(unchanged)},
         {"StartScale", with([](Settings& s) { s.startScale = 0; })},  // no "=": the whole line is the value
         {"Unrelated=5", with(unchanged)},
         // The last of repeated keys wins.

@@ -44,14 +44,5 @@ TEST(CitiesFile, DecodesCoordinatesAsTheInputWindowsTakeThem) {
     }
 }
 
-TEST(CitiesFile, APlaceFillsTheBoxesAsPlainNumbers) {
-    InputWindowTexts texts;
-    texts.name = "kept";
-    fillPlace(texts, CityPlace{71, 4, true, 5, 0, true, -3.5});
-    EXPECT_EQ(std::tuple(texts.longitudeDegrees, texts.longitudeMinutes, texts.latitudeDegrees, texts.latitudeMinutes,
-                         texts.zone, texts.east, texts.south, texts.name),
-              std::tuple("71", "4", "5", "0", "-3.5", true, true, "kept"));
-}
-
 }  // namespace
 }  // namespace helion

@@ -77,18 +77,5 @@ TEST(FillInputWindow, HourOnTheTwelveHourClockWithItsHalfDay) {
     }
 }
 
-TEST(FillInputWindow, DefaultPlaceCarriesTheSignOfItsDirection) {
-    OptionValues options;
-    options.value[option::DefaultZone] = 5.5f;
-    options.value[option::DefaultLongitudeDegrees] = 74;
-    options.value[option::DefaultLongitudeEast] = 1;
-    options.value[option::DefaultLatitudeDegrees] = 40;
-    options.value[option::DefaultLatitudeMinutes] = 43;
-    InputWindowTexts texts;
-    fillDefaultPlace(texts, options);
-    EXPECT_EQ(std::tie(texts.zone, texts.east, texts.south, texts.longitudeMinutes),
-              std::tuple("-5.5", true, false, "0"));
-}
-
 }  // namespace
 }  // namespace helion

