@@ -12,11 +12,6 @@
 namespace helion {
 namespace {
 
-WheelInput spreadInput(WheelInput in) {
-    in.layout = WheelLayout::Spread;
-    return in;
-}
-
 // Bodies by their printed numbers, 1 the Sun .. 10 the Moon.
 PointTable pointsAt(std::initializer_list<std::pair<int, double>> bodies) {
     PointTable lon{};
@@ -49,8 +44,9 @@ TEST(SpreadLayout, HardCasesKeepStacksApartInOrderAndNearTheirPlaces) {
         {"a cluster against a house line", WheelKind::Single, againstLine, 0.0, kFarthest, false},
     };
     for (const auto& row : rows) {
-        const WheelInput in = spreadInput(test::inputFor(row.kind, ChartType::American, test::equalCusps(row.ascendant),
-                                                         row.natal, row.natal, row.natal));
+        WheelInput in = test::inputFor(row.kind, ChartType::American, test::equalCusps(row.ascendant), row.natal,
+                                       row.natal, row.natal);
+        in.layout = WheelLayout::Spread;
         const WheelDrawing d = buildWheel(in);
         test::LayoutFaults f;
         test::checkLayout(in, d, f);
