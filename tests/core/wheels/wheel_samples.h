@@ -24,11 +24,11 @@ WheelInput inputFor(WheelKind kind, ChartType type, const CuspTable& cusp, const
 WheelInput randomInput(WheelKind kind, ChartType type, std::mt19937& random);
 
 struct LayoutFaults {
-    int outsideBand = 0;                              // stack cells reaching past a circle of their ring
-    int overlappingStacks = 0;                        // pairs of glyph stacks of one ring that touch
-    int labelsOverStacks = 0;                         // glyph stacks touching a cusp label
-    int linesThroughStacks = 0;                       // house lines running through a stack cell
-    int ringsOutOfOrder = 0;                          // rings whose stacks leave the zodiacal order
+    int outsideBand = 0;         // stacks starting outside their band (spread layout: any cell past it)
+    int overlappingStacks = 0;   // pairs of glyph stacks of one ring that touch
+    int labelsOverStacks = 0;    // glyph stacks touching a cusp label
+    int linesThroughStacks = 0;  // house lines running through a stack cell
+    int ringsOutOfOrder = 0;     // rings whose stacks leave the zodiacal order
     std::array<std::vector<double>, 3> displacement;  // by ring: degrees between drawn and exact angle
 };
 
