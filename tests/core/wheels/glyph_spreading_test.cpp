@@ -22,10 +22,11 @@ RingChart chartIn(const std::vector<std::pair<Point, double>>& points, int house
     return chart;
 }
 
-// The first `count` points at 2-degree steps from `from`, all in `house`.
-RingChart crowdIn(int house, double from, std::size_t count) {
+// The first `count` points at `step`-degree steps from `from`, all in `house`.
+RingChart crowdIn(int house, double from, std::size_t count, double step = 2.0) {
     std::vector<std::pair<Point, double>> points;
-    for (std::size_t i = 0; i < count; ++i) points.emplace_back(kAllPoints[i], from + 2.0 * pointNumber(kAllPoints[i]));
+    for (std::size_t i = 0; i < count; ++i)
+        points.emplace_back(kAllPoints[i], from + step * pointNumber(kAllPoints[i]));
     return chartIn(points, house);
 }
 
@@ -77,13 +78,8 @@ TEST(AllocateSlots, PreferredSlotsAndCrowding) {
 // by slot towards the next house's radius, and no further for slots a crowded house pushes
 // past its last one.
 TEST(PlaceRing, InterpolatedStartRadiiStopAtTheNextHouse) {
-    RingChart chart;
-    for (const Point p : kAllPoints) {
-        chart.longitude[p] = p <= Point::Pluto ? 0.2 * pointNumber(p) : 200.0 + pointNumber(p);
-        chart.house[p] = p <= Point::Pluto ? 1 : 7;
-    }
-    const RingLayout inner = ringLayouts(WheelKind::Dual).back();
-    const RingPlacement placed = placeRing(chart, test::equalCusps(0.0), inner, {});
+    const RingChart chart = crowdIn(1, 0.0, static_cast<std::size_t>(pointNumber(Point::Pluto)), 0.2);
+    const RingPlacement placed = placeRing(chart, test::equalCusps(0.0), ringLayouts(WheelKind::Dual).back(), {});
     const struct {
         Point point;
         int slot;

@@ -34,10 +34,7 @@ TEST(WheelOptions, AStyleDrawsAValueOutOfRangeAsShipped) {
     } rows[] = {
         {70, 600.0f, [](const WheelStyle& s) { return s.cuspSignSize; }, 9.0},
         {70, 20.0f, [](const WheelStyle& s) { return s.cuspSignSize; }, 20.0},
-        {72, 0.0f, [](const WheelStyle& s) { return s.planetSize; }, 11.0},
         {92, infinity, [](const WheelStyle& s) { return s.planetGlyphs; }, 1.0},  // 1e39 read as a float
-        {92, -1.0f, [](const WheelStyle& s) { return s.planetGlyphs; }, 1.0},
-        {101, 16.0f, [](const WheelStyle& s) { return s.circles; }, 0.0},
         {61, nan, [](const WheelStyle& s) { return s.digitWidthMargin; }, 1.0},
         {194, 50.0f, [](const WheelStyle& s) { return s.reversedDigitShrink; }, 2.0},
     };

@@ -1,7 +1,6 @@
 #pragma once
 // Made-up charts for the wheel tests and benchmarks: random charts with plausible house
-// sizes and planet elongations, and a check of the glyph stack layout of a drawn wheel read
-// from its display list and the stacks it records.
+// sizes and planet elongations, and a check of the glyph stack layout of a drawn wheel.
 
 #include <array>
 #include <random>
@@ -25,18 +24,15 @@ WheelInput inputFor(WheelKind kind, ChartType type, const CuspTable& cusp, const
 WheelInput randomInput(WheelKind kind, ChartType type, std::mt19937& random);
 
 struct LayoutFaults {
-    int drawnWrongly = 0;        // bodies not drawn, at their recorded stack, once per ring placing them
-    int natalOutsideBand = 0;    // natal ring glyphs not starting inside their band
-    int othersOutsideBand = 0;   // the same for the rings with fixed house radii
+    int outsideBand = 0;         // stacks starting outside their band (spread layout: any cell past it)
     int overlappingStacks = 0;   // pairs of glyph stacks of one ring that touch
-    int labelsOverStacks = 0;    // pairs of a cusp label and a glyph stack that touch
-    int outsideFrame = 0;        // primitives reaching past the frame
-    int cellsOverCircles = 0;    // stack cells reaching over a circle of their ring
+    int labelsOverStacks = 0;    // glyph stacks touching a cusp label
     int linesThroughStacks = 0;  // house lines running through a stack cell
     int ringsOutOfOrder = 0;     // rings whose stacks leave the zodiacal order
     std::array<std::vector<double>, 3> displacement;  // by ring: degrees between drawn and exact angle
 };
-LayoutFaults checkLayout(const WheelInput& input, const WheelDrawing& drawing);
-LayoutFaults& operator+=(LayoutFaults& total, const LayoutFaults& more);
+
+// Adds the faults of `drawing` to `faults`.
+void checkLayout(const WheelInput& input, const WheelDrawing& drawing, LayoutFaults& faults);
 
 }  // namespace helion::test

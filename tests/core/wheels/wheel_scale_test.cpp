@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/wheels/nominal_glyph_sizes.h"
-
 namespace helion {
 namespace {
 
@@ -33,21 +31,6 @@ TEST(WheelScale, TextGrowsOnlyPastTheStartupDrawingArea) {
     } rows[] = {{900, 700, 1.0}, {600, 400, 1.0}, {1800, 1400, 2.0}, {3600, 1050, 1.5}, {2700, 2800, 3.0}};
     for (const auto& row : rows)
         EXPECT_DOUBLE_EQ(wheelTextScale(row.width, row.height, 900, 700), row.scale) << row.width << "x" << row.height;
-}
-
-TEST(WheelScale, StartupWindowFollowsTheScreenWidthAndDensity) {
-    const struct {
-        int screenWidth, twipsPerPixel, widthTwips;
-    } rows[] = {{640, 15, 8490}, {800, 12, 8400}, {800, 15, 10725}, {1024, 15, 14050}, {1920, 12, 10970}};
-    for (const auto& row : rows)
-        EXPECT_EQ(startupWindowFor(row.screenWidth, row.twipsPerPixel).widthTwips, row.widthTwips) << row.screenWidth;
-}
-
-TEST(WheelScale, FullPagePrint) {
-    EXPECT_EQ(printedStartScale(WheelKind::Single, ChartType::European), 272);
-    EXPECT_EQ(printedStartScale(WheelKind::Single, ChartType::American), 265);
-    EXPECT_EQ(printedStartScale(WheelKind::Dual, ChartType::European), 265);
-    EXPECT_EQ(printedStartScale(WheelKind::Triple, ChartType::American), 265);
 }
 
 }  // namespace

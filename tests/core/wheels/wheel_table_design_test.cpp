@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "core/base/text_file.h"
 #include "core/config/wheel_data_tables.h"
 #include "core/wheels/wheel_tables.h"
 
@@ -18,13 +18,6 @@ namespace {
 
 const std::filesystem::path kData = std::filesystem::path(HELION_SOURCE_DIR) / "data";
 
-std::string fileText(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(WheelTableDesign, ShippedFilesMatchTheirDesign) {
     const std::pair<std::string_view, std::string> files[] = {
         {kGlyphRadiusFile, integerTableText(shippedWheelTable(WheelTable::GlyphRadii))},
@@ -32,7 +25,7 @@ TEST(WheelTableDesign, ShippedFilesMatchTheirDesign) {
     };
     for (const auto& [name, text] : files) {
         if (std::getenv("HELION_WRITE_WHEEL_TABLES")) std::ofstream(kData / name, std::ios::binary) << text;
-        EXPECT_EQ(fileText(kData / name), text) << name << ": run the core tests with HELION_WRITE_WHEEL_TABLES=1";
+        EXPECT_EQ(readTextFile(kData / name), text) << name << ": run the core tests with HELION_WRITE_WHEEL_TABLES=1";
     }
 }
 
