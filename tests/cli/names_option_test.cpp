@@ -65,8 +65,7 @@ TEST(NamesOption, AllChartsEveryReadableRecordAndNamesTheOthers) {
         EXPECT_EQ(r.status, 1);
         const auto charts = jsonLines(r.out);
         ASSERT_EQ(charts.size(), row.charts);
-        EXPECT_NEAR(charts[0]["natal"]["jd"].get<double>(), 2434079.1458333, 1e-6);
-        EXPECT_EQ(charts[0]["natal"]["jd"], charts[0]["diurnal"]["jd"]);
+        EXPECT_NEAR(charts[0]["diurnal"]["jd"].get<double>(), 2434079.1458333, 1e-6);  // the Sample Chart
         for (const std::string& told : row.told)
             EXPECT_NE(r.err.find(names.string() + told), std::string::npos) << told << "\n" << r.err;
         EXPECT_EQ(r.err.find(row.notTold), std::string::npos) << r.err;

@@ -28,13 +28,9 @@ TEST(ZoneOffsets, MatchTheHistoryOfTheTimeZoneDatabase) {
         // Peace time kept the war's clocks; British standard time kept summer time all year.
         {"America/New_York", -74.0060, {1945, 9, 1, 12, 0}, "4", "EPT, war time", {Before1970}},
         {"America/New_York", -74.0060, {1850, 6, 1, 12, 0}, "4.9333", "local mean time", {Before1970}},
-        {"America/New_York", -74.0060, {1969, 7, 20, 10, 56}, "4", "EDT, daylight saving time", {Before1970}},
         {"Europe/London", -0.1257, {1969, 7, 1, 12, 0}, "-1", "BST, standard time", {Before1970}},
         {"Europe/London", -0.1257, {1944, 7, 1, 12, 0}, "-2", "BDST, double summer time", {Before1970}},
-        {"Europe/London", -0.1257, {1944, 1, 15, 12, 0}, "-1", "BST, war time", {Before1970}},
-        {"Europe/London", -0.1257, {1800, 1, 1, 12, 0}, "0.0089", "local mean time", {Before1970}},  // 0°08' W
         {"Asia/Kolkata", 88.3630, {1945, 3, 1, 12, 0}, "-6.5", "war time", {Before1970}},
-        {"Asia/Kolkata", 88.3630, {1990, 3, 1, 12, 0}, "-5.5", "IST, standard time", {}},
         {"Europe/Amsterdam",
          4.8897,
          {1930, 1, 1, 12, 0},
@@ -46,11 +42,8 @@ TEST(ZoneOffsets, MatchTheHistoryOfTheTimeZoneDatabase) {
         // Today's rules: the spring gap and the repeated autumn hour.
         {"America/New_York", -74.0060, {2024, 3, 10, 2, 30}, "5", "EST, standard time", {DoesNotExist}},
         {"America/New_York", -74.0060, {2024, 11, 3, 1, 30}, "4", "EDT, daylight saving time", {HappensTwice}},
-        {"Europe/Berlin", 13.4105, {2024, 3, 31, 2, 30}, "-1", "CET, standard time", {DoesNotExist}},
-        {"Europe/Berlin", 13.4105, {2024, 10, 27, 2, 30}, "-2", "CEST, daylight saving time", {HappensTwice}},
         // A zone the history does not know has no offset.
         {"Nowhere/Town", 0.0, {2000, 1, 1, 0, 0}, nullptr, "", {}},
-        {"", 0.0, {2000, 1, 1, 0, 0}, nullptr, "", {}},
     };
     const QtZoneHistory history;
     for (const auto& row : rows) {
