@@ -17,12 +17,11 @@ namespace {
 
 const PlaceList kPlaces = parsePlaceList(
                               "#zones\t3\nAmerica/New_York\nEurope/London\nAmerica/Sao_Paulo\n"
-                              "#countries\t4\nBR\tBrazil\nGB\tUnited Kingdom\nUS\tUnited States\nZA\tSouth Africa\n"
-                              "#places\t4\n"
+                              "#countries\t3\nBR\tBrazil\nGB\tUnited Kingdom\nUS\tUnited States\n"
+                              "#places\t3\n"
                               "São Paulo\t27\tBR\t-23.5475\t-46.6361\t10021295\t2\t\n"
                               "New York City\tNY\tUS\t40.7143\t-74.0060\t8175133\t0\tNew Amsterdam\n"
-                              "London\tENG\tGB\t51.5085\t-0.1257\t7556900\t1\t\n"
-                              "East London\t05\tZA\t-33.0153\t27.9116\t267007\t1\t\n")
+                              "London\tENG\tGB\t51.5085\t-0.1257\t7556900\t1\t\n")
                               .list;
 
 class AtlasWindowTest : public ::testing::Test {

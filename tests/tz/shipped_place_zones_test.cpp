@@ -5,12 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 
 #include "core/atlas/place_list.h"
-#include "core/base/text_file.h"
 #include "tz/qt_zone_history.h"
 
 namespace helion {
@@ -18,25 +19,19 @@ namespace {
 
 using CountryZone = std::pair<std::string, std::string>;
 
-std::vector<std::string_view> split(std::string_view text, char by) {
-    std::vector<std::string_view> parts;
-    for (std::size_t start = 0, end = 0; end != std::string_view::npos; start = end + 1) {
-        end = text.find(by, start);
-        parts.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
-    }
-    return parts;
-}
-
-// The country codes (comma-separated) and the zone of each line of a tab-separated table
-// whose comment lines start with '#', from the given columns.
-void addPairs(const std::string& file, std::size_t zoneColumn, std::set<CountryZone>& pairs) {
-    const auto text = readTextFile(file);
-    ASSERT_TRUE(text) << file;
-    for (const std::string_view line : splitLines(*text)) {
+// Each country code (comma-separated in the first column) with the zone of its line, from a
+// tab-separated table whose comment lines start with '#'.
+void addPairs(const std::string& file, int zoneColumn, std::set<CountryZone>& pairs) {
+    std::ifstream table(file);
+    ASSERT_TRUE(table) << file;
+    for (std::string line; std::getline(table, line);) {
         if (line.empty() || line.front() == '#') continue;
-        const auto columns = split(line, '\t');
-        ASSERT_GT(columns.size(), zoneColumn) << file << ": " << line;
-        for (const std::string_view code : split(columns[0], ',')) pairs.emplace(code, columns[zoneColumn]);
+        std::istringstream columns(line);
+        std::string codes, zone;
+        std::getline(columns, codes, '\t');
+        for (int column = 1; column <= zoneColumn; ++column) std::getline(columns, zone, '\t');
+        std::istringstream codeList(codes);
+        for (std::string code; std::getline(codeList, code, ',');) pairs.emplace(code, zone);
     }
 }
 
