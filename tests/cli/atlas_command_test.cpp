@@ -10,13 +10,10 @@ namespace {
 TEST(AtlasCommand, GivesEachPlaceWithItsOffsetAtTheMomentAsJsonOrText) {
     const CliResult json = runCli("atlas \"new york\" --limit 3 --json --date \"07 Mar 1952\" --time 10.30 --ampm A");
     ASSERT_EQ(json.status, 0) << json.err;
-    EXPECT_EQ(jsonLines(json.out).size(), 3u);
-    EXPECT_EQ(
-        json.out.substr(0, json.out.find('\n')),
-        R"({"country":"United States","latitude":40.7143,"longitude":-74.006,"name":"New York City",)"
-        R"("offset_hours":5.0,"reason":"EST, standard time","region":"New York","region_code":"NY",)"
-        R"("warnings":["Before 1970 the time-zone history is certain only for the zone's main city )"
-        R"((America/New_York); other places of the zone may have kept other clocks."],"zone":"America/New_York"})");
+    const auto places = jsonLines(json.out);
+    ASSERT_EQ(places.size(), 3u);
+    EXPECT_EQ(places[0]["name"], "New York City");
+    EXPECT_EQ(places[0]["offset_hours"], 5.0);
     EXPECT_EQ(runCli("atlas \"Sao Paulo\" --limit 1 --date \"15 Jan 2024\" --time 9.00 --ampm A").out,
               "São Paulo, São Paulo, Brazil  23°33' S  46°38' W  America/Sao_Paulo  3  standard time\n");
 }

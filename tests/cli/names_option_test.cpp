@@ -37,9 +37,8 @@ TEST(NamesOption, TakesTheNatalRecordByNameInAnyCase) {
     }
 }
 
-// --all charts every readable record against itself, one line each, and names each line it
-// cannot read. The list ends at an empty line; a line with a NUL ends the reading; line ends
-// converted twice (CR CR LF) end one line each.
+// --all charts every readable record against itself and names each line it cannot read. An
+// empty line ends the list, a line with a NUL the reading; CR CR LF ends one line.
 TEST(NamesOption, AllChartsEveryReadableRecordAndNamesTheOthers) {
     const struct {
         std::string content;

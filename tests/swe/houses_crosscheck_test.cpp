@@ -34,8 +34,8 @@ TEST(HousesCrossCheck, AnglesAndCuspsAgreeOnTheMeanEquinox) {
                                 static_cast<double>(west),
                                 static_cast<double>(latitude)};
             const HouseAngles ours = computeAngles(m);
-            // The library counts longitude east positive; ours is west positive.
             for (const char system : {'P', 'K', 'R', 'O', 'E', 'W', 'C', 'B', 'T'}) {
+                // The library counts longitude east positive; ours is west positive.
                 const ReferenceHouses library = referenceHouses(ours.jd, latitude, -west, system, true);
                 ASSERT_TRUE(library.ok);
                 armcGap = std::max(armcGap, separation(ours.ramcDeg, library.armcDeg));

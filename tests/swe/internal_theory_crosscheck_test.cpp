@@ -19,8 +19,7 @@ namespace {
 
 double longitudeGap(double a, double b) { return std::fabs(wrap180(normalize360(a) - normalize360(b))); }
 
-// Every body of a full run, longitude and declination in degrees, and the mean node, both
-// referred to the mean equinox of date (measured 9.6").
+// Every body's longitude and declination in degrees; the mean node (measured 9.6").
 TEST(InternalTheoryCrossCheck, FullRunFollowsTheLibrary) {
     const SwissEphemeris eph(ephemerisPath(HELION_SOURCE_DIR "/data"));
     const struct {
