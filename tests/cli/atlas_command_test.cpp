@@ -18,25 +18,5 @@ TEST(AtlasCommand, GivesEachPlaceWithItsOffsetAtTheMomentAsJsonOrText) {
               "São Paulo, São Paulo, Brazil  23°33' S  46°38' W  America/Sao_Paulo  3  standard time\n");
 }
 
-TEST(AtlasCommand, RefusesWhatItCannotUse) {
-    const struct {
-        const char* arguments;
-        int status;
-        const char* error;
-    } rows[] = {
-        {"atlas xyzzyq", 1, "No place matches 'xyzzyq'."},
-        {"atlas london --date \"31 Feb 2020\"", 2, "helion-cli: The date '31 Feb 2020' does not exist"},
-        {"atlas london --limit -1", 105, "--limit: Value -1 not in range 1 to 1000000"},
-        {"atlas london --atlas /nonexistent/ATLAS.DAT", 2,
-         "Error! The place list /nonexistent/ATLAS.DAT cannot be read."},
-    };
-    for (const auto& row : rows) {
-        const CliResult r = runCli(row.arguments);
-        EXPECT_EQ(r.status, row.status) << row.arguments;
-        EXPECT_TRUE(r.err.starts_with(row.error)) << r.err;
-        EXPECT_EQ(r.out, "");
-    }
-}
-
 }  // namespace
 }  // namespace helion::test

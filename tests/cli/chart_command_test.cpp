@@ -13,27 +13,12 @@ namespace {
 
 constexpr const char* kDiurnal = " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'";
 
-// A field the reader cannot take; a warning that stops the run, its reason beneath it;
-// information told while the chart goes on.
-TEST(ChartCommand, RefusedOrAdjustedInputIsToldOnStandardError) {
-    const struct {
-        const char* natal;  // date, clock time and latitude
-        int status;
-        const char* error;
-    } rows[] = {
-        {"07 Mar 1952,10.30,Q,5,74.00,40.43", 2, "--natal: field 4"},
-        {"07 Mar 3000,10.30,A,5,74.00,40.43", 2,
-         "Warning! Error in natal input data section. Please correct.\n"
-         "helion-cli: natal record: a month above 12, a day above 31 or a year above 2099\n"},
-        {"07 Mar 1700,10.30,A,5,74.00,40.43", 0, "Information No ephemeris file covers a date of this"},
-    };
-    for (const auto& row : rows) {
-        const CliResult r = runCli(std::string("chart --natal 'X,") + row.natal + "'" + kDiurnal);
-        EXPECT_EQ(r.status, row.status) << row.natal << r.err;
-        EXPECT_EQ(r.out.empty(), row.status != 0) << row.natal;
-        EXPECT_NE(r.err.find(row.error), std::string::npos) << r.err;
-    }
-    EXPECT_NE(runCli("").status, 0);  // no subcommand
+// Information is told while the chart goes on.
+TEST(ChartCommand, InformationIsToldOnStandardErrorWhileTheChartGoesOn) {
+    const CliResult r = runCli("chart --natal 'X,07 Mar 1700,10.30,A,5,74.00,40.43'" + std::string(kDiurnal));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(r.out.empty());
+    EXPECT_NE(r.err.find("Information No ephemeris file covers a date of this"), std::string::npos) << r.err;
 }
 
 // Four chart sets as JSON, numbers with 17 significant digits, in the house system of

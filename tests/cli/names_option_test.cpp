@@ -21,20 +21,6 @@ TEST(NamesOption, TakesTheNatalRecordByNameInAnyCase) {
     const CliResult byRecord = runCli("chart --natal '" + kSample + "'" + kDiurnal);
     ASSERT_EQ(byName.status, 0) << byName.err;
     EXPECT_EQ(byName.out, byRecord.out);
-
-    const struct {
-        std::string arguments;
-        const char* complaint;
-    } refused[] = {
-        {"chart --names " + names.string() + " --record Nobody" + kDiurnal, "no record named 'Nobody'"},
-        {std::string("chart") + kDiurnal, "give --natal, or --names with --record"},
-        {"chart --names " + names.string() + " --record Ann", "--diurnal is required"},
-    };
-    for (const auto& row : refused) {
-        const CliResult r = runCli(row.arguments);
-        EXPECT_EQ(r.status, 2) << row.arguments;
-        EXPECT_NE(r.err.find(row.complaint), std::string::npos) << r.err;
-    }
 }
 
 // --all charts every readable record against itself and names each line it cannot read. An

@@ -52,28 +52,5 @@ TEST(ReportCommand, SaveWritesTheDocumentOfThePrintedText) {
     EXPECT_EQ(document.substr(at, 3), "\f\r\n");
 }
 
-// A program folder without options names no values in use, for none are.
-TEST(ReportCommand, RefusesWhatItCannotUse) {
-    const TempFolder empty;
-    const std::string natal = "report natal " + sampleNatal() + " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'";
-    const struct {
-        std::string arguments;
-        int status;
-        const char* error;
-    } rows[] = {
-        {natal + " --folder '" + empty.path().string() + "'", 1, "Error!"},
-        {natal + folderOption("standard") + " --save /nonexistent-dir/R.DOC", 2, "its folder does not exist."},
-        {natal + folderOption("standard") + " --save ''", 2, "--save"},  // not standard output
-        {"report " + sampleNatal(), 106, "A subcommand is required"},
-    };
-    for (const auto& row : rows) {
-        const CliResult r = runCli(row.arguments);
-        EXPECT_EQ(r.status, row.status) << row.arguments;
-        EXPECT_EQ(r.out, "");
-        EXPECT_NE(r.err.find(row.error), std::string::npos) << r.err;
-        EXPECT_EQ(r.err.find("values in use"), std::string::npos) << r.err;
-    }
-}
-
 }  // namespace
 }  // namespace helion::test

@@ -116,22 +116,5 @@ TEST(WheelCommand, APageWhoseOrbFileIsMissingIsPrintedWithoutItsGrid) {
     EXPECT_EQ(folder.read("page.pdf").substr(0, 4), "%PDF");
 }
 
-TEST(WheelCommand, RefusesOtherOutputsBadSizesAndUnwritableFilesSayingWhy) {
-    const struct {
-        const char* arguments;
-        const char* error;
-    } rows[] = {
-        {"natal --out x.gif", "--out: expected FILE.png"},
-        {"natal --size 10x10 --out x.json", "each from 16 to 20000"},
-        {"natal --paper a4 --out x.pdf", "they choose the paper of the printed page (--page)"},
-        {"natal --out /nonexistent/x.json", "cannot write /nonexistent/x.json: its folder does not exist"},
-    };
-    for (const auto& row : rows) {
-        const CliResult r = runCli(std::string("wheel ") + row.arguments + kCharts);
-        EXPECT_EQ(r.status, 2) << row.arguments;
-        EXPECT_NE(r.err.find(row.error), std::string::npos) << r.err;
-    }
-}
-
 }  // namespace
 }  // namespace helion::test
