@@ -21,6 +21,7 @@ TEST_P(CosmodynesGolden, ReportAndClipboardMatchTheReviewedText) {
     EXPECT_EQ(r.err, "");
     expectMatchesGolden(r.out, goldenRoot() / "cosmodynes" / (std::string(c.name) + ".txt"));
     expectMatchesGolden(readFile(clipboard), goldenRoot() / "cosmodynes" / (std::string(c.name) + ".clipboard.txt"));
+    EXPECT_EQ(runCli("report cosmodynes " + c.arguments).out, r.out);
 }
 
 INSTANTIATE_TEST_SUITE_P(FourCharts, CosmodynesGolden, ::testing::ValuesIn(goldenCases()),

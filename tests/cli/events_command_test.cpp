@@ -11,7 +11,6 @@ namespace helion::test {
 namespace {
 
 const std::string kShippedFolder = " --folder '" HELION_SOURCE_DIR "/data'";
-const std::string kQuarter = " --from '01 Jan 2026' --to '31 Mar 2026'";
 
 std::string eventsCommand(const std::string& options, const std::string& folder = kShippedFolder) {
     return "events " + sampleNatal() + " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'" + folder + " " + options;
@@ -22,7 +21,8 @@ TEST(EventsCommand, NamesAMissingOrbFileAndGoesOn) {
     const TempFolder folder;
     std::filesystem::copy(HELION_SOURCE_DIR "/data", folder.path());
     std::filesystem::remove(folder.path() / "NAT2TRAN.ORB");
-    const CliResult r = runCli(eventsCommand(kQuarter, " --folder '" + folder.path().string() + "'"));
+    const CliResult r =
+        runCli(eventsCommand("--from '01 Jan 2026' --to '31 Mar 2026'", " --folder '" + folder.path().string() + "'"));
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("NAT2TRAN.ORB"), std::string::npos) << r.err;
     EXPECT_NE(r.out.find("NEW MOON"), std::string::npos);

@@ -14,7 +14,6 @@ struct GoldenCase {
 };
 
 const std::filesystem::path& goldenRoot();
-// --folder naming one of the program folders under tests/golden/folders/.
 std::string folderOption(const char* folder);
 const std::string& sampleNatal();
 

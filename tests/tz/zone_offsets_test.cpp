@@ -38,7 +38,6 @@ TEST(ZoneOffsets, MatchTheHistoryOfTheTimeZoneDatabase) {
         // Today's rules: the spring gap and the repeated autumn hour.
         {"America/New_York", -74.0060, {2024, 3, 10, 2, 30}, "5", "EST, standard time", {DoesNotExist}},
         {"America/New_York", -74.0060, {2024, 11, 3, 1, 30}, "4", "EDT, daylight saving time", {HappensTwice}},
-        // A zone the history does not know has no offset.
         {"Nowhere/Town", 0.0, {2000, 1, 1, 0, 0}, nullptr, "", {}},
     };
     const QtZoneHistory history;
