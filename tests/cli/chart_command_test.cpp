@@ -2,7 +2,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <filesystem>
 #include <string>
 
 #include "../core/base/temp_folder.h"
@@ -14,72 +13,32 @@ namespace {
 
 constexpr const char* kDiurnal = " --diurnal 'Today,06 Dec 2026,12.00,P,5,74.00,40.43'";
 
-TEST(ChartCommand, PrintsFourChartSetsAsJson) {
-    const CliResult r = runCli("chart " + sampleNatal() + kDiurnal + " --house K");
-    ASSERT_EQ(r.status, 0) << r.err;
-    const auto json = nlohmann::json::parse(r.out);
-    EXPECT_TRUE(json["natal_obliquity"].is_number());
-    EXPECT_EQ(json["house_system"], "K");
-    for (const char* set : {"natal", "diurnal", "progressed", "minor_progressed"}) {
-        const auto& s = json[set];
-        EXPECT_EQ(s["longitude"].size(), 16u) << set;
-        EXPECT_EQ(s["declination"].size(), 16u) << set;
-        EXPECT_EQ(s["cusp"].size(), 14u) << set;
-        EXPECT_EQ(s["placement"].get<std::string>().size(), 150u) << set;
-        EXPECT_EQ(s["retrograde"].get<std::string>().size(), 15u) << set;
-        EXPECT_FALSE(s["sidereal_time"].get<std::string>().empty()) << set;
-    }
-    EXPECT_NEAR(json["natal"]["longitude"][1].get<double>(), 346.9, 0.2);  // the Sun, at 16 Pisces
-    EXPECT_NEAR(json["natal"]["jd"].get<double>(), 2434079.1458333, 1e-6);
-    // Numbers carry 17 significant digits.
-    const std::size_t jd = r.out.find("\"jd\": ") + 6;
-    const std::string digits = r.out.substr(jd, r.out.find(',', jd) - jd);
-    EXPECT_EQ(digits.size(), 18u) << digits;  // 17 digits and the point
+// Information is told while the chart goes on.
+TEST(ChartCommand, InformationIsToldOnStandardErrorWhileTheChartGoesOn) {
+    const CliResult r = runCli("chart --natal 'X,07 Mar 1700,10.30,A,5,74.00,40.43'" + std::string(kDiurnal));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(r.out.empty());
+    EXPECT_NE(r.err.find("Information No ephemeris file covers a date of this"), std::string::npos) << r.err;
 }
 
-// One row per way the command ends: a field the reader cannot take, a warning that stops
-// the run with the reason beneath it, and information told while the chart goes on. Which
-// input warns is the input checks' and the pipeline's to decide.
-TEST(ChartCommand, RefusedOrAdjustedInputIsToldOnStandardError) {
-    const struct {
-        const char* natal;  // date, clock time and latitude
-        int status;
-        const char* error;
-    } rows[] = {
-        {"07 Mar 1952,10.30,Q,5,74.00,40.43", 2, "--natal: field 4"},
-        {"07 Mar 3000,10.30,A,5,74.00,40.43", 2,
-         "Warning! Error in natal input data section. Please correct.\n"
-         "helion-cli: natal record: a month above 12, a day above 31 or a year above 2099\n"},
-        {"07 Mar 1700,10.30,A,5,74.00,40.43", 0, "Information No ephemeris file covers a date of this"},
-    };
-    for (const auto& row : rows) {
-        const CliResult r = runCli(std::string("chart --natal 'X,") + row.natal + "'" + kDiurnal);
-        EXPECT_EQ(r.status, row.status) << row.natal << r.err;
-        EXPECT_EQ(r.out.empty(), row.status != 0) << row.natal;
-        EXPECT_NE(r.err.find(row.error), std::string::npos) << r.err;
-    }
-    EXPECT_NE(runCli("").status, 0);  // no subcommand
-}
-
-// Option 27 names the house system unless --house gives its letter (which number is which
-// system is the house systems' own table).
-TEST(ChartCommand, HouseSystemComesFromTheProgramOptionsUnlessGiven) {
+// Four chart sets as JSON, numbers with 17 significant digits, in the house system of
+// option 27 unless --house gives its letter.
+TEST(ChartCommand, PrintsFourChartSetsInTheHouseSystemOfTheOptionsUnlessGiven) {
     const TempFolder folder;
     const std::string options = readFile(goldenRoot() / "folders" / "standard" / "OPTIONS.OPT");
-    const std::size_t entry27 = options.find("1      House system");
-    ASSERT_NE(entry27, std::string::npos);
-    folder.write("OPTIONS.OPT", std::string(options).replace(entry27, 1, "3"));
+    folder.write("OPTIONS.OPT", std::string(options).replace(options.find("1      House system"), 1, "3"));
     const std::string chart = "chart " + sampleNatal() + kDiurnal + " --folder '" + folder.path().string() + "'";
     for (const auto& [house, name] : {std::pair{"", "Koch"}, std::pair{" --house T", "Topocentric"}}) {
         const CliResult r = runCli(chart + house);
         ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(nlohmann::json::parse(r.out)["house_system_name"], name) << house;
+        const auto json = nlohmann::json::parse(r.out);
+        EXPECT_EQ(json["house_system_name"], name) << house;
+        for (const char* set : {"natal", "diurnal", "progressed", "minor_progressed"})
+            EXPECT_EQ(json[set]["cusp"].size(), 14u) << set;
+        const std::size_t jd = r.out.find("\"jd\": ") + 6;
+        EXPECT_EQ(r.out.find(',', jd) - jd, 18u);  // 17 digits and the point
     }
     EXPECT_NE(runCli(chart + " --house X").status, 0);
-    std::filesystem::remove(folder.path() / "OPTIONS.OPT");
-    const CliResult broken = runCli(chart);
-    EXPECT_EQ(broken.status, 1);
-    EXPECT_TRUE(broken.out.empty());
 }
 
 }  // namespace

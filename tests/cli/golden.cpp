@@ -34,15 +34,14 @@ const std::vector<GoldenCase>& goldenCases() {
          "--diurnal 'Sydney,01 Feb 2026,9.00,A,-11,-151.12,-33.52' --house K" +
              folderOption("minor")},
         {"sign_edges",
-         "--natal 'Edge Case,07 Jan 1995,4.56,A,0,0.07,51.30' --diurnal 'Later,07 Jan 2025,4.56,A,0,0.07,51.30' "
-         "--house R" +
+         "--natal 'Edge Case,07 Jan 1995,4.56,A,0,0.07,51.30' "
+         "--diurnal 'Later,07 Jan 2025,4.56,A,0,0.07,51.30' --house R" +
              folderOption("standard")},
         {"second_person", sampleNatal() + " --diurnal 'Partner,21 Jun 1955,11.15,P,6,87.39,41.51' --second-person" +
                               folderOption("standard")},
         {"porphyry",
-         "--natal 'Leap Day,29 Feb 1960,3.15,A,-5.5,-77.13,28.36' --diurnal 'Delhi,15 Aug "
-         "2026,6.00,P,-5.5,-77.13,28.36' "
-         "--house O" +
+         "--natal 'Leap Day,29 Feb 1960,3.15,A,-5.5,-77.13,28.36' "
+         "--diurnal 'Delhi,15 Aug 2026,6.00,P,-5.5,-77.13,28.36' --house O" +
              folderOption("standard")},
         {"meridian",
          "--natal 'Arctic Chart,21 Dec 1980,11.20,P,-1,-18.57,69.39' "

@@ -1,7 +1,6 @@
 #pragma once
-// The charts whose reports are kept as reviewed golden texts under tests/golden/, and
-// the comparison that writes a .actual file beside a golden text that differs.
-// UPDATE_GOLDEN=1 rewrites the golden texts instead (review the diff before committing).
+// The charts kept as reviewed golden texts under tests/golden/. A text that differs is
+// written beside it as .actual; UPDATE_GOLDEN=1 rewrites the golden texts instead.
 
 #include <filesystem>
 #include <string>
@@ -15,14 +14,11 @@ struct GoldenCase {
 };
 
 const std::filesystem::path& goldenRoot();
-// --folder naming one of the program folders under tests/golden/folders/.
 std::string folderOption(const char* folder);
 const std::string& sampleNatal();
 
-// North-west; south-east with Koch houses and the minor aspects in the grid; a Moon at
-// 29 PIS 59.8 with Venus and Pluto at 29.7 degrees of their signs; a second person;
-// Porphyry houses on a leap day in a half-hour zone east of Greenwich; Meridian houses
-// above the polar circle.
+// North-west; south-east, Koch, minor aspects; a Moon at 29 PIS 59.8, Venus and Pluto at
+// 29.7; a second person; Porphyry, leap day, half-hour zone east; Meridian above 66 N.
 const std::vector<GoldenCase>& goldenCases();
 
 std::string readFile(const std::filesystem::path& path);

@@ -11,10 +11,8 @@ namespace {
 TEST(Version, NamesTheBuildAndTheEphemerisLibrary) {
     const CliResult r = runCli("--version");
     EXPECT_EQ(r.status, 0) << r.err;
-    const std::regex line(R"(Helion (\S+) \(Swiss Ephemeris [0-9][^ )]*\)\n)");
-    std::smatch parts;
-    ASSERT_TRUE(std::regex_match(r.out, parts, line)) << r.out;
-    EXPECT_EQ(parts[1], HELION_VERSION);
+    EXPECT_TRUE(std::regex_match(r.out, std::regex("Helion " HELION_VERSION R"( \(Swiss Ephemeris [0-9][^ )]*\)\n)")))
+        << r.out;
 }
 
 }  // namespace
