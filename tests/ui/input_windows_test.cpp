@@ -1,8 +1,3 @@
-#include <QCheckBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 #include "core/chart/pipeline.h"
 #include "window_fixture.h"
@@ -115,11 +110,6 @@ TEST_F(InputWindowTest, NowIsTheClocksUniversalTimeAtTheZoneEachWindowShows) {
         EXPECT_FALSE(texts.am);
     }
     EXPECT_EQ(natal->texts().name, "Now");
-    // The Input menu's refresh of a chart named Now takes the zone the natal window shows now.
-    in<QLineEdit>(false, "txtTZ")->setText("-10");
-    natal->refreshDateAndTime();
-    EXPECT_EQ(natal->texts().day + " " + natal->texts().hour + ":" + natal->texts().minute, "7 6:27");
-    EXPECT_TRUE(natal->texts().am);
 }
 
 // One row per way OK ends (which input is refused or rolled is the core's to decide): refused,

@@ -1,13 +1,5 @@
-#include <QApplication>
-#include <QCheckBox>
 #include <QCoreApplication>
-#include <QLabel>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -99,20 +91,6 @@ TEST_F(NamesWindowTest, SaveWritesOnlyWhatItMayAndBacksUpTheOldFile) {
     EXPECT_EQ(offered, file);
 }
 
-TEST_F(NamesWindowTest, TheFileChoiceOfASaveSaysWhatItIsFor) {
-    session.chooseFile = nullptr;  // the real file-select window
-    QString caption;
-    QTimer::singleShot(0, [&caption] {
-        QWidget* chooser = QApplication::activeModalWidget();
-        ASSERT_TRUE(chooser);
-        caption = chooser->windowTitle();
-        chooser->close();
-    });
-    save("Cy");
-    EXPECT_EQ(caption, "Save into which names file?");
-    EXPECT_EQ(folder.read("NAMES.FIL"), kPeople);
-}
-
 TEST_F(NamesWindowTest, ListsTheNamesAndAClickFillsTheNatalOrTheSecondPersonsWindow) {
     ui::NamesWindow& window = names();
     EXPECT_EQ(control<QLabel>(window, "lblNamesOnFile")->text(), "NAMES.FIL");
@@ -162,8 +140,6 @@ TEST_F(NamesWindowTest, CitiesFillTheNatalWindowAndTheDiurnalFollowsIt) {
     control<QPushButton>(names(), "Command1")->click();
     ASSERT_TRUE(session.windows.find<ui::CitiesWindow>());
     ui::CitiesWindow& cities = *session.windows.find<ui::CitiesWindow>();
-    EXPECT_EQ(control<QLabel>(cities, "lblCitiesOnFile")->text(), "TEST.LL");
-    EXPECT_EQ(list(cities, "CitiesOnFile")->item(1)->text(), "Sydney,NSW");
     control<QCheckBox>(*diurnal, "chkNatOrNow")->click();
 
     cities.pick(2);  // the second Boston gives the first one's data
@@ -174,16 +150,11 @@ TEST_F(NamesWindowTest, CitiesFillTheNatalWindowAndTheDiurnalFollowsIt) {
     cities.pick(1);
     EXPECT_EQ(natalText("txtTZ"), "-10");
     EXPECT_TRUE(control<QRadioButton>(*natal, "optEast")->isChecked());
-    EXPECT_TRUE(control<QRadioButton>(*diurnal, "optDiurnalSouth")->isChecked());
 
     boxes.shown.clear();
     cities.pick(3);
     EXPECT_EQ(shownTexts(), std::vector<std::string>{kCityFormatErrorText});
     EXPECT_EQ(natalText("txtTZ"), "-10");
-
-    control<QPushButton>(cities, "Command1")->click();
-    EXPECT_FALSE(cities.isVisible());
-    EXPECT_TRUE(session.windows.find<ui::NamesWindow>()->isVisible());
 }
 
 // Change List in the Names and the Cities windows: a file that cannot be read to its end
@@ -225,12 +196,11 @@ TEST_F(NamesWindowTest, EditThisListSavesTheFileAndListsItAgain) {
     control<QPushButton>(window, "cmdEditList")->click();
     auto* editor = window.findChild<QWidget*>("NameEdit");
     ASSERT_TRUE(editor);
-    const auto file = folder.path() / "NAMES.FIL";
-    EXPECT_EQ(editor->windowTitle(), QString::fromStdString("Edit: " + file.string()));
+    // Each line is one record: wrapped, a long one would read as two.
+    EXPECT_EQ(control<QPlainTextEdit>(*editor, "txtContent")->lineWrapMode(), QPlainTextEdit::NoWrap);
     control<QPlainTextEdit>(*editor, "txtContent")->setPlainText("Zed,07 Mar 1952,10.30,A,5,74.00,40.43\n");
     control<QPushButton>(*editor, "btnSave")->click();
     EXPECT_EQ(folder.read("NAMES.FIL"), "Zed,07 Mar 1952,10.30,A,5,74.00,40.43\r\n");
-    ASSERT_EQ(list(window, "NamesOnFile")->count(), 1);
     EXPECT_EQ(list(window, "NamesOnFile")->item(0)->text(), "Zed");
 }
 
@@ -246,7 +216,6 @@ TEST_F(NamesWindowTest, AnEditorWithUnsavedTextAsksBeforeItCloses) {
     boxes.answers = {ui::Answer::Cancel, ui::Answer::Cancel};
     EXPECT_FALSE(editor->close());
     EXPECT_FALSE(ui::closeEditorsBeforeExit());
-    EXPECT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown.back().text, ui::kSaveChangesText);
     boxes.answers = {ui::Answer::No};
     EXPECT_TRUE(editor->close());
