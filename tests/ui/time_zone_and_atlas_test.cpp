@@ -73,27 +73,17 @@ TEST_F(LookUpTest, TheAtlasAnswerFillsThePlaceWhenAccepted) {
     EXPECT_EQ(readTextFile(atlas / "ARGUMENTS").value_or(""), "--date 07 Mar 1852 --time 9.05 --ampm P\n");
 }
 
-TEST_F(LookUpTest, AMissingOrUnreadableAnswerFillsNothing) {
+// Which answers the core can read is its own table; here a missing one is said and fills nothing.
+TEST_F(LookUpTest, AMissingAnswerIsSaidAndFillsNothing) {
     const auto atlas = folder.path() / "atlas";
-    const struct {
-        std::string commands;
-        const char* message;
-    } rows[] = {
-        {"rm -f PCATPATH.TXT TSRTEMP.TXT", "Cannot find the file called PCATPATH in the "},
-        {kPointHere + "printf 'five\\r\\n42N21\\r\\n71W04\\r\\n' > TSRTEMP.TXT", "The file TSRTEMP.TXT in the "},
-    };
+    writeAtlas(atlas, "rm -f PCATPATH.TXT TSRTEMP.TXT");
     session.state.settings.atlasDir = atlas.string() + "/";
     boxes.answerYes = true;
-    const InputWindowTexts before = diurnal->texts();
-    for (const auto& row : rows) {
-        writeAtlas(atlas, row.commands);
-        boxes.shown.clear();
-        clickLabel(*diurnal, "Label2");
-        ASSERT_EQ(boxes.shown.size(), 1u) << row.commands;
-        EXPECT_EQ(boxes.shown[0].caption, "Warning!");
-        EXPECT_TRUE(boxes.shown[0].text.starts_with(row.message)) << boxes.shown[0].text;
-        EXPECT_EQ(diurnal->texts().longitudeDegrees, before.longitudeDegrees);
-    }
+    const std::string before = diurnal->texts().longitudeDegrees;
+    clickLabel(*diurnal, "Label2");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, "Warning!");
+    EXPECT_EQ(diurnal->texts().longitudeDegrees, before);
 }
 
 TEST_F(LookUpTest, AnAtlasThatCannotBeStartedAsksForItsFolder) {

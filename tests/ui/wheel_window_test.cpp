@@ -11,7 +11,6 @@
 
 #include "core/wheels/wheel_scale.h"
 #include "pdf_pages.h"
-#include "render/wheel_painter.h"
 #include "started_program.h"
 #include "ui/aspect_list_window.h"
 #include "ui/wheel_printing.h"
@@ -253,26 +252,6 @@ TEST_F(WheelWindowTest, TheHalfPageIsTheMaximisedWindowInBlackOnWhite) {
     EXPECT_GT(half.width(), 500);
     EXPECT_EQ(half.pixelColor(1, 1), QColor(Qt::white));
     EXPECT_FALSE(hasColour(half));
-}
-
-// Checked on the device, after the page's scale: a wrong scale leaves the display list alone.
-TEST_F(WheelWindowTest, AFullPageFitsThePaper) {
-    program->session.state.settings.typeChart = static_cast<std::int16_t>(ChartType::European);
-    ui::WheelWindow& window = wheel("mnuWheelsSingleNatal");
-    QPdfWriter pdf(QString::fromStdString((folder.path() / "page.pdf").string()));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Legal), QPageLayout::Portrait, QMarginsF(10, 12, 10, 12),
-                                  QPageLayout::Millimeter));
-    const auto page = ui::paintFullPage(program->session, window, pdf);
-    ASSERT_TRUE(page.has_value());
-    EXPECT_EQ(page->scale, 272) << "the printer's scale of a European single wheel, not the window's";
-    const QRectF printable = QRectF(0, 0, pdf.width(), pdf.height()).adjusted(-1, -1, 1, 1);
-    const render::DeviceMapping device(page->frame, QRectF(0, 0, pdf.width(), pdf.height()));
-    for (const WheelPrimitive& primitive : page->primitives) {
-        if (const auto* circle = std::get_if<CircleShape>(&primitive)) {
-            const double r = device.length(circle->radius);
-            EXPECT_TRUE(printable.contains(QRectF(device.map({0, 0}) - QPointF(r, r), QSizeF(2 * r, 2 * r))));
-        }
-    }
 }
 
 TEST_F(WheelWindowTest, AFullPageWithoutItsOrbFileSaysSoAndLeavesOutTheAspectGrid) {
