@@ -143,18 +143,5 @@ TEST_F(InputWindowTest, OkRefusesBadInputUntouchedElseShowsOnlyTheNewNatalReport
     }
 }
 
-TEST_F(InputWindowTest, LeftClickOnTheBareDiurnalWindowComputesTheChart) {
-    diurnal->show();
-    // Labels and frames hand their clicks on to the window; they are not its surface.
-    QWidget* label = control<QWidget>(*diurnal, "lblDiurnalMonth");
-    QWidget* frame = control<QWidget>(*diurnal, "Frame2");
-    for (auto [child, point] : {std::pair{label, label->rect().center()}, {frame, QPoint(2, frame->height() - 2)}}) {
-        QTest::mouseClick(child, Qt::LeftButton, {}, point);
-        EXPECT_FALSE(session.state.chartsComputed) << child->objectName().toStdString();
-    }
-    QTest::mouseClick(diurnal.get(), Qt::LeftButton, {}, QPoint(2, 2));
-    EXPECT_TRUE(session.state.chartsComputed);
-}
-
 }  // namespace
 }  // namespace helion::test

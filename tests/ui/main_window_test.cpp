@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
@@ -153,26 +152,6 @@ TEST_F(MainWindowTest, ShortcutsSaveAndPrintTheDataShowTheActiveWindowsHelpAndEx
     std::filesystem::remove(folder.path() / "Helion.INI");
     QTest::keyClick(program->natalInput->findChild<QLineEdit*>("txtName"), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "Helion.INI"));  // Exit writes the settings
-}
-
-// Escape in a side window's text brings the main window forward and leaves the side window open.
-TEST_F(MainWindowTest, EscapeInTheDataWindowAndTheAspectListReturnsToTheMainWindow) {
-    auto program = start();
-    program->natalInput->pressOk();
-    item(*program, "mnuWheelsSingleNatal")->trigger();
-    ui::WheelWindow* wheel = program->mainWindow->wheelWindow();
-    ASSERT_TRUE(wheel);
-    wheel->findChild<QAction*>("mnuAspects")->trigger();
-    QWidget* aspects = wheel->findChild<QWidget*>("CWAspect");
-    ASSERT_TRUE(aspects);
-    for (QWidget* window : {static_cast<QWidget*>(program->dataWindow.get()), aspects}) {
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }));
-        QTest::keyClick(window->findChild<QPlainTextEdit*>(), Qt::Key_Escape);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == program->mainWindow.get(); }))
-            << window->objectName().toStdString();
-        EXPECT_TRUE(window->isVisible());
-    }
 }
 
 TEST_F(MainWindowTest, F1ReachesTheModalWindowsAndTheTimeZoneWindowShowsItsOwnHelp) {

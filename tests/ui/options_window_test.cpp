@@ -64,7 +64,6 @@ TEST_F(OptionsWindowTest, QuitAndClosingWithChangesAskToSaveThem) {
         float conjunctionOrb;
     } rows[] = {{true, QMessageBox::Cancel, true, 7.0f},
                 {false, QMessageBox::NoButton, true, 7.0f},
-                {false, QMessageBox::No, false, 7.0f},
                 {true, QMessageBox::Yes, false, 2.5f}};
     for (const auto& row : rows) {
         ui::OptionsWindow window(session);
