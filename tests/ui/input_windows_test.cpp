@@ -1,4 +1,3 @@
-
 #include "core/chart/pipeline.h"
 #include "window_fixture.h"
 
