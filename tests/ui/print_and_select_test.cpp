@@ -23,7 +23,6 @@ TEST_F(WindowTest, PrintWindowPrintsItsTextInPagesOfTheOptionLength) {
     const auto file = folder.write("PRNTFILE.XXX", numberedText(120));
     ui::PrintFileWindow window(session, file);
     auto* content = control<QPlainTextEdit>(window, "txtContent");
-    EXPECT_TRUE(content->toPlainText().startsWith("line 1\nline 2\n"));
     content->appendPlainText("edited");
     const auto pdf = folder.path() / "out.pdf";
     window.choosePrinter = [&pdf](QPrinter& printer) {

@@ -1,6 +1,4 @@
-// The Timeline window's wiring: its defaults, what OK hands to the Data window, the
-// settings and the picture window, and a date it cannot read; the picture window's
-// pointer texts and export.
+// The Timeline window's wiring to the Data window, the settings and the picture window.
 
 #include "ui/timeline_window.h"
 
