@@ -1,7 +1,5 @@
-
 #include <fstream>
 
-#include "core/input/atlas_hand_over.h"
 #include "ui/time_zone_window.h"
 #include "window_fixture.h"
 
