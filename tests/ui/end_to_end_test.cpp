@@ -1,37 +1,14 @@
-// A user's first chart from start to report: the splash window's OK, a birth record and a
-// diurnal date typed key by key, OK, and the Data window's text against helion-cli's for
+// A user's first chart from start to report: the splash window's OK, a birth record typed
+// key by key, a diurnal date, OK, and the Data window's text against helion-cli's for
 // the same input; then another house system from the menu recomputes the report.
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include <string>
 
 #include "../cli/cli_run.h"
 #include "started_program.h"
-#include "ui/diurnal_input_window.h"
-#include "ui/natal_input_window.h"
 
 namespace helion::test {
 namespace {
-
-// Types each text into the box of the same place in `boxes`, then clicks the option buttons.
-void typeInto(QWidget& window, std::initializer_list<const char*> boxes, std::initializer_list<const char*> texts,
-              std::initializer_list<const char*> options) {
-    ASSERT_EQ(boxes.size(), texts.size());
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        auto* box = window.findChild<QLineEdit*>(boxes.begin()[i]);
-        ASSERT_TRUE(box) << boxes.begin()[i];
-        box->setFocus();
-        box->selectAll();  // typing replaces the whole entry, as after a click into the box
-        QTest::keyClicks(box, texts.begin()[i]);
-    }
-    for (const char* name : options) {
-        auto* button = window.findChild<QRadioButton*>(name);
-        ASSERT_TRUE(button) << name;
-        button->click();
-    }
-}
 
 std::string cliReport(const std::filesystem::path& folder, DateOrder order, char house) {
     const CliResult result = runCli(
@@ -47,16 +24,19 @@ std::string shownReport(ui::Program& program) { return dataText(program).toStdSt
 
 TEST_F(StartedProgramTest, ATypedChartShowsTheSameNatalReportAsTheCommandLine) {
     auto program = start();
-    typeInto(*program->natalInput,
-             {"txtName", "txtMonth", "txtDay", "txtYear", "txtBirthHour", "txtBirthMinute", "txtTZ", "txtLongDeg",
-              "txtLongMin", "txtLatDeg", "txtLatMin"},
-             {"Sample Chart", "3", "7", "1952", "10", "30", "5", "74", "0", "40", "43"},
-             {"optAM", "optWest", "optNorth"});
-    typeInto(*program->diurnalInput,
-             {"txtDiurnalMonth", "txtDiurnalDay", "txtDiurnalYear", "txtDiurnalHour", "txtDiurnalMinute",
-              "txtDiurnalTZ", "txtDiurnalLongDeg", "txtDiurnalLongMin", "txtDiurnalLatDeg", "txtDiurnalLatMin"},
-             {"12", "6", "2026", "12", "0", "5", "74", "0", "40", "43"},
-             {"optDiurnalPM", "optDiurnalWest", "optDiurnalNorth"});
+    const std::pair<const char*, const char*> typed[] = {
+        {"txtName", "Sample Chart"}, {"txtMonth", "3"},        {"txtDay", "7"},    {"txtYear", "1952"},
+        {"txtBirthHour", "10"},      {"txtBirthMinute", "30"}, {"txtTZ", "5"},     {"txtLongDeg", "74"},
+        {"txtLongMin", "0"},         {"txtLatDeg", "40"},      {"txtLatMin", "43"}};
+    for (const auto& [name, text] : typed) {
+        auto* box = program->natalInput->findChild<QLineEdit*>(name);
+        box->setFocus();
+        box->selectAll();  // typing replaces the whole entry, as after a click into the box
+        QTest::keyClicks(box, text);
+    }
+    for (const char* name : {"optAM", "optWest", "optNorth"})
+        program->natalInput->findChild<QRadioButton*>(name)->click();
+    program->diurnalInput->setTexts({"", "12", "6", "2026", "12", "0", "5", "74", "0", "40", "43", false});
     QTest::mouseClick(program->natalInput->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     ASSERT_TRUE(program->session.state.chartsComputed) << (boxes.shown.empty() ? "" : boxes.shown[0].text);
     EXPECT_TRUE(boxes.shown.empty());

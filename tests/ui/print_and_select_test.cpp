@@ -1,7 +1,4 @@
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPrinter>
-#include <QPushButton>
 
 #include "core/base/text_file.h"
 #include "pdf_pages.h"
@@ -26,7 +23,6 @@ TEST_F(WindowTest, PrintWindowPrintsItsTextInPagesOfTheOptionLength) {
     const auto file = folder.write("PRNTFILE.XXX", numberedText(120));
     ui::PrintFileWindow window(session, file);
     auto* content = control<QPlainTextEdit>(window, "txtContent");
-    EXPECT_TRUE(content->toPlainText().startsWith("line 1\nline 2\n"));
     content->appendPlainText("edited");
     const auto pdf = folder.path() / "out.pdf";
     window.choosePrinter = [&pdf](QPrinter& printer) {
@@ -70,42 +66,9 @@ TEST_F(SelectFileTest, ListsThePatternSelectsTheCurrentFileAndWalksFolders) {
     EXPECT_EQ(entries(control<QListWidget>(walked, "filList")), QStringList{"OTHER.FIL"});
     walked.openFolder("/");
     EXPECT_FALSE(entries(folders).contains(".."));
+    EXPECT_TRUE(laidOut(walked.layout(), control<QPushButton>(walked, "cmdCancel")));
     control<QPushButton>(walked, "cmdCancel")->click();
     EXPECT_TRUE(walked.chosenPath().empty());
-}
-
-// An environment variable set for one test.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const std::filesystem::path& value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-        qputenv(name, QByteArray::fromStdString(value.string()));
-    }
-    ~ScopedVariable() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
-};
-
-TEST_F(SelectFileTest, APerUserProgramFolderOpensAtTheDocumentsWithTheProgramFolderOneClickAway) {
-    const ScopedVariable home("HOME", folder.path());
-    const ScopedVariable dataHome("XDG_DATA_HOME", folder.path() / ".local/share");
-    const ScopedVariable config("XDG_CONFIG_HOME", folder.path() / ".config");
-    const std::filesystem::path program = folder.path() / ".local/share/helion";
-    std::filesystem::create_directories(program);
-    std::filesystem::create_directory(folder.path() / "Documents");
-    folder.write("Documents/MINE.FIL", "x");
-    folder.write(".local/share/helion/NAMES.FIL", "x");
-
-    ui::SelectFileWindow window(program, "*.FIL", program / "NAMES.FIL");
-    EXPECT_EQ(entries(control<QListWidget>(window, "filList")), QStringList{"MINE.FIL"});
-    control<QPushButton>(window, "cmdProgramFolder")->click();
-    EXPECT_EQ(entries(control<QListWidget>(window, "filList")), QStringList{"NAMES.FIL"});
-    EXPECT_EQ(control<QListWidget>(window, "filList")->currentItem()->text(), "NAMES.FIL");
 }
 
 TEST_F(SelectFileTest, AFileInTheRootGetsOneSeparator) {

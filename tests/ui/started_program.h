@@ -5,7 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <memory>
@@ -13,7 +19,9 @@
 #include "../core/base/temp_folder.h"
 #include "recording_message_boxes.h"
 #include "ui/data_window.h"
+#include "ui/diurnal_input_window.h"
 #include "ui/main_window.h"
+#include "ui/natal_input_window.h"
 #include "ui/splash_window.h"
 #include "ui/startup.h"
 

@@ -4,7 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 
 #include <memory>
 
@@ -17,6 +25,16 @@
 #include "ui/session.h"
 
 namespace helion::test {
+
+// Whether `control` stands in `layout` or one nested in it: a control outside every layout
+// is drawn over the window's corner.
+inline bool laidOut(const QLayout* layout, const QWidget* control) {
+    for (int i = 0; layout && i < layout->count(); ++i) {
+        QLayoutItem* entry = layout->itemAt(i);
+        if (entry->widget() == control || laidOut(entry->layout(), control)) return true;
+    }
+    return false;
+}
 
 class WindowTest : public ::testing::Test {
 protected:
