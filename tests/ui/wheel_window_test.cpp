@@ -153,11 +153,12 @@ TEST_F(WheelWindowTest, PointingAtAStackDescribesItsBodyAndAClickSinglesOutItsAs
     EXPECT_EQ(colours(), before);
 }
 
-// The second person's box switches the menus (which ones is the core's table) and back when
-// cleared; ticked after the computation, the wheel follows the box as the menu does.
+// The second person's box turns the transit commands to the second person and rests the
+// progressions, and back when cleared; ticked after the computation, the wheel follows the box.
 TEST_F(WheelWindowTest, SwitchTwiceReturnsToTheFirstArrangement) {
     auto* secondPerson = program->diurnalInput->findChild<QCheckBox*>("chk2ndPerson");
     secondPerson->click();
+    EXPECT_EQ(item(*program, "mnuDataTransits")->text(), "2nd &Person");
     EXPECT_FALSE(item(*program, "mnuDataProgressions")->isEnabled());
     ui::WheelWindow& window = wheel("mnuWheelsDualNatTran");
     EXPECT_TRUE(wheelItem(window, "mnuSwitch")->isVisible());
@@ -166,6 +167,9 @@ TEST_F(WheelWindowTest, SwitchTwiceReturnsToTheFirstArrangement) {
     EXPECT_NE(window.arrangement().houseChart, first.houseChart);  // the second person's houses
     wheelItem(window, "mnuSwitch")->trigger();
     EXPECT_EQ(window.arrangement().houseChart, first.houseChart);
+    secondPerson->click();
+    EXPECT_EQ(item(*program, "mnuDataTransits")->text(), "&Transits");
+    EXPECT_TRUE(item(*program, "mnuDataProgressions")->isEnabled());
 }
 
 // The wait cursor shows while the wheel is arranged, and only then.

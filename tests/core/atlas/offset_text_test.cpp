@@ -16,6 +16,9 @@ TEST(OffsetText, HoursHaveAtMostFourDecimalsAndNoTrailingZeros) {
 // The reasons of every kind of clock are fixed by the time-zone history tests.
 TEST(OffsetText, ReasonsAndWarningsNameTheClocks) {
     EXPECT_EQ(reasonText({0.0, ClockKind::WarTime, "+0630", {}}), "war time");  // a number is no name
+    EXPECT_EQ(warningText({OffsetWarningKind::DoesNotExist, 5, 4}, "America/New_York"),
+              "This clock time does not exist here: the clocks were put forward over it. "
+              "Offset before the change 5, after it 4.");
     EXPECT_EQ(warningText({OffsetWarningKind::HappensTwice, 4, 5}, "America/New_York"),
               "This clock time happens twice here: the clocks were set back over it. "
               "Offset the first time 4, the second time 5.");
