@@ -17,6 +17,7 @@ TEST(DialogStartFolder, DocumentsOnlyForAProgramFolderInsideTheUserDataHome) {
              std::tuple{"/home/ann/.local/share/helion", home, "", "/home/ann/.local/share/helion"},
              std::tuple{"/opt/helion", home, documents, "/opt/helion"},
              std::tuple{"/home/ann/.local/shared/helion", home, documents, "/home/ann/.local/shared/helion"},
+             std::tuple{"/home/ann/.local/share", home, documents, "/home/ann/.local/share"},
          })
         EXPECT_EQ(dialogStartFolder(program, dataHome, docs), std::filesystem::path(start)) << program;
 }
